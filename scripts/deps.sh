@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Horavane needs: "build" for building and running it, "test" for
+# also running every test. Installs only what is missing; uses sudo when not run as root.
+set -euo pipefail
+
+build_packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    libsqlite3-dev
+    libxcb1-dev libxcb-ewmh-dev libxcb-icccm4-dev libxcb-screensaver0-dev libxcb-dpms0-dev libxcb-res0-dev
+)
+test_packages=(
+    googletest libgtest-dev libbenchmark-dev
+    xvfb openbox xdotool xterm x11-apps dbus dbus-x11 at-spi2-core python3-dbusmock sqlite3
+)
+
+packages=("${build_packages[@]}")
+if [[ "${1:-build}" == test ]]; then
+    packages+=("${test_packages[@]}")
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=""
+[[ $(id -u) -ne 0 ]] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

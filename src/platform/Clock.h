@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDateTime>
+#include <QTimeZone>
+
+// Wall-clock time and the calendar's time zone, injectable so that tests control both.
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    // The current moment (any time spec; callers convert to timeZone() for calendar fields).
+    virtual QDateTime now() const = 0;
+    // The zone whose calendar days the day keys and day starts follow.
+    virtual QTimeZone timeZone() const = 0;
+};
+
+class SystemClock final : public Clock
+{
+public:
+    QDateTime now() const override { return QDateTime::currentDateTimeUtc(); }
+    QTimeZone timeZone() const override { return QTimeZone::systemTimeZone(); }
+};

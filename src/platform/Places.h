@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The folders this program may use. Everything it writes lives below one of them.
+class Places
+{
+public:
+    virtual ~Places() = default;
+
+    virtual QString dataFolder() const = 0;      // holds usage.sqlite
+    virtual QString cacheFolder() const = 0;     // favicon cache
+    virtual QString temporaryFolder() const = 0; // scratch files
+    virtual QString homeFolder() const = 0;
+    virtual QString cloudDriveRoot() const = 0;  // backup destination's root
+
+    QString databasePath() const { return dataFolder() + QStringLiteral("/usage.sqlite"); }
+};

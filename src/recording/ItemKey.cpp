@@ -1,0 +1,13 @@
+#include "ItemKey.h"
+
+std::optional<ItemKind> itemKindFromRaw(qint64 raw)
+{
+    switch (raw) {
+    case 0:
+        return ItemKind::app;
+    case 1:
+        return ItemKind::site;
+    default:
+        return std::nullopt;
+    }
+}

@@ -1,0 +1,192 @@
+#include "Store.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const createTables = "CREATE TABLE IF NOT EXISTS usage (\n"
+                                 "    day TEXT NOT NULL,\n"
+                                 "    kind INTEGER NOT NULL,\n"
+                                 "    id TEXT NOT NULL,\n"
+                                 "    name TEXT NOT NULL,\n"
+                                 "    seconds REAL NOT NULL,\n"
+                                 "    PRIMARY KEY (day, kind, id)\n"
+                                 ") WITHOUT ROWID;\n"
+                                 "CREATE TABLE IF NOT EXISTS excluded (\n"
+                                 "    kind INTEGER NOT NULL,\n"
+                                 "    id TEXT NOT NULL,\n"
+                                 "    name TEXT NOT NULL,\n"
+                                 "    PRIMARY KEY (kind, id)\n"
+                                 ") WITHOUT ROWID;";
+const char* const upsertUsage = "INSERT INTO usage (day, kind, id, name, seconds) VALUES (?, ?, ?, ?, ?)\n"
+                                "ON CONFLICT (day, kind, id)\n"
+                                "DO UPDATE SET seconds = seconds + excluded.seconds, name = excluded.name";
+const char* const selectRange = "SELECT day, kind, id, name, seconds FROM usage WHERE day BETWEEN ? AND ?";
+const char* const selectExcluded = "SELECT kind, id, name FROM excluded";
+const char* const insertExcluded = "INSERT OR REPLACE INTO excluded (kind, id, name) VALUES (?1, ?2, ?3)";
+const char* const deleteExcluded = "DELETE FROM excluded WHERE kind = ?1 AND id = ?2";
+const char* const selectAll = "SELECT day, kind, id, name, seconds FROM usage ORDER BY day, seconds DESC";
+const char* const replaceUsage = "BEGIN;\n"
+                                 "DELETE FROM usage;\n"
+                                 "INSERT INTO usage (day, kind, id, name, seconds) SELECT day, kind, id, name, "
+                                 "seconds FROM incoming.usage;\n"
+                                 "COMMIT;";
+
+// Long enough for another process's read (a backup, the command line) to finish; short enough
+// not to stall the main thread when the database stays locked.
+constexpr int busyTimeoutMs = 500;
+
+// Creates the folder (and missing parents); a folder made here is readable by the user alone.
+void makePrivateFolder(const QString& folder)
+{
+    if (QFileInfo::exists(folder))
+        return;
+    if (QDir().mkpath(folder))
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Creates an empty database file readable by the user alone, unless the file exists.
+void makePrivateFile(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        ::close(fd);
+}
+
+// Reads one usage row; none when a text is NULL or the kind is unknown.
+std::optional<UsageRow> usageRow(const Sqlite::Statement& row)
+{
+    const std::optional<ItemKind> kind = itemKindFromRaw(row.integer(1));
+    if (row.isNull(0) || row.isNull(1) || row.isNull(2) || row.isNull(3) || !kind)
+        return std::nullopt;
+    return UsageRow{row.text(0), ItemKey{*kind, row.text(2)}, row.text(3), row.real(4)};
+}
+
+} // namespace
+
+std::unique_ptr<Store> Store::open(const QString& path)
+{
+    makePrivateFolder(QFileInfo(path).absolutePath());
+    makePrivateFile(path);
+
+    std::unique_ptr<Store> store(new Store);
+    sqlite3* db = nullptr;
+    const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
+                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    store->m_db.reset(db);
+    if (opened != SQLITE_OK)
+        return nullptr;
+    sqlite3_busy_timeout(db, busyTimeoutMs);
+    if (!Sqlite::execute(db, createTables))
+        return nullptr;
+    store->m_upsert = Sqlite::Statement(db, upsertUsage);
+    store->m_select = Sqlite::Statement(db, selectRange);
+    if (!store->m_upsert.isValid() || !store->m_select.isValid())
+        return nullptr;
+    return store;
+}
+
+bool Store::add(const QList<UsageRow>& rows)
+{
+    if (rows.isEmpty())
+        return true;
+    if (!execute("BEGIN"))
+        return false;
+    bool written = true;
+    for (const UsageRow& row : rows) {
+        m_upsert.bindText(1, row.day);
+        m_upsert.bindInt(2, rawValue(row.key.kind));
+        m_upsert.bindText(3, row.key.id);
+        m_upsert.bindText(4, row.name);
+        m_upsert.bindDouble(5, row.seconds);
+        written = m_upsert.step() == SQLITE_DONE;
+        m_upsert.reset();
+        if (!written)
+            break;
+    }
+    if (written && execute("COMMIT"))
+        return true;
+    // A failed step or commit leaves the transaction open: undo it, so that nothing half-written stays.
+    if (!sqlite3_get_autocommit(db()))
+        execute("ROLLBACK");
+    return false;
+}
+
+QHash<QString, DayTotals> Store::daily(const QString& from, const QString& to)
+{
+    QHash<QString, DayTotals> result;
+    m_select.bindText(1, from);
+    m_select.bindText(2, to);
+    while (m_select.step() == SQLITE_ROW) {
+        if (const std::optional<UsageRow> row = usageRow(m_select))
+            result[row->day].insert(row->key, NamedSeconds{row->name, row->seconds});
+    }
+    m_select.reset();
+    return result;
+}
+
+QHash<ItemKey, QString> Store::excluded()
+{
+    QHash<ItemKey, QString> result;
+    Sqlite::Statement query(db(), selectExcluded);
+    if (!query.isValid())
+        return result;
+    while (query.step() == SQLITE_ROW) {
+        const std::optional<ItemKind> kind = itemKindFromRaw(query.integer(0));
+        if (kind && !query.isNull(0) && !query.isNull(1) && !query.isNull(2))
+            result.insert(ItemKey{*kind, query.text(1)}, query.text(2));
+    }
+    return result;
+}
+
+void Store::setExcluded(const ItemKey& key, const QString& name, bool on)
+{
+    Sqlite::Statement change(db(), on ? insertExcluded : deleteExcluded);
+    if (!change.isValid())
+        return;
+    change.bindInt(1, rawValue(key.kind));
+    change.bindText(2, key.id);
+    if (on)
+        change.bindText(3, name);
+    change.step();
+}
+
+QList<UsageRow> Store::allRows()
+{
+    QList<UsageRow> result;
+    Sqlite::Statement query(db(), selectAll);
+    if (!query.isValid())
+        return result;
+    while (query.step() == SQLITE_ROW) {
+        if (std::optional<UsageRow> row = usageRow(query))
+            result.append(std::move(*row));
+    }
+    return result;
+}
+
+bool Store::replaceHistory(const QString& path)
+{
+    // Attaching a missing file would create it; there is nothing to restore from anyway.
+    if (!QFileInfo(path).isFile())
+        return false;
+    QString escaped = path;
+    escaped.replace(QLatin1Char('\''), QLatin1String("''"));
+    const QByteArray attach = "ATTACH DATABASE '" + escaped.toUtf8() + "' AS incoming";
+    if (!execute(attach.constData()))
+        return false;
+    const bool replaced = execute(replaceUsage);
+    if (!replaced)
+        execute("ROLLBACK");
+    execute("DETACH DATABASE incoming");
+    return replaced;
+}
+
+bool Store::execute(const char* sql)
+{
+    return Sqlite::execute(db(), sql);
+}

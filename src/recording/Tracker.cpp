@@ -1,0 +1,233 @@
+#include "Tracker.h"
+
+#include "Activity.h"
+#include "Clock.h"
+#include "SessionState.h"
+#include "Settings.h"
+#include "SystemEvents.h"
+#include "Workspace.h"
+
+#include <QTimer>
+
+namespace {
+
+// Applications whose time never counts: the login window and the screen saver.
+const QLatin1String ignored[] = {QLatin1String("com.apple.loginwindow"), QLatin1String("com.apple.ScreenSaver.Engine")};
+
+constexpr double longestCountedInterval = 6;
+constexpr qint64 flushIntervalMs = 60'000;
+constexpr qint64 glanceIntervalMs = 15'000;
+constexpr int sampleIntervalMs = 2'000;
+
+} // namespace
+
+Tracker::Tracker(std::unique_ptr<Store> store, bool live, const Platform& platform, const Settings& settings,
+                 QObject* parent)
+    : QObject(parent), m_store(std::move(store)), m_live(live), m_platform(platform), m_settings(settings)
+{
+    const QDateTime now = m_platform.clock->now();
+    m_lastTick = now;
+    m_lastFlush = now;
+    if (m_store)
+        m_excluded = m_store->excluded();
+    refreshGlance();
+    if (!m_live)
+        return;
+
+    m_timer = new QTimer(this);
+    m_timer->setInterval(sampleIntervalMs);
+    m_timer->setTimerType(Qt::CoarseTimer); // lets the system coalesce wake-ups
+    connect(m_timer, &QTimer::timeout, this, &Tracker::tick);
+    m_timer->start();
+    connect(m_platform.workspace, &Workspace::applicationActivated, this, &Tracker::tick);
+    if (m_platform.events) {
+        const auto sampleAndWrite = [this] {
+            tick();
+            flush();
+        };
+        connect(m_platform.events, &SystemEvents::willSleep, this, sampleAndWrite);
+        connect(m_platform.events, &SystemEvents::willTerminate, this, sampleAndWrite);
+    }
+    m_current = resolve();
+}
+
+Tracker::~Tracker() = default;
+
+void Tracker::tick()
+{
+    const QDateTime now = m_platform.clock->now();
+    const double elapsed = static_cast<double>(m_lastTick.msecsTo(now)) / 1000.0;
+    m_lastTick = now;
+    if (m_current && elapsed > 0 && elapsed <= longestCountedInterval) {
+        m_pending[Slot{dayKey(now), *m_current}] += elapsed;
+        bumpRevision();
+    }
+    m_current = resolve();
+    if (m_lastFlush.msecsTo(now) >= flushIntervalMs)
+        flush();
+    if (m_lastGlance.msecsTo(now) >= glanceIntervalMs)
+        refreshGlance();
+}
+
+std::optional<ItemKey> Tracker::resolve()
+{
+    const SessionState& session = *m_platform.session;
+    if (!Activity::sessionIsActive(session))
+        return std::nullopt;
+    const std::optional<RunningApp> front = m_platform.workspace->frontmostApplication();
+    if (!front)
+        return std::nullopt;
+    const QString& id = !front->bundleId.isEmpty() ? front->bundleId : front->localizedName;
+    if (id.isEmpty())
+        return std::nullopt;
+    for (const QLatin1String& ignoredId : ignored)
+        if (id == ignoredId)
+            return std::nullopt;
+    const QString ownId = m_platform.workspace->ownIdentifier();
+    if (!ownId.isEmpty() && id == ownId)
+        return std::nullopt;
+    if (id == m_platform.workspace->ownProcessName())
+        return std::nullopt;
+    if (!Activity::userIsPresent(*front, session, m_settings.idleMinutes()))
+        return std::nullopt;
+    const QString& name = !front->localizedName.isEmpty() ? front->localizedName : id;
+    const ItemKey key{ItemKind::app, id};
+    if (m_excluded.contains(key))
+        return std::nullopt;
+    m_names.insert(key, name);
+    return attribute(*front, id, name);
+}
+
+ItemKey Tracker::attribute(const RunningApp&, const QString& id, const QString&)
+{
+    return ItemKey{ItemKind::app, id};
+}
+
+void Tracker::flush()
+{
+    m_lastFlush = m_platform.clock->now();
+    if (!m_store)
+        return;
+    if (!m_pending.isEmpty()) {
+        QList<UsageRow> rows;
+        rows.reserve(m_pending.size());
+        for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
+            const ItemKey& key = it.key().key;
+            rows.append(UsageRow{it.key().day, key, m_names.value(key, key.id), it.value()});
+        }
+        if (m_store->add(rows))
+            m_pending.clear();
+    }
+}
+
+QList<DayUsage> Tracker::days(Period period) const
+{
+    const QTimeZone zone = m_platform.clock->timeZone();
+    const QList<QDateTime> dates = Periods::dates(period, m_platform.clock->now(), zone);
+    if (dates.isEmpty())
+        return {};
+    QStringList keys;
+    keys.reserve(dates.size());
+    for (const QDateTime& date : dates)
+        keys.append(Day::string(date, zone));
+    const QString& first = keys.constFirst();
+    const QString& last = keys.constLast();
+
+    QHash<QString, DayTotals> merged = m_store ? m_store->daily(first, last) : QHash<QString, DayTotals>();
+    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it) {
+        const Slot& slot = it.key();
+        if (slot.day < first || slot.day > last)
+            continue;
+        NamedSeconds& entry = merged[slot.day][slot.key];
+        entry.name = m_names.value(slot.key, entry.name.isEmpty() ? slot.key.id : entry.name);
+        entry.seconds += it.value();
+    }
+
+    QList<DayUsage> result;
+    result.reserve(dates.size());
+    for (qsizetype i = 0; i < dates.size(); ++i) {
+        DayTotals totals = merged.value(keys[i]);
+        for (auto it = m_excluded.cbegin(); it != m_excluded.cend(); ++it)
+            totals.remove(it.key());
+        result.append(DayUsage{keys[i], dates[i], Summary(totals)});
+    }
+    return result;
+}
+
+Summary Tracker::summary(Period period) const
+{
+    QList<Summary> summaries;
+    for (const DayUsage& day : days(period))
+        summaries.append(day.summary);
+    return Summary::merging(summaries);
+}
+
+void Tracker::exclude(const UsageItem& item)
+{
+    m_excluded.insert(item.key, item.name);
+    if (m_store)
+        m_store->setExcluded(item.key, item.name, true);
+    emit excludedChanged();
+    if (m_live)
+        tick();
+    bumpRevision();
+    refreshGlance();
+}
+
+void Tracker::include(const ItemKey& key)
+{
+    if (m_excluded.remove(key))
+        emit excludedChanged();
+    if (m_store)
+        m_store->setExcluded(key, QString(), false);
+    bumpRevision();
+    refreshGlance();
+}
+
+void Tracker::deleteAllHistory()
+{
+    m_pending.clear();
+    if (m_store)
+        m_store->execute("DELETE FROM usage");
+    bumpRevision();
+    refreshGlance();
+}
+
+bool Tracker::restore(const QString& path)
+{
+    flush();
+    if (!m_store || !m_store->replaceHistory(path))
+        return false;
+    m_pending.clear();
+    bumpRevision();
+    refreshGlance();
+    return true;
+}
+
+void Tracker::refreshGlance()
+{
+    m_lastGlance = m_platform.clock->now();
+    const Glance glance(summary(Period::today));
+    if (glance == m_glance)
+        return;
+    m_glance = glance;
+    emit glanceChanged(m_glance);
+}
+
+void Tracker::bumpRevision()
+{
+    ++m_revision;
+    emit revisionChanged(m_revision);
+}
+
+const QString& Tracker::dayKey(const QDateTime& now)
+{
+    if (m_day.isEmpty() || now < m_dayStart || now >= m_dayEnd) {
+        const QTimeZone zone = m_platform.clock->timeZone();
+        const QDate date = now.toTimeZone(zone).date();
+        m_day = Day::string(now, zone);
+        m_dayStart = date.startOfDay(zone);
+        m_dayEnd = date.addDays(1).startOfDay(zone);
+    }
+    return m_day;
+}

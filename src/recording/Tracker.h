@@ -1,0 +1,105 @@
+#pragma once
+
+#include "BrowserPermission.h"
+#include "Glance.h"
+#include "Period.h"
+#include "Platform.h"
+#include "Store.h"
+#include "Summary.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QObject>
+#include <memory>
+#include <optional>
+
+class QTimer;
+class Settings;
+struct RunningApp;
+
+// The recording engine and the model every view reads. It samples the application in front,
+// credits the seconds since the previous sample to what was in front, keeps them in memory per
+// day and item, writes them about once a minute, and answers summaries of any period.
+// Lives on the main thread.
+class Tracker : public QObject
+{
+    Q_OBJECT
+public:
+    // The browser in front that refused to say which page it shows.
+    struct BlockedBrowser
+    {
+        QString name;
+        BrowserPermission permission = BrowserPermission::automation;
+        bool operator==(const BlockedBrowser&) const = default;
+    };
+
+    // store may be null: time is then kept in memory only. A live tracker samples every two
+    // seconds and on the platform's events; one that is not live samples only when told.
+    Tracker(std::unique_ptr<Store> store, bool live, const Platform& platform, const Settings& settings,
+            QObject* parent = nullptr);
+    ~Tracker() override;
+
+    qint64 revision() const { return m_revision; }
+    const Glance& glance() const { return m_glance; }
+    const QHash<ItemKey, QString>& excluded() const { return m_excluded; }
+    const std::optional<BlockedBrowser>& blockedBrowser() const { return m_blockedBrowser; }
+    Store* store() const { return m_store.get(); }
+    bool isLive() const { return m_live; }
+
+    // Credits the time since the previous sample and looks at what is in front now.
+    void tick();
+    // Writes the pending seconds now. They stay pending when the write fails, for the next try.
+    void flush();
+    // One entry per day of the period, oldest first, excluded items removed.
+    QList<DayUsage> days(Period period) const;
+    Summary summary(Period period) const;
+    void exclude(const UsageItem& item);
+    void include(const ItemKey& key);
+    void deleteAllHistory();
+    // Replaces all history by the backup file's; false, with nothing changed, when it cannot.
+    bool restore(const QString& path);
+
+signals:
+    void revisionChanged(qint64 revision);
+    void glanceChanged(const Glance& glance);
+    void excludedChanged();
+    void blockedBrowserChanged();
+
+private:
+    struct Slot
+    {
+        QString day;
+        ItemKey key;
+        bool operator==(const Slot&) const = default;
+        friend size_t qHash(const Slot& slot, size_t seed = 0) noexcept { return qHashMulti(seed, slot.day, slot.key); }
+    };
+
+    std::optional<ItemKey> resolve();
+    // What the front application's time goes to; the app itself, or the site a browser shows.
+    ItemKey attribute(const RunningApp& front, const QString& id, const QString& name);
+    void refreshGlance();
+    void bumpRevision();
+    const QString& dayKey(const QDateTime& now);
+
+    std::unique_ptr<Store> m_store;
+    const bool m_live;
+    const Platform m_platform;
+    const Settings& m_settings;
+
+    qint64 m_revision = 0;
+    std::optional<BlockedBrowser> m_blockedBrowser;
+    Glance m_glance;
+    QHash<ItemKey, QString> m_excluded;
+    QHash<Slot, double> m_pending;
+    QHash<ItemKey, QString> m_names;
+    std::optional<ItemKey> m_current;
+    QDateTime m_lastTick;
+    QDateTime m_lastFlush;
+    QDateTime m_lastGlance;
+    QTimer* m_timer = nullptr;
+
+    // The day key of the day being sampled, with that day's bounds, so a sample needs no calendar work.
+    QString m_day;
+    QDateTime m_dayStart;
+    QDateTime m_dayEnd;
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <QSettings>
+#include <QString>
+
+// The user's preferences, one typed accessor per key. Values are read once and kept in memory, so
+// reading a preference costs nothing; every change is written through and announced.
+class Settings : public QObject
+{
+    Q_OBJECT
+public:
+    // Preferences kept in the INI file at filePath (created on the first change).
+    explicit Settings(const QString& filePath, QObject* parent = nullptr);
+
+    bool showsTimeInMenuBar() const { return m_showsTimeInMenuBar; }
+    double idleMinutes() const { return m_idleMinutes; }
+    int chartColors() const { return m_chartColors; }
+    bool backsUpToICloud() const { return m_backsUpToICloud; }
+    double lastBackup() const { return m_lastBackup; }
+    QString backupProblem() const { return m_backupProblem; }
+    QString settingsTab() const { return m_settingsTab; }
+    bool hasSeenWelcome() const { return m_hasSeenWelcome; }
+    bool hasAskedForAccessibility() const { return m_hasAskedForAccessibility; }
+
+    void setShowsTimeInMenuBar(bool value);
+    void setIdleMinutes(double value);
+    void setChartColors(int value);
+    void removeChartColors(); // back to the default
+    void setBacksUpToICloud(bool value);
+    void setLastBackup(double value);
+    void setBackupProblem(const QString& value);
+    void setSettingsTab(const QString& value);
+    void setHasSeenWelcome(bool value);
+    void setHasAskedForAccessibility(bool value);
+
+    // Writes pending changes to the file now.
+    void sync();
+
+signals:
+    void showsTimeInMenuBarChanged(bool value);
+    void idleMinutesChanged(double value);
+    void chartColorsChanged(int value);
+    void backsUpToICloudChanged(bool value);
+    void lastBackupChanged(double value);
+    void backupProblemChanged(const QString& value);
+    void settingsTabChanged(const QString& value);
+    void hasSeenWelcomeChanged(bool value);
+    void hasAskedForAccessibilityChanged(bool value);
+
+private:
+    template <typename T, typename Signal>
+    void assign(T& field, const T& value, const char* key, Signal changed);
+
+    QSettings m_file;
+    bool m_showsTimeInMenuBar = false;
+    double m_idleMinutes = 2;
+    int m_chartColors = 8;
+    bool m_backsUpToICloud = false;
+    double m_lastBackup = 0;
+    QString m_backupProblem;
+    QString m_settingsTab = QStringLiteral("general");
+    bool m_hasSeenWelcome = false;
+    bool m_hasAskedForAccessibility = false;
+};

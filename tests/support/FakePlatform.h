@@ -1,0 +1,20 @@
+#pragma once
+
+#include "FakeClock.h"
+#include "FakePlaces.h"
+#include "FakeSessionState.h"
+#include "FakeWorkspace.h"
+#include "Platform.h"
+#include "SystemEvents.h"
+
+// Every platform service as a fake a test can script.
+struct FakePlatform
+{
+    FakeWorkspace workspace;
+    FakeSessionState session;
+    SystemEvents events;
+    FakePlaces places;
+    FakeClock clock;
+
+    Platform platform() { return Platform{&workspace, &session, &events, &places, &clock}; }
+};

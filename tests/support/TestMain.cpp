@@ -1,0 +1,11 @@
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+// Runs the tests inside a Qt application, so timers, signals and queued calls work.
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
