@@ -1,0 +1,42 @@
+#include "AccessibilityFetch.h"
+
+#include "Site.h"
+
+AccessibilityFetch::AccessibilityFetch(const Accessibility& accessibility, FirefoxReader::Ticks ticks)
+    : m_reader(accessibility, std::move(ticks))
+{
+}
+
+bool AccessibilityFetch::isPrivateTitle(const QString& title)
+{
+    // Chromium's accessible frame name ends " - Chromium (Incognito)", " - Google Chrome (Incognito)";
+    // the X window title does not carry it.
+    return title.trimmed().endsWith(QLatin1String("(Incognito)"));
+}
+
+BrowserFetch::Outcome AccessibilityFetch::fetch(qint64 pid, BrowserFamily family, std::chrono::milliseconds) const
+{
+    const bool chromiumEngine = family == BrowserFamily::chromium || family == BrowserFamily::dia;
+    FirefoxReader::WindowFilter skipWindow;
+    if (family == BrowserFamily::chromium)
+        skipWindow = &AccessibilityFetch::isPrivateTitle;
+
+    const FirefoxReader::Reading reading = m_reader.read(pid, skipWindow);
+    switch (reading.answer.kind) {
+    case FirefoxReader::Answer::Kind::denied:
+        return Outcome::denied();
+    case FirefoxReader::Answer::Kind::failed:
+        return Outcome::failed(reading.answer.code);
+    case FirefoxReader::Answer::Kind::page:
+        break;
+    }
+    if (reading.skipped)
+        return Outcome::answered(std::nullopt); // private windows are never recorded
+    // Without renderer accessibility a Chromium window shows no page element at all, whatever it
+    // displays; only a walk that looked everywhere may conclude that.
+    if (chromiumEngine && reading.hasWindow && reading.complete && !reading.sawWebArea)
+        return Outcome::denied();
+    if (!reading.answer.address)
+        return Outcome::answered(std::nullopt);
+    return Outcome::answered(Site::host(*reading.answer.address));
+}
