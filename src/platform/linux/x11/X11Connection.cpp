@@ -1,0 +1,311 @@
+#include "X11Connection.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+#include <xcb/dpms.h>
+#include <xcb/res.h>
+#include <xcb/screensaver.h>
+#include <xcb/xcb.h>
+
+namespace {
+
+struct FreeDeleter
+{
+    void operator()(void* p) const { std::free(p); }
+};
+template <typename T>
+using Owned = std::unique_ptr<T, FreeDeleter>;
+
+enum Atom { activeWindowAtom, supportedAtom, pidAtom, gtkIdAtom, kdeDesktopFileAtom, utf8Atom, atomCount };
+constexpr const char* atomNames[atomCount] = {"_NET_ACTIVE_WINDOW",      "_NET_SUPPORTED",
+                                              "_NET_WM_PID",             "_GTK_APPLICATION_ID",
+                                              "_KDE_NET_WM_DESKTOP_FILE", "UTF8_STRING"};
+
+// Property values longer than this (in 32-bit units) are of no use for naming an application.
+constexpr uint32_t longestProperty = 256;
+
+bool extensionPresent(xcb_connection_t* c, xcb_extension_t* extension)
+{
+    const xcb_query_extension_reply_t* data = xcb_get_extension_data(c, extension);
+    return data && data->present;
+}
+
+} // namespace
+
+struct X11Connection::Private
+{
+    xcb_connection_t* c = nullptr;
+    xcb_window_t root = XCB_NONE;
+    xcb_atom_t atoms[atomCount] = {};
+    QString display;
+    bool ewmhActiveWindow = false;
+    bool resource = false;
+    bool screenSaver = false;
+    bool dpms = false;
+    quint64 roundTrips = 0;
+    QList<X11Event> events;
+    std::function<void()> eventsLeftBehind;
+
+    ~Private()
+    {
+        if (c)
+            xcb_disconnect(c);
+    }
+
+    bool failed() const { return xcb_connection_has_error(c) != 0; }
+
+    template <typename Reply, typename Cookie>
+    Owned<Reply> wait(Reply* (*get)(xcb_connection_t*, Cookie, xcb_generic_error_t**), Cookie cookie)
+    {
+        xcb_generic_error_t* error = nullptr;
+        Owned<Reply> reply(get(c, cookie, &error));
+        std::free(error);
+        ++roundTrips;
+        // While waiting, xcb may have read events from the socket into its queue; the socket will not
+        // become readable for them again, so take them now and let the owner know.
+        if (keep(false) && eventsLeftBehind)
+            eventsLeftBehind();
+        return reply;
+    }
+
+    // Moves arrived events of interest into `events`; true when any were added.
+    bool keep(bool readSocket)
+    {
+        bool added = false;
+        while (xcb_generic_event_t* raw = readSocket ? xcb_poll_for_event(c) : xcb_poll_for_queued_event(c)) {
+            Owned<xcb_generic_event_t> event(raw);
+            switch (event->response_type & ~0x80) {
+            case XCB_PROPERTY_NOTIFY: {
+                const auto* notify = reinterpret_cast<xcb_property_notify_event_t*>(raw);
+                if (notify->window == root && notify->atom == atoms[activeWindowAtom]) {
+                    events.append({X11Event::Kind::activeWindowChanged, notify->window});
+                    added = true;
+                }
+                break;
+            }
+            case XCB_DESTROY_NOTIFY:
+                events.append(
+                    {X11Event::Kind::windowDestroyed, reinterpret_cast<xcb_destroy_notify_event_t*>(raw)->window});
+                added = true;
+                break;
+            default: break; // errors of requests without replies (a window gone meanwhile) and other noise
+            }
+        }
+        return added;
+    }
+
+    xcb_get_property_cookie_t askProperty(xcb_window_t window, xcb_atom_t atom, xcb_atom_t type)
+    {
+        return xcb_get_property(c, 0, window, atom, type, 0, longestProperty);
+    }
+
+    QByteArray propertyBytes(xcb_get_property_cookie_t cookie, xcb_atom_t* type = nullptr)
+    {
+        const Owned<xcb_get_property_reply_t> reply = wait(xcb_get_property_reply, cookie);
+        if (!reply || reply->format != 8)
+            return {};
+        if (type)
+            *type = reply->type;
+        return QByteArray(static_cast<const char*>(xcb_get_property_value(reply.get())),
+                          xcb_get_property_value_length(reply.get()));
+    }
+
+    std::optional<uint32_t> propertyWord(xcb_get_property_cookie_t cookie)
+    {
+        const Owned<xcb_get_property_reply_t> reply = wait(xcb_get_property_reply, cookie);
+        if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4)
+            return std::nullopt;
+        return *static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
+    }
+
+    QString propertyText(xcb_get_property_cookie_t cookie)
+    {
+        xcb_atom_t type = XCB_NONE;
+        QByteArray bytes = propertyBytes(cookie, &type);
+        const qsizetype end = bytes.indexOf('\0');
+        if (end >= 0)
+            bytes.truncate(end);
+        return type == atoms[utf8Atom] ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+    }
+
+    void internAtoms()
+    {
+        xcb_intern_atom_cookie_t cookies[atomCount];
+        for (int i = 0; i < atomCount; ++i)
+            cookies[i] = xcb_intern_atom(c, 0, uint16_t(strlen(atomNames[i])), atomNames[i]);
+        for (int i = 0; i < atomCount; ++i) {
+            if (const Owned<xcb_intern_atom_reply_t> reply = wait(xcb_intern_atom_reply, cookies[i]))
+                atoms[i] = reply->atom;
+        }
+    }
+
+    void findExtensions()
+    {
+        xcb_prefetch_extension_data(c, &xcb_res_id);
+        xcb_prefetch_extension_data(c, &xcb_screensaver_id);
+        xcb_prefetch_extension_data(c, &xcb_dpms_id);
+        screenSaver = extensionPresent(c, &xcb_screensaver_id);
+        dpms = extensionPresent(c, &xcb_dpms_id);
+        if (extensionPresent(c, &xcb_res_id)) {
+            // Client ids, and with them pids, came with version 1.2.
+            const auto reply = wait(xcb_res_query_version_reply, xcb_res_query_version(c, 1, 2));
+            resource = reply && (reply->server_major > 1 || (reply->server_major == 1 && reply->server_minor >= 2));
+        }
+    }
+
+    void watchRoot()
+    {
+        const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
+        const auto reply = wait(xcb_get_property_reply, xcb_get_property(c, 0, root, atoms[supportedAtom],
+                                                                         XCB_ATOM_ATOM, 0, 4096));
+        if (reply && reply->format == 32) {
+            const auto* supported = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+            const int count = xcb_get_property_value_length(reply.get()) / 4;
+            ewmhActiveWindow = std::find(supported, supported + count, atoms[activeWindowAtom]) != supported + count;
+        }
+    }
+
+    std::optional<qint64> clientPid(xcb_res_query_client_ids_cookie_t cookie)
+    {
+        const auto reply = wait(xcb_res_query_client_ids_reply, cookie);
+        if (!reply)
+            return std::nullopt;
+        for (auto it = xcb_res_query_client_ids_ids_iterator(reply.get()); it.rem; xcb_res_client_id_value_next(&it)) {
+            if ((it.data->spec.mask & XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID) &&
+                xcb_res_client_id_value_value_length(it.data) >= 1)
+                return qint64(*xcb_res_client_id_value_value(it.data));
+        }
+        return std::nullopt;
+    }
+};
+
+std::unique_ptr<X11Connection> X11Connection::open()
+{
+    auto d = std::make_unique<Private>();
+    int screenNumber = 0;
+    d->c = xcb_connect(nullptr, &screenNumber);
+    if (!d->c || d->failed())
+        return nullptr;
+    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(d->c));
+    for (int i = 0; i < screenNumber && screens.rem; ++i)
+        xcb_screen_next(&screens);
+    if (!screens.rem)
+        return nullptr;
+    d->root = screens.data->root;
+    d->display = qEnvironmentVariable("DISPLAY");
+    d->internAtoms();
+    d->findExtensions();
+    d->watchRoot();
+    if (d->failed())
+        return nullptr;
+    return std::unique_ptr<X11Connection>(new X11Connection(std::move(d)));
+}
+
+X11Connection::X11Connection(std::unique_ptr<Private> d) : d(std::move(d)) {}
+
+X11Connection::~X11Connection() = default;
+
+int X11Connection::fileDescriptor() const
+{
+    return xcb_get_file_descriptor(d->c);
+}
+
+bool X11Connection::hasFailed() const
+{
+    return d->failed();
+}
+
+QString X11Connection::sourcesDescription() const
+{
+    const QStringList sources{
+        d->ewmhActiveWindow ? QStringLiteral("EWMH active window") : QStringLiteral("no EWMH active window"),
+        d->resource ? QStringLiteral("X-Resource") : QStringLiteral("no X-Resource"),
+        d->screenSaver ? QStringLiteral("XScreenSaver") : QStringLiteral("no XScreenSaver"),
+        d->dpms ? QStringLiteral("DPMS") : QStringLiteral("no DPMS"),
+    };
+    return QStringLiteral("X11 ") + d->display + QStringLiteral(" (") + sources.join(QStringLiteral(", ")) + u')';
+}
+
+QList<X11Event> X11Connection::takeEvents(bool readSocket)
+{
+    if (!d->failed())
+        d->keep(readSocket);
+    return std::exchange(d->events, {});
+}
+
+void X11Connection::setEventsLeftBehindHandler(std::function<void()> handler)
+{
+    d->eventsLeftBehind = std::move(handler);
+}
+
+quint32 X11Connection::activeWindow()
+{
+    if (d->failed())
+        return XCB_NONE;
+    return d->propertyWord(d->askProperty(d->root, d->atoms[activeWindowAtom], XCB_ATOM_WINDOW)).value_or(XCB_NONE);
+}
+
+WindowFacts X11Connection::windowFacts(quint32 window)
+{
+    WindowFacts facts;
+    if (d->failed() || window == XCB_NONE)
+        return facts;
+    // Ask everything first and then collect, so the whole description costs one round trip.
+    const auto wmClass = d->askProperty(window, XCB_ATOM_WM_CLASS, XCB_GET_PROPERTY_TYPE_ANY);
+    const auto netPid = d->askProperty(window, d->atoms[pidAtom], XCB_ATOM_CARDINAL);
+    const auto gtkId = d->askProperty(window, d->atoms[gtkIdAtom], XCB_GET_PROPERTY_TYPE_ANY);
+    const auto kdeFile = d->askProperty(window, d->atoms[kdeDesktopFileAtom], XCB_GET_PROPERTY_TYPE_ANY);
+    std::optional<xcb_res_query_client_ids_cookie_t> clientIds;
+    if (d->resource) {
+        const xcb_res_client_id_spec_t spec{window, XCB_RES_CLIENT_ID_MASK_LOCAL_CLIENT_PID};
+        clientIds = xcb_res_query_client_ids(d->c, 1, &spec);
+    }
+
+    const QList<QByteArray> classParts = d->propertyBytes(wmClass).split('\0');
+    facts.instance = QString::fromLatin1(classParts.value(0));
+    facts.windowClass = QString::fromLatin1(classParts.value(1));
+    const std::optional<uint32_t> declaredPid = d->propertyWord(netPid);
+    facts.gtkApplicationId = d->propertyText(gtkId);
+    facts.kdeDesktopFile = d->propertyText(kdeFile);
+    // The server knows the real pid of a local client; _NET_WM_PID is the client's own claim, and inside a
+    // Flatpak sandbox it names the sandbox's process.
+    const std::optional<qint64> serverPid = clientIds ? d->clientPid(*clientIds) : std::nullopt;
+    facts.pid = serverPid.value_or(declaredPid.value_or(0));
+    return facts;
+}
+
+void X11Connection::watchDestruction(quint32 window)
+{
+    if (d->failed() || window == XCB_NONE)
+        return;
+    const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    xcb_change_window_attributes(d->c, window, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(d->c);
+}
+
+std::optional<quint32> X11Connection::millisecondsSinceInput()
+{
+    if (d->failed() || !d->screenSaver)
+        return std::nullopt;
+    const auto reply = d->wait(xcb_screensaver_query_info_reply, xcb_screensaver_query_info(d->c, d->root));
+    if (!reply)
+        return std::nullopt;
+    return reply->ms_since_user_input;
+}
+
+bool X11Connection::displayIsAsleep()
+{
+    if (d->failed() || !d->dpms)
+        return false;
+    const auto reply = d->wait(xcb_dpms_info_reply, xcb_dpms_info(d->c));
+    return reply && reply->state && reply->power_level != XCB_DPMS_DPMS_MODE_ON;
+}
+
+quint64 X11Connection::roundTrips() const
+{
+    return d->roundTrips;
+}

@@ -1,0 +1,152 @@
+#include "X11Workspace.h"
+
+#include "AppIdentity.h"
+#include "X11Connection.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSocketNotifier>
+
+namespace {
+
+// Windows are dropped from the cache when destroyed; the cap only guards against missed notices.
+constexpr qsizetype mostCachedWindows = 512;
+
+// The queries of the Workspace interface are const, yet answering them reads the connection and fills caches.
+X11Workspace* mutableSelf(const X11Workspace* self)
+{
+    return const_cast<X11Workspace*>(self);
+}
+
+} // namespace
+
+std::unique_ptr<X11Workspace> X11Workspace::connect(QObject* parent)
+{
+    std::unique_ptr<X11Connection> connection = X11Connection::open();
+    if (!connection)
+        return nullptr;
+    return std::unique_ptr<X11Workspace>(new X11Workspace(std::move(connection), parent));
+}
+
+X11Workspace::X11Workspace(std::unique_ptr<X11Connection> connection, QObject* parent)
+    : Workspace(parent), m_x(std::move(connection))
+{
+    m_notifier = new QSocketNotifier(m_x->fileDescriptor(), QSocketNotifier::Read, this);
+    QObject::connect(m_notifier, &QSocketNotifier::activated, this, [this] { pump(true, Announce::now); });
+    m_x->setEventsLeftBehindHandler([this] { pumpLater(); });
+    m_activeWindow = m_x->activeWindow();
+}
+
+X11Workspace::~X11Workspace() = default;
+
+std::optional<RunningApp> X11Workspace::frontmostApplication() const
+{
+    X11Workspace* self = mutableSelf(this);
+    // Read what the server has sent, so a switch that just happened is seen even before the event loop runs.
+    self->pump(true, Announce::later);
+    if (m_activeWindow == 0)
+        return std::nullopt;
+    const auto cached = m_apps.constFind(m_activeWindow);
+    if (cached != m_apps.cend())
+        return *cached;
+    return self->describe(m_activeWindow);
+}
+
+QString X11Workspace::ownIdentifier() const
+{
+    return QStringLiteral("app.corvani.Horavane");
+}
+
+QString X11Workspace::ownProcessName() const
+{
+    if (QCoreApplication::instance() && !QCoreApplication::applicationName().isEmpty())
+        return QCoreApplication::applicationName();
+    QFile comm(QStringLiteral("/proc/self/comm"));
+    return comm.open(QIODevice::ReadOnly) ? QString::fromUtf8(comm.readAll()).trimmed() : QString();
+}
+
+double X11Workspace::secondsSinceLastInput() const
+{
+    return mutableSelf(this)->m_x->millisecondsSinceInput().value_or(0) / 1000.0;
+}
+
+bool X11Workspace::displayIsAsleep() const
+{
+    return mutableSelf(this)->m_x->displayIsAsleep();
+}
+
+QString X11Workspace::sourcesDescription() const
+{
+    return m_x->sourcesDescription();
+}
+
+quint64 X11Workspace::roundTrips() const
+{
+    return m_x->roundTrips();
+}
+
+void X11Workspace::pump(bool readSocket, Announce announce)
+{
+    if (m_pumping)
+        return;
+    m_pumping = true;
+    bool changed = false;
+    QList<X11Event> events = m_x->takeEvents(readSocket);
+    while (!events.isEmpty()) {
+        bool activeMoved = false;
+        for (const X11Event& event : std::as_const(events)) {
+            if (event.kind == X11Event::Kind::windowDestroyed)
+                m_apps.remove(event.window);
+            else
+                activeMoved = true;
+        }
+        if (activeMoved) {
+            const quint32 active = m_x->activeWindow();
+            changed = changed || active != m_activeWindow;
+            m_activeWindow = active;
+        }
+        events = m_x->takeEvents(false); // whatever arrived while waiting for that reply
+    }
+    m_pumping = false;
+    if (m_x->hasFailed()) // the server is gone: stop watching a socket that would stay readable
+        m_notifier->setEnabled(false);
+    if (!changed)
+        return;
+    if (announce == Announce::now)
+        emit applicationActivated();
+    else // the caller is in the middle of a sample; let it finish first
+        QMetaObject::invokeMethod(this, &X11Workspace::applicationActivated, Qt::QueuedConnection);
+}
+
+void X11Workspace::pumpLater()
+{
+    if (m_pumping || m_pumpPosted)
+        return;
+    m_pumpPosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_pumpPosted = false;
+            pump(false, Announce::now);
+        },
+        Qt::QueuedConnection);
+}
+
+std::optional<RunningApp> X11Workspace::describe(quint32 window)
+{
+    WindowFacts facts = m_x->windowFacts(window);
+    std::optional<RunningApp> app;
+    if (facts.pid == QCoreApplication::applicationPid()) {
+        app = RunningApp{ownIdentifier(), ownProcessName(), facts.pid};
+    } else {
+        AppIdentity::readProcess(facts);
+        if (!m_entries)
+            m_entries = DesktopEntries::load(DesktopEntries::standardFolders(), NameLocale::fromEnvironment());
+        app = AppIdentity::resolve(facts, *m_entries);
+    }
+    if (m_apps.size() >= mostCachedWindows)
+        m_apps.clear();
+    m_apps.insert(window, app);
+    m_x->watchDestruction(window);
+    return app;
+}

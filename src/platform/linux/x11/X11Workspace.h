@@ -1,0 +1,52 @@
+#pragma once
+
+#include "DesktopEntries.h"
+#include "Workspace.h"
+
+#include <QHash>
+#include <memory>
+#include <optional>
+
+class QSocketNotifier;
+class X11Connection;
+
+// The desktop as an X11 session shows it: the application of the active window, and the input and display
+// facts the session state needs, all from one connection of this program's own.
+class X11Workspace final : public Workspace
+{
+    Q_OBJECT
+public:
+    // Connects to $DISPLAY; none when no X display can be opened.
+    static std::unique_ptr<X11Workspace> connect(QObject* parent = nullptr);
+    ~X11Workspace() override;
+
+    std::optional<RunningApp> frontmostApplication() const override;
+    QString ownIdentifier() const override;
+    QString ownProcessName() const override;
+
+    // Seconds since the last keyboard or pointer input; 0 when the server cannot tell.
+    double secondsSinceLastInput() const;
+    // Whether the display is in a DPMS power-saving state; false when the server has no DPMS.
+    bool displayIsAsleep() const;
+    // Which X sources were found, e.g. "X11 :1 (EWMH active window, X-Resource, XScreenSaver, no DPMS)".
+    QString sourcesDescription() const;
+    // Replies from the X server waited for so far, for measurements.
+    quint64 roundTrips() const;
+
+private:
+    enum class Announce { now, later };
+
+    X11Workspace(std::unique_ptr<X11Connection> connection, QObject* parent);
+    // Handles the arrived events; announces a change of the active window now or from the event loop.
+    void pump(bool readSocket, Announce announce);
+    void pumpLater();
+    std::optional<RunningApp> describe(quint32 window);
+
+    std::unique_ptr<X11Connection> m_x;
+    QSocketNotifier* m_notifier = nullptr;
+    quint32 m_activeWindow = 0;
+    QHash<quint32, std::optional<RunningApp>> m_apps; // by window, resolved once
+    std::optional<DesktopEntries> m_entries;         // indexed on first need
+    bool m_pumping = false;
+    bool m_pumpPosted = false;
+};
