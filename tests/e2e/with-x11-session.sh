@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Runs COMMAND inside a throw-away X11 session: Xvfb on a free display, openbox as the window manager
+# and a private D-Bus session bus. Exports DISPLAY, DBUS_SESSION_BUS_ADDRESS and HORAVANE_X11_SESSION=1,
+# tears everything down afterwards and exits with COMMAND's status.
+set -euo pipefail
+
+if [[ $# -lt 1 ]]; then
+    echo "usage: $0 COMMAND [ARGUMENT...]" >&2
+    exit 2
+fi
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/horavane-x11.XXXXXX")
+pids=()
+
+teardown() {
+    local pid
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        pid=${pids[i]}
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${pids[@]}"; do
+        # Give each a moment to leave, then insist.
+        for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+        kill -9 "$pid" 2>/dev/null || true
+    done
+    rm -rf "$scratch"
+}
+trap teardown EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# Waits up to five seconds for a condition (a command) to hold.
+wait_for() {
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+# Xvfb picks a free display number itself and writes it to the given descriptor once it accepts clients.
+mkfifo "$scratch/display"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+pids+=($!)
+if ! read -r -t 10 display <"$scratch/display" || [[ -z "$display" ]]; then
+    echo "with-x11-session: Xvfb did not start" >&2
+    cat "$scratch/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=":$display"
+
+read -r bus_address bus_pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ')
+pids+=("$bus_pid")
+export DBUS_SESSION_BUS_ADDRESS="$bus_address"
+
+# openbox keeps its state below XDG_CACHE_HOME and XDG_CONFIG_HOME: keep that inside the session.
+XDG_CACHE_HOME="$scratch/cache" XDG_CONFIG_HOME="$scratch/config" openbox --sm-disable 2>"$scratch/openbox.log" &
+pids+=($!)
+if ! wait_for sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'; then
+    echo "with-x11-session: openbox did not start" >&2
+    cat "$scratch/openbox.log" >&2
+    exit 1
+fi
+
+export HORAVANE_X11_SESSION=1
+status=0
+"$@" || status=$?
+exit "$status"
