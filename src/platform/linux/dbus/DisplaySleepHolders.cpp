@@ -28,7 +28,10 @@ QDBusMessage finished(QDBusPendingCall& call)
     return call.reply();
 }
 
-bool answered(const QDBusMessage& reply) { return reply.type() == QDBusMessage::ReplyMessage; }
+bool answered(const QDBusMessage& reply)
+{
+    return reply.type() == QDBusMessage::ReplyMessage;
+}
 
 // logind's a(ssssuu) list: what (colon-separated), who, why, mode, uid, pid.
 void addLogindHolds(const QDBusMessage& reply, QList<PowerAssertion>& holds)
@@ -75,8 +78,7 @@ QList<QString> objectPaths(const QDBusMessage& reply)
 // starting with a digit.
 bool isBusName(const QString& name)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^[A-Za-z_-][A-Za-z0-9_-]*(\\.[A-Za-z_-][A-Za-z0-9_-]*)+$"));
+    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z_-][A-Za-z0-9_-]*(\\.[A-Za-z_-][A-Za-z0-9_-]*)+$"));
     return name.size() <= 255 && pattern.match(name).hasMatch();
 }
 
@@ -127,10 +129,10 @@ QList<std::pair<QString, QDBusPendingCall>> askPlayers(const QDBusConnection& se
     QList<std::pair<QString, QDBusPendingCall>> players;
     for (const QString& name : names) {
         if (name.startsWith(mprisPrefix))
-            players.append({name, DBusCall::start(session, DBusCall::propertyGet(
-                                                               name, QStringLiteral("/org/mpris/MediaPlayer2"),
-                                                               QStringLiteral("org.mpris.MediaPlayer2.Player"),
-                                                               QStringLiteral("PlaybackStatus")))});
+            players.append(
+                {name, DBusCall::start(session, DBusCall::propertyGet(name, QStringLiteral("/org/mpris/MediaPlayer2"),
+                                                                      QStringLiteral("org.mpris.MediaPlayer2.Player"),
+                                                                      QStringLiteral("PlaybackStatus")))});
     }
     return players;
 }

@@ -14,8 +14,8 @@ QString describe(std::optional<bool> value)
 
 QString describe(const ScreenSaverWatch& watch)
 {
-    return watch.service() + (watch.active() ? QStringLiteral(" active ") + describe(watch.active())
-                                             : QStringLiteral(" not answering"));
+    return watch.service() +
+           (watch.active() ? QStringLiteral(" active ") + describe(watch.active()) : QStringLiteral(" not answering"));
 }
 
 } // namespace
@@ -98,7 +98,7 @@ QString LinuxSessionState::sourcesDescription() const
                                      describe(m_logind->lockedHint()) + QStringLiteral(", active ") +
                                      describe(m_logind->active()) + QLatin1Char(')')
                                : QStringLiteral("no logind session");
-    return logind + QStringLiteral("; screensavers: ") + describe(*m_freedesktopScreenSaver) +
-           QStringLiteral(", ") + describe(*m_gnomeScreenSaver) +
+    return logind + QStringLiteral("; screensavers: ") + describe(*m_freedesktopScreenSaver) + QStringLiteral(", ") +
+           describe(*m_gnomeScreenSaver) +
            QStringLiteral("; display-sleep holds asked from logind, GNOME, KDE and MPRIS when idle");
 }

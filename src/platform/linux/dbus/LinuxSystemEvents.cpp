@@ -70,10 +70,10 @@ void LinuxSystemEvents::takeSleepDelay()
 {
     if (m_sleepDelay >= 0)
         return;
-    const QDBusMessage reply = DBusCall::call(
-        m_bus, DBusCall::method(service, managerPath, managerInterface, QStringLiteral("Inhibit"),
-                                {QStringLiteral("sleep"), QStringLiteral("Horavane"),
-                                 QStringLiteral("Saving recorded time"), QStringLiteral("delay")}));
+    const QDBusMessage reply =
+        DBusCall::call(m_bus, DBusCall::method(service, managerPath, managerInterface, QStringLiteral("Inhibit"),
+                                               {QStringLiteral("sleep"), QStringLiteral("Horavane"),
+                                                QStringLiteral("Saving recorded time"), QStringLiteral("delay")}));
     const QVariant descriptor = DBusCall::firstArgument(reply);
     if (descriptor.metaType() != QMetaType::fromType<QDBusUnixFileDescriptor>())
         return;

@@ -21,7 +21,7 @@ const QString activeName = QStringLiteral("Active");
 QString objectPath(const QVariant& value)
 {
     return value.metaType() == QMetaType::fromType<QDBusObjectPath>() ? value.value<QDBusObjectPath>().path()
-                                                                       : QString();
+                                                                      : QString();
 }
 
 // A property map from an a{sv} argument, whichever way QtDBus handed it over; empty for another shape.
@@ -55,8 +55,7 @@ QDBusMessage getAllMessage(const QString& path)
 
 } // namespace
 
-LogindSession::LogindSession(QDBusConnection systemBus, QObject* parent)
-    : QObject(parent), m_bus(std::move(systemBus))
+LogindSession::LogindSession(QDBusConnection systemBus, QObject* parent) : QObject(parent), m_bus(std::move(systemBus))
 {
     m_path = findSessionPath();
     if (m_path.isEmpty())
@@ -71,9 +70,8 @@ QString LogindSession::findSessionPath() const
     // Signals come only from the session's real path, never from the "auto" alias, so resolve it.
     const QString id = qEnvironmentVariable("XDG_SESSION_ID");
     if (!id.isEmpty()) {
-        const QString path = objectPath(DBusCall::firstArgument(
-            DBusCall::call(m_bus, DBusCall::method(service, managerPath, managerInterface,
-                                                   QStringLiteral("GetSession"), {id}))));
+        const QString path = objectPath(DBusCall::firstArgument(DBusCall::call(
+            m_bus, DBusCall::method(service, managerPath, managerInterface, QStringLiteral("GetSession"), {id}))));
         if (!path.isEmpty())
             return path;
     }
@@ -83,11 +81,11 @@ QString LogindSession::findSessionPath() const
     if (!byPid.isEmpty())
         return byPid;
     // A program started outside the session (a user service) still has the user's display session.
-    const QString autoId = DBusCall::firstArgument(
-                               DBusCall::call(m_bus, DBusCall::propertyGet(service,
-                                                                           managerPath + QStringLiteral("/session/auto"),
-                                                                           sessionInterface, QStringLiteral("Id"))))
-                               .toString();
+    const QString autoId =
+        DBusCall::firstArgument(
+            DBusCall::call(m_bus, DBusCall::propertyGet(service, managerPath + QStringLiteral("/session/auto"),
+                                                        sessionInterface, QStringLiteral("Id"))))
+            .toString();
     if (autoId.isEmpty())
         return {};
     return objectPath(DBusCall::firstArgument(DBusCall::call(
@@ -99,8 +97,7 @@ void LogindSession::listen()
     m_bus.connect(service, m_path, propertiesInterface, QStringLiteral("PropertiesChanged"), this,
                   SLOT(onPropertiesChanged(QDBusMessage)));
     m_bus.connect(service, m_path, sessionInterface, QStringLiteral("Lock"), this, SLOT(onLockRequest(QDBusMessage)));
-    m_bus.connect(service, m_path, sessionInterface, QStringLiteral("Unlock"), this,
-                  SLOT(onLockRequest(QDBusMessage)));
+    m_bus.connect(service, m_path, sessionInterface, QStringLiteral("Unlock"), this, SLOT(onLockRequest(QDBusMessage)));
 }
 
 void LogindSession::readAll()

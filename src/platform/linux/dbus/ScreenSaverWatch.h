@@ -14,8 +14,8 @@ class ScreenSaverWatch final : public QObject
     Q_OBJECT
 public:
     // service, path and interface of a screensaver with GetActive() → b and ActiveChanged(b).
-    ScreenSaverWatch(QDBusConnection sessionBus, const QString& service, const QString& path,
-                     const QString& interface, QObject* parent = nullptr);
+    ScreenSaverWatch(QDBusConnection sessionBus, const QString& service, const QString& path, const QString& interface,
+                     QObject* parent = nullptr);
 
     QString service() const { return m_service; }
     std::optional<bool> active() const { return m_active; }

@@ -1,7 +1,7 @@
 #include "ProcessInfo.h"
 
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>

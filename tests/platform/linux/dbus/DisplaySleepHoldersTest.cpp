@@ -1,0 +1,139 @@
+#include "LinuxSessionState.h"
+#include "MockBus.h"
+
+#include <QDBusVariant>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString login1 = QStringLiteral("org.freedesktop.login1");
+const QString loginPath = QStringLiteral("/org/freedesktop/login1");
+const QString manager = QStringLiteral("org.freedesktop.login1.Manager");
+const QString gnomeSession = QStringLiteral("org.gnome.SessionManager");
+const QString gnomePath = QStringLiteral("/org/gnome/SessionManager");
+const QString mprisPath = QStringLiteral("/org/mpris/MediaPlayer2");
+const QString playerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
+
+PowerAssertion hold(qint64 pid)
+{
+    return {pid, QStringLiteral("PreventUserIdleDisplaySleep")};
+}
+
+class DisplaySleepHoldersTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!MockBus::toolsAvailable())
+            GTEST_SKIP() << "dbus-daemon or python3-dbusmock missing";
+        ASSERT_TRUE(system.isRunning());
+        ASSERT_TRUE(session.isRunning());
+    }
+
+    // A logind whose inhibitor list is the given Python expression of (what, who, why, mode, uid, pid).
+    void startLogind(const QString& inhibitors)
+    {
+        ASSERT_NE(system.startMock({login1, loginPath, manager}, login1), 0);
+        addMethod(system, login1, loginPath, manager, QStringLiteral("ListInhibitors"), QStringLiteral("a(ssssuu)"),
+                  QStringLiteral("ret = ") + inhibitors);
+    }
+
+    // A media player on the session bus in the given playback state; its pid.
+    qint64 startPlayer(const QString& name, const QString& status)
+    {
+        const qint64 pid = session.startMock({name, mprisPath, playerInterface}, name);
+        session.mock(name, mprisPath, QStringLiteral("AddProperty"),
+                     {playerInterface, QStringLiteral("PlaybackStatus"), QVariant::fromValue(QDBusVariant(status))});
+        return pid;
+    }
+
+    static void addMethod(MockBus& bus, const QString& service, const QString& path, const QString& interface,
+                          const QString& name, const QString& out, const QString& code)
+    {
+        const QDBusMessage reply =
+            bus.mock(service, path, QStringLiteral("AddMethod"), {interface, name, QString(), out, code});
+        ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    }
+
+    std::optional<QList<PowerAssertion>> holds()
+    {
+        LinuxSessionState state(system.connect(QStringLiteral("tested")), session.connect(QStringLiteral("tested")),
+                                nullptr, nullptr);
+        return state.displaySleepAssertions();
+    }
+
+    MockBus system;
+    MockBus session;
+};
+
+} // namespace
+
+TEST_F(DisplaySleepHoldersTest, LogindIdleInhibitorsWithTheirPids)
+{
+    startLogind(QStringLiteral("[('idle', 'player', 'video', 'block', 1000, 11),"
+                               " ('sleep:idle', 'viewer', 'slides', 'block', 1000, 12),"
+                               " ('sleep', 'updater', 'saving', 'delay', 1000, 13),"
+                               " ('handle-lid-switch', 'desktop', 'docked', 'block', 1000, 14),"
+                               " ('idle', 'twice', 'same process', 'block', 1000, 11)]"));
+    EXPECT_EQ(holds(), (QList<PowerAssertion>{hold(11), hold(12)}));
+}
+
+TEST_F(DisplaySleepHoldersTest, LogindListInAnotherShapeIsSkipped)
+{
+    ASSERT_NE(system.startMock({login1, loginPath, manager}, login1), 0);
+    addMethod(system, login1, loginPath, manager, QStringLiteral("ListInhibitors"), QStringLiteral("as"),
+              QStringLiteral("ret = ['idle']"));
+    EXPECT_EQ(holds(), QList<PowerAssertion>());
+}
+
+TEST_F(DisplaySleepHoldersTest, PlayingMediaPlayerHoldsWithItsOwnersPid)
+{
+    const qint64 playing = startPlayer(QStringLiteral("org.mpris.MediaPlayer2.film"), QStringLiteral("Playing"));
+    ASSERT_NE(playing, 0);
+    ASSERT_NE(startPlayer(QStringLiteral("org.mpris.MediaPlayer2.music"), QStringLiteral("Paused")), 0);
+    EXPECT_EQ(holds(), QList<PowerAssertion>{hold(playing)});
+}
+
+TEST_F(DisplaySleepHoldersTest, GnomeIdleInhibitorsReachTheirApplication)
+{
+    // A GApplication's id is its bus name, which leads to its process; other ids cannot be traced.
+    const QString app = QStringLiteral("org.example.Viewer");
+    const qint64 appPid = session.startMock({app, QStringLiteral("/org/example/Viewer"), app}, app);
+    ASSERT_NE(appPid, 0);
+    ASSERT_NE(session.startMock({gnomeSession, gnomePath, gnomeSession}, gnomeSession), 0);
+    addMethod(session, gnomeSession, gnomePath, gnomeSession, QStringLiteral("Setup"), QString(),
+              QStringLiteral("inhibitors = [(1, 8, 'org.example.Viewer'), (2, 4, 'org.example.Viewer'),"
+                             " (3, 12, 'Firefox'), (4, 8, 'org.example.NotRunning')]\n"
+                             "for n, flags, app in inhibitors:\n"
+                             "    self.AddObject('/org/gnome/SessionManager/Inhibitor%d' % n,"
+                             " 'org.gnome.SessionManager.Inhibitor', {},"
+                             " [('GetFlags', '', 'u', 'ret = %d' % flags), ('GetAppId', '', 's', 'ret = %r' % app)])"));
+    session.call(gnomeSession, gnomePath, gnomeSession, QStringLiteral("Setup"));
+    addMethod(session, gnomeSession, gnomePath, gnomeSession, QStringLiteral("GetInhibitors"), QStringLiteral("ao"),
+              QStringLiteral("ret = ['/org/gnome/SessionManager/Inhibitor%d' % n for n in range(1, 5)]"));
+    EXPECT_EQ(holds(), (QList<PowerAssertion>{hold(0), hold(appPid)}));
+}
+
+TEST_F(DisplaySleepHoldersTest, KdeInhibitionIsAHoldWithoutProcess)
+{
+    const QString kde = QStringLiteral("org.freedesktop.PowerManagement");
+    const QString path = QStringLiteral("/org/freedesktop/PowerManagement/Inhibit");
+    const QString interface = QStringLiteral("org.freedesktop.PowerManagement.Inhibit");
+    ASSERT_NE(session.startMock({kde, path, interface}, kde), 0);
+    addMethod(session, kde, path, interface, QStringLiteral("HasInhibit"), QStringLiteral("b"),
+              QStringLiteral("ret = True"));
+    EXPECT_EQ(holds(), QList<PowerAssertion>{hold(0)});
+}
+
+TEST_F(DisplaySleepHoldersTest, HungSourceCostsOnlyItsTimeout)
+{
+    startLogind(QStringLiteral("[('idle', 'player', 'video', 'block', 1000, 11)]"));
+    ASSERT_NE(session.startMock({gnomeSession, gnomePath, gnomeSession}, gnomeSession), 0);
+    addMethod(session, gnomeSession, gnomePath, gnomeSession, QStringLiteral("GetInhibitors"), QStringLiteral("ao"),
+              QStringLiteral("time.sleep(3); ret = []"));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(holds(), QList<PowerAssertion>{hold(11)});
+    EXPECT_LT(clock.elapsed(), 1500);
+}

@@ -1,0 +1,154 @@
+#include "MockBus.h"
+
+#include <QCoreApplication>
+#include <QDBusConnectionInterface>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace {
+
+constexpr int startTimeoutMs = 10000;
+constexpr int callTimeoutMs = 2000;
+
+// The distribution's python carries dbusmock; a python found first on PATH may not.
+QString python()
+{
+    const QString system = QStringLiteral("/usr/bin/python3");
+    return QFile::exists(system) ? system : QStandardPaths::findExecutable(QStringLiteral("python3"));
+}
+
+const char* const config = R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:tmpdir=/tmp</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+)";
+
+void end(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(2000)) {
+        process.kill();
+        process.waitForFinished(2000);
+    }
+}
+
+} // namespace
+
+bool waitUntil(const std::function<bool()>& pred, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!pred()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+bool MockBus::toolsAvailable()
+{
+    static const bool available = [] {
+        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty() || python().isEmpty())
+            return false;
+        QProcess probe;
+        probe.start(python(), {QStringLiteral("-c"), QStringLiteral("import dbusmock")});
+        return probe.waitForFinished(startTimeoutMs) && probe.exitStatus() == QProcess::NormalExit &&
+               probe.exitCode() == 0;
+    }();
+    return available;
+}
+
+MockBus::MockBus() : m_daemon(std::make_unique<QProcess>())
+{
+    QFile file(m_dir.filePath(QStringLiteral("bus.conf")));
+    if (!m_dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(config) < 0)
+        return;
+    file.close();
+    m_daemon->start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + file.fileName(),
+                                                    QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+    const QDeadlineTimer deadline(startTimeoutMs);
+    while (!m_daemon->canReadLine() && !deadline.hasExpired() && m_daemon->waitForReadyRead(100)) {
+    }
+    m_address = QString::fromUtf8(m_daemon->readLine()).trimmed();
+}
+
+MockBus::~MockBus()
+{
+    for (auto& [name, process] : m_mocks) {
+        end(*process);
+        delete process;
+    }
+    for (const QString& name : std::as_const(m_connections))
+        QDBusConnection::disconnectFromBus(name);
+    end(*m_daemon);
+}
+
+QDBusConnection MockBus::connect(const QString& name)
+{
+    const QString unique = m_address + QLatin1Char('#') + name;
+    if (!m_connections.contains(unique))
+        m_connections.append(unique);
+    return QDBusConnection::connectToBus(m_address, unique);
+}
+
+bool MockBus::waitForName(const QString& name, bool owned)
+{
+    QDBusConnectionInterface* bus = control().interface();
+    return bus && waitUntil([&] { return bus->isServiceRegistered(name).value() == owned; }, startTimeoutMs);
+}
+
+qint64 MockBus::startMock(const QStringList& arguments, const QString& busName)
+{
+    if (!isRunning())
+        return 0;
+    auto* process = new QProcess;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // The mock's own bus choice (system for logind, session for the rest) lands on this bus either way.
+    environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_address);
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
+    process->setProcessEnvironment(environment);
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->start(python(), QStringList{QStringLiteral("-m"), QStringLiteral("dbusmock")} + arguments);
+    m_mocks.append({busName, process});
+    if (!process->waitForStarted(startTimeoutMs) || !waitForName(busName, true))
+        return 0;
+    return process->processId();
+}
+
+void MockBus::stopMock(const QString& busName)
+{
+    for (auto& [name, process] : m_mocks) {
+        if (name == busName)
+            end(*process);
+    }
+    waitForName(busName, false);
+}
+
+QDBusMessage MockBus::call(const QString& service, const QString& path, const QString& interface, const QString& method,
+                           const QVariantList& arguments)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
+    message.setArguments(arguments);
+    return control().call(message, QDBus::Block, callTimeoutMs);
+}
+
+QDBusMessage MockBus::mock(const QString& service, const QString& path, const QString& method,
+                           const QVariantList& arguments)
+{
+    return call(service, path, QStringLiteral("org.freedesktop.DBus.Mock"), method, arguments);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+class QProcess;
+
+// A private D-Bus daemon for one test, with python-dbusmock services on it. It can stand in for the
+// system bus or the session bus; everything it started ends with it.
+class MockBus
+{
+public:
+    MockBus();
+    ~MockBus();
+    MockBus(const MockBus&) = delete;
+    MockBus& operator=(const MockBus&) = delete;
+
+    // Whether dbus-daemon and python3 with dbusmock are present; tests skip without them.
+    static bool toolsAvailable();
+
+    bool isRunning() const { return !m_address.isEmpty(); }
+    // A new connection of this test to the bus (each name is a separate client).
+    QDBusConnection connect(const QString& name);
+    // The test's own connection, for driving the mocks.
+    QDBusConnection control() { return connect(QStringLiteral("control")); }
+
+    // Starts `python3 -m dbusmock <arguments>` and waits until it owns busName; its pid, or 0 on failure.
+    qint64 startMock(const QStringList& arguments, const QString& busName);
+    // Ends the mock that owns busName and waits until the name is gone.
+    void stopMock(const QString& busName);
+
+    // Calls a method and waits at most two seconds.
+    QDBusMessage call(const QString& service, const QString& path, const QString& interface, const QString& method,
+                      const QVariantList& arguments = {});
+    // Calls a method of the dbusmock control interface (AddMethod, AddProperty, EmitSignal, ...) on path.
+    QDBusMessage mock(const QString& service, const QString& path, const QString& method,
+                      const QVariantList& arguments);
+
+private:
+    bool waitForName(const QString& name, bool owned);
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<QProcess> m_daemon;
+    QString m_address;
+    QList<std::pair<QString, QProcess*>> m_mocks;
+    QStringList m_connections;
+};
+
+// Runs the event loop until pred() holds or timeoutMs passed; whether it holds.
+bool waitUntil(const std::function<bool()>& pred, int timeoutMs = 3000);
