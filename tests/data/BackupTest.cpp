@@ -1,0 +1,367 @@
+#include "Backup.h"
+#include "FakeClock.h"
+#include "Places.h"
+#include "Settings.h"
+#include "Store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+namespace {
+
+// A home whose folders a test may move, e.g. to another file system or below an apostrophe.
+class TestPlaces final : public Places
+{
+public:
+    explicit TestPlaces(const QString& home) : home(home), temporary(home + "/tmp") {}
+    QString dataFolder() const override { return home + "/data/Horavane"; }
+    QString cacheFolder() const override { return home + "/cache/Horavane"; }
+    QString temporaryFolder() const override { return temporary; }
+    QString homeFolder() const override { return home; }
+    QString cloudDriveRoot() const override { return home + "/Library/Mobile Documents/com~apple~CloudDocs"; }
+
+    QString home;
+    QString temporary;
+};
+
+qint64 rowsIn(const QString& path)
+{
+    sqlite3* db = nullptr;
+    qint64 count = -1;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* query = nullptr;
+        if (sqlite3_prepare_v2(db, "SELECT count(*) FROM usage", -1, &query, nullptr) == SQLITE_OK &&
+            sqlite3_step(query) == SQLITE_ROW)
+            count = sqlite3_column_int64(query, 0);
+        sqlite3_finalize(query);
+    }
+    sqlite3_close(db);
+    return count;
+}
+
+QStringList namesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+void touch(const QString& path, const QByteArray& content = "x")
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(content);
+}
+
+class BackupTest : public ::testing::Test
+{
+protected:
+    BackupTest()
+    {
+        store->add({UsageRow{"2025-03-05", ItemKey{ItemKind::app, "org.example.Editor"}, "Editor", 120},
+                    UsageRow{"2025-03-04", ItemKey{ItemKind::site, "example.com"}, "example.com", 30}});
+        settings.setBacksUpToICloud(true);
+        QDir().mkpath(places.cloudDriveRoot());
+    }
+
+    QString folder() const { return places.cloudDriveRoot() + "/Horavane"; }
+    QString copyOf(const char* day) const { return folder() + "/Horavane " + day + ".sqlite"; }
+    void at(int hour, int minute = 0, int day = 5)
+    {
+        clock.set(QDateTime(QDate(2025, 3, day), QTime(hour, minute), QTimeZone("Europe/Berlin")));
+    }
+    // Runs the check and waits for the backup it may start; false when none started.
+    bool check()
+    {
+        QSignalSpy finished(&backup, &Backup::finished);
+        backup.runIfDue(store.get());
+        if (!finished.isEmpty())
+            return true;
+        return Backup::inProgress() && finished.wait(5000);
+    }
+    bool runNow()
+    {
+        QSignalSpy finished(&backup, &Backup::finished);
+        backup.run(store.get());
+        if (!finished.isEmpty())
+            return true;
+        return Backup::inProgress() && finished.wait(5000);
+    }
+    double secondsNow() const { return static_cast<double>(clock.now().toMSecsSinceEpoch()) / 1000.0; }
+
+    QTemporaryDir home;
+    TestPlaces places{home.path()};
+    FakeClock clock; // 2025-03-05 12:00 in Berlin
+    Settings settings{home.filePath("config/Horavane.conf")};
+    std::unique_ptr<Store> store = Store::open(places.databasePath());
+    Backup backup{settings, places, clock};
+};
+
+} // namespace
+
+TEST_F(BackupTest, TheFirstCheckWithNoBackupYetMakesACompleteCopy)
+{
+    ASSERT_TRUE(check());
+    EXPECT_EQ(rowsIn(copyOf("2025-03-05")), 2);
+    EXPECT_EQ(settings.lastBackup(), secondsNow());
+    EXPECT_EQ(settings.backupProblem(), "");
+    EXPECT_FALSE(Backup::inProgress());
+    EXPECT_EQ(namesIn(folder()), QStringList{"Horavane 2025-03-05.sqlite"}); // no staging leftovers
+    EXPECT_TRUE(namesIn(places.temporaryFolder()).isEmpty());
+    struct stat info{};
+    ::stat(QFile::encodeName(copyOf("2025-03-05")).constData(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST_F(BackupTest, NothingHappensWhileBackupsAreOffOrWithoutAStore)
+{
+    settings.setBacksUpToICloud(false);
+    EXPECT_FALSE(check());
+    settings.setBacksUpToICloud(true);
+    QSignalSpy finished(&backup, &Backup::finished);
+    backup.runIfDue(nullptr);
+    backup.run(nullptr);
+    EXPECT_FALSE(Backup::inProgress());
+    EXPECT_FALSE(QFileInfo::exists(folder()));
+    EXPECT_TRUE(finished.isEmpty());
+}
+
+TEST_F(BackupTest, OnceADayThenAgainTheNextDay)
+{
+    at(9);
+    ASSERT_TRUE(check());
+    at(23, 59);
+    EXPECT_FALSE(check());
+    at(0, 1, 6);
+    ASSERT_TRUE(check());
+    EXPECT_EQ(namesIn(folder()), QStringList({"Horavane 2025-03-05.sqlite", "Horavane 2025-03-06.sqlite"}));
+}
+
+TEST_F(BackupTest, ABackupEarlierTodayFromAnotherRunCounts)
+{
+    at(8);
+    settings.setLastBackup(secondsNow());
+    at(20);
+    EXPECT_FALSE(check());
+}
+
+TEST_F(BackupTest, AFailureIsRetriedAfterAnHourAndASuccessClearsIt)
+{
+    QDir(places.cloudDriveRoot()).removeRecursively();
+    at(10);
+    ASSERT_TRUE(check());
+    EXPECT_EQ(settings.backupProblem(), "iCloud Drive isn't turned on");
+    EXPECT_EQ(settings.lastBackup(), 0);
+    EXPECT_TRUE(namesIn(places.temporaryFolder()).isEmpty()); // the copy made for it is gone
+
+    QDir().mkpath(places.cloudDriveRoot());
+    at(10, 59);
+    EXPECT_FALSE(check());
+    at(11);
+    ASSERT_TRUE(check());
+    EXPECT_EQ(settings.backupProblem(), "");
+    EXPECT_EQ(settings.lastBackup(), secondsNow());
+}
+
+TEST_F(BackupTest, AClockSetBackDoesNotHoldBackupsOff)
+{
+    QDir(places.cloudDriveRoot()).removeRecursively();
+    at(10);
+    ASSERT_TRUE(check());
+    QDir().mkpath(places.cloudDriveRoot());
+    at(9);
+    EXPECT_TRUE(check());
+    EXPECT_EQ(settings.backupProblem(), "");
+}
+
+TEST_F(BackupTest, KeepsTheSevenNewestDaysAndNoForeignFile)
+{
+    QDir().mkpath(folder());
+    const QStringList foreign = {"notes.txt", "Horavane 2025-3-01.sqlite", "Horavane 2025-02-01.sqlite.bak",
+                                 "horavane 2025-02-02.sqlite", "Horavane 2025-02-03.sqlite-journal",
+                                 "Horavane ２０２５-02-04.sqlite"};
+    for (const QString& name : foreign)
+        touch(folder() + "/" + name);
+    for (const char* day : {"2025-02-26", "2025-02-27", "2025-02-28", "2025-03-01", "2025-03-02", "2025-03-03",
+                            "2025-03-04"})
+        touch(copyOf(day));
+
+    ASSERT_TRUE(runNow());
+    QStringList expected = foreign;
+    for (const char* day : {"2025-02-27", "2025-02-28", "2025-03-01", "2025-03-02", "2025-03-03", "2025-03-04",
+                            "2025-03-05"})
+        expected.append(QStringLiteral("Horavane %1.sqlite").arg(QLatin1String(day)));
+    expected.sort();
+    EXPECT_EQ(namesIn(folder()), expected);
+}
+
+TEST_F(BackupTest, ASecondBackupOnTheSameDayReplacesThatDaysCopy)
+{
+    ASSERT_TRUE(runNow());
+    store->add({UsageRow{"2025-03-05", ItemKey{ItemKind::app, "org.example.Mail"}, "Mail", 5}});
+    clock.advance(60);
+    ASSERT_TRUE(runNow());
+    EXPECT_EQ(rowsIn(copyOf("2025-03-05")), 3);
+    EXPECT_EQ(namesIn(folder()).size(), 1);
+}
+
+TEST_F(BackupTest, OnlyOneBackupAtATime)
+{
+    QSignalSpy finished(&backup, &Backup::finished);
+    backup.run(store.get());
+    EXPECT_TRUE(Backup::inProgress());
+    Backup other(settings, places, clock);
+    other.run(store.get()); // another object in the same process waits its turn too
+    backup.run(store.get());
+    ASSERT_TRUE(finished.wait(5000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(finished.size(), 1);
+    EXPECT_FALSE(Backup::inProgress());
+    EXPECT_TRUE(namesIn(places.temporaryFolder()).isEmpty());
+}
+
+TEST_F(BackupTest, ABackupObjectGoneMidwayStillFreesTheNextBackup)
+{
+    {
+        Backup shortLived(settings, places, clock);
+        shortLived.run(store.get());
+        EXPECT_TRUE(Backup::inProgress());
+    }
+    for (int i = 0; i < 100 && Backup::inProgress(); ++i)
+        QTest::qWait(20);
+    EXPECT_FALSE(Backup::inProgress());
+    EXPECT_EQ(settings.lastBackup(), 0); // its outcome had nowhere to go
+}
+
+TEST_F(BackupTest, ACopyThatCannotBeMadeIsReported)
+{
+    touch(home.filePath("blocker"));
+    places.temporary = home.filePath("blocker/tmp"); // a file stands where the folder should be
+    ASSERT_TRUE(runNow());
+    EXPECT_EQ(settings.backupProblem(), "Couldn't copy the history");
+    EXPECT_EQ(settings.lastBackup(), 0);
+    EXPECT_FALSE(Backup::inProgress());
+}
+
+TEST_F(BackupTest, AFolderThatCannotBeMadeIsReported)
+{
+    touch(folder()); // a file named like the backup folder
+    ASSERT_TRUE(runNow());
+    EXPECT_EQ(settings.backupProblem(), "Couldn't write to iCloud Drive");
+    EXPECT_TRUE(namesIn(places.temporaryFolder()).isEmpty());
+}
+
+TEST_F(BackupTest, SomethingInTheWayOfTheCopyIsReportedAndLeftAlone)
+{
+    ASSERT_TRUE(runNow());
+    const QString copy = copyOf("2025-03-05");
+    QFile::remove(copy);
+    QDir().mkpath(copy + "/inside"); // something that cannot simply be replaced
+    ASSERT_TRUE(runNow());
+    EXPECT_EQ(settings.backupProblem(), "Couldn't write to iCloud Drive");
+    EXPECT_TRUE(QFileInfo::exists(copy + "/inside"));
+    EXPECT_EQ(namesIn(folder()).size(), 0); // no staging file left behind
+}
+
+TEST_F(BackupTest, ApostrophesInEveryPath)
+{
+    const QString odd = home.filePath("O'Brien's home");
+    QDir().mkpath(odd);
+    TestPlaces oddPlaces(odd);
+    oddPlaces.temporary = odd + "/it's tmp";
+    QDir().mkpath(oddPlaces.cloudDriveRoot());
+    Backup oddBackup(settings, oddPlaces, clock);
+    QSignalSpy finished(&oddBackup, &Backup::finished);
+    oddBackup.run(store.get());
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_EQ(settings.backupProblem(), "");
+    EXPECT_EQ(rowsIn(oddPlaces.cloudDriveRoot() + "/Horavane/Horavane 2025-03-05.sqlite"), 2);
+}
+
+TEST_F(BackupTest, WorksAcrossFileSystems)
+{
+    QTemporaryDir memory(QStringLiteral("/dev/shm/horavane-test-XXXXXX"));
+    if (!memory.isValid() || !QFileInfo(QStringLiteral("/dev/shm")).isDir())
+        GTEST_SKIP() << "no second file system";
+    places.temporary = memory.path();
+    ASSERT_TRUE(runNow());
+    EXPECT_EQ(settings.backupProblem(), "");
+    EXPECT_EQ(rowsIn(copyOf("2025-03-05")), 2);
+    EXPECT_EQ(namesIn(folder()).size(), 1);
+    EXPECT_TRUE(namesIn(memory.path()).isEmpty());
+}
+
+TEST_F(BackupTest, TheDayOfTheNameFollowsTheCalendar)
+{
+    clock.set(QDateTime(QDate(2025, 3, 5), QTime(23, 30), QTimeZone::utc())); // 00:30 on the 6th in Berlin
+    ASSERT_TRUE(runNow());
+    EXPECT_TRUE(QFileInfo::exists(copyOf("2025-03-06")));
+}
+
+struct PruneCase
+{
+    const char* name;
+    QStringList names;
+    int keeping;
+    QStringList expected;
+};
+
+class CopiesToRemove : public ::testing::TestWithParam<PruneCase>
+{
+};
+
+TEST_P(CopiesToRemove, OldestWellFormedCopiesBeyondTheKept)
+{
+    EXPECT_EQ(Backup::copiesToRemove(GetParam().names, GetParam().keeping), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CopiesToRemove,
+    ::testing::Values(
+        PruneCase{"underTheLimit", {"Horavane 2025-03-01.sqlite"}, 7, {}},
+        PruneCase{"oldestFirstWhateverTheOrder",
+                  {"Horavane 2025-03-03.sqlite", "Horavane 2024-12-31.sqlite", "Horavane 2025-03-01.sqlite"},
+                  1,
+                  {"Horavane 2024-12-31.sqlite", "Horavane 2025-03-01.sqlite"}},
+        PruneCase{"foreignNamesDoNotCount",
+                  {"Horavane 2025-03-01.sqlite", "x.sqlite", "Horavane 2025-03-02.sqlite ", " Horavane 2025-03-00.sqlite",
+                   "Horavane 2025-03-02.sqlite"},
+                  1,
+                  {"Horavane 2025-03-01.sqlite"}},
+        PruneCase{"keepingNone", {"Horavane 2025-03-01.sqlite"}, 0, {"Horavane 2025-03-01.sqlite"}}),
+    [](const ::testing::TestParamInfo<PruneCase>& info) { return std::string(info.param.name); });
+
+TEST_F(BackupTest, AvailableListsWellFormedCopiesNewestFirst)
+{
+    EXPECT_TRUE(Backup::available(places).isEmpty()); // no folder yet
+    QDir().mkpath(folder());
+    for (const char* name : {"Horavane 2025-02-28.sqlite", "Horavane 2025-03-01.sqlite", "notes.txt",
+                             "Horavane 2025-3-02.sqlite", "Horavane 2025-03-02.sqlite.tmp"})
+        touch(folder() + "/" + name);
+    const QList<Backup::Copy> copies = Backup::available(places);
+    EXPECT_EQ(copies, QList<Backup::Copy>({{copyOf("2025-03-01"), "2025-03-01"}, {copyOf("2025-02-28"), "2025-02-28"}}));
+}
+
+TEST_F(BackupTest, FetchMakesAPrivateLocalCopy)
+{
+    QDir().mkpath(folder());
+    touch(copyOf("2025-03-01"), "database bytes");
+    const std::optional<QString> local = Backup::fetch({copyOf("2025-03-01"), "2025-03-01"}, places);
+    ASSERT_TRUE(local);
+    QFile file(*local);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "database bytes");
+    EXPECT_EQ(QFileInfo(*local).fileName().left(17), "horavane-restore-");
+    EXPECT_EQ(file.permissions() & (QFile::ReadOther | QFile::ReadGroup), 0);
+}
+
+TEST_F(BackupTest, FetchOfAVanishedCopyGivesNothingAndLeavesNothing)
+{
+    EXPECT_FALSE(Backup::fetch({copyOf("2025-03-01"), "2025-03-01"}, places));
+    EXPECT_TRUE(namesIn(places.temporaryFolder()).isEmpty());
+}
