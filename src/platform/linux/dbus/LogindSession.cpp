@@ -67,29 +67,24 @@ LogindSession::LogindSession(QDBusConnection systemBus, QObject* parent) : QObje
 
 QString LogindSession::findSessionPath() const
 {
+    const auto ask = [this](const QString& method, const QVariant& argument) {
+        return objectPath(DBusCall::firstArgument(
+            DBusCall::call(m_bus, DBusCall::method(service, managerPath, managerInterface, method, {argument}))));
+    };
     // Signals come only from the session's real path, never from the "auto" alias, so resolve it.
     const QString id = qEnvironmentVariable("XDG_SESSION_ID");
-    if (!id.isEmpty()) {
-        const QString path = objectPath(DBusCall::firstArgument(DBusCall::call(
-            m_bus, DBusCall::method(service, managerPath, managerInterface, QStringLiteral("GetSession"), {id}))));
-        if (!path.isEmpty())
-            return path;
-    }
-    const QString byPid = objectPath(DBusCall::firstArgument(DBusCall::call(
-        m_bus, DBusCall::method(service, managerPath, managerInterface, QStringLiteral("GetSessionByPID"),
-                                {QVariant::fromValue(uint(::getpid()))}))));
-    if (!byPid.isEmpty())
-        return byPid;
+    if (const QString path = id.isEmpty() ? QString() : ask(QStringLiteral("GetSession"), id); !path.isEmpty())
+        return path;
+    if (const QString path = ask(QStringLiteral("GetSessionByPID"), QVariant::fromValue(uint(::getpid())));
+        !path.isEmpty())
+        return path;
     // A program started outside the session (a user service) still has the user's display session.
     const QString autoId =
         DBusCall::firstArgument(
             DBusCall::call(m_bus, DBusCall::propertyGet(service, managerPath + QStringLiteral("/session/auto"),
                                                         sessionInterface, QStringLiteral("Id"))))
             .toString();
-    if (autoId.isEmpty())
-        return {};
-    return objectPath(DBusCall::firstArgument(DBusCall::call(
-        m_bus, DBusCall::method(service, managerPath, managerInterface, QStringLiteral("GetSession"), {autoId}))));
+    return autoId.isEmpty() ? QString() : ask(QStringLiteral("GetSession"), autoId);
 }
 
 void LogindSession::listen()

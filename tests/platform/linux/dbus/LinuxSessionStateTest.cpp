@@ -98,18 +98,6 @@ TEST(SessionStateWithoutBuses, EverythingIsUnknownAndNothingWaits)
     EXPECT_EQ(state.secondsSinceLastInput(), 0);
 }
 
-TEST_F(SessionStateTest, GivenFunctionsAnswerIdleAndDisplay)
-{
-    bool asleep = false;
-    LinuxSessionState state(
-        system.connect(QStringLiteral("tested")), session.connect(QStringLiteral("tested")), [] { return 7.25; },
-        [&] { return asleep; });
-    EXPECT_EQ(state.secondsSinceLastInput(), 7.25);
-    EXPECT_FALSE(state.displayIsAsleep());
-    asleep = true;
-    EXPECT_TRUE(state.displayIsAsleep());
-}
-
 TEST_F(SessionStateTest, FindsTheSessionNamedByTheEnvironment)
 {
     startLogind();
@@ -130,6 +118,23 @@ TEST_F(SessionStateTest, FindsTheSessionByProcessWithoutTheEnvironment)
     const auto state = makeState();
     EXPECT_TRUE(state->sessionIsKnown());
     EXPECT_EQ(state->onConsole(), true);
+}
+
+TEST_F(SessionStateTest, FindsTheSessionThroughTheAutoAliasOutsideAnySession)
+{
+    startLogind();
+    qunsetenv("XDG_SESSION_ID");
+    system.mock(login1, QStringLiteral("/org/freedesktop/login1"), QStringLiteral("AddMethod"),
+                {QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("AddAlias"), QString(), QString(),
+                 QStringLiteral("self.AddObject('/org/freedesktop/login1/session/auto', "
+                                "'org.freedesktop.login1.Session', {'Id': 'c7'}, [])")});
+    system.call(login1, QStringLiteral("/org/freedesktop/login1"), QStringLiteral("org.freedesktop.login1.Manager"),
+                QStringLiteral("AddAlias"));
+    const auto state = makeState();
+    // The alias sends no signals, so the real path must be the one followed.
+    EXPECT_TRUE(state->sourcesDescription().contains(sessionPath)) << state->sourcesDescription().toStdString();
+    system.call(login1, sessionPath, sessionInterface, QStringLiteral("SetLockedHint"), {true});
+    EXPECT_TRUE(waitUntil([&] { return state->screenIsLocked() == true; }));
 }
 
 TEST_F(SessionStateTest, LockedHintSignalLocksAndUnlocks)
