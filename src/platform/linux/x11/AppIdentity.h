@@ -12,14 +12,14 @@ class DesktopEntries;
 // What the desktop and the kernel tell about a window and the process that drew it.
 struct WindowFacts
 {
-    QString gtkApplicationId; // _GTK_APPLICATION_ID
-    QString kdeDesktopFile;   // _KDE_NET_WM_DESKTOP_FILE
-    QString instance;         // WM_CLASS, first part
-    QString windowClass;      // WM_CLASS, second part
+    QString gtkApplicationId{}; // _GTK_APPLICATION_ID
+    QString kdeDesktopFile{};   // _KDE_NET_WM_DESKTOP_FILE
+    QString instance{};       // WM_CLASS, first part
+    QString windowClass{};    // WM_CLASS, second part
     qint64 pid = 0;           // 0 when unknown
-    QString flatpakId;        // the sandbox's application, from its .flatpak-info
-    QString cgroup;           // /proc/PID/cgroup
-    QString command;          // /proc/PID/comm
+    QString flatpakId{};      // the sandbox's application, from its .flatpak-info
+    QString cgroup{};         // /proc/PID/cgroup
+    QString command{};        // /proc/PID/comm
 };
 
 // The application a systemd unit in a process's cgroup belongs to.

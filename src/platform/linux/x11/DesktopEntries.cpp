@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSet>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -79,6 +80,38 @@ bool isAssignment(const QString& word)
 {
     const qsizetype equals = word.indexOf(u'=');
     return equals > 0 && !word.left(equals).contains(u'/');
+}
+
+// Splits an `Exec` value into words; double quotes keep spaces, and a backslash inside them escapes.
+QStringList execWords(const QString& exec)
+{
+    QStringList words;
+    QString word;
+    bool quoted = false;
+    bool inWord = false;
+    for (qsizetype i = 0; i < exec.size(); ++i) {
+        const QChar c = exec[i];
+        if (quoted) {
+            if (c == u'\\' && i + 1 < exec.size())
+                word.append(exec[++i]);
+            else if (c == u'"')
+                quoted = false;
+            else
+                word.append(c);
+        } else if (c == u'"') {
+            quoted = inWord = true;
+        } else if (c.isSpace()) {
+            if (inWord)
+                words.append(std::exchange(word, {}));
+            inWord = false;
+        } else {
+            word.append(c);
+            inWord = true;
+        }
+    }
+    if (inWord)
+        words.append(word);
+    return words;
 }
 
 } // namespace
@@ -158,19 +191,19 @@ QString DesktopFile::idFromRelativePath(const QString& relativePath)
 
 QString DesktopFile::programOf(const QString& exec)
 {
-    const QStringList words = exec.split(u' ', Qt::SkipEmptyParts);
+    const QStringList words = execWords(exec);
     qsizetype i = 0;
     if (i < words.size() && (words[i] == u"env" || words[i].endsWith(QStringLiteral("/env")))) {
         ++i;
-        while (i < words.size() && (isAssignment(words[i]) || words[i].startsWith(u'-')))
-            ++i;
+        while (i < words.size() && (isAssignment(words[i]) || words[i].startsWith(u'-'))) {
+            const bool takesValue = words[i] == u"-u" || words[i] == u"-C"; // --unset NAME, --chdir DIR
+            i += takesValue ? 2 : 1;
+        }
+        i = std::min(i, words.size());
     }
     if (i == words.size())
         return {};
-    QString program = words[i];
-    program.remove(u'"');
-    program.remove(u'\'');
-    return program.mid(program.lastIndexOf(u'/') + 1);
+    return words[i].mid(words[i].lastIndexOf(u'/') + 1);
 }
 
 DesktopEntries DesktopEntries::load(const QStringList& folders, const NameLocale& locale)

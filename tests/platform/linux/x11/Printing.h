@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Workspace.h"
+
+#include <QString>
+#include <optional>
+#include <ostream>
+
+// Readable failure messages for the values these tests compare.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const RunningApp& app, std::ostream* out)
+{
+    *out << "{" << app.bundleId.toStdString() << ", " << app.localizedName.toStdString() << ", " << app.pid << "}";
+}
