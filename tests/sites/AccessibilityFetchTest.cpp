@@ -1,0 +1,108 @@
+#include "AccessibilityFetch.h"
+#include "FakeAccessibility.h"
+
+#include <gtest/gtest.h>
+
+using Outcome = BrowserFetch::Outcome;
+using Role = AccessibleRole;
+
+namespace {
+
+constexpr qint64 pid = 77;
+constexpr std::chrono::milliseconds anyTimeout{2000};
+
+class AccessibilityFetchTest : public ::testing::Test
+{
+protected:
+    AccessibilityFetchTest() { ax.addBrowser(pid, QStringLiteral("frame")); }
+
+    Outcome fetch(BrowserFamily family) const { return fetcher.fetch(pid, family, anyTimeout); }
+
+    void showPage(const QString& address)
+    {
+        ax.add(QStringLiteral("frame"), Role::window, {QStringLiteral("page")});
+        ax.add(QStringLiteral("page"), Role::webArea, {}, address, QSizeF(1000, 800));
+    }
+
+    FakeAccessibility ax;
+    AccessibilityFetch fetcher{ax, [this] { return ax.now(); }};
+};
+
+TEST_F(AccessibilityFetchTest, PageAddressBecomesItsHost)
+{
+    showPage(QStringLiteral(" https://WWW.Example.org:8443/path?q=1#top "));
+    EXPECT_EQ(fetch(BrowserFamily::firefox), Outcome::answered(QStringLiteral("example.org")));
+    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::answered(QStringLiteral("example.org")));
+}
+
+TEST_F(AccessibilityFetchTest, PageThatIsNotAWebsiteIsAnAnswerWithoutHost)
+{
+    showPage(QStringLiteral("about:blank"));
+    EXPECT_EQ(fetch(BrowserFamily::firefox), Outcome::answered(std::nullopt));
+}
+
+TEST_F(AccessibilityFetchTest, RefusalAndFailurePassThrough)
+{
+    ax.trusted = false;
+    EXPECT_EQ(fetch(BrowserFamily::firefox), Outcome::denied());
+    ax.trusted = true;
+    ax.apps.insert(pid, {std::nullopt, -25204});
+    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::failed(-25204));
+}
+
+TEST_F(AccessibilityFetchTest, PrivateChromiumWindowIsNeverRead)
+{
+    showPage(QStringLiteral("https://secret.example/"));
+    ax.names.insert(QStringLiteral("frame"), QStringLiteral("Secret - Chromium (Incognito)"));
+    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::answered(std::nullopt));
+    EXPECT_TRUE(ax.visited.isEmpty());
+}
+
+TEST_F(AccessibilityFetchTest, OnlyChromiumChecksForPrivateWindows)
+{
+    showPage(QStringLiteral("https://page.example/"));
+    ax.names.insert(QStringLiteral("frame"), QStringLiteral("Page (Incognito)"));
+    EXPECT_EQ(fetch(BrowserFamily::firefox), Outcome::answered(QStringLiteral("page.example")));
+    EXPECT_EQ(fetch(BrowserFamily::dia), Outcome::answered(QStringLiteral("page.example")));
+}
+
+TEST_F(AccessibilityFetchTest, ChromiumWindowWithoutAnyPageIsARefusal)
+{
+    // What Chromium shows over AT-SPI 2 unless started with --force-renderer-accessibility.
+    ax.add(QStringLiteral("frame"), Role::window);
+    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::denied());
+    EXPECT_EQ(fetch(BrowserFamily::firefox), Outcome::answered(std::nullopt));
+}
+
+TEST_F(AccessibilityFetchTest, ChromiumInterfacePageIsNoRefusal)
+{
+    showPage(QStringLiteral("chrome://newtab/"));
+    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::answered(std::nullopt));
+}
+
+TEST_F(AccessibilityFetchTest, ChromiumWalkCutShortIsNoRefusal)
+{
+    QStringList children;
+    for (int i = 0; i < 600; ++i) {
+        children.append(QString::number(i));
+        ax.add(QString::number(i), Role::other);
+    }
+    ax.add(QStringLiteral("frame"), Role::window, children);
+    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::answered(std::nullopt));
+}
+
+TEST_F(AccessibilityFetchTest, ChromiumWithoutWindowIsNoRefusal)
+{
+    ax.focused.clear();
+    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::answered(std::nullopt));
+}
+
+TEST(PrivateTitle, RecognisesIncognitoFrames)
+{
+    EXPECT_TRUE(AccessibilityFetch::isPrivateTitle(QStringLiteral("New Tab - Chromium (Incognito)")));
+    EXPECT_TRUE(AccessibilityFetch::isPrivateTitle(QStringLiteral("Docs - Google Chrome (Incognito) ")));
+    EXPECT_FALSE(AccessibilityFetch::isPrivateTitle(QStringLiteral("Incognito mode explained - Chromium")));
+    EXPECT_FALSE(AccessibilityFetch::isPrivateTitle(QString()));
+}
+
+} // namespace
