@@ -65,7 +65,7 @@ void UpdateChecker::check()
 
 void UpdateChecker::read(QNetworkReply* reply)
 {
-    if (reply != m_reply || m_tooLong)
+    if (reply != m_reply || m_tooLong || !reply->isOpen())
         return;
     m_body += reply->read(maxBodyBytes + 1 - m_body.size());
     if (m_body.size() > maxBodyBytes) {
