@@ -21,80 +21,105 @@ QString xdotool(const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
+// A program with a window on the screen.
+struct Opened
+{
+    std::unique_ptr<QProcess> process;
+    qint64 pid = 0;
+    QString window;
+};
+
+// Starts a program and waits until its window is mapped.
+Opened open(const QString& program, const QStringList& arguments, const QString& windowClass)
+{
+    Opened opened;
+    opened.process = std::make_unique<QProcess>();
+    opened.process->start(program, arguments);
+    if (!opened.process->waitForStarted(5000))
+        return opened;
+    opened.pid = opened.process->processId();
+    const QString windows = xdotool({"search", "--sync", "--onlyvisible", "--class", windowClass});
+    opened.window = windows.section(u'\n', -1);
+    return opened;
+}
+
+void close(Opened& opened)
+{
+    if (!opened.process)
+        return;
+    opened.process->kill();
+    opened.process->waitForFinished(3000);
+}
+
 class X11Session : public ::testing::Test
 {
 protected:
+    // Starting programs is the slow part: the suite shares one xterm and one xcalc.
+    static void SetUpTestSuite()
+    {
+        if (!qEnvironmentVariableIsSet("HORAVANE_X11_SESSION"))
+            return;
+        s_xterm = open("xterm", {}, "XTerm");
+        s_xcalc = open("xcalc", {}, "XCalc");
+    }
+
+    static void TearDownTestSuite()
+    {
+        close(s_xterm);
+        close(s_xcalc);
+    }
+
     void SetUp() override
     {
         if (!qEnvironmentVariableIsSet("HORAVANE_X11_SESSION"))
             GTEST_SKIP() << "needs the session of tests/e2e/with-x11-session.sh";
+        ASSERT_FALSE(s_xterm.window.isEmpty());
+        ASSERT_FALSE(s_xcalc.window.isEmpty());
         m_workspace = X11Workspace::connect();
         ASSERT_TRUE(m_workspace);
     }
 
-    void TearDown() override
-    {
-        for (const auto& process : m_processes) {
-            process->kill();
-            process->waitForFinished(3000);
-        }
-    }
-
-    // Starts a program and returns its pid and the id of its window once that is mapped.
-    std::pair<qint64, QString> open(const QString& program, const QString& windowClass)
-    {
-        auto& process = m_processes.emplace_back(std::make_unique<QProcess>());
-        process->start(program, {});
-        if (!process->waitForStarted(5000))
-            return {};
-        const QString window = xdotool({"search", "--sync", "--onlyvisible", "--class", windowClass});
-        return {process->processId(), window.section(u'\n', -1)};
-    }
-
+    qint64 frontPid() const { return m_workspace->frontmostApplication().value_or(RunningApp{}).pid; }
     static void activate(const QString& window) { xdotool({"windowactivate", "--sync", window}); }
 
+    static inline Opened s_xterm;
+    static inline Opened s_xcalc;
     std::unique_ptr<X11Workspace> m_workspace;
-    std::vector<std::unique_ptr<QProcess>> m_processes;
 };
 
 } // namespace
 
 TEST_F(X11Session, FrontApplicationFollowsTheActiveWindow)
 {
-    const auto [xtermPid, xterm] = open("xterm", "XTerm");
-    const auto [xcalcPid, xcalc] = open("xcalc", "XCalc");
-    ASSERT_FALSE(xterm.isEmpty());
-    ASSERT_FALSE(xcalc.isEmpty());
+    activate(s_xcalc.window);
     QSignalSpy activated(m_workspace.get(), &Workspace::applicationActivated);
 
-    activate(xterm);
+    activate(s_xterm.window);
     EXPECT_TRUE(QTest::qWaitFor([&] { return activated.count() >= 1; }, 3000));
-    EXPECT_EQ(m_workspace->frontmostApplication(), (RunningApp{"debian-xterm", "XTerm", xtermPid}));
+    EXPECT_EQ(m_workspace->frontmostApplication(), (RunningApp{"debian-xterm", "XTerm", s_xterm.pid}));
 
     // xcalc sets no _NET_WM_PID: the pid comes from the server, and with no desktop entry the class names it.
-    activate(xcalc);
+    activate(s_xcalc.window);
     EXPECT_TRUE(QTest::qWaitFor([&] { return activated.count() >= 2; }, 3000));
-    EXPECT_EQ(m_workspace->frontmostApplication(), (RunningApp{"XCalc", "XCalc", xcalcPid}));
+    EXPECT_EQ(m_workspace->frontmostApplication(), (RunningApp{"XCalc", "XCalc", s_xcalc.pid}));
 
     const int before = activated.count();
-    activate(xcalc); // already in front: no announcement
+    activate(s_xcalc.window); // already in front: no announcement
     QTest::qWait(300);
     EXPECT_EQ(activated.count(), before);
 }
 
 TEST_F(X11Session, ASwitchIsSeenByTheNextSampleWithoutTheEventLoop)
 {
-    const auto [xtermPid, xterm] = open("xterm", "XTerm");
-    const auto [xcalcPid, xcalc] = open("xcalc", "XCalc");
-    activate(xterm);
-    ASSERT_EQ(m_workspace->frontmostApplication().value_or(RunningApp{}).pid, xtermPid);
+    activate(s_xterm.window);
+    ASSERT_EQ(frontPid(), s_xterm.pid);
     QSignalSpy activated(m_workspace.get(), &Workspace::applicationActivated);
-    activate(xcalc);
+    activate(s_xcalc.window);
     QElapsedTimer waited;
     waited.start();
-    while (m_workspace->frontmostApplication().value_or(RunningApp{}).pid != xcalcPid && waited.elapsed() < 1000)
+    while (frontPid() != s_xcalc.pid && waited.elapsed() < 1000)
         QThread::msleep(5); // no event loop: the socket notifier cannot run
-    EXPECT_EQ(m_workspace->frontmostApplication().value_or(RunningApp{}).pid, xcalcPid);
+    EXPECT_EQ(frontPid(), s_xcalc.pid);
     // The sample must not re-enter its caller: the announcement follows from the event loop.
     EXPECT_EQ(activated.count(), 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return activated.count() >= 1; }, 1000));
@@ -102,21 +127,18 @@ TEST_F(X11Session, ASwitchIsSeenByTheNextSampleWithoutTheEventLoop)
 
 TEST_F(X11Session, AClosedFrontWindowIsNotReportedAgain)
 {
-    const auto [xtermPid, xterm] = open("xterm", "XTerm");
-    const auto [xcalcPid, xcalc] = open("xcalc", "XCalc");
-    activate(xcalc);
-    ASSERT_EQ(m_workspace->frontmostApplication().value_or(RunningApp{}).pid, xcalcPid);
-    m_processes.back()->kill();
-    m_processes.back()->waitForFinished(3000);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return m_workspace->frontmostApplication().value_or(RunningApp{}).pid != xcalcPid; }, 3000));
+    Opened doomed = open("xterm", {"-name", "doomed", "-class", "Doomed"}, "Doomed");
+    ASSERT_FALSE(doomed.window.isEmpty());
+    activate(doomed.window);
+    EXPECT_EQ(m_workspace->frontmostApplication(), (RunningApp{"Doomed", "Doomed", doomed.pid}));
+    close(doomed);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frontPid() != doomed.pid; }, 3000));
 }
 
 TEST_F(X11Session, AnUnchangedSampleCostsAtMostTwoRoundTrips)
 {
-    const auto [xtermPid, xterm] = open("xterm", "XTerm");
-    activate(xterm);
-    ASSERT_TRUE(m_workspace->frontmostApplication()); // resolves and caches the window
+    activate(s_xterm.window);
+    ASSERT_TRUE(m_workspace->frontmostApplication()); // describes the window once
     const quint64 before = m_workspace->roundTrips();
     for (int i = 0; i < 10; ++i) {
         m_workspace->frontmostApplication();
