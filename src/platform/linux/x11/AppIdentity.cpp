@@ -125,9 +125,8 @@ bool agrees(const DesktopEntry& entry, const WindowFacts& facts)
         sameText(entry.name, facts.windowClass))
         return true;
     // comm holds at most 15 bytes of the program's name.
-    return !entry.program.isEmpty() &&
-           (sameText(entry.program, facts.instance) ||
-            (!facts.command.isEmpty() && entry.program.left(15) == facts.command));
+    return !entry.program.isEmpty() && (sameText(entry.program, facts.instance) ||
+                                        (!facts.command.isEmpty() && entry.program.left(15) == facts.command));
 }
 
 RunningApp named(const QString& id, const DesktopEntry* entry, const WindowFacts& facts)

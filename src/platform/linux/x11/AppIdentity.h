@@ -14,18 +14,23 @@ struct WindowFacts
 {
     QString gtkApplicationId{}; // _GTK_APPLICATION_ID
     QString kdeDesktopFile{};   // _KDE_NET_WM_DESKTOP_FILE
-    QString instance{};       // WM_CLASS, first part
-    QString windowClass{};    // WM_CLASS, second part
-    qint64 pid = 0;           // 0 when unknown
-    QString flatpakId{};      // the sandbox's application, from its .flatpak-info
-    QString cgroup{};         // /proc/PID/cgroup
-    QString command{};        // /proc/PID/comm
+    QString instance{};         // WM_CLASS, first part
+    QString windowClass{};      // WM_CLASS, second part
+    qint64 pid = 0;             // 0 when unknown
+    QString flatpakId{};        // the sandbox's application, from its .flatpak-info
+    QString cgroup{};           // /proc/PID/cgroup
+    QString command{};          // /proc/PID/comm
 };
 
 // The application a systemd unit in a process's cgroup belongs to.
 struct ScopeApp
 {
-    enum class Kind { desktop, flatpak, snap };
+    enum class Kind
+    {
+        desktop,
+        flatpak,
+        snap
+    };
     Kind kind = Kind::desktop;
     QStringList ids; // desktop ids it may stand for, most likely first
 

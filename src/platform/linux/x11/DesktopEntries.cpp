@@ -30,11 +30,21 @@ QString unescape(QStringView value)
         }
         const QChar next = value[++i];
         switch (next.unicode()) {
-        case 's': result.append(u' '); break;
-        case 'n': result.append(u'\n'); break;
-        case 't': result.append(u'\t'); break;
-        case 'r': result.append(u'\r'); break;
-        default: result.append(next); break;
+        case 's':
+            result.append(u' ');
+            break;
+        case 'n':
+            result.append(u'\n');
+            break;
+        case 't':
+            result.append(u'\t');
+            break;
+        case 'r':
+            result.append(u'\r');
+            break;
+        default:
+            result.append(next);
+            break;
         }
     }
     return result;

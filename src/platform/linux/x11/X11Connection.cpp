@@ -16,13 +16,20 @@ struct FreeDeleter
 {
     void operator()(void* p) const { std::free(p); }
 };
-template <typename T>
-using Owned = std::unique_ptr<T, FreeDeleter>;
+template <typename T> using Owned = std::unique_ptr<T, FreeDeleter>;
 
-enum Atom { activeWindowAtom, supportedAtom, pidAtom, gtkIdAtom, kdeDesktopFileAtom, utf8Atom, atomCount };
-constexpr const char* atomNames[atomCount] = {"_NET_ACTIVE_WINDOW",      "_NET_SUPPORTED",
-                                              "_NET_WM_PID",             "_GTK_APPLICATION_ID",
-                                              "_KDE_NET_WM_DESKTOP_FILE", "UTF8_STRING"};
+enum Atom
+{
+    activeWindowAtom,
+    supportedAtom,
+    pidAtom,
+    gtkIdAtom,
+    kdeDesktopFileAtom,
+    utf8Atom,
+    atomCount
+};
+constexpr const char* atomNames[atomCount] = {"_NET_ACTIVE_WINDOW",  "_NET_SUPPORTED",           "_NET_WM_PID",
+                                              "_GTK_APPLICATION_ID", "_KDE_NET_WM_DESKTOP_FILE", "UTF8_STRING"};
 
 // Property values longer than this (in 32-bit units) are of no use for naming an application.
 constexpr uint32_t longestProperty = 256;
@@ -91,7 +98,8 @@ struct X11Connection::Private
                     {X11Event::Kind::windowDestroyed, reinterpret_cast<xcb_destroy_notify_event_t*>(raw)->window});
                 added = true;
                 break;
-            default: break; // errors of requests without replies (a window gone meanwhile) and other noise
+            default:
+                break; // errors of requests without replies (a window gone meanwhile) and other noise
             }
         }
         return added;
@@ -160,8 +168,8 @@ struct X11Connection::Private
     {
         const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
         xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
-        const auto reply = wait(xcb_get_property_reply, xcb_get_property(c, 0, root, atoms[supportedAtom],
-                                                                         XCB_ATOM_ATOM, 0, 4096));
+        const auto reply =
+            wait(xcb_get_property_reply, xcb_get_property(c, 0, root, atoms[supportedAtom], XCB_ATOM_ATOM, 0, 4096));
         if (reply && reply->format == 32) {
             const auto* supported = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
             const int count = xcb_get_property_value_length(reply.get()) / 4;

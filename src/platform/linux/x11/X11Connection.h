@@ -11,7 +11,11 @@
 // Something on the X server that changes what is in front.
 struct X11Event
 {
-    enum class Kind { activeWindowChanged, windowDestroyed };
+    enum class Kind
+    {
+        activeWindowChanged,
+        windowDestroyed
+    };
     Kind kind = Kind::activeWindowChanged;
     quint32 window = 0;
 

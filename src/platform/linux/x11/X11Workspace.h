@@ -34,7 +34,11 @@ public:
     quint64 roundTrips() const;
 
 private:
-    enum class Announce { now, later };
+    enum class Announce
+    {
+        now,
+        later
+    };
 
     X11Workspace(std::unique_ptr<X11Connection> connection, QObject* parent);
     // Handles the arrived events; announces a change of the active window now or from the event loop.
@@ -46,7 +50,7 @@ private:
     QSocketNotifier* m_notifier = nullptr;
     quint32 m_activeWindow = 0;
     QHash<quint32, std::optional<RunningApp>> m_apps; // by window, resolved once
-    std::optional<DesktopEntries> m_entries;         // indexed on first need
+    std::optional<DesktopEntries> m_entries;          // indexed on first need
     bool m_pumping = false;
     bool m_pumpPosted = false;
 };

@@ -31,7 +31,8 @@ QString idOf(const DesktopEntry* entry)
 class ScopedEnvironment
 {
 public:
-    ScopedEnvironment(const char* name, const QByteArray& value) : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
+    ScopedEnvironment(const char* name, const QByteArray& value)
+        : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
     {
         qputenv(name, value);
     }
@@ -99,8 +100,8 @@ TEST(DesktopFiles, NameFollowsTheLocaleFallbackOrder)
         const char* expected;
     };
     const Row rows[] = {
-        {"de_AT@euro", "DeAtEuro"}, {"de_AT", "DeAt"}, {"de_CH@euro", "DeEuro"},
-        {"de_CH", "De"},            {"fr_FR", "Plain"}, {"C", "Plain"},
+        {"de_AT@euro", "DeAtEuro"}, {"de_AT", "DeAt"}, {"de_CH@euro", "DeEuro"}, {"de_CH", "De"},
+        {"fr_FR", "Plain"},         {"C", "Plain"},
     };
     for (const Row& row : rows) {
         const auto parsed = DesktopFile::parse(text, "x", NameLocale::parse(row.locale));

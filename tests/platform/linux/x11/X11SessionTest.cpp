@@ -4,9 +4,9 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QThread>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <memory>
 
