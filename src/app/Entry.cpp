@@ -1,0 +1,73 @@
+#include "Entry.h"
+
+#include "CommandLine.h"
+#include "InstanceLock.h"
+#include "LinuxPlatform.h"
+#include "Settings.h"
+#include "Store.h"
+#include "Tracker.h"
+#include "XdgPlaces.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <cstdio>
+
+Q_LOGGING_CATEGORY(lcDesktop, "app.corvani.Horavane.desktop")
+
+namespace {
+
+void printTo(FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// Records until the desktop session ends or the process is told to quit.
+int record(QCoreApplication& app)
+{
+    std::unique_ptr<LinuxPlatform> desktop = LinuxPlatform::create();
+    if (!desktop) {
+        printTo(stderr, QStringLiteral("horavane: cannot open the X display; Horavane needs an X11 session "
+                                       "(is DISPLAY set?)\n"));
+        return 2;
+    }
+    const XdgPlaces& places = desktop->places();
+    std::unique_ptr<Store> store = Store::open(places.databasePath());
+    const InstanceLock lock(places.dataFolder() + QStringLiteral("/horavane.lock"));
+    if (lock.state() == InstanceLock::State::heldElsewhere) {
+        printTo(stderr, QStringLiteral("Horavane is already running.\n"));
+        return 1;
+    }
+    if (!store)
+        qCWarning(lcDesktop) << "Cannot open" << places.databasePath() << "- time is kept in memory only";
+    qCInfo(lcDesktop).noquote() << "Desktop sources:" << desktop->sourcesDescription();
+
+    Settings settings(places.settingsFile());
+    Tracker tracker(std::move(store), true, desktop->platform(), settings);
+    return app.exec();
+}
+
+} // namespace
+
+int Entry::main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Horavane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
+
+    const CommandLine command = CommandLine::parse(app.arguments().mid(1));
+    if (!command.error.isEmpty()) {
+        printTo(stderr, QStringLiteral("horavane: %1\n").arg(command.error) + CommandLine::usage());
+        return 2;
+    }
+    switch (command.action) {
+    case CommandLine::Action::help:
+        printTo(stdout, CommandLine::usage());
+        return 0;
+    case CommandLine::Action::version:
+        printTo(stdout, QStringLiteral("Horavane %1\n").arg(QCoreApplication::applicationVersion()));
+        return 0;
+    case CommandLine::Action::record:
+        break;
+    }
+    return record(app);
+}

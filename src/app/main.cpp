@@ -1,0 +1,6 @@
+#include "Entry.h"
+
+int main(int argc, char** argv)
+{
+    return Entry::main(argc, argv);
+}

@@ -1,0 +1,103 @@
+"""Runs the real horavane in an X11 test session, as a user would, and reads what it recorded.
+
+Each run gets its own home with its own XDG folders, so nothing leaks between tests or into the
+machine's real profile. Windows are real X clients, brought to the front with xdotool.
+"""
+import os
+import signal
+import sqlite3
+import subprocess
+import tempfile
+import threading
+import time
+
+HORAVANE = os.environ.get("HORAVANE_BIN", "horavane")
+
+
+class Window:
+    def __init__(self, process, window_id):
+        self.process = process
+        self.id = window_id
+
+    def activate(self):
+        subprocess.run(["xdotool", "windowactivate", "--sync", self.id], check=True, timeout=10)
+
+    def close(self):
+        self.process.terminate()
+        try:
+            self.process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+
+
+def open_window(command, search):
+    """Starts an X client and waits for its window; search is xdotool's search criteria."""
+    process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible"] + search,
+                           capture_output=True, text=True, timeout=20, check=True)
+    return Window(process, found.stdout.split()[-1])
+
+
+def touch_input():
+    """A real input event (through XTEST), which resets the session's idle time."""
+    subprocess.run(["xdotool", "mousemove_relative", "--", "1", "1"], check=True, timeout=10)
+
+
+class Recorder:
+    """One horavane process in a private home."""
+
+    def __init__(self, idle_minutes=None, extra_env=None):
+        self.home = tempfile.TemporaryDirectory(prefix="horavane-e2e-")
+        root = self.home.name
+        self.env = dict(os.environ, HOME=root, XDG_DATA_HOME=f"{root}/data", XDG_CACHE_HOME=f"{root}/cache",
+                        XDG_CONFIG_HOME=f"{root}/config")
+        self.env.update(extra_env or {})
+        if idle_minutes is not None:
+            os.makedirs(f"{root}/config/Horavane")
+            with open(f"{root}/config/Horavane/Horavane.conf", "w") as settings:
+                settings.write(f"[General]\nidleMinutes={idle_minutes}\n")
+        self.database = f"{root}/data/Horavane/usage.sqlite"
+        self.process = None
+        self.log = []
+
+    def start(self, args=(), ready="Desktop sources:"):
+        """Starts horavane and waits until its log says it is recording."""
+        self.process = subprocess.Popen([HORAVANE, *args], env=self.env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.PIPE, text=True)
+        started = threading.Event()
+
+        def follow_log():
+            for line in self.process.stderr:
+                self.log.append(line)
+                if ready in line:
+                    started.set()
+            started.set()
+
+        self.reader = threading.Thread(target=follow_log, daemon=True)
+        self.reader.start()
+        if not started.wait(10) or self.process.poll() is not None:
+            raise AssertionError("horavane did not start: " + "".join(self.log))
+        return self
+
+    def stop(self):
+        """A clean quit, as at logout; returns the exit status."""
+        self.process.send_signal(signal.SIGTERM)
+        self.process.wait(timeout=10)
+        self.reader.join(timeout=5)
+        return self.process.returncode
+
+    def run(self, args=(), timeout=10):
+        """Runs horavane to completion (a command-line action); returns the finished process."""
+        return subprocess.run([HORAVANE, *args], env=self.env, capture_output=True, text=True, timeout=timeout)
+
+    def seconds(self):
+        """Recorded seconds by (kind, id), all days together, with the latest name."""
+        with sqlite3.connect(f"file:{self.database}?mode=ro", uri=True) as db:
+            rows = db.execute("SELECT kind, id, name, SUM(seconds) FROM usage GROUP BY kind, id").fetchall()
+        return {(kind, ident): (name, seconds) for kind, ident, name, seconds in rows}
+
+    def close(self):
+        if self.process and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        self.home.cleanup()

@@ -1,0 +1,159 @@
+"""The recorder on a real X11 desktop: what it credits, and when it does not count."""
+import os
+import subprocess
+import time
+import unittest
+
+import dbus
+import dbusmock
+
+from harness import Recorder, open_window, touch_input
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+XTERM = ("app", "debian-xterm")
+XCALC = ("app", "XCalc")
+KINDS = {"app": 0, "site": 1}
+
+
+def key(item):
+    return KINDS[item[0]], item[1]
+
+
+class RecorderTestCase(unittest.TestCase):
+    def setUp(self):
+        self.windows = []
+        self.recorder = None
+
+    def tearDown(self):
+        for window in self.windows:
+            window.close()
+        if self.recorder:
+            self.recorder.close()
+
+    def record(self, **options):
+        self.recorder = Recorder(**options).start()
+        return self.recorder
+
+    def xterm(self, *command):
+        title = f"e2e-{len(self.windows)}-{time.monotonic_ns()}"
+        args = ["xterm", "-T", title] + (["-e", *command] if command else [])
+        window = open_window(args, ["--name", title])
+        self.windows.append(window)
+        return window
+
+    def xcalc(self):
+        window = open_window(["xcalc"], ["--classname", "xcalc"])
+        self.windows.append(window)
+        return window
+
+    def assertAbout(self, recorded, item, expected, slack=2.5):
+        seconds = recorded.get(key(item), ("", 0))[1]
+        self.assertAlmostEqual(seconds, expected, delta=slack, msg=f"{item}: {recorded}")
+
+
+class CreditsTheApplicationInFront(RecorderTestCase):
+    def test_each_application_gets_its_time_in_front(self):
+        terminal = self.xterm()
+        calculator = self.xcalc()
+        recorder = self.record()
+        terminal.activate()
+        time.sleep(6)
+        calculator.activate()
+        time.sleep(6)
+        terminal.activate()
+        time.sleep(2)
+        self.assertEqual(recorder.stop(), 0)
+        recorded = recorder.seconds()
+        self.assertAbout(recorded, XTERM, 8)
+        self.assertAbout(recorded, XCALC, 6)
+        self.assertEqual(recorded[key(XTERM)][0], "XTerm")
+        self.assertEqual(recorded[key(XCALC)][0], "XCalc")
+        self.assertLessEqual(sum(seconds for _, seconds in recorded.values()), 14 + 1)
+
+    def test_nothing_counts_past_the_idle_limit(self):
+        terminal = self.xterm()
+        recorder = self.record(idle_minutes=0.05)  # 3 seconds
+        terminal.activate()
+        touch_input()
+        time.sleep(9)
+        recorder.stop()
+        self.assertAbout(recorder.seconds(), XTERM, 3, slack=2.1)
+
+    def test_a_playing_player_keeps_an_idle_user_counting(self):
+        player = self.xterm("/usr/bin/python3", os.path.join(HERE, "player.py"), "Playing")
+        recorder = self.record(idle_minutes=0.05)
+        player.activate()
+        touch_input()
+        time.sleep(9)
+        recorder.stop()
+        self.assertAbout(recorder.seconds(), XTERM, 9)
+
+    def test_a_paused_player_does_not(self):
+        player = self.xterm("/usr/bin/python3", os.path.join(HERE, "player.py"), "Paused")
+        recorder = self.record(idle_minutes=0.05)
+        player.activate()
+        touch_input()
+        time.sleep(9)
+        recorder.stop()
+        self.assertAbout(recorder.seconds(), XTERM, 3, slack=2.1)
+
+
+class LockedSession(dbusmock.DBusTestCase, RecorderTestCase):
+    """logind on a private system bus, so that the session can be locked."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.start_system_bus()
+        cls.system = cls.get_dbus(system_bus=True)
+
+    def setUp(self):
+        RecorderTestCase.setUp(self)
+        self.logind, self.logind_control = self.spawn_server_template("logind", {}, stdout=subprocess.DEVNULL)
+        self.logind_control.AddSession("e2e", "seat0", dbus.UInt32(os.getuid()), "user", True)
+        self.session = self.system.get_object("org.freedesktop.login1", "/org/freedesktop/login1/session/e2e")
+
+    def tearDown(self):
+        RecorderTestCase.tearDown(self)
+        self.logind.terminate()
+        self.logind.wait()
+
+    def lock(self, locked):
+        self.session.SetLockedHint(locked, dbus_interface="org.freedesktop.login1.Session")
+
+    def test_nothing_counts_while_the_screen_is_locked(self):
+        terminal = self.xterm()
+        recorder = self.record(extra_env={"XDG_SESSION_ID": "e2e"})
+        terminal.activate()
+        time.sleep(1)
+        self.lock(True)
+        time.sleep(8)
+        self.lock(False)
+        time.sleep(4)
+        recorder.stop()
+        self.assertAbout(recorder.seconds(), XTERM, 5, slack=2.1)
+
+
+class Process(RecorderTestCase):
+    def test_one_recorder_per_database(self):
+        recorder = self.record()
+        second = recorder.run()
+        self.assertEqual(second.returncode, 1)
+        self.assertIn("Horavane is already running.", second.stderr)
+        self.assertEqual(recorder.stop(), 0)
+        recorder.start()  # the lock went with the first process
+        self.assertEqual(recorder.stop(), 0)
+
+    def test_without_a_display_it_says_so(self):
+        recorder = Recorder()
+        self.recorder = recorder
+        env = dict(recorder.env)
+        env.pop("DISPLAY", None)
+        finished = subprocess.run([os.environ.get("HORAVANE_BIN", "horavane")], env=env, capture_output=True,
+                                  text=True, timeout=10)
+        self.assertEqual(finished.returncode, 2)
+        self.assertEqual(len(finished.stderr.strip().splitlines()), 1, finished.stderr)
+        self.assertIn("X", finished.stderr)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,57 @@
+#include "InstanceLock.h"
+#include "XdgPlaces.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+TEST(InstanceLockTest, OneHolderAtATimeAndFreedWhenReleased)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("horavane.lock");
+    {
+        const InstanceLock first(path);
+        EXPECT_EQ(first.state(), InstanceLock::State::held);
+        const InstanceLock second(path);
+        EXPECT_EQ(second.state(), InstanceLock::State::heldElsewhere);
+    }
+    EXPECT_EQ(InstanceLock(path).state(), InstanceLock::State::held);
+}
+
+TEST(InstanceLockTest, ALockLeftByAKilledProcessDoesNotBlock)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("horavane.lock");
+    QProcess holder;
+    // One process that holds the lock and is then killed outright, as in a crash.
+    holder.start("sh", {"-c", "exec 9>\"$0\" && flock -n 9 && exec sleep 30", path});
+    ASSERT_TRUE(holder.waitForStarted());
+    QThread::msleep(200);
+    EXPECT_EQ(InstanceLock(path).state(), InstanceLock::State::heldElsewhere);
+    holder.kill();
+    holder.waitForFinished();
+    EXPECT_EQ(InstanceLock(path).state(), InstanceLock::State::held);
+}
+
+TEST(InstanceLockTest, AMissingFolderIsUnavailableNotHeldElsewhere)
+{
+    QTemporaryDir dir;
+    EXPECT_EQ(InstanceLock(dir.filePath("missing/horavane.lock")).state(), InstanceLock::State::unavailable);
+}
+
+TEST(XdgPlacesTest, FollowTheXdgVariables)
+{
+    QTemporaryDir dir;
+    qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
+    qputenv("XDG_CACHE_HOME", dir.filePath("cache").toUtf8());
+    qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+    const XdgPlaces places;
+    EXPECT_EQ(places.databasePath(), dir.filePath("data/Horavane/usage.sqlite"));
+    EXPECT_EQ(places.cacheFolder(), dir.filePath("cache/Horavane"));
+    EXPECT_EQ(places.settingsFile(), dir.filePath("config/Horavane/Horavane.conf"));
+    EXPECT_TRUE(places.cloudDriveRoot().endsWith("/Library/Mobile Documents/com~apple~CloudDocs"));
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("XDG_CACHE_HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+}
