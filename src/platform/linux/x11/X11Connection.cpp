@@ -1,6 +1,7 @@
 #include "X11Connection.h"
 
 #include <QStringList>
+#include <QSysInfo>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -265,6 +266,7 @@ WindowFacts X11Connection::windowFacts(quint32 window)
     // Ask everything first and then collect, so the whole description costs one round trip.
     const auto wmClass = d->askProperty(window, XCB_ATOM_WM_CLASS, XCB_GET_PROPERTY_TYPE_ANY);
     const auto netPid = d->askProperty(window, d->atoms[pidAtom], XCB_ATOM_CARDINAL);
+    const auto machine = d->askProperty(window, XCB_ATOM_WM_CLIENT_MACHINE, XCB_GET_PROPERTY_TYPE_ANY);
     const auto gtkId = d->askProperty(window, d->atoms[gtkIdAtom], XCB_GET_PROPERTY_TYPE_ANY);
     const auto kdeFile = d->askProperty(window, d->atoms[kdeDesktopFileAtom], XCB_GET_PROPERTY_TYPE_ANY);
     std::optional<xcb_res_query_client_ids_cookie_t> clientIds;
@@ -276,7 +278,11 @@ WindowFacts X11Connection::windowFacts(quint32 window)
     const QList<QByteArray> classParts = d->propertyBytes(wmClass).split('\0');
     facts.instance = QString::fromLatin1(classParts.value(0));
     facts.windowClass = QString::fromLatin1(classParts.value(1));
-    const std::optional<uint32_t> declaredPid = d->propertyWord(netPid);
+    std::optional<uint32_t> declaredPid = d->propertyWord(netPid);
+    // A client on another host names a pid of that host, which here would be some unrelated process.
+    const QString clientMachine = d->propertyText(machine);
+    if (!clientMachine.isEmpty() && clientMachine != QSysInfo::machineHostName())
+        declaredPid.reset();
     facts.gtkApplicationId = d->propertyText(gtkId);
     facts.kdeDesktopFile = d->propertyText(kdeFile);
     // The server knows the real pid of a local client; _NET_WM_PID is the client's own claim, and inside a

@@ -11,6 +11,7 @@ namespace {
 
 // Windows are dropped from the cache when destroyed; the cap only guards against missed notices.
 constexpr qsizetype mostCachedWindows = 512;
+constexpr qint64 reindexAfterMs = 60 * 1000;
 
 // The queries of the Workspace interface are const, yet answering them reads the connection and fills caches.
 X11Workspace* mutableSelf(const X11Workspace* self)
@@ -42,6 +43,8 @@ X11Workspace::~X11Workspace() = default;
 std::optional<RunningApp> X11Workspace::frontmostApplication() const
 {
     X11Workspace* self = mutableSelf(this);
+    if (m_x->hasFailed()) // the session is gone; what was in front then is not in front now
+        return std::nullopt;
     // Read what the server has sent, so a switch that just happened is seen even before the event loop runs.
     self->pump(true, Announce::later);
     if (m_activeWindow == 0)
@@ -132,6 +135,12 @@ void X11Workspace::pumpLater()
         Qt::QueuedConnection);
 }
 
+void X11Workspace::indexDesktopEntries()
+{
+    m_entries = DesktopEntries::load(DesktopEntries::standardFolders(), NameLocale::fromEnvironment());
+    m_indexed.start();
+}
+
 std::optional<RunningApp> X11Workspace::describe(quint32 window)
 {
     WindowFacts facts = m_x->windowFacts(window);
@@ -141,8 +150,14 @@ std::optional<RunningApp> X11Workspace::describe(quint32 window)
     } else {
         AppIdentity::readProcess(facts);
         if (!m_entries)
-            m_entries = DesktopEntries::load(DesktopEntries::standardFolders(), NameLocale::fromEnvironment());
+            indexDesktopEntries();
         app = AppIdentity::resolve(facts, *m_entries);
+        // An application installed since the index was made would otherwise be known by its class until the
+        // next start, and then by its desktop id: look again, at most once a minute.
+        if (app && !m_entries->find(app->bundleId) && m_indexed.hasExpired(reindexAfterMs)) {
+            indexDesktopEntries();
+            app = AppIdentity::resolve(facts, *m_entries);
+        }
     }
     if (m_apps.size() >= mostCachedWindows)
         m_apps.clear();

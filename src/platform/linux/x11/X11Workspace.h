@@ -3,6 +3,7 @@
 #include "DesktopEntries.h"
 #include "Workspace.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <memory>
 #include <optional>
@@ -45,12 +46,14 @@ private:
     void pump(bool readSocket, Announce announce);
     void pumpLater();
     std::optional<RunningApp> describe(quint32 window);
+    void indexDesktopEntries();
 
     std::unique_ptr<X11Connection> m_x;
     QSocketNotifier* m_notifier = nullptr;
     quint32 m_activeWindow = 0;
     QHash<quint32, std::optional<RunningApp>> m_apps; // by window, resolved once
     std::optional<DesktopEntries> m_entries;          // indexed on first need
+    QElapsedTimer m_indexed;                          // since the entries were indexed
     bool m_pumping = false;
     bool m_pumpPosted = false;
 };
