@@ -1,0 +1,116 @@
+// What the user pays for export and backup over a long history: reading every row and turning
+// it into CSV text, and the database copy a backup makes on the main thread.
+#include "Backup.h"
+#include "CSV.h"
+#include "Store.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <map>
+
+namespace {
+
+constexpr int itemsPerDay = 60;
+
+QTemporaryDir& scratch()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// A store holding `years` years of history, 60 items a day, made once per size.
+Store& history(int years)
+{
+    static std::map<int, std::unique_ptr<Store>> stores;
+    std::unique_ptr<Store>& store = stores[years];
+    if (store)
+        return *store;
+    store = Store::open(scratch().filePath(QStringLiteral("history-%1.sqlite").arg(years)));
+    QList<UsageRow> rows;
+    const int days = years * 365;
+    rows.reserve(static_cast<qsizetype>(days) * itemsPerDay);
+    for (int d = 0; d < days; ++d) {
+        const QString day = QDate(2015, 1, 1).addDays(d).toString(Qt::ISODate);
+        for (int i = 0; i < itemsPerDay; ++i) {
+            const bool site = i % 3 == 0;
+            const ItemKey key{site ? ItemKind::site : ItemKind::app,
+                              site ? QStringLiteral("www.site%1.example.com").arg(i)
+                                   : QStringLiteral("org.example.Application%1").arg(i)};
+            const QString name = i % 10 == 0 ? QStringLiteral("Studio, \"Pro\" %1").arg(i) : QStringLiteral("App %1").arg(i);
+            rows.append(UsageRow{day, key, name, 3600.0 / (i + 1) + 0.25 * (d % 7)});
+        }
+    }
+    store->add(rows);
+    return *store;
+}
+
+void ExportAllRows(benchmark::State& state)
+{
+    Store& store = history(static_cast<int>(state.range(0)));
+    qsizetype rows = 0;
+    for (auto _ : state) {
+        const QList<UsageRow> all = store.allRows();
+        const QByteArray text = CSV::exportRows(all).toUtf8();
+        benchmark::DoNotOptimize(text.constData());
+        rows = all.size();
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(ExportAllRows)->ArgName("years")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+void ExportTextOnly(benchmark::State& state)
+{
+    const QList<UsageRow> all = history(static_cast<int>(state.range(0))).allRows();
+    for (auto _ : state) {
+        const QString text = CSV::exportRows(all);
+        benchmark::DoNotOptimize(text.constData());
+    }
+    state.counters["rows"] = static_cast<double>(all.size());
+}
+BENCHMARK(ExportTextOnly)->ArgName("years")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// The copy statement of a backup, which holds the main thread while it runs.
+void BackupCopy(benchmark::State& state)
+{
+    Store& store = history(static_cast<int>(state.range(0)));
+    const QString copy = scratch().filePath(QStringLiteral("copy.sqlite"));
+    const QByteArray statement = "VACUUM INTO '" + QFile::encodeName(copy) + "'";
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(copy);
+        state.ResumeTiming();
+        if (!store.execute(statement.constData()))
+            state.SkipWithError("copy failed");
+        state.PauseTiming();
+        bytes = QFile(copy).size();
+        state.ResumeTiming();
+    }
+    state.counters["MiB"] = static_cast<double>(bytes) / (1 << 20);
+}
+BENCHMARK(BackupCopy)->ArgName("years")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// The background part: bringing the copy into the cloud folder (here on the same file system).
+void BackupPlace(benchmark::State& state)
+{
+    Store& store = history(static_cast<int>(state.range(0)));
+    const QString root = scratch().filePath(QStringLiteral("cloud"));
+    QDir().mkpath(root);
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const QString temp = scratch().filePath(QStringLiteral("temp-%1.sqlite").arg(++n));
+        store.execute(QByteArray("VACUUM INTO '" + QFile::encodeName(temp) + "'").constData());
+        state.ResumeTiming();
+        if (Backup::place(temp, QStringLiteral("Horavane 2025-03-05.sqlite"), root))
+            state.SkipWithError("place failed");
+    }
+}
+BENCHMARK(BackupPlace)->ArgName("years")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
