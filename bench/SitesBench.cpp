@@ -71,8 +71,7 @@ private:
 };
 
 // Times batches of calls, so the median per call is not drowned by the clock's own cost.
-template <typename Call>
-void medianPerCall(benchmark::State& state, Call call)
+template <typename Call> void medianPerCall(benchmark::State& state, Call call)
 {
     constexpr int batch = 1000;
     std::vector<double> micros;

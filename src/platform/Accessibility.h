@@ -21,7 +21,8 @@ struct AccessibleElement
 // page tab list 38 → tabGroup, menu bar 34 → menuBar, menu 33 → menu, push button 43 → button,
 // toggle button 62 → checkBox, radio button 44 → radioButton, check box 7 → checkBox,
 // entry 79 → textField, combo box 11 → comboBox, label 29 and static 116 → staticText, image 27 → image.
-enum class AccessibleRole {
+enum class AccessibleRole
+{
     other,
     application,
     window,
@@ -63,13 +64,15 @@ public:
     using Timeout = std::chrono::milliseconds;
 
     // Which of an application's windows to take.
-    enum class Window {
+    enum class Window
+    {
         focused, // the one with the keyboard focus (AT-SPI 2: the frame whose state is active)
         main,    // the application's main window, when none has the focus
     };
 
     // The settings page where the user grants a permission.
-    enum class SettingsPane {
+    enum class SettingsPane
+    {
         accessibility, // reading other applications' accessibility trees
         automation,    // letting a browser be asked for its page
     };

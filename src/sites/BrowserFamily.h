@@ -10,7 +10,8 @@
 class BrowserFamily
 {
 public:
-    enum Value : unsigned char {
+    enum Value : unsigned char
+    {
         chromium,
         safari,
         dia,

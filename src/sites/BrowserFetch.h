@@ -14,7 +14,8 @@ public:
     // The result of one request.
     struct Outcome
     {
-        enum class Kind {
+        enum class Kind
+        {
             answered, // the browser told; host is none for a private window, no window or no website
             failed,   // no answer (timeout, browser gone, error), with the system's code
             denied,   // this program is not allowed to ask

@@ -21,8 +21,8 @@ constexpr int ownPoolThreads = 4;
 BrowserProbe::BrowserProbe(std::shared_ptr<const BrowserFetch> fetch, const Clock& clock,
                            const Accessibility& accessibility, const Settings& settings, QThreadPool* pool,
                            QObject* parent)
-    : QObject(parent), m_fetch(std::move(fetch)), m_clock(clock), m_accessibility(accessibility),
-      m_settings(settings), m_pool(pool)
+    : QObject(parent), m_fetch(std::move(fetch)), m_clock(clock), m_accessibility(accessibility), m_settings(settings),
+      m_pool(pool)
 {
     if (!m_pool) {
         m_pool = new QThreadPool(this);

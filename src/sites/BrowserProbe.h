@@ -29,14 +29,16 @@ class BrowserProbe : public QObject
     Q_OBJECT
 public:
     // What a browser last said about being asked.
-    enum class Permission {
+    enum class Permission
+    {
         unknown,
         granted,
         denied,
     };
 
     // What the welcome window shows for a browser.
-    enum class Access {
+    enum class Access
+    {
         notAsked,
         waiting,
         granted,

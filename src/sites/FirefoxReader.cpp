@@ -8,10 +8,10 @@ namespace {
 // Browser toolbars, menus, tab strips and controls: never a page and never hiding one, so the
 // budget goes to page content.
 constexpr AccessibleRole skippedRoles[] = {
-    AccessibleRole::toolbar,     AccessibleRole::tabGroup,   AccessibleRole::menuBar,   AccessibleRole::menu,
-    AccessibleRole::button,      AccessibleRole::menuButton, AccessibleRole::popUpButton,
-    AccessibleRole::radioButton, AccessibleRole::checkBox,   AccessibleRole::textField, AccessibleRole::comboBox,
-    AccessibleRole::staticText,  AccessibleRole::image,
+    AccessibleRole::toolbar,  AccessibleRole::tabGroup,   AccessibleRole::menuBar,     AccessibleRole::menu,
+    AccessibleRole::button,   AccessibleRole::menuButton, AccessibleRole::popUpButton, AccessibleRole::radioButton,
+    AccessibleRole::checkBox, AccessibleRole::textField,  AccessibleRole::comboBox,    AccessibleRole::staticText,
+    AccessibleRole::image,
 };
 
 constexpr std::size_t maxVisits = FirefoxReader::lastIndex + 2;

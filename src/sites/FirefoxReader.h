@@ -16,7 +16,8 @@ public:
     // The result of one read.
     struct Answer
     {
-        enum class Kind {
+        enum class Kind
+        {
             page,   // the address of the chosen web area, or none when no page was found
             failed, // the application did not answer, with the backend's error code
             denied, // this program may not read accessibility trees
@@ -37,10 +38,10 @@ public:
     struct Reading
     {
         Answer answer;
-        bool hasWindow = false;   // a focused or main window was found
-        bool skipped = false;     // the window filter turned the window down; nothing was walked
-        bool sawWebArea = false;  // some element had the web-area role (a candidate or not)
-        bool complete = false;    // every element below the window was looked at
+        bool hasWindow = false;  // a focused or main window was found
+        bool skipped = false;    // the window filter turned the window down; nothing was walked
+        bool sawWebArea = false; // some element had the web-area role (a candidate or not)
+        bool complete = false;   // every element below the window was looked at
     };
 
     // Monotonic time, for the walk's deadline.

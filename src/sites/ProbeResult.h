@@ -5,7 +5,8 @@
 // What the probe knows, right now, about the page a browser shows.
 struct ProbeResult
 {
-    enum class Kind {
+    enum class Kind
+    {
         site,    // the host of the page in front, learned less than five seconds ago
         none,    // nothing fresh is known: count the browser itself
         blocked, // the browser refused to say: count the browser and show the permission notice

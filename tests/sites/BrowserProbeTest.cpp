@@ -1,5 +1,5 @@
-#include "BrowserPermissions.h"
 #include "BrowserProbe.h"
+#include "BrowserPermissions.h"
 #include "FakeAccessibility.h"
 #include "FakeClock.h"
 #include "Settings.h"

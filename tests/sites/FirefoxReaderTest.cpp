@@ -1,5 +1,5 @@
-#include "FakeAccessibility.h"
 #include "FirefoxReader.h"
+#include "FakeAccessibility.h"
 
 #include <gtest/gtest.h>
 
