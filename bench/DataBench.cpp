@@ -39,7 +39,8 @@ Store& history(int years)
             const ItemKey key{site ? ItemKind::site : ItemKind::app,
                               site ? QStringLiteral("www.site%1.example.com").arg(i)
                                    : QStringLiteral("org.example.Application%1").arg(i)};
-            const QString name = i % 10 == 0 ? QStringLiteral("Studio, \"Pro\" %1").arg(i) : QStringLiteral("App %1").arg(i);
+            const QString name =
+                i % 10 == 0 ? QStringLiteral("Studio, \"Pro\" %1").arg(i) : QStringLiteral("App %1").arg(i);
             rows.append(UsageRow{day, key, name, 3600.0 / (i + 1) + 0.25 * (d % 7)});
         }
     }

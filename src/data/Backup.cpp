@@ -181,8 +181,8 @@ void Backup::run(Store* store)
 
     const QString temporaryFolder = m_places.temporaryFolder();
     QDir().mkpath(temporaryFolder);
-    const QString temp = temporaryFolder + QLatin1Char('/') +
-                         uniqueName(QLatin1String("horavane-backup-"), QLatin1String(".sqlite"));
+    const QString temp =
+        temporaryFolder + QLatin1Char('/') + uniqueName(QLatin1String("horavane-backup-"), QLatin1String(".sqlite"));
     QString escaped = temp;
     escaped.replace(QLatin1Char('\''), QLatin1String("''"));
     const QByteArray copy = "VACUUM INTO '" + escaped.toUtf8() + "'";

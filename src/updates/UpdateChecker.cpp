@@ -52,7 +52,8 @@ void UpdateChecker::check()
     request.setAttribute(QNetworkRequest::AuthenticationReuseAttribute, QNetworkRequest::Manual);
     request.setMaximumRedirectsAllowed(maxRedirects);
     request.setTransferTimeout(static_cast<int>(m_timeout.count()));
-    request.setHeader(QNetworkRequest::UserAgentHeader, QString(QLatin1String("Horavane/") + m_current.value_or(QStringLiteral("0"))));
+    request.setHeader(QNetworkRequest::UserAgentHeader,
+                      QString(QLatin1String("Horavane/") + m_current.value_or(QStringLiteral("0"))));
 
     QNetworkReply* reply = m_session->get(request);
     m_reply = reply;

@@ -21,7 +21,14 @@ public:
     // The outcome of the latest check; version is set only for `available`.
     struct State
     {
-        enum class Kind { idle, checking, upToDate, available, failed };
+        enum class Kind
+        {
+            idle,
+            checking,
+            upToDate,
+            available,
+            failed
+        };
         Kind kind = Kind::idle;
         QString version;
 

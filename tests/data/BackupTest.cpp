@@ -113,7 +113,9 @@ TEST_F(BackupTest, TheFirstCheckWithNoBackupYetMakesACompleteCopy)
     EXPECT_FALSE(Backup::inProgress());
     EXPECT_EQ(namesIn(folder()), QStringList{"Horavane 2025-03-05.sqlite"}); // no staging leftovers
     EXPECT_TRUE(namesIn(places.temporaryFolder()).isEmpty());
-    struct stat info{};
+    struct stat info
+    {
+    };
     ::stat(QFile::encodeName(copyOf("2025-03-05")).constData(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
@@ -182,19 +184,22 @@ TEST_F(BackupTest, AClockSetBackDoesNotHoldBackupsOff)
 TEST_F(BackupTest, KeepsTheSevenNewestDaysAndNoForeignFile)
 {
     QDir().mkpath(folder());
-    const QStringList foreign = {"notes.txt", "Horavane 2025-3-01.sqlite", "Horavane 2025-02-01.sqlite.bak",
-                                 "horavane 2025-02-02.sqlite", "Horavane 2025-02-03.sqlite-journal",
+    const QStringList foreign = {"notes.txt",
+                                 "Horavane 2025-3-01.sqlite",
+                                 "Horavane 2025-02-01.sqlite.bak",
+                                 "horavane 2025-02-02.sqlite",
+                                 "Horavane 2025-02-03.sqlite-journal",
                                  "Horavane ２０２５-02-04.sqlite"};
     for (const QString& name : foreign)
         touch(folder() + "/" + name);
-    for (const char* day : {"2025-02-26", "2025-02-27", "2025-02-28", "2025-03-01", "2025-03-02", "2025-03-03",
-                            "2025-03-04"})
+    for (const char* day :
+         {"2025-02-26", "2025-02-27", "2025-02-28", "2025-03-01", "2025-03-02", "2025-03-03", "2025-03-04"})
         touch(copyOf(day));
 
     ASSERT_TRUE(runNow());
     QStringList expected = foreign;
-    for (const char* day : {"2025-02-27", "2025-02-28", "2025-03-01", "2025-03-02", "2025-03-03", "2025-03-04",
-                            "2025-03-05"})
+    for (const char* day :
+         {"2025-02-27", "2025-02-28", "2025-03-01", "2025-03-02", "2025-03-03", "2025-03-04", "2025-03-05"})
         expected.append(QStringLiteral("Horavane %1.sqlite").arg(QLatin1String(day)));
     expected.sort();
     EXPECT_EQ(namesIn(folder()), expected);
@@ -322,18 +327,18 @@ TEST_P(CopiesToRemove, OldestWellFormedCopiesBeyondTheKept)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CopiesToRemove,
-    ::testing::Values(
-        PruneCase{"underTheLimit", {"Horavane 2025-03-01.sqlite"}, 7, {}},
-        PruneCase{"oldestFirstWhateverTheOrder",
-                  {"Horavane 2025-03-03.sqlite", "Horavane 2024-12-31.sqlite", "Horavane 2025-03-01.sqlite"},
-                  1,
-                  {"Horavane 2024-12-31.sqlite", "Horavane 2025-03-01.sqlite"}},
-        PruneCase{"foreignNamesDoNotCount",
-                  {"Horavane 2025-03-01.sqlite", "x.sqlite", "Horavane 2025-03-02.sqlite ", " Horavane 2025-03-00.sqlite",
-                   "Horavane 2025-03-02.sqlite"},
-                  1,
-                  {"Horavane 2025-03-01.sqlite"}},
-        PruneCase{"keepingNone", {"Horavane 2025-03-01.sqlite"}, 0, {"Horavane 2025-03-01.sqlite"}}),
+    ::testing::Values(PruneCase{"underTheLimit", {"Horavane 2025-03-01.sqlite"}, 7, {}},
+                      PruneCase{
+                          "oldestFirstWhateverTheOrder",
+                          {"Horavane 2025-03-03.sqlite", "Horavane 2024-12-31.sqlite", "Horavane 2025-03-01.sqlite"},
+                          1,
+                          {"Horavane 2024-12-31.sqlite", "Horavane 2025-03-01.sqlite"}},
+                      PruneCase{"foreignNamesDoNotCount",
+                                {"Horavane 2025-03-01.sqlite", "x.sqlite", "Horavane 2025-03-02.sqlite ",
+                                 " Horavane 2025-03-00.sqlite", "Horavane 2025-03-02.sqlite"},
+                                1,
+                                {"Horavane 2025-03-01.sqlite"}},
+                      PruneCase{"keepingNone", {"Horavane 2025-03-01.sqlite"}, 0, {"Horavane 2025-03-01.sqlite"}}),
     [](const ::testing::TestParamInfo<PruneCase>& info) { return std::string(info.param.name); });
 
 TEST_F(BackupTest, AvailableListsWellFormedCopiesNewestFirst)
@@ -344,7 +349,8 @@ TEST_F(BackupTest, AvailableListsWellFormedCopiesNewestFirst)
                              "Horavane 2025-3-02.sqlite", "Horavane 2025-03-02.sqlite.tmp"})
         touch(folder() + "/" + name);
     const QList<Backup::Copy> copies = Backup::available(places);
-    EXPECT_EQ(copies, QList<Backup::Copy>({{copyOf("2025-03-01"), "2025-03-01"}, {copyOf("2025-02-28"), "2025-02-28"}}));
+    EXPECT_EQ(copies,
+              QList<Backup::Copy>({{copyOf("2025-03-01"), "2025-03-01"}, {copyOf("2025-02-28"), "2025-02-28"}}));
 }
 
 TEST_F(BackupTest, FetchMakesAPrivateLocalCopy)

@@ -184,18 +184,20 @@ INSTANTIATE_TEST_SUITE_P(
 // the attached table's shape before replacing.
 INSTANTIATE_TEST_SUITE_P(
     DISABLED_OtherShapes, RestoreRejects,
-    ::testing::Values(
-        BadFile{"usageWithExtraColumns",
-                [](const QString& path, const QString&) {
-                    writeDatabase(path, "CREATE TABLE usage (day TEXT, kind INTEGER, id TEXT, name TEXT, seconds REAL,"
-                                        " device TEXT);"
-                                        "INSERT INTO usage VALUES ('2025-03-01', 0, 'a', 'A', 5, 'other-mac')");
-                }},
-        BadFile{"usageIsAView",
-                [](const QString& path, const QString&) {
-                    writeDatabase(path, "CREATE VIEW usage AS SELECT '2025-03-01' AS day, 0 AS kind, 'a' AS id,"
-                                        " 'A' AS name, 5.0 AS seconds");
-                }}),
+    ::testing::Values(BadFile{"usageWithExtraColumns",
+                              [](const QString& path, const QString&) {
+                                  writeDatabase(
+                                      path,
+                                      "CREATE TABLE usage (day TEXT, kind INTEGER, id TEXT, name TEXT, seconds REAL,"
+                                      " device TEXT);"
+                                      "INSERT INTO usage VALUES ('2025-03-01', 0, 'a', 'A', 5, 'other-mac')");
+                              }},
+                      BadFile{"usageIsAView",
+                              [](const QString& path, const QString&) {
+                                  writeDatabase(path,
+                                                "CREATE VIEW usage AS SELECT '2025-03-01' AS day, 0 AS kind, 'a' AS id,"
+                                                " 'A' AS name, 5.0 AS seconds");
+                              }}),
     [](const ::testing::TestParamInfo<BadFile>& info) { return std::string(info.param.name); });
 
 TEST_F(RestoreTest, AFetchedCopyRestoresAndTheCopyInTheCloudStays)

@@ -15,7 +15,12 @@ class FeedServer : public QObject
 public:
     struct Answer
     {
-        enum class Way { whole, silent, trickle };
+        enum class Way
+        {
+            whole,
+            silent,
+            trickle
+        };
         int status = 200;
         QByteArray body;
         QList<QByteArray> headers; // extra header lines, without line ends

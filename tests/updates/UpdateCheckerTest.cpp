@@ -1,5 +1,5 @@
-#include "FeedServer.h"
 #include "UpdateChecker.h"
+#include "FeedServer.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -109,9 +109,10 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"deeplyNested", Answer{200, QByteArray(60000, '[') + QByteArray(60000, ']'), {}}},
         FailureCase{"overSixtyFourKiB",
                     Answer{200, R"({"version": "9.9", "pad": ")" + QByteArray(70000, 'x') + "\"}", {}}},
-        FailureCase{"overSixtyFourKiBUnannounced",
-                    Answer{200, R"({"version": "9.9", "pad": ")" + QByteArray(70000, 'x') + "\"}", {}, Answer::Way::whole,
-                           false}},
+        FailureCase{
+            "overSixtyFourKiBUnannounced",
+            Answer{
+                200, R"({"version": "9.9", "pad": ")" + QByteArray(70000, 'x') + "\"}", {}, Answer::Way::whole, false}},
         FailureCase{"neverAnswers", Answer{200, {}, {}, Answer::Way::silent}},
         FailureCase{"trickles", Answer{200, QByteArray(1000, ' '), {}, Answer::Way::trickle}},
         FailureCase{"redirectLoop", Answer{302, {}, {"Location: /version.json"}}}),
@@ -162,7 +163,8 @@ TEST_F(UpdateCheckerTest, PressingTwiceStartsOneRequest)
 TEST_F(UpdateCheckerTest, EveryCheckAsksTheNetworkAndKeepsNoCookies)
 {
     server.answer = [](const QByteArray&) {
-        return Answer{200, R"({"version": "0.1.0"})",
+        return Answer{200,
+                      R"({"version": "0.1.0"})",
                       {"Set-Cookie: visitor=42; Max-Age=86400", "Cache-Control: max-age=86400", "ETag: \"v1\""}};
     };
     auto updates = checker();

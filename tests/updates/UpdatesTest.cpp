@@ -1,5 +1,5 @@
-#include "UpdateChecker.h"
 #include "Updates.h"
+#include "UpdateChecker.h"
 
 #include <gtest/gtest.h>
 
@@ -25,14 +25,15 @@ TEST_P(IsNewer, ComparesNumbersPieceByPiece)
 INSTANTIATE_TEST_SUITE_P(
     Cases, IsNewer,
     ::testing::Values(NewerCase{"shorterEqual", "1.2", "1.2.0", false}, NewerCase{"longerEqual", "1.2.0", "1.2", false},
-                      NewerCase{"numericNotText", "1.10", "1.9", true}, NewerCase{"numericNotTextBack", "1.9", "1.10", false},
-                      NewerCase{"majorWins", "2", "1.9.9", true}, NewerCase{"patch", "0.1.1", "0.1.0", true},
-                      NewerCase{"fourthPiece", "1.0.0.1", "1", true}, NewerCase{"same", "3.4.5", "3.4.5", false},
-                      NewerCase{"againstZero", "0.0.1", "0", true}, NewerCase{"zeroAgainstZero", "0.0", "0", false},
-                      NewerCase{"plusSign", "+2", "1.9", true}, NewerCase{"minusZero", "-0.1", "0.0", true},
-                      NewerCase{"leadingZeros", "1.02", "1.1", true}, NewerCase{"negative", "1.-1", "1.0", false},
-                      NewerCase{"fivePieces", "1.2.3.4.5", "0", false}, NewerCase{"emptyPiece", "1..2", "0", false},
-                      NewerCase{"letters", "1.2a", "0", false}, NewerCase{"sevenDigits", "1.1234567", "0", false},
+                      NewerCase{"numericNotText", "1.10", "1.9", true},
+                      NewerCase{"numericNotTextBack", "1.9", "1.10", false}, NewerCase{"majorWins", "2", "1.9.9", true},
+                      NewerCase{"patch", "0.1.1", "0.1.0", true}, NewerCase{"fourthPiece", "1.0.0.1", "1", true},
+                      NewerCase{"same", "3.4.5", "3.4.5", false}, NewerCase{"againstZero", "0.0.1", "0", true},
+                      NewerCase{"zeroAgainstZero", "0.0", "0", false}, NewerCase{"plusSign", "+2", "1.9", true},
+                      NewerCase{"minusZero", "-0.1", "0.0", true}, NewerCase{"leadingZeros", "1.02", "1.1", true},
+                      NewerCase{"negative", "1.-1", "1.0", false}, NewerCase{"fivePieces", "1.2.3.4.5", "0", false},
+                      NewerCase{"emptyPiece", "1..2", "0", false}, NewerCase{"letters", "1.2a", "0", false},
+                      NewerCase{"sevenDigits", "1.1234567", "0", false},
                       NewerCase{"sixDigits", "1.123456", "1.123455", true}, NewerCase{"empty", "", "0", false},
                       NewerCase{"trailingDot", "2.", "1", false}, NewerCase{"blank", " 2", "1", false},
                       NewerCase{"signOnly", "+", "0", false}, NewerCase{"nonAsciiDigits", "\u0662", "1", false},
@@ -57,26 +58,24 @@ TEST_P(LatestVersion, ReadsTheVersionMemberExactlyAsPublished)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LatestVersion,
-    ::testing::Values(
-        FeedCase{"plain", R"({"version": "1.4.2"})", QStringLiteral("1.4.2")},
-        FeedCase{"extraMembers", R"({"notes": {"a": [1, 2]}, "version": "2.0", "url": "https://x"})",
-                 QStringLiteral("2.0")},
-        FeedCase{"keptAsPublished", R"({"version": "+01.2"})", QStringLiteral("+01.2")},
-        FeedCase{"escapedText", R"({"version": "1\u002e2"})", QStringLiteral("1.2")},
-        FeedCase{"fivePieces", R"({"version": "1.2.3.4.5"})", std::nullopt},
-        FeedCase{"emptyPiece", R"({"version": "1..2"})", std::nullopt},
-        FeedCase{"letters", R"({"version": "1.2a"})", std::nullopt},
-        FeedCase{"tooLongPiece", R"({"version": "1.1234567"})", std::nullopt},
-        FeedCase{"emptyText", R"({"version": ""})", std::nullopt},
-        FeedCase{"number", R"({"version": 1.2})", std::nullopt},
-        FeedCase{"missing", R"({"latest": "1.2"})", std::nullopt},
-        FeedCase{"null", R"({"version": null})", std::nullopt},
-        FeedCase{"array", R"(["1.2"])", std::nullopt},
-        FeedCase{"string", R"("1.2")", std::nullopt},
-        FeedCase{"empty", "", std::nullopt},
-        FeedCase{"html", "<html><body>Not here</body></html>", std::nullopt},
-        FeedCase{"trailingGarbage", R"({"version": "1.2"} x)", std::nullopt},
-        FeedCase{"deeplyNested", QByteArray(5000, '[') + QByteArray(5000, ']'), std::nullopt}),
+    ::testing::Values(FeedCase{"plain", R"({"version": "1.4.2"})", QStringLiteral("1.4.2")},
+                      FeedCase{"extraMembers", R"({"notes": {"a": [1, 2]}, "version": "2.0", "url": "https://x"})",
+                               QStringLiteral("2.0")},
+                      FeedCase{"keptAsPublished", R"({"version": "+01.2"})", QStringLiteral("+01.2")},
+                      FeedCase{"escapedText", R"({"version": "1\u002e2"})", QStringLiteral("1.2")},
+                      FeedCase{"fivePieces", R"({"version": "1.2.3.4.5"})", std::nullopt},
+                      FeedCase{"emptyPiece", R"({"version": "1..2"})", std::nullopt},
+                      FeedCase{"letters", R"({"version": "1.2a"})", std::nullopt},
+                      FeedCase{"tooLongPiece", R"({"version": "1.1234567"})", std::nullopt},
+                      FeedCase{"emptyText", R"({"version": ""})", std::nullopt},
+                      FeedCase{"number", R"({"version": 1.2})", std::nullopt},
+                      FeedCase{"missing", R"({"latest": "1.2"})", std::nullopt},
+                      FeedCase{"null", R"({"version": null})", std::nullopt},
+                      FeedCase{"array", R"(["1.2"])", std::nullopt}, FeedCase{"string", R"("1.2")", std::nullopt},
+                      FeedCase{"empty", "", std::nullopt},
+                      FeedCase{"html", "<html><body>Not here</body></html>", std::nullopt},
+                      FeedCase{"trailingGarbage", R"({"version": "1.2"} x)", std::nullopt},
+                      FeedCase{"deeplyNested", QByteArray(5000, '[') + QByteArray(5000, ']'), std::nullopt}),
     [](const ::testing::TestParamInfo<FeedCase>& info) { return std::string(info.param.name); });
 
 using State = UpdateChecker::State;
