@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QHostAddress>
 #include <QList>
 #include <QTcpServer>
@@ -60,15 +61,14 @@ private:
     {
         while (QTcpSocket* socket = m_server.nextPendingConnection()) {
             socket->setParent(this);
-            auto* received = new QByteArray;
-            connect(socket, &QObject::destroyed, this, [received] { delete received; });
-            connect(socket, &QTcpSocket::readyRead, this, [this, socket, received] {
-                *received += socket->readAll();
-                const qsizetype end = received->indexOf("\r\n\r\n");
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+                QByteArray& received = m_received[socket];
+                received += socket->readAll();
+                const qsizetype end = received.indexOf("\r\n\r\n");
                 if (end < 0)
                     return;
-                const QByteArray head = received->left(end);
-                received->remove(0, end + 4);
+                const QByteArray head = received.left(end);
+                received.remove(0, end + 4);
                 heads.append(head);
                 respond(socket, answer(head));
             });
@@ -97,4 +97,5 @@ private:
     }
 
     QTcpServer m_server;
+    QHash<QTcpSocket*, QByteArray> m_received; // what each connection sent that is not yet answered
 };
