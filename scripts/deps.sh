@@ -11,7 +11,7 @@ build_packages=(
 )
 test_packages=(
     googletest libgtest-dev libbenchmark-dev
-    xvfb openbox xdotool xterm x11-apps dbus dbus-x11 at-spi2-core python3-dbusmock sqlite3
+    xvfb openbox xdotool xterm x11-apps x11-utils dbus dbus-x11 at-spi2-core python3-dbusmock sqlite3
 )
 
 packages=("${build_packages[@]}")

@@ -1,5 +1,6 @@
 #pragma once
 
+class Accessibility;
 class Clock;
 class Places;
 class SessionState;
@@ -15,4 +16,5 @@ struct Platform
     SystemEvents* events = nullptr;
     Places* places = nullptr;
     Clock* clock = nullptr;
+    Accessibility* accessibility = nullptr;
 };

@@ -1,6 +1,9 @@
 #include "Tracker.h"
 
+#include "Accessibility.h"
+#include "AccessibilityFetch.h"
 #include "Activity.h"
+#include "BrowserPermissions.h"
 #include "Clock.h"
 #include "SessionState.h"
 #include "Settings.h"
@@ -21,10 +24,15 @@ constexpr int sampleIntervalMs = 2'000;
 
 } // namespace
 
-Tracker::Tracker(std::unique_ptr<Store> store, bool live, const Platform& platform, const Settings& settings,
-                 QObject* parent)
+Tracker::Tracker(std::unique_ptr<Store> store, bool live, const Platform& platform, Settings& settings,
+                 std::shared_ptr<const BrowserFetch> fetch, QObject* parent)
     : QObject(parent), m_store(std::move(store)), m_live(live), m_platform(platform), m_settings(settings)
 {
+    if (!fetch && m_platform.accessibility)
+        fetch = std::make_shared<AccessibilityFetch>(*m_platform.accessibility);
+    if (fetch && m_platform.accessibility)
+        m_probe = std::make_unique<BrowserProbe>(std::move(fetch), *m_platform.clock, *m_platform.accessibility,
+                                                 m_settings);
     const QDateTime now = m_platform.clock->now();
     m_lastTick = now;
     m_lastFlush = now;
@@ -48,6 +56,8 @@ Tracker::Tracker(std::unique_ptr<Store> store, bool live, const Platform& platfo
         connect(m_platform.events, &SystemEvents::willSleep, this, sampleAndWrite);
         connect(m_platform.events, &SystemEvents::willTerminate, this, sampleAndWrite);
     }
+    if (m_probe)
+        m_probe->onChange = [this] { tick(); }; // the probe is ours and goes before we do
     m_current = resolve();
 }
 
@@ -98,9 +108,44 @@ std::optional<ItemKey> Tracker::resolve()
     return attribute(*front, id, name);
 }
 
-ItemKey Tracker::attribute(const RunningApp&, const QString& id, const QString&)
+ItemKey Tracker::attribute(const RunningApp& front, const QString& id, const QString& name)
 {
-    return ItemKey{ItemKind::app, id};
+    const ItemKey browser{ItemKind::app, id};
+    const std::optional<BrowserFamily> family = BrowserFamily::of(id);
+    if (!family || !m_probe)
+        return browser;
+    const ProbeResult result = m_probe->currentSite(id, front.pid, *family);
+    if (result.kind == ProbeResult::Kind::blocked) {
+        setBlockedBrowser(BlockedBrowser{name, family->permission()});
+        return browser;
+    }
+    if (m_blockedBrowser && m_blockedBrowser->name == name)
+        setBlockedBrowser(std::nullopt);
+    if (result.kind == ProbeResult::Kind::none)
+        return browser;
+    const ItemKey site{ItemKind::site, result.host};
+    if (m_excluded.contains(site))
+        return browser; // an excluded site's time counts for its browser
+    m_names.insert(site, result.host);
+    return site;
+}
+
+void Tracker::requestBrowserAccess(const RunningApp& app)
+{
+    const std::optional<BrowserFamily> family = BrowserFamily::of(app.bundleId);
+    if (app.bundleId.isEmpty() || !family || !m_probe)
+        return;
+    if (*family == BrowserFamily::firefox && !m_platform.accessibility->isTrusted())
+        BrowserPermissions::openSettings(BrowserPermission::accessibility, *m_platform.accessibility, m_settings);
+    m_probe->currentSite(app.bundleId, app.pid, *family);
+}
+
+void Tracker::setBlockedBrowser(const std::optional<BlockedBrowser>& notice)
+{
+    if (m_blockedBrowser == notice)
+        return;
+    m_blockedBrowser = notice;
+    emit blockedBrowserChanged();
 }
 
 void Tracker::flush()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BrowserPermission.h"
+#include "BrowserProbe.h"
 #include "Glance.h"
 #include "Period.h"
 #include "Platform.h"
@@ -13,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class BrowserFetch;
 class QTimer;
 class Settings;
 struct RunningApp;
@@ -34,9 +36,11 @@ public:
     };
 
     // store may be null: time is then kept in memory only. A live tracker samples every two
-    // seconds and on the platform's events; one that is not live samples only when told.
-    Tracker(std::unique_ptr<Store> store, bool live, const Platform& platform, const Settings& settings,
-            QObject* parent = nullptr);
+    // seconds and on the platform's events; one that is not live samples only when told. Browsers are
+    // asked for their page through fetch, by default through the platform's accessibility; without
+    // either, a browser counts as an application.
+    Tracker(std::unique_ptr<Store> store, bool live, const Platform& platform, Settings& settings,
+            std::shared_ptr<const BrowserFetch> fetch = nullptr, QObject* parent = nullptr);
     ~Tracker() override;
 
     qint64 revision() const { return m_revision; }
@@ -45,6 +49,8 @@ public:
     const std::optional<BlockedBrowser>& blockedBrowser() const { return m_blockedBrowser; }
     Store* store() const { return m_store.get(); }
     bool isLive() const { return m_live; }
+    // Asks browsers which page they show; none without a way to ask.
+    BrowserProbe* probe() const { return m_probe.get(); }
 
     // Credits the time since the previous sample and looks at what is in front now.
     void tick();
@@ -58,6 +64,8 @@ public:
     void deleteAllHistory();
     // Replaces all history by the backup file's; false, with nothing changed, when it cannot.
     bool restore(const QString& path);
+    // Makes the browser ask the user for permission to read its page (or opens the settings for it).
+    void requestBrowserAccess(const RunningApp& app);
 
 signals:
     void revisionChanged(qint64 revision);
@@ -77,6 +85,7 @@ private:
     std::optional<ItemKey> resolve();
     // What the front application's time goes to; the app itself, or the site a browser shows.
     ItemKey attribute(const RunningApp& front, const QString& id, const QString& name);
+    void setBlockedBrowser(const std::optional<BlockedBrowser>& notice);
     void refreshGlance();
     void bumpRevision();
     const QString& dayKey(const QDateTime& now);
@@ -84,7 +93,8 @@ private:
     std::unique_ptr<Store> m_store;
     const bool m_live;
     const Platform m_platform;
-    const Settings& m_settings;
+    Settings& m_settings;
+    std::unique_ptr<BrowserProbe> m_probe;
 
     qint64 m_revision = 0;
     std::optional<BlockedBrowser> m_blockedBrowser;

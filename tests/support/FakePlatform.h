@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeAccessibility.h"
 #include "FakeClock.h"
 #include "FakePlaces.h"
 #include "FakeSessionState.h"
@@ -15,6 +16,7 @@ struct FakePlatform
     SystemEvents events;
     FakePlaces places;
     FakeClock clock;
+    FakeAccessibility accessibility;
 
-    Platform platform() { return Platform{&workspace, &session, &events, &places, &clock}; }
+    Platform platform() { return Platform{&workspace, &session, &events, &places, &clock, &accessibility}; }
 };
