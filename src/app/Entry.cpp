@@ -1,6 +1,7 @@
 #include "Entry.h"
 
 #include "CommandLine.h"
+#include "Commands.h"
 #include "InstanceLock.h"
 #include "LinuxPlatform.h"
 #include "Settings.h"
@@ -9,6 +10,7 @@
 #include "XdgPlaces.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <cstdio>
 
@@ -46,6 +48,12 @@ int record(QCoreApplication& app)
     return app.exec();
 }
 
+// The history for the command line, which must not create a database where there is none.
+std::unique_ptr<Store> existingStore(const XdgPlaces& places)
+{
+    return QFileInfo::exists(places.databasePath()) ? Store::open(places.databasePath()) : nullptr;
+}
+
 } // namespace
 
 int Entry::main(int argc, char** argv)
@@ -66,6 +74,22 @@ int Entry::main(int argc, char** argv)
     case CommandLine::Action::version:
         printTo(stdout, QStringLiteral("Horavane %1\n").arg(QCoreApplication::applicationVersion()));
         return 0;
+    case CommandLine::Action::exportCsv: {
+        const XdgPlaces places;
+        const std::unique_ptr<Store> store = existingStore(places);
+        const QString problem = Commands::exportCsv(store.get(), command.path);
+        if (problem.isEmpty())
+            return 0;
+        printTo(stderr, QStringLiteral("horavane: %1\n").arg(problem));
+        return 1;
+    }
+    case CommandLine::Action::report: {
+        const XdgPlaces places;
+        SystemClock clock;
+        Settings settings(places.settingsFile());
+        printTo(stdout, Commands::report(existingStore(places), command.period, clock, settings));
+        return 0;
+    }
     case CommandLine::Action::record:
         break;
     }

@@ -9,15 +9,38 @@ TEST(CommandLineTest, NoArgumentsRecords)
     EXPECT_TRUE(command.error.isEmpty());
 }
 
-TEST(CommandLineTest, HelpAndVersion)
+TEST(CommandLineTest, Actions)
 {
     EXPECT_EQ(CommandLine::parse({"--help"}).action, CommandLine::Action::help);
     EXPECT_EQ(CommandLine::parse({"-h"}).action, CommandLine::Action::help);
     EXPECT_EQ(CommandLine::parse({"--version"}).action, CommandLine::Action::version);
+
+    const CommandLine csv = CommandLine::parse({"--export-csv", "-"});
+    EXPECT_EQ(csv.action, CommandLine::Action::exportCsv);
+    EXPECT_EQ(csv.path, "-");
+    EXPECT_EQ(CommandLine::parse({"--export-csv", "it's mine.csv"}).path, "it's mine.csv");
+
+    EXPECT_EQ(CommandLine::parse({"--report"}).period, Period::today);
+    const CommandLine week = CommandLine::parse({"--report", "week"});
+    EXPECT_EQ(week.action, CommandLine::Action::report);
+    EXPECT_EQ(week.period, Period::week);
 }
 
-TEST(CommandLineTest, UnknownOptionsAreErrors)
+TEST(CommandLineTest, MistakesAreErrors)
 {
-    for (const char* argument : {"--hepl", "-x", "record", ""})
-        EXPECT_FALSE(CommandLine::parse({argument}).error.isEmpty()) << argument;
+    const QList<QStringList> rows = {
+        {"--hepl"},
+        {"-x"},
+        {"record"},
+        {""},
+        {"--export-csv"},
+        {"--export-csv", ""},
+        {"--export-csv", "--report"},
+        {"--report", "Week"},
+        {"--report", "fortnight"},
+        {"--report", "week", "extra"},
+        {"--help", "--version"},
+    };
+    for (const QStringList& arguments : rows)
+        EXPECT_FALSE(CommandLine::parse(arguments).error.isEmpty()) << arguments.join(' ').toStdString();
 }

@@ -143,6 +143,27 @@ class Process(RecorderTestCase):
         recorder.start()  # the lock went with the first process
         self.assertEqual(recorder.stop(), 0)
 
+    def test_the_command_line_reads_history_beside_a_running_recorder(self):
+        terminal = self.xterm()
+        recorder = self.record()
+        terminal.activate()
+        time.sleep(4)
+        recorder.stop()
+        recorder.start()
+        report = recorder.run(["--report", "today"])
+        self.assertEqual(report.returncode, 0, report.stderr)
+        lines = report.stdout.splitlines()
+        self.assertRegex(lines[0], r"^ *<1m  XTerm$")
+        self.assertRegex(lines[-1], r"^ *<1m  Total$")
+        csv = recorder.run(["--export-csv", "-"])
+        self.assertEqual(csv.returncode, 0, csv.stderr)
+        self.assertTrue(csv.stdout.startswith("Date,Type,Name,Identifier,Seconds\n"))
+        self.assertIn(",App,XTerm,debian-xterm,", csv.stdout)
+        wrong = recorder.run(["--report", "fortnight"])
+        self.assertEqual(wrong.returncode, 2)
+        self.assertIn("Usage:", wrong.stderr)
+        self.assertEqual(recorder.stop(), 0)
+
     def test_without_a_display_it_says_so(self):
         recorder = Recorder()
         self.recorder = recorder
