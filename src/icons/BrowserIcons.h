@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+class Places;
+
+// Favicons that the user's own browsers have stored, read from their profile databases without ever
+// writing to them. Stateless; every call blocks on files and SQLite, so it runs off the main thread.
+namespace BrowserIcons {
+
+// The database layout to expect.
+enum class Kind
+{
+    chromium, // "Favicons"
+    firefox,  // "favicons.sqlite"
+};
+
+// A folder that holds profiles of one browser (or is one), as an absolute path.
+struct ProfileRoot
+{
+    QString path;
+    Kind kind = Kind::chromium;
+
+    bool operator==(const ProfileRoot&) const = default;
+};
+
+// One favicon database file.
+struct Store
+{
+    QString path;
+    Kind kind = Kind::chromium;
+
+    bool operator==(const Store&) const = default;
+};
+
+// Where the browsers' folders are looked for, and where a private copy may be made.
+struct Folders
+{
+    QString home;       // the user's home folder
+    QString configHome; // $XDG_CONFIG_HOME, or home + "/.config" when unset or not absolute
+    QString temporary;  // scratch space for copies of databases that a running browser holds in its log
+
+    // The home and scratch folders of the places, the configuration folder from the environment.
+    static Folders from(const Places& places);
+};
+
+// "Favicons" or "favicons.sqlite".
+QString databaseName(Kind kind);
+
+// Every profile root in search order: the macOS Application Support rows below home first (absent on
+// Linux), then the Linux folders, their Flatpak and their snap homes.
+QList<ProfileRoot> profileRoots(const Folders& folders);
+
+// The database files of all profile roots, the most recently written first; equal times keep root order.
+QList<Store> stores(const Folders& folders);
+
+// The bytes of the widest icon recorded in the database for pages (or, in Gecko's layout, site root
+// icons) of the host under http or https, with or without "www."; none when there is none or the file
+// cannot be read. A database that a running browser holds in write-ahead mode is read from a private copy.
+std::optional<QByteArray> lookup(const QString& host, const Store& store, const QString& temporaryFolder);
+
+// The first icon any store has for the host (already reduced to a site host), newest database first.
+std::optional<QByteArray> imageData(const QString& host, const Folders& folders);
+
+// Stored icons larger than this are passed over: no browser keeps a favicon anywhere near it.
+constexpr qsizetype maximumBytes = 4 * 1024 * 1024;
+
+} // namespace BrowserIcons

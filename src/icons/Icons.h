@@ -1,0 +1,89 @@
+#pragma once
+
+#include "FaviconCache.h"
+#include "ItemKey.h"
+#include "Palette.h"
+
+#include <QHash>
+#include <QImage>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QThreadPool>
+#include <chrono>
+#include <functional>
+#include <optional>
+
+class AppIcons;
+class Places;
+struct Summary;
+
+// The shared cache of item images and their hues, and the colour each of the largest items gets.
+// Lives on the main thread; favicons load in the background and are announced by faviconsChanged.
+class Icons : public QObject
+{
+    Q_OBJECT
+public:
+    // Blocking search of the browsers' databases for a host's icon bytes; runs on a worker thread.
+    using Search = std::function<std::optional<QByteArray>(const QString& host)>;
+    // A clock that keeps counting while the machine sleeps.
+    using Clock = std::function<std::chrono::nanoseconds()>;
+
+    struct Options
+    {
+        QString cacheFolder;
+        Search search;
+        std::chrono::nanoseconds retryDelay = std::chrono::seconds(120);
+        Clock now; // empty: the system's boot-time clock
+    };
+
+    // The real thing: favicons from the browsers below the places' home, cached in cacheDirectory(places).
+    Icons(const AppIcons& appIcons, const Places& places, QObject* parent = nullptr);
+    Icons(const AppIcons& appIcons, Options options, QObject* parent = nullptr);
+    // Waits for a running search to end; its result is dropped.
+    ~Icons() override;
+
+    // The cache folder's "Favicons" folder.
+    static QString cacheDirectory(const Places& places);
+
+    // The application's icon, or the generic one; looked up once per identifier.
+    QImage appIcon(const QString& identifier);
+    // The host's favicon once found; never blocks, starts a background load on the first request.
+    std::optional<QImage> favicon(const QString& host);
+    // A palette colour for each of the first min(count, 8) items of the summary, chosen after their images'
+    // hues and their neighbours.
+    QHash<ItemKey, AdaptiveColor> colors(const Summary& summary, int count);
+    // The palette index behind each of those colours, in summary order.
+    QList<int> colorIndices(const Summary& summary, int count);
+
+    static std::optional<double> dominantHue(const QImage& image);
+
+    const QHash<QString, QImage>& favicons() const { return m_favicons; }
+    // Hues computed so far; an entry without a value means the image has none.
+    const QHash<ItemKey, std::optional<double>>& hues() const { return m_hues; }
+    // Whether a load of the host is running or waiting for its retry time.
+    bool isRequested(const QString& host) const { return m_requested.contains(host); }
+
+signals:
+    // A favicon was found (from the cache file or a browser) and is now in favicons().
+    void faviconsChanged(const QString& host);
+
+private:
+    void load(const QString& host);
+    void finishLoad(const QString& host, const std::optional<QImage>& image);
+    std::optional<double> hueOf(const ItemKey& key);
+    std::chrono::nanoseconds now() const;
+
+    const AppIcons& m_appIcons;
+    FaviconCache m_cache;
+    Search m_search;
+    std::chrono::nanoseconds m_retryDelay;
+    Clock m_clock;
+
+    QHash<QString, QImage> m_favicons;
+    QHash<QString, QImage> m_appIconsCache;
+    QSet<QString> m_requested;
+    QHash<QString, std::chrono::nanoseconds> m_retryAt; // hosts whose search found nothing
+    QHash<ItemKey, std::optional<double>> m_hues;
+    QThreadPool m_pool; // last member: destroyed first, so no search outlives the fields above
+};
