@@ -1,0 +1,391 @@
+#include "AtspiAccessibility.h"
+
+#include "AtspiProtocol.h"
+#include "ThreadConnections.h"
+
+#include <QAtomicInteger>
+#include <QDBusPendingCall>
+#include <QDBusVariant>
+#include <QProcess>
+#include <QSet>
+#include <QStandardPaths>
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+using Timeout = Accessibility::Timeout;
+namespace P = AtspiProtocol;
+
+// The trust calls come from the main thread and have no timeout of their own.
+constexpr Timeout sessionTimeout{250};
+// An application with more top-level windows than this is not looked through further.
+constexpr qsizetype windowLimit = 100;
+
+int milliseconds(Timeout timeout)
+{
+    return int(std::clamp<qint64>(timeout.count(), 1, INT_MAX));
+}
+
+// Sends every call before waiting for any, so that a batch costs one round trip, each bounded by timeout.
+QList<QDBusMessage> callAll(const QDBusConnection& bus, const QList<QDBusMessage>& calls, Timeout timeout)
+{
+    QList<QDBusPendingCall> pending;
+    pending.reserve(calls.size());
+    for (const QDBusMessage& call : calls)
+        pending.append(bus.asyncCall(call, milliseconds(timeout)));
+    QList<QDBusMessage> replies;
+    replies.reserve(calls.size());
+    for (QDBusPendingCall& call : pending) {
+        call.waitForFinished();
+        replies.append(call.reply());
+    }
+    return replies;
+}
+
+QDBusMessage callOne(const QDBusConnection& bus, const QDBusMessage& call, Timeout timeout)
+{
+    return bus.call(call, QDBus::Block, milliseconds(timeout));
+}
+
+bool isNoReply(const QDBusMessage& reply)
+{
+    const QString error = reply.errorName();
+    return error == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
+           error == QLatin1String("org.freedesktop.DBus.Error.Timeout");
+}
+
+QDBusMessage daemonCall(const QString& name, const QVariantList& arguments = {})
+{
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                                       QStringLiteral("org.freedesktop.DBus"), name);
+    message.setArguments(arguments);
+    return message;
+}
+
+QDBusMessage ownerPid(const QString& busName)
+{
+    return daemonCall(QStringLiteral("GetConnectionUnixProcessID"), {busName});
+}
+
+QDBusMessage getRole(const AccessibleElement& element)
+{
+    return P::call(element.service, element.path, P::accessibleInterface, QStringLiteral("GetRole"));
+}
+
+QDBusMessage getState(const AccessibleElement& element)
+{
+    return P::call(element.service, element.path, P::accessibleInterface, QStringLiteral("GetState"));
+}
+
+QDBusMessage getChildren(const AccessibleElement& element)
+{
+    return P::call(element.service, element.path, P::accessibleInterface, QStringLiteral("GetChildren"));
+}
+
+QDBusMessage getProperty(const QString& service, const QString& path, QLatin1StringView interface,
+                         const QString& property)
+{
+    return P::call(service, path, QLatin1StringView("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
+                   {QString(interface), property});
+}
+
+std::optional<quint32> pidOf(const QDBusMessage& reply)
+{
+    return P::decodeRole(P::firstArgument(reply)); // a u, like a role
+}
+
+QDBusMessage launcherCall(const QString& name, const QVariantList& arguments = {})
+{
+    return P::call(P::launcherService, P::launcherPath, P::launcherInterface, name, arguments);
+}
+
+QDBusMessage statusCall(const QString& name, const QVariantList& arguments)
+{
+    return P::call(P::launcherService, P::launcherPath, QLatin1StringView("org.freedesktop.DBus.Properties"), name,
+                   arguments);
+}
+
+} // namespace
+
+AtspiAccessibility::AtspiAccessibility(QDBusConnection session) : m_session(std::move(session)) {}
+
+AtspiAccessibility::~AtspiAccessibility()
+{
+    if (!m_listener.isEmpty())
+        QDBusConnection::disconnectFromBus(m_listener);
+}
+
+bool AtspiAccessibility::isTrusted() const
+{
+    return switchedOn(sessionTimeout).value_or(false);
+}
+
+void AtspiAccessibility::requestTrust()
+{
+    // Nothing waits for the answer: the next isTrusted() is ordered after it on the same connection.
+    m_session.asyncCall(statusCall(QStringLiteral("Set"), {QString(P::statusInterface), QStringLiteral("IsEnabled"),
+                                                           QVariant::fromValue(QDBusVariant(true))}),
+                        milliseconds(sessionTimeout));
+}
+
+void AtspiAccessibility::openSettings(SettingsPane pane)
+{
+    const std::optional<QStringList> command = settingsCommand(pane, qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
+    if (command)
+        QProcess::startDetached(command->constFirst(), command->mid(1));
+}
+
+std::optional<QStringList> AtspiAccessibility::settingsCommand(SettingsPane pane, const QString& desktop,
+                                                               const QStringList& searchPaths)
+{
+    // Browsers that need their own switch (Chromium's renderer accessibility) have no desktop settings page.
+    if (pane != SettingsPane::accessibility)
+        return std::nullopt;
+    QList<QStringList> known = {
+        {QStringLiteral("gnome-control-center"), QStringLiteral("universal-access")},
+        {QStringLiteral("systemsettings"), QStringLiteral("kcm_access")},
+        {QStringLiteral("systemsettings5"), QStringLiteral("kcm_access")},
+    };
+    // Where both are installed, the running desktop's own settings win.
+    if (desktop.split(u':').contains(QLatin1String("KDE"), Qt::CaseInsensitive))
+        std::rotate(known.begin(), known.begin() + 1, known.end());
+    for (QStringList command : std::as_const(known)) {
+        const QString program = QStandardPaths::findExecutable(command.constFirst(), searchPaths);
+        if (program.isEmpty())
+            continue;
+        command.first() = program;
+        return command;
+    }
+    return std::nullopt;
+}
+
+std::optional<bool> AtspiAccessibility::switchedOn(Timeout timeout) const
+{
+    const QDBusMessage reply =
+        callOne(m_session,
+                statusCall(QStringLiteral("Get"), {QString(P::statusInterface), QStringLiteral("IsEnabled")}), timeout);
+    const QVariant value = P::firstArgument(reply);
+    if (value.metaType() != QMetaType::fromType<bool>())
+        return std::nullopt;
+    return value.toBool();
+}
+
+std::optional<QString> AtspiAccessibility::fetchAddress(Timeout timeout) const
+{
+    const QDBusMessage reply = callOne(m_session, launcherCall(QStringLiteral("GetAddress")), timeout);
+    const std::optional<QString> address = P::decodeString(P::firstArgument(reply));
+    if (!address || address->isEmpty())
+        return std::nullopt;
+    return address;
+}
+
+void AtspiAccessibility::listenForActivation(const QString& address) const
+{
+    // Chromium keeps the active state of its windows only while some client listens for window
+    // activation; without it no Chromium window ever says it has the focus. The registry drops the
+    // listener when this connection closes.
+    static QAtomicInteger<quint64> counter;
+    const QString name = QStringLiteral("horavane-atspi-listener-%1").arg(++counter);
+    QDBusConnection listener = QDBusConnection::connectToBus(address, name);
+    if (!listener.isConnected()) {
+        QDBusConnection::disconnectFromBus(name);
+        return;
+    }
+    listener.asyncCall(P::call(P::registryService, P::registryPath, P::registryInterface,
+                               QStringLiteral("RegisterEvent"), {QStringLiteral("window:activate")}),
+                       milliseconds(sessionTimeout));
+    QMutexLocker lock(&m_mutex);
+    if (!m_listener.isEmpty())
+        QDBusConnection::disconnectFromBus(m_listener);
+    m_listener = name;
+}
+
+std::optional<QDBusConnection> AtspiAccessibility::bus(Timeout timeout) const
+{
+    QString address;
+    {
+        QMutexLocker lock(&m_mutex);
+        address = m_address;
+    }
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (address.isEmpty()) {
+            const std::optional<QString> fetched = fetchAddress(timeout);
+            if (!fetched)
+                return std::nullopt;
+            bool changed = false;
+            {
+                QMutexLocker lock(&m_mutex);
+                changed = m_address != *fetched;
+                m_address = *fetched;
+                if (changed)
+                    m_busNames.clear(); // names belong to the bus they were seen on
+            }
+            address = *fetched;
+            if (changed)
+                listenForActivation(address);
+        }
+        const QDBusConnection connection = ThreadConnections(address).connection();
+        if (connection.isConnected())
+            return connection;
+        // The desktop may have started a new accessibility bus: ask where it is once more.
+        address.clear();
+    }
+    return std::nullopt;
+}
+
+Accessibility::ApplicationAnswer AtspiAccessibility::application(qint64 pid, Timeout timeout) const
+{
+    if (pid <= 0)
+        return {std::nullopt, noApplicationError};
+    const std::optional<QDBusConnection> connection = bus(timeout);
+    if (!connection) {
+        // No accessibility bus: accessibility is off, unless the desktop says it is on and the bus is broken.
+        return {std::nullopt, switchedOn(timeout).value_or(false) ? noReplyError : disabledError};
+    }
+
+    QString cached;
+    {
+        QMutexLocker lock(&m_mutex);
+        cached = m_busNames.value(pid);
+    }
+    if (!cached.isEmpty()) {
+        // A bus name is never given twice, so a name still owned by the pid is still that process, even
+        // if the pid was reused in between; its role answers the liveness question in the same round trip.
+        const AccessibleElement app{cached, QString(P::rootPath)};
+        const QList<QDBusMessage> replies = callAll(*connection, {ownerPid(cached), getRole(app)}, timeout);
+        if (pidOf(replies.at(0)) == quint32(pid)) {
+            if (P::decodeRole(P::firstArgument(replies.at(1))) == P::applicationRole)
+                return {app, 0};
+            if (isNoReply(replies.at(1)))
+                return {std::nullopt, noReplyError};
+        }
+        QMutexLocker lock(&m_mutex);
+        m_busNames.remove(pid);
+    }
+
+    if (const std::optional<AccessibleElement> found = findApplication(*connection, pid, timeout)) {
+        QMutexLocker lock(&m_mutex);
+        m_busNames.insert(pid, found->service);
+        return {found, 0};
+    }
+    return {std::nullopt, switchedOn(timeout) == false ? disabledError : noApplicationError};
+}
+
+std::optional<AccessibleElement> AtspiAccessibility::findApplication(const QDBusConnection& bus, qint64 pid,
+                                                                     Timeout timeout) const
+{
+    // Those of the pid among the candidates that answer as an application, the first in order.
+    const auto pick = [&](const QList<AccessibleElement>& candidates) -> std::optional<AccessibleElement> {
+        QList<QDBusMessage> calls;
+        for (const AccessibleElement& candidate : candidates)
+            calls.append(ownerPid(candidate.service));
+        const QList<QDBusMessage> pids = callAll(bus, calls, timeout);
+        QList<AccessibleElement> owned;
+        calls.clear();
+        for (qsizetype i = 0; i < candidates.size(); ++i) {
+            if (pidOf(pids.at(i)) == quint32(pid)) {
+                owned.append(candidates.at(i));
+                calls.append(getRole(candidates.at(i)));
+            }
+        }
+        const QList<QDBusMessage> roles = callAll(bus, calls, timeout);
+        for (qsizetype i = 0; i < owned.size(); ++i) {
+            if (P::decodeRole(P::firstArgument(roles.at(i))) == P::applicationRole)
+                return owned.at(i);
+        }
+        return std::nullopt;
+    };
+
+    const AccessibleElement registryRoot{QString(P::registryService), QString(P::rootPath)};
+    const QList<AccessibleElement> registered =
+        P::decodeChildren(P::firstArgument(callOne(bus, getChildren(registryRoot), timeout)));
+    if (std::optional<AccessibleElement> found = pick(registered))
+        return found;
+
+    // An application may be on the bus before the registry lists it (Chromium joins the list only once
+    // asked): look at every other client of the bus too.
+    QSet<QString> seen;
+    for (const AccessibleElement& app : registered)
+        seen.insert(app.service);
+    const QVariant names = P::firstArgument(callOne(bus, daemonCall(QStringLiteral("ListNames")), timeout));
+    QList<AccessibleElement> others;
+    for (const QString& name : names.toStringList()) {
+        if (name.startsWith(u':') && !seen.contains(name) && name != bus.baseService())
+            others.append({name, QString(P::rootPath)});
+    }
+    return pick(others);
+}
+
+std::optional<AccessibleElement> AtspiAccessibility::window(const AccessibleElement& application, Window which,
+                                                            Timeout timeout) const
+{
+    const std::optional<QDBusConnection> connection = bus(timeout);
+    if (!connection)
+        return std::nullopt;
+    QList<AccessibleElement> windows =
+        P::decodeChildren(P::firstArgument(callOne(*connection, getChildren(application), timeout)));
+    windows = windows.mid(0, windowLimit);
+    QList<QDBusMessage> calls;
+    for (const AccessibleElement& candidate : std::as_const(windows))
+        calls << getRole(candidate) << getState(candidate);
+    const QList<QDBusMessage> replies = callAll(*connection, calls, timeout);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        if (P::decodeRole(P::firstArgument(replies.at(2 * i))) != P::frameRole)
+            continue;
+        if (which == Window::main)
+            return windows.at(i);
+        const std::optional<quint64> states = P::decodeStates(P::firstArgument(replies.at(2 * i + 1)));
+        if (states && P::hasState(*states, P::activeState))
+            return windows.at(i);
+    }
+    return std::nullopt;
+}
+
+AccessibleFacts AtspiAccessibility::facts(const AccessibleElement& element, Timeout timeout) const
+{
+    AccessibleFacts facts;
+    const std::optional<QDBusConnection> connection = bus(timeout);
+    if (!connection)
+        return facts;
+    const QList<QDBusMessage> replies =
+        callAll(*connection, {getRole(element), getState(element), getChildren(element)}, timeout);
+    const std::optional<quint32> role = P::decodeRole(P::firstArgument(replies.at(0)));
+    if (role)
+        facts.role = P::role(*role);
+    if (const std::optional<quint64> states = P::decodeStates(P::firstArgument(replies.at(1))))
+        facts.showing = P::hasState(*states, P::showingState);
+    facts.children = P::decodeChildren(P::firstArgument(replies.at(2)));
+    if (role != P::documentWebRole)
+        return facts;
+
+    // Only page elements carry an address and a size worth reading: a second round trip for them alone.
+    const auto attribute = [&](QLatin1StringView name) {
+        return P::call(element.service, element.path, P::documentInterface, QStringLiteral("GetAttributeValue"),
+                       {QString(name)});
+    };
+    const QDBusMessage extents = P::call(element.service, element.path, P::componentInterface,
+                                         QStringLiteral("GetExtents"), {QVariant::fromValue(quint32(0))});
+    const QList<QDBusMessage> page = callAll(
+        *connection, {attribute(P::geckoAddressAttribute), attribute(P::chromiumAddressAttribute), extents}, timeout);
+    for (qsizetype i = 0; i < 2 && !facts.address; ++i) {
+        const std::optional<QString> address = P::decodeString(P::firstArgument(page.at(i)));
+        if (address && !address->isEmpty())
+            facts.address = address;
+    }
+    if (const std::optional<QRect> box = P::decodeExtents(P::firstArgument(page.at(2))))
+        facts.size = QSizeF(box->width(), box->height());
+    return facts;
+}
+
+QString AtspiAccessibility::name(const AccessibleElement& element, Timeout timeout) const
+{
+    const std::optional<QDBusConnection> connection = bus(timeout);
+    if (!connection)
+        return {};
+    const QDBusMessage reply =
+        callOne(*connection, getProperty(element.service, element.path, P::accessibleInterface, QStringLiteral("Name")),
+                timeout);
+    return P::decodeString(P::firstArgument(reply)).value_or(QString());
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "Accessibility.h"
+
+#include <QDBusConnection>
+#include <QHash>
+#include <QMutex>
+#include <QStringList>
+#include <optional>
+
+// Other applications' accessibility trees over AT-SPI 2, talking D-Bus directly: the session bus says
+// where the accessibility bus is and whether accessibility is on, and each reading thread asks the
+// applications over a private connection of its own. Reading calls may come from any thread at once.
+class AtspiAccessibility final : public Accessibility
+{
+public:
+    // No reply in time, or a reply that makes no sense.
+    static constexpr int noReplyError = -25204;
+    // No application of that process is on the accessibility bus.
+    static constexpr int noApplicationError = -25202;
+
+    // session reaches org.a11y.Bus; the session bus of the desktop unless a test brings its own.
+    explicit AtspiAccessibility(QDBusConnection session = QDBusConnection::sessionBus());
+    ~AtspiAccessibility() override;
+    AtspiAccessibility(const AtspiAccessibility&) = delete;
+    AtspiAccessibility& operator=(const AtspiAccessibility&) = delete;
+
+    // The desktop's accessibility switch (org.a11y.Status.IsEnabled); false when there is no accessibility bus.
+    bool isTrusted() const override;
+    // Turns the desktop's accessibility switch on: a lasting, session-wide change the user agreed to.
+    void requestTrust() override;
+    // Starts the desktop's accessibility settings, when a known settings program is installed.
+    void openSettings(SettingsPane pane) override;
+
+    ApplicationAnswer application(qint64 pid, Timeout timeout) const override;
+    std::optional<AccessibleElement> window(const AccessibleElement& application, Window which,
+                                            Timeout timeout) const override;
+    AccessibleFacts facts(const AccessibleElement& element, Timeout timeout) const override;
+    QString name(const AccessibleElement& element, Timeout timeout) const override;
+
+    // The program and arguments that open the settings for the pane on the desktop named as in
+    // XDG_CURRENT_DESKTOP, looked up in searchPaths (PATH when empty); none when there is no such place.
+    static std::optional<QStringList> settingsCommand(SettingsPane pane, const QString& desktop,
+                                                      const QStringList& searchPaths = {});
+
+private:
+    // This thread's connection to the accessibility bus, or none when it cannot be reached.
+    std::optional<QDBusConnection> bus(Timeout timeout) const;
+    std::optional<QString> fetchAddress(Timeout timeout) const;
+    void listenForActivation(const QString& address) const;
+    std::optional<AccessibleElement> findApplication(const QDBusConnection& bus, qint64 pid, Timeout timeout) const;
+    std::optional<bool> switchedOn(Timeout timeout) const;
+
+    QDBusConnection m_session;
+    mutable QMutex m_mutex;                    // guards the fields below
+    mutable QString m_address;                 // of the accessibility bus, once fetched
+    mutable QString m_listener;                // the connection that keeps the activation listener
+    mutable QHash<qint64, QString> m_busNames; // pid → bus name of its application
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QString>
+
+// Private connections to one bus, one per thread that asks, each closed when its thread ends. Blocking
+// calls of one thread then never queue behind another thread's, and nothing is shared between them.
+class ThreadConnections
+{
+public:
+    explicit ThreadConnections(QString address);
+
+    const QString& address() const { return m_address; }
+    // The calling thread's connection; not connected when the bus cannot be reached now (retried next time).
+    QDBusConnection connection() const;
+    // Closes the calling thread's connection, for one that broke.
+    void drop() const;
+
+private:
+    QString m_address;
+};
