@@ -1,5 +1,6 @@
 #include "Entry.h"
 
+#include "Backup.h"
 #include "CommandLine.h"
 #include "Commands.h"
 #include "InstanceLock.h"
@@ -44,7 +45,10 @@ int record(QCoreApplication& app)
     qCInfo(lcDesktop).noquote() << "Desktop sources:" << desktop->sourcesDescription();
 
     Settings settings(places.settingsFile());
+    Backup backup(settings, places, *desktop->platform().clock);
+    backup.runIfDue(store.get());
     Tracker tracker(std::move(store), true, desktop->platform(), settings);
+    QObject::connect(&tracker, &Tracker::flushed, &backup, [&] { backup.runIfDue(tracker.store()); });
     return app.exec();
 }
 

@@ -37,6 +37,13 @@ const char* const replaceUsage = "BEGIN;\n"
                                  "seconds FROM incoming.usage;\n"
                                  "COMMIT;";
 
+// The attached file's usage must be a table of exactly our columns: a view, or a table of another
+// program or format, could pass rows that only look like history.
+const char* const incomingShape =
+    "SELECT (SELECT type FROM incoming.sqlite_master WHERE name = 'usage') = 'table' AND "
+    "(SELECT group_concat(name, ',') FROM (SELECT name FROM pragma_table_info('usage', 'incoming') ORDER BY cid)) "
+    "= 'day,kind,id,name,seconds'";
+
 // Long enough for another process's read (a backup, the command line) to finish; short enough
 // not to stall the main thread when the database stays locked.
 constexpr int busyTimeoutMs = 500;
@@ -179,11 +186,17 @@ bool Store::replaceHistory(const QString& path)
     const QByteArray attach = "ATTACH DATABASE '" + escaped.toUtf8() + "' AS incoming";
     if (!execute(attach.constData()))
         return false;
-    const bool replaced = execute(replaceUsage);
-    if (!replaced)
+    const bool replaced = incomingIsUsageTable() && execute(replaceUsage);
+    if (!replaced && !sqlite3_get_autocommit(db()))
         execute("ROLLBACK");
     execute("DETACH DATABASE incoming");
     return replaced;
+}
+
+bool Store::incomingIsUsageTable()
+{
+    Sqlite::Statement shape(db(), incomingShape);
+    return shape.isValid() && shape.step() == SQLITE_ROW && shape.integer(0) == 1;
 }
 
 bool Store::execute(const char* sql)

@@ -36,6 +36,8 @@ public:
 
 private:
     Store() = default;
+    // Whether the attached database "incoming" holds a usage table of this store's columns.
+    bool incomingIsUsageTable();
 
     Sqlite::DatabaseHandle m_db; // declared first: closed after the statements are finalized
     Sqlite::Statement m_upsert;

@@ -163,6 +163,8 @@ void Tracker::flush()
         if (m_store->add(rows))
             m_pending.clear();
     }
+    if (m_live)
+        emit flushed();
 }
 
 QList<DayUsage> Tracker::days(Period period) const

@@ -72,6 +72,8 @@ signals:
     void glanceChanged(const Glance& glance);
     void excludedChanged();
     void blockedBrowserChanged();
+    // A live tracker with a store wrote (or tried to write) its pending seconds: time for the daily backup check.
+    void flushed();
 
 private:
     struct Slot

@@ -183,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
 // (another program's, or a newer format) or a view in its place. Disabled until the store checks
 // the attached table's shape before replacing.
 INSTANTIATE_TEST_SUITE_P(
-    DISABLED_OtherShapes, RestoreRejects,
+    OtherShapes, RestoreRejects,
     ::testing::Values(BadFile{"usageWithExtraColumns",
                               [](const QString& path, const QString&) {
                                   writeDatabase(

@@ -336,3 +336,20 @@ TEST_F(TrackerTest, RestoringReplacesHistoryAndDropsPending)
     EXPECT_EQ(tracker->revision(), revision);
     EXPECT_EQ(secondsOf(tracker->summary(Period::week), terminalKey), 300);
 }
+
+TEST_F(TrackerTest, EveryWriteOfALiveTrackerAnnouncesTheBackupCheck)
+{
+    auto live = make(true);
+    QSignalSpy flushes(live.get(), &Tracker::flushed);
+    fake.workspace.setFront(std::nullopt); // nothing to write: announced all the same
+    run(*live, 120);
+    EXPECT_EQ(flushes.count(), 2);
+
+    auto preview = make(false);
+    QSignalSpy previewFlushes(preview.get(), &Tracker::flushed);
+    preview->flush();
+    auto memoryOnly = make(true, false);
+    QSignalSpy memoryFlushes(memoryOnly.get(), &Tracker::flushed);
+    memoryOnly->flush();
+    EXPECT_EQ(previewFlushes.count() + memoryFlushes.count(), 0);
+}
