@@ -6,12 +6,7 @@
 #include <optional>
 #include <ostream>
 
-// Readable failure messages for the values these tests compare.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
+// Readable failure messages for the values these tests compare (texts print through QtPrinters.h).
 inline void PrintTo(const RunningApp& app, std::ostream* out)
 {
     *out << "{" << app.bundleId.toStdString() << ", " << app.localizedName.toStdString() << ", " << app.pid << "}";
