@@ -1,5 +1,6 @@
 #include "LinuxPlatform.h"
 
+#include "AtspiAccessibility.h"
 #include "LinuxSessionState.h"
 #include "LinuxSystemEvents.h"
 #include "X11Workspace.h"
@@ -20,6 +21,7 @@ std::unique_ptr<LinuxPlatform> LinuxPlatform::create()
         [x11] { return x11->displayIsAsleep(); });
     result->m_events = std::make_unique<LinuxSystemEvents>(QDBusConnection::systemBus());
     result->m_places = std::make_unique<XdgPlaces>();
+    result->m_accessibility = std::make_unique<AtspiAccessibility>();
     return result;
 }
 
@@ -27,7 +29,8 @@ LinuxPlatform::~LinuxPlatform() = default;
 
 Platform LinuxPlatform::platform()
 {
-    return Platform{m_workspace.get(), m_session.get(), m_events.get(), m_places.get(), &m_clock};
+    return Platform{m_workspace.get(), m_session.get(), m_events.get(), m_places.get(), &m_clock,
+                    m_accessibility.get()};
 }
 
 QString LinuxPlatform::sourcesDescription() const

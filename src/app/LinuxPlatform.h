@@ -6,6 +6,7 @@
 #include <QString>
 #include <memory>
 
+class AtspiAccessibility;
 class LinuxSessionState;
 class LinuxSystemEvents;
 class X11Workspace;
@@ -31,5 +32,6 @@ private:
     std::unique_ptr<LinuxSessionState> m_session;
     std::unique_ptr<LinuxSystemEvents> m_events;
     std::unique_ptr<XdgPlaces> m_places;
+    std::unique_ptr<AtspiAccessibility> m_accessibility;
     SystemClock m_clock;
 };
