@@ -1,0 +1,72 @@
+#pragma once
+
+#include "ItemKey.h"
+#include "Palette.h"
+#include "UsageItem.h"
+
+#include <QHash>
+#include <QList>
+#include <QWidget>
+#include <optional>
+
+class Icons;
+class ItemRow;
+class QMenu;
+class QScrollArea;
+
+// A scrolling list of items, one 32-point row each, with colour swatches, icons and durations. Rows are
+// made only as they scroll into view. Hovering a row reports its key; a right click offers to stop
+// tracking the item.
+class ItemList : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int rowHeight = 32;
+
+    ItemList(Icons& icons, QWidget* parent = nullptr);
+
+    void setItems(const QList<UsageItem>& items, const QHash<ItemKey, AdaptiveColor>& colors);
+    const QList<UsageItem>& items() const { return m_items; }
+    // The item the owner points at from elsewhere (the ring); its row shows as hovered.
+    void setHighlighted(const std::optional<ItemKey>& key);
+    std::optional<ItemKey> highlighted() const { return m_highlighted; }
+    // The item whose row is under the pointer; shared with the owner, announced on every change.
+    void setHovered(const std::optional<ItemKey>& key);
+    std::optional<ItemKey> hovered() const { return m_hovered; }
+    // Whether rows offer "Don’t Track “…”".
+    void setExcludable(bool excludable);
+    bool isExcludable() const { return m_excludable; }
+
+    // The row showing the item at index, or null when it has not been made yet (never scrolled into view).
+    ItemRow* row(int index) const;
+    // The title of the menu entry that stops tracking an item of this name.
+    static QString excludeTitle(const QString& name);
+    QScrollArea* scrollArea() const { return m_scroll; }
+
+signals:
+    void hoveredChanged(const std::optional<ItemKey>& key);
+    void excludeRequested(const UsageItem& item);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void makeVisibleRows();
+    void placeRows();
+    void pointerMoved(int index, bool inside);
+    void showMenu(int index, const QPoint& position);
+    bool isRowHovered(const ItemKey& key) const;
+    void updateRowStates();
+
+    Icons& m_icons;
+    QScrollArea* m_scroll = nullptr;
+    QWidget* m_canvas = nullptr;
+    QList<UsageItem> m_items;
+    QHash<ItemKey, AdaptiveColor> m_colors;
+    QList<ItemRow*> m_rows; // one per item, null until made
+    std::optional<ItemKey> m_hovered;
+    std::optional<ItemKey> m_highlighted;
+    bool m_excludable = false;
+};
+
+Q_DECLARE_METATYPE(std::optional<ItemKey>)
