@@ -18,10 +18,19 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size() && !arguments[i + 1].startsWith(QLatin1String("--"));
+        if (argument == QLatin1String("--history")) {
+            result.opensHistory = true;
+            continue;
+        }
+        if (argument == QLatin1String("--login-item") && i + 1 == arguments.size())
+            continue; // without a value it changes nothing
         if (actionGiven)
             return failure(QStringLiteral("\"%1\" cannot be combined with another option").arg(argument));
         actionGiven = true;
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+        if (argument == QLatin1String("--login-item")) {
+            result.action = Action::loginItem;
+            result.loginItem = arguments[++i];
+        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             result.action = Action::help;
         } else if (argument == QLatin1String("--version")) {
             result.action = Action::version;
@@ -43,6 +52,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             return failure(QStringLiteral("unknown option \"%1\"").arg(argument));
         }
     }
+    if (result.opensHistory && result.action != Action::record)
+        return failure(QStringLiteral("--history only goes with recording"));
     return result;
 }
 
@@ -52,6 +63,8 @@ QString CommandLine::usage()
                           "Records where your time goes, application by application and site by site.\n"
                           "\n"
                           "  (no option)             record in the background until quit\n"
+                          "  --history               also open the history window\n"
+                          "  --login-item on|off     open at login, or not; prints the resulting state\n"
                           "  --report [PERIOD]       print the time of today, yesterday, week or month\n"
                           "  --export-csv PATH       write all history as CSV to PATH (- for standard output)\n"
                           "  --help                  show this help\n"

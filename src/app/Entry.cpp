@@ -8,6 +8,7 @@
 #include "Settings.h"
 #include "Store.h"
 #include "Tracker.h"
+#include "XdgAutostart.h"
 #include "XdgPlaces.h"
 
 #include <QCoreApplication>
@@ -52,6 +53,21 @@ int record(QCoreApplication& app)
     return app.exec();
 }
 
+// Turns opening at login on or off ("on", "off"; anything else only reports), then prints the state.
+int setLoginItem(const QString& value)
+{
+    XdgAutostart autostart;
+    std::optional<QString> failure;
+    if (value == QLatin1String("on"))
+        failure = autostart.enable();
+    else if (value == QLatin1String("off"))
+        failure = autostart.disable();
+    if (failure)
+        printTo(stdout, QStringLiteral("failed: %1\n").arg(*failure));
+    printTo(stdout, autostart.isEnabled() ? QStringLiteral("on\n") : QStringLiteral("off\n"));
+    return 0;
+}
+
 // The history for the command line, which must not create a database where there is none.
 std::unique_ptr<Store> existingStore(const XdgPlaces& places)
 {
@@ -94,6 +110,8 @@ int Entry::main(int argc, char** argv)
         printTo(stdout, Commands::report(existingStore(places), command.period, clock, settings));
         return 0;
     }
+    case CommandLine::Action::loginItem:
+        return setLoginItem(command.loginItem);
     case CommandLine::Action::record:
         break;
     }

@@ -44,3 +44,21 @@ TEST(CommandLineTest, MistakesAreErrors)
     for (const QStringList& arguments : rows)
         EXPECT_FALSE(CommandLine::parse(arguments).error.isEmpty()) << arguments.join(' ').toStdString();
 }
+
+TEST(CommandLineTest, HistoryAndLoginItem)
+{
+    const CommandLine history = CommandLine::parse({"--history"});
+    EXPECT_EQ(history.action, CommandLine::Action::record);
+    EXPECT_TRUE(history.opensHistory);
+
+    const CommandLine on = CommandLine::parse({"--login-item", "on"});
+    EXPECT_EQ(on.action, CommandLine::Action::loginItem);
+    EXPECT_EQ(on.loginItem, "on");
+    EXPECT_EQ(CommandLine::parse({"--login-item", "maybe"}).loginItem, "maybe");
+
+    const CommandLine alone = CommandLine::parse({"--login-item"}); // without a value: starts normally
+    EXPECT_EQ(alone.action, CommandLine::Action::record);
+    EXPECT_TRUE(alone.error.isEmpty());
+
+    EXPECT_FALSE(CommandLine::parse({"--history", "--report"}).error.isEmpty());
+}

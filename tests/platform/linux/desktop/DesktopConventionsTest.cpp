@@ -1,4 +1,5 @@
 #include "InstanceLock.h"
+#include "XdgAutostart.h"
 #include "XdgPlaces.h"
 
 #include <QProcess>
@@ -54,4 +55,55 @@ TEST(XdgPlacesTest, FollowTheXdgVariables)
     qunsetenv("XDG_DATA_HOME");
     qunsetenv("XDG_CACHE_HOME");
     qunsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(XdgAutostartTest, EnableWritesAnEntryAndDisableRemovesIt)
+{
+    QTemporaryDir dir;
+    XdgAutostart autostart(dir.filePath("autostart"), "/opt/horavane/bin/horavane");
+    EXPECT_FALSE(autostart.isEnabled());
+    EXPECT_EQ(autostart.enable(), std::nullopt);
+    EXPECT_TRUE(autostart.isEnabled());
+    QFile entry(autostart.entryPath());
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    const QByteArray text = entry.readAll();
+    EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
+    EXPECT_TRUE(text.contains("\nExec=/opt/horavane/bin/horavane\n"));
+    EXPECT_TRUE(text.contains("\nHidden=false\n"));
+    EXPECT_EQ(autostart.disable(), std::nullopt);
+    EXPECT_FALSE(autostart.isEnabled());
+    EXPECT_EQ(autostart.disable(), std::nullopt); // already off
+}
+
+TEST(XdgAutostartTest, EntriesSwitchedOffInPlaceAreDisabled)
+{
+    QTemporaryDir dir;
+    XdgAutostart autostart(dir.filePath("autostart"), "/usr/bin/horavane");
+    autostart.enable();
+    for (const char* line : {"Hidden=true", "X-GNOME-Autostart-enabled=false"}) {
+        QFile entry(autostart.entryPath());
+        ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+        entry.write(QByteArray("[Desktop Entry]\nExec=/usr/bin/horavane\n") + line + "\n");
+        entry.close();
+        EXPECT_FALSE(autostart.isEnabled()) << line;
+    }
+}
+
+TEST(XdgAutostartTest, ExecQuotesPathsThatNeedIt)
+{
+    EXPECT_EQ(XdgAutostart::execValue("/usr/bin/horavane"), "/usr/bin/horavane");
+    EXPECT_EQ(XdgAutostart::execValue("/home/me/My Apps/horavane"), "\"/home/me/My Apps/horavane\"");
+    EXPECT_EQ(XdgAutostart::execValue("/home/me/100%/horavane"), "/home/me/100%%/horavane");
+    EXPECT_EQ(XdgAutostart::execValue("/home/me/$x \"q\"/h"), "\"/home/me/\\\\$x \\\\\"q\\\\\"/h\"");
+}
+
+TEST(XdgAutostartTest, AnUnwritableFolderIsReported)
+{
+    QTemporaryDir dir;
+    QFile blocker(dir.filePath("autostart"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    XdgAutostart autostart(dir.filePath("autostart"), "/usr/bin/horavane");
+    EXPECT_TRUE(autostart.enable().has_value());
+    EXPECT_FALSE(autostart.isEnabled());
 }

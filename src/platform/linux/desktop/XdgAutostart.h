@@ -1,0 +1,25 @@
+#pragma once
+
+#include "LoginItem.h"
+
+// Opening at login through an XDG autostart entry, $XDG_CONFIG_HOME/autostart/app.corvani.Horavane.desktop.
+class XdgAutostart final : public LoginItem
+{
+public:
+    // The entry starts `executable`; it lives in autostartFolder (normally $XDG_CONFIG_HOME/autostart).
+    XdgAutostart(QString autostartFolder, QString executable);
+    // The user's autostart folder and this process's own executable.
+    XdgAutostart();
+
+    bool isEnabled() const override;
+    std::optional<QString> enable() override;
+    std::optional<QString> disable() override;
+
+    QString entryPath() const;
+    // An Exec= value that runs exactly this program, quoted as desktop entries require.
+    static QString execValue(const QString& executable);
+
+private:
+    QString m_folder;
+    QString m_executable;
+};
