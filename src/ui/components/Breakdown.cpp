@@ -1,0 +1,34 @@
+#include "Breakdown.h"
+
+Breakdown::Breakdown(const Summary& summary, const QHash<ItemKey, AdaptiveColor>& colors)
+    : summary(summary), colors(colors)
+{
+    double sum = 0;
+    for (const UsageItem& item : summary.items) {
+        const auto color = colors.constFind(item.key);
+        if (color == colors.constEnd())
+            continue;
+        slices.append(Slice{Slice::idOf(item.key), item.name, item.seconds, *color});
+        sum += item.seconds;
+    }
+    const double rest = summary.total - sum;
+    if (rest >= 1)
+        slices.append(Slice{Slice::otherId, Slice::otherName, rest, Palette::other()});
+}
+
+double Breakdown::slicesTotal() const
+{
+    double total = 0;
+    for (const Slice& slice : slices)
+        total += slice.seconds;
+    return total;
+}
+
+const Slice* Breakdown::slice(const QString& id) const
+{
+    for (const Slice& slice : slices) {
+        if (slice.id == id)
+            return &slice;
+    }
+    return nullptr;
+}

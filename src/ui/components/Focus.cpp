@@ -1,0 +1,16 @@
+#include "Focus.h"
+
+Focus Focus::item(const ItemKey& key)
+{
+    return Focus{Kind::item, key};
+}
+
+Focus Focus::other()
+{
+    return Focus{Kind::other, {}};
+}
+
+bool Focus::operator==(const Focus& other) const
+{
+    return kind == other.kind && (kind == Kind::other || key == other.key);
+}

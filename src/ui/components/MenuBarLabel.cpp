@@ -1,0 +1,77 @@
+#include "MenuBarLabel.h"
+
+#include "DurationText.h"
+#include "MenuBarIcon.h"
+#include "Theme.h"
+
+#include <QPainter>
+
+namespace MenuBarLabel {
+
+namespace {
+
+constexpr qreal timePixelSize = 13; // the menu-bar text size
+
+QFont timeFont()
+{
+    return Theme::systemFont(timePixelSize);
+}
+
+} // namespace
+
+QColor textColor(Appearance panel)
+{
+    return panel == Appearance::dark ? QColor(Qt::white) : QColor(0, 0, 0, 217);
+}
+
+QImage image(const Glance& glance, bool showsTime, int chartColors, const QColor& color, qreal devicePixelRatio)
+{
+    if (!(devicePixelRatio > 0))
+        devicePixelRatio = 1;
+    const int count = Palette::effectiveColorCount(chartColors);
+    const QImage ring = MenuBarIcon::image(glance.shares.mid(0, count), count, devicePixelRatio);
+
+    const QString time = showsTime ? DurationText::string(double(glance.minutes) * 60) : QString();
+    const QFont font = timeFont();
+    const QSizeF textSize = showsTime ? Theme::monospacedDigitsSize(font, time) : QSizeF();
+    const qreal width = MenuBarIcon::side + (showsTime ? spacing + std::ceil(textSize.width()) : 0);
+    const qreal height = std::max<qreal>(MenuBarIcon::side, std::ceil(textSize.height()));
+
+    QImage result(qCeil(width * devicePixelRatio), qCeil(height * devicePixelRatio),
+                  QImage::Format_ARGB32_Premultiplied);
+    result.setDevicePixelRatio(devicePixelRatio);
+    result.fill(Qt::transparent);
+    QPainter painter(&result);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+
+    // The ring is a template: its alpha is the shape, the panel's text colour is the ink.
+    const qreal ringTop = (height - MenuBarIcon::side) / 2;
+    QImage tinted = ring;
+    {
+        QPainter tint(&tinted);
+        tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        tint.fillRect(QRectF(0, 0, MenuBarIcon::side, MenuBarIcon::side), color);
+    }
+    painter.drawImage(QPointF(0, ringTop), tinted);
+
+    if (showsTime) {
+        const QFontMetricsF metrics(font);
+        const qreal baseline = (height - metrics.height()) / 2 + metrics.ascent();
+        painter.setPen(color);
+        Theme::drawMonospacedDigits(painter, QPointF(MenuBarIcon::side + spacing, baseline), font, time);
+    }
+    return result;
+}
+
+QString toolTip(const Glance& glance)
+{
+    return accessibleName() + QStringLiteral(" — ") + DurationText::string(double(glance.minutes) * 60);
+}
+
+QString accessibleName()
+{
+    return QStringLiteral("Horavane");
+}
+
+} // namespace MenuBarLabel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Glance.h"
+#include "Palette.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+// What the tray item shows: the menu-bar ring, tinted for the panel, with today's time beside it when the
+// user wants it (a tray icon cannot carry text, so the time is drawn into the same image), and a tooltip.
+namespace MenuBarLabel {
+
+constexpr qreal spacing = 4; // points between the ring and the time
+
+// The panel's text colour: dark on a light panel, light on a dark one.
+QColor textColor(Appearance panel);
+// The label image at the pixel ratio: the ring of the first effective-count shares, then the time when
+// showsTime is on. chartColors is the stored "chartColors" value.
+QImage image(const Glance& glance, bool showsTime, int chartColors, const QColor& color, qreal devicePixelRatio);
+// "Horavane — " and today's time, for the tray item's tooltip.
+QString toolTip(const Glance& glance);
+// The accessible name of the tray item.
+QString accessibleName();
+
+} // namespace MenuBarLabel

@@ -1,0 +1,324 @@
+#include "RingView.h"
+
+#include "DurationText.h"
+#include "PointerTracker.h"
+#include "Sector.h"
+#include "Theme.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr RingView::SectorStyle resting{0.77, 0.97, 1.0};
+constexpr RingView::SectorStyle raised{0.75, 1.0, 1.0};
+constexpr RingView::SectorStyle dimmed{0.77, 0.97, 0.3};
+
+constexpr double holeRatio = 0.7;     // the pointer is in the hole below this share of the radius
+constexpr double outsideRatio = 1.04; // and outside beyond this one
+constexpr qreal angularInset = 1.5;
+constexpr qreal cornerRadius = 4;
+constexpr qreal outlineWidth = 0.1;  // of the diameter
+constexpr qreal outlineInset = 0.015; // of the diameter
+constexpr qreal labelWidth = 0.66;    // of the diameter
+constexpr qreal valueSize = 0.15;     // of the diameter
+constexpr qreal valueShrink = 0.75;
+constexpr qreal labelSpacing = 1;
+constexpr SpringParameters emphasisSpring{0.25, 0.85};
+
+const QString accessibleRingName = QStringLiteral("Time by app and website");
+
+} // namespace
+
+RingView::RingView(QWidget* parent)
+    : QWidget(parent), m_springs([this](double seconds) { return stepSprings(seconds); }, this),
+      m_tracker(new PointerTracker(this))
+{
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setAccessibleName(accessibleRingName);
+    connect(m_tracker, &PointerTracker::moved, this, &RingView::pointerMoved);
+    connect(&m_springs, &SpringDriver::advanced, this, qOverload<>(&QWidget::update));
+    updateAccessibleDescription();
+}
+
+void RingView::setBreakdown(const Breakdown& breakdown)
+{
+    if (breakdown == m_breakdown)
+        return;
+    m_breakdown = breakdown;
+    m_styles.clear();
+    // New data shows at once; only a change of emphasis animates.
+    emphasisChanged(false);
+    setChartAngle(m_chartAngle, true);
+    updateAccessibleDescription();
+    update();
+}
+
+void RingView::setImposedFocus(const std::optional<Focus>& focus)
+{
+    if (focus == m_focus)
+        return;
+    m_focus = focus;
+    emphasisChanged(true);
+    updateAccessibleDescription();
+    update();
+}
+
+void RingView::setDiameter(qreal diameter)
+{
+    diameter = std::max<qreal>(diameter, 0);
+    if (diameter == m_diameter)
+        return;
+    m_diameter = diameter;
+    updateGeometry();
+    update();
+}
+
+QSize RingView::sizeHint() const
+{
+    const int side = qCeil(m_diameter);
+    return {side, side};
+}
+
+QSize RingView::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+QPointF RingView::ringOrigin() const
+{
+    return {(width() - m_diameter) / 2, (height() - m_diameter) / 2};
+}
+
+std::optional<double> RingView::ringValue(const QPointF& point) const
+{
+    const double r = m_diameter / 2;
+    const double dx = point.x() - r;
+    const double dy = point.y() - r;
+    const double distance = std::sqrt(dx * dx + dy * dy);
+    if (!(r > 0) || distance < holeRatio * r || distance > outsideRatio * r)
+        return std::nullopt;
+    double fraction = std::atan2(dx, -dy) / (2 * std::numbers::pi);
+    if (fraction < 0)
+        fraction += 1;
+    const double total = m_breakdown.slicesTotal();
+    if (!(total > 0))
+        return std::nullopt;
+    return fraction * total;
+}
+
+std::optional<Slice> RingView::pointedSlice() const
+{
+    if (!m_chartAngle)
+        return std::nullopt;
+    double sum = 0;
+    for (const Slice& slice : m_breakdown.slices) {
+        sum += slice.seconds;
+        if (*m_chartAngle <= sum)
+            return slice;
+    }
+    return std::nullopt;
+}
+
+std::optional<Slice> RingView::emphasised() const
+{
+    if (!m_focus)
+        return pointedSlice();
+    const Slice* slice = nullptr;
+    if (m_focus->kind == Focus::Kind::item)
+        slice = m_breakdown.slice(Slice::idOf(m_focus->key));
+    if (!slice)
+        slice = m_breakdown.slice(Slice::otherId);
+    return slice ? std::optional<Slice>(*slice) : std::nullopt;
+}
+
+RingView::SectorStyle RingView::targetStyle(const QString& sliceId) const
+{
+    if (!m_emphasisedId)
+        return resting;
+    return sliceId == *m_emphasisedId ? raised : dimmed;
+}
+
+RingView::CenterLabel RingView::centerLabel() const
+{
+    if (m_focus && m_focus->kind == Focus::Kind::item) {
+        for (const UsageItem& item : m_breakdown.summary.items) {
+            if (item.key == m_focus->key)
+                return {item.seconds, item.name};
+        }
+    }
+    if (const std::optional<Slice> slice = emphasised())
+        return {slice->seconds, slice->name};
+    const double total = m_breakdown.summary.total;
+    return {total, total > 0 ? QStringLiteral("Total") : QStringLiteral("No activity")};
+}
+
+bool RingView::isAnimating() const
+{
+    return m_springs.isRunning();
+}
+
+void RingView::pointerMoved(const std::optional<QPointF>& location)
+{
+    setChartAngle(location ? ringValue(*location - ringOrigin()) : std::nullopt, false);
+}
+
+void RingView::setChartAngle(const std::optional<double>& angle, bool force)
+{
+    if (angle == m_chartAngle && !force)
+        return;
+    m_chartAngle = angle;
+
+    const std::optional<Slice> pointed = pointedSlice();
+    const std::optional<QString> id = pointed ? std::optional<QString>(pointed->id) : std::nullopt;
+    if (id == m_pointedId)
+        return;
+    m_pointedId = id;
+    emphasisChanged(true);
+    updateAccessibleDescription();
+    update();
+
+    // Tell the owner which item the pointer designates, not every movement.
+    if (!id) {
+        emit hovered(std::nullopt);
+        return;
+    }
+    for (const UsageItem& item : m_breakdown.summary.items) {
+        if (Slice::idOf(item.key) == *id) {
+            emit hovered(Focus::item(item.key));
+            return;
+        }
+    }
+    emit hovered(Focus::other());
+}
+
+void RingView::emphasisChanged(bool animated)
+{
+    const std::optional<Slice> slice = emphasised();
+    const std::optional<QString> id = slice ? std::optional<QString>(slice->id) : std::nullopt;
+    const bool changed = id != m_emphasisedId;
+    m_emphasisedId = id;
+
+    for (const Slice& each : m_breakdown.slices) {
+        const SectorStyle target = targetStyle(each.id);
+        const bool known = m_styles.contains(each.id);
+        Animated& style = m_styles[each.id];
+        if (!animated || !known) {
+            style.inner.snap(target.inner);
+            style.outer.snap(target.outer);
+            style.opacity.snap(target.opacity);
+        } else {
+            style.inner.target = target.inner;
+            style.outer.target = target.outer;
+            style.opacity.target = target.opacity;
+        }
+    }
+    if (animated && changed)
+        m_springs.start();
+    else if (!animated)
+        m_springs.stop();
+}
+
+bool RingView::stepSprings(double seconds)
+{
+    bool settled = true;
+    for (Animated& style : m_styles) {
+        for (SpringValue* value : {&style.inner, &style.outer, &style.opacity}) {
+            value->advance(seconds, emphasisSpring);
+            settled = settled && value->isSettled();
+        }
+    }
+    return settled;
+}
+
+void RingView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(ringOrigin());
+    paintRing(painter);
+    paintCenter(painter);
+}
+
+void RingView::paintRing(QPainter& painter)
+{
+    const qreal r = m_diameter / 2;
+    const QPointF center(r, r);
+    if (m_breakdown.slices.isEmpty()) {
+        // The outline covers exactly the band where slices rest.
+        const qreal width = outlineWidth * m_diameter;
+        const qreal radius = r - outlineInset * m_diameter - width / 2;
+        painter.setPen(QPen(Palette::other(palette()), width));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(center, radius, radius);
+        return;
+    }
+
+    const double total = m_breakdown.slicesTotal();
+    if (!(total > 0))
+        return;
+    painter.setPen(Qt::NoPen);
+    double sum = 0;
+    for (const Slice& slice : m_breakdown.slices) {
+        const double start = sum / total * 360;
+        sum += slice.seconds;
+        const double end = sum / total * 360;
+        const Animated style = m_styles.value(slice.id);
+        const Sector sector{center,       style.inner.value * r, style.outer.value * r, start, end,
+                            angularInset, cornerRadius};
+        QColor color = slice.color.resolved(palette());
+        color.setAlphaF(color.alphaF() * std::clamp(style.opacity.value, 0.0, 1.0));
+        painter.fillPath(sector.path(), color);
+    }
+}
+
+void RingView::paintCenter(QPainter& painter)
+{
+    const CenterLabel label = centerLabel();
+    const qreal width = labelWidth * m_diameter;
+    const qreal left = (m_diameter - width) / 2;
+
+    // The value line is one line; it shrinks to fit, down to three quarters of its size.
+    const QString value = DurationText::string(label.seconds);
+    QFont valueFont = Theme::systemFont(valueSize * m_diameter, QFont::DemiBold);
+    const QSizeF natural = Theme::monospacedDigitsSize(valueFont, value);
+    if (natural.width() > width && natural.width() > 0) {
+        const qreal scale = std::max(valueShrink, width / natural.width());
+        valueFont = Theme::systemFont(valueSize * m_diameter * scale, QFont::DemiBold);
+    }
+    const QFont nameFont = Theme::font(TextStyle::callout);
+    const QFontMetricsF valueMetrics(valueFont);
+    const QFontMetricsF nameMetrics(nameFont);
+    const qreal height = valueMetrics.height() + labelSpacing + nameMetrics.height();
+    const qreal top = (m_diameter - height) / 2;
+
+    painter.save();
+    painter.setClipRect(QRectF(left, 0, width, m_diameter));
+    const QSizeF valueSizeNow = Theme::monospacedDigitsSize(valueFont, value);
+    painter.setPen(Theme::primary(palette()));
+    Theme::drawMonospacedDigits(painter, QPointF(left + (width - valueSizeNow.width()) / 2, top + valueMetrics.ascent()),
+                                valueFont, value);
+
+    const QString name = nameMetrics.elidedText(label.name, Qt::ElideMiddle, width);
+    painter.setFont(nameFont);
+    painter.setPen(Theme::secondary(palette()));
+    painter.drawText(QRectF(left, top + valueMetrics.height() + labelSpacing, width, nameMetrics.height()),
+                     Qt::AlignHCenter | Qt::AlignTop, name);
+    painter.restore();
+}
+
+void RingView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
+void RingView::updateAccessibleDescription()
+{
+    const CenterLabel label = centerLabel();
+    setAccessibleDescription(label.name + QStringLiteral(", ") + DurationText::string(label.seconds));
+}

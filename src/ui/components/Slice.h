@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ItemKey.h"
+#include "Palette.h"
+
+#include <QString>
+
+// One sector of the ring: an item with a colour of its own, or the grey remainder.
+struct Slice
+{
+    QString id; // "<kind raw value>:<item id>", or otherId for the remainder
+    QString name;
+    double seconds = 0;
+    AdaptiveColor color;
+
+    bool operator==(const Slice&) const = default;
+
+    static inline const QString otherId = QStringLiteral("other");
+    static inline const QString otherName = QStringLiteral("Everything else");
+
+    // The id of an item's slice, shared by the ring, the list and the history bars.
+    static QString idOf(const ItemKey& key);
+};

@@ -1,0 +1,238 @@
+#include "Theme.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <array>
+
+namespace {
+
+struct Style
+{
+    qreal pixelSize;
+    QFont::Weight weight; // the style's own weight, used when the caller asks for Normal
+};
+
+// The desktop sizes of the named styles, in device-independent pixels.
+constexpr std::array<Style, 11> styles{{
+    {26, QFont::Normal},   // largeTitle
+    {22, QFont::Normal},   // title
+    {17, QFont::Normal},   // title2
+    {15, QFont::Normal},   // title3
+    {13, QFont::DemiBold}, // headline
+    {13, QFont::Normal},   // body
+    {12, QFont::Normal},   // callout
+    {11, QFont::Normal},   // subheadline
+    {10, QFont::Normal},   // footnote
+    {10, QFont::Normal},   // caption
+    {10, QFont::Normal},   // caption2
+}};
+
+constexpr qreal secondaryOpacity = 0.5;
+
+QString digits()
+{
+    return QStringLiteral("0123456789");
+}
+
+// Width of the widest digit: every digit gets a cell this wide.
+qreal digitCell(const QFontMetricsF& metrics)
+{
+    qreal widest = 0;
+    for (QChar digit : digits())
+        widest = std::max(widest, metrics.horizontalAdvance(digit));
+    return widest;
+}
+
+void drawGlobe(QPainter& painter, const QRectF& box, qreal line)
+{
+    const QRectF ring = box.adjusted(line / 2, line / 2, -line / 2, -line / 2);
+    painter.drawEllipse(ring);
+    painter.drawEllipse(QRectF(ring.center().x() - ring.width() / 4, ring.top(), ring.width() / 2, ring.height()));
+    painter.drawLine(QPointF(ring.center().x(), ring.top()), QPointF(ring.center().x(), ring.bottom()));
+    painter.drawLine(QPointF(ring.left(), ring.center().y()), QPointF(ring.right(), ring.center().y()));
+    const qreal latitude = ring.height() * 0.25;
+    const qreal chord = ring.width() * 0.433; // half-width of the circle a quarter of its height from the middle
+    for (qreal y : {ring.center().y() - latitude, ring.center().y() + latitude})
+        painter.drawLine(QPointF(ring.center().x() - chord, y), QPointF(ring.center().x() + chord, y));
+}
+
+void drawGear(QPainter& painter, const QRectF& box, qreal line, const QColor& color)
+{
+    const QPointF c = box.center();
+    const qreal outer = box.width() / 2 - line / 2;
+    QPainterPath teeth;
+    constexpr int count = 8;
+    for (int i = 0; i < count; ++i) {
+        QPainterPath tooth;
+        tooth.addRoundedRect(QRectF(-outer * 0.16, -outer, outer * 0.32, outer * 0.5), line / 2, line / 2);
+        QTransform turn;
+        turn.translate(c.x(), c.y());
+        turn.rotate(360.0 / count * i);
+        teeth.addPath(turn.map(tooth));
+    }
+    QPainterPath body;
+    body.addEllipse(c, outer * 0.72, outer * 0.72);
+    QPainterPath hole;
+    hole.addEllipse(c, outer * 0.3, outer * 0.3);
+    painter.fillPath(body.united(teeth).subtracted(hole), color);
+}
+
+} // namespace
+
+namespace Theme {
+
+qreal pixelSize(TextStyle style)
+{
+    return styles[static_cast<size_t>(style)].pixelSize;
+}
+
+QFont systemFont(qreal pixelSize, QFont::Weight weight)
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(std::max(1, qRound(pixelSize)));
+    font.setWeight(weight);
+    return font;
+}
+
+QFont font(TextStyle style, QFont::Weight weight)
+{
+    const Style& entry = styles[static_cast<size_t>(style)];
+    return systemFont(entry.pixelSize, weight == QFont::Normal ? entry.weight : weight);
+}
+
+QColor primary(const QPalette& palette)
+{
+    return palette.color(QPalette::WindowText);
+}
+
+QColor primary(const QPalette& palette, qreal opacity)
+{
+    QColor color = primary(palette);
+    color.setAlphaF(color.alphaF() * opacity);
+    return color;
+}
+
+QColor secondary(const QPalette& palette)
+{
+    return primary(palette, secondaryOpacity);
+}
+
+QSizeF monospacedDigitsSize(const QFont& font, const QString& text)
+{
+    const QFontMetricsF metrics(font);
+    const qreal cell = digitCell(metrics);
+    qreal width = 0;
+    for (QChar character : text)
+        width += character.isDigit() ? cell : metrics.horizontalAdvance(character);
+    return {width, metrics.height()};
+}
+
+void drawMonospacedDigits(QPainter& painter, const QPointF& baselineOrigin, const QFont& font, const QString& text)
+{
+    const QFontMetricsF metrics(font);
+    const qreal cell = digitCell(metrics);
+    painter.save();
+    painter.setFont(font);
+    qreal x = baselineOrigin.x();
+    qsizetype runStart = 0;
+    // Runs of non-digits are drawn whole so their kerning and shaping stay intact.
+    auto flush = [&](qsizetype end) {
+        if (end > runStart) {
+            const QString run = text.mid(runStart, end - runStart);
+            painter.drawText(QPointF(x, baselineOrigin.y()), run);
+            x += metrics.horizontalAdvance(run);
+        }
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!text[i].isDigit())
+            continue;
+        flush(i);
+        const qreal advance = metrics.horizontalAdvance(text[i]);
+        painter.drawText(QPointF(x + (cell - advance) / 2, baselineOrigin.y()), QString(text[i]));
+        x += cell;
+        runStart = i + 1;
+    }
+    flush(text.size());
+    painter.restore();
+}
+
+void drawSymbol(QPainter& painter, Symbol symbol, const QRectF& rect, const QColor& color)
+{
+    const qreal side = std::min(rect.width(), rect.height());
+    const QRectF box(rect.center().x() - side / 2, rect.center().y() - side / 2, side, side);
+    const qreal line = std::max<qreal>(1, side / 12);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPen pen(color, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const QPointF c = box.center();
+    const qreal h = side / 2;
+    switch (symbol) {
+    case Symbol::ellipsis: {
+        const qreal dot = side * 0.09;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(color);
+        for (int i = -1; i <= 1; ++i)
+            painter.drawEllipse(QPointF(c.x() + i * side * 0.32, c.y()), dot, dot);
+        break;
+    }
+    case Symbol::globe:
+        drawGlobe(painter, box, line);
+        break;
+    case Symbol::chevronRight:
+        painter.setPen(QPen(color, line * 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(QPolygonF{{c.x() - h * 0.25, c.y() - h * 0.6}, {c.x() + h * 0.3, c.y()},
+                                       {c.x() - h * 0.25, c.y() + h * 0.6}});
+        break;
+    case Symbol::xmark:
+        painter.setPen(QPen(color, line * 1.4, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(c.x() - h * 0.55, c.y() - h * 0.55), QPointF(c.x() + h * 0.55, c.y() + h * 0.55));
+        painter.drawLine(QPointF(c.x() + h * 0.55, c.y() - h * 0.55), QPointF(c.x() - h * 0.55, c.y() + h * 0.55));
+        break;
+    case Symbol::checkmark:
+        painter.setPen(QPen(color, line * 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPolyline(QPolygonF{{c.x() - h * 0.6, c.y() + h * 0.05}, {c.x() - h * 0.15, c.y() + h * 0.5},
+                                       {c.x() + h * 0.65, c.y() - h * 0.55}});
+        break;
+    case Symbol::exclamationTriangle: {
+        QPainterPath triangle;
+        triangle.moveTo(c.x(), box.top() + line);
+        triangle.lineTo(box.right() - line / 2, box.bottom() - line);
+        triangle.lineTo(box.left() + line / 2, box.bottom() - line);
+        triangle.closeSubpath();
+        painter.drawPath(triangle);
+        painter.drawLine(QPointF(c.x(), c.y() - h * 0.2), QPointF(c.x(), c.y() + h * 0.3));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(color);
+        painter.drawEllipse(QPointF(c.x(), c.y() + h * 0.6), line * 0.7, line * 0.7);
+        break;
+    }
+    case Symbol::gear:
+        drawGear(painter, box, line, color);
+        break;
+    case Symbol::clock:
+        painter.drawEllipse(box.adjusted(line / 2, line / 2, -line / 2, -line / 2));
+        painter.drawPolyline(QPolygonF{{c.x(), c.y() - h * 0.55}, c, {c.x() + h * 0.4, c.y() + h * 0.2}});
+        break;
+    }
+    painter.restore();
+}
+
+QPixmap symbol(Symbol symbol, qreal pointSize, const QColor& color, qreal devicePixelRatio)
+{
+    if (!(devicePixelRatio > 0))
+        devicePixelRatio = 1;
+    const qreal side = std::max<qreal>(1, pointSize);
+    const int pixels = qCeil(side * devicePixelRatio);
+    QPixmap pixmap(pixels, pixels);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    drawSymbol(painter, symbol, QRectF(0, 0, side, side), color);
+    return pixmap;
+}
+
+} // namespace Theme

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QPixmap>
+#include <QPointF>
+#include <QSizeF>
+#include <QString>
+
+class QPainter;
+
+// The named text styles the views use; each maps to one font of the table in Theme.cpp.
+enum class TextStyle
+{
+    largeTitle,
+    title,
+    title2,
+    title3,
+    headline,
+    body,
+    callout,
+    subheadline,
+    footnote,
+    caption,
+    caption2,
+};
+
+// Fonts, colours and symbols shared by every view, drawn by ourselves so nothing depends on an icon theme.
+namespace Theme {
+
+// The application font at the style's size (in device-independent pixels); headline is semibold by default.
+QFont font(TextStyle style, QFont::Weight weight = QFont::Normal);
+// The system font at a given size in device-independent pixels.
+QFont systemFont(qreal pixelSize, QFont::Weight weight = QFont::Normal);
+// The style's size in device-independent pixels.
+qreal pixelSize(TextStyle style);
+
+enum class Symbol
+{
+    ellipsis,
+    globe,
+    chevronRight,
+    xmark,
+    checkmark,
+    exclamationTriangle,
+    gear,
+    clock,
+};
+
+// The symbol drawn in `color`, about `pointSize` high, at the given pixel ratio; transparent elsewhere.
+QPixmap symbol(Symbol symbol, qreal pointSize, const QColor& color, qreal devicePixelRatio);
+// Draws the symbol into the square `rect`.
+void drawSymbol(QPainter& painter, Symbol symbol, const QRectF& rect, const QColor& color);
+
+QColor primary(const QPalette& palette);   // text colour
+QColor secondary(const QPalette& palette); // secondary text
+// The primary colour at an opacity, for fills such as the hovered-row background.
+QColor primary(const QPalette& palette, qreal opacity);
+
+// Size of `text` when every digit takes the width of the widest digit, so changing numbers do not jiggle.
+QSizeF monospacedDigitsSize(const QFont& font, const QString& text);
+// Draws `text` with monospaced digits, its left end of the baseline at `baselineOrigin`.
+void drawMonospacedDigits(QPainter& painter, const QPointF& baselineOrigin, const QFont& font, const QString& text);
+
+} // namespace Theme
