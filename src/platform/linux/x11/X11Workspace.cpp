@@ -29,6 +29,11 @@ std::unique_ptr<X11Workspace> X11Workspace::connect(QObject* parent)
     return std::unique_ptr<X11Workspace>(new X11Workspace(std::move(connection), parent));
 }
 
+bool X11Workspace::displayReachable()
+{
+    return X11Connection::open() != nullptr;
+}
+
 X11Workspace::X11Workspace(std::unique_ptr<X11Connection> connection, QObject* parent)
     : Workspace(parent), m_x(std::move(connection))
 {

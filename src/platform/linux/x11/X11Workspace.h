@@ -19,6 +19,8 @@ class X11Workspace final : public Workspace
 public:
     // Connects to $DISPLAY; none when no X display can be opened.
     static std::unique_ptr<X11Workspace> connect(QObject* parent = nullptr);
+    // Whether an X display can be opened at all; needs no Qt application object.
+    static bool displayReachable();
     ~X11Workspace() override;
 
     std::optional<RunningApp> frontmostApplication() const override;

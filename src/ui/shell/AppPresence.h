@@ -1,0 +1,16 @@
+#pragma once
+
+// Counts the program's open windows (history, settings, welcome). A desktop with a dock would show the
+// program there while one is open; on Linux there is no such policy to switch, so what remains is the
+// count and bringing a newly shown window to the front.
+namespace AppPresence {
+
+// A window's content appeared; its window is brought forward shortly after, unless in preview mode.
+void windowAppeared();
+// A window's content disappeared; the count never goes below zero.
+void windowDisappeared();
+int openWindows();
+// Preview mode renders windows for pictures and never activates them.
+void setPreviewMode(bool preview);
+
+} // namespace AppPresence

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+
+// The window that drops from the tray item, like a menu: frameless, closed by a click outside or Escape.
+class PopupWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    // Takes the content widget as its only child.
+    explicit PopupWindow(QWidget* content);
+
+    // Shows the window under the tray item's area (or above it, when the tray is at the bottom), or at
+    // the top right of the screen when the tray does not say where it is.
+    void popUp(const QRect& anchor);
+    // Where the window goes for an anchor on a screen with the given available area.
+    static QPoint placement(const QRect& anchor, const QSize& size, const QRect& available);
+
+signals:
+    void closed();
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+};

@@ -1,0 +1,90 @@
+#include "AppPresence.h"
+#include "PopupWindow.h"
+#include "WindowVisibilityReader.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(WindowVisibilityReaderTest, FollowsShowMinimiseAndHide)
+{
+    QWidget window;
+    auto* content = new QLabel("content", &window);
+    WindowVisibilityReader reader(content);
+    QSignalSpy changes(&reader, &WindowVisibilityReader::changed);
+    EXPECT_FALSE(reader.isVisible());
+
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(reader.isVisible());
+
+    window.showMinimized();
+    QTRY_VERIFY(!reader.isVisible());
+    window.showNormal();
+    QTRY_VERIFY(reader.isVisible());
+
+    window.hide();
+    QTRY_VERIFY(!reader.isVisible());
+    for (const QList<QVariant>& change : changes)
+        EXPECT_EQ(change.size(), 1);
+    EXPECT_EQ(changes.count(), 4); // only changes are reported
+}
+
+TEST(WindowVisibilityReaderTest, AContentRemovedFromItsWindowIsNotVisible)
+{
+    QWidget window;
+    auto* content = new QLabel("content", &window);
+    auto* reader = new WindowVisibilityReader(content); // goes with the content
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(reader->isVisible());
+    content->setParent(nullptr); // a parentless, hidden widget now
+    QTRY_VERIFY(!reader->isVisible());
+    delete content;
+}
+
+TEST(AppPresenceTest, CountsWindowsAndNeverGoesBelowZero)
+{
+    AppPresence::setPreviewMode(true);
+    const int before = AppPresence::openWindows();
+    AppPresence::windowAppeared();
+    AppPresence::windowAppeared();
+    AppPresence::windowDisappeared();
+    EXPECT_EQ(AppPresence::openWindows(), before + 1);
+    for (int i = 0; i < 5; ++i)
+        AppPresence::windowDisappeared();
+    EXPECT_EQ(AppPresence::openWindows(), 0);
+    AppPresence::setPreviewMode(false);
+}
+
+TEST(PopupWindowTest, PlacementUnderTheTrayAboveItOrAtTheTopRight)
+{
+    const QRect screen(0, 0, 1280, 800);
+    const QSize size(300, 400);
+    const struct
+    {
+        const char* name;
+        QRect anchor;
+        QPoint expected;
+    } rows[] = {
+        {"tray at the top", QRect(1000, 0, 24, 24), QPoint(862, 28)},
+        {"tray at the bottom", QRect(1000, 776, 24, 24), QPoint(862, 372)},
+        {"near the right edge", QRect(1250, 0, 24, 24), QPoint(980, 28)},
+        {"near the left edge", QRect(0, 0, 24, 24), QPoint(0, 28)},
+        {"tray does not say", QRect(), QPoint(976, 4)},
+        {"tray on another screen", QRect(3000, 0, 24, 24), QPoint(976, 4)},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(PopupWindow::placement(row.anchor, size, screen), row.expected) << row.name;
+}
+
+TEST(PopupWindowTest, ClosingIsAnnounced)
+{
+    PopupWindow popup(new QLabel("today"));
+    QSignalSpy closed(&popup, &PopupWindow::closed);
+    popup.popUp(QRect());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&popup));
+    QTest::keyClick(&popup, Qt::Key_Escape);
+    QTRY_COMPARE(closed.count(), 1);
+}
