@@ -11,7 +11,7 @@
 
 class Icons;
 class ItemRow;
-class QMenu;
+class PointerTracker;
 class QScrollArea;
 
 // A scrolling list of items, one 32-point row each, with colour swatches, icons and durations. Rows are
@@ -24,6 +24,7 @@ public:
     static constexpr int rowHeight = 32;
 
     ItemList(Icons& icons, QWidget* parent = nullptr);
+    ~ItemList() override;
 
     void setItems(const QList<UsageItem>& items, const QHash<ItemKey, AdaptiveColor>& colors);
     const QList<UsageItem>& items() const { return m_items; }
@@ -41,6 +42,8 @@ public:
     ItemRow* row(int index) const;
     // The title of the menu entry that stops tracking an item of this name.
     static QString excludeTitle(const QString& name);
+    // Draws the icon of the site's row again, for a favicon that has just arrived.
+    void reloadIcons(const QString& host);
     QScrollArea* scrollArea() const { return m_scroll; }
 
 signals:
@@ -48,14 +51,16 @@ signals:
     void excludeRequested(const UsageItem& item);
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void makeVisibleRows();
     void placeRows();
-    void pointerMoved(int index, bool inside);
-    void showMenu(int index, const QPoint& position);
+    void pointerMoved(ItemRow* row, bool inside);
+    void showMenu(ItemRow* row, const QPoint& position);
     bool isRowHovered(const ItemKey& key) const;
+    bool contains(const ItemKey& key) const;
+    std::optional<AdaptiveColor> swatchOf(const ItemKey& key) const;
     void updateRowStates();
 
     Icons& m_icons;
@@ -64,6 +69,7 @@ private:
     QList<UsageItem> m_items;
     QHash<ItemKey, AdaptiveColor> m_colors;
     QList<ItemRow*> m_rows; // one per item, null until made
+    QList<PointerTracker*> m_trackers;
     std::optional<ItemKey> m_hovered;
     std::optional<ItemKey> m_highlighted;
     bool m_excludable = false;

@@ -1,0 +1,51 @@
+#include "FooterRow.h"
+
+#include "PointerTracker.h"
+#include "Theme.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+FooterRow::FooterRow(const QString& title, QWidget* parent) : QAbstractButton(parent)
+{
+    setText(title);
+    setAccessibleName(title);
+    setFont(Theme::font(TextStyle::body));
+    setFixedHeight(height);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    const auto* tracker = new PointerTracker(this);
+    connect(tracker, &PointerTracker::moved, this,
+            [this](const std::optional<QPointF>& location) { setHovered(location.has_value()); });
+}
+
+QSize FooterRow::sizeHint() const
+{
+    const int textWidth = fontMetrics().horizontalAdvance(text());
+    return {textWidth + 2 * padding, height};
+}
+
+void FooterRow::setHovered(bool hovered)
+{
+    if (hovered == m_hovered)
+        return;
+    m_hovered = hovered;
+    update();
+    emit hoveredChanged(hovered);
+}
+
+void FooterRow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF bounds = rect();
+    if (m_hovered) {
+        QPainterPath background;
+        background.addRoundedRect(bounds, cornerRadius, cornerRadius);
+        painter.fillPath(background, Theme::primary(palette(), 0.2));
+    }
+    painter.setFont(font());
+    painter.setPen(Theme::primary(palette()));
+    const QRectF label = bounds.adjusted(padding, 0, -padding, 0);
+    painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
+                     fontMetrics().elidedText(text(), Qt::ElideRight, qRound(label.width())));
+}

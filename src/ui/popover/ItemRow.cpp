@@ -1,0 +1,93 @@
+#include "ItemRow.h"
+
+#include "DurationText.h"
+#include "ItemIcon.h"
+#include "Theme.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+ItemRow::ItemRow(Icons& icons, QWidget* parent) : QWidget(parent), m_icons(icons)
+{
+    setFont(Theme::font(TextStyle::body));
+}
+
+void ItemRow::setItem(const UsageItem& item, const std::optional<AdaptiveColor>& swatch)
+{
+    if (item == m_item && swatch == m_swatch)
+        return;
+    if (item.key != m_item.key)
+        m_icon = QPixmap();
+    m_item = item;
+    m_swatch = swatch;
+    m_duration = DurationText::string(item.seconds);
+    // The row reads as one element to assistive technology, name and time together.
+    setAccessibleName(item.name + QStringLiteral(", ") + m_duration);
+    update();
+}
+
+void ItemRow::setHovered(bool hovered)
+{
+    if (hovered == m_hovered)
+        return;
+    m_hovered = hovered;
+    update();
+}
+
+void ItemRow::reloadIcon()
+{
+    m_icon = QPixmap();
+    update();
+}
+
+QSize ItemRow::sizeHint() const
+{
+    return {200, 32};
+}
+
+void ItemRow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF bounds = rect();
+    if (m_hovered) {
+        QPainterPath background;
+        background.addRoundedRect(bounds, cornerRadius, cornerRadius);
+        painter.fillPath(background, Theme::primary(palette(), 0.2));
+    }
+
+    qreal x = padding;
+    const qreal middle = bounds.center().y();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_swatch ? m_swatch->resolved(palette()) : Palette::other(palette()));
+    painter.drawEllipse(QRectF(x, middle - swatchSize / 2.0, swatchSize, swatchSize));
+    x += swatchSize + spacing;
+
+    if (m_icon.isNull() || m_icon.devicePixelRatio() != devicePixelRatioF())
+        m_icon = ItemIcon::render(m_icons, m_item.key, palette(), devicePixelRatioF());
+    painter.drawPixmap(QPointF(x, middle - ItemIcon::frame / 2.0), m_icon);
+    x += ItemIcon::frame + spacing;
+
+    const QFontMetricsF metrics(font());
+    const QSizeF durationSize = Theme::monospacedDigitsSize(font(), m_duration);
+    const qreal durationLeft = bounds.right() - padding - durationSize.width();
+    const qreal baseline = middle + (metrics.ascent() - metrics.descent()) / 2;
+    painter.setFont(font());
+    painter.setPen(Theme::secondary(palette()));
+    Theme::drawMonospacedDigits(painter, QPointF(durationLeft, baseline), font(), m_duration);
+
+    const qreal nameWidth = durationLeft - spacing - x;
+    if (nameWidth > 0) {
+        painter.setPen(Theme::primary(palette()));
+        painter.drawText(QPointF(x, baseline), metrics.elidedText(m_item.name, Qt::ElideMiddle, nameWidth));
+    }
+}
+
+void ItemRow::changeEvent(QEvent* event)
+{
+    // The globe and the swatch follow the light or dark palette.
+    if (event->type() == QEvent::PaletteChange)
+        m_icon = QPixmap();
+    QWidget::changeEvent(event);
+}

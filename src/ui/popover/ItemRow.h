@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Palette.h"
+#include "UsageItem.h"
+
+#include <QPixmap>
+#include <QWidget>
+#include <optional>
+
+class Icons;
+
+// One line of the item list: colour swatch, icon, name and duration, on a rounded background while hovered.
+class ItemRow : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int padding = 8;
+    static constexpr int spacing = 8;
+    static constexpr int swatchSize = 8;
+    static constexpr qreal cornerRadius = 8;
+
+    explicit ItemRow(Icons& icons, QWidget* parent = nullptr);
+
+    // swatch none: the item shares the remainder's grey.
+    void setItem(const UsageItem& item, const std::optional<AdaptiveColor>& swatch);
+    const UsageItem& item() const { return m_item; }
+    const std::optional<AdaptiveColor>& swatch() const { return m_swatch; }
+    void setHovered(bool hovered);
+    bool isHovered() const { return m_hovered; }
+    // Draws the icon again, for a favicon that has just arrived.
+    void reloadIcon();
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    Icons& m_icons;
+    UsageItem m_item;
+    std::optional<AdaptiveColor> m_swatch;
+    bool m_hovered = false;
+    QString m_duration;
+    QPixmap m_icon; // drawn on first paint
+};

@@ -1,0 +1,58 @@
+#include "OptionsMenu.h"
+
+#include "Palette.h"
+#include "Settings.h"
+
+#include <QActionGroup>
+
+OptionsMenu::OptionsMenu(Settings& settings, QWidget* parent) : QMenu(parent)
+{
+    m_showsTime = addAction(QStringLiteral("Show Time in Menu Bar"));
+    m_showsTime->setCheckable(true);
+    m_showsTime->setChecked(settings.showsTimeInMenuBar());
+    connect(m_showsTime, &QAction::toggled, &settings, &Settings::setShowsTimeInMenuBar);
+    connect(&settings, &Settings::showsTimeInMenuBarChanged, m_showsTime, &QAction::setChecked);
+
+    m_opensAtLogin = addAction(QStringLiteral("Open at Login"));
+    m_opensAtLogin->setCheckable(true);
+    // Only the user's choice is announced; the owner answers with the real state through setOpensAtLogin.
+    connect(m_opensAtLogin, &QAction::triggered, this, &OptionsMenu::openAtLoginToggled);
+
+    m_colours = addMenu(QStringLiteral("Coloured Slices"));
+    m_colourChoices = new QActionGroup(m_colours);
+    m_colourChoices->setExclusive(true);
+    for (int count = fewestColors; count <= mostColors; ++count) {
+        QAction* choice = m_colours->addAction(QString::number(count));
+        choice->setCheckable(true);
+        choice->setData(count);
+        m_colourChoices->addAction(choice);
+        connect(choice, &QAction::triggered, &settings, [&settings, count] { settings.setChartColors(count); });
+    }
+    showColorCount(settings.chartColors());
+    connect(&settings, &Settings::chartColorsChanged, this, &OptionsMenu::showColorCount);
+
+    addSeparator();
+    m_checkForUpdates = addAction(QStringLiteral("Check for Updates…"));
+    connect(m_checkForUpdates, &QAction::triggered, this, &OptionsMenu::updateCheckRequested);
+    m_settings = addAction(QStringLiteral("Settings…"));
+    m_settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    connect(m_settings, &QAction::triggered, this, &OptionsMenu::settingsRequested);
+
+    addSeparator();
+    m_quit = addAction(QStringLiteral("Quit Horavane"));
+    m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(m_quit, &QAction::triggered, this, &OptionsMenu::quitRequested);
+}
+
+void OptionsMenu::setOpensAtLogin(bool on)
+{
+    m_opensAtLogin->setChecked(on); // setChecked does not trigger
+}
+
+void OptionsMenu::showColorCount(int stored)
+{
+    // The stored value may be anything a hand-edited file holds; the menu shows what the ring uses.
+    const int effective = Palette::effectiveColorCount(stored);
+    for (QAction* choice : m_colourChoices->actions())
+        choice->setChecked(choice->data().toInt() == effective);
+}
