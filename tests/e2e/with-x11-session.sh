@@ -2,10 +2,18 @@
 # Runs COMMAND inside a throw-away X11 session: Xvfb on a free display, openbox as the window manager
 # and a private D-Bus session bus. Exports DISPLAY, DBUS_SESSION_BUS_ADDRESS and HORAVANE_X11_SESSION=1,
 # tears everything down afterwards and exits with COMMAND's status.
+# With --a11y as the first argument (or HORAVANE_X11_A11Y=1) the session also gets an accessibility bus
+# (at-spi-bus-launcher and, on demand, the registry), with the accessibility switch kept in memory so
+# that nothing outside the session changes; it then exports HORAVANE_X11_A11Y=1.
 set -euo pipefail
 
+a11y=${HORAVANE_X11_A11Y:-0}
+if [[ ${1:-} == --a11y ]]; then
+    a11y=1
+    shift
+fi
 if [[ $# -lt 1 ]]; then
-    echo "usage: $0 COMMAND [ARGUMENT...]" >&2
+    echo "usage: $0 [--a11y] COMMAND [ARGUMENT...]" >&2
     exit 2
 fi
 
@@ -60,6 +68,31 @@ if ! wait_for sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 
     echo "with-x11-session: openbox did not start" >&2
     cat "$scratch/openbox.log" >&2
     exit 1
+fi
+
+if [[ $a11y == 1 ]]; then
+    launcher=""
+    for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
+        [[ -x $candidate ]] && launcher=$candidate && break
+    done
+    if [[ -z $launcher ]]; then
+        echo "with-x11-session: no at-spi-bus-launcher (package at-spi2-core)" >&2
+        exit 1
+    fi
+    # The bus socket goes below XDG_RUNTIME_DIR, and the switch lives in a memory-only settings backend.
+    mkdir -m 700 "$scratch/runtime"
+    XDG_RUNTIME_DIR="$scratch/runtime" GSETTINGS_BACKEND=memory "$launcher" --launch-immediately \
+        2>"$scratch/a11y.log" &
+    pids+=($!)
+    if ! wait_for sh -c 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.a11y.Bus.GetAddress >/dev/null 2>&1'; then
+        echo "with-x11-session: the accessibility bus did not start" >&2
+        cat "$scratch/a11y.log" >&2
+        exit 1
+    fi
+    export HORAVANE_X11_A11Y=1
+else
+    unset HORAVANE_X11_A11Y
 fi
 
 export HORAVANE_X11_SESSION=1

@@ -349,18 +349,16 @@ AccessibleFacts AtspiAccessibility::facts(const AccessibleElement& element, Time
     const std::optional<QDBusConnection> connection = bus(timeout);
     if (!connection)
         return facts;
-    const QList<QDBusMessage> replies =
-        callAll(*connection, {getRole(element), getState(element), getChildren(element)}, timeout);
+    const QList<QDBusMessage> replies = callAll(*connection, {getRole(element), getChildren(element)}, timeout);
     const std::optional<quint32> role = P::decodeRole(P::firstArgument(replies.at(0)));
     if (role)
         facts.role = P::role(*role);
-    if (const std::optional<quint64> states = P::decodeStates(P::firstArgument(replies.at(1))))
-        facts.showing = P::hasState(*states, P::showingState);
-    facts.children = P::decodeChildren(P::firstArgument(replies.at(2)));
+    facts.children = P::decodeChildren(P::firstArgument(replies.at(1)));
     if (role != P::documentWebRole)
         return facts;
 
-    // Only page elements carry an address and a size worth reading: a second round trip for them alone.
+    // Only page elements carry an address, and only theirs are size and visibility worth a question: a
+    // second round trip for them alone keeps the walk through containers at two calls an element.
     const auto attribute = [&](QLatin1StringView name) {
         return P::call(element.service, element.path, P::documentInterface, QStringLiteral("GetAttributeValue"),
                        {QString(name)});
@@ -368,7 +366,9 @@ AccessibleFacts AtspiAccessibility::facts(const AccessibleElement& element, Time
     const QDBusMessage extents = P::call(element.service, element.path, P::componentInterface,
                                          QStringLiteral("GetExtents"), {QVariant::fromValue(quint32(0))});
     const QList<QDBusMessage> page = callAll(
-        *connection, {attribute(P::geckoAddressAttribute), attribute(P::chromiumAddressAttribute), extents}, timeout);
+        *connection,
+        {attribute(P::geckoAddressAttribute), attribute(P::chromiumAddressAttribute), extents, getState(element)},
+        timeout);
     for (qsizetype i = 0; i < 2 && !facts.address; ++i) {
         const std::optional<QString> address = P::decodeString(P::firstArgument(page.at(i)));
         if (address && !address->isEmpty())
@@ -376,6 +376,8 @@ AccessibleFacts AtspiAccessibility::facts(const AccessibleElement& element, Time
     }
     if (const std::optional<QRect> box = P::decodeExtents(P::firstArgument(page.at(2))))
         facts.size = QSizeF(box->width(), box->height());
+    if (const std::optional<quint64> states = P::decodeStates(P::firstArgument(page.at(3))))
+        facts.showing = P::hasState(*states, P::showingState);
     return facts;
 }
 
