@@ -76,7 +76,8 @@ constexpr std::array<const char*, 16> chromiumConfigFolders{
 };
 
 // Gecko-family folders below the home folder (firefox-esr puts new profiles below $XDG_CONFIG_HOME instead).
-constexpr std::array<const char*, 5> firefoxHomeFolders{".mozilla/firefox", ".librewolf", ".waterfox", ".floorp", ".zen"};
+constexpr std::array<const char*, 5> firefoxHomeFolders{".mozilla/firefox", ".librewolf", ".waterfox", ".floorp",
+                                                        ".zen"};
 
 // Flatpak applications keep the same folders inside ~/.var/app/<id>.
 constexpr std::array<Row, 14> flatpakRows{{

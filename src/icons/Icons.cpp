@@ -51,7 +51,8 @@ Icons::Icons(const AppIcons& appIcons, const Places& places, QObject* parent)
                     [folders = BrowserIcons::Folders::from(places)](const QString& host) {
                         return BrowserIcons::imageData(host, folders);
                     },
-                    std::chrono::seconds(120), {}},
+                    std::chrono::seconds(120),
+                    {}},
             parent)
 {
 }
@@ -117,7 +118,8 @@ void Icons::load(const QString& host)
             }
         }
         // Queued to this object: dropped if it is gone, and ~Icons waits for this task before it goes.
-        QMetaObject::invokeMethod(this, [this, host, image] { finishLoad(host, image); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, host, image] { finishLoad(host, image); }, Qt::QueuedConnection);
     });
 }
 

@@ -155,8 +155,10 @@ INSTANTIATE_TEST_SUITE_P(Both, KindTest, ::testing::Values(Kind::chromium, Kind:
 TEST_F(BrowserIconsTest, GeckoVectorIconsSortAfterEveryBitmap)
 {
     FaviconDatabase db(path(profileDatabase(Kind::firefox)), Kind::firefox);
-    db.addPageIcon(QStringLiteral("https://example.com/"), 65535, bytes("svg"), QStringLiteral("https://example.com/i.svg"));
-    db.addPageIcon(QStringLiteral("https://example.com/"), 32, bytes("png"), QStringLiteral("https://example.com/i.png"));
+    db.addPageIcon(QStringLiteral("https://example.com/"), 65535, bytes("svg"),
+                   QStringLiteral("https://example.com/i.svg"));
+    db.addPageIcon(QStringLiteral("https://example.com/"), 32, bytes("png"),
+                   QStringLiteral("https://example.com/i.png"));
     EXPECT_EQ(lookup(QStringLiteral("example.com"), {db.path(), Kind::firefox}, {}), bytes("png"));
 
     FaviconDatabase vectorOnly(path(QStringLiteral("v/favicons.sqlite")), Kind::firefox);
@@ -198,7 +200,7 @@ TEST_F(BrowserIconsTest, IconsOfARunningGeckoBrowserAreReadFromACopy)
 
     const QString scratch = path(QStringLiteral("scratch"));
     EXPECT_EQ(lookup(QStringLiteral("example.com"), {database, Kind::firefox}, scratch), bytes("in the log"));
-    EXPECT_EQ(fingerprint(), before);                                            // the browser's files are untouched
+    EXPECT_EQ(fingerprint(), before); // the browser's files are untouched
     EXPECT_TRUE(QDir(scratch).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)); // the copy is gone
     EXPECT_FALSE(lookup(QStringLiteral("example.org"), {database, Kind::firefox}, scratch));
     EXPECT_TRUE(QDir(scratch).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
@@ -221,10 +223,10 @@ TEST_F(BrowserIconsTest, StoresCoverEveryLayoutAndNothingElse)
         QStringLiteral("snap/firefox/common/.mozilla/firefox/s.default/favicons.sqlite"),
     };
     const QStringList ignored{
-        QStringLiteral(".config/chromium/Default/Cache/Favicons"),          // too deep
-        QStringLiteral(".config/chromium/Default/favicons.sqlite"),         // the other kind's name
-        QStringLiteral(".config/unknown-browser/Default/Favicons"),         // not a browser folder
-        QStringLiteral(".mozilla/firefox/old.default/Favicons"),            // the other kind's name
+        QStringLiteral(".config/chromium/Default/Cache/Favicons"),  // too deep
+        QStringLiteral(".config/chromium/Default/favicons.sqlite"), // the other kind's name
+        QStringLiteral(".config/unknown-browser/Default/Favicons"), // not a browser folder
+        QStringLiteral(".mozilla/firefox/old.default/Favicons"),    // the other kind's name
     };
     for (const QString& file : databases + ignored) {
         QDir().mkpath(QFileInfo(path(file)).path());

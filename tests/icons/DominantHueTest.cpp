@@ -52,8 +52,8 @@ const HueCase hueCases[] = {
     {"halfBlueHalfRed", [] { return withPixels(canvas(Qt::red), 288, Qt::blue); }, 0.0},
     {"strongerBandWins", [] { return withPixels(canvas(Qt::blue), 287, Qt::red); }, 240.0},
     // The mean of one band only: 10° and 20° average to 15°, while a 200° minority is ignored.
-    {"circularMeanOfTheBand",
-     [] { return withPixels(withPixels(canvas(hue(20)), 338, hue(10)), 100, hue(200)); }, 15.0},
+    {"circularMeanOfTheBand", [] { return withPixels(withPixels(canvas(hue(20)), 338, hue(10)), 100, hue(200)); },
+     15.0},
     {"bandAcrossZeroIsNotMerged", [] { return withPixels(canvas(hue(350)), 300, hue(5)); }, 5.0},
     // 24 of 576 opaque red pixels: 24 / 576 = 0.0417 > 0.04; 23 pixels: 0.0399, too little.
     {"shareJustAbove", [] { return withPixels(canvas(Qt::gray), 24, Qt::red); }, 0.0},

@@ -21,6 +21,7 @@ public:
         QDir().mkpath(QFileInfo(path).path());
         if (sqlite3_open(path.toUtf8().constData(), &m_db) != SQLITE_OK)
             throw std::runtime_error("cannot create a favicon database");
+        exec("PRAGMA synchronous=OFF"); // test files need no durability, and syncing makes the tests slow
         if (writeAheadLog)
             exec("PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;");
         exec(schema(kind));

@@ -1,5 +1,5 @@
-#include "FakeAppIcons.h"
 #include "Icons.h"
+#include "FakeAppIcons.h"
 #include "Summary.h"
 
 #include <QBuffer>
@@ -315,13 +315,14 @@ TEST(IconsLifetime, DestroyedWhileASearchRunsDropsItsResult)
     QTemporaryDir root;
     FakeAppIcons appIcons;
     std::atomic<bool> searched = false;
-    auto icons = std::make_unique<Icons>(
-        appIcons, Icons::Options{root.path(), [&](const QString&) -> std::optional<QByteArray> {
-                                     QThread::msleep(100);
-                                     searched = true;
-                                     return png(Qt::red);
-                                 },
-                                 120s, {}});
+    auto icons = std::make_unique<Icons>(appIcons, Icons::Options{root.path(),
+                                                                  [&](const QString&) -> std::optional<QByteArray> {
+                                                                      QThread::msleep(100);
+                                                                      searched = true;
+                                                                      return png(Qt::red);
+                                                                  },
+                                                                  120s,
+                                                                  {}});
     icons->favicon(QStringLiteral("example.com"));
     QTest::qWait(20);
     icons.reset(); // waits for the search; its queued result must go nowhere

@@ -17,13 +17,13 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-constexpr qint64 largestEntry = 1 << 20;  // desktop entries are a few kilobytes
-constexpr int largestDecodedSide = 256;   // bigger files are scaled down while they are read
+constexpr qint64 largestEntry = 1 << 20; // desktop entries are a few kilobytes
+constexpr int largestDecodedSide = 256;  // bigger files are scaled down while they are read
 const auto genericName = u"application-x-executable"_s;
 
 // Sizes of a theme's folders, nearest to the size shown first.
-constexpr std::array<const char*, 13> themeSizes{"64x64", "48x48", "72x72",   "96x96", "128x128", "256x256", "512x512",
-                                                 "scalable", "36x36", "32x32", "24x24", "22x22", "16x16"};
+constexpr std::array<const char*, 13> themeSizes{"64x64",    "48x48", "72x72", "96x96", "128x128", "256x256", "512x512",
+                                                 "scalable", "36x36", "32x32", "24x24", "22x22",   "16x16"};
 constexpr std::array<const char*, 3> extensions{".png", ".svg", ".xpm"};
 
 std::optional<QImage> loadFile(const QString& path)
