@@ -1,0 +1,225 @@
+#include "HistoryView.h"
+
+#include "BarChart.h"
+#include "Breakdown.h"
+#include "DateLabels.h"
+#include "Headline.h"
+#include "Icons.h"
+#include "ItemList.h"
+#include "PeriodPicker.h"
+#include "RingView.h"
+#include "Settings.h"
+#include "Tracker.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr qreal ringDiameter = 184;
+
+QString periodTitle(Period period)
+{
+    switch (period) {
+    case Period::today:
+        return QStringLiteral("Today");
+    case Period::yesterday:
+        return QStringLiteral("Yesterday");
+    case Period::week:
+        return QStringLiteral("7 Days");
+    case Period::month:
+        return QStringLiteral("30 Days");
+    }
+    return {};
+}
+
+} // namespace
+
+HistoryView::HistoryView(Tracker& tracker, Icons& icons, Settings& settings, Period period, QWidget* parent)
+    : QWidget(parent), m_tracker(tracker), m_icons(icons), m_settings(settings), m_model(period)
+{
+    setMinimumSize(580, 520);
+    m_picker = new PeriodPicker(period, this);
+    m_headline = new Headline(this);
+    m_chart = new BarChart(m_model, this);
+    m_ring = new RingView(this);
+    m_ring->setDiameter(ringDiameter);
+    m_list = new ItemList(icons, this);
+    m_list->setExcludable(true);
+    auto* divider = new QFrame(this);
+    divider->setFrameShape(QFrame::HLine);
+    divider->setFrameShadow(QFrame::Plain);
+    divider->setFixedHeight(1);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(24, 14, 24, 20);
+    column->setSpacing(0);
+    column->addWidget(m_picker, 0, Qt::AlignHCenter);
+    column->addSpacing(10);
+    column->addWidget(m_headline);
+    column->addSpacing(14);
+    column->addWidget(m_chart);
+    column->addSpacing(18);
+    column->addWidget(divider);
+    column->addSpacing(18);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(28);
+    row->addWidget(m_ring, 0, Qt::AlignTop);
+    row->addWidget(m_list, 1);
+    column->addLayout(row, 1);
+
+    connect(m_picker, &PeriodPicker::periodChosen, this, &HistoryView::setPeriod);
+    connect(m_headline, &Headline::showAllDaysRequested, this, [this] {
+        m_model.clearSelection();
+        selectionChanged();
+    });
+    connect(m_chart, &BarChart::pointed, this, &HistoryView::chartPointed);
+    connect(m_chart, &BarChart::clicked, this, &HistoryView::dayClicked);
+    connect(m_ring, &RingView::hovered, this, [this](const std::optional<Focus>& focus) {
+        m_ringFocus = focus;
+        focusChanged();
+    });
+    connect(m_list, &ItemList::hoveredChanged, this, [this](const std::optional<ItemKey>& key) {
+        m_hoveredRow = key;
+        focusChanged();
+    });
+    connect(m_list, &ItemList::excludeRequested, this, [this](const UsageItem& item) { m_tracker.exclude(item); });
+    connect(&m_tracker, &Tracker::revisionChanged, this, [this] {
+        if (m_shown)
+            reload();
+    });
+    connect(&m_settings, &Settings::chartColorsChanged, this, [this] {
+        if (m_shown)
+            updateColors(false);
+    });
+    connect(&m_icons, &Icons::faviconsChanged, this, [this] {
+        if (m_shown)
+            updateColors(false); // a new favicon gives its site a hue, which may move the colours
+    });
+    shownChanged();
+}
+
+void HistoryView::setShown(bool visible)
+{
+    if (visible == m_shown)
+        return;
+    m_shown = visible;
+    if (!visible) {
+        // Nothing under a hidden pointer stays highlighted when the window comes back.
+        if (m_model.hoveredDay() || m_model.hoveredSegment())
+            chartPointed(std::nullopt, std::nullopt);
+        return;
+    }
+    reload();
+    applyPreviewHover();
+}
+
+void HistoryView::setPeriod(Period period)
+{
+    m_picker->setPeriod(period);
+    if (period == m_model.period())
+        return;
+    m_model.setPeriod(period);
+    if (m_shown)
+        reload();
+    selectionChanged();
+}
+
+void HistoryView::setPreviewHover(const std::optional<PreviewHover>& hover)
+{
+    m_previewHover = hover;
+    if (m_shown)
+        applyPreviewHover();
+}
+
+void HistoryView::reload()
+{
+    updateColors(m_model.reload(m_tracker.days(m_model.period())));
+}
+
+void HistoryView::applyPreviewHover()
+{
+    if (m_previewHover && m_model.applyPreviewHover(*m_previewHover)) {
+        m_chart->refreshState();
+        focusChanged();
+    }
+}
+
+void HistoryView::updateColors(bool force)
+{
+    // Colours always come from the whole period, so an item keeps its colour on every day.
+    const QHash<ItemKey, AdaptiveColor> colors =
+        m_icons.colors(m_model.rangeSummary(), Palette::effectiveColorCount(m_settings.chartColors()));
+    if (!force && colors == m_model.colors())
+        return;
+    m_model.setColors(colors);
+    contentChanged();
+}
+
+void HistoryView::contentChanged()
+{
+    m_chart->setContent(m_model.average(m_model.rangeSummary().total));
+    shownChanged();
+    focusChanged();
+}
+
+void HistoryView::shownChanged()
+{
+    const Summary& shown = m_model.shownSummary();
+    const Breakdown breakdown(shown, m_model.colors());
+    if (!(breakdown == m_ring->breakdown()))
+        m_ring->setBreakdown(breakdown);
+    if (shown.items != m_list->items() || m_model.colors() != m_listColors) {
+        m_listColors = m_model.colors();
+        m_list->setItems(shown.items, m_model.colors());
+    }
+    if (const DayUsage* day = m_model.selectedDayUsage())
+        m_headline->showDay(DateLabels::title(day->date.date(), m_model.today()), day->summary.total);
+    else
+        m_headline->showPeriod(QStringLiteral("Last ") + periodTitle(m_model.period()), m_model.rangeSummary().total,
+                               m_model.average(m_model.rangeSummary().total));
+}
+
+std::optional<Focus> HistoryView::focus() const
+{
+    if (const std::optional<Segment>& segment = m_model.hoveredSegment())
+        return segment->key ? Focus::item(*segment->key) : Focus::other();
+    if (m_hoveredRow)
+        return Focus::item(*m_hoveredRow);
+    return m_ringFocus;
+}
+
+std::optional<QString> HistoryView::focusedSlice() const
+{
+    return HistoryModel::focusedSlice(focus(), m_model.colors());
+}
+
+void HistoryView::focusChanged()
+{
+    const std::optional<Focus> current = focus();
+    m_ring->setImposedFocus(current);
+    m_list->setHighlighted(current && current->kind == Focus::Kind::item ? std::optional(current->key) : std::nullopt);
+    m_chart->setFocusedSlice(HistoryModel::focusedSlice(current, m_model.colors()));
+}
+
+void HistoryView::chartPointed(const std::optional<QString>& day, const std::optional<Segment>& segment)
+{
+    if (!m_model.setHover(day, segment))
+        return;
+    m_chart->refreshState();
+    focusChanged();
+}
+
+void HistoryView::dayClicked(const std::optional<QString>& day)
+{
+    if (m_model.click(day))
+        selectionChanged();
+}
+
+void HistoryView::selectionChanged()
+{
+    shownChanged();
+    m_chart->refreshState();
+    focusChanged();
+}
