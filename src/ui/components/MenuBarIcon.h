@@ -34,10 +34,10 @@ struct Span
     bool operator==(const Span&) const = default;
 };
 
-constexpr qreal side = 17;          // points
+constexpr qreal side = 17; // points
 constexpr qreal outerRadius = 7.75;
 constexpr qreal innerRadius = 6.65;
-constexpr double gap = 7;           // degrees cut from each end of an arc
+constexpr double gap = 7;                             // degrees cut from each end of an arc
 constexpr double strokeAllowance = 5.968310365946075; // half the line width seen from the middle radius, in degrees
 constexpr qreal lineWidth = 1.5;
 

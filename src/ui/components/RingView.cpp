@@ -21,7 +21,7 @@ constexpr double holeRatio = 0.7;     // the pointer is in the hole below this s
 constexpr double outsideRatio = 1.04; // and outside beyond this one
 constexpr qreal angularInset = 1.5;
 constexpr qreal cornerRadius = 4;
-constexpr qreal outlineWidth = 0.1;  // of the diameter
+constexpr qreal outlineWidth = 0.1;   // of the diameter
 constexpr qreal outlineInset = 0.015; // of the diameter
 constexpr qreal labelWidth = 0.66;    // of the diameter
 constexpr qreal valueSize = 0.15;     // of the diameter
@@ -50,9 +50,11 @@ void RingView::setBreakdown(const Breakdown& breakdown)
         return;
     m_breakdown = breakdown;
     m_styles.clear();
+    // The pointer has not moved but the slices under it have: map its position again.
+    const std::optional<QPointF> location = m_tracker->location();
+    setChartAngle(location ? ringValue(*location - ringOrigin()) : std::nullopt, true);
     // New data shows at once; only a change of emphasis animates.
     emphasisChanged(false);
-    setChartAngle(m_chartAngle, true);
     updateAccessibleDescription();
     update();
 }
@@ -267,8 +269,8 @@ void RingView::paintRing(QPainter& painter)
         sum += slice.seconds;
         const double end = sum / total * 360;
         const Animated style = m_styles.value(slice.id);
-        const Sector sector{center,       style.inner.value * r, style.outer.value * r, start, end,
-                            angularInset, cornerRadius};
+        const Sector sector{center, style.inner.value * r, style.outer.value * r, start,
+                            end,    angularInset,          cornerRadius};
         QColor color = slice.color.resolved(palette());
         color.setAlphaF(color.alphaF() * std::clamp(style.opacity.value, 0.0, 1.0));
         painter.fillPath(sector.path(), color);
@@ -299,8 +301,8 @@ void RingView::paintCenter(QPainter& painter)
     painter.setClipRect(QRectF(left, 0, width, m_diameter));
     const QSizeF valueSizeNow = Theme::monospacedDigitsSize(valueFont, value);
     painter.setPen(Theme::primary(palette()));
-    Theme::drawMonospacedDigits(painter, QPointF(left + (width - valueSizeNow.width()) / 2, top + valueMetrics.ascent()),
-                                valueFont, value);
+    Theme::drawMonospacedDigits(
+        painter, QPointF(left + (width - valueSizeNow.width()) / 2, top + valueMetrics.ascent()), valueFont, value);
 
     const QString name = nameMetrics.elidedText(label.name, Qt::ElideMiddle, width);
     painter.setFont(nameFont);

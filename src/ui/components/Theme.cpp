@@ -184,8 +184,8 @@ void drawSymbol(QPainter& painter, Symbol symbol, const QRectF& rect, const QCol
         break;
     case Symbol::chevronRight:
         painter.setPen(QPen(color, line * 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPolyline(QPolygonF{{c.x() - h * 0.25, c.y() - h * 0.6}, {c.x() + h * 0.3, c.y()},
-                                       {c.x() - h * 0.25, c.y() + h * 0.6}});
+        painter.drawPolyline(QPolygonF{
+            {c.x() - h * 0.25, c.y() - h * 0.6}, {c.x() + h * 0.3, c.y()}, {c.x() - h * 0.25, c.y() + h * 0.6}});
         break;
     case Symbol::xmark:
         painter.setPen(QPen(color, line * 1.4, Qt::SolidLine, Qt::RoundCap));
@@ -194,7 +194,8 @@ void drawSymbol(QPainter& painter, Symbol symbol, const QRectF& rect, const QCol
         break;
     case Symbol::checkmark:
         painter.setPen(QPen(color, line * 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPolyline(QPolygonF{{c.x() - h * 0.6, c.y() + h * 0.05}, {c.x() - h * 0.15, c.y() + h * 0.5},
+        painter.drawPolyline(QPolygonF{{c.x() - h * 0.6, c.y() + h * 0.05},
+                                       {c.x() - h * 0.15, c.y() + h * 0.5},
                                        {c.x() + h * 0.65, c.y() - h * 0.55}});
         break;
     case Symbol::exclamationTriangle: {

@@ -1,0 +1,81 @@
+#include "Theme.h"
+#include "Sector.h"
+#include "Spring.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Theme, StylesGetSmallerDownTheTable)
+{
+    const TextStyle order[] = {TextStyle::largeTitle, TextStyle::title,   TextStyle::title2,      TextStyle::title3,
+                               TextStyle::body,       TextStyle::callout, TextStyle::subheadline, TextStyle::footnote};
+    for (size_t i = 1; i < std::size(order); ++i)
+        EXPECT_LT(Theme::pixelSize(order[i]), Theme::pixelSize(order[i - 1])) << i;
+    EXPECT_EQ(Theme::font(TextStyle::headline).weight(), QFont::DemiBold);
+    EXPECT_EQ(Theme::font(TextStyle::body, QFont::Medium).weight(), QFont::Medium);
+    EXPECT_EQ(Theme::font(TextStyle::callout).pixelSize(), 12);
+}
+
+TEST(Theme, DigitsShareOneWidth)
+{
+    const QFont font = Theme::systemFont(20);
+    EXPECT_EQ(Theme::monospacedDigitsSize(font, "11h").width(), Theme::monospacedDigitsSize(font, "88h").width());
+}
+
+TEST(Theme, SymbolsAreDrawnAtTheRatio)
+{
+    const QPixmap globe = Theme::symbol(Theme::Symbol::globe, 15, Qt::red, 2);
+    EXPECT_EQ(globe.size(), QSize(30, 30));
+    EXPECT_EQ(globe.devicePixelRatio(), 2);
+    const QImage image = globe.toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(image.pixelColor(15, 1).rgb(), QColor(Qt::red).rgb()) << "the outline's top";
+    EXPECT_EQ(image.pixelColor(0, 0).alpha(), 0);
+}
+
+TEST(Spring, SettlesOnTheTargetWithASmallOvershoot)
+{
+    SpringValue value;
+    value.snap(0);
+    value.target = 1;
+    double highest = 0;
+    double elapsed = 0;
+    while (!value.isSettled() && elapsed < 5) {
+        value.advance(1.0 / 60, {0.25, 0.85});
+        highest = std::max(highest, value.value);
+        elapsed += 1.0 / 60;
+    }
+    EXPECT_EQ(value.value, 1);
+    EXPECT_LT(elapsed, 0.8);
+    EXPECT_GT(highest, 1.0) << "under-damped: a little past the target";
+    EXPECT_LT(highest, 1.02);
+
+    // Critical damping never passes the target.
+    value.snap(0);
+    value.target = 1;
+    for (int i = 0; i < 60; ++i) {
+        value.advance(1.0 / 60, {0.25, 1.0});
+        EXPECT_LE(value.value, 1.0);
+    }
+}
+
+TEST(Sector, InsetLeavesAnEvenGapBetweenNeighbours)
+{
+    const QPointF c(100, 100);
+    const Sector first{c, 70, 97, 0, 90, 1.5, 4};
+    const Sector second{c, 70, 97, 90, 180, 1.5, 4};
+    // At 3 o'clock both sectors stay 1.5 from the shared edge, at every radius.
+    for (qreal radius : {71.0, 85.0, 96.0}) {
+        EXPECT_FALSE(first.path().contains(QPointF(c.x() + radius, c.y() - 1.4))) << radius;
+        EXPECT_FALSE(second.path().contains(QPointF(c.x() + radius, c.y() + 1.4))) << radius;
+    }
+    // Away from the corners the sectors reach right up to their inset edge.
+    for (qreal radius : {78.0, 85.0, 90.0})
+        EXPECT_TRUE(first.path().contains(QPointF(c.x() + radius, c.y() - 1.7))) << radius;
+    // Rounded corners: the sharp corner point is outside, the middle of the band inside.
+    EXPECT_FALSE(first.path().contains(QPointF(c.x() + 1.6, c.y() - 96.9)));
+    EXPECT_TRUE(first.path().contains(QPointF(c.x() + 60, c.y() - 55)));
+    EXPECT_TRUE((Sector{c, 70, 97, 0, 0.5, 1.5, 4}.path().isEmpty())) << "too thin to show";
+}
+
+} // namespace
