@@ -35,13 +35,14 @@ const QString accessibleRingName = QStringLiteral("Time by app and website");
 
 RingView::RingView(QWidget* parent)
     : QWidget(parent), m_springs([this](double seconds) { return stepSprings(seconds); }, this),
-      m_tracker(new PointerTracker(this))
+      m_value(emphasisSpring), m_tracker(new PointerTracker(this))
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAccessibleName(accessibleRingName);
     connect(m_tracker, &PointerTracker::moved, this, &RingView::pointerMoved);
     connect(&m_springs, &SpringDriver::advanced, this, qOverload<>(&QWidget::update));
-    updateAccessibleDescription();
+    connect(&m_value, &RollingText::advanced, this, qOverload<>(&QWidget::update));
+    centerChanged(false);
 }
 
 void RingView::setBreakdown(const Breakdown& breakdown)
@@ -55,7 +56,7 @@ void RingView::setBreakdown(const Breakdown& breakdown)
     setChartAngle(location ? ringValue(*location - ringOrigin()) : std::nullopt, true);
     // New data shows at once; only a change of emphasis animates.
     emphasisChanged(false);
-    updateAccessibleDescription();
+    centerChanged(false);
     update();
 }
 
@@ -65,7 +66,7 @@ void RingView::setImposedFocus(const std::optional<Focus>& focus)
         return;
     m_focus = focus;
     emphasisChanged(true);
-    updateAccessibleDescription();
+    centerChanged(true);
     update();
 }
 
@@ -180,7 +181,7 @@ void RingView::setChartAngle(const std::optional<double>& angle, bool force)
         return;
     m_pointedId = id;
     emphasisChanged(true);
-    updateAccessibleDescription();
+    centerChanged(true);
     update();
 
     // Tell the owner which item the pointer designates, not every movement.
@@ -284,7 +285,7 @@ void RingView::paintCenter(QPainter& painter)
     const qreal left = (m_diameter - width) / 2;
 
     // The value line is one line; it shrinks to fit, down to three quarters of its size.
-    const QString value = DurationText::string(label.seconds);
+    const QString& value = m_value.text();
     QFont valueFont = Theme::systemFont(valueSize * m_diameter, QFont::DemiBold);
     const QSizeF natural = Theme::monospacedDigitsSize(valueFont, value);
     if (natural.width() > width && natural.width() > 0) {
@@ -299,10 +300,8 @@ void RingView::paintCenter(QPainter& painter)
 
     painter.save();
     painter.setClipRect(QRectF(left, 0, width, m_diameter));
-    const QSizeF valueSizeNow = Theme::monospacedDigitsSize(valueFont, value);
     painter.setPen(Theme::primary(palette()));
-    Theme::drawMonospacedDigits(
-        painter, QPointF(left + (width - valueSizeNow.width()) / 2, top + valueMetrics.ascent()), valueFont, value);
+    m_value.draw(painter, QPointF(m_diameter / 2, top + valueMetrics.ascent()), valueFont);
 
     const QString name = nameMetrics.elidedText(label.name, Qt::ElideMiddle, width);
     painter.setFont(nameFont);
@@ -319,8 +318,10 @@ void RingView::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-void RingView::updateAccessibleDescription()
+void RingView::centerChanged(bool animated)
 {
     const CenterLabel label = centerLabel();
-    setAccessibleDescription(label.name + QStringLiteral(", ") + DurationText::string(label.seconds));
+    const QString value = DurationText::string(label.seconds);
+    m_value.setText(value, animated);
+    setAccessibleDescription(label.name + QStringLiteral(", ") + value);
 }

@@ -2,6 +2,7 @@
 
 #include "Breakdown.h"
 #include "Focus.h"
+#include "RollingText.h"
 #include "Slice.h"
 #include "Spring.h"
 
@@ -87,7 +88,8 @@ private:
     bool stepSprings(double seconds);
     void paintRing(QPainter& painter);
     void paintCenter(QPainter& painter);
-    void updateAccessibleDescription();
+    // Follows a change of what the middle shows; the value rolls only for changes of emphasis.
+    void centerChanged(bool animated);
 
     Breakdown m_breakdown;
     std::optional<Focus> m_focus;
@@ -97,5 +99,6 @@ private:
     std::optional<QString> m_emphasisedId;
     QHash<QString, Animated> m_styles; // by slice id
     SpringDriver m_springs;
+    RollingText m_value;
     PointerTracker* m_tracker = nullptr;
 };

@@ -1,7 +1,9 @@
 #include "Theme.h"
+#include "RollingText.h"
 #include "Sector.h"
 #include "Spring.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,6 +59,22 @@ TEST(Spring, SettlesOnTheTargetWithASmallOvershoot)
         value.advance(1.0 / 60, {0.25, 1.0});
         EXPECT_LE(value.value, 1.0);
     }
+}
+
+TEST(RollingText, RollsOnlyWhenAskedAndStopsWhenSettled)
+{
+    RollingText text({0.25, 0.85});
+    text.setText("5m", true);
+    EXPECT_FALSE(text.isAnimating()) << "nothing to roll from";
+    text.setText("1h 5m", true);
+    EXPECT_TRUE(text.isAnimating());
+    // Data arriving with the same text mid-roll finishes it at once.
+    text.setText("1h 5m", false);
+    EXPECT_FALSE(text.isAnimating());
+
+    text.setText("1h 6m", true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !text.isAnimating(); }, 1500));
+    EXPECT_EQ(text.text(), "1h 6m");
 }
 
 TEST(Sector, InsetLeavesAnEvenGapBetweenNeighbours)
