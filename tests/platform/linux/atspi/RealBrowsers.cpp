@@ -132,6 +132,8 @@ Browser::Browser(Kind kind, const QString& url, const QStringList& extra) : m_ki
 Browser::~Browser()
 {
     end(m_process);
+    // Helper processes may still write into the profile for a moment after the browser ended.
+    eventually([this] { return m_home.remove(); }, 5000);
 }
 
 QProcessEnvironment Browser::environment() const
