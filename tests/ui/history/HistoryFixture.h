@@ -1,0 +1,53 @@
+#pragma once
+
+#include "AppIcons.h"
+#include "FakePlatform.h"
+#include "Icons.h"
+#include "Settings.h"
+#include "Store.h"
+#include "Tracker.h"
+
+#include <QTemporaryDir>
+#include <memory>
+
+// Application icons without any icon: every item has no hue, so colours go by position alone.
+class BlankAppIcons final : public AppIcons
+{
+public:
+    std::optional<QImage> icon(const QString&) const override { return std::nullopt; }
+    QImage genericIcon() const override
+    {
+        QImage image(4, 4, QImage::Format_ARGB32);
+        image.fill(Qt::gray);
+        return image;
+    }
+};
+
+// A non-live tracker over a store in a temp dir, with the fake clock on Wednesday 2025-03-05 12:00 in Berlin,
+// and the icons and settings a history view needs.
+struct HistoryFixture
+{
+    HistoryFixture()
+    {
+        auto store = Store::open(dir.filePath("usage.sqlite"));
+        this->store = store.get();
+        tracker = std::make_unique<Tracker>(std::move(store), false, fake.platform(), settings);
+    }
+
+    // Adds seconds for an app on a day of March 2025.
+    void record(int dayOfMonth, const QString& id, double seconds, ItemKind kind = ItemKind::app)
+    {
+        const QString day = QDate(2025, 3, dayOfMonth).toString(Qt::ISODate);
+        store->add({UsageRow{day, ItemKey{kind, id}, id.section('.', -1), seconds}});
+    }
+
+    FakePlatform fake;
+    QTemporaryDir dir;
+    Settings settings{dir.filePath("Horavane.conf")};
+    BlankAppIcons appIcons;
+    Icons icons{appIcons, Icons::Options{dir.filePath("Favicons"),
+                                         [](const QString&) { return std::optional<QByteArray>(); },
+                                         std::chrono::seconds(120), {}}};
+    Store* store = nullptr;
+    std::unique_ptr<Tracker> tracker;
+};

@@ -1,0 +1,261 @@
+#include "BarChart.h"
+#include "DateLabels.h"
+#include "DurationText.h"
+#include "Headline.h"
+#include "HistoryFixture.h"
+#include "HistoryView.h"
+#include "ItemList.h"
+#include "PeriodPicker.h"
+#include "RingView.h"
+
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const ItemKey editor{ItemKind::app, "org.example.Editor"};
+const ItemKey terminal{ItemKind::app, "org.example.Terminal"};
+const ItemKey mail{ItemKind::app, "org.example.Mail"};
+const ItemKey music{ItemKind::app, "org.example.Music"}; // the fourth item: no colour of its own
+
+class HistoryViewTest : public ::testing::Test, protected HistoryFixture
+{
+protected:
+    HistoryViewTest()
+    {
+        settings.setChartColors(3);
+        record(3, editor.id, 3600);
+        record(3, terminal.id, 1800);
+        record(3, music.id, 900);
+        record(3, mail.id, 400);
+        record(4, editor.id, 1200);
+        record(4, mail.id, 600);
+        record(5, editor.id, 30);
+    }
+
+    // The view in a window on the offscreen screen, reading the tracker.
+    HistoryView& shown()
+    {
+        view = std::make_unique<HistoryView>(*tracker, icons, settings);
+        view->resize(640, 560);
+        view->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        view->setShown(true);
+        return *view;
+    }
+
+    const Segment& piece(const QString& id) const
+    {
+        for (const Segment& segment : view->model().segments())
+            if (segment.id == id)
+                return segment;
+        ADD_FAILURE() << "no piece " << id.toStdString();
+        return view->model().segments().constFirst();
+    }
+    QPoint centreOf(const QString& id) const { return view->chart()->segmentRect(piece(id)).center().toPoint(); }
+    // A point inside the plot over the day's slot, half way up.
+    QPoint slotOf(int dayOfMonth) const
+    {
+        const ChartScale scale = view->chart()->scale();
+        const QDateTime start = QDate(2025, 3, dayOfMonth).startOfDay(fake.clock.timeZone());
+        const double x = (scale.x(start) + scale.x(start.addSecs(86400))) / 2;
+        return QPointF(x, scale.plot().center().y()).toPoint();
+    }
+    void moveTo(const QPoint& point) { QTest::mouseMove(view->chart(), point); }
+    void clickAt(const QPoint& point) { QTest::mouseClick(view->chart(), Qt::LeftButton, {}, point); }
+    void tick(int seconds)
+    {
+        for (int t = 0; t < seconds; t += 5) {
+            fake.clock.advance(5);
+            tracker->tick();
+        }
+    }
+
+    std::unique_ptr<HistoryView> view;
+};
+
+} // namespace
+
+TEST_F(HistoryViewTest, TheHeadlineShowsThePeriodTotalAndTheAverageOfDaysWithAMinute)
+{
+    HistoryView& history = shown();
+    EXPECT_EQ(history.model().days().size(), 7);
+    EXPECT_EQ(history.headline()->title(), "Last 7 Days");
+    EXPECT_EQ(history.headline()->total(), DurationText::string(8530));
+    // 5 March has 30 seconds: it does not count as a day of use.
+    EXPECT_EQ(history.headline()->average(), DurationText::string(8530 / 2.0));
+    EXPECT_DOUBLE_EQ(history.chart()->average(), 8530 / 2.0);
+    EXPECT_EQ(history.ring()->breakdown().summary.total, 8530);
+    EXPECT_EQ(history.list()->items().size(), 4);
+    EXPECT_EQ(history.chart()->axisLabels().size(), 7);
+}
+
+TEST_F(HistoryViewTest, PointingAtAPieceHighlightsItsItemEverywhere)
+{
+    HistoryView& history = shown();
+    moveTo(centreOf("2025-03-03/0:org.example.Editor"));
+    ASSERT_TRUE(history.model().hoveredSegment());
+    EXPECT_EQ(history.model().hoveredSegment()->id, "2025-03-03/0:org.example.Editor");
+    EXPECT_EQ(history.model().hoveredDay(), "2025-03-03");
+    EXPECT_EQ(history.focus(), Focus::item(editor));
+    EXPECT_EQ(history.ring()->imposedFocus(), Focus::item(editor));
+    EXPECT_EQ(history.list()->highlighted(), editor);
+    EXPECT_EQ(history.chart()->hoverLabel(), "1h  Editor");
+    const Segment& otherDay = piece("2025-03-04/0:org.example.Editor");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return history.chart()->drawnOpacity(otherDay) == 1; }, 2000))
+        << "the same item on another day";
+    const Segment& otherItem = piece("2025-03-04/0:org.example.Mail");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return history.chart()->drawnOpacity(otherItem) == 0.25; }, 2000));
+
+    // Music and Mail's 400 s on the 3rd make the grey piece above Terminal... Music has no colour of its own.
+    moveTo(centreOf("2025-03-03/other"));
+    EXPECT_EQ(history.focus(), Focus::other());
+    EXPECT_EQ(history.focusedSlice(), "other");
+    ASSERT_TRUE(history.ring()->emphasised());
+    EXPECT_EQ(history.ring()->emphasised()->id, "other");
+    EXPECT_EQ(history.list()->highlighted(), std::nullopt);
+    EXPECT_EQ(history.chart()->hoverLabel(), DurationText::string(900) + "  Everything else");
+
+    moveTo(QPoint(history.chart()->width() / 2, 2)); // above the plot
+    EXPECT_EQ(history.model().hoveredDay(), std::nullopt);
+    EXPECT_EQ(history.focus(), std::nullopt);
+    EXPECT_EQ(history.chart()->hoverLabel(), std::nullopt);
+}
+
+TEST_F(HistoryViewTest, ClickingABarChoosesItsDayAndClickingAgainGoesBack)
+{
+    HistoryView& history = shown();
+    clickAt(slotOf(4));
+    EXPECT_EQ(history.model().selectedDay(), "2025-03-04");
+    EXPECT_EQ(history.headline()->title(), "Yesterday");
+    EXPECT_EQ(history.headline()->total(), DurationText::string(1800));
+    EXPECT_EQ(history.headline()->average(), std::nullopt);
+    EXPECT_FALSE(history.headline()->showAllDaysButton()->isHidden());
+    EXPECT_EQ(history.ring()->breakdown().summary.total, 1800);
+    EXPECT_EQ(history.list()->items().size(), 2);
+    EXPECT_EQ(history.ring()->breakdown().colors, history.model().colors()) << "colours stay the period's";
+
+    moveTo(QPoint(2, 2));
+    EXPECT_EQ(history.chart()->drawnOpacity(piece("2025-03-03/0:org.example.Editor")), 0.3);
+    EXPECT_EQ(history.chart()->drawnOpacity(piece("2025-03-04/0:org.example.Editor")), 1);
+
+    clickAt(QPoint(slotOf(3).x(), 3)); // above the plot: nothing changes
+    EXPECT_EQ(history.model().selectedDay(), "2025-03-04");
+    clickAt(slotOf(4));
+    EXPECT_EQ(history.model().selectedDay(), std::nullopt);
+    EXPECT_EQ(history.headline()->title(), "Last 7 Days");
+
+    clickAt(slotOf(2));
+    EXPECT_EQ(history.headline()->title(), QLocale().toString(QDate(2025, 3, 2), DateLabels::formatWithoutYear(QLocale(), true, false)));
+    EXPECT_EQ(history.headline()->total(), DurationText::string(0));
+    QTest::mouseClick(history.headline()->showAllDaysButton(), Qt::LeftButton);
+    EXPECT_EQ(history.model().selectedDay(), std::nullopt);
+    EXPECT_EQ(history.ring()->breakdown().summary.total, 8530);
+}
+
+TEST_F(HistoryViewTest, ADayWithoutTimeShowsNoLabelWhileHovered)
+{
+    HistoryView& history = shown();
+    moveTo(slotOf(1));
+    EXPECT_EQ(history.model().hoveredDay(), "2025-03-01");
+    EXPECT_EQ(history.chart()->hoverLabel(), std::nullopt);
+    moveTo(slotOf(4));
+    EXPECT_EQ(history.chart()->hoverLabel(), DurationText::string(1800)) << "above the stack: the day's total";
+}
+
+TEST_F(HistoryViewTest, ARowOfAnItemWithoutColourFocusesTheGreyPieces)
+{
+    HistoryView& history = shown();
+    history.list()->setHovered(music);
+    EXPECT_EQ(history.focus(), Focus::item(music));
+    EXPECT_EQ(history.focusedSlice(), "other");
+    EXPECT_EQ(history.list()->highlighted(), music);
+    ASSERT_TRUE(history.ring()->emphasised());
+    EXPECT_EQ(history.ring()->emphasised()->id, "other");
+    const Segment& grey = piece("2025-03-03/other");
+    const Segment& coloured = piece("2025-03-03/0:org.example.Editor");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return history.chart()->drawnOpacity(coloured) == 0.25; }, 2000));
+    EXPECT_EQ(history.chart()->drawnOpacity(grey), 1);
+
+    history.list()->setHovered(std::nullopt);
+    EXPECT_EQ(history.focus(), std::nullopt);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return history.chart()->drawnOpacity(coloured) == 1; }, 2000));
+}
+
+TEST_F(HistoryViewTest, ReloadsOnlyWhenAWholeMinuteChangesAndOnlyWhileShown)
+{
+    fake.workspace.setFront(app(editor.id, "Editor"));
+    store->add({UsageRow{"2025-03-05", editor, "Editor", 95}}); // 125 s today with the 30 s recorded
+    tracker = std::make_unique<Tracker>(Store::open(dir.filePath("usage.sqlite")), false, fake.platform(), settings);
+    tracker->tick(); // the first sample only starts the count
+    HistoryView& history = shown();
+    const auto today = [&] { return history.model().days().last().summary.items.first().seconds; };
+    EXPECT_EQ(today(), 125);
+
+    tick(45); // 170 s: still 2 minutes
+    EXPECT_EQ(today(), 125) << "the earlier days stay";
+    tick(15); // 185 s: the list was replaced as the third minute began, at 180 s
+    EXPECT_EQ(today(), 180);
+
+    history.setShown(false);
+    tick(60);
+    EXPECT_EQ(today(), 180) << "nothing is read while hidden";
+    history.setShown(true);
+    EXPECT_EQ(today(), 245);
+}
+
+TEST_F(HistoryViewTest, SwitchingThePeriodForgetsTheChosenDay)
+{
+    HistoryView& history = shown();
+    auto* thirty = history.periodPicker()->findChildren<QPushButton*>().at(1);
+    ASSERT_EQ(thirty->text(), "30 Days");
+    QTest::mouseClick(thirty, Qt::LeftButton);
+    EXPECT_EQ(history.period(), Period::month);
+    EXPECT_EQ(history.model().days().size(), 30);
+    EXPECT_EQ(history.headline()->title(), "Last 30 Days");
+    EXPECT_EQ(history.chart()->axisLabels().size(), 6) << "a label every five days";
+
+    clickAt(slotOf(4));
+    EXPECT_EQ(history.model().selectedDay(), "2025-03-04");
+    history.setPeriod(Period::week);
+    EXPECT_EQ(history.model().selectedDay(), std::nullopt);
+    EXPECT_EQ(history.model().days().size(), 7);
+    EXPECT_TRUE(history.periodPicker()->findChildren<QPushButton*>().at(0)->isChecked());
+    EXPECT_EQ(history.headline()->title(), "Last 7 Days");
+}
+
+TEST_F(HistoryViewTest, TheColourCountFollowsTheSettingAndTheRangeOnly)
+{
+    HistoryView& history = shown();
+    EXPECT_EQ(history.model().colors().size(), 3);
+    EXPECT_FALSE(history.model().colors().contains(music));
+    settings.setChartColors(0); // the default: 8
+    EXPECT_EQ(history.model().colors().size(), 4);
+    EXPECT_EQ(history.ring()->breakdown().slices.size(), 4);
+    settings.setChartColors(1);
+    EXPECT_EQ(history.model().colors().size(), 3);
+}
+
+TEST_F(HistoryViewTest, ExcludingFromTheListRemovesTheItemFromEveryDay)
+{
+    HistoryView& history = shown();
+    const UsageItem item = history.list()->items().first();
+    ASSERT_EQ(item.key, editor);
+    emit history.list()->excludeRequested(item);
+    for (const Segment& segment : history.model().segments())
+        EXPECT_NE(segment.key, editor) << segment.id.toStdString();
+    EXPECT_EQ(history.headline()->total(), DurationText::string(8530 - 4830));
+}
+
+TEST_F(HistoryViewTest, APreviewHoverIsShownWhenTheViewAppears)
+{
+    view = std::make_unique<HistoryView>(*tracker, icons, settings);
+    view->setPreviewHover(PreviewHover{4, 1}); // 3 March, its second piece
+    view->setShown(true);
+    EXPECT_EQ(view->model().hoveredDay(), "2025-03-03");
+    ASSERT_TRUE(view->model().hoveredSegment());
+    EXPECT_EQ(view->model().hoveredSegment()->key, terminal);
+    EXPECT_EQ(view->focus(), Focus::item(terminal));
+}
