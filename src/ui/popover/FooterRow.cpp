@@ -11,7 +11,7 @@ FooterRow::FooterRow(const QString& title, QWidget* parent) : QAbstractButton(pa
     setText(title);
     setAccessibleName(title);
     setFont(Theme::font(TextStyle::body));
-    setFixedHeight(height);
+    setFixedHeight(rowHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     const auto* tracker = new PointerTracker(this);
     connect(tracker, &PointerTracker::moved, this,
@@ -21,7 +21,7 @@ FooterRow::FooterRow(const QString& title, QWidget* parent) : QAbstractButton(pa
 QSize FooterRow::sizeHint() const
 {
     const int textWidth = fontMetrics().horizontalAdvance(text());
-    return {textWidth + 2 * padding, height};
+    return {textWidth + 2 * padding, rowHeight};
 }
 
 void FooterRow::setHovered(bool hovered)

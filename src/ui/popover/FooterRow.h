@@ -8,7 +8,7 @@ class FooterRow : public QAbstractButton
 {
     Q_OBJECT
 public:
-    static constexpr int height = 28;
+    static constexpr int rowHeight = 28;
     static constexpr int padding = 8;
     static constexpr qreal cornerRadius = 8;
 

@@ -47,7 +47,7 @@ PopoverView::PopoverView(Tracker& tracker, Icons& icons, Settings& settings, Upd
     : QWidget(parent), m_tracker(tracker), m_icons(icons), m_settings(settings), m_updates(updates),
       m_accessibility(accessibility)
 {
-    setFixedWidth(width);
+    setFixedWidth(fixedWidth);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     auto* layout = new QVBoxLayout(this);

@@ -28,7 +28,7 @@ class PopoverView : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int width = 300;
+    static constexpr int fixedWidth = 300;
     static constexpr qreal ringDiameter = 156;
     static constexpr int maxVisibleRows = 7;
     // From this many items on, only those with a minute or more get a row.

@@ -1,0 +1,113 @@
+#include "ItemList.h"
+#include "ItemRow.h"
+#include "PointerTracker.h"
+#include "PopoverFixture.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ItemListTest : public ::testing::Test, protected PopoverFixture
+{
+protected:
+    ItemListTest()
+    {
+        list.resize(280, 4 * ItemList::rowHeight);
+        list.setItems({mail, editor, web}, {{mail.key, Palette::slices()[0]}, {editor.key, Palette::slices()[1]}});
+        parkPointer();
+        list.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&list));
+    }
+
+    static PointerTracker* trackerOf(ItemRow* row) { return row->findChild<PointerTracker*>(); }
+
+    const UsageItem mail{key("Mail"), "Mail", 600};
+    const UsageItem editor{key("Editor"), "Editor", 300};
+    const UsageItem web{ItemKey{ItemKind::site, "example.com"}, "example.com", 30};
+    ItemList list{icons};
+};
+
+} // namespace
+
+TEST_F(ItemListTest, RowsShowTheirItemAndSwatchOrTheSharedGrey)
+{
+    ASSERT_NE(list.row(2), nullptr);
+    EXPECT_EQ(list.row(0)->item(), mail);
+    EXPECT_EQ(list.row(0)->swatch(), Palette::slices()[0]);
+    EXPECT_EQ(list.row(2)->swatch(), std::nullopt);
+    EXPECT_EQ(list.row(1)->geometry().top(), 32);
+    EXPECT_EQ(list.row(1)->height(), 32);
+    EXPECT_TRUE(list.row(0)->accessibleName().startsWith("Mail, "));
+}
+
+TEST_F(ItemListTest, MovingToTheNextRowEndsThereWhicheverReportComesFirst)
+{
+    emit trackerOf(list.row(0))->moved(QPointF(10, 10));
+    ASSERT_EQ(list.hovered(), mail.key);
+    QSignalSpy changes(&list, &ItemList::hoveredChanged);
+
+    // The next row hears of the pointer before the first row hears it left.
+    emit trackerOf(list.row(1))->moved(QPointF(10, 1));
+    emit trackerOf(list.row(0))->moved(std::nullopt);
+    EXPECT_EQ(list.hovered(), editor.key);
+
+    // And the other way round.
+    emit trackerOf(list.row(1))->moved(std::nullopt);
+    emit trackerOf(list.row(2))->moved(QPointF(10, 1));
+    EXPECT_EQ(list.hovered(), web.key);
+    EXPECT_EQ(changes.count(), 3); // editor, none, web
+}
+
+TEST_F(ItemListTest, HoveredAndHighlightedRowsBothShowAsHovered)
+{
+    list.setHovered(mail.key);
+    list.setHighlighted(web.key);
+    EXPECT_TRUE(list.row(0)->isHovered());
+    EXPECT_FALSE(list.row(1)->isHovered());
+    EXPECT_TRUE(list.row(2)->isHovered());
+    list.setHighlighted(std::nullopt);
+    EXPECT_FALSE(list.row(2)->isHovered());
+}
+
+TEST_F(ItemListTest, HidingTheListLeavesNoRowHovered)
+{
+    QTest::mouseMove(list.row(1), QPoint(20, 16));
+    ASSERT_EQ(list.hovered(), editor.key);
+    list.hide(); // the popover closes with the pointer over a row
+    EXPECT_EQ(list.hovered(), std::nullopt);
+    list.show();
+    EXPECT_FALSE(list.row(1)->isHovered());
+}
+
+TEST_F(ItemListTest, AHoveredItemThatDisappearsIsNoLongerHovered)
+{
+    list.setHovered(editor.key);
+    QSignalSpy changes(&list, &ItemList::hoveredChanged);
+    list.setItems({mail, web}, {});
+    EXPECT_EQ(list.hovered(), std::nullopt);
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(list.row(2), nullptr);
+    EXPECT_EQ(list.row(1)->item(), web);
+    EXPECT_EQ(list.row(0)->swatch(), std::nullopt) << "colours are replaced with the items";
+}
+
+TEST_F(ItemListTest, OnlyAnExcludableListOffersDontTrack)
+{
+    rightClick(list.row(0), QPoint(40, 16));
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    list.setExcludable(true);
+    QSignalSpy excluded(&list, &ItemList::excludeRequested);
+    rightClick(list.row(2), QPoint(40, 16));
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->actions().size(), 1);
+    EXPECT_EQ(menu->actions().first()->text(), ItemList::excludeTitle("example.com"));
+    menu->actions().first()->trigger();
+    menu->close();
+    ASSERT_EQ(excluded.count(), 1);
+    EXPECT_EQ(excluded.first().first().value<UsageItem>(), web);
+}
