@@ -2,8 +2,8 @@
 
 #include "ItemKey.h"
 
-#include <QPixmap>
 #include <QPalette>
+#include <QPixmap>
 
 class Icons;
 

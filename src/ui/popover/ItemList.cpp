@@ -141,9 +141,8 @@ void ItemList::makeVisibleRows()
         connect(row, &QWidget::customContextMenuRequested, this,
                 [this, row](const QPoint& position) { showMenu(row, position); });
         auto* tracker = new PointerTracker(row);
-        connect(tracker, &PointerTracker::moved, this, [this, row](const std::optional<QPointF>& location) {
-            pointerMoved(row, location.has_value());
-        });
+        connect(tracker, &PointerTracker::moved, this,
+                [this, row](const std::optional<QPointF>& location) { pointerMoved(row, location.has_value()); });
         m_trackers.append(tracker);
         m_rows[i] = row;
         row->show();

@@ -73,7 +73,7 @@ QString PermissionNotice::text(const Tracker::BlockedBrowser& browser)
 
 QString PermissionNotice::buttonTitle(BrowserPermission permission)
 {
-    const QString pane = permission == BrowserPermission::accessibility ? QStringLiteral("Accessibility")
-                                                                        : QStringLiteral("Automation");
+    const QString pane =
+        permission == BrowserPermission::accessibility ? QStringLiteral("Accessibility") : QStringLiteral("Automation");
     return QStringLiteral("Open ") + pane + QStringLiteral(" Settings…");
 }

@@ -145,8 +145,7 @@ QWidget* PopoverView::makeHeader()
     m_optionsButton->setPopupMode(QToolButton::InstantPopup);
     m_optionsButton->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
     m_optionsButton->setMenu(m_options);
-    m_optionsButton->setIcon(Theme::symbol(Theme::Symbol::ellipsis, ellipsisSize, Theme::primary(palette()),
-                                           devicePixelRatioF()));
+    paintOptionsSymbol();
     m_optionsButton->setIconSize(QSize(22, 22));
     row->addWidget(m_optionsButton, 0, Qt::AlignVCenter);
     return header;
@@ -196,6 +195,20 @@ void PopoverView::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!event->spontaneous())
         refresh();
+}
+
+void PopoverView::changeEvent(QEvent* event)
+{
+    // The symbol is a picture in the text colour; a light or dark desktop needs it drawn again.
+    if (event->type() == QEvent::PaletteChange && m_optionsButton)
+        paintOptionsSymbol();
+    QWidget::changeEvent(event);
+}
+
+void PopoverView::paintOptionsSymbol()
+{
+    m_optionsButton->setIcon(
+        Theme::symbol(Theme::Symbol::ellipsis, ellipsisSize, Theme::primary(palette()), devicePixelRatioF()));
 }
 
 void PopoverView::rebuild()

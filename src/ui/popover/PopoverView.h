@@ -73,6 +73,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* makeHeader();
@@ -82,6 +83,7 @@ private:
     void ringHovered(const std::optional<Focus>& focus);
     void checkForUpdates();
     void fitToContent();
+    void paintOptionsSymbol();
 
     Tracker& m_tracker;
     Icons& m_icons;

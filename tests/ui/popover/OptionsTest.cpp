@@ -103,7 +103,7 @@ TEST_F(OptionsTest, CheckForUpdatesOpensTheGeneralTabAndStartsACheck)
     QSignalSpy settingsRequested(popover.get(), &PopoverView::settingsRequested);
     QString tabWhenOpened;
     QObject::connect(popover.get(), &PopoverView::settingsRequested, popover.get(),
-            [this, &tabWhenOpened] { tabWhenOpened = settings.settingsTab(); });
+                     [this, &tabWhenOpened] { tabWhenOpened = settings.settingsTab(); });
 
     popover->optionsMenu()->checkForUpdates()->trigger();
     EXPECT_EQ(settingsRequested.count(), 1);

@@ -1,10 +1,10 @@
+#include "PopoverView.h"
 #include "Breakdown.h"
 #include "FooterRow.h"
 #include "ItemList.h"
 #include "ItemRow.h"
 #include "PermissionNotice.h"
 #include "PopoverFixture.h"
-#include "PopoverView.h"
 #include "RingView.h"
 
 #include <QApplication>
@@ -69,7 +69,8 @@ TEST(PopoverRows, ShortItemsAreLeftOutOnlyFromEightItemsOn)
         {"ten items, three short: the seven others",
          {900, 800, 700, 600, 500, 400, 300, 59.9, 20, 1},
          {"Item 1", "Item 2", "Item 3", "Item 4", "Item 5", "Item 6", "Item 7"}},
-        {"eight items, the last exactly a minute", {900, 800, 700, 600, 500, 400, 300, 60},
+        {"eight items, the last exactly a minute",
+         {900, 800, 700, 600, 500, 400, 300, 60},
          {"Item 1", "Item 2", "Item 3", "Item 4", "Item 5", "Item 6", "Item 7", "Item 8"}},
         {"eight items, all short", {50, 40, 30, 20, 10, 5, 2, 1}, {}},
     };
