@@ -57,8 +57,10 @@ struct Month
     QTemporaryDir dir;
     Settings settings{dir.filePath("Horavane.conf")};
     NoAppIcons appIcons;
-    Icons icons{appIcons, Icons::Options{dir.filePath("Favicons"), [](const QString&) { return std::optional<QByteArray>(); },
-                                         std::chrono::seconds(120), {}}};
+    Icons icons{appIcons, Icons::Options{dir.filePath("Favicons"),
+                                         [](const QString&) { return std::optional<QByteArray>(); },
+                                         std::chrono::seconds(120),
+                                         {}}};
     std::unique_ptr<Tracker> tracker;
 };
 
@@ -113,7 +115,8 @@ void HoverRepaint(benchmark::State& state)
     qsizetype next = 0;
     for (auto _ : state) {
         const QPointF point = chart.segmentRect(segments[(next += 7) % segments.size()]).center();
-        QMouseEvent move(QEvent::MouseMove, point, chart.mapToGlobal(point), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, point, chart.mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
         QCoreApplication::sendEvent(&chart, &move);
         image.fill(Qt::transparent);
         chart.render(&image);

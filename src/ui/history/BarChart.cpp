@@ -155,7 +155,8 @@ QRectF BarChart::pieceRect(const ChartScale& chart, const QDateTime& date, doubl
     const double right = chart.x(date.addSecs(86400));
     const double barWidth = (right - left) * slotFraction();
     const double barLeft = left + (right - left - barWidth) / 2;
-    return QRectF(QPointF(barLeft, chart.y((below + seconds) / 3600)), QPointF(barLeft + barWidth, chart.y(below / 3600)));
+    return QRectF(QPointF(barLeft, chart.y((below + seconds) / 3600)),
+                  QPointF(barLeft + barWidth, chart.y(below / 3600)));
 }
 
 std::optional<QString> BarChart::hoverLabel() const
@@ -247,7 +248,9 @@ void BarChart::paintGrid(QPainter& painter, const ChartScale& chart) const
     for (const auto& [date, text] : axisLabels()) {
         const double centre = (chart.x(date) + chart.x(date.addSecs(86400))) / 2;
         const double width = metrics.horizontalAdvance(text);
-        painter.drawText(QPointF(centre - width / 2, baseline), text);
+        // The first and last labels would stick out of a narrow slot: keep them inside the chart.
+        const double left = std::clamp(centre - width / 2, 0.0, std::max(0.0, this->width() - width));
+        painter.drawText(QPointF(left, baseline), text);
     }
 }
 

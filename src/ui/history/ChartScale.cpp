@@ -28,7 +28,8 @@ double ChartScale::x(const QDateTime& moment) const
 {
     if (m_spanMs <= 0)
         return m_plot.left();
-    return m_plot.left() + m_plot.width() * static_cast<double>(m_start.msecsTo(moment)) / static_cast<double>(m_spanMs);
+    return m_plot.left() +
+           m_plot.width() * static_cast<double>(m_start.msecsTo(moment)) / static_cast<double>(m_spanMs);
 }
 
 QDateTime ChartScale::date(double x) const

@@ -1,6 +1,5 @@
 #include "DateLabels.h"
 
-
 namespace {
 
 // One piece of a date format: a field such as "dddd" or "MMMM", or the literal text between fields.

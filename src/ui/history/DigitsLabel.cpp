@@ -36,7 +36,8 @@ void DigitsLabel::setAlignment(Qt::Alignment alignment)
 QSize DigitsLabel::sizeHint() const
 {
     const QSizeF size = Theme::monospacedDigitsSize(m_font, m_text);
-    return QSize(static_cast<int>(std::ceil(size.width())), static_cast<int>(std::ceil(QFontMetricsF(m_font).height())));
+    return QSize(static_cast<int>(std::ceil(size.width())),
+                 static_cast<int>(std::ceil(QFontMetricsF(m_font).height())));
 }
 
 QSize DigitsLabel::minimumSizeHint() const

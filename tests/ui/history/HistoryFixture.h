@@ -47,7 +47,8 @@ struct HistoryFixture
     BlankAppIcons appIcons;
     Icons icons{appIcons, Icons::Options{dir.filePath("Favicons"),
                                          [](const QString&) { return std::optional<QByteArray>(); },
-                                         std::chrono::seconds(120), {}}};
+                                         std::chrono::seconds(120),
+                                         {}}};
     Store* store = nullptr;
     std::unique_ptr<Tracker> tracker;
 };

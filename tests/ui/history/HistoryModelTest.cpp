@@ -55,16 +55,22 @@ TEST(HistorySegments, PiecesFollowTheColouredItemsAndAGreyRestOfAtLeastASecond)
         QStringList ids;
     } rows[] = {
         {"one item, no rest", {day(3, {{editor, 600}})}, {editor}, {"2025-03-03/0:org.example.Editor"}},
-        {"uncoloured items under a second", {day(3, {{editor, 600}, {mail, 0.6}})}, {editor},
+        {"uncoloured items under a second",
+         {day(3, {{editor, 600}, {mail, 0.6}})},
+         {editor},
          {"2025-03-03/0:org.example.Editor"}},
-        {"uncoloured items of exactly a second", {day(3, {{editor, 600}, {mail, 1.0}})}, {editor},
+        {"uncoloured items of exactly a second",
+         {day(3, {{editor, 600}, {mail, 1.0}})},
+         {editor},
          {"2025-03-03/0:org.example.Editor", "2025-03-03/other"}},
         {"sites carry kind 1, days stay in order",
          {day(3, {{news, 300}, {editor, 200}}), day(4, {{terminal, 50}, {mail, 40}})},
          {news, editor, terminal},
          {"2025-03-03/1:news.example.org", "2025-03-03/0:org.example.Editor", "2025-03-04/0:org.example.Terminal",
           "2025-03-04/other"}},
-        {"an empty day adds nothing", {day(3, {}), day(4, {{editor, 90}})}, {editor},
+        {"an empty day adds nothing",
+         {day(3, {}), day(4, {{editor, 90}})},
+         {editor},
          {"2025-03-04/0:org.example.Editor"}},
     };
     for (const auto& row : rows)
@@ -178,8 +184,8 @@ TEST(HistoryPointer, TheStackIsWalkedFromTheBottom)
     {
         double hours;
         std::optional<QString> slice;
-    } rows[] = {{-0.01, std::nullopt}, {0, "0:org.example.Editor"}, {1.0, "0:org.example.Editor"},
-                {1.01, "other"},       {1.5, "other"},              {1.51, std::nullopt}};
+    } rows[] = {{-0.01, std::nullopt}, {0, "0:org.example.Editor"}, {1.0, "0:org.example.Editor"}, {1.01, "other"},
+                {1.5, "other"},        {1.51, std::nullopt}};
     for (const auto& row : rows) {
         const std::optional<Segment> segment = model.segmentAt(day3, row.hours);
         EXPECT_EQ(segment ? std::optional(segment->sliceID) : std::nullopt, row.slice) << row.hours;

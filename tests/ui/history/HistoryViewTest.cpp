@@ -1,9 +1,9 @@
+#include "HistoryView.h"
 #include "BarChart.h"
 #include "DateLabels.h"
 #include "DurationText.h"
 #include "Headline.h"
 #include "HistoryFixture.h"
-#include "HistoryView.h"
 #include "ItemList.h"
 #include "PeriodPicker.h"
 #include "RingView.h"
@@ -148,7 +148,8 @@ TEST_F(HistoryViewTest, ClickingABarChoosesItsDayAndClickingAgainGoesBack)
     EXPECT_EQ(history.headline()->title(), "Last 7 Days");
 
     clickAt(slotOf(2));
-    EXPECT_EQ(history.headline()->title(), QLocale().toString(QDate(2025, 3, 2), DateLabels::formatWithoutYear(QLocale(), true, false)));
+    EXPECT_EQ(history.headline()->title(),
+              QLocale().toString(QDate(2025, 3, 2), DateLabels::formatWithoutYear(QLocale(), true, false)));
     EXPECT_EQ(history.headline()->total(), DurationText::string(0));
     QTest::mouseClick(history.headline()->showAllDaysButton(), Qt::LeftButton);
     EXPECT_EQ(history.model().selectedDay(), std::nullopt);
