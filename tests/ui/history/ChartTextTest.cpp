@@ -19,6 +19,9 @@ TEST(DateLabels, TodayYesterdayOrTheFullDateWithoutYear)
         {"en_GB", QDate(2025, 3, 3), "Monday, 3 March"},
         {"de_DE", QDate(2025, 3, 3), "Montag, 3. März"},
         {"fr_FR", QDate(2025, 3, 3), "lundi 3 mars"},
+        {"es_ES", QDate(2025, 3, 3), "lunes, 3 de marzo"},               // the year's connecting word goes too
+        {"ja_JP", QDate(2025, 3, 3), QString::fromUtf8("3月3日月曜日")}, // and a year's unit
+        {"ru_RU", QDate(2025, 3, 3), QString::fromUtf8("понедельник, 3 марта")},
         {"en_US", today.addDays(1), "Thursday, March 6"},
     };
     for (const auto& row : rows)
