@@ -1,6 +1,7 @@
 #include "AtspiAccessibility.h"
 
 #include "AtspiProtocol.h"
+#include "Lookahead.h"
 #include "ThreadConnections.h"
 
 #include <QAtomicInteger>
@@ -349,11 +350,22 @@ AccessibleFacts AtspiAccessibility::facts(const AccessibleElement& element, Time
     const std::optional<QDBusConnection> connection = bus(timeout);
     if (!connection)
         return facts;
-    const QList<QDBusMessage> replies = callAll(*connection, {getRole(element), getChildren(element)}, timeout);
-    const std::optional<quint32> role = P::decodeRole(P::firstArgument(replies.at(0)));
+    std::optional<Lookahead::Pending> pending = Lookahead::take(*connection, element);
+    if (!pending) {
+        pending = Lookahead::Pending{connection->asyncCall(getRole(element), milliseconds(timeout)),
+                                     connection->asyncCall(getChildren(element), milliseconds(timeout))};
+    }
+    pending->role.waitForFinished();
+    pending->children.waitForFinished();
+    const std::optional<quint32> role = P::decodeRole(P::firstArgument(pending->role.reply()));
     if (role)
         facts.role = P::role(*role);
-    facts.children = P::decodeChildren(P::firstArgument(replies.at(1)));
+    facts.children = P::decodeChildren(P::firstArgument(pending->children.reply()));
+    // Containers are looked into next; controls and pages, which a walk does not enter, are not.
+    const bool container = facts.role == AccessibleRole::other || facts.role == AccessibleRole::window ||
+                           facts.role == AccessibleRole::application;
+    if (container)
+        Lookahead::send(*connection, facts.children, timeout);
     if (role != P::documentWebRole)
         return facts;
 

@@ -268,6 +268,33 @@ TEST_F(AtspiAccessibilityTest, AnApplicationThatHangsFailsWithNoReply)
     EXPECT_NE(m_accessibility->application(ownPid(), 200ms).error, 0);
 }
 
+TEST_F(AtspiAccessibilityTest, AWalksNextElementsAreAskedAheadAndNotKeptStale)
+{
+    const QString browser = m_fake->addApplication(browserTree());
+    m_accessibility->facts(at(browser, "frame2"), timeout);
+    // The frame's children were asked for while the caller still looked at the frame.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_fake->calls(browser).contains("GetChildren page"); }, 1000));
+    EXPECT_TRUE(m_fake->calls(browser).contains("GetRole toolbar"));
+    const qsizetype asked = m_fake->calls(browser).size();
+    EXPECT_EQ(m_accessibility->facts(at(browser, "toolbar"), timeout).role, AccessibleRole::toolbar);
+    EXPECT_EQ(m_fake->calls(browser).size(), asked); // answered from what was asked ahead
+
+    // A control's children are not asked ahead: a walk does not enter it.
+    FakeNode toolbar = node(63, {"button"});
+    m_fake->setNode(browser, "toolbar", toolbar);
+    m_accessibility->facts(at(browser, "toolbar"), timeout);
+    QTest::qWait(100);
+    EXPECT_FALSE(m_fake->calls(browser).contains("GetRole button"));
+
+    // What was asked ahead and not taken within a second is not used.
+    m_accessibility->facts(at(browser, "frame2"), timeout);
+    FakeNode page = browserTree()["page"];
+    page.children = {"text", "more"};
+    m_fake->setNode(browser, "page", page);
+    QTest::qWait(1100);
+    EXPECT_EQ(m_accessibility->facts(at(browser, "page"), timeout).children.size(), 2);
+}
+
 TEST_F(AtspiAccessibilityTest, WorkerThreadsReadAtOnceEachOnItsOwnConnection)
 {
     const QString browser = m_fake->addApplication(browserTree());

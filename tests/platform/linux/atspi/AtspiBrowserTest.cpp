@@ -59,7 +59,7 @@ protected:
     {
         if (!inSession())
             return;
-        s_server = std::make_unique<PageServer>();
+        s_server = std::make_unique<PageServer>(QStringLiteral(HORAVANE_E2E_PAGES));
         s_accessibility = std::make_unique<AtspiAccessibility>();
         // The session's switch lives in memory: turning it on here changes nothing outside the session.
         s_accessibility->requestTrust();

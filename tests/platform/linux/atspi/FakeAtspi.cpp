@@ -97,6 +97,7 @@ public:
         {
             QMutexLocker lock(&m_mutex);
             m_callers.insert(message.service());
+            m_calls.append(message.member() + u' ' + message.path().section(u'/', -1));
         }
         QDBusMessage reply;
         int delayMs = 0;
@@ -117,10 +118,17 @@ public:
         return m_callers;
     }
 
+    QStringList calls() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_calls;
+    }
+
 private:
     Handler m_handler;
     mutable QMutex m_mutex;
     QSet<QString> m_callers;
+    QStringList m_calls;
 };
 
 bool FakeAtspi::toolsAvailable()
@@ -264,13 +272,17 @@ QStringList FakeAtspi::registeredEvents() const
 
 QString FakeAtspi::addApplication(const QHash<QString, FakeNode>& nodes, bool registered)
 {
+    auto tree = std::make_shared<Tree>();
+    tree->nodes = nodes;
     auto app = std::make_shared<FakeBusObject>(
-        [nodes](const QDBusMessage& m, const QString& self, QDBusMessage& reply, int& delayMs) {
+        [tree](const QDBusMessage& m, const QString& self, QDBusMessage& reply, int& delayMs) {
             const QString node = m.path().mid(accessiblePrefix.size() + 1);
-            const auto it = nodes.constFind(node);
-            if (it == nodes.constEnd())
+            QMutexLocker lock(&tree->mutex);
+            const auto it = tree->nodes.constFind(node);
+            if (it == tree->nodes.constEnd())
                 return false;
-            const FakeNode& n = *it;
+            const FakeNode n = *it;
+            lock.unlock();
             delayMs = n.delayMs;
             const QString member = m.member();
             if (n.wrongShapes) {
@@ -311,6 +323,7 @@ QString FakeAtspi::addApplication(const QHash<QString, FakeNode>& nodes, bool re
         busName = connection.baseService();
     });
     m_apps.insert(busName, app);
+    m_trees.insert(busName, tree);
     m_appConnections.insert(busName, connectionName);
     if (registered) {
         QMutexLocker lock(&m_mutex);
@@ -325,6 +338,21 @@ void FakeAtspi::removeApplication(const QString& busName)
     onServer([&] { QDBusConnection::disconnectFromBus(connection); });
     QMutexLocker lock(&m_mutex);
     m_registered.removeAll(busName);
+}
+
+void FakeAtspi::setNode(const QString& busName, const QString& node, const FakeNode& value)
+{
+    const std::shared_ptr<Tree> tree = m_trees.value(busName);
+    if (!tree)
+        return;
+    QMutexLocker lock(&tree->mutex);
+    tree->nodes.insert(node, value);
+}
+
+QStringList FakeAtspi::calls(const QString& busName) const
+{
+    const auto app = m_apps.value(busName);
+    return app ? app->calls() : QStringList();
 }
 
 QSet<QString> FakeAtspi::callers(const QString& busName) const

@@ -57,6 +57,10 @@ public:
 
     int addressRequests() const;
     QStringList registeredEvents() const;
+    // Changes or adds a node of an application.
+    void setNode(const QString& busName, const QString& node, const FakeNode& value);
+    // The messages the application received, as "GetRole page", in order.
+    QStringList calls(const QString& busName) const;
     // Distinct bus names that sent the application a message.
     QSet<QString> callers(const QString& busName) const;
     QString accessibilityAddress() const { return m_a11yAddress; }
@@ -77,8 +81,15 @@ private:
     QObject* m_context = nullptr; // lives on the server thread
     std::unique_ptr<FakeBusObject> m_launcher;
     std::unique_ptr<FakeBusObject> m_registry;
+    struct Tree
+    {
+        QMutex mutex;
+        QHash<QString, FakeNode> nodes;
+    };
+
     QHash<QString, std::shared_ptr<FakeBusObject>> m_apps; // by bus name
-    QHash<QString, QString> m_appConnections;              // bus name → connection name
+    QHash<QString, std::shared_ptr<Tree>> m_trees;
+    QHash<QString, QString> m_appConnections; // bus name → connection name
     mutable QMutex m_mutex;
     QStringList m_registered; // bus names the registry lists
     QStringList m_events;     // events listeners registered for

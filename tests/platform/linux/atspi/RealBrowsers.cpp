@@ -82,10 +82,10 @@ QString activeTitle()
     return xdotool({"getactivewindow", "getwindowname"});
 }
 
-PageServer::PageServer()
+PageServer::PageServer(const QString& folder)
 {
     m_process.setProgram(python());
-    m_process.setArguments({"-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", HORAVANE_E2E_PAGES});
+    m_process.setArguments({"-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder});
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     m_process.start();
     // "Serving HTTP on 127.0.0.1 port 43117 (http://127.0.0.1:43117/) ..."

@@ -22,11 +22,11 @@ QString xdotool(const QStringList& arguments);
 // The title of the X window in front.
 QString activeTitle();
 
-// tests/e2e/pages over HTTP on 127.0.0.1, on a free port.
+// A folder of pages (tests/e2e/pages) over HTTP on 127.0.0.1, on a free port.
 class PageServer
 {
 public:
-    PageServer();
+    explicit PageServer(const QString& folder);
     ~PageServer();
     bool isRunning() const { return m_port > 0; }
     // The address of a page, e.g. url("alpha.html").
