@@ -65,6 +65,7 @@ QString CommandLine::usage()
                           "  (no option)             record in the background until quit\n"
                           "  --history               also open the history window\n"
                           "  --login-item on|off     open at login, or not; prints the resulting state\n"
+                          "  --preview [options]     show one view on sample data (--window, --icons, --png PATH, …)\n"
                           "  --report [PERIOD]       print the time of today, yesterday, week or month\n"
                           "  --export-csv PATH       write all history as CSV to PATH (- for standard output)\n"
                           "  --help                  show this help\n"

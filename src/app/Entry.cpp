@@ -1,17 +1,18 @@
 #include "Entry.h"
 
-#include "Backup.h"
 #include "CommandLine.h"
 #include "Commands.h"
+#include "HoravaneApp.h"
 #include "InstanceLock.h"
 #include "LinuxPlatform.h"
+#include "Preview.h"
 #include "Settings.h"
 #include "Store.h"
-#include "Tracker.h"
+#include "X11Workspace.h"
 #include "XdgAutostart.h"
 #include "XdgPlaces.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <cstdio>
@@ -25,13 +26,29 @@ void printTo(FILE* stream, const QString& text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-// Records until the desktop session ends or the process is told to quit.
-int record(QCoreApplication& app)
+void nameApplication()
 {
-    std::unique_ptr<LinuxPlatform> desktop = LinuxPlatform::create();
-    if (!desktop) {
+    QCoreApplication::setApplicationName(QStringLiteral("Horavane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
+}
+
+// Records until the desktop session ends or the process is told to quit.
+int record(int argc, char** argv, bool opensHistory)
+{
+    if (!X11Workspace::displayReachable()) {
         printTo(stderr, QStringLiteral("horavane: cannot open the X display; Horavane needs an X11 session "
                                        "(is DISPLAY set?)\n"));
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "xcb"); // the recorder reads X11; its windows live there too
+    QApplication app(argc, argv);
+    nameApplication();
+    QGuiApplication::setDesktopFileName(QStringLiteral("app.corvani.Horavane"));
+    QApplication::setQuitOnLastWindowClosed(false); // the tray item stays when windows close
+
+    std::unique_ptr<LinuxPlatform> desktop = LinuxPlatform::create();
+    if (!desktop) {
+        printTo(stderr, QStringLiteral("horavane: the X display went away during start\n"));
         return 2;
     }
     const XdgPlaces& places = desktop->places();
@@ -46,10 +63,9 @@ int record(QCoreApplication& app)
     qCInfo(lcDesktop).noquote() << "Desktop sources:" << desktop->sourcesDescription();
 
     Settings settings(places.settingsFile());
-    Backup backup(settings, places, *desktop->platform().clock);
-    backup.runIfDue(store.get());
-    Tracker tracker(std::move(store), true, desktop->platform(), settings);
-    QObject::connect(&tracker, &Tracker::flushed, &backup, [&] { backup.runIfDue(tracker.store()); });
+    HoravaneApp horavane(*desktop, std::move(store), settings);
+    if (opensHistory)
+        horavane.showHistory();
     return app.exec();
 }
 
@@ -74,19 +90,9 @@ std::unique_ptr<Store> existingStore(const XdgPlaces& places)
     return QFileInfo::exists(places.databasePath()) ? Store::open(places.databasePath()) : nullptr;
 }
 
-} // namespace
-
-int Entry::main(int argc, char** argv)
+// What the command line does without the desktop.
+int runCommand(const CommandLine& command)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Horavane"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
-
-    const CommandLine command = CommandLine::parse(app.arguments().mid(1));
-    if (!command.error.isEmpty()) {
-        printTo(stderr, QStringLiteral("horavane: %1\n").arg(command.error) + CommandLine::usage());
-        return 2;
-    }
     switch (command.action) {
     case CommandLine::Action::help:
         printTo(stdout, CommandLine::usage());
@@ -94,6 +100,8 @@ int Entry::main(int argc, char** argv)
     case CommandLine::Action::version:
         printTo(stdout, QStringLiteral("Horavane %1\n").arg(QCoreApplication::applicationVersion()));
         return 0;
+    case CommandLine::Action::loginItem:
+        return setLoginItem(command.loginItem);
     case CommandLine::Action::exportCsv: {
         const XdgPlaces places;
         const std::unique_ptr<Store> store = existingStore(places);
@@ -110,10 +118,29 @@ int Entry::main(int argc, char** argv)
         printTo(stdout, Commands::report(existingStore(places), command.period, clock, settings));
         return 0;
     }
-    case CommandLine::Action::loginItem:
-        return setLoginItem(command.loginItem);
     case CommandLine::Action::record:
         break;
     }
-    return record(app);
+    return 0;
+}
+
+} // namespace
+
+int Entry::main(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (arguments.contains(QLatin1String("--preview")))
+        return Preview::run(argc, argv, PreviewOptions::parse(arguments));
+    const CommandLine command = CommandLine::parse(arguments);
+    if (!command.error.isEmpty()) {
+        printTo(stderr, QStringLiteral("horavane: %1\n").arg(command.error) + CommandLine::usage());
+        return 2;
+    }
+    if (command.action == CommandLine::Action::record)
+        return record(argc, argv, command.opensHistory);
+    QCoreApplication app(argc, argv);
+    nameApplication();
+    return runCommand(command);
 }

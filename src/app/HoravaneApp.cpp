@@ -1,0 +1,128 @@
+#include "HoravaneApp.h"
+
+#include "AppPresence.h"
+#include "HistoryView.h"
+#include "LinuxPlatform.h"
+#include "Placeholders.h"
+#include "PopoverView.h"
+#include "PopupWindow.h"
+#include "Settings.h"
+#include "TrayItem.h"
+#include "WindowVisibilityReader.h"
+#include "XdgPlaces.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+// Counts a window for the program's presence while it is shown.
+class PresenceWatcher final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            AppPresence::windowAppeared();
+        else if (event->type() == QEvent::Hide)
+            AppPresence::windowDisappeared();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+HoravaneApp::HoravaneApp(LinuxPlatform& desktop, std::unique_ptr<Store> store, Settings& settings, QObject* parent)
+    : QObject(parent), m_desktop(desktop), m_settings(settings),
+      m_backup(settings, desktop.places(), *desktop.platform().clock),
+      m_tracker(std::move(store), true, desktop.platform(), settings), m_icons(m_appIcons, desktop.places())
+{
+    m_backup.runIfDue(m_tracker.store());
+    connect(&m_tracker, &Tracker::flushed, &m_backup, [this] { m_backup.runIfDue(m_tracker.store()); });
+    m_tray = std::make_unique<TrayItem>(m_tracker, m_settings);
+    connect(m_tray.get(), &TrayItem::clicked, this, &HoravaneApp::showPopover);
+    if (!m_settings.hasSeenWelcome())
+        showWelcome();
+}
+
+HoravaneApp::~HoravaneApp() = default;
+
+void HoravaneApp::showPopover(const QRect& anchor)
+{
+    if (!m_popup) {
+        m_popover = new PopoverView(m_tracker, m_icons, m_settings, m_updates, *m_desktop.platform().accessibility);
+        m_popover->setOpensAtLogin(m_loginItem.isEnabled());
+        auto* visibility = new WindowVisibilityReader(m_popover);
+        connect(visibility, &WindowVisibilityReader::changed, m_popover, &PopoverView::setShown);
+        connect(m_popover, &PopoverView::historyRequested, this, &HoravaneApp::showHistory);
+        connect(m_popover, &PopoverView::settingsRequested, this, &HoravaneApp::showSettings);
+        connect(m_popover, &PopoverView::quitRequested, qApp, &QApplication::quit);
+        connect(m_popover, &PopoverView::openAtLoginToggled, this, [this](bool on) {
+            if (on ? m_loginItem.enable() : m_loginItem.disable())
+                m_popover->setOpensAtLogin(m_loginItem.isEnabled()); // show the real state
+        });
+        m_popup = std::make_unique<PopupWindow>(m_popover);
+    }
+    if (m_popup->isVisible()) {
+        m_popup->hide(); // a second click on the tray item closes it, as with a menu
+        return;
+    }
+    m_popup->popUp(anchor);
+}
+
+QWidget* HoravaneApp::window(std::unique_ptr<QWidget>& slot, const QString& title, QWidget* content,
+                             const QSize& size)
+{
+    slot = std::make_unique<QWidget>();
+    slot->setWindowTitle(title);
+    auto* layout = new QVBoxLayout(slot.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(content);
+    if (size.isValid())
+        slot->resize(size);
+    slot->installEventFilter(new PresenceWatcher(slot.get()));
+    return slot.get();
+}
+
+void HoravaneApp::showHistory()
+{
+    if (m_popup)
+        m_popup->hide();
+    if (!m_history) {
+        auto* view = new HistoryView(m_tracker, m_icons, m_settings, Period::week);
+        auto* visibility = new WindowVisibilityReader(view);
+        connect(visibility, &WindowVisibilityReader::changed, view, &HistoryView::setShown);
+        window(m_history, QStringLiteral("Horavane"), view, QSize(680, 600));
+    }
+    m_history->show();
+    m_history->raise();
+    m_history->activateWindow();
+}
+
+void HoravaneApp::showWelcome()
+{
+    if (!m_welcome) {
+        QWidget* content = Placeholders::welcome([this] {
+            m_settings.setHasSeenWelcome(true);
+            m_welcome->close();
+        });
+        window(m_welcome, QStringLiteral("Welcome to Horavane"), content, QSize());
+    }
+    m_welcome->show();
+}
+
+void HoravaneApp::showSettings()
+{
+    if (m_popup)
+        m_popup->hide();
+    if (!m_settingsWindow) {
+        window(m_settingsWindow, QStringLiteral("Horavane Settings"), Placeholders::settings(), QSize(480, 360));
+    }
+    m_settingsWindow->show();
+    m_settingsWindow->raise();
+    m_settingsWindow->activateWindow();
+}

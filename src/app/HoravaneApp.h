@@ -1,0 +1,55 @@
+#pragma once
+
+#include "Backup.h"
+#include "Icons.h"
+#include "LinuxAppIcons.h"
+#include "Tracker.h"
+#include "UpdateChecker.h"
+#include "XdgAutostart.h"
+
+#include <QObject>
+#include <memory>
+
+class LinuxPlatform;
+class PopoverView;
+class PopupWindow;
+class Settings;
+class TrayItem;
+class QWidget;
+
+// The running program: the one tracker and icon cache, the tray item with its popover, and the
+// history, welcome and settings windows, each made when first asked for.
+class HoravaneApp : public QObject
+{
+    Q_OBJECT
+public:
+    HoravaneApp(LinuxPlatform& desktop, std::unique_ptr<Store> store, Settings& settings, QObject* parent = nullptr);
+    ~HoravaneApp() override;
+
+    Tracker& tracker() { return m_tracker; }
+    Icons& icons() { return m_icons; }
+
+    void showPopover(const QRect& anchor);
+    void showHistory();
+    void showWelcome();
+    void showSettings();
+
+private:
+    // A top-level window around content, counted while shown and made once.
+    QWidget* window(std::unique_ptr<QWidget>& slot, const QString& title, QWidget* content, const QSize& size);
+
+    LinuxPlatform& m_desktop;
+    Settings& m_settings;
+    Backup m_backup;
+    Tracker m_tracker;
+    LinuxAppIcons m_appIcons;
+    Icons m_icons;
+    UpdateChecker m_updates;
+    XdgAutostart m_loginItem;
+    std::unique_ptr<TrayItem> m_tray;
+    PopoverView* m_popover = nullptr;
+    std::unique_ptr<PopupWindow> m_popup;
+    std::unique_ptr<QWidget> m_history;
+    std::unique_ptr<QWidget> m_welcome;
+    std::unique_ptr<QWidget> m_settingsWindow;
+};

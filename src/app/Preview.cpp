@@ -1,0 +1,213 @@
+#include "Preview.h"
+
+#include "AppPresence.h"
+#include "AtspiAccessibility.h"
+#include "Clock.h"
+#include "HistoryView.h"
+#include "Icons.h"
+#include "LinuxAppIcons.h"
+#include "MenuBarIcon.h"
+#include "MenuBarLabel.h"
+#include "Placeholders.h"
+#include "Platform.h"
+#include "PopoverView.h"
+#include "PreviewSample.h"
+#include "Settings.h"
+#include "Store.h"
+#include "Theme.h"
+#include "Tracker.h"
+#include "UpdateChecker.h"
+#include "XdgPlaces.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTimer>
+#include <QUuid>
+#include <QVBoxLayout>
+#include <cstdio>
+
+namespace {
+
+constexpr int settleMs = 500;
+constexpr int pointerDelayMs = 1200;
+
+QPalette paletteFor(PreviewOptions::Appearance appearance)
+{
+    QPalette palette = QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette();
+    if (appearance != PreviewOptions::Appearance::dark)
+        return palette;
+    const QColor window(0x1e, 0x1e, 0x1e), base(0x28, 0x28, 0x28), text(0xf0, 0xf0, 0xf0);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::Button, base);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::PlaceholderText, text.darker(160));
+    return palette;
+}
+
+// One menu-bar ring for every colour count, from the first shares of today's glance.
+QWidget* ringSheet(const Glance& glance)
+{
+    auto* sheet = new QWidget;
+    auto* row = new QHBoxLayout(sheet);
+    row->setSpacing(22);
+    row->setContentsMargins(24, 24, 24, 24);
+    for (int count = 3; count <= 8; ++count) {
+        auto* column = new QVBoxLayout;
+        column->setSpacing(8);
+        // Drawn at the shown size rather than enlarged, so the sheet stays sharp, in the text colour as a
+        // panel would tint it.
+        const qreal ratio = sheet->devicePixelRatioF();
+        Glance first = glance;
+        first.shares = glance.shares.mid(0, count);
+        QPixmap pixmap = QPixmap::fromImage(MenuBarLabel::image(first, false, count,
+                                                                sheet->palette().color(QPalette::WindowText),
+                                                                68 / MenuBarIcon::side * ratio));
+        pixmap.setDevicePixelRatio(ratio);
+        auto* image = new QLabel;
+        image->setPixmap(pixmap);
+        auto* number = new QLabel(QString::number(count));
+        number->setFont(Theme::font(TextStyle::caption));
+        number->setForegroundRole(QPalette::PlaceholderText);
+        column->addWidget(image, 0, Qt::AlignHCenter);
+        column->addWidget(number, 0, Qt::AlignHCenter);
+        row->addLayout(column);
+    }
+    return sheet;
+}
+
+// Puts the window's top-right corner 24 points left of and 12 below the screen's top-right corner.
+void placeTopRight(QWidget& window)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
+    window.adjustSize();
+    window.move(available.right() + 1 - 24 - window.frameGeometry().width(), available.top() + 12);
+}
+
+// Moves a simulated pointer to the point (from the content's top left): every pointer tracker under it sees it.
+void placePointer(QWidget& window, const QPointF& point)
+{
+    QWidget* target = window.childAt(point.toPoint());
+    if (!target)
+        target = &window;
+    const QPointF local = target->mapFrom(&window, point);
+    QMouseEvent move(QEvent::MouseMove, local, window.mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+}
+
+} // namespace
+
+int Preview::run(int argc, char** argv, const PreviewOptions& options)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // pictures need no display
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Horavane"));
+    AppPresence::setPreviewMode(true);
+    if (options.appearance != PreviewOptions::Appearance::system) {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(paletteFor(options.appearance));
+    }
+
+    const XdgPlaces places;
+    const QString temporary = QDir::tempPath() + QStringLiteral("/horavane-preview-") +
+                              QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral(".sqlite");
+    std::unique_ptr<Store> store = Store::open(options.real ? places.databasePath() : temporary);
+    SystemClock clock;
+    if (store && !options.real && !options.empty)
+        store->add(PreviewSample::entries(options.minutes, clock.now(), clock.timeZone()));
+
+    Settings settings(places.settingsFile());
+    if (options.colors)
+        settings.setChartColors(*options.colors);
+    else
+        settings.removeChartColors();
+    Platform platform;
+    platform.clock = &clock;
+    Tracker tracker(std::move(store), false, platform, settings);
+    LinuxAppIcons appIcons;
+    Icons icons(appIcons, places);
+    UpdateChecker updates;
+    AtspiAccessibility accessibility;
+
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    switch (options.view) {
+    case PreviewOptions::View::icons:
+        window.setWindowTitle(QStringLiteral("Menu bar ring at each setting"));
+        layout->addWidget(ringSheet(tracker.glance()));
+        break;
+    case PreviewOptions::View::settings:
+        if (!options.real)
+            for (const UsageItem& item : PreviewSample::exclusions())
+                tracker.exclude(item);
+        window.setWindowTitle(QStringLiteral("Horavane Settings"));
+        layout->addWidget(Placeholders::settings());
+        break;
+    case PreviewOptions::View::welcome:
+        layout->addWidget(Placeholders::welcome([] {}));
+        break;
+    case PreviewOptions::View::history: {
+        auto* view = new HistoryView(tracker, icons, settings, options.period);
+        if (options.hover)
+            view->setPreviewHover(PreviewHover{3, 1});
+        window.setWindowTitle(QStringLiteral("Horavane"));
+        window.resize(680, 600);
+        layout->addWidget(view);
+        view->setShown(true);
+        break;
+    }
+    case PreviewOptions::View::popover: {
+        auto* view = new PopoverView(tracker, icons, settings, updates, accessibility);
+        window.setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);
+        layout->addWidget(view);
+        view->setShown(true);
+        break;
+    }
+    }
+    placeTopRight(window);
+    window.show();
+
+    const auto save = [&] {
+        if (options.png.isEmpty())
+            return;
+        const bool saved = window.grab().save(options.png, "PNG");
+        if (!saved)
+            std::fprintf(stderr, "horavane: cannot save %s\n", qUtf8Printable(options.png));
+        QFile::remove(temporary);
+        QCoreApplication::exit(saved ? 0 : 1);
+    };
+    QTimer::singleShot(settleMs, &window, [&] {
+        if (options.view == PreviewOptions::View::popover)
+            placeTopRight(window); // content that grew while loading is shown whole
+        std::printf("window %llu\n", static_cast<unsigned long long>(window.winId()));
+        std::fflush(stdout);
+        if (!options.pointer) {
+            save();
+            return;
+        }
+        QTimer::singleShot(pointerDelayMs, &window, [&] {
+            placePointer(window, *options.pointer);
+            QTimer::singleShot(100, &window, save); // let the views repaint for the pointer
+        });
+    });
+    QTimer::singleShot(qRound(options.seconds * 1000), &app, [&] {
+        QFile::remove(temporary);
+        QCoreApplication::exit(0);
+    });
+    const int status = app.exec();
+    QFile::remove(temporary);
+    return status;
+}
