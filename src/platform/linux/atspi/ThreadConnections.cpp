@@ -55,10 +55,3 @@ QDBusConnection ThreadConnections::connection() const
     t_owned.names.insert(m_address, name);
     return connection;
 }
-
-void ThreadConnections::drop() const
-{
-    const QString name = t_owned.names.take(m_address);
-    if (!name.isEmpty())
-        QDBusConnection::disconnectFromBus(name);
-}

@@ -13,8 +13,6 @@ public:
     const QString& address() const { return m_address; }
     // The calling thread's connection; not connected when the bus cannot be reached now (retried next time).
     QDBusConnection connection() const;
-    // Closes the calling thread's connection, for one that broke.
-    void drop() const;
 
 private:
     QString m_address;

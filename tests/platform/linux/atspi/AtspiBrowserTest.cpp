@@ -76,6 +76,8 @@ protected:
     {
         if (!inSession())
             GTEST_SKIP() << "needs the session of tests/e2e/with-x11-session.sh --a11y";
+        if (!Browser::installed(Browser::Kind::firefox) || !Browser::installed(Browser::Kind::chromium))
+            GTEST_SKIP() << "needs firefox-esr and chromium";
         ASSERT_TRUE(s_server->isRunning());
         ASSERT_TRUE(s_accessibility->isTrusted());
     }

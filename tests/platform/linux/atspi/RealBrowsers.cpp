@@ -111,6 +111,13 @@ QString PageServer::url(const QString& page) const
     return QStringLiteral("http://127.0.0.1:%1/%2").arg(m_port).arg(page);
 }
 
+bool Browser::installed(Kind kind)
+{
+    return !QStandardPaths::findExecutable(kind == Kind::firefox ? QStringLiteral("firefox-esr")
+                                                                 : QStringLiteral("chromium"))
+                .isEmpty();
+}
+
 Browser::Browser(Kind kind, const QString& url, const QStringList& extra) : m_kind(kind)
 {
     if (kind == Kind::firefox) {

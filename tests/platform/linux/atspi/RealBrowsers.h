@@ -47,6 +47,8 @@ public:
         chromium,
     };
 
+    // Whether the browser is installed.
+    static bool installed(Kind kind);
     // Starts the browser on url; extra arguments go before the url.
     Browser(Kind kind, const QString& url, const QStringList& extra = {});
     ~Browser();
