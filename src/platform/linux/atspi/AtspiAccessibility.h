@@ -35,6 +35,8 @@ public:
     ApplicationAnswer application(qint64 pid, Timeout timeout) const override;
     std::optional<AccessibleElement> window(const AccessibleElement& application, Window which,
                                             Timeout timeout) const override;
+    // Visibility is asked of page elements only, the one kind whose visibility a walk uses; the others
+    // report showing. A container's children are asked ahead for the walk's next steps.
     AccessibleFacts facts(const AccessibleElement& element, Timeout timeout) const override;
     QString name(const AccessibleElement& element, Timeout timeout) const override;
 
