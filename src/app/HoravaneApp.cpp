@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QMessageBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -43,6 +44,22 @@ HoravaneApp::HoravaneApp(LinuxPlatform& desktop, std::unique_ptr<Store> store, S
 {
     m_backup.runIfDue(m_tracker.store());
     connect(&m_tracker, &Tracker::flushed, &m_backup, [this] { m_backup.runIfDue(m_tracker.store()); });
+    m_browserAccess = std::make_unique<BrowserAccess>(
+        *desktop.platform().accessibility, RendererAccessibility::fromEnvironment(),
+        [this]() -> std::optional<BrowserAccess::Browser> {
+            const auto& blocked = m_tracker.blockedBrowser();
+            return blocked ? std::optional(BrowserAccess::Browser{blocked->id, blocked->name}) : std::nullopt;
+        },
+        [](const QString& browser) {
+            const QString question =
+                QStringLiteral("%1 lets Horavane see the page in front only when it starts with renderer "
+                               "accessibility. Horavane can add that to how %1 starts for your account; you can undo "
+                               "it by removing the copy of its launcher in ~/.local/share/applications.")
+                    .arg(browser);
+            return QMessageBox::question(nullptr, QStringLiteral("Horavane"), question,
+                                         QMessageBox::Yes | QMessageBox::Cancel) == QMessageBox::Yes;
+        },
+        [](const QString& message) { QMessageBox::information(nullptr, QStringLiteral("Horavane"), message); });
     m_tray = std::make_unique<TrayItem>(m_tracker, m_settings);
     connect(m_tray.get(), &TrayItem::clicked, this, &HoravaneApp::showPopover);
     if (!m_settings.hasSeenWelcome())
@@ -54,7 +71,7 @@ HoravaneApp::~HoravaneApp() = default;
 void HoravaneApp::showPopover(const QRect& anchor)
 {
     if (!m_popup) {
-        m_popover = new PopoverView(m_tracker, m_icons, m_settings, m_updates, *m_desktop.platform().accessibility);
+        m_popover = new PopoverView(m_tracker, m_icons, m_settings, m_updates, *m_browserAccess);
         m_popover->setOpensAtLogin(m_loginItem.isEnabled());
         auto* visibility = new WindowVisibilityReader(m_popover);
         connect(visibility, &WindowVisibilityReader::changed, m_popover, &PopoverView::setShown);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Backup.h"
+#include "BrowserAccess.h"
 #include "Icons.h"
 #include "LinuxAppIcons.h"
 #include "Tracker.h"
@@ -46,6 +47,7 @@ private:
     Icons m_icons;
     UpdateChecker m_updates;
     XdgAutostart m_loginItem;
+    std::unique_ptr<BrowserAccess> m_browserAccess;
     std::unique_ptr<TrayItem> m_tray;
     PopoverView* m_popover = nullptr;
     std::unique_ptr<PopupWindow> m_popup;

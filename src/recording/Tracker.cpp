@@ -116,7 +116,7 @@ ItemKey Tracker::attribute(const RunningApp& front, const QString& id, const QSt
         return browser;
     const ProbeResult result = m_probe->currentSite(id, front.pid, *family);
     if (result.kind == ProbeResult::Kind::blocked) {
-        setBlockedBrowser(BlockedBrowser{name, family->permission()});
+        setBlockedBrowser(BlockedBrowser{name, family->permission(), id});
         return browser;
     }
     if (m_blockedBrowser && m_blockedBrowser->name == name)

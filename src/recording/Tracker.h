@@ -32,6 +32,7 @@ public:
     {
         QString name;
         BrowserPermission permission = BrowserPermission::automation;
+        QString id; // the browser's application identifier, for desktops that grant access per browser
         bool operator==(const BlockedBrowser&) const = default;
     };
 

@@ -14,12 +14,20 @@ bool AccessibilityFetch::isPrivateTitle(const QString& title)
     return title.trimmed().endsWith(QLatin1String("(Incognito)"));
 }
 
+bool AccessibilityFetch::isPrivateFirefoxTitle(const QString& title)
+{
+    // "… — Mozilla Firefox Private Browsing" (English; other languages name it in their own words).
+    return title.trimmed().endsWith(QLatin1String("Private Browsing"));
+}
+
 BrowserFetch::Outcome AccessibilityFetch::fetch(qint64 pid, BrowserFamily family, std::chrono::milliseconds) const
 {
     const bool chromiumEngine = family == BrowserFamily::chromium || family == BrowserFamily::dia;
     FirefoxReader::WindowFilter skipWindow;
     if (family == BrowserFamily::chromium)
         skipWindow = &AccessibilityFetch::isPrivateTitle;
+    else if (family == BrowserFamily::firefox)
+        skipWindow = &AccessibilityFetch::isPrivateFirefoxTitle;
 
     const FirefoxReader::Reading reading = m_reader.read(pid, skipWindow);
     switch (reading.answer.kind) {

@@ -17,6 +17,8 @@ public:
 
     // Whether a Chromium window with this title is a private (incognito) one.
     static bool isPrivateTitle(const QString& title);
+    // Whether a Firefox-family window with this accessible title is a private one.
+    static bool isPrivateFirefoxTitle(const QString& title);
 
 private:
     FirefoxReader m_reader;

@@ -119,7 +119,7 @@ TEST_F(TrackerSitesTest, ARefusingBrowserIsNotedUntilItAnswersAgain)
     fetch->answer(400, BrowserFetch::Outcome::denied());
     browse(4);
     ASSERT_TRUE(tracker->blockedBrowser());
-    EXPECT_EQ(*tracker->blockedBrowser(), (Tracker::BlockedBrowser{"Chromium", BrowserPermission::automation}));
+    EXPECT_EQ(*tracker->blockedBrowser(), (Tracker::BlockedBrowser{"Chromium", BrowserPermission::automation, "chromium"}));
     EXPECT_EQ(seconds(chromiumKey), 4);
     EXPECT_EQ(notices.count(), 1); // set once, not again on every sample
 

@@ -58,12 +58,24 @@ TEST_F(AccessibilityFetchTest, PrivateChromiumWindowIsNeverRead)
     EXPECT_TRUE(ax.visited.isEmpty());
 }
 
-TEST_F(AccessibilityFetchTest, OnlyChromiumChecksForPrivateWindows)
+TEST_F(AccessibilityFetchTest, PrivateFirefoxWindowIsNeverRead)
+{
+    showPage(QStringLiteral("https://secret.example/"));
+    ax.names.insert(QStringLiteral("frame"), QStringLiteral("Secret — Mozilla Firefox Private Browsing"));
+    EXPECT_EQ(fetch(BrowserFamily::firefox), Outcome::answered(std::nullopt));
+    EXPECT_TRUE(ax.visited.isEmpty());
+}
+
+TEST_F(AccessibilityFetchTest, EachFamilyChecksItsOwnPrivateTitle)
 {
     showPage(QStringLiteral("https://page.example/"));
     ax.names.insert(QStringLiteral("frame"), QStringLiteral("Page (Incognito)"));
     EXPECT_EQ(fetch(BrowserFamily::firefox), Outcome::answered(QStringLiteral("page.example")));
     EXPECT_EQ(fetch(BrowserFamily::dia), Outcome::answered(QStringLiteral("page.example")));
+    ax.names.insert(QStringLiteral("frame"), QStringLiteral("Private Browsing tips — Mozilla Firefox"));
+    EXPECT_EQ(fetch(BrowserFamily::firefox), Outcome::answered(QStringLiteral("page.example")));
+    ax.names.insert(QStringLiteral("frame"), QStringLiteral("Page — Mozilla Firefox Private Browsing"));
+    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::answered(QStringLiteral("page.example")));
 }
 
 TEST_F(AccessibilityFetchTest, ChromiumWindowWithoutAnyPageIsARefusal)

@@ -1,0 +1,54 @@
+#include "BrowserAccess.h"
+
+BrowserAccess::BrowserAccess(Accessibility& desktop, RendererAccessibility renderer,
+                             std::function<std::optional<Browser>()> blocked, Confirm confirm, Tell tell)
+    : m_desktop(desktop), m_renderer(std::move(renderer)), m_blocked(std::move(blocked)),
+      m_confirm(std::move(confirm)), m_tell(std::move(tell))
+{
+}
+
+void BrowserAccess::openSettings(SettingsPane pane)
+{
+    if (pane != SettingsPane::automation) {
+        m_desktop.openSettings(pane);
+        return;
+    }
+    const std::optional<Browser> browser = m_blocked();
+    if (!browser || browser->id.isEmpty())
+        return;
+    if (m_renderer.isEnabled(browser->id)) {
+        m_tell(QStringLiteral("Quit %1 and start it again: it lets Horavane see its websites from its next start.")
+                   .arg(browser->name));
+        return;
+    }
+    if (!m_confirm(browser->name))
+        return;
+    if (m_renderer.enable(browser->id))
+        m_tell(QStringLiteral("Quit %1 and start it again to let Horavane see which websites you visit in it.")
+                   .arg(browser->name));
+    else
+        m_tell(QStringLiteral("Horavane could not change how %1 starts. Start it with --force-renderer-accessibility "
+                              "to let Horavane see its websites.")
+                   .arg(browser->name));
+}
+
+Accessibility::ApplicationAnswer BrowserAccess::application(qint64 pid, Timeout timeout) const
+{
+    return m_desktop.application(pid, timeout);
+}
+
+std::optional<AccessibleElement> BrowserAccess::window(const AccessibleElement& application, Window which,
+                                                       Timeout timeout) const
+{
+    return m_desktop.window(application, which, timeout);
+}
+
+AccessibleFacts BrowserAccess::facts(const AccessibleElement& element, Timeout timeout) const
+{
+    return m_desktop.facts(element, timeout);
+}
+
+QString BrowserAccess::name(const AccessibleElement& element, Timeout timeout) const
+{
+    return m_desktop.name(element, timeout);
+}

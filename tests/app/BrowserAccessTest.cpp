@@ -1,0 +1,86 @@
+#include "BrowserAccess.h"
+#include "FakeAccessibility.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class BrowserAccessTest : public ::testing::Test
+{
+protected:
+    BrowserAccessTest()
+    {
+        QDir().mkpath(dir.filePath("system/applications"));
+        QFile entry(dir.filePath("system/applications/chromium.desktop"));
+        entry.open(QIODevice::WriteOnly);
+        entry.write("[Desktop Entry]\nType=Application\nName=Chromium\nExec=/usr/bin/chromium %U\n");
+    }
+
+    BrowserAccess access(std::optional<BrowserAccess::Browser> blocked)
+    {
+        return BrowserAccess(
+            desktop, renderer, [blocked] { return blocked; },
+            [this](const QString& name) {
+                asked.append(name);
+                return allow;
+            },
+            [this](const QString& message) { told.append(message); });
+    }
+    QString launcher() const
+    {
+        QFile file(dir.filePath("home/applications/chromium.desktop"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    QTemporaryDir dir;
+    FakeAccessibility desktop;
+    RendererAccessibility renderer{dir.filePath("home"), {dir.filePath("system")}};
+    bool allow = true;
+    QStringList asked;
+    QStringList told;
+};
+
+const BrowserAccess::Browser chromium{"chromium", "Chromium"};
+
+} // namespace
+
+TEST_F(BrowserAccessTest, AllowingABrowserAddsTheFlagToItsLauncherAndSaysToRestart)
+{
+    access(chromium).openSettings(Accessibility::SettingsPane::automation);
+    EXPECT_EQ(asked, QStringList({"Chromium"}));
+    EXPECT_TRUE(launcher().contains("Exec=/usr/bin/chromium --force-renderer-accessibility %U"));
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told.first().contains("start it again"));
+
+    access(chromium).openSettings(Accessibility::SettingsPane::automation); // already allowed: not asked again
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_EQ(told.size(), 2);
+}
+
+TEST_F(BrowserAccessTest, DecliningChangesNothing)
+{
+    allow = false;
+    access(chromium).openSettings(Accessibility::SettingsPane::automation);
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_TRUE(launcher().isEmpty());
+    EXPECT_TRUE(told.isEmpty());
+}
+
+TEST_F(BrowserAccessTest, AnUnknownBrowserIsReportedNotGuessed)
+{
+    access(BrowserAccess::Browser{"no-such-browser", "Nowhere"}).openSettings(Accessibility::SettingsPane::automation);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told.first().contains("--force-renderer-accessibility"));
+    access(std::nullopt).openSettings(Accessibility::SettingsPane::automation);
+    EXPECT_EQ(asked.size(), 1);
+}
+
+TEST_F(BrowserAccessTest, AccessibilityGoesToTheDesktop)
+{
+    access(chromium).openSettings(Accessibility::SettingsPane::accessibility);
+    EXPECT_EQ(desktop.openedPanes, QList<Accessibility::SettingsPane>({Accessibility::SettingsPane::accessibility}));
+    EXPECT_TRUE(asked.isEmpty());
+}
