@@ -46,16 +46,18 @@ def touch_input():
 class Recorder:
     """One horavane process in a private home."""
 
-    def __init__(self, idle_minutes=None, extra_env=None):
+    def __init__(self, idle_minutes=None, extra_env=None, preferences=None):
         self.home = tempfile.TemporaryDirectory(prefix="horavane-e2e-")
         root = self.home.name
         self.env = dict(os.environ, HOME=root, XDG_DATA_HOME=f"{root}/data", XDG_CACHE_HOME=f"{root}/cache",
                         XDG_CONFIG_HOME=f"{root}/config")
         self.env.update(extra_env or {})
-        if idle_minutes is not None:
-            os.makedirs(f"{root}/config/Horavane")
-            with open(f"{root}/config/Horavane/Horavane.conf", "w") as settings:
-                settings.write(f"[General]\nidleMinutes={idle_minutes}\n")
+        # A user who has been through the welcome window once; its window would otherwise be in front.
+        settings = {"hasSeenWelcome": "true", **({"idleMinutes": idle_minutes} if idle_minutes is not None else {})}
+        settings.update(preferences or {})
+        os.makedirs(f"{root}/config/Horavane")
+        with open(f"{root}/config/Horavane/Horavane.conf", "w") as file:
+            file.write("[General]\n" + "".join(f"{name}={value}\n" for name, value in settings.items()))
         self.database = f"{root}/data/Horavane/usage.sqlite"
         self.process = None
         self.log = []

@@ -37,9 +37,9 @@ trap teardown EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# Waits up to five seconds for a condition (a command) to hold.
+# Waits up to twenty seconds for a condition (a command) to hold; a loaded machine starts things slowly.
 wait_for() {
-    for _ in $(seq 100); do
+    for _ in $(seq 400); do
         "$@" && return 0
         sleep 0.05
     done
@@ -50,7 +50,7 @@ wait_for() {
 mkfifo "$scratch/display"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
 pids+=($!)
-if ! read -r -t 10 display <"$scratch/display" || [[ -z "$display" ]]; then
+if ! read -r -t 20 display <"$scratch/display" || [[ -z "$display" ]]; then
     echo "with-x11-session: Xvfb did not start" >&2
     cat "$scratch/xvfb.log" >&2
     exit 1

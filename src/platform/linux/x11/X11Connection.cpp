@@ -292,13 +292,19 @@ WindowFacts X11Connection::windowFacts(quint32 window)
     return facts;
 }
 
-void X11Connection::watchDestruction(quint32 window)
+bool X11Connection::watchDestruction(quint32 window)
 {
     if (d->failed() || window == XCB_NONE)
-        return;
+        return false;
     const uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
-    xcb_change_window_attributes(d->c, window, XCB_CW_EVENT_MASK, &mask);
-    xcb_flush(d->c);
+    const xcb_void_cookie_t cookie = xcb_change_window_attributes_checked(d->c, window, XCB_CW_EVENT_MASK, &mask);
+    xcb_generic_error_t* error = xcb_request_check(d->c, cookie); // BadWindow: the window is gone already
+    ++d->roundTrips;
+    if (d->keep(false) && d->eventsLeftBehind)
+        d->eventsLeftBehind();
+    const bool exists = error == nullptr;
+    std::free(error);
+    return exists;
 }
 
 std::optional<quint32> X11Connection::millisecondsSinceInput()

@@ -47,8 +47,8 @@ public:
     quint32 activeWindow();
     // The window's properties and its client's pid, in one round trip; the process facts stay empty.
     WindowFacts windowFacts(quint32 window);
-    // Asks for the window's DestroyNotify.
-    void watchDestruction(quint32 window);
+    // Asks to hear of the window's destruction; false when the window no longer exists.
+    bool watchDestruction(quint32 window);
     // Milliseconds since the last keyboard or pointer input; none without the XScreenSaver extension.
     std::optional<quint32> millisecondsSinceInput();
     // Whether DPMS has put the display into standby, suspend or off; false without DPMS.

@@ -148,6 +148,10 @@ void X11Workspace::indexDesktopEntries()
 
 std::optional<RunningApp> X11Workspace::describe(quint32 window)
 {
+    // X reuses the ids of destroyed windows: only a window whose end we will hear of may be remembered.
+    // One already gone (the front window of a program that just quit) is nothing, and not kept.
+    if (!m_x->watchDestruction(window))
+        return std::nullopt;
     WindowFacts facts = m_x->windowFacts(window);
     std::optional<RunningApp> app;
     if (facts.pid == QCoreApplication::applicationPid()) {
@@ -167,6 +171,5 @@ std::optional<RunningApp> X11Workspace::describe(quint32 window)
     if (m_apps.size() >= mostCachedWindows)
         m_apps.clear();
     m_apps.insert(window, app);
-    m_x->watchDestruction(window);
     return app;
 }

@@ -1,0 +1,176 @@
+"""Websites on a real X11 desktop: real firefox-esr and chromium show pages served on this machine,
+and the recorder credits the site in front, not the browser."""
+import functools
+import http.server
+import os
+import shutil
+import subprocess
+import tempfile
+import threading
+import time
+import unittest
+
+from harness import Recorder, Window, touch_input
+
+PAGES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "pages")
+FIREFOX = ("app", "firefox-esr")
+CHROMIUM = ("app", "chromium")
+KINDS = {"app": 0, "site": 1}
+
+
+def set_accessibility(enabled):
+    subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                    "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status", "string:IsEnabled",
+                    f"variant:boolean:{'true' if enabled else 'false'}"], check=True, capture_output=True, timeout=10)
+
+
+class PageServer:
+    """The test pages on 127.0.0.1, on a port of the system's choosing."""
+
+    def __init__(self):
+        handler = functools.partial(QuietHandler, directory=PAGES)
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.port = self.server.server_address[1]
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def url(self, page, host="127.0.0.1"):
+        return f"http://{host}:{self.port}/{page}"
+
+    def close(self):
+        self.server.shutdown()
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+class Browser:
+    """A browser in a fresh profile of its own, showing the given addresses."""
+
+    def __init__(self, kind, *urls, private=False, accessible=True):
+        self.profile = tempfile.mkdtemp(prefix=f"horavane-{kind}-")
+        if kind == "firefox":
+            command = ["firefox-esr", "--no-remote", "--new-instance", "--profile", self.profile]
+            command += ["--private-window"] if private else []
+        else:
+            command = ["chromium", f"--user-data-dir={self.profile}", "--no-first-run", "--no-default-browser-check",
+                       "--disable-gpu", "--no-sandbox", "--disable-background-networking",
+                       "--disable-component-update", "--disable-sync", "--password-store=basic"]
+            command += ["--force-renderer-accessibility"] if accessible else []
+            command += ["--incognito"] if private else []
+        env = dict(os.environ, GNOME_ACCESSIBILITY="1", MOZ_CRASHREPORTER_DISABLE="1")
+        self.process = subprocess.Popen(command + list(urls), env=env, stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+        # By process, so that a window of an earlier test's browser that is still closing is never taken.
+        found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(self.process.pid)],
+                               capture_output=True, text=True, timeout=60, check=True)
+        self.window = Window(self.process, found.stdout.split()[-1])
+
+    def keys(self, *keys):
+        """Typed as a user would, into the window in front (browsers ignore keys sent to a window)."""
+        self.window.activate()
+        subprocess.run(["xdotool", "key", *keys], check=True, timeout=10)
+
+    def close(self):
+        self.window.close()
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+
+class BrowserTestCase(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.pages = PageServer()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.pages.close()
+
+    def setUp(self):
+        set_accessibility(True)
+        self.browsers = []
+        self.recorder = Recorder().start()
+
+    def tearDown(self):
+        self.recorder.close()
+        for browser in self.browsers:
+            browser.close()
+
+    def open(self, kind, *pages, **options):
+        browser = Browser(kind, *(self.pages.url(page) if "://" not in page else page for page in pages), **options)
+        self.browsers.append(browser)
+        browser.window.activate()
+        touch_input()
+        return browser
+
+    def recorded(self):
+        self.assertEqual(self.recorder.stop(), 0)
+        return {(kind, ident): seconds for (kind, ident), (_, seconds) in self.recorder.seconds().items()}
+
+    def seconds(self, recorded, kind, ident):
+        return recorded.get((KINDS[kind], ident), 0)
+
+
+class SitesInFront(BrowserTestCase):
+    def test_firefox_time_goes_to_the_site(self):
+        self.open("firefox", "alpha.html")
+        time.sleep(10)
+        recorded = self.recorded()
+        self.assertGreaterEqual(self.seconds(recorded, "site", "127.0.0.1"), 6, recorded)
+        self.assertLessEqual(self.seconds(recorded, "app", "firefox-esr"), 4, recorded)
+
+    def test_chromium_time_goes_to_the_site(self):
+        self.open("chromium", "alpha.html")
+        time.sleep(10)
+        recorded = self.recorded()
+        self.assertGreaterEqual(self.seconds(recorded, "site", "127.0.0.1"), 6, recorded)
+        self.assertLessEqual(self.seconds(recorded, "app", "chromium"), 4, recorded)
+
+    def test_switching_tabs_switches_the_site(self):
+        firefox = self.open("firefox", "alpha.html", self.pages.url("beta.html", host="localhost"))
+        time.sleep(8)  # the first tab is in front: 127.0.0.1
+        firefox.keys("ctrl+Tab")
+        touch_input()
+        time.sleep(8)  # now localhost
+        recorded = self.recorded()
+        self.assertGreaterEqual(self.seconds(recorded, "site", "localhost"), 4, recorded)
+        self.assertGreaterEqual(self.seconds(recorded, "site", "127.0.0.1"), 4, recorded)
+
+
+class PrivateWindows(BrowserTestCase):
+    def test_a_private_firefox_window_counts_for_the_browser(self):
+        self.open("firefox", "alpha.html", private=True)
+        time.sleep(8)
+        recorded = self.recorded()
+        self.assertEqual(self.seconds(recorded, "site", "127.0.0.1"), 0, recorded)
+        self.assertGreaterEqual(self.seconds(recorded, "app", "firefox-esr"), 5, recorded)
+
+    def test_an_incognito_chromium_window_counts_for_the_browser(self):
+        self.open("chromium", "alpha.html", private=True)
+        time.sleep(8)
+        recorded = self.recorded()
+        self.assertEqual(self.seconds(recorded, "site", "127.0.0.1"), 0, recorded)
+        self.assertGreaterEqual(self.seconds(recorded, "app", "chromium"), 5, recorded)
+
+
+class RefusingBrowsers(BrowserTestCase):
+    def test_with_accessibility_off_firefox_itself_is_credited_and_noted(self):
+        set_accessibility(False)
+        self.open("firefox", "alpha.html")
+        time.sleep(8)
+        recorded = self.recorded()
+        self.assertEqual(self.seconds(recorded, "site", "127.0.0.1"), 0, recorded)
+        self.assertGreaterEqual(self.seconds(recorded, "app", "firefox-esr"), 5, recorded)
+        self.assertIn("Permission for firefox-esr is now denied", "".join(self.recorder.log))
+
+    def test_chromium_without_renderer_accessibility_is_noted(self):
+        self.open("chromium", "alpha.html", accessible=False)
+        time.sleep(8)
+        recorded = self.recorded()
+        self.assertEqual(self.seconds(recorded, "site", "127.0.0.1"), 0, recorded)
+        self.assertGreaterEqual(self.seconds(recorded, "app", "chromium"), 5, recorded)
+        self.assertIn("Permission for chromium is now denied", "".join(self.recorder.log))
+
+
+if __name__ == "__main__":
+    unittest.main()
