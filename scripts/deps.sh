@@ -12,6 +12,7 @@ build_packages=(
 test_packages=(
     googletest libgtest-dev libbenchmark-dev
     xvfb openbox xdotool xterm x11-apps x11-utils dbus dbus-x11 at-spi2-core python3-dbusmock sqlite3
+    firefox-esr chromium trayer imagemagick hicolor-icon-theme
 )
 
 packages=("${build_packages[@]}")

@@ -1,0 +1,67 @@
+"""The tray item on a real X11 desktop with a tray host: a click opens today's popover."""
+import os
+import re
+import subprocess
+import time
+import unittest
+
+from harness import Recorder, open_window, touch_input
+
+ARTEFACTS = os.environ.get("HORAVANE_ARTEFACTS", "/tmp")
+
+
+def windows():
+    """Top-level windows of the session: (id, name, class, width, height, x, y)."""
+    tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True, check=True).stdout
+    pattern = re.compile(r'(0x[0-9a-f]+) "([^"]*)": \("([^"]*)" "([^"]*)"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)')
+    return [(m[1], m[2], m[4], int(m[5]), int(m[6]), int(m[7]), int(m[8])) for m in pattern.finditer(tree)]
+
+
+def horavane_windows():
+    return [w for w in windows() if w[2] == "Horavane"]
+
+
+class TrayItem(unittest.TestCase):
+    def setUp(self):
+        self.tray = subprocess.Popen(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
+                                      "--height", "24", "--SetDockType", "true", "--transparent", "false"],
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.terminal = open_window(["xterm"], ["--class", "xterm"])
+        self.recorder = Recorder(preferences={"showsTimeInMenuBar": "true"}).start()
+
+    def tearDown(self):
+        self.recorder.close()
+        self.terminal.close()
+        self.tray.terminate()
+        self.tray.wait()
+
+    def wait_for(self, condition, seconds=10):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            found = condition()
+            if found:
+                return found
+            time.sleep(0.1)
+        return None
+
+    def test_a_click_on_the_tray_item_opens_todays_popover(self):
+        self.terminal.activate()
+        touch_input()
+        time.sleep(3)
+        icon = self.wait_for(lambda: [w for w in horavane_windows() if w[3] <= 64 and w[4] <= 64 and w[3] > 4])
+        self.assertTrue(icon, f"no tray item among {windows()}")
+        _, _, _, width, height, x, y = icon[0]
+        subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"], check=True)
+        popover = self.wait_for(lambda: [w for w in horavane_windows() if w[3] == 300])
+        self.assertTrue(popover, f"no popover among {windows()}")
+        _, _, _, _, _, px, py = popover[0]
+        self.assertGreaterEqual(py, y + height, "the popover opens under the tray item")
+        time.sleep(0.5)
+        shot = os.path.join(ARTEFACTS, "horavane-popover.png")
+        subprocess.run(["import", "-window", "root", shot], check=True, timeout=20)
+        self.assertGreater(os.path.getsize(shot), 0)
+        self.assertEqual(self.recorder.stop(), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
