@@ -27,10 +27,12 @@ enum Atom
     gtkIdAtom,
     kdeDesktopFileAtom,
     utf8Atom,
+    clientListAtom,
     atomCount
 };
 constexpr const char* atomNames[atomCount] = {"_NET_ACTIVE_WINDOW",  "_NET_SUPPORTED",           "_NET_WM_PID",
-                                              "_GTK_APPLICATION_ID", "_KDE_NET_WM_DESKTOP_FILE", "UTF8_STRING"};
+                                              "_GTK_APPLICATION_ID", "_KDE_NET_WM_DESKTOP_FILE", "UTF8_STRING",
+                                              "_NET_CLIENT_LIST"};
 
 // Property values longer than this (in 32-bit units) are of no use for naming an application.
 constexpr uint32_t longestProperty = 256;
@@ -256,6 +258,23 @@ quint32 X11Connection::activeWindow()
     if (d->failed())
         return XCB_NONE;
     return d->propertyWord(d->askProperty(d->root, d->atoms[activeWindowAtom], XCB_ATOM_WINDOW)).value_or(XCB_NONE);
+}
+
+QList<quint32> X11Connection::clientWindows()
+{
+    QList<quint32> windows;
+    if (d->failed())
+        return windows;
+    const auto cookie = xcb_get_property(d->c, 0, d->root, d->atoms[clientListAtom], XCB_ATOM_WINDOW, 0, 4096);
+    const Owned<xcb_get_property_reply_t> reply = d->wait(xcb_get_property_reply, cookie);
+    if (!reply || reply->format != 32)
+        return windows;
+    const auto* ids = static_cast<const xcb_window_t*>(xcb_get_property_value(reply.get()));
+    const int count = xcb_get_property_value_length(reply.get()) / 4;
+    windows.reserve(count);
+    for (int i = 0; i < count; ++i)
+        windows.append(ids[i]);
+    return windows;
 }
 
 WindowFacts X11Connection::windowFacts(quint32 window)

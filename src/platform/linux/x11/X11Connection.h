@@ -45,6 +45,8 @@ public:
 
     // The window _NET_ACTIVE_WINDOW names; 0 when none.
     quint32 activeWindow();
+    // The windows the window manager lists as applications' windows, oldest first.
+    QList<quint32> clientWindows();
     // The window's properties and its client's pid, in one round trip; the process facts stay empty.
     WindowFacts windowFacts(quint32 window);
     // Asks to hear of the window's destruction; false when the window no longer exists.

@@ -60,6 +60,21 @@ std::optional<RunningApp> X11Workspace::frontmostApplication() const
     return self->describe(m_activeWindow);
 }
 
+QList<RunningApp> X11Workspace::runningApplications() const
+{
+    X11Workspace* self = mutableSelf(this);
+    QList<RunningApp> apps;
+    for (const quint32 window : m_x->clientWindows()) {
+        const auto cached = m_apps.constFind(window);
+        const std::optional<RunningApp> app = cached != m_apps.cend() ? *cached : self->describe(window);
+        const bool known = std::any_of(apps.cbegin(), apps.cend(),
+                                       [&](const RunningApp& other) { return app && other.bundleId == app->bundleId; });
+        if (app && !known)
+            apps.append(*app);
+    }
+    return apps;
+}
+
 QString X11Workspace::ownIdentifier() const
 {
     return QStringLiteral("app.corvani.Horavane");

@@ -24,6 +24,8 @@ public:
     ~X11Workspace() override;
 
     std::optional<RunningApp> frontmostApplication() const override;
+    // The applications with a window on the desktop, each once, in the order their first window appeared.
+    QList<RunningApp> runningApplications() const;
     QString ownIdentifier() const override;
     QString ownProcessName() const override;
 

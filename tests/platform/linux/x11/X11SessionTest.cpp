@@ -135,6 +135,18 @@ TEST_F(X11Session, AClosedFrontWindowIsNotReportedAgain)
     EXPECT_TRUE(QTest::qWaitFor([&] { return frontPid() != doomed.pid; }, 3000));
 }
 
+TEST_F(X11Session, RunningApplicationsListEachApplicationOnce)
+{
+    Opened second = open("xterm", {"-name", "second"}, "XTerm");
+    const QList<RunningApp> running = m_workspace->runningApplications();
+    close(second);
+    const auto count = [&](const QString& id) {
+        return std::count_if(running.cbegin(), running.cend(), [&](const RunningApp& app) { return app.bundleId == id; });
+    };
+    EXPECT_EQ(count("debian-xterm"), 1); // two windows, one application
+    EXPECT_EQ(count("XCalc"), 1);
+}
+
 TEST_F(X11Session, AnUnchangedSampleCostsAtMostTwoRoundTrips)
 {
     activate(s_xterm.window);
