@@ -10,7 +10,7 @@ build_packages=(
     libxcb1-dev libxcb-ewmh-dev libxcb-icccm4-dev libxcb-screensaver0-dev libxcb-dpms0-dev libxcb-res0-dev
 )
 test_packages=(
-    googletest libgtest-dev libbenchmark-dev
+    googletest libgtest-dev libbenchmark-dev dpkg-dev
     xvfb openbox xdotool xterm x11-apps x11-utils dbus dbus-x11 at-spi2-core python3-dbusmock sqlite3
     firefox-esr chromium trayer imagemagick hicolor-icon-theme
 )

@@ -1,5 +1,6 @@
 #include "Entry.h"
 
+#include "AppIcon.h"
 #include "CommandLine.h"
 #include "Commands.h"
 #include "HoravaneApp.h"
@@ -45,6 +46,7 @@ int record(int argc, char** argv, bool opensHistory)
     nameApplication();
     QGuiApplication::setDesktopFileName(QStringLiteral("app.corvani.Horavane"));
     QApplication::setQuitOnLastWindowClosed(false); // the tray item stays when windows close
+    QApplication::setWindowIcon(AppIcon::icon());
 
     std::unique_ptr<LinuxPlatform> desktop = LinuxPlatform::create();
     if (!desktop) {

@@ -133,12 +133,12 @@ TEST(PermissionNoticeTexts, EachPermissionHasItsOwnTextAndButton)
     };
     const Case cases[] = {
         {"accessibility",
-         {"Firefox", BrowserPermission::accessibility},
+         {"Firefox", BrowserPermission::accessibility, "firefox"},
          "Horavane can't see which websites you visit in Firefox yet. Firefox can only be asked through "
          "Accessibility, which Horavane uses just to read the address of the page in front.",
          "Open Accessibility Settings…"},
         {"automation",
-         {"Chromium", BrowserPermission::automation},
+         {"Chromium", BrowserPermission::automation, "chromium"},
          "Horavane can't see which websites you visit in Chromium yet.",
          "Open Automation Settings…"},
     };
@@ -162,7 +162,7 @@ TEST(PermissionNoticeTexts, EachPermissionHasItsOwnTextAndButton)
 TEST(PermissionNoticeTexts, ABrowserNameIsShownAsWrittenNotAsMarkup)
 {
     PermissionNotice notice;
-    notice.setBlockedBrowser(Tracker::BlockedBrowser{"<b>Web</b>", BrowserPermission::automation});
+    notice.setBlockedBrowser(Tracker::BlockedBrowser{"<b>Web</b>", BrowserPermission::automation, "web"});
     EXPECT_EQ(notice.label()->textFormat(), Qt::PlainText);
     EXPECT_TRUE(notice.label()->text().contains("<b>Web</b>"));
 }

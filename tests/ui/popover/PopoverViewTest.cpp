@@ -257,13 +257,13 @@ TEST_F(PopoverViewTest, TheNoticeFollowsTheTrackersBlockedBrowserAndOpensTheRigh
     EXPECT_FALSE(popover->notice()->isVisible());
 
     // The notice is what the tracker says; the popover shows it whenever the tracker announces a change.
-    popover->notice()->setBlockedBrowser(Tracker::BlockedBrowser{"Chromium", BrowserPermission::automation});
+    popover->notice()->setBlockedBrowser(Tracker::BlockedBrowser{"Chromium", BrowserPermission::automation, "chromium"});
     EXPECT_TRUE(popover->notice()->isVisible());
     popover->notice()->button()->click();
     ASSERT_EQ(fake.accessibility.openedPanes.size(), 1);
     EXPECT_EQ(fake.accessibility.openedPanes.first(), Accessibility::SettingsPane::automation);
 
-    popover->notice()->setBlockedBrowser(Tracker::BlockedBrowser{"Firefox ESR", BrowserPermission::accessibility});
+    popover->notice()->setBlockedBrowser(Tracker::BlockedBrowser{"Firefox ESR", BrowserPermission::accessibility, "firefox-esr"});
     popover->notice()->button()->click(); // the first time, the desktop's own request
     popover->notice()->button()->click();
     EXPECT_EQ(fake.accessibility.trustRequests, 1);
