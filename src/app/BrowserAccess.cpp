@@ -7,6 +7,14 @@ BrowserAccess::BrowserAccess(Accessibility& desktop, RendererAccessibility rende
 {
 }
 
+void BrowserAccess::requestTrust()
+{
+    if (m_confirm(QStringLiteral("Firefox shows Horavane the address of the page in front through the desktop's "
+                                 "accessibility, which is switched off. Switch it on for your session? Screen "
+                                 "readers and other assistive tools use the same switch.")))
+        m_desktop.requestTrust();
+}
+
 void BrowserAccess::openSettings(SettingsPane pane)
 {
     if (pane != SettingsPane::automation) {
@@ -21,7 +29,12 @@ void BrowserAccess::openSettings(SettingsPane pane)
                    .arg(browser->name));
         return;
     }
-    if (!m_confirm(browser->name))
+    const QString question =
+        QStringLiteral("%1 lets Horavane see the page in front only when it starts with renderer accessibility. "
+                       "Horavane can add that to how %1 starts for your account; to undo it, remove the copy of "
+                       "its launcher in ~/.local/share/applications.")
+            .arg(browser->name);
+    if (!m_confirm(question))
         return;
     if (m_renderer.enable(browser->id))
         m_tell(QStringLiteral("Quit %1 and start it again to let Horavane see which websites you visit in it.")

@@ -5,7 +5,8 @@
 
 #include <functional>
 
-// The desktop's accessibility as the views use it, plus what "automation settings" mean on Linux:
+// The desktop's accessibility as the views use it, asking before switching it on for the session, plus
+// what "automation settings" mean on Linux:
 // Chromium-family browsers show their pages only when started with renderer accessibility, so granting
 // a browser access writes a per-user copy of its launcher that adds the flag (after asking), and the
 // browser must be restarted.
@@ -17,8 +18,8 @@ public:
         QString id;   // desktop-file id
         QString name; // display name
     };
-    // Asks the user whether to allow the browser; true to go ahead.
-    using Confirm = std::function<bool(const QString& browserName)>;
+    // Asks the user a question; true to go ahead.
+    using Confirm = std::function<bool(const QString& question)>;
     // Tells the user how it went, in one short text.
     using Tell = std::function<void(const QString& message)>;
 
@@ -27,7 +28,8 @@ public:
                   Confirm confirm, Tell tell);
 
     bool isTrusted() const override { return m_desktop.isTrusted(); }
-    void requestTrust() override { m_desktop.requestTrust(); }
+    // Switching accessibility on is a lasting change for the whole session: only after asking.
+    void requestTrust() override;
     void openSettings(SettingsPane pane) override;
     ApplicationAnswer application(qint64 pid, Timeout timeout) const override;
     std::optional<AccessibleElement> window(const AccessibleElement& application, Window which,

@@ -50,12 +50,7 @@ HoravaneApp::HoravaneApp(LinuxPlatform& desktop, std::unique_ptr<Store> store, S
             const auto& blocked = m_tracker.blockedBrowser();
             return blocked ? std::optional(BrowserAccess::Browser{blocked->id, blocked->name}) : std::nullopt;
         },
-        [](const QString& browser) {
-            const QString question =
-                QStringLiteral("%1 lets Horavane see the page in front only when it starts with renderer "
-                               "accessibility. Horavane can add that to how %1 starts for your account; you can undo "
-                               "it by removing the copy of its launcher in ~/.local/share/applications.")
-                    .arg(browser);
+        [](const QString& question) {
             return QMessageBox::question(nullptr, QStringLiteral("Horavane"), question,
                                          QMessageBox::Yes | QMessageBox::Cancel) == QMessageBox::Yes;
         },

@@ -23,8 +23,8 @@ protected:
     {
         return BrowserAccess(
             desktop, renderer, [blocked] { return blocked; },
-            [this](const QString& name) {
-                asked.append(name);
+            [this](const QString& question) {
+                asked.append(question);
                 return allow;
             },
             [this](const QString& message) { told.append(message); });
@@ -50,7 +50,8 @@ const BrowserAccess::Browser chromium{"chromium", "Chromium"};
 TEST_F(BrowserAccessTest, AllowingABrowserAddsTheFlagToItsLauncherAndSaysToRestart)
 {
     access(chromium).openSettings(Accessibility::SettingsPane::automation);
-    EXPECT_EQ(asked, QStringList({"Chromium"}));
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked.first().startsWith("Chromium lets Horavane see the page in front"));
     EXPECT_TRUE(launcher().contains("Exec=/usr/bin/chromium --force-renderer-accessibility %U"));
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told.first().contains("start it again"));
@@ -76,6 +77,17 @@ TEST_F(BrowserAccessTest, AnUnknownBrowserIsReportedNotGuessed)
     EXPECT_TRUE(told.first().contains("--force-renderer-accessibility"));
     access(std::nullopt).openSettings(Accessibility::SettingsPane::automation);
     EXPECT_EQ(asked.size(), 1);
+}
+
+TEST_F(BrowserAccessTest, SwitchingAccessibilityOnIsAskedFirst)
+{
+    allow = false;
+    access(chromium).requestTrust();
+    EXPECT_EQ(desktop.trustRequests, 0);
+    allow = true;
+    access(chromium).requestTrust();
+    EXPECT_EQ(desktop.trustRequests, 1);
+    EXPECT_EQ(asked.size(), 2);
 }
 
 TEST_F(BrowserAccessTest, AccessibilityGoesToTheDesktop)
