@@ -1,0 +1,226 @@
+#include "WelcomeView.h"
+
+#include "BrowserFamily.h"
+#include "BrowserList.h"
+#include "BrowserPermissions.h"
+#include "LoginItem.h"
+#include "Settings.h"
+#include "Theme.h"
+#include "Tracker.h"
+#include "WelcomePoint.h"
+#include "WelcomeSymbols.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+const QString WelcomeView::title = QStringLiteral("Welcome to Horavane");
+const QString WelcomeView::siteDetectionText = QStringLiteral(
+    "To know which site you're on, Horavane asks your browser for the address of the page in front. macOS will ask "
+    "you to allow that, once per browser. Nothing else about the page is read.");
+const QString WelcomeView::firefoxText = QStringLiteral(
+    "Firefox and browsers built on it can only be asked through Accessibility, which you switch on for Horavane in "
+    "System Settings. Horavane uses it just to read that address.");
+const QString WelcomeView::loginToggleText = QStringLiteral("Open Horavane when I log in");
+
+WelcomeView::WelcomeView(Tracker& tracker, Icons& icons, Settings& settings, Accessibility& accessibility,
+                         LoginItem& loginItem, std::function<QList<RunningApp>()> runningApplications, QWidget* parent)
+    : QWidget(parent), m_tracker(tracker), m_settings(settings), m_accessibility(accessibility), m_loginItem(loginItem),
+      m_runningApplications(std::move(runningApplications))
+{
+    setFixedWidth(fixedWidth);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    setFont(Theme::font(TextStyle::body));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(36, 28, 36, 28);
+    layout->setSpacing(0);
+
+    m_icon = new QLabel(this);
+    m_icon->setFixedSize(int(iconSide), int(iconSide));
+    paintIcon();
+    layout->addWidget(m_icon, 0, Qt::AlignHCenter);
+
+    layout->addSpacing(10);
+    auto* heading = new QLabel(title, this);
+    heading->setFont(Theme::font(TextStyle::title, QFont::DemiBold));
+    layout->addWidget(heading, 0, Qt::AlignHCenter);
+
+    layout->addSpacing(4);
+    m_subtitle = WelcomePoint::secondaryLabel(
+        QStringLiteral("See where your time on this Mac goes, app by app and site by site."), this);
+    m_subtitle->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(m_subtitle);
+
+    layout->addSpacing(26);
+    auto* points = new QVBoxLayout;
+    points->setSpacing(20);
+    m_points.append(new WelcomePoint(WelcomeSymbols::Symbol::menuBar, QStringLiteral("It lives in your menu bar"),
+                                     QStringLiteral("Click the ring at the top of your screen to see today."), this));
+    m_points.append(new WelcomePoint(WelcomeSymbols::Symbol::globe, QStringLiteral("Websites count on their own"),
+                                     siteDetectionText, this));
+    m_points.append(new WelcomePoint(
+        WelcomeSymbols::Symbol::lock, QStringLiteral("It stays on your Mac"),
+        QStringLiteral("Your history is a file on this Mac, and you can export or delete it in Settings. Horavane "
+                       "never goes online unless you ask it to check for updates."),
+        this));
+    addBrowserList(m_points[1], icons);
+    for (WelcomePoint* point : std::as_const(m_points))
+        points->addWidget(point);
+    layout->addLayout(points);
+
+    layout->addSpacing(26);
+    m_loginToggle = new QCheckBox(loginToggleText, this);
+    m_loginToggle->setChecked(true); // a new user starts with it on
+    layout->addWidget(m_loginToggle, 0, Qt::AlignHCenter);
+
+    layout->addSpacing(14);
+    m_getStarted = new QPushButton(QStringLiteral("Get Started"), this);
+    m_getStarted->setDefault(true);
+    m_getStarted->setFont(Theme::font(TextStyle::title3, QFont::DemiBold));
+    m_getStarted->setMinimumHeight(40);
+    m_getStarted->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    layout->addWidget(m_getStarted);
+    connect(m_getStarted, &QPushButton::clicked, this, &WelcomeView::finish);
+
+    m_refresh.setInterval(refreshInterval);
+    connect(&m_refresh, &QTimer::timeout, this, &WelcomeView::refreshBrowsers);
+    refreshBrowsers();
+    fitToContent();
+}
+
+void WelcomeView::addBrowserList(WelcomePoint* point, Icons& icons)
+{
+    const int below = 6 - point->textColumn()->spacing(); // the column already puts its spacing between
+
+    m_browserBox = new QWidget(point);
+    auto* box = new QVBoxLayout(m_browserBox);
+    box->setContentsMargins(0, below, 0, 0);
+    box->setSpacing(0);
+    m_browsers = new BrowserList(icons, m_browserBox);
+    box->addWidget(m_browsers);
+    point->textColumn()->addWidget(m_browserBox);
+    connect(m_browsers, &BrowserList::allowRequested, this, &WelcomeView::requestAccess);
+    connect(m_browsers, &BrowserList::settingsRequested, this, &WelcomeView::openSettings);
+
+    m_firefox = WelcomePoint::secondaryLabel(firefoxText, point);
+    m_firefox->setFont(Theme::font(TextStyle::callout));
+    m_firefox->setContentsMargins(0, below, 0, 0);
+    point->textColumn()->addWidget(m_firefox);
+}
+
+void WelcomeView::fitToContent()
+{
+    // Wrapped texts need the height they take at the fixed width, which a size hint does not tell; the
+    // layouts are told first that the list has changed, since they learn it only on their next pass.
+    for (WelcomePoint* point : std::as_const(m_points)) {
+        point->layout()->invalidate();
+        point->updateGeometry();
+    }
+    setFixedHeight(heightForWidth(fixedWidth));
+    if (isVisible() && !isWindow())
+        window()->adjustSize(); // the window fits its content as browsers come and go
+}
+
+bool WelcomeView::opensAtLogin() const
+{
+    return m_loginToggle->isChecked();
+}
+
+void WelcomeView::refreshBrowsers()
+{
+    const BrowserProbe* probe = m_tracker.probe();
+    // Without a probe no browser can be asked, so there is nothing to allow.
+    const QList<RunningApp> browsers =
+        probe && m_runningApplications ? BrowserList::browsers(m_runningApplications()) : QList<RunningApp>();
+    QList<BrowserList::Entry> entries;
+    entries.reserve(browsers.size());
+    for (const RunningApp& app : browsers)
+        entries.append(BrowserList::Entry{app, probe->access(app.bundleId)});
+
+    const bool firefox = std::any_of(browsers.cbegin(), browsers.cend(), [](const RunningApp& app) {
+        return BrowserList::permission(app) == BrowserPermission::accessibility;
+    });
+    const bool rowsChanged = m_browsers->setEntries(entries);
+    const bool firefoxChanged = m_firefox->isHidden() == firefox;
+    m_browserBox->setHidden(entries.isEmpty());
+    m_firefox->setHidden(!firefox);
+    if (rowsChanged || firefoxChanged)
+        fitToContent();
+}
+
+void WelcomeView::finish()
+{
+    m_settings.setHasSeenWelcome(true);
+    const bool on = m_loginToggle->isChecked();
+    if (const std::optional<QString> failure = on ? m_loginItem.enable() : m_loginItem.disable()) {
+        // The window closes anyway; should it be shown again, the toggle tells the truth.
+        m_loginToggle->setChecked(m_loginItem.isEnabled());
+    }
+    emit finished();
+}
+
+void WelcomeView::requestAccess(const RunningApp& app)
+{
+    m_tracker.requestBrowserAccess(app);
+    refreshBrowsers(); // "Waiting for your answer…" at once rather than at the next second
+}
+
+void WelcomeView::openSettings(const RunningApp& app)
+{
+    if (const std::optional<BrowserPermission> permission = BrowserList::permission(app))
+        BrowserPermissions::openSettings(*permission, m_accessibility, m_settings);
+    refreshBrowsers();
+}
+
+void WelcomeView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A new user starts with the toggle on; one who has been here sees how things really are.
+    m_loginToggle->setChecked(!m_settings.hasSeenWelcome() || m_loginItem.isEnabled());
+    refreshBrowsers();
+    m_refresh.start();
+    m_getStarted->setFocus(); // Return runs "Get Started" from the start
+}
+
+void WelcomeView::hideEvent(QHideEvent* event)
+{
+    m_refresh.stop();
+    QWidget::hideEvent(event);
+}
+
+void WelcomeView::keyPressEvent(QKeyEvent* event)
+{
+    // Keys the focused control leaves alone arrive here: Return is the window's default action.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        finish();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void WelcomeView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange) {
+        paintIcon();
+        WelcomePoint::applySecondary(m_subtitle, palette());
+        WelcomePoint::applySecondary(m_firefox, palette());
+    }
+    QWidget::changeEvent(event);
+}
+
+void WelcomeView::paintIcon()
+{
+    const QIcon own = QApplication::windowIcon();
+    const qreal ratio = devicePixelRatioF();
+    if (!own.isNull()) {
+        m_icon->setPixmap(own.pixmap(QSize(int(iconSide), int(iconSide)), ratio));
+        return;
+    }
+    m_icon->setPixmap(WelcomeSymbols::appIcon(iconSide, palette().color(QPalette::Highlight), ratio));
+}

@@ -1,0 +1,138 @@
+#include "BrowserList.h"
+#include "BrowserRow.h"
+#include "WelcomeFixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList namesOf(const QList<RunningApp>& apps)
+{
+    QStringList names;
+    for (const RunningApp& app : apps)
+        names.append(app.localizedName + QLatin1Char('/') + QString::number(app.pid));
+    return names;
+}
+
+// What the row shows as its state; exactly one of its three state widgets may be visible.
+QString shownState(const BrowserRow& row)
+{
+    QStringList shown;
+    if (row.button()->isVisibleTo(&row))
+        shown.append(row.button()->text());
+    if (row.waitingLabel()->isVisibleTo(&row))
+        shown.append(row.waitingLabel()->text());
+    if (row.allowedLabel()->isVisibleTo(&row))
+        shown.append(QStringLiteral("Allowed"));
+    return shown.join(QLatin1Char('+'));
+}
+
+} // namespace
+
+TEST(WelcomeBrowsers, OnlyKnownBrowsersOnceEachSortedByName)
+{
+    struct Case
+    {
+        const char* name;
+        QList<RunningApp> running;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {"nothing running", {}, {}},
+        {"no browser among the applications", {editor, app("", "Unnamed", 7)}, {}},
+        {"browsers sorted by name, others left out",
+         {safari, editor, firefox, chromium},
+         {"Chromium/400", "Firefox ESR/300", "Safari/500"}},
+        {"a browser's windows and second process listed once, the first seen",
+         {firefox, chromium, app("firefox-esr", "Firefox ESR", 301), firefox},
+         {"Chromium/400", "Firefox ESR/300"}},
+        {"a nameless browser sorts first", {safari, app("chromium", "", 9)}, {"/9", "Safari/500"}},
+        {"plain code-point order: capitals before small letters, not by locale",
+         {app("chromium", "chromium", 1), app("firefox", "Zen", 2), app("com.apple.Safari", "Épiphanie", 3)},
+         {"Zen/2", "chromium/1", "Épiphanie/3"}},
+        {"the identifier must match exactly", {app("Chromium", "Chromium", 4), app("firefox ", "Firefox", 5)}, {}},
+    };
+    for (const Case& test : cases)
+        EXPECT_EQ(namesOf(BrowserList::browsers(test.running)), test.expected) << test.name;
+}
+
+TEST(WelcomeBrowsers, PermissionFollowsTheFamily)
+{
+    EXPECT_EQ(BrowserList::permission(firefox), BrowserPermission::accessibility);
+    EXPECT_EQ(BrowserList::permission(app("org.mozilla.firefox", "Firefox", 1)), BrowserPermission::accessibility);
+    EXPECT_EQ(BrowserList::permission(chromium), BrowserPermission::automation);
+    EXPECT_EQ(BrowserList::permission(safari), BrowserPermission::automation);
+    EXPECT_EQ(BrowserList::permission(editor), std::nullopt);
+    EXPECT_EQ(BrowserList::permission(RunningApp{}), std::nullopt);
+}
+
+TEST(WelcomeBrowserRow, ShowsOneStateAtATime)
+{
+    struct Case
+    {
+        BrowserProbe::Access access;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {BrowserProbe::Access::notAsked, "Allow…"}, {BrowserProbe::Access::waiting, "Waiting for your answer…"},
+        {BrowserProbe::Access::granted, "Allowed"}, {BrowserProbe::Access::denied, "Open Settings…"},
+        {BrowserProbe::Access::notAsked, "Allow…"}, // and back, as after a restart of the probe's owner
+    };
+    BrowserRow row(chromium, QImage());
+    EXPECT_EQ(shownState(row), "Allow…"); // before any state is set
+    for (const Case& test : cases) {
+        row.setAccess(test.access);
+        EXPECT_EQ(shownState(row), QString::fromUtf8(test.shown)) << test.shown;
+    }
+}
+
+TEST(WelcomeBrowserRow, TheButtonAsksForWhatTheStateNeeds)
+{
+    BrowserRow row(chromium, QImage());
+    QList<RunningApp> allows;
+    QList<RunningApp> settings;
+    QObject::connect(&row, &BrowserRow::allowRequested, [&](const RunningApp& app) { allows.append(app); });
+    QObject::connect(&row, &BrowserRow::settingsRequested, [&](const RunningApp& app) { settings.append(app); });
+    row.button()->click();
+    row.setAccess(BrowserProbe::Access::denied);
+    row.button()->click();
+    EXPECT_EQ(allows, QList<RunningApp>{chromium});
+    EXPECT_EQ(settings, QList<RunningApp>{chromium});
+}
+
+TEST(WelcomeBrowserRow, ANamelessBrowserWithoutIconIsStillListed)
+{
+    BrowserRow bare(app("chromium", "", 9), QImage());
+    EXPECT_EQ(bare.nameLabel()->text(), "Browser");
+    EXPECT_EQ(bare.iconLabel(), nullptr);
+
+    QImage icon(64, 64, QImage::Format_ARGB32);
+    icon.fill(Qt::red);
+    BrowserRow full(app("chromium", "<b>Chromium</b>", 9), icon);
+    EXPECT_EQ(full.nameLabel()->text(), "<b>Chromium</b>");
+    EXPECT_EQ(full.nameLabel()->textFormat(), Qt::PlainText); // another program's name is never markup
+    ASSERT_NE(full.iconLabel(), nullptr);
+    EXPECT_EQ(full.iconLabel()->size(), QSize(18, 18));
+}
+
+TEST(WelcomeBrowserList, KeepsItsRowsWhileTheSameBrowsersRun)
+{
+    WelcomeFixture fixture;
+    BrowserList list(fixture.icons);
+    EXPECT_TRUE(
+        list.setEntries({{chromium, BrowserProbe::Access::notAsked}, {safari, BrowserProbe::Access::notAsked}}));
+    const QList<BrowserRow*> first = list.rows();
+    first[0]->button()->setFocus();
+
+    EXPECT_FALSE(list.setEntries({{chromium, BrowserProbe::Access::denied}, {safari, BrowserProbe::Access::granted}}));
+    EXPECT_EQ(list.rows(), first);
+    EXPECT_EQ(shownState(*first[0]), "Open Settings…");
+    EXPECT_EQ(shownState(*first[1]), "Allowed");
+
+    EXPECT_TRUE(list.setEntries({{safari, BrowserProbe::Access::granted}}));
+    ASSERT_EQ(list.rows().size(), 1);
+    EXPECT_EQ(list.rows()[0]->app(), safari);
+    EXPECT_EQ(shownState(*list.rows()[0]), "Allowed");
+}

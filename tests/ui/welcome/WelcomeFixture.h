@@ -1,0 +1,148 @@
+#pragma once
+
+#include "AppIcons.h"
+#include "BrowserFetch.h"
+#include "FakePlatform.h"
+#include "Icons.h"
+#include "LoginItem.h"
+#include "Settings.h"
+#include "Tracker.h"
+#include "WelcomeView.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <condition_variable>
+#include <gtest/gtest.h>
+#include <memory>
+#include <mutex>
+
+// Browser answers the test gives when it chooses: a request waits until its browser's answer is set, so a
+// test can look at the window while the user is still deciding.
+class GatedFetch final : public BrowserFetch
+{
+public:
+    Outcome fetch(qint64 pid, BrowserFamily, std::chrono::milliseconds) const override
+    {
+        std::unique_lock lock(m_mutex);
+        ++m_calls;
+        m_changed.wait(lock, [&] { return m_open || m_outcomes.contains(pid); });
+        return m_outcomes.value(pid, Outcome::failed(-1));
+    }
+    void answer(qint64 pid, const Outcome& outcome)
+    {
+        const std::lock_guard lock(m_mutex);
+        m_outcomes.insert(pid, outcome);
+        m_changed.notify_all();
+    }
+    // Lets every waiting and later request end, unanswered ones with a failure.
+    void open()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_open = true;
+        m_changed.notify_all();
+    }
+    int calls() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_calls;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_changed;
+    mutable int m_calls = 0;
+    bool m_open = false;
+    QHash<qint64, Outcome> m_outcomes;
+};
+
+class FakeLoginItem final : public LoginItem
+{
+public:
+    bool isEnabled() const override { return enabled; }
+    std::optional<QString> enable() override
+    {
+        ++enables;
+        if (failure)
+            return failure;
+        enabled = true;
+        return std::nullopt;
+    }
+    std::optional<QString> disable() override
+    {
+        ++disables;
+        if (failure)
+            return failure;
+        enabled = false;
+        return std::nullopt;
+    }
+
+    bool enabled = false;
+    std::optional<QString> failure;
+    int enables = 0;
+    int disables = 0;
+};
+
+// Applications with no icon of their own: each gets the same grey square.
+class GreyAppIcons final : public AppIcons
+{
+public:
+    std::optional<QImage> icon(const QString&) const override { return std::nullopt; }
+    QImage genericIcon() const override
+    {
+        QImage image(32, 32, QImage::Format_ARGB32);
+        image.fill(QColor(128, 128, 128));
+        return image;
+    }
+};
+
+inline RunningApp app(const char* id, const char* name, qint64 pid)
+{
+    return RunningApp{QString::fromUtf8(id), QString::fromUtf8(name), pid};
+}
+
+inline const RunningApp chromium = app("chromium", "Chromium", 400);
+inline const RunningApp safari = app("com.apple.Safari", "Safari", 500);
+inline const RunningApp firefox = app("firefox-esr", "Firefox ESR", 300);
+inline const RunningApp editor = app("org.gnome.TextEditor", "Text Editor", 600);
+
+// A welcome window over a tracker that samples only when told and asks browsers through GatedFetch.
+struct WelcomeFixture
+{
+    WelcomeFixture()
+    {
+        tracker = std::make_unique<Tracker>(nullptr, false, fake.platform(), settings, fetch);
+        fake.accessibility.trusted = false;
+    }
+    ~WelcomeFixture()
+    {
+        view.reset();
+        fetch->open(); // the probe's requests end before the tracker waits for them
+    }
+
+    WelcomeView& make()
+    {
+        view = std::make_unique<WelcomeView>(*tracker, icons, settings, fake.accessibility, loginItem,
+                                             [this] { return running; });
+        return *view;
+    }
+    WelcomeView& open()
+    {
+        make().show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        return *view;
+    }
+
+    FakePlatform fake;
+    QTemporaryDir configDir;
+    Settings settings{configDir.filePath("Horavane.conf")};
+    GreyAppIcons appIcons;
+    Icons icons{appIcons, Icons::Options{.cacheFolder = configDir.filePath("Favicons"),
+                                         .search = [](const QString&) { return std::optional<QByteArray>(); },
+                                         .retryDelay = std::chrono::seconds(120),
+                                         .now = {}}};
+    std::shared_ptr<GatedFetch> fetch = std::make_shared<GatedFetch>();
+    std::unique_ptr<Tracker> tracker;
+    FakeLoginItem loginItem;
+    QList<RunningApp> running;
+    std::unique_ptr<WelcomeView> view;
+};

@@ -1,0 +1,274 @@
+#include "BrowserList.h"
+#include "BrowserRow.h"
+#include "WelcomeFixture.h"
+#include "WelcomePoint.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+class WelcomeViewTest : public ::testing::Test, protected WelcomeFixture
+{
+protected:
+    QStringList rowNames() const
+    {
+        QStringList names;
+        for (const BrowserRow* row : view->browserList()->rows())
+            names.append(row->nameLabel()->text());
+        return names;
+    }
+    BrowserRow* row(const RunningApp& app) const
+    {
+        for (BrowserRow* row : view->browserList()->rows())
+            if (row->app().bundleId == app.bundleId)
+                return row;
+        return nullptr;
+    }
+    std::optional<BrowserProbe::Access> access(const RunningApp& app) const
+    {
+        const BrowserRow* found = row(app);
+        return found ? std::optional(found->access()) : std::nullopt;
+    }
+    bool listShown() const { return view->browserList()->isVisibleTo(view.get()); }
+    bool firefoxTextShown() const { return view->firefoxLabel()->isVisibleTo(view.get()); }
+};
+
+constexpr int refreshWait = 1500; // one refresh period and some slack for the answer's way back
+
+} // namespace
+
+TEST_F(WelcomeViewTest, TextsAndPointsInOrder)
+{
+    open();
+    EXPECT_EQ(view->width(), 500);
+    ASSERT_EQ(view->points().size(), 3);
+    QStringList titles;
+    for (const WelcomePoint* point : view->points())
+        titles.append(point->titleLabel()->text());
+    EXPECT_EQ(titles,
+              (QStringList{"It lives in your menu bar", "Websites count on their own", "It stays on your Mac"}));
+    EXPECT_EQ(view->points()[1]->detailLabel()->text(), WelcomeView::siteDetectionText);
+    EXPECT_EQ(view->loginToggle()->text(), "Open Horavane when I log in");
+    EXPECT_EQ(view->getStartedButton()->text(), "Get Started");
+    // Every wrapped text gets the height it needs at the fixed width.
+    for (const QLabel* label : view->findChildren<QLabel*>()) {
+        if (label->isVisibleTo(view.get()) && label->wordWrap()) {
+            EXPECT_GE(label->height(), label->heightForWidth(label->width())) << label->text().toStdString();
+        }
+    }
+}
+
+TEST_F(WelcomeViewTest, NoBrowserRunningShowsOnlyTheFirstText)
+{
+    running = {editor};
+    open();
+    EXPECT_FALSE(listShown());
+    EXPECT_FALSE(firefoxTextShown());
+}
+
+TEST_F(WelcomeViewTest, SafariAndFirefoxAreListedByNameWithTheFirefoxText)
+{
+    running = {safari, editor, firefox, safari};
+    open();
+    EXPECT_TRUE(listShown());
+    EXPECT_EQ(rowNames(), (QStringList{"Firefox ESR", "Safari"}));
+    EXPECT_TRUE(firefoxTextShown());
+    EXPECT_EQ(view->firefoxLabel()->text(), WelcomeView::firefoxText);
+
+    running = {safari};
+    QTRY_COMPARE_WITH_TIMEOUT(rowNames(), QStringList{"Safari"}, refreshWait);
+    EXPECT_FALSE(firefoxTextShown()); // only a Firefox-family browser needs it
+}
+
+TEST_F(WelcomeViewTest, FirefoxFollowsTrustAndWhetherThePromptWasShown)
+{
+    struct Case
+    {
+        const char* name;
+        bool trusted;
+        bool asked;
+        BrowserProbe::Access expected;
+    };
+    const Case cases[] = {
+        {"never asked", false, false, BrowserProbe::Access::notAsked},
+        {"asked, not trusted", false, true, BrowserProbe::Access::denied},
+        {"trusted", true, true, BrowserProbe::Access::granted},
+        {"trusted without our prompt", true, false, BrowserProbe::Access::granted},
+    };
+    running = {firefox};
+    open();
+    for (const Case& test : cases) {
+        fake.accessibility.trusted = test.trusted;
+        settings.setHasAskedForAccessibility(test.asked);
+        QTRY_COMPARE_WITH_TIMEOUT(access(firefox), std::optional(test.expected), refreshWait);
+        EXPECT_TRUE(view->refreshTimer().isActive()) << test.name;
+    }
+}
+
+TEST_F(WelcomeViewTest, AllowingAsksTheBrowserAndFollowsTheAnswer)
+{
+    struct Case
+    {
+        const char* name;
+        RunningApp browser; // each a browser the probe has not heard of
+        BrowserFetch::Outcome answer;
+        BrowserProbe::Access expected;
+    };
+    const Case cases[] = {
+        {"allowed", app("brave-browser", "Brave", 701), BrowserFetch::Outcome::answered(QStringLiteral("example.com")),
+         BrowserProbe::Access::granted},
+        {"allowed, no window open", app("google-chrome", "Google Chrome", 702),
+         BrowserFetch::Outcome::answered(std::nullopt), BrowserProbe::Access::granted},
+        {"refused", app("vivaldi-stable", "Vivaldi", 703), BrowserFetch::Outcome::denied(),
+         BrowserProbe::Access::denied},
+    };
+    open();
+    for (const Case& test : cases) {
+        running = {test.browser};
+        view->refreshBrowsers();
+        ASSERT_EQ(access(test.browser), BrowserProbe::Access::notAsked) << test.name;
+        EXPECT_EQ(row(test.browser)->button()->text(), "Allow…");
+
+        const int before = fetch->calls();
+        row(test.browser)->button()->click();
+        EXPECT_EQ(access(test.browser), BrowserProbe::Access::waiting) << test.name; // at once
+        QTRY_VERIFY_WITH_TIMEOUT(fetch->calls() > before, 2000);
+        // While the user decides, the row keeps waiting.
+        QTest::qWait(1100);
+        EXPECT_EQ(access(test.browser), BrowserProbe::Access::waiting) << test.name;
+
+        fetch->answer(test.browser.pid, test.answer);
+        QTRY_COMPARE_WITH_TIMEOUT(access(test.browser), std::optional(test.expected), refreshWait);
+    }
+}
+
+TEST_F(WelcomeViewTest, OpenSettingsOpensThePaneOfTheBrowsersPermission)
+{
+    running = {chromium, firefox};
+    fetch->answer(chromium.pid, BrowserFetch::Outcome::denied());
+    tracker->requestBrowserAccess(chromium);
+    settings.setHasAskedForAccessibility(true);
+    open();
+    QTRY_COMPARE_WITH_TIMEOUT(access(chromium), std::optional(BrowserProbe::Access::denied), refreshWait);
+    ASSERT_EQ(access(firefox), BrowserProbe::Access::denied);
+    EXPECT_EQ(row(firefox)->button()->text(), "Open Settings…");
+
+    row(chromium)->button()->click();
+    row(firefox)->button()->click();
+    EXPECT_EQ(fake.accessibility.openedPanes,
+              (QList<Accessibility::SettingsPane>{Accessibility::SettingsPane::automation,
+                                                  Accessibility::SettingsPane::accessibility}));
+    EXPECT_EQ(fake.accessibility.trustRequests, 0);
+}
+
+TEST_F(WelcomeViewTest, AllowingFirefoxShowsTheTrustPromptOnceThenOffersSettings)
+{
+    running = {firefox};
+    open();
+    ASSERT_EQ(access(firefox), BrowserProbe::Access::notAsked);
+    row(firefox)->button()->click();
+    EXPECT_EQ(fake.accessibility.trustRequests, 1);
+    EXPECT_TRUE(settings.hasAskedForAccessibility());
+    EXPECT_EQ(access(firefox), BrowserProbe::Access::denied);
+
+    row(firefox)->button()->click();
+    EXPECT_EQ(fake.accessibility.trustRequests, 1);
+    EXPECT_EQ(fake.accessibility.openedPanes,
+              QList<Accessibility::SettingsPane>{Accessibility::SettingsPane::accessibility});
+
+    fake.accessibility.trusted = true; // the user switched it on in the settings
+    QTRY_COMPARE_WITH_TIMEOUT(access(firefox), std::optional(BrowserProbe::Access::granted), refreshWait);
+}
+
+TEST_F(WelcomeViewTest, RefreshesEverySecondOnlyWhileShown)
+{
+    open();
+    EXPECT_TRUE(view->refreshTimer().isActive());
+    EXPECT_EQ(view->refreshTimer().interval(), 1000);
+    EXPECT_FALSE(listShown());
+    const int heightBefore = view->height();
+
+    running = {chromium};
+    QTest::qWait(400);
+    EXPECT_FALSE(listShown()); // not before the next second
+    QTRY_VERIFY_WITH_TIMEOUT(listShown(), refreshWait);
+    EXPECT_EQ(rowNames(), QStringList{"Chromium"});
+    EXPECT_GT(view->height(), heightBefore); // the window grows to show the row
+
+    view->hide();
+    EXPECT_FALSE(view->refreshTimer().isActive());
+    running = {};
+    QTest::qWait(1200);
+    EXPECT_EQ(rowNames(), QStringList{"Chromium"});
+    view->show();
+    EXPECT_TRUE(rowNames().isEmpty()); // shown again, it looks at once
+}
+
+TEST_F(WelcomeViewTest, ReturnGetsStartedOnFirstLaunch)
+{
+    open();
+    EXPECT_TRUE(view->loginToggle()->isChecked()); // on for a new user, though not registered yet
+    QSignalSpy finished(view.get(), &WelcomeView::finished);
+    QTest::keyClick(view->getStartedButton(), Qt::Key_Return);
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_TRUE(settings.hasSeenWelcome());
+    EXPECT_TRUE(loginItem.enabled);
+    EXPECT_EQ(loginItem.disables, 0);
+
+    view->loginToggle()->setFocus();
+    QTest::keyClick(view->loginToggle(), Qt::Key_Enter);
+    EXPECT_EQ(finished.count(), 2); // Return works wherever the focus is
+    EXPECT_TRUE(view->loginToggle()->isChecked());
+}
+
+TEST_F(WelcomeViewTest, ClosingOtherwiseChangesNothing)
+{
+    open();
+    view->loginToggle()->setChecked(false);
+    view->close();
+    EXPECT_FALSE(settings.hasSeenWelcome());
+    EXPECT_EQ(loginItem.enables + loginItem.disables, 0);
+}
+
+TEST_F(WelcomeViewTest, TheLoginToggleDecidesAndShowsTheRealStateAfterAFailure)
+{
+    struct Case
+    {
+        const char* name;
+        bool seen;       // "hasSeenWelcome" before the window opens
+        bool registered; // the login item's state before
+        bool toggle;     // what the user leaves the toggle at
+        bool fails;      // registering or unregistering fails
+        bool shownFirst; // the toggle when the window opens
+        bool registeredAfter;
+        bool toggleAfter;
+    };
+    const Case cases[] = {
+        {"new user keeps it on", false, false, true, false, true, true, true},
+        {"new user switches it off", false, true, false, false, true, false, false},
+        {"seen, registered", true, true, true, false, true, true, true},
+        {"seen, not registered, switches on", true, false, true, false, false, true, true},
+        {"registering fails", false, false, true, true, true, false, false},
+        {"unregistering fails", true, true, false, true, true, true, true},
+    };
+    for (const Case& test : cases) {
+        settings.setHasSeenWelcome(test.seen);
+        loginItem = FakeLoginItem{};
+        loginItem.enabled = test.registered;
+        if (test.fails)
+            loginItem.failure = QStringLiteral("The autostart folder is read-only.");
+        open();
+        EXPECT_EQ(view->opensAtLogin(), test.shownFirst) << test.name;
+        view->loginToggle()->setChecked(test.toggle);
+        QSignalSpy finished(view.get(), &WelcomeView::finished);
+        view->getStartedButton()->click();
+        EXPECT_EQ(finished.count(), 1) << test.name; // the window closes anyway
+        EXPECT_EQ(loginItem.enabled, test.registeredAfter) << test.name;
+        EXPECT_EQ(view->opensAtLogin(), test.toggleAfter) << test.name;
+        EXPECT_TRUE(settings.hasSeenWelcome()) << test.name;
+    }
+}
