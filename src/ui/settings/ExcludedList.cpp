@@ -1,0 +1,117 @@
+#include "ExcludedList.h"
+
+#include "ItemIcon.h"
+#include "Theme.h"
+#include "Tracker.h"
+
+#include "Icons.h"
+
+#include <QCollator>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+ExcludedList::ExcludedList(Tracker& tracker, Icons& icons, QWidget* parent)
+    : QWidget(parent), m_tracker(tracker), m_icons(icons)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    m_empty = new QLabel(QStringLiteral("Nothing is excluded."), this);
+    m_empty->setFont(Theme::font(TextStyle::body));
+    QPalette palette = m_empty->palette();
+    palette.setColor(QPalette::WindowText, Theme::secondary(palette));
+    m_empty->setPalette(palette);
+    layout->addWidget(m_empty);
+
+    connect(&m_tracker, &Tracker::excludedChanged, this, &ExcludedList::rebuild);
+    connect(&m_icons, &Icons::faviconsChanged, this, [this](const QString& host) {
+        for (const Row& row : std::as_const(m_rows))
+            if (row.key == ItemKey{ItemKind::site, host})
+                paintIcon(row);
+    });
+    rebuild();
+}
+
+QList<ItemKey> ExcludedList::keys() const
+{
+    QList<ItemKey> keys;
+    for (const Row& row : m_rows)
+        keys.append(row.key);
+    return keys;
+}
+
+QStringList ExcludedList::names() const
+{
+    QStringList names;
+    for (const Row& row : m_rows)
+        names.append(row.name);
+    return names;
+}
+
+QPushButton* ExcludedList::trackAgainButton(const ItemKey& key) const
+{
+    for (const Row& row : m_rows)
+        if (row.key == key)
+            return row.button;
+    return nullptr;
+}
+
+void ExcludedList::rebuild()
+{
+    for (const Row& row : std::as_const(m_rows))
+        delete row.widget;
+    m_rows.clear();
+
+    const QHash<ItemKey, QString>& excluded = m_tracker.excluded();
+    for (auto it = excluded.cbegin(); it != excluded.cend(); ++it)
+        m_rows.append(Row{it.key(), it.value().isEmpty() ? it.key().id : it.value()});
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    // Equal names keep a fixed order between rebuilds.
+    std::sort(m_rows.begin(), m_rows.end(), [&collator](const Row& a, const Row& b) {
+        const int order = collator.compare(a.name, b.name);
+        return order != 0 ? order < 0 : a.key.id < b.key.id;
+    });
+
+    auto* layout = static_cast<QVBoxLayout*>(this->layout());
+    for (Row& row : m_rows) {
+        row.widget = new QWidget(this);
+        auto* line = new QHBoxLayout(row.widget);
+        line->setContentsMargins(0, 0, 0, 0);
+        line->setSpacing(8);
+        row.icon = new QLabel(row.widget);
+        row.icon->setFixedSize(iconSide, iconSide);
+        line->addWidget(row.icon);
+        auto* name = new QLabel(row.name, row.widget);
+        name->setFont(Theme::font(TextStyle::body));
+        name->setTextFormat(Qt::PlainText);
+        line->addWidget(name, 1);
+        row.button = new QPushButton(QStringLiteral("Track Again"), row.widget);
+        row.button->setFont(Theme::font(TextStyle::callout));
+        line->addWidget(row.button);
+        const ItemKey key = row.key;
+        // The tracker announces the change, which rebuilds this list; the button goes with its row,
+        // so the rebuild waits until the click has been handled.
+        connect(row.button, &QPushButton::clicked, this, [this, key] {
+            QMetaObject::invokeMethod(
+                this, [this, key] { m_tracker.include(key); }, Qt::QueuedConnection);
+        });
+        paintIcon(row);
+        layout->addWidget(row.widget);
+    }
+    m_empty->setVisible(m_rows.isEmpty());
+}
+
+void ExcludedList::paintIcon(const Row& row)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QPixmap full = ItemIcon::render(m_icons, row.key, palette(), ratio);
+    QPixmap icon = full.scaled(QSize(iconSide, iconSide) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    icon.setDevicePixelRatio(ratio);
+    row.icon->setPixmap(icon);
+}

@@ -1,0 +1,488 @@
+#include "SettingsView.h"
+
+#include "CSV.h"
+#include "ChartColorsPreview.h"
+#include "ExcludedList.h"
+#include "FormSection.h"
+#include "LoginItem.h"
+#include "Palette.h"
+#include "Places.h"
+#include "Settings.h"
+#include "SettingsTexts.h"
+#include "Store.h"
+#include "Theme.h"
+#include "Tracker.h"
+#include "UpdateChecker.h"
+#include "Updates.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QThreadPool>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int tallestContent = 720;
+
+// The folders as they were when the view was made, owned by the view and its background tasks.
+class FixedPlaces final : public Places
+{
+public:
+    explicit FixedPlaces(const Places& places)
+        : m_data(places.dataFolder()), m_cache(places.cacheFolder()), m_temporary(places.temporaryFolder()),
+          m_home(places.homeFolder()), m_cloud(places.cloudDriveRoot())
+    {
+    }
+    QString dataFolder() const override { return m_data; }
+    QString cacheFolder() const override { return m_cache; }
+    QString temporaryFolder() const override { return m_temporary; }
+    QString homeFolder() const override { return m_home; }
+    QString cloudDriveRoot() const override { return m_cloud; }
+
+private:
+    QString m_data, m_cache, m_temporary, m_home, m_cloud;
+};
+
+// An external drive seen from the front: a rounded body with a status light.
+QPixmap driveSymbol(qreal side, const QColor& color, qreal ratio)
+{
+    QPixmap pixmap(QSize(qCeil(side * ratio), qCeil(side * ratio)));
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF body(side * 0.08, side * 0.3, side * 0.84, side * 0.44);
+    painter.setPen(QPen(color, side * 0.09));
+    painter.drawRoundedRect(body, side * 0.12, side * 0.12);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    painter.drawEllipse(QPointF(body.right() - side * 0.18, body.center().y()), side * 0.06, side * 0.06);
+    return pixmap;
+}
+
+QPushButton* smallButton(const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return button;
+}
+
+std::optional<QString> askForFile(QWidget* parent, const QString& proposedName)
+{
+    QFileDialog dialog(parent, QStringLiteral("Save as CSV"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Comma-separated values (*.csv)"));
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.selectFile(proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+QScrollArea* scrolling(QWidget* content, QWidget* parent)
+{
+    auto* area = new QScrollArea(parent);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidgetResizable(true);
+    area->setWidget(content);
+    return area;
+}
+
+} // namespace
+
+const QString SettingsView::proposedFileName = QStringLiteral("Horavane History.csv");
+
+SettingsView::SettingsView(Tracker& tracker, Icons& icons, Settings& settings, UpdateChecker& updates, Backup& backup,
+                           LoginItem& loginItem, const Places& places, QWidget* parent)
+    : QWidget(parent), m_tracker(tracker), m_icons(icons), m_settings(settings), m_updates(updates), m_backup(backup),
+      m_loginItem(loginItem), m_places(std::make_shared<FixedPlaces>(places)), m_chooseFile(askForFile),
+      m_openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); })
+{
+    setFixedWidth(contentWidth);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 8, 0, 0);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setDocumentMode(true);
+    const qreal ratio = devicePixelRatioF();
+    const QColor symbolColor = Theme::primary(palette());
+    m_tabs->addTab(scrolling(makeGeneralTab(), m_tabs),
+                   QIcon(Theme::symbol(Theme::Symbol::gear, 16, symbolColor, ratio)), QStringLiteral("General"));
+    m_tabs->addTab(scrolling(makeDataTab(), m_tabs), QIcon(driveSymbol(16, symbolColor, ratio)),
+                   QStringLiteral("Data"));
+    m_tabs->tabBar()->setExpanding(false);
+    layout->addWidget(m_tabs);
+
+    bindSettings();
+    showUpdateState();
+    showBackupState();
+    showCopies({});
+}
+
+SettingsView::~SettingsView() = default;
+
+QWidget* SettingsView::makeGeneralTab()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(20, 16, 20, 20);
+    layout->setSpacing(18);
+
+    auto* basics = new FormSection({}, page);
+    m_openAtLogin = new QCheckBox(page);
+    m_openAtLogin->setAccessibleName(QStringLiteral("Open at Login"));
+    m_openAtLogin->setChecked(m_loginItem.isEnabled());
+    basics->addRow(QStringLiteral("Open at Login"), m_openAtLogin);
+    m_showsTime = new QCheckBox(page);
+    m_showsTime->setAccessibleName(QStringLiteral("Show Time in Menu Bar"));
+    basics->addRow(QStringLiteral("Show Time in Menu Bar"), m_showsTime);
+    m_idle = new QComboBox(page);
+    m_idle->setAccessibleName(QStringLiteral("Stop counting after"));
+    for (const int minutes : idleChoices)
+        m_idle->addItem(SettingsTexts::idleChoice(minutes), minutes);
+    basics->addRow(QStringLiteral("Stop counting after"), m_idle);
+    basics->setFooter(QStringLiteral("Idle means no keyboard or mouse activity. Time keeps counting while the app in "
+                                     "front is playing video."));
+    layout->addWidget(basics);
+
+    auto* colours = new FormSection({}, page);
+    auto* segments = new QWidget(page);
+    auto* segmentRow = new QHBoxLayout(segments);
+    segmentRow->setContentsMargins(0, 0, 0, 0);
+    segmentRow->setSpacing(0);
+    m_colours = new QButtonGroup(segments);
+    m_colours->setExclusive(true);
+    for (int count = 3; count <= 8; ++count) {
+        auto* button = new QPushButton(QString::number(count), segments);
+        button->setCheckable(true);
+        button->setFixedWidth(32);
+        m_colours->addButton(button, count);
+        segmentRow->addWidget(button);
+    }
+    segments->setAccessibleName(QStringLiteral("Coloured slices"));
+    colours->addRow(QStringLiteral("Coloured slices"), segments);
+    m_preview = new ChartColorsPreview(Palette::effectiveColorCount(m_settings.chartColors()), page);
+    colours->addRow(QStringLiteral("Preview"), m_preview);
+    colours->setFooter(QStringLiteral(
+        "How many apps and websites get a slice and colour of their own. The rest share grey. The ring in the menu bar "
+        "follows the same number, as far as it has room. This is also in the \u2022\u2022\u2022 menu."));
+    layout->addWidget(colours);
+
+    auto* notTracked = new FormSection(QStringLiteral("Not Tracked"), page);
+    m_excluded = new ExcludedList(m_tracker, m_icons, page);
+    notTracked->addWidget(m_excluded);
+    notTracked->setFooter(QStringLiteral("To stop tracking an app or website, right-click it in the list and choose "
+                                         "Don't Track. Its time is hidden, and comes back if you track it again."));
+    layout->addWidget(notTracked);
+
+    m_updatesSection = new FormSection(QStringLiteral("Updates"), page);
+    m_checkButton = smallButton(QStringLiteral("Check for Updates\u2026"), page);
+    m_updatesSection->addRow(&m_updateLabel, m_checkButton);
+    m_updateLabel->setTextFormat(Qt::PlainText);
+    m_downloadButton = smallButton(QStringLiteral("Open Download Page\u2026"), page);
+    m_downloadRow = m_updatesSection->addRow(QStringLiteral("Get the new version"), m_downloadButton);
+    m_updatesSection->setFooter(QLatin1String("This is the only time Horavane goes online, and only when you click "
+                                              "the button. It asks ") +
+                                Updates::feed().host() +
+                                QLatin1String(" for the latest version number. Nothing about you or what you use is "
+                                              "sent."));
+    layout->addWidget(m_updatesSection);
+    layout->addStretch(1);
+
+    connect(m_openAtLogin, &QCheckBox::clicked, this, &SettingsView::setOpensAtLogin);
+    connect(m_showsTime, &QCheckBox::clicked, &m_settings, &Settings::setShowsTimeInMenuBar);
+    connect(m_idle, &QComboBox::activated, this,
+            [this](int index) { m_settings.setIdleMinutes(m_idle->itemData(index).toDouble()); });
+    connect(m_colours, &QButtonGroup::idClicked, &m_settings, &Settings::setChartColors);
+    connect(m_checkButton, &QPushButton::clicked, &m_updates, &UpdateChecker::check);
+    connect(m_downloadButton, &QPushButton::clicked, this, [this] { m_openUrl(Updates::page()); });
+    connect(&m_updates, &UpdateChecker::stateChanged, this, &SettingsView::showUpdateState);
+    return page;
+}
+
+QWidget* SettingsView::makeDataTab()
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(20, 16, 20, 20);
+    layout->setSpacing(18);
+
+    auto* backup = new FormSection(QStringLiteral("Backup"), page);
+    m_backsUp = new QCheckBox(page);
+    m_backsUp->setAccessibleName(QStringLiteral("Back Up to iCloud Drive"));
+    backup->addRow(QStringLiteral("Back Up to iCloud Drive"), m_backsUp);
+    m_lastBackupLabel = new QLabel(page);
+    m_lastBackupLabel->setTextFormat(Qt::PlainText);
+    m_lastBackupRow = backup->addRow(QStringLiteral("Last backup"), m_lastBackupLabel);
+    m_restoreButton = smallButton(QString(), page);
+    m_restoreMenu = new QMenu(m_restoreButton);
+    m_restoreButton->setMenu(m_restoreMenu);
+    backup->addRow(QStringLiteral("Restore"), m_restoreButton);
+    backup->setFooter(QStringLiteral("A copy of your history is saved once a day to a Horavane folder in iCloud "
+                                     "Drive, and the last seven are kept. macOS does the uploading; Horavane itself "
+                                     "sends nothing."));
+    layout->addWidget(backup);
+
+    auto* yourData = new FormSection(QStringLiteral("Your Data"), page);
+    m_exportButton = smallButton(QStringLiteral("Save as CSV\u2026"), page);
+    yourData->addRow(QStringLiteral("Export"), m_exportButton);
+    m_deleteButton = smallButton(QStringLiteral("Delete All\u2026"), page);
+    QPalette destructive = m_deleteButton->palette();
+    destructive.setColor(QPalette::ButtonText, QColor(0xE0, 0x3B, 0x2F));
+    m_deleteButton->setPalette(destructive);
+    yourData->addRow(QStringLiteral("History"), m_deleteButton);
+    layout->addWidget(yourData);
+
+    auto* privacy = new FormSection(QStringLiteral("Privacy"), page);
+    m_welcomeButton = new QPushButton(QStringLiteral("Show Welcome Screen"), page);
+    m_welcomeButton->setFlat(true);
+    m_welcomeButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    privacy->addWidget(m_welcomeButton);
+    privacy->setFooter(QStringLiteral("What Horavane records stays in a file on this Mac, plus the iCloud Drive backup "
+                                      "if you turn that on. Horavane goes online for one thing only: when you click "
+                                      "Check for Updates."));
+    layout->addWidget(privacy);
+    layout->addStretch(1);
+
+    connect(m_backsUp, &QCheckBox::clicked, this, &SettingsView::setBacksUp);
+    connect(m_exportButton, &QPushButton::clicked, this, &SettingsView::exportHistory);
+    connect(m_deleteButton, &QPushButton::clicked, this, [this] { setConfirmingDelete(true); });
+    connect(m_welcomeButton, &QPushButton::clicked, this, &SettingsView::welcomeRequested);
+    return page;
+}
+
+void SettingsView::bindSettings()
+{
+    const auto showTime = [this](bool on) { m_showsTime->setChecked(on); };
+    const auto showIdle = [this](double minutes) {
+        // A stored value of 0 or less counts as the default; other values off the list select nothing.
+        const double effective = minutes > 0 ? minutes : 2;
+        m_idle->setCurrentIndex(m_idle->findData(static_cast<int>(effective)));
+        if (effective != static_cast<int>(effective))
+            m_idle->setCurrentIndex(-1);
+    };
+    const auto showColours = [this](int stored) {
+        const int count = Palette::effectiveColorCount(stored);
+        m_colours->button(count)->setChecked(true);
+        m_preview->setCount(count);
+    };
+    const auto showTab = [this](const QString& raw) {
+        m_tabs->setCurrentIndex(SettingsTabs::fromRawValue(raw) == SettingsTab::data ? 1 : 0);
+    };
+    showTime(m_settings.showsTimeInMenuBar());
+    showIdle(m_settings.idleMinutes());
+    showColours(m_settings.chartColors());
+    showTab(m_settings.settingsTab());
+
+    connect(&m_settings, &Settings::showsTimeInMenuBarChanged, this, showTime);
+    connect(&m_settings, &Settings::idleMinutesChanged, this, showIdle);
+    connect(&m_settings, &Settings::chartColorsChanged, this, showColours);
+    connect(&m_settings, &Settings::settingsTabChanged, this, showTab);
+    connect(&m_settings, &Settings::backsUpToICloudChanged, this, &SettingsView::showBackupState);
+    connect(&m_settings, &Settings::backupProblemChanged, this, &SettingsView::showBackupState);
+    connect(&m_settings, &Settings::lastBackupChanged, this, [this] {
+        showBackupState();
+        reloadCopies(); // a backup just finished
+    });
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+        m_settings.setSettingsTab(SettingsTabs::rawValue(index == 1 ? SettingsTab::data : SettingsTab::general));
+        updateGeometry();
+    });
+}
+
+QSize SettingsView::sizeHint() const
+{
+    auto* area = qobject_cast<QScrollArea*>(m_tabs->currentWidget());
+    const int content = area && area->widget() ? area->widget()->sizeHint().height() : 400;
+    return {contentWidth, std::min(content + m_tabs->tabBar()->sizeHint().height() + 8, tallestContent)};
+}
+
+void SettingsView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    // Another window may have switched the login item, and the backup folder may have changed meanwhile.
+    const QSignalBlocker quiet(m_openAtLogin);
+    m_openAtLogin->setChecked(m_loginItem.isEnabled());
+    showBackupState();
+    reloadCopies();
+}
+
+SettingsTab SettingsView::tab() const
+{
+    return m_tabs->currentIndex() == 1 ? SettingsTab::data : SettingsTab::general;
+}
+
+QLabel* SettingsView::updatesFooter() const
+{
+    return m_updatesSection->footer();
+}
+
+QString SettingsView::updateStatus() const
+{
+    return m_updates.statusText();
+}
+
+QString SettingsView::backupStatus() const
+{
+    return SettingsTexts::backupStatus(m_settings.backupProblem(), m_settings.lastBackup(),
+                                       QDateTime::currentDateTime());
+}
+
+QString SettingsView::title(const Backup::Copy& copy)
+{
+    return SettingsTexts::copyTitle(copy.day);
+}
+
+void SettingsView::showUpdateState()
+{
+    const bool available = m_updates.state().kind == UpdateChecker::State::Kind::available;
+    m_updateLabel->setText(updateStatus());
+    m_checkButton->setEnabled(m_updates.canCheck());
+    m_downloadRow->setVisible(available);
+}
+
+void SettingsView::showBackupState()
+{
+    const bool on = m_settings.backsUpToICloud();
+    m_backsUp->setChecked(on);
+    m_lastBackupRow->setVisible(on);
+    m_lastBackupLabel->setText(backupStatus());
+}
+
+void SettingsView::showCopies(const QList<Backup::Copy>& copies)
+{
+    m_copies = copies;
+    m_restoreMenu->clear();
+    for (const Backup::Copy& copy : copies) {
+        QAction* action = m_restoreMenu->addAction(title(copy));
+        connect(action, &QAction::triggered, this, [this, copy] { setCopyToRestore(copy); });
+    }
+    m_restoreButton->setText(copies.isEmpty() ? QStringLiteral("No Backups Yet") : QStringLiteral("Choose a Backup"));
+    m_restoreButton->setEnabled(!copies.isEmpty());
+    emit copiesChanged();
+}
+
+void SettingsView::reloadCopies()
+{
+    const quint64 request = ++m_copiesRequest;
+    QPointer<SettingsView> self(this);
+    std::shared_ptr<const Places> places = m_places;
+    QThreadPool::globalInstance()->start([self, places, request] {
+        QList<Backup::Copy> copies = Backup::available(*places);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, request, copies = std::move(copies)] {
+                if (self && self->m_copiesRequest == request)
+                    self->showCopies(copies);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void SettingsView::setOpensAtLogin(bool on)
+{
+    const std::optional<QString> failure = on ? m_loginItem.enable() : m_loginItem.disable();
+    if (!failure)
+        return;
+    // The toggle shows what is really so; the reason is not the user's to act on here.
+    const QSignalBlocker quiet(m_openAtLogin);
+    m_openAtLogin->setChecked(m_loginItem.isEnabled());
+}
+
+void SettingsView::setBacksUp(bool on)
+{
+    m_settings.setBacksUpToICloud(on);
+    if (!on)
+        return;
+    // The first copy holds everything recorded up to now.
+    m_tracker.flush();
+    if (m_tracker.isLive())
+        m_backup.run(m_tracker.store());
+}
+
+void SettingsView::exportHistory()
+{
+    const std::optional<QString> path = m_chooseFile(this, proposedFileName);
+    if (!path || path->isEmpty())
+        return;
+    m_tracker.flush();
+    Store* store = m_tracker.store();
+    const QByteArray text = CSV::exportRows(store ? store->allRows() : QList<UsageRow>()).toUtf8();
+    // Written beside the target and renamed over it, so a failure never leaves half a file.
+    QSaveFile file(*path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        setNotice(QStringLiteral("The file couldn't be saved there."));
+}
+
+void SettingsView::restore(const Backup::Copy& copy)
+{
+    if (m_restoring)
+        return;
+    m_restoring = true;
+    QPointer<SettingsView> self(this);
+    std::shared_ptr<const Places> places = m_places;
+    QThreadPool::globalInstance()->start([self, places, copy] {
+        const std::optional<QString> file = Backup::fetch(copy, *places);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, copy, file] {
+                if (self)
+                    self->finishRestore(copy, file);
+                else if (file)
+                    QFile::remove(*file); // nobody is left to restore it
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void SettingsView::finishRestore(const Backup::Copy& copy, const std::optional<QString>& file)
+{
+    m_restoring = false;
+    if (!file) {
+        setNotice(QStringLiteral("That backup couldn't be read from iCloud Drive."));
+        return;
+    }
+    const bool restored = m_tracker.restore(*file);
+    QFile::remove(*file);
+    setNotice(restored ? QLatin1String("History restored from ") + title(copy) + QLatin1Char('.')
+                       : QStringLiteral("That backup couldn't be used. Your history was left as it was."));
+}
+
+void SettingsView::setCopyToRestore(const std::optional<Backup::Copy>& copy)
+{
+    m_copyToRestore = copy;
+    presentAlert();
+}
+
+void SettingsView::setConfirmingDelete(bool on)
+{
+    m_isConfirmingDelete = on;
+    presentAlert();
+}
+
+void SettingsView::setNotice(const std::optional<QString>& notice)
+{
+    m_notice = notice;
+    presentAlert();
+}

@@ -1,0 +1,169 @@
+#pragma once
+
+#include "Backup.h"
+#include "SettingsTab.h"
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class ChartColorsPreview;
+class ExcludedList;
+class FormSection;
+class Icons;
+class LoginItem;
+class Places;
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QMessageBox;
+class QPushButton;
+class QTabWidget;
+class Settings;
+class Tracker;
+class UpdateChecker;
+
+// The settings window's content: every preference, the items not tracked, the update check, the
+// backup with restore, CSV export, deleting all history and the way back to the welcome screen.
+// Owns no data: preferences live in Settings, history in the tracker, copies in the backup folder.
+class SettingsView : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int contentWidth = 480;
+    static constexpr int idleChoices[] = {1, 2, 5, 10, 15, 30};
+    static const QString proposedFileName;
+
+    // Asks where to save the export; none when the user cancels.
+    using FileChooser = std::function<std::optional<QString>(QWidget* parent, const QString& proposedName)>;
+    using UrlOpener = std::function<void(const QUrl&)>;
+
+    SettingsView(Tracker& tracker, Icons& icons, Settings& settings, UpdateChecker& updates, Backup& backup,
+                 LoginItem& loginItem, const Places& places, QWidget* parent = nullptr);
+    ~SettingsView() override;
+
+    // Replaces the save dialog (tests, or a desktop with its own).
+    void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+    void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+
+    // Asks for a file and saves all history there as CSV; a failure shows a notice.
+    void exportHistory();
+    // Replaces the history by a backup copy after fetching it in the background; the outcome is a notice.
+    void restore(const Backup::Copy& copy);
+    // The update row's label.
+    QString updateStatus() const;
+    // The "Last backup" value now.
+    QString backupStatus() const;
+    // A backup copy's name in menus and messages: its day as a long date.
+    static QString title(const Backup::Copy& copy);
+
+    SettingsTab tab() const;
+    const QList<Backup::Copy>& copies() const { return m_copies; }
+    const std::optional<Backup::Copy>& copyToRestore() const { return m_copyToRestore; }
+    bool isConfirmingDelete() const { return m_isConfirmingDelete; }
+    const std::optional<QString>& notice() const { return m_notice; }
+    // Whether a restore is fetching or applying a copy.
+    bool isRestoring() const { return m_restoring; }
+
+    // Asks for confirmation of the copy's restore (as choosing it in the menu does).
+    void setCopyToRestore(const std::optional<Backup::Copy>& copy);
+    void setConfirmingDelete(bool on);
+    void setNotice(const std::optional<QString>& notice);
+    // Lists the backup copies again, in the background.
+    void reloadCopies();
+
+    QTabWidget* tabs() const { return m_tabs; }
+    QCheckBox* openAtLogin() const { return m_openAtLogin; }
+    QCheckBox* showsTimeInMenuBar() const { return m_showsTime; }
+    QComboBox* idlePicker() const { return m_idle; }
+    QButtonGroup* colourPicker() const { return m_colours; }
+    ChartColorsPreview* preview() const { return m_preview; }
+    ExcludedList* excludedList() const { return m_excluded; }
+    QLabel* updateLabel() const { return m_updateLabel; }
+    QPushButton* checkButton() const { return m_checkButton; }
+    QWidget* downloadRow() const { return m_downloadRow; }
+    QPushButton* downloadButton() const { return m_downloadButton; }
+    QLabel* updatesFooter() const;
+    QCheckBox* backsUp() const { return m_backsUp; }
+    QWidget* lastBackupRow() const { return m_lastBackupRow; }
+    QLabel* lastBackupLabel() const { return m_lastBackupLabel; }
+    QPushButton* restoreButton() const { return m_restoreButton; }
+    QMenu* restoreMenu() const { return m_restoreMenu; }
+    QPushButton* exportButton() const { return m_exportButton; }
+    QPushButton* deleteButton() const { return m_deleteButton; }
+    QPushButton* welcomeButton() const { return m_welcomeButton; }
+    // The alert on screen, or null.
+    QMessageBox* alert() const { return m_alert; }
+
+    QSize sizeHint() const override;
+
+signals:
+    // "Show Welcome Screen" was pressed; the shell opens the welcome window.
+    void welcomeRequested();
+    // The list of copies was replaced.
+    void copiesChanged();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* makeGeneralTab();
+    QWidget* makeDataTab();
+    void bindSettings();
+    void showUpdateState();
+    void showBackupState();
+    void showCopies(const QList<Backup::Copy>& copies);
+    void setOpensAtLogin(bool on);
+    void setBacksUp(bool on);
+    void finishRestore(const Backup::Copy& copy, const std::optional<QString>& file);
+    // Shows the alert for the first state that asks for one, replacing any other.
+    void presentAlert();
+
+    Tracker& m_tracker;
+    Icons& m_icons;
+    Settings& m_settings;
+    UpdateChecker& m_updates;
+    Backup& m_backup;
+    LoginItem& m_loginItem;
+    // The folders, copied, so background work never reaches back into objects that may be gone.
+    std::shared_ptr<const Places> m_places;
+
+    FileChooser m_chooseFile;
+    UrlOpener m_openUrl;
+
+    QList<Backup::Copy> m_copies;
+    std::optional<Backup::Copy> m_copyToRestore;
+    bool m_isConfirmingDelete = false;
+    std::optional<QString> m_notice;
+    bool m_restoring = false;
+    quint64 m_copiesRequest = 0; // only the latest listing is applied
+
+    QTabWidget* m_tabs = nullptr;
+    QCheckBox* m_openAtLogin = nullptr;
+    QCheckBox* m_showsTime = nullptr;
+    QComboBox* m_idle = nullptr;
+    QButtonGroup* m_colours = nullptr;
+    ChartColorsPreview* m_preview = nullptr;
+    ExcludedList* m_excluded = nullptr;
+    FormSection* m_updatesSection = nullptr;
+    QLabel* m_updateLabel = nullptr;
+    QPushButton* m_checkButton = nullptr;
+    QWidget* m_downloadRow = nullptr;
+    QPushButton* m_downloadButton = nullptr;
+    QCheckBox* m_backsUp = nullptr;
+    QWidget* m_lastBackupRow = nullptr;
+    QLabel* m_lastBackupLabel = nullptr;
+    QPushButton* m_restoreButton = nullptr;
+    QMenu* m_restoreMenu = nullptr;
+    QPushButton* m_exportButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QPushButton* m_welcomeButton = nullptr;
+    QMessageBox* m_alert = nullptr;
+};

@@ -1,0 +1,107 @@
+// The settings view's alerts: the restore and delete confirmations and the one-line notices.
+#include "SettingsView.h"
+
+#include "Tracker.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+enum class AlertKind
+{
+    restore,
+    deleteAll,
+    notice,
+};
+
+struct Alert
+{
+    AlertKind kind;
+    QString title;
+    QString message;
+    QString confirm; // the destructive button; empty for a notice
+
+    bool operator==(const Alert&) const = default;
+};
+
+const char* const kindProperty = "horavaneAlertKind";
+
+} // namespace
+
+void SettingsView::presentAlert()
+{
+    // One alert at a time; a state that waits behind another alert is shown when that one is dismissed.
+    std::optional<Alert> wanted;
+    if (m_copyToRestore)
+        wanted = Alert{AlertKind::restore, QStringLiteral("Replace your history?"),
+                       QLatin1String("Everything recorded so far will be replaced with the backup from ") +
+                           title(*m_copyToRestore) + QLatin1String(". This can't be undone."),
+                       QStringLiteral("Replace")};
+    else if (m_isConfirmingDelete)
+        wanted = Alert{AlertKind::deleteAll, QStringLiteral("Delete all history?"),
+                       QStringLiteral("Every day Horavane has recorded on this Mac will be removed. Backups in iCloud "
+                                      "Drive are not touched. This can't be undone."),
+                       QStringLiteral("Delete")};
+    else if (m_notice)
+        wanted = Alert{AlertKind::notice, *m_notice, {}, {}};
+
+    if (m_alert && wanted) {
+        const Alert shown{static_cast<AlertKind>(m_alert->property(kindProperty).toInt()), m_alert->text(),
+                          m_alert->informativeText(), wanted->confirm};
+        if (shown == *wanted)
+            return;
+    }
+    if (m_alert) {
+        m_alert->disconnect(this);
+        m_alert->close();
+        m_alert->deleteLater();
+        m_alert = nullptr;
+    }
+    if (!wanted)
+        return;
+
+    auto* box = new QMessageBox(this);
+    box->setProperty(kindProperty, static_cast<int>(wanted->kind));
+    box->setTextFormat(Qt::PlainText);
+    box->setText(wanted->title);
+    box->setInformativeText(wanted->message);
+    QPushButton* confirm = nullptr;
+    QPushButton* cancel = nullptr;
+    if (wanted->kind == AlertKind::notice) {
+        cancel = box->addButton(QStringLiteral("OK"), QMessageBox::RejectRole);
+    } else {
+        box->setIcon(QMessageBox::Warning);
+        confirm = box->addButton(wanted->confirm, QMessageBox::DestructiveRole);
+        cancel = box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    }
+    box->setDefaultButton(cancel);
+    box->setEscapeButton(cancel);
+
+    const AlertKind kind = wanted->kind;
+    connect(box, &QMessageBox::finished, this, [this, box, kind, confirm] {
+        const bool confirmed = confirm && box->clickedButton() == confirm;
+        m_alert = nullptr;
+        box->deleteLater();
+        // Dismissing an alert, whichever way, clears the state that showed it.
+        switch (kind) {
+        case AlertKind::restore: {
+            const std::optional<Backup::Copy> copy = std::exchange(m_copyToRestore, std::nullopt);
+            if (confirmed && copy)
+                restore(*copy);
+            break;
+        }
+        case AlertKind::deleteAll:
+            m_isConfirmingDelete = false;
+            if (confirmed)
+                m_tracker.deleteAllHistory();
+            break;
+        case AlertKind::notice:
+            m_notice.reset();
+            break;
+        }
+        presentAlert();
+    });
+    m_alert = box;
+    box->open();
+}

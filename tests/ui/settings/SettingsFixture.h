@@ -1,0 +1,150 @@
+#pragma once
+
+#include "AppIcons.h"
+#include "Backup.h"
+#include "FakePlatform.h"
+#include "Icons.h"
+#include "LoginItem.h"
+#include "Period.h"
+#include "Settings.h"
+#include "SettingsView.h"
+#include "Store.h"
+#include "Tracker.h"
+#include "UpdateChecker.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A login item that remembers its state, or refuses every change when told to.
+class FakeLoginItem final : public LoginItem
+{
+public:
+    bool enabled = false;
+    bool refuses = false;
+    int calls = 0;
+
+    bool isEnabled() const override { return enabled; }
+    std::optional<QString> enable() override { return change(true); }
+    std::optional<QString> disable() override { return change(false); }
+
+private:
+    std::optional<QString> change(bool on)
+    {
+        ++calls;
+        if (refuses)
+            return QStringLiteral("The autostart folder is read-only");
+        enabled = on;
+        return std::nullopt;
+    }
+};
+
+class PlainAppIcons final : public AppIcons
+{
+public:
+    std::optional<QImage> icon(const QString&) const override { return std::nullopt; }
+    QImage genericIcon() const override
+    {
+        QImage image(32, 32, QImage::Format_ARGB32);
+        image.fill(QColor(128, 128, 128));
+        return image;
+    }
+};
+
+// What a settings window works on: a tracker that samples only when told, over a store in a temporary
+// home that also holds the cloud drive, icons without favicons, an update checker pointed at nothing
+// unless a test gives it a feed, the backup and a login item.
+struct SettingsFixture
+{
+    SettingsFixture()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QDir().mkpath(fake.places.cloudDriveRoot());
+    }
+    ~SettingsFixture() { QLocale::setDefault(QLocale::system()); }
+
+    FakePlatform fake;
+    QTemporaryDir configDir;
+    Settings settings{configDir.filePath("Horavane.conf")};
+    PlainAppIcons appIcons;
+    Icons icons{appIcons, Icons::Options{.cacheFolder = configDir.filePath("Favicons"),
+                                         .search = [](const QString&) { return std::optional<QByteArray>(); },
+                                         .retryDelay = std::chrono::seconds(120),
+                                         .now = {}}};
+    std::unique_ptr<UpdateChecker> updates = checker(QUrl(QStringLiteral("http://127.0.0.1:9/version.json")));
+    Backup backup{settings, fake.places, fake.clock};
+    FakeLoginItem loginItem;
+    std::unique_ptr<Tracker> tracker;
+    std::unique_ptr<SettingsView> view;
+
+    static std::unique_ptr<UpdateChecker> checker(const QUrl& feed)
+    {
+        return std::make_unique<UpdateChecker>(feed, QStringLiteral("1.0"), std::chrono::milliseconds(2000));
+    }
+
+    QString today() const { return Day::string(fake.clock.now(), fake.clock.timeZone()); }
+    static ItemKey key(const QString& name) { return ItemKey{ItemKind::app, QStringLiteral("org.example.") + name}; }
+    QString backupFolder() const { return fake.places.cloudDriveRoot() + QStringLiteral("/Horavane"); }
+
+    // A tracker over a store holding today's (name, seconds) rows.
+    void start(const QList<std::pair<QString, double>>& usage, bool live = false)
+    {
+        auto store = Store::open(fake.places.databasePath());
+        QList<UsageRow> rows;
+        for (const auto& [name, seconds] : usage)
+            rows.append(UsageRow{today(), key(name), name, seconds});
+        if (!rows.isEmpty())
+            store->add(rows);
+        tracker = std::make_unique<Tracker>(std::move(store), live, fake.platform(), settings);
+    }
+
+    // The view on the offscreen screen, as the settings window shows it.
+    SettingsView& shown()
+    {
+        if (!tracker)
+            start({});
+        view = std::make_unique<SettingsView>(*tracker, icons, settings, *updates, backup, loginItem, fake.places);
+        view->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+        return *view;
+    }
+
+    // Puts the application in front and samples every two seconds, leaving the time pending.
+    void use(const QString& name, int seconds)
+    {
+        fake.workspace.setFront(RunningApp{key(name).id, name, 500});
+        tracker->tick();
+        for (int t = 0; t < seconds; t += 2) {
+            fake.clock.advance(2);
+            tracker->tick();
+        }
+    }
+
+    // Today's seconds of each item, as every view sees them.
+    QHash<QString, double> todaysSeconds() const
+    {
+        QHash<QString, double> seconds;
+        for (const UsageItem& item : tracker->summary(Period::today).items)
+            seconds.insert(item.name, item.seconds);
+        return seconds;
+    }
+
+    // Presses the alert's button with the given text; false when no alert or no such button is shown.
+    bool answerAlert(const QString& buttonText)
+    {
+        QMessageBox* alert = view->alert();
+        if (!alert)
+            return false;
+        for (QAbstractButton* button : alert->buttons())
+            if (button->text() == buttonText) {
+                button->click();
+                return true;
+            }
+        return false;
+    }
+};

@@ -1,0 +1,295 @@
+#include "SettingsFixture.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SettingsDataTest : public ::testing::Test, protected SettingsFixture
+{
+protected:
+    // A real backup copy of the given day, a history database of its own holding today's rows.
+    QString writeCopy(const QString& day, const QList<std::pair<QString, double>>& usage)
+    {
+        QDir().mkpath(backupFolder());
+        const QString path = backupFolder() + QStringLiteral("/Horavane ") + day + QStringLiteral(".sqlite");
+        std::unique_ptr<Store> store = Store::open(path);
+        QList<UsageRow> rows;
+        for (const auto& [name, seconds] : usage)
+            rows.append(UsageRow{today(), key(name), name, seconds});
+        store->add(rows);
+        return path;
+    }
+    QString writeFile(const QString& day, const QByteArray& bytes)
+    {
+        QDir().mkpath(backupFolder());
+        const QString path = backupFolder() + QStringLiteral("/Horavane ") + day + QStringLiteral(".sqlite");
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    QStringList menuTitles() const
+    {
+        QStringList titles;
+        for (const QAction* action : view->restoreMenu()->actions())
+            titles.append(action->text());
+        return titles;
+    }
+    // Leftovers of fetched copies in the temporary folder.
+    QStringList fetchedFiles() const
+    {
+        return QDir(fake.places.temporaryFolder()).entryList({QStringLiteral("horavane-restore-*")}, QDir::Files);
+    }
+    QString exportPath() const { return configDir.filePath(SettingsView::proposedFileName); }
+    void chooseFile(std::optional<QString> path)
+    {
+        view->setFileChooser([this, path](QWidget*, const QString& proposed) {
+            proposedNames.append(proposed);
+            return path;
+        });
+    }
+
+    QStringList proposedNames;
+};
+
+TEST_F(SettingsDataTest, WithoutCopiesTheRestoreMenuCannotBeOpened)
+{
+    SettingsView& view = shown();
+    QSignalSpy listed(&view, &SettingsView::copiesChanged);
+    QTRY_VERIFY(!listed.isEmpty());
+    EXPECT_EQ(view.restoreButton()->text(), QStringLiteral("No Backups Yet"));
+    EXPECT_FALSE(view.restoreButton()->isEnabled());
+}
+
+TEST_F(SettingsDataTest, CopiesAreListedNewestFirstUnderTheirDates)
+{
+    writeCopy("2025-03-02", {{"Editor", 60}});
+    writeCopy("2025-03-04", {{"Editor", 60}});
+    writeFile("2025-03-03", "text");
+    writeFile("notes", "not a copy");
+    SettingsView& view = shown();
+    QTRY_COMPARE(view.copies().size(), 3);
+    EXPECT_EQ(view.restoreButton()->text(), QStringLiteral("Choose a Backup"));
+    EXPECT_TRUE(view.restoreButton()->isEnabled());
+    EXPECT_EQ(menuTitles(), (QStringList{"March 4, 2025", "March 3, 2025", "March 2, 2025"}));
+    EXPECT_EQ(SettingsView::title(Backup::Copy{"x", "backup-7"}), QStringLiteral("backup-7"));
+}
+
+TEST_F(SettingsDataTest, ConfirmedRestoreReplacesTheHistoryAndSaysFromWhen)
+{
+    start({{"Editor", 600}});
+    writeCopy("2025-03-04", {{"Terminal", 1200}, {"Mail", 300}});
+    SettingsView& view = shown();
+    QTRY_COMPARE(view.copies().size(), 1);
+
+    view.restoreMenu()->actions().constFirst()->trigger();
+    ASSERT_TRUE(view.copyToRestore());
+    ASSERT_TRUE(view.alert());
+    EXPECT_EQ(view.alert()->text(), QStringLiteral("Replace your history?"));
+    EXPECT_EQ(view.alert()->informativeText(),
+              QStringLiteral("Everything recorded so far will be replaced with the backup from March 4, 2025. This "
+                             "can't be undone."));
+    ASSERT_TRUE(answerAlert("Replace"));
+    EXPECT_FALSE(view.copyToRestore());
+
+    QTRY_VERIFY(view.notice());
+    EXPECT_EQ(*view.notice(), QStringLiteral("History restored from March 4, 2025."));
+    ASSERT_TRUE(view.alert());
+    EXPECT_EQ(view.alert()->text(), *view.notice());
+    EXPECT_EQ(todaysSeconds(), (QHash<QString, double>{{"Terminal", 1200}, {"Mail", 300}}));
+    EXPECT_TRUE(fetchedFiles().isEmpty());
+
+    ASSERT_TRUE(answerAlert("OK"));
+    EXPECT_FALSE(view.notice());
+    EXPECT_FALSE(view.alert());
+}
+
+TEST_F(SettingsDataTest, CancelledRestoreChangesNothing)
+{
+    start({{"Editor", 600}});
+    writeCopy("2025-03-04", {{"Terminal", 1200}});
+    SettingsView& view = shown();
+    QTRY_COMPARE(view.copies().size(), 1);
+    view.restoreMenu()->actions().constFirst()->trigger();
+    ASSERT_TRUE(answerAlert("Cancel"));
+    EXPECT_FALSE(view.copyToRestore());
+    QTest::qWait(100);
+    EXPECT_FALSE(view.isRestoring());
+    EXPECT_FALSE(view.notice());
+    EXPECT_EQ(todaysSeconds(), (QHash<QString, double>{{"Editor", 600}}));
+}
+
+// Copies that can be fetched but hold no usable history: the history stays and the fetched file goes.
+struct BadCopy
+{
+    const char* name;
+    std::function<QByteArray(const QByteArray& realCopy)> bytes;
+};
+
+class SettingsRejectedCopyTest : public SettingsDataTest, public ::testing::WithParamInterface<BadCopy>
+{
+};
+
+TEST_P(SettingsRejectedCopyTest, LeavesTheHistoryAsItWasAndSaysSo)
+{
+    start({{"Editor", 600}});
+    const QString real = writeCopy("2025-03-01", {{"Terminal", 1200}});
+    QFile realFile(real);
+    ASSERT_TRUE(realFile.open(QIODevice::ReadOnly));
+    const QByteArray realBytes = realFile.readAll();
+    realFile.close();
+    QFile::remove(real);
+    const QString bad = writeFile("2025-03-04", GetParam().bytes(realBytes));
+
+    SettingsView& view = shown();
+    view.setCopyToRestore(Backup::Copy{bad, "2025-03-04"});
+    ASSERT_TRUE(answerAlert("Replace"));
+    QTRY_VERIFY(view.notice());
+    EXPECT_EQ(*view.notice(), QStringLiteral("That backup couldn't be used. Your history was left as it was."));
+    EXPECT_EQ(todaysSeconds(), (QHash<QString, double>{{"Editor", 600}}));
+    EXPECT_TRUE(fetchedFiles().isEmpty());
+    EXPECT_TRUE(QFile::exists(bad)); // the copy itself is left alone
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SettingsRejectedCopyTest,
+    ::testing::Values(BadCopy{"text_file", [](const QByteArray&) { return QByteArray("Date,Type\n2025-03-04,App\n"); }},
+                      BadCopy{"truncated_database", [](const QByteArray& real) { return real.left(real.size() / 2); }},
+                      BadCopy{"empty_file", [](const QByteArray&) { return QByteArray(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsDataTest, ACopyThatCannotBeFetchedSaysSo)
+{
+    start({{"Editor", 600}});
+    SettingsView& view = shown();
+    view.setCopyToRestore(Backup::Copy{backupFolder() + "/Horavane 2025-03-04.sqlite", "2025-03-04"});
+    ASSERT_TRUE(answerAlert("Replace"));
+    QTRY_VERIFY(view.notice());
+    EXPECT_EQ(*view.notice(), QStringLiteral("That backup couldn't be read from iCloud Drive."));
+    EXPECT_EQ(todaysSeconds(), (QHash<QString, double>{{"Editor", 600}}));
+}
+
+TEST_F(SettingsDataTest, LastBackupRowShowsOnlyWhileBackingUp)
+{
+    SettingsView& view = shown();
+    EXPECT_TRUE(view.lastBackupRow()->isHidden());
+    settings.setBacksUpToICloud(true);
+    EXPECT_TRUE(view.backsUp()->isChecked());
+    EXPECT_FALSE(view.lastBackupRow()->isHidden());
+    EXPECT_EQ(view.lastBackupLabel()->text(), QStringLiteral("Not yet"));
+
+    const QDateTime yesterday = QDateTime::currentDateTime().addDays(-1);
+    settings.setLastBackup(static_cast<double>(yesterday.toSecsSinceEpoch()));
+    EXPECT_EQ(view.lastBackupLabel()->text(),
+              QStringLiteral("Yesterday at ") + QLocale().toString(yesterday.time(), QLocale::ShortFormat));
+    settings.setBackupProblem(Backup::writeFailed);
+    EXPECT_EQ(view.lastBackupLabel()->text(), Backup::writeFailed);
+    settings.setBackupProblem(QString());
+    EXPECT_TRUE(view.lastBackupLabel()->text().startsWith(QStringLiteral("Yesterday at ")));
+}
+
+TEST_F(SettingsDataTest, TurningBackupOnInPreviewFlushesButCopiesNothing)
+{
+    start({{"Editor", 600}});
+    use("Terminal", 30); // pending, not yet written
+    SettingsView& view = shown();
+    view.backsUp()->click();
+    EXPECT_TRUE(settings.backsUpToICloud());
+    double stored = 0;
+    for (const UsageRow& row : tracker->store()->allRows())
+        if (row.name == QStringLiteral("Terminal"))
+            stored += row.seconds;
+    EXPECT_EQ(stored, 30);
+    EXPECT_FALSE(Backup::inProgress());
+    EXPECT_FALSE(QDir(backupFolder()).exists());
+}
+
+TEST_F(SettingsDataTest, TurningBackupOnMakesACopyAtOnceAndListsIt)
+{
+    start({{"Editor", 600}}, true);
+    SettingsView& view = shown();
+    QSignalSpy finished(&backup, &Backup::finished);
+    view.backsUp()->click();
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_TRUE(QFile::exists(backupFolder() + "/Horavane 2025-03-05.sqlite"));
+    QTRY_COMPARE(view.copies(), (QList<Backup::Copy>{{backupFolder() + "/Horavane 2025-03-05.sqlite", "2025-03-05"}}));
+    settings.setBacksUpToICloud(false);
+    view.backsUp()->click(); // on again: today's copy is replaced, never doubled
+    ASSERT_TRUE(finished.wait(5000));
+    QTRY_COMPARE(view.copies().size(), 1);
+}
+
+TEST_F(SettingsDataTest, ExportWritesEveryRowAsCsvIncludingPendingTime)
+{
+    start({{"Mail, Calendar", 300}, {"Editor", 600}});
+    use("Editor", 30);
+    SettingsView& view = shown();
+    chooseFile(exportPath());
+    view.exportButton()->click();
+    EXPECT_EQ(proposedNames, QStringList{"Horavane History.csv"});
+    EXPECT_FALSE(view.notice());
+    QFile file(exportPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("Date,Type,Name,Identifier,Seconds\n"
+                                         "2025-03-05,App,Editor,org.example.Editor,630\n"
+                                         "2025-03-05,App,\"Mail, Calendar\",\"org.example.Mail, Calendar\",300\n"));
+}
+
+TEST_F(SettingsDataTest, CancelledExportWritesNothingAndSaysNothing)
+{
+    start({{"Editor", 600}});
+    SettingsView& view = shown();
+    chooseFile(std::nullopt);
+    view.exportButton()->click();
+    EXPECT_EQ(proposedNames.size(), 1);
+    EXPECT_FALSE(QFile::exists(exportPath()));
+    EXPECT_FALSE(view.notice());
+    EXPECT_FALSE(view.alert());
+}
+
+TEST_F(SettingsDataTest, ExportIntoAnUnwritableFolderSaysSoAndKeepsTheOldFile)
+{
+    start({{"Editor", 600}});
+    // A path below a plain file cannot be created, whoever runs the test.
+    QFile blocker(configDir.filePath("not-a-folder"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    SettingsView& view = shown();
+    chooseFile(configDir.filePath("not-a-folder/history.csv"));
+    view.exportButton()->click();
+    ASSERT_TRUE(view.notice());
+    EXPECT_EQ(*view.notice(), QStringLiteral("The file couldn't be saved there."));
+    ASSERT_TRUE(view.alert());
+    EXPECT_EQ(view.alert()->text(), QStringLiteral("The file couldn't be saved there."));
+}
+
+TEST_F(SettingsDataTest, DeleteAllAsksFirst)
+{
+    start({{"Editor", 600}});
+    SettingsView& view = shown();
+    view.deleteButton()->click();
+    ASSERT_TRUE(view.isConfirmingDelete());
+    EXPECT_EQ(view.alert()->text(), QStringLiteral("Delete all history?"));
+    EXPECT_EQ(view.alert()->informativeText(),
+              QStringLiteral("Every day Horavane has recorded on this Mac will be removed. Backups in iCloud Drive are "
+                             "not touched. This can't be undone."));
+    ASSERT_TRUE(answerAlert("Cancel"));
+    EXPECT_FALSE(view.isConfirmingDelete());
+    EXPECT_EQ(todaysSeconds().value("Editor"), 600);
+
+    use("Terminal", 20);
+    view.deleteButton()->click();
+    ASSERT_TRUE(answerAlert("Delete"));
+    EXPECT_FALSE(view.isConfirmingDelete());
+    EXPECT_TRUE(todaysSeconds().isEmpty());
+    EXPECT_TRUE(tracker->store()->allRows().isEmpty());
+}
+
+} // namespace
