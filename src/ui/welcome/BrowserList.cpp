@@ -61,7 +61,10 @@ bool BrowserList::setEntries(const QList<Entry>& entries)
             m_rows.append(row);
         }
     }
-    for (qsizetype i = 0; i < entries.size(); ++i)
+    bool changed = !sameApps;
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        changed = changed || m_rows[i]->access() != entries[i].access;
         m_rows[i]->setAccess(entries[i].access);
-    return !sameApps;
+    }
+    return changed;
 }

@@ -32,7 +32,7 @@ public:
     static std::optional<BrowserPermission> permission(const RunningApp& app);
 
     // Shows the entries in order. Rows are kept while the same browsers run, so a refresh changes only the
-    // states that changed; true when rows came or went.
+    // states that changed; true when anything shown changed (a row's height may have).
     bool setEntries(const QList<Entry>& entries);
     QList<BrowserRow*> rows() const { return m_rows; }
 

@@ -85,6 +85,7 @@ WelcomeView::WelcomeView(Tracker& tracker, Icons& icons, Settings& settings, Acc
     m_getStarted->setFont(Theme::font(TextStyle::title3, QFont::DemiBold));
     m_getStarted->setMinimumHeight(40);
     m_getStarted->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    paintProminent();
     layout->addWidget(m_getStarted);
     connect(m_getStarted, &QPushButton::clicked, this, &WelcomeView::finish);
 
@@ -208,6 +209,7 @@ void WelcomeView::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::PaletteChange) {
         paintIcon();
+        paintProminent();
         WelcomePoint::applySecondary(m_subtitle, palette());
         WelcomePoint::applySecondary(m_firefox, palette());
     }
@@ -223,4 +225,13 @@ void WelcomeView::paintIcon()
         return;
     }
     m_icon->setPixmap(WelcomeSymbols::appIcon(iconSide, palette().color(QPalette::Highlight), ratio));
+}
+
+void WelcomeView::paintProminent()
+{
+    // The one action of the window stands out in the accent colour.
+    QPalette prominent = m_getStarted->palette();
+    prominent.setColor(QPalette::Button, palette().color(QPalette::Highlight));
+    prominent.setColor(QPalette::ButtonText, palette().color(QPalette::HighlightedText));
+    m_getStarted->setPalette(prominent);
 }

@@ -69,6 +69,7 @@ private:
     void requestAccess(const RunningApp& app);
     void openSettings(const RunningApp& app);
     void paintIcon();
+    void paintProminent();
 
     Tracker& m_tracker;
     Settings& m_settings;

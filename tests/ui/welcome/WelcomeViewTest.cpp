@@ -198,6 +198,7 @@ TEST_F(WelcomeViewTest, RefreshesEverySecondOnlyWhileShown)
     QTRY_VERIFY_WITH_TIMEOUT(listShown(), refreshWait);
     EXPECT_EQ(rowNames(), QStringList{"Chromium"});
     EXPECT_GT(view->height(), heightBefore); // the window grows to show the row
+    EXPECT_EQ(view->height(), view->heightForWidth(WelcomeView::fixedWidth));
 
     view->hide();
     EXPECT_FALSE(view->refreshTimer().isActive());
