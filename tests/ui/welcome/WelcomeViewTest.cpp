@@ -193,8 +193,6 @@ TEST_F(WelcomeViewTest, RefreshesEverySecondOnlyWhileShown)
     const int heightBefore = view->height();
 
     running = {chromium};
-    QTest::qWait(400);
-    EXPECT_FALSE(listShown()); // not before the next second
     QTRY_VERIFY_WITH_TIMEOUT(listShown(), refreshWait);
     EXPECT_EQ(rowNames(), QStringList{"Chromium"});
     EXPECT_GT(view->height(), heightBefore); // the window grows to show the row
