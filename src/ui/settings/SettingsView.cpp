@@ -312,8 +312,14 @@ void SettingsView::bindSettings()
 QSize SettingsView::sizeHint() const
 {
     auto* area = qobject_cast<QScrollArea*>(m_tabs->currentWidget());
-    const int content = area && area->widget() ? area->widget()->sizeHint().height() : 400;
-    return {contentWidth, std::min(content + m_tabs->tabBar()->sizeHint().height() + 8, tallestContent)};
+    const QWidget* page = area ? area->widget() : nullptr;
+    // Wrapped footers grow taller as the page gets narrower; ask for the height at the window's width.
+    const int content = !page                       ? 400
+                        : page->hasHeightForWidth() ? page->heightForWidth(contentWidth)
+                                                    : page->sizeHint().height();
+    // The tab bar, the margin above it and the page's frame come on top of the page's own height.
+    const int chrome = m_tabs->tabBar()->sizeHint().height() + layout()->contentsMargins().top() + 16;
+    return {contentWidth, std::min(content + chrome, tallestContent)};
 }
 
 void SettingsView::showEvent(QShowEvent* event)
