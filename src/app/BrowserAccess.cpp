@@ -22,8 +22,12 @@ void BrowserAccess::openSettings(SettingsPane pane)
         return;
     }
     const std::optional<Browser> browser = m_blocked();
-    if (!browser || browser->id.isEmpty())
+    if (!browser || browser->id.isEmpty()) {
+        m_tell(QStringLiteral("Chromium-family browsers show Horavane their pages when they start with "
+                              "--force-renderer-accessibility. Bring the browser to the front once, then choose "
+                              "“Open Automation Settings…” in Horavane's window to add it for that browser."));
         return;
+    }
     if (m_renderer.isEnabled(browser->id)) {
         m_tell(QStringLiteral("Quit %1 and start it again: it lets Horavane see its websites from its next start.")
                    .arg(browser->name));

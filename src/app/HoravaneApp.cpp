@@ -3,17 +3,19 @@
 #include "AppPresence.h"
 #include "HistoryView.h"
 #include "LinuxPlatform.h"
-#include "Placeholders.h"
 #include "PopoverView.h"
 #include "PopupWindow.h"
 #include "Settings.h"
+#include "SettingsView.h"
 #include "TrayItem.h"
+#include "WelcomeView.h"
 #include "WindowVisibilityReader.h"
 #include "XdgPlaces.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QMessageBox>
+#include <QLayout>
 #include <QVBoxLayout>
 
 namespace {
@@ -117,14 +119,19 @@ void HoravaneApp::showHistory()
 
 void HoravaneApp::showWelcome()
 {
+    if (m_popup)
+        m_popup->hide();
     if (!m_welcome) {
-        QWidget* content = Placeholders::welcome([this] {
-            m_settings.setHasSeenWelcome(true);
-            m_welcome->close();
-        });
-        window(m_welcome, QStringLiteral("Welcome to Horavane"), content, QSize());
+        auto* view = new WelcomeView(m_tracker, m_icons, m_settings, *m_browserAccess, m_loginItem,
+                                     [this] { return m_desktop.runningApplications(); });
+        window(m_welcome, QStringLiteral("Welcome to Horavane"), view, QSize());
+        m_welcome->setWindowFlag(Qt::MSWindowsFixedSizeDialogHint); // sized to its content
+        m_welcome->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        connect(view, &WelcomeView::finished, m_welcome.get(), &QWidget::close);
     }
     m_welcome->show();
+    m_welcome->raise();
+    m_welcome->activateWindow();
 }
 
 void HoravaneApp::showSettings()
@@ -132,7 +139,10 @@ void HoravaneApp::showSettings()
     if (m_popup)
         m_popup->hide();
     if (!m_settingsWindow) {
-        window(m_settingsWindow, QStringLiteral("Horavane Settings"), Placeholders::settings(), QSize(480, 360));
+        auto* view = new SettingsView(m_tracker, m_icons, m_settings, m_updates, m_backup, m_loginItem,
+                                      m_desktop.places());
+        connect(view, &SettingsView::welcomeRequested, this, &HoravaneApp::showWelcome);
+        window(m_settingsWindow, QStringLiteral("Horavane Settings"), view, QSize());
     }
     m_settingsWindow->show();
     m_settingsWindow->raise();

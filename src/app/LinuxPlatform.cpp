@@ -33,6 +33,11 @@ Platform LinuxPlatform::platform()
                     m_accessibility.get()};
 }
 
+QList<RunningApp> LinuxPlatform::runningApplications() const
+{
+    return m_workspace->runningApplications();
+}
+
 QString LinuxPlatform::sourcesDescription() const
 {
     return m_workspace->sourcesDescription() + QStringLiteral("; ") + m_session->sourcesDescription();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Clock.h"
+#include "Workspace.h"
 #include "Platform.h"
 
 #include <QString>
@@ -22,6 +23,8 @@ public:
 
     Platform platform();
     const XdgPlaces& places() const { return *m_places; }
+    // The applications with a window on the desktop.
+    QList<RunningApp> runningApplications() const;
     // Which desktop sources answered, for one line in the log.
     QString sourcesDescription() const;
 

@@ -2,21 +2,24 @@
 
 #include "AppPresence.h"
 #include "AtspiAccessibility.h"
+#include "Backup.h"
 #include "Clock.h"
 #include "HistoryView.h"
 #include "Icons.h"
 #include "LinuxAppIcons.h"
 #include "MenuBarIcon.h"
 #include "MenuBarLabel.h"
-#include "Placeholders.h"
 #include "Platform.h"
 #include "PopoverView.h"
 #include "PreviewSample.h"
 #include "Settings.h"
+#include "SettingsView.h"
 #include "Store.h"
 #include "Theme.h"
 #include "Tracker.h"
 #include "UpdateChecker.h"
+#include "WelcomeView.h"
+#include "XdgAutostart.h"
 #include "XdgPlaces.h"
 
 #include <QApplication>
@@ -140,6 +143,8 @@ int Preview::run(int argc, char** argv, const PreviewOptions& options)
     Icons icons(appIcons, places);
     UpdateChecker updates;
     AtspiAccessibility accessibility;
+    Backup backup(settings, places, clock);
+    XdgAutostart loginItem;
 
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
@@ -154,10 +159,11 @@ int Preview::run(int argc, char** argv, const PreviewOptions& options)
             for (const UsageItem& item : PreviewSample::exclusions())
                 tracker.exclude(item);
         window.setWindowTitle(QStringLiteral("Horavane Settings"));
-        layout->addWidget(Placeholders::settings());
+        layout->addWidget(new SettingsView(tracker, icons, settings, updates, backup, loginItem, places));
         break;
     case PreviewOptions::View::welcome:
-        layout->addWidget(Placeholders::welcome([] {}));
+        layout->addWidget(new WelcomeView(tracker, icons, settings, accessibility, loginItem,
+                                          [] { return QList<RunningApp>(); }));
         break;
     case PreviewOptions::View::history: {
         auto* view = new HistoryView(tracker, icons, settings, options.period);

@@ -75,8 +75,10 @@ TEST_F(BrowserAccessTest, AnUnknownBrowserIsReportedNotGuessed)
     access(BrowserAccess::Browser{"no-such-browser", "Nowhere"}).openSettings(Accessibility::SettingsPane::automation);
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told.first().contains("--force-renderer-accessibility"));
-    access(std::nullopt).openSettings(Accessibility::SettingsPane::automation);
+    access(std::nullopt).openSettings(Accessibility::SettingsPane::automation); // no browser refused yet
     EXPECT_EQ(asked.size(), 1);
+    ASSERT_EQ(told.size(), 2);
+    EXPECT_TRUE(told.last().contains("Bring the browser to the front"));
 }
 
 TEST_F(BrowserAccessTest, SwitchingAccessibilityOnIsAskedFirst)
