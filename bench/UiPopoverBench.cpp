@@ -1,5 +1,6 @@
 // What the user waits for when clicking the menu-bar item: the popover built, shown and painted once, over a
 // store holding a month of history; and what an open popover pays on each sample of the tracker.
+#include "GreyAppIcons.h"
 #include "AppIcons.h"
 #include "FakePlatform.h"
 #include "Icons.h"
@@ -18,23 +19,6 @@
 #include <vector>
 
 namespace {
-
-class GreyAppIcons final : public AppIcons
-{
-public:
-    std::optional<QImage> icon(const QString&) const override
-    {
-        QImage image(128, 128, QImage::Format_ARGB32);
-        image.fill(QColor(40, 120, 200));
-        return image;
-    }
-    QImage genericIcon() const override
-    {
-        QImage image(128, 128, QImage::Format_ARGB32);
-        image.fill(Qt::gray);
-        return image;
-    }
-};
 
 QTemporaryDir& scratch()
 {

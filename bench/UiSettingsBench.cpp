@@ -1,5 +1,6 @@
 // What the user waits for when opening the settings window: the view built, shown and painted once, with
 // a few dozen items not tracked and a full week of backup copies to list.
+#include "GreyAppIcons.h"
 #include "AppIcons.h"
 #include "Backup.h"
 #include "FakePlatform.h"
@@ -23,23 +24,6 @@
 #include <vector>
 
 namespace {
-
-class GreyAppIcons final : public AppIcons
-{
-public:
-    std::optional<QImage> icon(const QString&) const override
-    {
-        QImage image(128, 128, QImage::Format_ARGB32);
-        image.fill(QColor(40, 120, 200));
-        return image;
-    }
-    QImage genericIcon() const override
-    {
-        QImage image(128, 128, QImage::Format_ARGB32);
-        image.fill(Qt::gray);
-        return image;
-    }
-};
 
 class StillLoginItem final : public LoginItem
 {

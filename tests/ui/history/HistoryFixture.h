@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GreyAppIcons.h"
 #include "AppIcons.h"
 #include "FakePlatform.h"
 #include "Icons.h"
@@ -9,19 +10,6 @@
 
 #include <QTemporaryDir>
 #include <memory>
-
-// Application icons without any icon: every item has no hue, so colours go by position alone.
-class BlankAppIcons final : public AppIcons
-{
-public:
-    std::optional<QImage> icon(const QString&) const override { return std::nullopt; }
-    QImage genericIcon() const override
-    {
-        QImage image(4, 4, QImage::Format_ARGB32);
-        image.fill(Qt::gray);
-        return image;
-    }
-};
 
 // A non-live tracker over a store in a temp dir, with the fake clock on Wednesday 2025-03-05 12:00 in Berlin,
 // and the icons and settings a history view needs.
@@ -44,7 +32,7 @@ struct HistoryFixture
     FakePlatform fake;
     QTemporaryDir dir;
     Settings settings{dir.filePath("Horavane.conf")};
-    BlankAppIcons appIcons;
+    GreyAppIcons appIcons;
     Icons icons{appIcons, Icons::Options{dir.filePath("Favicons"),
                                          [](const QString&) { return std::optional<QByteArray>(); },
                                          std::chrono::seconds(120),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GreyAppIcons.h"
 #include "AppIcons.h"
 #include "FakePlatform.h"
 #include "Icons.h"
@@ -15,19 +16,6 @@
 #include <QWidget>
 #include <QWindow>
 #include <memory>
-
-// Every application shows the same grey square.
-class GreyAppIcons final : public AppIcons
-{
-public:
-    std::optional<QImage> icon(const QString&) const override { return std::nullopt; }
-    QImage genericIcon() const override
-    {
-        QImage image(32, 32, QImage::Format_ARGB32);
-        image.fill(QColor(128, 128, 128));
-        return image;
-    }
-};
 
 // The models a popover reads: a tracker that samples only when told, over a store in a temporary folder
 // that already holds today's totals, icons without favicons, and an update checker that never reaches out.

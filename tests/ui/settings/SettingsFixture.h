@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GreyAppIcons.h"
 #include "AppIcons.h"
 #include "Backup.h"
 #include "FakePlatform.h"
@@ -44,18 +45,6 @@ private:
     }
 };
 
-class PlainAppIcons final : public AppIcons
-{
-public:
-    std::optional<QImage> icon(const QString&) const override { return std::nullopt; }
-    QImage genericIcon() const override
-    {
-        QImage image(32, 32, QImage::Format_ARGB32);
-        image.fill(QColor(128, 128, 128));
-        return image;
-    }
-};
-
 // What a settings window works on: a tracker that samples only when told, over a store in a temporary
 // home that also holds the cloud drive, icons without favicons, an update checker pointed at nothing
 // unless a test gives it a feed, the backup and a login item.
@@ -71,7 +60,7 @@ struct SettingsFixture
     FakePlatform fake;
     QTemporaryDir configDir;
     Settings settings{configDir.filePath("Horavane.conf")};
-    PlainAppIcons appIcons;
+    GreyAppIcons appIcons;
     Icons icons{appIcons, Icons::Options{.cacheFolder = configDir.filePath("Favicons"),
                                          .search = [](const QString&) { return std::optional<QByteArray>(); },
                                          .retryDelay = std::chrono::seconds(120),

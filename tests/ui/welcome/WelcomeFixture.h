@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GreyAppIcons.h"
 #include "AppIcons.h"
 #include "BrowserFetch.h"
 #include "FakePlatform.h"
@@ -80,19 +81,6 @@ public:
     std::optional<QString> failure;
     int enables = 0;
     int disables = 0;
-};
-
-// Applications with no icon of their own: each gets the same grey square.
-class GreyAppIcons final : public AppIcons
-{
-public:
-    std::optional<QImage> icon(const QString&) const override { return std::nullopt; }
-    QImage genericIcon() const override
-    {
-        QImage image(32, 32, QImage::Format_ARGB32);
-        image.fill(QColor(128, 128, 128));
-        return image;
-    }
 };
 
 inline RunningApp app(const char* id, const char* name, qint64 pid)
