@@ -22,6 +22,7 @@ std::unique_ptr<LinuxPlatform> LinuxPlatform::create()
     result->m_events = std::make_unique<LinuxSystemEvents>(QDBusConnection::systemBus());
     result->m_places = std::make_unique<XdgPlaces>();
     result->m_accessibility = std::make_unique<AtspiAccessibility>();
+    result->m_accessibility->connectNow();
     return result;
 }
 

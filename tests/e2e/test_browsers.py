@@ -24,6 +24,12 @@ def set_accessibility(enabled):
                     f"variant:boolean:{'true' if enabled else 'false'}"], check=True, capture_output=True, timeout=10)
 
 
+def visible_windows(window_class):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--class", window_class], capture_output=True,
+                           text=True, timeout=10)
+    return set(found.stdout.split())
+
+
 class PageServer:
     """The test pages on 127.0.0.1, on a port of the system's choosing."""
 
@@ -51,21 +57,27 @@ class Browser:
     def __init__(self, kind, *urls, private=False, accessible=True):
         self.profile = tempfile.mkdtemp(prefix=f"horavane-{kind}-")
         if kind == "firefox":
+            window_class = "firefox-esr"
             command = ["firefox-esr", "--no-remote", "--new-instance", "--profile", self.profile]
             command += ["--private-window"] if private else []
         else:
+            window_class = "chromium"
             command = ["chromium", f"--user-data-dir={self.profile}", "--no-first-run", "--no-default-browser-check",
                        "--disable-gpu", "--no-sandbox", "--disable-background-networking",
                        "--disable-component-update", "--disable-sync", "--password-store=basic"]
             command += ["--force-renderer-accessibility"] if accessible else []
             command += ["--incognito"] if private else []
         env = dict(os.environ, GNOME_ACCESSIBILITY="1", MOZ_CRASHREPORTER_DISABLE="1")
+        # A window that was not there before: an earlier test's browser may still be closing its own.
+        before = visible_windows(window_class)
         self.process = subprocess.Popen(command + list(urls), env=env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
-        # By process, so that a window of an earlier test's browser that is still closing is never taken.
-        found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(self.process.pid)],
-                               capture_output=True, text=True, timeout=60, check=True)
-        self.window = Window(self.process, found.stdout.split()[-1])
+        deadline = time.monotonic() + 60
+        while not (new := visible_windows(window_class) - before):
+            if time.monotonic() > deadline:
+                raise AssertionError(f"{kind} showed no window")
+            time.sleep(0.2)
+        self.window = Window(self.process, max(new, key=lambda window: int(window)))
 
     def keys(self, *keys):
         """Typed as a user would, into the window in front (browsers ignore keys sent to a window)."""

@@ -46,11 +46,22 @@ wait_for() {
     return 1
 }
 
-# Xvfb picks a free display number itself and writes it to the given descriptor once it accepts clients.
-mkfifo "$scratch/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
-pids+=($!)
-if ! read -r -t 20 display <"$scratch/display" || [[ -z "$display" ]]; then
+# A display number of our own, well away from those desktops use; tried again on a collision with another
+# session starting (or still stopping) at the same moment.
+display=""
+for _ in 1 2 3 4 5; do
+    candidate=$((100 + RANDOM % 900))
+    [[ -e /tmp/.X$candidate-lock ]] && continue
+    Xvfb ":$candidate" -screen 0 1280x800x24 -nolisten tcp 2>"$scratch/xvfb.log" &
+    xvfb=$!
+    if wait_for xprop -display ":$candidate" -root _NET_SUPPORTED > /dev/null 2>&1 && kill -0 "$xvfb" 2>/dev/null; then
+        pids+=("$xvfb")
+        display=$candidate
+        break
+    fi
+    kill "$xvfb" 2>/dev/null || true
+done
+if [[ -z "$display" ]]; then
     echo "with-x11-session: Xvfb did not start" >&2
     cat "$scratch/xvfb.log" >&2
     exit 1

@@ -118,6 +118,11 @@ AtspiAccessibility::~AtspiAccessibility()
         QDBusConnection::disconnectFromBus(m_listener);
 }
 
+void AtspiAccessibility::connectNow() const
+{
+    bus(sessionTimeout);
+}
+
 bool AtspiAccessibility::isTrusted() const
 {
     return switchedOn(sessionTimeout).value_or(false);

@@ -25,6 +25,10 @@ public:
     AtspiAccessibility(const AtspiAccessibility&) = delete;
     AtspiAccessibility& operator=(const AtspiAccessibility&) = delete;
 
+    // Joins the accessibility bus now rather than at the first read, so that browsers started later already
+    // see our window-activation listener (Chromium reports its active window only to a listening bus).
+    void connectNow() const;
+
     // The desktop's accessibility switch (org.a11y.Status.IsEnabled); false when there is no accessibility bus.
     bool isTrusted() const override;
     // Turns the desktop's accessibility switch on: a lasting, session-wide change the user agreed to.
