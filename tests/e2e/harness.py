@@ -81,6 +81,15 @@ class Recorder:
             raise AssertionError("horavane did not start: " + "".join(self.log))
         return self
 
+    def wait_for_log(self, text, seconds=30):
+        """Waits until the log has a line containing text; false when it never came."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            if any(text in line for line in self.log):
+                return True
+            time.sleep(0.1)
+        return False
+
     def stop(self):
         """A clean quit, as at logout; returns the exit status."""
         self.process.send_signal(signal.SIGTERM)

@@ -46,40 +46,39 @@ wait_for() {
     return 1
 }
 
-# A display number of our own, well away from those desktops use; tried again on a collision with another
-# session starting (or still stopping) at the same moment.
-display=""
+# A display number of our own, well away from those desktops use, and a window manager on it; tried again
+# on another number when either does not come up (another session starting or stopping at the same moment).
+started=""
 for _ in 1 2 3 4 5; do
     candidate=$((100 + RANDOM % 900))
     [[ -e /tmp/.X$candidate-lock ]] && continue
-    Xvfb ":$candidate" -screen 0 1280x800x24 -nolisten tcp 2>"$scratch/xvfb.log" &
+    Xvfb ":$candidate" -screen 0 1280x800x24 -nolisten tcp -noreset 2>"$scratch/xvfb.log" &
     xvfb=$!
     if wait_for xprop -display ":$candidate" -root _NET_SUPPORTED > /dev/null 2>&1 && kill -0 "$xvfb" 2>/dev/null; then
-        pids+=("$xvfb")
-        display=$candidate
-        break
+        # openbox keeps its state below XDG_CACHE_HOME and XDG_CONFIG_HOME: keep that inside the session.
+        DISPLAY=":$candidate" XDG_CACHE_HOME="$scratch/cache" XDG_CONFIG_HOME="$scratch/config" \
+            openbox --sm-disable 2>"$scratch/openbox.log" &
+        openbox=$!
+        if wait_for sh -c "xprop -display :$candidate -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'"; then
+            pids+=("$xvfb" "$openbox")
+            started=$candidate
+            break
+        fi
+        kill "$openbox" 2>/dev/null || true
     fi
     kill "$xvfb" 2>/dev/null || true
+    wait "$xvfb" 2>/dev/null || true
 done
-if [[ -z "$display" ]]; then
-    echo "with-x11-session: Xvfb did not start" >&2
-    cat "$scratch/xvfb.log" >&2
+if [[ -z "$started" ]]; then
+    echo "with-x11-session: no X server with a window manager came up" >&2
+    cat "$scratch/xvfb.log" "$scratch/openbox.log" >&2 2>/dev/null || true
     exit 1
 fi
-export DISPLAY=":$display"
+export DISPLAY=":$started"
 
 read -r bus_address bus_pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ')
 pids+=("$bus_pid")
 export DBUS_SESSION_BUS_ADDRESS="$bus_address"
-
-# openbox keeps its state below XDG_CACHE_HOME and XDG_CONFIG_HOME: keep that inside the session.
-XDG_CACHE_HOME="$scratch/cache" XDG_CONFIG_HOME="$scratch/config" openbox --sm-disable 2>"$scratch/openbox.log" &
-pids+=($!)
-if ! wait_for sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"'; then
-    echo "with-x11-session: openbox did not start" >&2
-    cat "$scratch/openbox.log" >&2
-    exit 1
-fi
 
 if [[ $a11y == 1 ]]; then
     launcher=""
