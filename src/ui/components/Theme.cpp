@@ -114,6 +114,13 @@ QColor primary(const QPalette& palette, qreal opacity)
     return color;
 }
 
+void fillHoverBackground(QPainter& painter, const QRectF& bounds, const QPalette& palette, qreal cornerRadius)
+{
+    QPainterPath background;
+    background.addRoundedRect(bounds, cornerRadius, cornerRadius);
+    painter.fillPath(background, primary(palette, 0.2));
+}
+
 QColor secondary(const QPalette& palette)
 {
     return primary(palette, secondaryOpacity);

@@ -57,6 +57,8 @@ QColor primary(const QPalette& palette);   // text colour
 QColor secondary(const QPalette& palette); // secondary text
 // The primary colour at an opacity, for fills such as the hovered-row background.
 QColor primary(const QPalette& palette, qreal opacity);
+// The rounded background of a hovered row: the primary colour at 0.2.
+void fillHoverBackground(QPainter& painter, const QRectF& bounds, const QPalette& palette, qreal cornerRadius);
 
 // Size of `text` when every digit takes the width of the widest digit, so changing numbers do not jiggle.
 QSizeF monospacedDigitsSize(const QFont& font, const QString& text);

@@ -4,7 +4,6 @@
 #include "Theme.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 FooterRow::FooterRow(const QString& title, QWidget* parent) : QAbstractButton(parent)
 {
@@ -38,11 +37,8 @@ void FooterRow::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF bounds = rect();
-    if (m_hovered) {
-        QPainterPath background;
-        background.addRoundedRect(bounds, cornerRadius, cornerRadius);
-        painter.fillPath(background, Theme::primary(palette(), 0.2));
-    }
+    if (m_hovered)
+        Theme::fillHoverBackground(painter, bounds, palette(), cornerRadius);
     painter.setFont(font());
     painter.setPen(Theme::primary(palette()));
     const QRectF label = bounds.adjusted(padding, 0, -padding, 0);

@@ -6,7 +6,6 @@
 
 #include <QEvent>
 #include <QPainter>
-#include <QPainterPath>
 
 ItemRow::ItemRow(Icons& icons, QWidget* parent) : QWidget(parent), m_icons(icons)
 {
@@ -51,11 +50,8 @@ void ItemRow::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF bounds = rect();
-    if (m_hovered) {
-        QPainterPath background;
-        background.addRoundedRect(bounds, cornerRadius, cornerRadius);
-        painter.fillPath(background, Theme::primary(palette(), 0.2));
-    }
+    if (m_hovered)
+        Theme::fillHoverBackground(painter, bounds, palette(), cornerRadius);
 
     qreal x = padding;
     const qreal middle = bounds.center().y();
