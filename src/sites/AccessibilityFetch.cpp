@@ -1,5 +1,6 @@
 #include "AccessibilityFetch.h"
 
+#include "BrowserProbe.h"
 #include "Site.h"
 
 AccessibilityFetch::AccessibilityFetch(const Accessibility& accessibility, FirefoxReader::Ticks ticks)
@@ -30,6 +31,10 @@ BrowserFetch::Outcome AccessibilityFetch::fetch(qint64 pid, BrowserFamily family
         skipWindow = &AccessibilityFetch::isPrivateFirefoxTitle;
 
     const FirefoxReader::Reading reading = m_reader.read(pid, skipWindow);
+    // The host only: a full address may carry what is nobody's business, even in a debug log.
+    qCDebug(probeLog, "Front site of %lld: %s (window %d, private %d, page element %d, walk complete %d)", pid,
+            qUtf8Printable(Site::host(reading.answer.address.value_or(QString())).value_or(QStringLiteral("none"))),
+            reading.hasWindow, reading.skipped, reading.sawWebArea, reading.complete);
     switch (reading.answer.kind) {
     case FirefoxReader::Answer::Kind::denied:
         return Outcome::denied();
@@ -43,8 +48,30 @@ BrowserFetch::Outcome AccessibilityFetch::fetch(qint64 pid, BrowserFamily family
     // Without renderer accessibility a Chromium window shows no page element at all, whatever it
     // displays; only a walk that looked everywhere may conclude that.
     if (chromiumEngine && reading.hasWindow && reading.complete && !reading.sawWebArea)
-        return Outcome::denied();
+        return pagelessForLong(pid) ? Outcome::denied() : Outcome::answered(std::nullopt);
+    forgetPageless(pid);
     if (!reading.answer.address)
         return Outcome::answered(std::nullopt);
     return Outcome::answered(Site::host(*reading.answer.address));
+}
+
+bool AccessibilityFetch::pagelessForLong(qint64 pid) const
+{
+    const std::chrono::milliseconds now = m_reader.now();
+    QMutexLocker lock(&m_mutex);
+    // Entries of browsers that quit while page-less are few; a bound keeps it so.
+    if (m_pagelessSince.size() > 64)
+        m_pagelessSince.clear();
+    const auto since = m_pagelessSince.constFind(pid);
+    if (since == m_pagelessSince.constEnd()) {
+        m_pagelessSince.insert(pid, now);
+        return false;
+    }
+    return now - *since >= refusalAfter;
+}
+
+void AccessibilityFetch::forgetPageless(qint64 pid) const
+{
+    QMutexLocker lock(&m_mutex);
+    m_pagelessSince.remove(pid);
 }

@@ -3,6 +3,9 @@
 #include "BrowserFetch.h"
 #include "FirefoxReader.h"
 
+#include <QHash>
+#include <QMutex>
+
 // Asks a browser for its front page through its accessibility tree. This is the one way there is on a
 // desktop without Apple Events, so every family goes through it; Chromium-family browsers get their
 // private-window check from the window title, and a window with no page at all means they were not
@@ -20,6 +23,16 @@ public:
     // Whether a Firefox-family window with this accessible title is a private one.
     static bool isPrivateFirefoxTitle(const QString& title);
 
+    // A Chromium window that has just opened shows no page until its first one loads: only one that
+    // has shown none for this long is taken for a refusal.
+    static constexpr std::chrono::milliseconds refusalAfter{5000};
+
 private:
+    // Whether the process has shown windows without a page for refusalAfter, counting from now on.
+    bool pagelessForLong(qint64 pid) const;
+    void forgetPageless(qint64 pid) const;
+
     FirefoxReader m_reader;
+    mutable QMutex m_mutex; // fetches run on several worker threads
+    mutable QHash<qint64, std::chrono::milliseconds> m_pagelessSince;
 };

@@ -62,6 +62,8 @@ public:
     Answer frontPage(qint64 pid) const;
     // frontPage, with what the walk saw; skipWindow, when set, may decline the window by its title.
     Reading read(qint64 pid, const WindowFilter& skipWindow = {}) const;
+    // The monotonic time the reader goes by.
+    std::chrono::milliseconds now() const { return m_ticks(); }
 
 private:
     void walk(const AccessibleElement& root, Reading& reading) const;

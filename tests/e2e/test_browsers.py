@@ -101,7 +101,8 @@ class BrowserTestCase(unittest.TestCase):
     def setUp(self):
         set_accessibility(True)
         self.browsers = []
-        self.recorder = Recorder().start()
+        # Each page read is logged with the site it found, which the tests wait for.
+        self.recorder = Recorder(extra_env={"QT_LOGGING_RULES": "app.corvani.Horavane.probe.debug=true"}).start()
 
     def tearDown(self):
         self.recorder.close()
@@ -120,6 +121,11 @@ class BrowserTestCase(unittest.TestCase):
                         "".join(self.recorder.log))
         return browser
 
+    def wait_for_site(self, host):
+        """Waits until the recorder has read the site from the page in front; a browser on a loaded
+        machine can take many seconds to show its page to assistive technology."""
+        self.assertTrue(self.recorder.wait_for_log(f": {host} (", seconds=60), "".join(self.recorder.log))
+
     def recorded(self):
         self.assertEqual(self.recorder.stop(), 0)
         return {(kind, ident): seconds for (kind, ident), (_, seconds) in self.recorder.seconds().items()}
@@ -131,22 +137,26 @@ class BrowserTestCase(unittest.TestCase):
 class SitesInFront(BrowserTestCase):
     def test_firefox_time_goes_to_the_site(self):
         self.open("firefox", "alpha.html")
+        self.wait_for_site("127.0.0.1")
         time.sleep(8)
         recorded = self.recorded()
         self.assertGreaterEqual(self.seconds(recorded, "site", "127.0.0.1"), 6, recorded)
 
     def test_chromium_time_goes_to_the_site(self):
         self.open("chromium", "alpha.html")
-        time.sleep(10)  # its page may take a few more seconds to appear in the tree than its window
+        self.wait_for_site("127.0.0.1")
+        time.sleep(8)
         recorded = self.recorded()
         self.assertGreaterEqual(self.seconds(recorded, "site", "127.0.0.1"), 6, recorded)
 
     def test_switching_tabs_switches_the_site(self):
         firefox = self.open("firefox", "alpha.html", self.pages.url("beta.html", host="localhost"))
-        time.sleep(8)  # the first tab is in front: 127.0.0.1
+        self.wait_for_site("127.0.0.1")  # the first tab is in front
+        time.sleep(8)
         firefox.keys("ctrl+Tab")
         touch_input()
-        time.sleep(8)  # now localhost
+        self.wait_for_site("localhost")
+        time.sleep(8)
         recorded = self.recorded()
         self.assertGreaterEqual(self.seconds(recorded, "site", "localhost"), 4, recorded)
         self.assertGreaterEqual(self.seconds(recorded, "site", "127.0.0.1"), 4, recorded)

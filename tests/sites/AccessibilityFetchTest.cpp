@@ -78,12 +78,30 @@ TEST_F(AccessibilityFetchTest, EachFamilyChecksItsOwnPrivateTitle)
     EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::answered(QStringLiteral("page.example")));
 }
 
-TEST_F(AccessibilityFetchTest, ChromiumWindowWithoutAnyPageIsARefusal)
+TEST_F(AccessibilityFetchTest, ChromiumWindowWithoutAnyPageForAWhileIsARefusal)
 {
-    // What Chromium shows over AT-SPI 2 unless started with --force-renderer-accessibility.
+    // What Chromium shows over AT-SPI 2 unless started with --force-renderer-accessibility, and also
+    // for a moment after it opens a window with it.
     ax.add(QStringLiteral("frame"), Role::window);
+    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::answered(std::nullopt));
+    ax.elapsed += AccessibilityFetch::refusalAfter / 2;
+    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::answered(std::nullopt));
+    ax.elapsed += AccessibilityFetch::refusalAfter / 2;
     EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::denied());
     EXPECT_EQ(fetch(BrowserFamily::firefox), Outcome::answered(std::nullopt));
+}
+
+TEST_F(AccessibilityFetchTest, ChromiumPageShownInBetweenStartsTheWaitAgain)
+{
+    ax.add(QStringLiteral("frame"), Role::window);
+    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::answered(std::nullopt));
+    ax.elapsed += AccessibilityFetch::refusalAfter;
+    showPage(QStringLiteral("https://example.org/"));
+    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::answered(QStringLiteral("example.org")));
+    ax.add(QStringLiteral("frame"), Role::window);
+    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::answered(std::nullopt));
+    ax.elapsed += AccessibilityFetch::refusalAfter;
+    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::denied());
 }
 
 TEST_F(AccessibilityFetchTest, ChromiumInterfacePageIsNoRefusal)
