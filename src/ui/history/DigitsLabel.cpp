@@ -6,16 +6,23 @@
 #include <QPainter>
 #include <cmath>
 
-DigitsLabel::DigitsLabel(const QFont& font, QWidget* parent) : QWidget(parent), m_font(font)
+namespace {
+
+constexpr SpringParameters rollSpring{0.25, 0.85};
+
+} // namespace
+
+DigitsLabel::DigitsLabel(const QFont& font, QWidget* parent) : QWidget(parent), m_font(font), m_text(rollSpring)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    connect(&m_text, &RollingText::advanced, this, qOverload<>(&QWidget::update));
 }
 
-void DigitsLabel::setText(const QString& text)
+void DigitsLabel::setText(const QString& text, bool animated)
 {
-    if (text == m_text)
+    if (text == m_text.text())
         return;
-    m_text = text;
+    m_text.setText(text, animated && isVisible());
     setAccessibleName(text);
     updateGeometry();
     update();
@@ -35,7 +42,7 @@ void DigitsLabel::setAlignment(Qt::Alignment alignment)
 
 QSize DigitsLabel::sizeHint() const
 {
-    const QSizeF size = Theme::monospacedDigitsSize(m_font, m_text);
+    const QSizeF size = Theme::monospacedDigitsSize(m_font, m_text.text());
     return QSize(static_cast<int>(std::ceil(size.width())),
                  static_cast<int>(std::ceil(QFontMetricsF(m_font).height())));
 }
@@ -50,7 +57,7 @@ void DigitsLabel::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(m_secondary ? Theme::secondary(palette()) : Theme::primary(palette()));
-    const QSizeF size = Theme::monospacedDigitsSize(m_font, m_text);
-    const double x = m_alignment.testFlag(Qt::AlignRight) ? width() - size.width() : 0;
-    Theme::drawMonospacedDigits(painter, QPointF(x, QFontMetricsF(m_font).ascent()), m_font, m_text);
+    const QSizeF size = Theme::monospacedDigitsSize(m_font, m_text.text());
+    const double left = m_alignment.testFlag(Qt::AlignRight) ? width() - size.width() : 0;
+    m_text.draw(painter, QPointF(left + size.width() / 2, QFontMetricsF(m_font).ascent()), m_font);
 }

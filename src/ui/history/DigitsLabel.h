@@ -1,17 +1,22 @@
 #pragma once
 
+#include "RollingText.h"
+
 #include <QFont>
 #include <QWidget>
 
-// A one-line text whose digits all take the same width, so a changing number keeps its place.
+// A one-line text whose digits all take the same width, so a changing number keeps its place; an
+// animated change rolls the digits that differ, counting up.
 class DigitsLabel : public QWidget
 {
     Q_OBJECT
 public:
     explicit DigitsLabel(const QFont& font, QWidget* parent = nullptr);
 
-    void setText(const QString& text);
-    const QString& text() const { return m_text; }
+    // Animated changes roll only while the label is on screen.
+    void setText(const QString& text, bool animated = false);
+    const QString& text() const { return m_text.text(); }
+    bool isRolling() const { return m_text.isAnimating(); }
     void setSecondary(bool secondary);
     // Left or right edge (Qt::AlignLeft or Qt::AlignRight) when the label is wider than its text.
     void setAlignment(Qt::Alignment alignment);
@@ -24,7 +29,7 @@ protected:
 
 private:
     QFont m_font;
-    QString m_text;
+    RollingText m_text;
     bool m_secondary = false;
     Qt::Alignment m_alignment = Qt::AlignLeft;
 };

@@ -63,18 +63,18 @@ Headline::Headline(QWidget* parent) : QWidget(parent)
     connect(m_showAll, &QPushButton::clicked, this, &Headline::showAllDaysRequested);
 }
 
-void Headline::showPeriod(const QString& title, double total, double average)
+void Headline::showPeriod(const QString& title, double total, double average, bool animated)
 {
     m_title->setText(title);
-    m_total->setText(DurationText::string(total));
+    m_total->setText(DurationText::string(total), animated);
     m_average->setText(DurationText::string(average));
     m_right->setCurrentWidget(m_averageColumn);
 }
 
-void Headline::showDay(const QString& title, double total)
+void Headline::showDay(const QString& title, double total, bool animated)
 {
     m_title->setText(title);
-    m_total->setText(DurationText::string(total));
+    m_total->setText(DurationText::string(total), animated);
     m_right->setCurrentWidget(m_showAll->parentWidget());
 }
 
@@ -86,6 +86,11 @@ QString Headline::title() const
 QString Headline::total() const
 {
     return m_total->text();
+}
+
+bool Headline::totalIsRolling() const
+{
+    return m_total->isRolling();
 }
 
 std::optional<QString> Headline::average() const

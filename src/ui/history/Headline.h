@@ -16,13 +16,16 @@ class Headline : public QWidget
 public:
     explicit Headline(QWidget* parent = nullptr);
 
-    // The whole period: its title ("Last 7 Days"), the range's total and the daily average.
-    void showPeriod(const QString& title, double total, double average);
+    // The whole period: its title ("Last 7 Days"), the range's total and the daily average. An animated
+    // change (choosing a day or going back to all) rolls the total; new data and other periods do not.
+    void showPeriod(const QString& title, double total, double average, bool animated = false);
     // One chosen day: its title and total.
-    void showDay(const QString& title, double total);
+    void showDay(const QString& title, double total, bool animated = false);
 
     QString title() const;
     QString total() const;
+    // Whether the total is rolling from its previous value.
+    bool totalIsRolling() const;
     // The daily average's text, none while a day is chosen.
     std::optional<QString> average() const;
     QPushButton* showAllDaysButton() const { return m_showAll; }

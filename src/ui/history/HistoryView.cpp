@@ -164,7 +164,7 @@ void HistoryView::contentChanged()
     focusChanged();
 }
 
-void HistoryView::shownChanged()
+void HistoryView::shownChanged(bool dayChosen)
 {
     const Summary& shown = m_model.shownSummary();
     const Breakdown breakdown(shown, m_model.colors());
@@ -175,10 +175,10 @@ void HistoryView::shownChanged()
         m_list->setItems(shown.items, m_model.colors());
     }
     if (const DayUsage* day = m_model.selectedDayUsage())
-        m_headline->showDay(DateLabels::title(day->date.date(), m_model.today()), day->summary.total);
+        m_headline->showDay(DateLabels::title(day->date.date(), m_model.today()), day->summary.total, dayChosen);
     else
         m_headline->showPeriod(QStringLiteral("Last ") + periodTitle(m_model.period()), m_model.rangeSummary().total,
-                               m_model.average(m_model.rangeSummary().total));
+                               m_model.average(m_model.rangeSummary().total), dayChosen);
 }
 
 std::optional<Focus> HistoryView::focus() const
@@ -219,7 +219,7 @@ void HistoryView::dayClicked(const std::optional<QString>& day)
 
 void HistoryView::selectionChanged()
 {
-    shownChanged();
+    shownChanged(true);
     m_chart->refreshState();
     focusChanged();
 }

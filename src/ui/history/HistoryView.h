@@ -53,7 +53,8 @@ public:
 private:
     void updateColors(bool force);
     void contentChanged();
-    void shownChanged();
+    // The ring, the list and the headline follow the summary shown; a chosen day rolls the total.
+    void shownChanged(bool dayChosen = false);
     void focusChanged();
     void chartPointed(const std::optional<QString>& day, const std::optional<Segment>& segment);
     void dayClicked(const std::optional<QString>& day);

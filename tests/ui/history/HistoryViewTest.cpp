@@ -156,6 +156,25 @@ TEST_F(HistoryViewTest, ClickingABarChoosesItsDayAndClickingAgainGoesBack)
     EXPECT_EQ(history.ring()->breakdown().summary.total, 8530);
 }
 
+TEST_F(HistoryViewTest, ChoosingADayRollsTheTotalWhileNewDataDoesNot)
+{
+    HistoryView& history = shown();
+    EXPECT_FALSE(history.headline()->totalIsRolling()) << "the first value is shown at once";
+    clickAt(slotOf(4));
+    EXPECT_TRUE(history.headline()->totalIsRolling());
+    EXPECT_EQ(history.headline()->total(), DurationText::string(1800)) << "the text is the new one from the start";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !history.headline()->totalIsRolling(); }, 2000));
+
+    clickAt(slotOf(4));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !history.headline()->totalIsRolling(); }, 2000));
+    const QString before = history.headline()->total();
+    fake.workspace.setFront(app(editor.id, "Editor"));
+    tracker->tick(); // the first sample only starts the count
+    tick(120);
+    EXPECT_NE(history.headline()->total(), before);
+    EXPECT_FALSE(history.headline()->totalIsRolling());
+}
+
 TEST_F(HistoryViewTest, ADayWithoutTimeShowsNoLabelWhileHovered)
 {
     HistoryView& history = shown();
