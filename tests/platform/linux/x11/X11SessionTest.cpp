@@ -150,7 +150,8 @@ TEST_F(X11Session, RunningApplicationsListEachApplicationOnce)
     const QList<RunningApp> running = m_workspace->runningApplications();
     close(second);
     const auto count = [&](const QString& id) {
-        return std::count_if(running.cbegin(), running.cend(), [&](const RunningApp& app) { return app.bundleId == id; });
+        return std::count_if(running.cbegin(), running.cend(),
+                             [&](const RunningApp& app) { return app.bundleId == id; });
     };
     EXPECT_EQ(count("debian-xterm"), 1); // two windows, one application
     EXPECT_EQ(count("XCalc"), 1);
