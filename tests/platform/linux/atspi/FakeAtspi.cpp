@@ -6,26 +6,10 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
-#include <QDeadlineTimer>
-#include <QFile>
 #include <QStandardPaths>
 #include <QTimer>
 
 namespace {
-
-const char* const config = R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:tmpdir=/tmp</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-)";
 
 const QString accessiblePrefix = QStringLiteral("/org/a11y/atspi/accessible");
 
@@ -49,32 +33,6 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, Child& child)
     argument >> child.service >> child.path;
     argument.endStructure();
     return argument;
-}
-
-QString startDaemon(QProcess& process, const QString& configFile)
-{
-    process.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + configFile,
-                                                  QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
-    if (!process.waitForStarted(5000))
-        return {};
-    QByteArray line;
-    const QDeadlineTimer deadline(5000);
-    while (!line.contains('\n') && !deadline.hasExpired()) {
-        process.waitForReadyRead(100);
-        line += process.readAllStandardOutput();
-    }
-    return QString::fromUtf8(line).trimmed();
-}
-
-void end(QProcess& process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(2000)) {
-        process.kill();
-        process.waitForFinished(2000);
-    }
 }
 
 } // namespace
@@ -145,12 +103,6 @@ FakeAtspi::FakeAtspi()
 {
     qDBusRegisterMetaType<Child>();
     qDBusRegisterMetaType<QList<Child>>();
-    QFile file(m_dir.filePath(QStringLiteral("bus.conf")));
-    if (!m_dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(config) < 0)
-        return;
-    file.close();
-    m_sessionAddress = startDaemon(m_sessionDaemon, file.fileName());
-    m_a11yAddress = startDaemon(m_a11yDaemon, file.fileName());
     if (m_sessionAddress.isEmpty() || m_a11yAddress.isEmpty())
         return;
 
@@ -214,8 +166,6 @@ FakeAtspi::~FakeAtspi()
         m_server.quit();
         m_server.wait();
     }
-    end(m_a11yDaemon);
-    end(m_sessionDaemon);
 }
 
 void FakeAtspi::onServer(const std::function<void()>& work) const

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "BusDaemon.h"
+
 #include <QDBusConnection>
 #include <QHash>
 #include <QMutex>
-#include <QProcess>
 #include <QRect>
 #include <QSet>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QThread>
 #include <functional>
 #include <memory>
@@ -72,11 +72,10 @@ public:
 private:
     void onServer(const std::function<void()>& work) const;
 
-    QTemporaryDir m_dir;
-    QProcess m_sessionDaemon;
-    QProcess m_a11yDaemon;
-    QString m_sessionAddress;
-    QString m_a11yAddress;
+    BusDaemon m_sessionBus;
+    BusDaemon m_a11yBus;
+    const QString m_sessionAddress = m_sessionBus.address();
+    const QString m_a11yAddress = m_a11yBus.address();
     QThread m_server;
     QObject* m_context = nullptr; // lives on the server thread
     std::unique_ptr<FakeBusObject> m_launcher;

@@ -20,31 +20,6 @@ QString python()
     return QFile::exists(system) ? system : QStandardPaths::findExecutable(QStringLiteral("python3"));
 }
 
-const char* const config = R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:tmpdir=/tmp</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-)";
-
-void end(QProcess& process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(2000)) {
-        process.kill();
-        process.waitForFinished(2000);
-    }
-}
-
 } // namespace
 
 bool waitUntil(const std::function<bool()>& pred, int timeoutMs)
@@ -72,37 +47,24 @@ bool MockBus::toolsAvailable()
     return available;
 }
 
-MockBus::MockBus() : m_daemon(std::make_unique<QProcess>())
-{
-    QFile file(m_dir.filePath(QStringLiteral("bus.conf")));
-    if (!m_dir.isValid() || !file.open(QIODevice::WriteOnly) || file.write(config) < 0)
-        return;
-    file.close();
-    m_daemon->start(QStringLiteral("dbus-daemon"), {QStringLiteral("--config-file=") + file.fileName(),
-                                                    QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
-    const QDeadlineTimer deadline(startTimeoutMs);
-    while (!m_daemon->canReadLine() && !deadline.hasExpired() && m_daemon->waitForReadyRead(100)) {
-    }
-    m_address = QString::fromUtf8(m_daemon->readLine()).trimmed();
-}
+MockBus::MockBus() = default;
 
 MockBus::~MockBus()
 {
     for (auto& [name, process] : m_mocks) {
-        end(*process);
+        endProcess(*process);
         delete process;
     }
     for (const QString& name : std::as_const(m_connections))
         QDBusConnection::disconnectFromBus(name);
-    end(*m_daemon);
 }
 
 QDBusConnection MockBus::connect(const QString& name)
 {
-    const QString unique = m_address + QLatin1Char('#') + name;
+    const QString unique = m_daemon.address() + QLatin1Char('#') + name;
     if (!m_connections.contains(unique))
         m_connections.append(unique);
-    return QDBusConnection::connectToBus(m_address, unique);
+    return QDBusConnection::connectToBus(m_daemon.address(), unique);
 }
 
 bool MockBus::waitForName(const QString& name, bool owned)
@@ -118,8 +80,8 @@ qint64 MockBus::startMock(const QStringList& arguments, const QString& busName)
     auto* process = new QProcess;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // The mock's own bus choice (system for logind, session for the rest) lands on this bus either way.
-    environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_address);
-    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
+    environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), m_daemon.address());
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_daemon.address());
     process->setProcessEnvironment(environment);
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process->setStandardOutputFile(QProcess::nullDevice());
@@ -134,7 +96,7 @@ void MockBus::stopMock(const QString& busName)
 {
     for (auto& [name, process] : m_mocks) {
         if (name == busName)
-            end(*process);
+            endProcess(*process);
     }
     waitForName(busName, false);
 }

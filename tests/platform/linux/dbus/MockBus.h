@@ -1,10 +1,11 @@
 #pragma once
 
+#include "BusDaemon.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QList>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
@@ -23,7 +24,7 @@ public:
     // Whether dbus-daemon and python3 with dbusmock are present; tests skip without them.
     static bool toolsAvailable();
 
-    bool isRunning() const { return !m_address.isEmpty(); }
+    bool isRunning() const { return !m_daemon.address().isEmpty(); }
     // A new connection of this test to the bus (each name is a separate client).
     QDBusConnection connect(const QString& name);
     // The test's own connection, for driving the mocks.
@@ -44,9 +45,7 @@ public:
 private:
     bool waitForName(const QString& name, bool owned);
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<QProcess> m_daemon;
-    QString m_address;
+    BusDaemon m_daemon;
     QList<std::pair<QString, QProcess*>> m_mocks;
     QStringList m_connections;
 };
