@@ -1,25 +1,19 @@
 // What the user pays for export and backup over a long history: reading every row and turning
 // it into CSV text, and the database copy a backup makes on the main thread.
 #include "Backup.h"
+#include "BenchSupport.h"
 #include "CSV.h"
 #include "Store.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <map>
 
 namespace {
 
 constexpr int itemsPerDay = 60;
-
-QTemporaryDir& scratch()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
 
 // A store holding `years` years of history, 60 items a day, made once per size.
 Store& history(int years)

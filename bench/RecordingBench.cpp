@@ -1,22 +1,16 @@
 // What the user pays for recording: one sample, one write of pending seconds, and a month's
 // summary over years of history.
+#include "BenchSupport.h"
 #include "FakePlatform.h"
 #include "Settings.h"
 #include "Tracker.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <map>
 
 namespace {
-
-QTemporaryDir& scratch()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
 
 Settings& settings()
 {

@@ -1,8 +1,9 @@
 // What the user waits for when clicking the menu-bar item: the popover built, shown and painted once, over a
 // store holding a month of history; and what an open popover pays on each sample of the tracker.
-#include "GreyAppIcons.h"
 #include "AppIcons.h"
+#include "BenchSupport.h"
 #include "FakePlatform.h"
+#include "GreyAppIcons.h"
 #include "Icons.h"
 #include "PopoverView.h"
 #include "Settings.h"
@@ -12,26 +13,12 @@
 
 #include <QApplication>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <vector>
 
 namespace {
-
-QTemporaryDir& scratch()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
-void reportMedian(benchmark::State& state, std::vector<double>& micros)
-{
-    std::sort(micros.begin(), micros.end());
-    state.counters["median_ms"] = micros[micros.size() / 2] / 1000;
-    state.counters["p90_ms"] = micros[micros.size() * 9 / 10] / 1000;
-}
 
 // Thirty days of sixty items each, today among them, as a month of real use looks.
 std::unique_ptr<Store> monthOfHistory(const QDate& today)
@@ -82,7 +69,7 @@ void OpenPopover(benchmark::State& state)
         micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
         QCoreApplication::processEvents(); // lets the closed window go, as the event loop would
     }
-    reportMedian(state, micros);
+    reportMedianMilliseconds(state, micros);
 }
 
 // An open popover hears of every sample; nearly always the summary still looks the same.

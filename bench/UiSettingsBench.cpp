@@ -1,9 +1,10 @@
 // What the user waits for when opening the settings window: the view built, shown and painted once, with
 // a few dozen items not tracked and a full week of backup copies to list.
-#include "GreyAppIcons.h"
 #include "AppIcons.h"
 #include "Backup.h"
+#include "BenchSupport.h"
 #include "FakePlatform.h"
+#include "GreyAppIcons.h"
 #include "Icons.h"
 #include "LoginItem.h"
 #include "Settings.h"
@@ -16,7 +17,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <QThreadPool>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -32,19 +32,6 @@ public:
     std::optional<QString> enable() override { return std::nullopt; }
     std::optional<QString> disable() override { return std::nullopt; }
 };
-
-QTemporaryDir& scratch()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
-void reportMedian(benchmark::State& state, std::vector<double>& micros)
-{
-    std::sort(micros.begin(), micros.end());
-    state.counters["median_ms"] = micros[micros.size() / 2] / 1000;
-    state.counters["p90_ms"] = micros[micros.size() * 9 / 10] / 1000;
-}
 
 // The models of a running program: 30 excluded items, seven backup copies in the cloud drive.
 struct Models
@@ -101,7 +88,7 @@ void OpenSettings(benchmark::State& state)
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::processEvents();
     }
-    reportMedian(state, micros);
+    reportMedianMilliseconds(state, micros);
 }
 
 } // namespace
