@@ -6,6 +6,7 @@
 #include "FakePlatform.h"
 #include "HistoryView.h"
 #include "Icons.h"
+#include "NoFavicons.h"
 #include "Settings.h"
 #include "Store.h"
 #include "Tracker.h"
@@ -57,10 +58,7 @@ struct Month
     QTemporaryDir dir;
     Settings settings{dir.filePath("Horavane.conf")};
     NoAppIcons appIcons;
-    Icons icons{appIcons, Icons::Options{dir.filePath("Favicons"),
-                                         [](const QString&) { return std::optional<QByteArray>(); },
-                                         std::chrono::seconds(120),
-                                         {}}};
+    Icons icons{appIcons, noFavicons(dir.filePath("Favicons"))};
     std::unique_ptr<Tracker> tracker;
 };
 

@@ -5,6 +5,7 @@
 #include "FakePlatform.h"
 #include "GreyAppIcons.h"
 #include "Icons.h"
+#include "NoFavicons.h"
 #include "PopoverView.h"
 #include "Settings.h"
 #include "Store.h"
@@ -42,10 +43,7 @@ struct Models
     FakePlatform fake;
     Settings settings{scratch().filePath(QStringLiteral("Horavane-%1.conf").arg(rand()))};
     GreyAppIcons appIcons;
-    Icons icons{appIcons, Icons::Options{.cacheFolder = scratch().filePath(QStringLiteral("Favicons")),
-                                         .search = [](const QString&) { return std::optional<QByteArray>(); },
-                                         .retryDelay = std::chrono::seconds(120),
-                                         .now = {}}};
+    Icons icons{appIcons, noFavicons(scratch().filePath(QStringLiteral("Favicons")))};
     UpdateChecker updates{QUrl(QStringLiteral("http://127.0.0.1:9/version.json")), QStringLiteral("1.0"),
                           std::chrono::milliseconds(500)};
     Tracker tracker{monthOfHistory(fake.clock.now().date()), false, fake.platform(), settings};

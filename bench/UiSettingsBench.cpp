@@ -7,6 +7,7 @@
 #include "GreyAppIcons.h"
 #include "Icons.h"
 #include "LoginItem.h"
+#include "NoFavicons.h"
 #include "Settings.h"
 #include "SettingsView.h"
 #include "Store.h"
@@ -55,10 +56,7 @@ struct Models
     FakePlatform fake;
     Settings settings{scratch().filePath(QStringLiteral("Horavane-%1.conf").arg(rand()))};
     GreyAppIcons appIcons;
-    Icons icons{appIcons, Icons::Options{.cacheFolder = scratch().filePath(QStringLiteral("Favicons")),
-                                         .search = [](const QString&) { return std::optional<QByteArray>(); },
-                                         .retryDelay = std::chrono::seconds(120),
-                                         .now = {}}};
+    Icons icons{appIcons, noFavicons(scratch().filePath(QStringLiteral("Favicons")))};
     UpdateChecker updates{QUrl(QStringLiteral("http://127.0.0.1:9/version.json")), QStringLiteral("1.0"),
                           std::chrono::milliseconds(500)};
     Backup backup{settings, fake.places, fake.clock};

@@ -4,6 +4,7 @@
 #include "AppIcons.h"
 #include "FakePlatform.h"
 #include "Icons.h"
+#include "NoFavicons.h"
 #include "Settings.h"
 #include "Store.h"
 #include "Tracker.h"
@@ -33,10 +34,7 @@ struct HistoryFixture
     QTemporaryDir dir;
     Settings settings{dir.filePath("Horavane.conf")};
     GreyAppIcons appIcons;
-    Icons icons{appIcons, Icons::Options{dir.filePath("Favicons"),
-                                         [](const QString&) { return std::optional<QByteArray>(); },
-                                         std::chrono::seconds(120),
-                                         {}}};
+    Icons icons{appIcons, noFavicons(dir.filePath("Favicons"))};
     Store* store = nullptr;
     std::unique_ptr<Tracker> tracker;
 };

@@ -4,6 +4,7 @@
 #include "AppIcons.h"
 #include "FakePlatform.h"
 #include "Icons.h"
+#include "NoFavicons.h"
 #include "Period.h"
 #include "Settings.h"
 #include "Store.h"
@@ -25,10 +26,7 @@ struct PopoverFixture
     QTemporaryDir configDir;
     Settings settings{configDir.filePath("Horavane.conf")};
     GreyAppIcons appIcons;
-    Icons icons{appIcons, Icons::Options{.cacheFolder = configDir.filePath("Favicons"),
-                                         .search = [](const QString&) { return std::optional<QByteArray>(); },
-                                         .retryDelay = std::chrono::seconds(120),
-                                         .now = {}}};
+    Icons icons{appIcons, noFavicons(configDir.filePath("Favicons"))};
     UpdateChecker updates{QUrl(QStringLiteral("http://127.0.0.1:9/version.json")), QStringLiteral("1.0"),
                           std::chrono::milliseconds(500)};
     std::unique_ptr<Tracker> tracker;

@@ -6,6 +6,7 @@
 #include "FakePlatform.h"
 #include "Icons.h"
 #include "LoginItem.h"
+#include "NoFavicons.h"
 #include "Period.h"
 #include "Settings.h"
 #include "SettingsView.h"
@@ -61,10 +62,7 @@ struct SettingsFixture
     QTemporaryDir configDir;
     Settings settings{configDir.filePath("Horavane.conf")};
     GreyAppIcons appIcons;
-    Icons icons{appIcons, Icons::Options{.cacheFolder = configDir.filePath("Favicons"),
-                                         .search = [](const QString&) { return std::optional<QByteArray>(); },
-                                         .retryDelay = std::chrono::seconds(120),
-                                         .now = {}}};
+    Icons icons{appIcons, noFavicons(configDir.filePath("Favicons"))};
     std::unique_ptr<UpdateChecker> updates = checker(QUrl(QStringLiteral("http://127.0.0.1:9/version.json")));
     Backup backup{settings, fake.places, fake.clock};
     FakeLoginItem loginItem;

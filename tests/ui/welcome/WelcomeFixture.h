@@ -6,6 +6,7 @@
 #include "FakePlatform.h"
 #include "Icons.h"
 #include "LoginItem.h"
+#include "NoFavicons.h"
 #include "Settings.h"
 #include "Tracker.h"
 #include "WelcomeView.h"
@@ -124,10 +125,7 @@ struct WelcomeFixture
     QTemporaryDir configDir;
     Settings settings{configDir.filePath("Horavane.conf")};
     GreyAppIcons appIcons;
-    Icons icons{appIcons, Icons::Options{.cacheFolder = configDir.filePath("Favicons"),
-                                         .search = [](const QString&) { return std::optional<QByteArray>(); },
-                                         .retryDelay = std::chrono::seconds(120),
-                                         .now = {}}};
+    Icons icons{appIcons, noFavicons(configDir.filePath("Favicons"))};
     std::shared_ptr<GatedFetch> fetch = std::make_shared<GatedFetch>();
     std::unique_ptr<Tracker> tracker;
     FakeLoginItem loginItem;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Icons.h"
+
+// Icon options under which no browser has a favicon for anything; the cache goes to cacheFolder.
+inline Icons::Options noFavicons(const QString& cacheFolder)
+{
+    return {.cacheFolder = cacheFolder,
+            .search = [](const QString&) { return std::optional<QByteArray>(); },
+            .retryDelay = std::chrono::seconds(120),
+            .now = {}};
+}
