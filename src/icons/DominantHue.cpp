@@ -1,5 +1,7 @@
 #include "DominantHue.h"
 
+#include "Palette.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -111,16 +113,7 @@ std::optional<double> dominantHue(const QImage& image)
             const double saturation = delta / max;
             if (!(saturation > minimumSaturation))
                 continue; // too grey
-            double sixths = 0;
-            if (r == max)
-                sixths = (g - b) / delta;
-            else if (g == max)
-                sixths = (b - r) / delta + 2;
-            else
-                sixths = (r - g) / delta + 4;
-            double hue = sixths * 60;
-            if (hue < 0)
-                hue += 360;
+            const double hue = Palette::hueDegrees(r, g, b);
             const int index = std::min(int(hue / binWidth), binCount - 1);
             const double weight = max * saturation;
             weights[index] += weight;

@@ -34,22 +34,7 @@ QColor rgb(quint32 value)
 // The HSB hue of an opaque colour in degrees, from its 8-bit components as the usual conversion does it.
 double hueOf(quint32 value)
 {
-    const double r = ((value >> 16) & 0xFF) / 255.0;
-    const double g = ((value >> 8) & 0xFF) / 255.0;
-    const double b = (value & 0xFF) / 255.0;
-    const double max = std::max({r, g, b});
-    const double delta = max - std::min({r, g, b});
-    if (delta == 0)
-        return 0;
-    double sixths = 0;
-    if (r == max)
-        sixths = (g - b) / delta;
-    else if (g == max)
-        sixths = (b - r) / delta + 2;
-    else
-        sixths = (r - g) / delta + 4;
-    const double degrees = sixths * 60;
-    return degrees < 0 ? degrees + 360 : degrees;
+    return Palette::hueDegrees(((value >> 16) & 0xFF) / 255.0, ((value >> 8) & 0xFF) / 255.0, (value & 0xFF) / 255.0);
 }
 
 double penalty(int candidate, const QList<int>& assigned)

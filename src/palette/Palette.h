@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QList>
 #include <QPalette>
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <utility>
@@ -55,6 +56,24 @@ QColor other(const QPalette& palette);
 // 0 means 8, anything else is clamped to 3…8.
 int effectiveColorCount(qint64 stored);
 
+// The HSB hue in degrees (0 up to 360) of red, green and blue components from 0 to 1; 0 for a grey.
+// Inline: the dominant-hue search calls it for every pixel of an icon.
+inline double hueDegrees(double r, double g, double b)
+{
+    const double max = std::max({r, g, b});
+    const double delta = max - std::min({r, g, b});
+    if (delta == 0)
+        return 0;
+    double sixths = 0;
+    if (r == max)
+        sixths = (g - b) / delta;
+    else if (g == max)
+        sixths = (b - r) / delta + 2;
+    else
+        sixths = (r - g) / delta + 4;
+    const double degrees = sixths * 60;
+    return degrees < 0 ? degrees + 360 : degrees;
+}
 // Distance between two hues in degrees, the short way round the circle (0…180).
 double hueDistance(double a, double b);
 

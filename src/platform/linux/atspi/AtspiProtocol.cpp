@@ -2,7 +2,6 @@
 
 #include <QDBusArgument>
 #include <QDBusObjectPath>
-#include <QDBusVariant>
 
 AccessibleRole AtspiProtocol::role(quint32 atspiRole)
 {
@@ -49,16 +48,6 @@ QDBusMessage AtspiProtocol::call(const QString& service, const QString& path, QL
     message.setArguments(arguments);
     message.setAutoStartService(false);
     return message;
-}
-
-QVariant AtspiProtocol::firstArgument(const QDBusMessage& reply)
-{
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return {};
-    const QVariant first = reply.arguments().constFirst();
-    if (first.metaType() == QMetaType::fromType<QDBusVariant>())
-        return first.value<QDBusVariant>().variant();
-    return first;
 }
 
 std::optional<quint32> AtspiProtocol::decodeRole(const QVariant& value)

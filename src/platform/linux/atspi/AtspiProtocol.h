@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Accessibility.h"
+#include "DBusCall.h"
 
 #include <QDBusMessage>
 #include <QList>
@@ -46,7 +47,7 @@ QDBusMessage call(const QString& service, const QString& path, QLatin1StringView
                   const QVariantList& arguments = {});
 
 // The first argument of a method reply, a property's variant unwrapped; invalid for an error.
-QVariant firstArgument(const QDBusMessage& reply);
+using DBusCall::firstArgument;
 
 // GetRole → u.
 std::optional<quint32> decodeRole(const QVariant& value);
