@@ -4,7 +4,7 @@
 #include "MenuBarLabel.h"
 #include "RingView.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <benchmark/benchmark.h>
@@ -78,13 +78,3 @@ void MenuBarImage(benchmark::State& state)
 
 BENCHMARK(RingHoverRepaint)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Repetitions(5)->DisplayAggregatesOnly();
 BENCHMARK(MenuBarImage)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

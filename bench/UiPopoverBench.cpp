@@ -12,7 +12,7 @@
 #include "Tracker.h"
 #include "UpdateChecker.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QPixmap>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -84,13 +84,3 @@ void RefreshUnchanged(benchmark::State& state)
 
 BENCHMARK(OpenPopover)->Unit(benchmark::kMillisecond)->Iterations(60);
 BENCHMARK(RefreshUnchanged)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

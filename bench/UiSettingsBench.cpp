@@ -14,7 +14,7 @@
 #include "Tracker.h"
 #include "UpdateChecker.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
@@ -92,13 +92,3 @@ void OpenSettings(benchmark::State& state)
 } // namespace
 
 BENCHMARK(OpenSettings)->ArgName("tab")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(40);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
