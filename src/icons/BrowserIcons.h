@@ -60,6 +60,8 @@ QList<Store> stores(const Folders& folders);
 // The bytes of the widest icon recorded in the database for pages (or, in Gecko's layout, site root
 // icons) of the host under http or https, with or without "www."; none when there is none or the file
 // cannot be read. A database that a running browser holds in write-ahead mode is read from a private copy.
+// The host is matched as written: browsers store internationalised hosts in their ASCII ("xn--") form, the
+// form site hosts take.
 std::optional<QByteArray> lookup(const QString& host, const Store& store, const QString& temporaryFolder);
 
 // The first icon any store has for the host (already reduced to a site host), newest database first.

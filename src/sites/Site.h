@@ -6,8 +6,10 @@
 // Reduces the address a browser reports to the host a website is recorded under.
 namespace Site {
 
-// The lower-cased host of an http or https address, without a leading "www." and trailing dots; none
-// for anything that is not a website or that the strict URL parser rejects. A returned host is safe
+// The lower-cased host of an http or https address, without a leading "www." and trailing dots, with
+// internationalised names in their ASCII ("xn--") form, the one browsers store; none for anything that is
+// not a website or whose host the URL parser rejects. Only the part between "//" and the path decides,
+// so characters browsers leave unescaped in paths and queries do not matter. A returned host is safe
 // as a file name: never empty, ".", "..", and never with a slash, backslash or control character.
 // Pure; callable from any thread.
 std::optional<QString> host(const QString& address);
