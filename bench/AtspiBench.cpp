@@ -1,6 +1,7 @@
 // What one page read costs over the accessibility bus, against a real Firefox and a real Chromium window
 // showing a simple page. Run it inside tests/e2e/with-x11-session.sh --a11y, which provides the desktop
 // and the bus; anywhere else the reads are skipped, and no browser is ever started on the user's desktop.
+#include "AccessibilityFetch.h"
 #include "AtspiAccessibility.h"
 #include "FirefoxReader.h"
 #include "RealBrowsers.h"
@@ -31,6 +32,31 @@ void PageRead(benchmark::State& state, const qint64* pid)
 }
 BENCHMARK_CAPTURE(PageRead, Firefox, &firefoxPid)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(3);
 BENCHMARK_CAPTURE(PageRead, Chromium, &chromiumPid)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(3);
+
+// The probe's whole request: the page read with the private-window check by the window's title.
+void SiteFetch(benchmark::State& state, const qint64* pid, BrowserFamily family)
+{
+    if (!accessibility || *pid <= 0) {
+        state.SkipWithError("no browser: run inside with-x11-session.sh --a11y");
+        return;
+    }
+    const AccessibilityFetch fetch(*accessibility);
+    const std::chrono::milliseconds timeout{2000};
+    if (!fetch.fetch(*pid, family, timeout).host) {
+        state.SkipWithError("the browser shows no site");
+        return;
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(fetch.fetch(*pid, family, timeout));
+}
+BENCHMARK_CAPTURE(SiteFetch, Firefox, &firefoxPid, BrowserFamily::firefox)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3);
+BENCHMARK_CAPTURE(SiteFetch, Chromium, &chromiumPid, BrowserFamily::chromium)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3);
 
 } // namespace
 

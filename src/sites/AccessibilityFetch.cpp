@@ -1,34 +1,64 @@
 #include "AccessibilityFetch.h"
 
 #include "BrowserProbe.h"
+#include "FirefoxPrivateMode.h"
+#include "PrivateWindowMarkers.h"
 #include "Site.h"
 
-AccessibilityFetch::AccessibilityFetch(const Accessibility& accessibility, FirefoxReader::Ticks ticks)
-    : m_reader(accessibility, std::move(ticks))
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+AccessibilityFetch::AccessibilityFetch(const Accessibility& accessibility, FirefoxReader::Ticks ticks,
+                                       PermanentPrivate permanentPrivate)
+    : m_reader(accessibility, std::move(ticks)),
+      m_permanentPrivate(permanentPrivate ? std::move(permanentPrivate) : PermanentPrivate([](qint64 pid) {
+          return FirefoxPrivateMode::isPermanent(pid);
+      }))
 {
 }
 
 bool AccessibilityFetch::isPrivateTitle(const QString& title)
 {
-    // Chromium's accessible frame name ends " - Chromium (Incognito)", " - Google Chrome (Incognito)";
-    // the X window title does not carry it.
-    return title.trimmed().endsWith(QLatin1String("(Incognito)"));
+    // Chromium's accessible frame name is "<page> - Chromium (Incognito)" and the like, in the browser's
+    // language; the X window title does not carry it. A title that cannot be read tells nothing: private.
+    const QString trimmed = title.trimmed();
+    if (trimmed.isEmpty())
+        return true;
+    const QStringView view(trimmed);
+    return std::any_of(PrivateWindowMarkers::chromium().begin(), PrivateWindowMarkers::chromium().end(),
+                       [&view](std::u16string_view marker) { return view.contains(QStringView(marker)); });
 }
 
 bool AccessibilityFetch::isPrivateFirefoxTitle(const QString& title)
 {
-    // "… — Mozilla Firefox Private Browsing" (English; other languages name it in their own words).
-    return title.trimmed().endsWith(QLatin1String("Private Browsing"));
+    // "<page> — Mozilla Firefox Private Browsing", "<page> — Navigation privée de Mozilla Firefox": the page's
+    // title, then the window's, which puts words of the language before or after the brand name.
+    const QString trimmed = title.trimmed();
+    if (trimmed.isEmpty())
+        return true;
+    const QStringView view(trimmed);
+    return std::any_of(PrivateWindowMarkers::firefox().begin(), PrivateWindowMarkers::firefox().end(),
+                       [&view](const PrivateWindowMarkers::FirefoxTitle& marker) {
+                           const QStringView before(marker.before);
+                           const QStringView after(marker.after);
+                           const bool endsRight = after.isEmpty() || view.endsWith(after);
+                           const bool beginsRight = before.isEmpty() || view.startsWith(before) ||
+                                                    view.contains(QString(u" \u2014 "_s).append(before));
+                           return endsRight && beginsRight;
+                       });
 }
 
 BrowserFetch::Outcome AccessibilityFetch::fetch(qint64 pid, BrowserFamily family, std::chrono::milliseconds) const
 {
     const bool chromiumEngine = family == BrowserFamily::chromium || family == BrowserFamily::dia;
     FirefoxReader::WindowFilter skipWindow;
-    if (family == BrowserFamily::chromium)
+    if (family == BrowserFamily::chromium) {
         skipWindow = &AccessibilityFetch::isPrivateTitle;
-    else if (family == BrowserFamily::firefox)
-        skipWindow = &AccessibilityFetch::isPrivateFirefoxTitle;
+    } else if (family == BrowserFamily::firefox) {
+        // Every window of a browser in permanent private mode is private, whatever its title says.
+        skipWindow = [this, pid](const QString& title) { return isPrivateFirefoxTitle(title) || alwaysPrivate(pid); };
+    }
 
     const FirefoxReader::Reading reading = m_reader.read(pid, skipWindow);
     // The host only: a full address may carry what is nobody's business, even in a debug log.
@@ -53,6 +83,22 @@ BrowserFetch::Outcome AccessibilityFetch::fetch(qint64 pid, BrowserFamily family
     if (!reading.answer.address)
         return Outcome::answered(std::nullopt);
     return Outcome::answered(Site::host(*reading.answer.address));
+}
+
+bool AccessibilityFetch::alwaysPrivate(qint64 pid) const
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        const auto known = m_alwaysPrivate.constFind(pid);
+        if (known != m_alwaysPrivate.constEnd())
+            return *known;
+    }
+    const bool always = m_permanentPrivate(pid); // reads files: not under the lock
+    QMutexLocker lock(&m_mutex);
+    if (m_alwaysPrivate.size() > 64)
+        m_alwaysPrivate.clear(); // processes that have quit
+    m_alwaysPrivate.insert(pid, always);
+    return always;
 }
 
 bool AccessibilityFetch::pagelessForLong(qint64 pid) const

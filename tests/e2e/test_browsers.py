@@ -54,12 +54,20 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 class Browser:
     """A browser in a fresh profile of its own, showing the given addresses."""
 
-    def __init__(self, kind, *urls, private=False, accessible=True):
+    def __init__(self, kind, *urls, private=False, accessible=True, language=None):
         self.profile = tempfile.mkdtemp(prefix=f"horavane-{kind}-")
+        env = dict(os.environ, GNOME_ACCESSIBILITY="1", MOZ_CRASHREPORTER_DISABLE="1")
+        if language:
+            # The browsers' own translations (firefox-esr-l10n-*, chromium-l10n), whatever locales the
+            # machine has generated.
+            env["LANGUAGE"] = language
         if kind == "firefox":
             window_class = "firefox-esr"
             command = ["firefox-esr", "--no-remote", "--new-instance", "--profile", self.profile]
             command += ["--private-window"] if private else []
+            if language:
+                with open(os.path.join(self.profile, "user.js"), "w") as prefs:
+                    prefs.write(f'user_pref("intl.locale.requested", "{language}");\n')
         else:
             window_class = "chromium"
             command = ["chromium", f"--user-data-dir={self.profile}", "--no-first-run", "--no-default-browser-check",
@@ -67,7 +75,7 @@ class Browser:
                        "--disable-component-update", "--disable-sync", "--password-store=basic"]
             command += ["--force-renderer-accessibility"] if accessible else []
             command += ["--incognito"] if private else []
-        env = dict(os.environ, GNOME_ACCESSIBILITY="1", MOZ_CRASHREPORTER_DISABLE="1")
+            command += [f"--lang={language}"] if language else []
         # A window that was not there before: an earlier test's browser may still be closing its own.
         before = visible_windows(window_class)
         self.process = subprocess.Popen(command + list(urls), env=env, stdout=subprocess.DEVNULL,
@@ -176,6 +184,42 @@ class PrivateWindows(BrowserTestCase):
         recorded = self.recorded()
         self.assertEqual(self.seconds(recorded, "site", "127.0.0.1"), 0, recorded)
         self.assertGreaterEqual(self.seconds(recorded, "app", "chromium"), 5, recorded)
+
+
+# Search results, shop filters and tracking links leave "|" and a bare "%" in their queries.
+UNESCAPED = "alpha.html?q=a|b&rabatt=50%"
+
+
+class OtherLanguages(BrowserTestCase):
+    """Browsers in German and French: the site of an everyday address is credited, a private window never."""
+
+    def test_addresses_with_unescaped_characters_credit_their_site(self):
+        for kind, language in (("firefox", "de"), ("chromium", "fr")):
+            with self.subTest(kind=kind, language=language):
+                browser = self.open(kind, UNESCAPED, language=language)
+                self.wait_for_reads(browser, "127.0.0.1 (", 3)
+                browser.close()
+                self.browsers.remove(browser)
+        recorded = self.recorded()
+        self.assertGreaterEqual(self.seconds(recorded, "site", "127.0.0.1"), 4, recorded)
+
+    def test_private_windows_are_never_recorded(self):
+        for kind, language in (("firefox", "de"), ("firefox", "fr"), ("chromium", "de"), ("chromium", "fr")):
+            with self.subTest(kind=kind, language=language):
+                browser = self.open(kind, UNESCAPED, private=True, language=language)
+                self.wait_for_reads(browser, "none (window 1, private 1,", 3)
+                browser.close()
+                self.browsers.remove(browser)
+        recorded = self.recorded()
+        self.assertEqual(self.seconds(recorded, "site", "127.0.0.1"), 0, recorded)
+
+    def wait_for_reads(self, browser, result, count):
+        """Waits until the recorder has read this browser's window count times with this result."""
+        line = f"Front site of {browser.process.pid}: {result}"
+        deadline = time.monotonic() + 90
+        while sum(line in entry for entry in list(self.recorder.log)) < count:
+            self.assertLess(time.monotonic(), deadline, "".join(self.recorder.log))
+            time.sleep(0.2)
 
 
 class RefusingBrowsers(BrowserTestCase):

@@ -14,7 +14,11 @@ constexpr std::chrono::milliseconds anyTimeout{2000};
 class AccessibilityFetchTest : public ::testing::Test
 {
 protected:
-    AccessibilityFetchTest() { ax.addBrowser(pid, QStringLiteral("frame")); }
+    AccessibilityFetchTest()
+    {
+        ax.addBrowser(pid, QStringLiteral("frame"));
+        ax.names.insert(QStringLiteral("frame"), QStringLiteral("Page"));
+    }
 
     Outcome fetch(BrowserFamily family) const { return fetcher.fetch(pid, family, anyTimeout); }
 
@@ -25,7 +29,13 @@ protected:
     }
 
     FakeAccessibility ax;
-    AccessibilityFetch fetcher{ax, [this] { return ax.now(); }};
+    bool alwaysPrivate = false;
+    int profileReads = 0;
+    AccessibilityFetch fetcher{ax, [this] { return ax.now(); },
+                               [this](qint64) {
+                                   ++profileReads;
+                                   return alwaysPrivate;
+                               }};
 };
 
 TEST_F(AccessibilityFetchTest, PageAddressBecomesItsHost)
@@ -127,12 +137,69 @@ TEST_F(AccessibilityFetchTest, ChromiumWithoutWindowIsNoRefusal)
     EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::answered(std::nullopt));
 }
 
-TEST(PrivateTitle, RecognisesIncognitoFrames)
+TEST_F(AccessibilityFetchTest, WindowWhoseTitleCannotBeReadIsNeverRead)
 {
-    EXPECT_TRUE(AccessibilityFetch::isPrivateTitle(QStringLiteral("New Tab - Chromium (Incognito)")));
-    EXPECT_TRUE(AccessibilityFetch::isPrivateTitle(QStringLiteral("Docs - Google Chrome (Incognito) ")));
-    EXPECT_FALSE(AccessibilityFetch::isPrivateTitle(QStringLiteral("Incognito mode explained - Chromium")));
-    EXPECT_FALSE(AccessibilityFetch::isPrivateTitle(QString()));
+    showPage(QStringLiteral("https://secret.example/"));
+    ax.names.remove(QStringLiteral("frame")); // what a failed or empty read gives
+    EXPECT_EQ(fetch(BrowserFamily::firefox), Outcome::answered(std::nullopt));
+    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::answered(std::nullopt));
+    EXPECT_TRUE(ax.visited.isEmpty());
 }
+
+TEST_F(AccessibilityFetchTest, FirefoxInPermanentPrivateModeIsNeverReadAndItsProfileOnlyOnce)
+{
+    showPage(QStringLiteral("https://secret.example/"));
+    alwaysPrivate = true;
+    EXPECT_EQ(fetch(BrowserFamily::firefox), Outcome::answered(std::nullopt));
+    EXPECT_EQ(fetch(BrowserFamily::firefox), Outcome::answered(std::nullopt));
+    EXPECT_TRUE(ax.visited.isEmpty());
+    EXPECT_EQ(profileReads, 1);
+}
+
+struct TitleCase
+{
+    const char* name;
+    QString title;
+    bool chromiumPrivate;
+    bool firefoxPrivate;
+};
+
+class PrivateTitleTest : public ::testing::TestWithParam<TitleCase>
+{
+};
+
+TEST_P(PrivateTitleTest, RecognisesPrivateWindowsInTheirLanguage)
+{
+    EXPECT_EQ(AccessibilityFetch::isPrivateTitle(GetParam().title), GetParam().chromiumPrivate);
+    EXPECT_EQ(AccessibilityFetch::isPrivateFirefoxTitle(GetParam().title), GetParam().firefoxPrivate);
+}
+
+// Titles as the browsers give them, in the languages the end-to-end tests also run.
+INSTANTIATE_TEST_SUITE_P(
+    Titles, PrivateTitleTest,
+    ::testing::Values(
+        TitleCase{"ChromiumIncognitoEnglish", QStringLiteral("New Tab - Chromium (Incognito)"), true, false},
+        TitleCase{"ChromeIncognitoTrailingBlank", QStringLiteral("Docs - Google Chrome (Incognito) "), true, false},
+        TitleCase{"ChromiumIncognitoGerman", QStringLiteral("Neuer Tab - Chromium (anonym)"), true, false},
+        TitleCase{"ChromiumIncognitoFrench", QStringLiteral("Alpha - Chromium (Navigation priv\u00e9e)"), true, false},
+        TitleCase{"ChromiumIncognitoJapanese",
+                  QStringLiteral("Alpha - Chromium\uff08\u30b7\u30fc\u30af\u30ec"
+                                 "\u30c3\u30c8 \u30e2\u30fc\u30c9\uff09"),
+                  true, false},
+        TitleCase{"ChromiumGuestGerman", QStringLiteral("Alpha - Chromium (Gast)"), true, false},
+        TitleCase{"ChromiumOrdinary", QStringLiteral("Incognito mode explained - Chromium"), false, false},
+        TitleCase{"FirefoxPrivateEnglish", QStringLiteral("Alpha \u2014 Mozilla Firefox Private Browsing"), false,
+                  true},
+        TitleCase{"FirefoxPrivateGerman", QStringLiteral("Alpha \u2014 Mozilla Firefox Privater Modus"), false, true},
+        TitleCase{"FirefoxPrivateFrench", QStringLiteral("Alpha \u2014 Navigation priv\u00e9e de Mozilla Firefox"),
+                  false, true},
+        TitleCase{"FirefoxPrivateFrenchNoPage", QStringLiteral("Navigation priv\u00e9e de LibreWolf"), false, true},
+        TitleCase{"FirefoxOrdinaryFrench",
+                  QStringLiteral("Navigation priv\u00e9e : mode d'emploi \u2014 Mozilla "
+                                 "Firefox"),
+                  false, false},
+        TitleCase{"FirefoxOrdinary", QStringLiteral("Private Browsing tips \u2014 Mozilla Firefox"), false, false},
+        TitleCase{"Empty", QString(), true, true}, TitleCase{"Blank", QStringLiteral(" \t"), true, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

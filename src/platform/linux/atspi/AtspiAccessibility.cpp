@@ -22,6 +22,8 @@ namespace P = AtspiProtocol;
 constexpr Timeout sessionTimeout{250};
 // An application with more top-level windows than this is not looked through further.
 constexpr qsizetype windowLimit = 100;
+// Titles read with a window and not yet asked for; more than this are stale.
+constexpr qsizetype titleLimit = 32;
 
 int milliseconds(Timeout timeout)
 {
@@ -90,6 +92,11 @@ QDBusMessage getProperty(const QString& service, const QString& path, QLatin1Str
 {
     return P::call(service, path, QLatin1StringView("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
                    {QString(interface), property});
+}
+
+QDBusMessage nameCall(const AccessibleElement& element)
+{
+    return getProperty(element.service, element.path, P::accessibleInterface, QStringLiteral("Name"));
 }
 
 std::optional<quint32> pidOf(const QDBusMessage& reply)
@@ -333,18 +340,27 @@ std::optional<AccessibleElement> AtspiAccessibility::window(const AccessibleElem
     QList<AccessibleElement> windows =
         P::decodeChildren(P::firstArgument(callOne(*connection, getChildren(application), timeout)));
     windows = windows.mid(0, windowLimit);
+    // The title comes in the same batch: a reader asks for the chosen window's title next (the private-window
+    // check), and it then costs no round trip of its own.
     QList<QDBusMessage> calls;
     for (const AccessibleElement& candidate : std::as_const(windows))
-        calls << getRole(candidate) << getState(candidate);
+        calls << getRole(candidate) << getState(candidate) << nameCall(candidate);
     const QList<QDBusMessage> replies = callAll(*connection, calls, timeout);
     for (qsizetype i = 0; i < windows.size(); ++i) {
-        if (P::decodeRole(P::firstArgument(replies.at(2 * i))) != P::frameRole)
+        if (P::decodeRole(P::firstArgument(replies.at(3 * i))) != P::frameRole)
             continue;
-        if (which == Window::main)
-            return windows.at(i);
-        const std::optional<quint64> states = P::decodeStates(P::firstArgument(replies.at(2 * i + 1)));
-        if (states && P::hasState(*states, P::activeState))
-            return windows.at(i);
+        if (which == Window::focused) {
+            const std::optional<quint64> states = P::decodeStates(P::firstArgument(replies.at(3 * i + 1)));
+            if (!states || !P::hasState(*states, P::activeState))
+                continue;
+        }
+        const AccessibleElement& found = windows.at(i);
+        const QString title = P::decodeString(P::firstArgument(replies.at(3 * i + 2))).value_or(QString());
+        QMutexLocker lock(&m_mutex);
+        if (m_titles.size() > titleLimit)
+            m_titles.clear(); // titles of windows nobody asked about
+        m_titles.insert(found.service + found.path, title);
+        return found;
     }
     return std::nullopt;
 }
@@ -400,11 +416,17 @@ AccessibleFacts AtspiAccessibility::facts(const AccessibleElement& element, Time
 
 QString AtspiAccessibility::name(const AccessibleElement& element, Timeout timeout) const
 {
+    {
+        QMutexLocker lock(&m_mutex);
+        const auto title = m_titles.constFind(element.service + element.path);
+        if (title != m_titles.constEnd()) {
+            const QString cached = *title;
+            m_titles.erase(title); // good for the read that found the window, not for later ones
+            return cached;
+        }
+    }
     const std::optional<QDBusConnection> connection = bus(timeout);
     if (!connection)
         return {};
-    const QDBusMessage reply =
-        callOne(*connection, getProperty(element.service, element.path, P::accessibleInterface, QStringLiteral("Name")),
-                timeout);
-    return P::decodeString(P::firstArgument(reply)).value_or(QString());
+    return P::decodeString(P::firstArgument(callOne(*connection, nameCall(element), timeout))).value_or(QString());
 }

@@ -42,6 +42,7 @@ public:
     // Visibility is asked of page elements only, the one kind whose visibility a walk uses; the others
     // report showing. A container's children are asked ahead for the walk's next steps.
     AccessibleFacts facts(const AccessibleElement& element, Timeout timeout) const override;
+    // A window's title is read along with the window, so that asking for it right after costs nothing.
     QString name(const AccessibleElement& element, Timeout timeout) const override;
 
     // The program and arguments that open the settings for the pane on the desktop named as in
@@ -62,4 +63,5 @@ private:
     mutable QString m_address;                 // of the accessibility bus, once fetched
     mutable QString m_listener;                // the connection that keeps the activation listener
     mutable QHash<qint64, QString> m_busNames; // pid → bus name of its application
+    mutable QHash<QString, QString> m_titles;  // bus name + path → title of a window just found
 };

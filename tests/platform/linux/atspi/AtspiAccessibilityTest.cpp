@@ -113,7 +113,12 @@ TEST_F(AtspiAccessibilityTest, FindsTheApplicationOfAProcessAndReadsItsTree)
 
     EXPECT_EQ(m_accessibility->window(app(browser), Accessibility::Window::focused, timeout), at(browser, "frame2"));
     EXPECT_EQ(m_accessibility->window(app(browser), Accessibility::Window::main, timeout), at(browser, "frame1"));
+    // The title came with the window: the private-window check that follows costs no message.
+    const qsizetype asked = m_fake->calls(browser).size();
     EXPECT_EQ(m_accessibility->name(at(browser, "frame2"), timeout), "Second — Browser");
+    EXPECT_EQ(m_fake->calls(browser).size(), asked);
+    EXPECT_EQ(m_accessibility->name(at(browser, "frame2"), timeout), "Second — Browser"); // asked again later
+    EXPECT_EQ(m_fake->calls(browser).size(), asked + 1);
 
     const AccessibleFacts frame = m_accessibility->facts(at(browser, "frame2"), timeout);
     EXPECT_EQ(frame.role, AccessibleRole::window);
