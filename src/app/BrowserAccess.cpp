@@ -2,14 +2,14 @@
 
 BrowserAccess::BrowserAccess(Accessibility& desktop, RendererAccessibility renderer,
                              std::function<std::optional<Browser>()> blocked, Confirm confirm, Tell tell)
-    : m_desktop(desktop), m_renderer(std::move(renderer)), m_blocked(std::move(blocked)),
-      m_confirm(std::move(confirm)), m_tell(std::move(tell))
+    : m_desktop(desktop), m_renderer(std::move(renderer)), m_blocked(std::move(blocked)), m_confirm(std::move(confirm)),
+      m_tell(std::move(tell))
 {
 }
 
 void BrowserAccess::requestTrust()
 {
-    if (m_confirm(QStringLiteral("Firefox shows Horavane the address of the page in front through the desktop's "
+    if (m_confirm(QStringLiteral("Browsers show Horavane the address of the page in front through the desktop's "
                                  "accessibility, which is switched off. Switch it on for your session? Screen "
                                  "readers and other assistive tools use the same switch.")))
         m_desktop.requestTrust();
@@ -21,26 +21,52 @@ void BrowserAccess::openSettings(SettingsPane pane)
         m_desktop.openSettings(pane);
         return;
     }
+    // A Chromium-family browser needs both the session's accessibility and its own launcher flag; whatever
+    // is missing is asked for in one question.
+    const bool switchedOff = !m_desktop.isTrusted();
     const std::optional<Browser> browser = m_blocked();
-    if (!browser || browser->id.isEmpty()) {
+    const bool known = browser && !browser->id.isEmpty();
+    const bool flagged = known && m_renderer.isEnabled(browser->id);
+    if (!switchedOff && !known) {
         m_tell(QStringLiteral("Chromium-family browsers show Horavane their pages when they start with "
                               "--force-renderer-accessibility. Bring the browser to the front once, then choose "
                               "“Open Automation Settings…” in Horavane's window to add it for that browser."));
         return;
     }
-    if (m_renderer.isEnabled(browser->id)) {
+    if (!switchedOff && flagged) {
         m_tell(QStringLiteral("Quit %1 and start it again: it lets Horavane see its websites from its next start.")
                    .arg(browser->name));
         return;
     }
-    const QString question =
-        QStringLiteral("%1 lets Horavane see the page in front only when it starts with renderer accessibility. "
-                       "Horavane can add that to how %1 starts for your account; to undo it, remove the copy of "
-                       "its launcher in ~/.local/share/applications.")
-            .arg(browser->name);
+    const QString name = known ? browser->name : QStringLiteral("Your browser");
+    QString question;
+    if (switchedOff) {
+        question = QStringLiteral("%1 shows Horavane the address of the page in front through the desktop's "
+                                  "accessibility, which is switched off. Switch it on for your session? Screen "
+                                  "readers and other assistive tools use the same switch.")
+                       .arg(name);
+        if (known && !flagged)
+            question += QStringLiteral(" Horavane also adds renderer accessibility to how %1 starts for your "
+                                       "account; to undo that, remove the copy of its launcher in "
+                                       "~/.local/share/applications.")
+                            .arg(name);
+    } else {
+        question = QStringLiteral("%1 lets Horavane see the page in front only when it starts with renderer "
+                                  "accessibility. Horavane can add that to how %1 starts for your account; to undo "
+                                  "it, remove the copy of its launcher in ~/.local/share/applications.")
+                       .arg(name);
+    }
     if (!m_confirm(question))
         return;
-    if (m_renderer.enable(browser->id))
+    if (switchedOff)
+        m_desktop.requestTrust();
+    if (!known) {
+        m_tell(QStringLiteral("Chromium-family browsers also need --force-renderer-accessibility. Bring the browser "
+                              "to the front once, then choose “Open Automation Settings…” in Horavane's window to "
+                              "add it for that browser."));
+        return;
+    }
+    if (flagged || m_renderer.enable(browser->id))
         m_tell(QStringLiteral("Quit %1 and start it again to let Horavane see which websites you visit in it.")
                    .arg(browser->name));
     else

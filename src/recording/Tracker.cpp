@@ -3,7 +3,6 @@
 #include "Accessibility.h"
 #include "AccessibilityFetch.h"
 #include "Activity.h"
-#include "BrowserPermissions.h"
 #include "Clock.h"
 #include "SessionState.h"
 #include "Settings.h"
@@ -31,8 +30,8 @@ Tracker::Tracker(std::unique_ptr<Store> store, bool live, const Platform& platfo
     if (!fetch && m_platform.accessibility)
         fetch = std::make_shared<AccessibilityFetch>(*m_platform.accessibility);
     if (fetch && m_platform.accessibility)
-        m_probe = std::make_unique<BrowserProbe>(std::move(fetch), *m_platform.clock, *m_platform.accessibility,
-                                                 m_settings);
+        m_probe =
+            std::make_unique<BrowserProbe>(std::move(fetch), *m_platform.clock, *m_platform.accessibility, m_settings);
     const QDateTime now = m_platform.clock->now();
     m_lastTick = now;
     m_lastFlush = now;
@@ -135,8 +134,6 @@ void Tracker::requestBrowserAccess(const RunningApp& app)
     const std::optional<BrowserFamily> family = BrowserFamily::of(app.bundleId);
     if (app.bundleId.isEmpty() || !family || !m_probe)
         return;
-    if (*family == BrowserFamily::firefox && !m_platform.accessibility->isTrusted())
-        BrowserPermissions::openSettings(BrowserPermission::accessibility, *m_platform.accessibility, m_settings);
     m_probe->currentSite(app.bundleId, app.pid, *family);
 }
 

@@ -65,7 +65,8 @@ public:
     void deleteAllHistory();
     // Replaces all history by the backup file's; false, with nothing changed, when it cannot.
     bool restore(const QString& path);
-    // Makes the browser ask the user for permission to read its page (or opens the settings for it).
+    // Starts asking the browser for its page, so that its permission is known; switching anything on for it
+    // is the views' part, since they ask the user first.
     void requestBrowserAccess(const RunningApp& app);
 
 signals:

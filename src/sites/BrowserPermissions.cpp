@@ -5,7 +5,9 @@
 
 void BrowserPermissions::openSettings(BrowserPermission permission, Accessibility& accessibility, Settings& settings)
 {
-    if (permission == BrowserPermission::accessibility && !settings.hasAskedForAccessibility()) {
+    // While the switch is off the question is asked again: a user who once said no may have changed their mind,
+    // and a desktop without an accessibility settings program would otherwise leave no way back.
+    if (permission == BrowserPermission::accessibility && !accessibility.isTrusted()) {
         settings.setHasAskedForAccessibility(true);
         accessibility.requestTrust();
         return;

@@ -98,3 +98,28 @@ TEST_F(BrowserAccessTest, AccessibilityGoesToTheDesktop)
     EXPECT_EQ(desktop.openedPanes, QList<Accessibility::SettingsPane>({Accessibility::SettingsPane::accessibility}));
     EXPECT_TRUE(asked.isEmpty());
 }
+
+TEST_F(BrowserAccessTest, WithAccessibilityOffOneQuestionSwitchesItOnAndAddsTheFlag)
+{
+    desktop.trusted = false;
+    allow = false;
+    access(chromium).openSettings(Accessibility::SettingsPane::automation);
+    EXPECT_EQ(desktop.trustRequests, 0);
+    EXPECT_TRUE(launcher().isEmpty());
+
+    allow = true;
+    access(chromium).openSettings(Accessibility::SettingsPane::automation);
+    EXPECT_EQ(asked.size(), 2);
+    EXPECT_TRUE(asked.last().contains("switched off") && asked.last().contains("renderer accessibility"));
+    EXPECT_EQ(desktop.trustRequests, 1);
+    EXPECT_TRUE(launcher().contains("--force-renderer-accessibility"));
+
+    // The flag is there but the switch is off again: only the switch is asked for.
+    access(chromium).openSettings(Accessibility::SettingsPane::automation);
+    EXPECT_FALSE(asked.last().contains("launcher"));
+    EXPECT_EQ(desktop.trustRequests, 2);
+
+    access(std::nullopt).openSettings(Accessibility::SettingsPane::automation); // no browser known yet
+    EXPECT_EQ(desktop.trustRequests, 3);
+    EXPECT_TRUE(told.last().contains("Bring the browser to the front"));
+}

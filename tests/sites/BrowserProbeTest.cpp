@@ -374,15 +374,21 @@ protected:
     FakeAccessibility ax;
 };
 
-TEST_F(OpenSettingsTest, AccessibilityPromptsOnceThenOpensThePane)
+TEST_F(OpenSettingsTest, AccessibilityAsksWhileOffThenOpensThePane)
 {
+    ax.trusted = false;
     BrowserPermissions::openSettings(BrowserPermission::accessibility, ax, settings);
     EXPECT_EQ(ax.trustRequests, 1);
     EXPECT_TRUE(ax.openedPanes.isEmpty());
     EXPECT_TRUE(settings.hasAskedForAccessibility());
 
+    // Declined: the question comes back rather than a settings program the desktop may not have.
     BrowserPermissions::openSettings(BrowserPermission::accessibility, ax, settings);
-    EXPECT_EQ(ax.trustRequests, 1);
+    EXPECT_EQ(ax.trustRequests, 2);
+
+    ax.trusted = true;
+    BrowserPermissions::openSettings(BrowserPermission::accessibility, ax, settings);
+    EXPECT_EQ(ax.trustRequests, 2);
     EXPECT_EQ(ax.openedPanes, QList{Accessibility::SettingsPane::accessibility});
 }
 

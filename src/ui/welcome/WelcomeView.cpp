@@ -1,5 +1,6 @@
 #include "WelcomeView.h"
 
+#include "Accessibility.h"
 #include "BrowserFamily.h"
 #include "BrowserList.h"
 #include "BrowserPermissions.h"
@@ -168,6 +169,11 @@ void WelcomeView::finish()
 
 void WelcomeView::requestAccess(const RunningApp& app)
 {
+    // Every browser is read through the session's accessibility: while it is off, allowing one asks to
+    // switch it on (and, for a Chromium-family browser, to start it with renderer accessibility).
+    const std::optional<BrowserPermission> permission = BrowserList::permission(app);
+    if (permission && !m_accessibility.isTrusted())
+        BrowserPermissions::openSettings(*permission, m_accessibility, m_settings);
     m_tracker.requestBrowserAccess(app);
     refreshBrowsers(); // "Waiting for your answer…" at once rather than at the next second
 }
