@@ -1,4 +1,4 @@
-"""A media player that reports "Playing" over MPRIS, as a video in a browser or player does."""
+"""A media player that reports "Playing" over MPRIS, as music or a video in a browser or player does."""
 import sys
 
 import dbus

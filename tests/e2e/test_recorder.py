@@ -79,14 +79,38 @@ class CreditsTheApplicationInFront(RecorderTestCase):
         recorder.stop()
         self.assertAbout(recorder.seconds(), XTERM, 3, slack=2.1)
 
-    def test_a_playing_player_keeps_an_idle_user_counting(self):
+    def test_a_player_playing_sound_alone_does_not(self):
+        # Music says "Playing" just as a video does; only a video holds the display awake.
         player = self.xterm("/usr/bin/python3", os.path.join(HERE, "player.py"), "Playing")
         recorder = self.record(idle_minutes=0.05)
         player.activate()
         touch_input()
         time.sleep(9)
         recorder.stop()
-        self.assertAbout(recorder.seconds(), XTERM, 9)
+        self.assertAbout(recorder.seconds(), XTERM, 3, slack=2.1)
+
+    # A real player: mpv shows a video in a window of its own and keeps the display awake while it does; with
+    # sound alone it does neither, though it says "Playing" over MPRIS (mpv-mpris) all the same.
+    MPV = ["mpv", "--ao=null", "--loop", "--really-quiet"]
+
+    def test_a_video_in_a_real_player_keeps_an_idle_user_counting(self):
+        self.windows.append(open_window(self.MPV + ["--vo=x11", "av://lavfi:testsrc=size=320x240:rate=10"],
+                                        ["--class", "mpv"]))
+        recorder = self.record(idle_minutes=0.25)  # 15 seconds
+        self.windows[-1].activate()
+        touch_input()
+        time.sleep(25)
+        recorder.stop()
+        self.assertAlmostEqual(sum(seconds for _, seconds in recorder.seconds().values()), 25, delta=3)
+
+    def test_sound_alone_in_a_real_player_does_not(self):
+        player = self.xterm(*self.MPV, "--no-video", "av://lavfi:sine")
+        recorder = self.record(idle_minutes=0.25)
+        player.activate()
+        touch_input()
+        time.sleep(25)
+        recorder.stop()
+        self.assertAbout(recorder.seconds(), XTERM, 15, slack=3)
 
     def test_a_paused_player_does_not(self):
         player = self.xterm("/usr/bin/python3", os.path.join(HERE, "player.py"), "Paused")

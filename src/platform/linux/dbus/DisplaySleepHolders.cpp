@@ -9,7 +9,6 @@
 
 namespace {
 
-const QString mprisPrefix = QStringLiteral("org.mpris.MediaPlayer2.");
 const QString gnomeSession = QStringLiteral("org.gnome.SessionManager");
 const QString gnomeInhibitorInterface = QStringLiteral("org.gnome.SessionManager.Inhibitor");
 constexpr uint gnomeInhibitIdle = 8;
@@ -85,7 +84,7 @@ bool isBusName(const QString& name)
 // The first step's questions, asked together.
 struct Lists
 {
-    QDBusPendingCall logind, gnome, kde, names;
+    QDBusPendingCall logind, gnome, kde;
 };
 
 Lists askLists(const QDBusConnection& system, const QDBusConnection& session)
@@ -101,9 +100,6 @@ Lists askLists(const QDBusConnection& system, const QDBusConnection& session)
                                                   QStringLiteral("/org/freedesktop/PowerManagement/Inhibit"),
                                                   QStringLiteral("org.freedesktop.PowerManagement.Inhibit"),
                                                   QStringLiteral("HasInhibit"))),
-        DBusCall::start(session, DBusCall::method(QStringLiteral("org.freedesktop.DBus"),
-                                                  QStringLiteral("/org/freedesktop/DBus"),
-                                                  QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ListNames"))),
     };
 }
 
@@ -124,24 +120,10 @@ QList<Inhibitor> askInhibitors(const QDBusConnection& session, const QList<QStri
     return inhibitors;
 }
 
-QList<std::pair<QString, QDBusPendingCall>> askPlayers(const QDBusConnection& session, const QStringList& names)
-{
-    QList<std::pair<QString, QDBusPendingCall>> players;
-    for (const QString& name : names) {
-        if (name.startsWith(mprisPrefix))
-            players.append(
-                {name, DBusCall::start(session, DBusCall::propertyGet(name, QStringLiteral("/org/mpris/MediaPlayer2"),
-                                                                      QStringLiteral("org.mpris.MediaPlayer2.Player"),
-                                                                      QStringLiteral("PlaybackStatus")))});
-    }
-    return players;
-}
-
 // Bus names whose owners hold the display. GNOME keeps no pid for an inhibitor: an application id that
 // is also the application's bus name (as GApplication ids are) leads to its process, any other hold is
 // listed without one.
-QStringList holdingNames(QList<Inhibitor>& inhibitors, QList<std::pair<QString, QDBusPendingCall>>& players,
-                         QList<PowerAssertion>& holds)
+QStringList holdingNames(QList<Inhibitor>& inhibitors, QList<PowerAssertion>& holds)
 {
     QStringList names;
     for (Inhibitor& inhibitor : inhibitors) {
@@ -153,10 +135,6 @@ QStringList holdingNames(QList<Inhibitor>& inhibitors, QList<std::pair<QString, 
             names.append(appId);
         else
             add(holds, 0);
-    }
-    for (auto& [name, status] : players) {
-        if (DBusCall::firstArgument(finished(status)).toString() == QLatin1String("Playing"))
-            names.append(name);
     }
     return names;
 }
@@ -181,8 +159,7 @@ std::optional<QList<PowerAssertion>> DisplaySleepHolders::read(const QDBusConnec
     const QDBusMessage logind = finished(lists.logind);
     const QDBusMessage gnome = finished(lists.gnome);
     const QDBusMessage kde = finished(lists.kde);
-    const QDBusMessage names = finished(lists.names);
-    if (!answered(logind) && !answered(gnome) && !answered(kde) && !answered(names))
+    if (!answered(logind) && !answered(gnome) && !answered(kde))
         return std::nullopt;
 
     QList<PowerAssertion> holds;
@@ -193,8 +170,6 @@ std::optional<QList<PowerAssertion>> DisplaySleepHolders::read(const QDBusConnec
         add(holds, 0);
 
     QList<Inhibitor> inhibitors = askInhibitors(sessionBus, objectPaths(gnome));
-    QList<std::pair<QString, QDBusPendingCall>> players =
-        askPlayers(sessionBus, DBusCall::firstArgument(names).toStringList());
-    addOwners(sessionBus, holdingNames(inhibitors, players, holds), holds);
+    addOwners(sessionBus, holdingNames(inhibitors, holds), holds);
     return holds;
 }

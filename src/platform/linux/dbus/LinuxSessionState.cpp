@@ -100,5 +100,5 @@ QString LinuxSessionState::sourcesDescription() const
                                : QStringLiteral("no logind session");
     return logind + QStringLiteral("; screensavers: ") + describe(*m_freedesktopScreenSaver) + QStringLiteral(", ") +
            describe(*m_gnomeScreenSaver) +
-           QStringLiteral("; display-sleep holds asked from logind, GNOME, KDE and MPRIS when idle");
+           QStringLiteral("; display-sleep holds asked from logind, GNOME and KDE when idle");
 }
