@@ -44,6 +44,9 @@ class Sway(Desktop):
     def touch_input(self):
         subprocess.run(["swaymsg", "seat seat0 cursor move 1 1"], check=True, capture_output=True, timeout=10)
 
+    def program_script_loaded(self):
+        return False
+
 
 class KWin(Desktop):
     """KWin has no command line: throw-away scripts (the test's own, not the program's) look and switch, and
@@ -86,6 +89,7 @@ class KWin(Desktop):
         finally:
             monitor.kill()
             monitor.wait()
+            monitor.stdout.close()
         return ""
 
     WINDOWS = "(workspace.windowList ? workspace.windowList() : workspace.clientList())"
@@ -100,6 +104,12 @@ class KWin(Desktop):
 
     def touch_input(self):
         pass  # the windows just opened and focused: input enough for the first idle notification
+
+    def program_script_loaded(self):
+        loaded = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin", "/Scripting",
+                                 "org.kde.kwin.Scripting.isScriptLoaded", "string:app.corvani.Horavane"],
+                                check=True, capture_output=True, text=True, timeout=10).stdout
+        return loaded.split()[-1] == "true"
 
 
 DESKTOPS = {"sway": Sway, "kwin": KWin}
@@ -129,6 +139,7 @@ class NativeWindowsInFront(unittest.TestCase):
         self.desktop.focus(FLOWER)
         time.sleep(4)
         self.assertEqual(self.recorder.stop(), 0)
+        self.assertFalse(self.desktop.program_script_loaded(), "KWin still runs the program's script after it quit")
         self.assertAlmostEqual(self.seconds(TERMINAL), 6, delta=2.5, msg=self.recorder.seconds())
         self.assertAlmostEqual(self.seconds(FLOWER), 4, delta=2.5, msg=self.recorder.seconds())
 
@@ -157,6 +168,7 @@ class UnknownCompositor(unittest.TestCase):
             self.assertEqual(recorder.seconds(), {})
         finally:
             terminal.terminate()
+            terminal.wait(timeout=5)
             recorder.close()
 
 
