@@ -6,6 +6,7 @@ import time
 import unittest
 
 from harness import Recorder
+from test_browsers import PageServer, set_accessibility
 
 COMPOSITOR = os.environ.get("HORAVANE_WAYLAND_SESSION", "")
 TERMINAL = "org.freedesktop.weston.wayland-terminal"
@@ -170,6 +171,39 @@ class UnknownCompositor(unittest.TestCase):
             terminal.terminate()
             terminal.wait(timeout=5)
             recorder.close()
+
+
+@unittest.skipUnless(COMPOSITOR == "sway" and os.environ.get("HORAVANE_WAYLAND_A11Y"),
+                     "needs with-wayland-session.sh --a11y sway")
+class FirefoxOnWayland(unittest.TestCase):
+    def test_the_site_in_front_is_credited(self):
+        set_accessibility(True)
+        pages = PageServer()
+        desktop = Sway()
+        profile = tempfile.TemporaryDirectory(prefix="horavane-firefox-")
+        recorder = Recorder(extra_env={"QT_LOGGING_RULES": "app.corvani.Horavane.probe.debug=true"}).start()
+        env = dict(os.environ, MOZ_ENABLE_WAYLAND="1", GNOME_ACCESSIBILITY="1", MOZ_CRASHREPORTER_DISABLE="1")
+        firefox = subprocess.Popen(["firefox-esr", "--no-remote", "--new-instance", "--profile", profile.name,
+                                    pages.url("alpha.html")], env=env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        try:
+            deadline = time.monotonic() + 60
+            while '"app_id": "firefox-esr"' not in desktop.app_ids():
+                self.assertLess(time.monotonic(), deadline, "firefox-esr showed no Wayland window")
+                time.sleep(0.2)
+            desktop.focus("firefox-esr")
+            desktop.touch_input()
+            self.assertTrue(recorder.wait_for_log(": 127.0.0.1 (", seconds=60), "".join(recorder.log))
+            time.sleep(8)
+            self.assertEqual(recorder.stop(), 0)
+            seconds = recorder.seconds().get((1, "127.0.0.1"), ("", 0))[1]
+            self.assertGreaterEqual(seconds, 6, recorder.seconds())
+        finally:
+            firefox.terminate()
+            firefox.wait(timeout=10)
+            recorder.close()
+            pages.close()
+            profile.cleanup()
 
 
 if __name__ == "__main__":

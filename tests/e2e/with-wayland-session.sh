@@ -5,10 +5,17 @@
 # down afterwards and exits with COMMAND's status.
 # sway refuses to run as root: started as root, the script runs itself, and COMMAND, as an unprivileged
 # user made for tests (created on first use).
+# With --a11y first, the session also gets an accessibility bus, as with-x11-session.sh gives it, and
+# exports HORAVANE_WAYLAND_A11Y=1.
 set -euo pipefail
 
+a11y=0
+if [[ ${1:-} == --a11y ]]; then
+    a11y=1
+    shift
+fi
 if [[ $# -lt 2 ]]; then
-    echo "usage: $0 sway|kwin|weston COMMAND [ARGUMENT...]" >&2
+    echo "usage: $0 [--a11y] sway|kwin|weston COMMAND [ARGUMENT...]" >&2
     exit 2
 fi
 compositor=$1
@@ -19,8 +26,10 @@ if [[ $(id -u) -eq 0 ]]; then
     if ! id -u "$user" > /dev/null 2>&1; then
         useradd --system --user-group --create-home --home-dir "/var/tmp/$user" --shell /usr/sbin/nologin "$user"
     fi
+    options=()
+    [[ $a11y == 1 ]] && options+=(--a11y)
     exec setpriv --reuid="$user" --regid="$user" --init-groups env HOME="/var/tmp/$user" USER="$user" \
-        "$0" "$compositor" "$@"
+        "$0" "${options[@]}" "$compositor" "$@"
 fi
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/horavane-wayland.XXXXXX")
@@ -102,6 +111,26 @@ if [[ $compositor == kwin ]] && ! wait_for sh -c 'dbus-send --session --print-re
     exit 1
 fi
 export WAYLAND_DISPLAY="$socket" HORAVANE_WAYLAND_SESSION="$compositor"
+
+if [[ $a11y == 1 ]]; then
+    launcher=""
+    for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
+        [[ -x $candidate ]] && launcher=$candidate && break
+    done
+    if [[ -z $launcher ]]; then
+        echo "with-wayland-session: no at-spi-bus-launcher (package at-spi2-core)" >&2
+        exit 1
+    fi
+    GSETTINGS_BACKEND=memory "$launcher" --launch-immediately 2>"$scratch/a11y.log" &
+    pids+=($!)
+    if ! wait_for sh -c 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.a11y.Bus.GetAddress >/dev/null 2>&1'; then
+        echo "with-wayland-session: the accessibility bus did not start" >&2
+        cat "$scratch/a11y.log" >&2
+        exit 1
+    fi
+    export HORAVANE_WAYLAND_A11Y=1
+fi
 status=0
 "$@" || status=$?
 if [[ $status -ne 0 ]]; then

@@ -6,7 +6,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
+#include <unistd.h>
 
 namespace {
 
@@ -68,8 +70,11 @@ qint64 AppIdIdentity::processOf(const QString& program, const QString& procRoot)
     const QString comm = program.left(commLength);
     QHash<QString, QString> parents; // pid → parent pid, of the processes that run the program
     const QStringList pids = QDir(procRoot).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    const uint user = ::getuid();
     for (const QString& pid : pids) {
-        if (pid.isEmpty() || !pid.front().isDigit() || readComm(procRoot, pid) != comm)
+        // Another user's copy of the program (a second session on the machine) is not this user's window.
+        if (pid.isEmpty() || !pid.front().isDigit() || QFileInfo(procRoot + u'/' + pid).ownerId() != user ||
+            readComm(procRoot, pid) != comm)
             continue;
         parents.insert(pid, readParent(procRoot, pid));
     }

@@ -15,8 +15,8 @@ namespace AppIdIdentity {
 // compositor's when it gives one (0 otherwise), else that of the process running the entry's program.
 std::optional<RunningApp> resolve(const QString& appId, qint64 pid, const DesktopEntries& entries,
                                   const QString& procRoot = QStringLiteral("/proc"));
-// The process that runs a program (its comm, at most 15 bytes): of those, the one whose parent does not run it
-// too (a browser's first process, not its helpers); the lowest pid when several; 0 when none.
+// This user's process that runs a program (its comm, at most 15 bytes): of those, the one whose parent does not
+// run it too (a browser's first process, not its helpers); the lowest pid when several; 0 when none.
 qint64 processOf(const QString& program, const QString& procRoot = QStringLiteral("/proc"));
 } // namespace AppIdIdentity
 
