@@ -39,7 +39,7 @@ bool waylandSessionNamed()
 
 LinuxPlatform::Session LinuxPlatform::session()
 {
-    if (waylandSessionNamed() && WaylandConnection::connect())
+    if (waylandSessionNamed() && WaylandConnection::displayReachable())
         return Session::wayland;
     return X11Workspace::displayReachable() ? Session::x11 : Session::none;
 }

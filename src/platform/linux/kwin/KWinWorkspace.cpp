@@ -47,13 +47,40 @@ std::unique_ptr<KWinWorkspace> KWinWorkspace::create(QDBusConnection bus, QStrin
         *problem = QStringLiteral("cannot offer ") + objectPath + QStringLiteral(" on the session bus");
         return nullptr;
     }
-    workspace->m_script = KWinScript::load(bus, pluginName, scriptText(bus.baseService(), objectPath), problem);
-    if (!workspace->m_script)
+    if (!workspace->loadScript(problem))
         return nullptr;
     return workspace;
 }
 
-KWinWorkspace::KWinWorkspace(QDBusConnection bus, QObject* parent) : Workspace(parent), m_bus(std::move(bus)) {}
+KWinWorkspace::KWinWorkspace(QDBusConnection bus, QObject* parent)
+    : Workspace(parent), m_bus(std::move(bus)),
+      m_watcher(new QDBusServiceWatcher(QStringLiteral("org.kde.KWin"), m_bus,
+                                        QDBusServiceWatcher::WatchForUnregistration |
+                                            QDBusServiceWatcher::WatchForRegistration,
+                                        this))
+{
+    connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, &KWinWorkspace::kwinGone);
+    connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
+        QString problem; // a KWin that came back: run the script in it, or stay without a front window
+        loadScript(&problem);
+    });
+}
+
+bool KWinWorkspace::loadScript(QString* problem)
+{
+    m_script = KWinScript::load(m_bus, pluginName, scriptText(m_bus.baseService(), objectPath), problem);
+    return m_script != nullptr;
+}
+
+void KWinWorkspace::kwinGone()
+{
+    m_script.reset();
+    m_running.clear();
+    if (!m_front)
+        return;
+    m_front.reset();
+    emit applicationActivated();
+}
 
 KWinWorkspace::~KWinWorkspace()
 {

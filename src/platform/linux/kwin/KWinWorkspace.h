@@ -4,6 +4,7 @@
 #include "Workspace.h"
 
 #include <QDBusConnection>
+#include <QDBusServiceWatcher>
 #include <QHash>
 #include <QList>
 #include <memory>
@@ -41,9 +42,13 @@ public slots:
 
 private:
     KWinWorkspace(QDBusConnection bus, QObject* parent);
+    bool loadScript(QString* problem);
+    // KWin left the bus (it crashed or is being replaced): its script is gone with it.
+    void kwinGone();
     std::optional<RunningApp> application(const QString& desktopFile, const QString& resourceClass, qint64 pid);
 
     QDBusConnection m_bus;
+    QDBusServiceWatcher* m_watcher = nullptr;
     std::unique_ptr<KWinScript> m_script;
     AppIdApplications m_apps;
     QHash<QString, std::optional<RunningApp>> m_described; // by app id and pid

@@ -4,6 +4,16 @@
 #include <cerrno>
 #include <wayland-client.h>
 
+bool WaylandConnection::displayReachable()
+{
+    wl_display* display = wl_display_connect(nullptr);
+    if (!display)
+        return false;
+    const bool answers = wl_display_roundtrip(display) >= 0;
+    wl_display_disconnect(display);
+    return answers;
+}
+
 std::unique_ptr<WaylandConnection> WaylandConnection::connect(QObject* parent)
 {
     wl_display* display = wl_display_connect(nullptr);

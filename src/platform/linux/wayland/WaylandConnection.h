@@ -18,6 +18,8 @@ class WaylandConnection final : public QObject
 {
     Q_OBJECT
 public:
+    // Whether a compositor answers at $WAYLAND_DISPLAY; needs no Qt application object.
+    static bool displayReachable();
     // Connects to $WAYLAND_DISPLAY and learns the globals; none when no compositor answers.
     static std::unique_ptr<WaylandConnection> connect(QObject* parent = nullptr);
     ~WaylandConnection() override;
