@@ -120,8 +120,8 @@ LinuxPlatform::~LinuxPlatform() = default;
 
 Platform LinuxPlatform::platform()
 {
-    return Platform{m_workspace.get(), m_session.get(), m_events.get(), m_places.get(), &m_clock,
-                    m_accessibility.get()};
+    return Platform{m_workspace.get(), m_session.get(), m_events.get(),
+                    m_places.get(),    &m_clock,        m_accessibility.get()};
 }
 
 QList<RunningApp> LinuxPlatform::runningApplications() const

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Clock.h"
-#include "Workspace.h"
 #include "Platform.h"
+#include "Workspace.h"
 
 #include <QString>
 #include <functional>

@@ -25,8 +25,8 @@ bool run(const QDBusConnection& bus, int id)
 {
     // KWin 6 puts a loaded script at /Scripting/Script<id>, KWin 5 at /<id>.
     for (const QString& path : {QStringLiteral("/Scripting/Script%1").arg(id), QStringLiteral("/%1").arg(id)}) {
-        QDBusMessage message =
-            QDBusMessage::createMethodCall(kwinService, path, QStringLiteral("org.kde.kwin.Script"), QStringLiteral("run"));
+        QDBusMessage message = QDBusMessage::createMethodCall(kwinService, path, QStringLiteral("org.kde.kwin.Script"),
+                                                              QStringLiteral("run"));
         message.setAutoStartService(false);
         if (bus.call(message, QDBus::Block, callTimeoutMs).type() == QDBusMessage::ReplyMessage)
             return true;

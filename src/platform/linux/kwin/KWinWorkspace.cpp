@@ -54,10 +54,9 @@ std::unique_ptr<KWinWorkspace> KWinWorkspace::create(QDBusConnection bus, QStrin
 
 KWinWorkspace::KWinWorkspace(QDBusConnection bus, QObject* parent)
     : Workspace(parent), m_bus(std::move(bus)),
-      m_watcher(new QDBusServiceWatcher(QStringLiteral("org.kde.KWin"), m_bus,
-                                        QDBusServiceWatcher::WatchForUnregistration |
-                                            QDBusServiceWatcher::WatchForRegistration,
-                                        this))
+      m_watcher(new QDBusServiceWatcher(
+          QStringLiteral("org.kde.KWin"), m_bus,
+          QDBusServiceWatcher::WatchForUnregistration | QDBusServiceWatcher::WatchForRegistration, this))
 {
     connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, &KWinWorkspace::kwinGone);
     connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
@@ -134,9 +133,8 @@ void KWinWorkspace::windows(const QString& json)
         const QJsonArray facts = row.toArray();
         const std::optional<RunningApp> app =
             application(facts.at(0).toString(), facts.at(1).toString(), facts.at(2).toString().toLongLong());
-        const bool known = app && std::any_of(m_running.cbegin(), m_running.cend(), [&](const RunningApp& other) {
-                               return other.bundleId == app->bundleId;
-                           });
+        const bool known = app && std::any_of(m_running.cbegin(), m_running.cend(),
+                                              [&](const RunningApp& other) { return other.bundleId == app->bundleId; });
         if (app && !known)
             m_running.append(*app);
     }

@@ -45,8 +45,8 @@ struct WlrootsWorkspace::Private
 
     static void toplevel(void* data, zwlr_foreign_toplevel_manager_v1*, zwlr_foreign_toplevel_handle_v1* handle)
     {
-        static const zwlr_foreign_toplevel_handle_v1_listener listener = {&title, &appId, &outputEnter,
-                                                                          &outputLeave, &state, &done, &closed};
+        static const zwlr_foreign_toplevel_handle_v1_listener listener = {&title, &appId, &outputEnter, &outputLeave,
+                                                                          &state, &done,  &closed};
         auto* self = static_cast<WlrootsWorkspace*>(data);
         Window& window = self->d->windows.emplace_back();
         window.owner = self;
@@ -64,8 +64,8 @@ struct WlrootsWorkspace::Private
 std::unique_ptr<WlrootsWorkspace> WlrootsWorkspace::create(WaylandConnection& connection, QObject* parent)
 {
     auto d = std::make_unique<Private>();
-    d->manager = static_cast<zwlr_foreign_toplevel_manager_v1*>(
-        connection.bind(&zwlr_foreign_toplevel_manager_v1_interface, 2));
+    d->manager =
+        static_cast<zwlr_foreign_toplevel_manager_v1*>(connection.bind(&zwlr_foreign_toplevel_manager_v1_interface, 2));
     if (!d->manager)
         return nullptr;
     std::unique_ptr<WlrootsWorkspace> workspace(new WlrootsWorkspace(connection, std::move(d), parent));
@@ -109,9 +109,8 @@ QList<RunningApp> WlrootsWorkspace::runningApplications() const
     QList<RunningApp> apps;
     for (Window& window : self->d->windows) {
         const std::optional<RunningApp> app = self->application(window);
-        const bool known = app && std::any_of(apps.cbegin(), apps.cend(), [&](const RunningApp& other) {
-                               return other.bundleId == app->bundleId;
-                           });
+        const bool known = app && std::any_of(apps.cbegin(), apps.cend(),
+                                              [&](const RunningApp& other) { return other.bundleId == app->bundleId; });
         if (app && !known)
             apps.append(*app);
     }

@@ -1,6 +1,6 @@
 #include "AppIdIdentity.h"
-#include "DesktopEntries.h"
 #include "../x11/Printing.h"
+#include "DesktopEntries.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "IdleSince.h"
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 TEST(IdleSince, LastInputFromTheNotifications)
