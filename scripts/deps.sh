@@ -8,12 +8,14 @@ build_packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
     libsqlite3-dev
     libxcb1-dev libxcb-ewmh-dev libxcb-icccm4-dev libxcb-screensaver0-dev libxcb-dpms0-dev libxcb-res0-dev
+    libwayland-dev wayland-protocols plasma-wayland-protocols qt6-wayland
 )
 test_packages=(
     googletest libgtest-dev libbenchmark-dev dpkg-dev
     xvfb openbox xdotool xterm x11-apps x11-utils dbus dbus-x11 at-spi2-core python3-dbusmock sqlite3
     firefox-esr chromium trayer imagemagick hicolor-icon-theme
     firefox-esr-l10n-de firefox-esr-l10n-fr chromium-l10n mpv mpv-mpris
+    sway kwin-wayland weston
 )
 
 packages=("${build_packages[@]}")

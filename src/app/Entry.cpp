@@ -9,7 +9,6 @@
 #include "Preview.h"
 #include "Settings.h"
 #include "Store.h"
-#include "X11Workspace.h"
 #include "XdgAutostart.h"
 #include "XdgPlaces.h"
 
@@ -36,12 +35,16 @@ void nameApplication()
 // Records until the desktop session ends or the process is told to quit.
 int record(int argc, char** argv, bool opensHistory)
 {
-    if (!X11Workspace::displayReachable()) {
-        printTo(stderr, QStringLiteral("horavane: cannot open the X display; Horavane needs an X11 session "
-                                       "(is DISPLAY set?)\n"));
+    const LinuxPlatform::Session session = LinuxPlatform::session();
+    if (session == LinuxPlatform::Session::none) {
+        printTo(stderr, QStringLiteral("horavane: cannot open a Wayland or X display; Horavane needs a desktop "
+                                       "session (is WAYLAND_DISPLAY or DISPLAY set?)\n"));
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "xcb"); // the recorder reads X11; its windows live there too
+    if (session == LinuxPlatform::Session::x11)
+        qputenv("QT_QPA_PLATFORM", "xcb"); // the recorder reads X11; its windows live there too
+    else if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "wayland;xcb"); // native windows, through XWayland only without the plugin
     QApplication app(argc, argv);
     nameApplication();
     QGuiApplication::setDesktopFileName(QStringLiteral("app.corvani.Horavane"));
@@ -50,7 +53,7 @@ int record(int argc, char** argv, bool opensHistory)
 
     std::unique_ptr<LinuxPlatform> desktop = LinuxPlatform::create();
     if (!desktop) {
-        printTo(stderr, QStringLiteral("horavane: the X display went away during start\n"));
+        printTo(stderr, QStringLiteral("horavane: the display went away during start\n"));
         return 2;
     }
     const XdgPlaces& places = desktop->places();
@@ -65,6 +68,9 @@ int record(int argc, char** argv, bool opensHistory)
     qCInfo(lcDesktop).noquote() << "Desktop sources:" << desktop->sourcesDescription();
 
     Settings settings(places.settingsFile());
+    desktop->setIdleLimit(settings.idleMinutes());
+    QObject::connect(&settings, &Settings::idleMinutesChanged, &app,
+                     [&desktop](double minutes) { desktop->setIdleLimit(minutes); });
     HoravaneApp horavane(*desktop, std::move(store), settings);
     if (opensHistory)
         horavane.showHistory();

@@ -70,6 +70,7 @@ void HoravaneApp::showPopover(const QRect& anchor)
     if (!m_popup) {
         m_popover = new PopoverView(m_tracker, m_icons, m_settings, m_updates, *m_browserAccess);
         m_popover->setOpensAtLogin(m_loginItem.isEnabled());
+        m_popover->setDesktopNotice(m_desktop.unsupportedDesktopNotice());
         auto* visibility = new WindowVisibilityReader(m_popover);
         connect(visibility, &WindowVisibilityReader::changed, m_popover, &PopoverView::setShown);
         connect(m_popover, &PopoverView::historyRequested, this, &HoravaneApp::showHistory);

@@ -1,45 +1,141 @@
 #include "LinuxPlatform.h"
 
 #include "AtspiAccessibility.h"
+#include "KWinWorkspace.h"
 #include "LinuxSessionState.h"
 #include "LinuxSystemEvents.h"
+#include "WaylandConnection.h"
+#include "WaylandIdle.h"
+#include "WlrootsWorkspace.h"
 #include "X11Workspace.h"
 #include "XdgPlaces.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
+
+namespace {
+
+// The idle limit the recorder uses when the user has set none.
+constexpr double defaultIdleMinutes = 2;
+
+// A desktop that offers no way to tell the window in front: nothing is in front, so nothing is recorded.
+class UnknownWorkspace final : public Workspace
+{
+public:
+    std::optional<RunningApp> frontmostApplication() const override { return std::nullopt; }
+    QString ownIdentifier() const override { return QStringLiteral("app.corvani.Horavane"); }
+    QString ownProcessName() const override { return QCoreApplication::applicationName(); }
+};
+
+bool waylandSessionNamed()
+{
+    const QByteArray type = qgetenv("XDG_SESSION_TYPE");
+    if (type == "x11")
+        return false;
+    return type == "wayland" || !qgetenv("WAYLAND_DISPLAY").isEmpty();
+}
+
+} // namespace
+
+LinuxPlatform::Session LinuxPlatform::session()
+{
+    if (waylandSessionNamed() && WaylandConnection::displayReachable())
+        return Session::wayland;
+    return X11Workspace::displayReachable() ? Session::x11 : Session::none;
+}
 
 std::unique_ptr<LinuxPlatform> LinuxPlatform::create()
 {
+    std::unique_ptr<LinuxPlatform> result(new LinuxPlatform);
+    if (waylandSessionNamed()) {
+        result->m_wayland = WaylandConnection::connect();
+        if (result->m_wayland) {
+            result->chooseWayland();
+            return result;
+        }
+    }
+    if (!result->chooseX11())
+        return nullptr;
+    return result;
+}
+
+bool LinuxPlatform::chooseX11()
+{
     std::unique_ptr<X11Workspace> workspace = X11Workspace::connect();
     if (!workspace)
-        return nullptr;
-    std::unique_ptr<LinuxPlatform> result(new LinuxPlatform);
+        return false;
     X11Workspace* x11 = workspace.get();
-    result->m_workspace = std::move(workspace);
-    result->m_session = std::make_unique<LinuxSessionState>(
-        QDBusConnection::systemBus(), QDBusConnection::sessionBus(), [x11] { return x11->secondsSinceLastInput(); },
-        [x11] { return x11->displayIsAsleep(); });
-    result->m_events = std::make_unique<LinuxSystemEvents>(QDBusConnection::systemBus());
-    result->m_places = std::make_unique<XdgPlaces>();
-    result->m_accessibility = std::make_unique<AtspiAccessibility>();
-    result->m_accessibility->connectNow();
-    return result;
+    m_workspaceDescription = x11->sourcesDescription();
+    m_runningApplications = [x11] { return x11->runningApplications(); };
+    m_workspace = std::move(workspace);
+    startCommon([x11] { return x11->secondsSinceLastInput(); }, [x11] { return x11->displayIsAsleep(); });
+    return true;
+}
+
+void LinuxPlatform::chooseWayland()
+{
+    // The first candidate that answers tells the window in front; idleness comes from the compositor alike.
+    m_idle = WaylandIdle::create(*m_wayland);
+    const QString idle = m_idle ? QStringLiteral("idle from ") + m_idle->protocolName()
+                                : QStringLiteral("no idle notification (idle time unknown)");
+    const QString display = QStringLiteral("Wayland ") + m_wayland->displayName();
+    QString kwinProblem;
+    if (std::unique_ptr<KWinWorkspace> kwin = KWinWorkspace::create(QDBusConnection::sessionBus(), &kwinProblem)) {
+        KWinWorkspace* workspace = kwin.get();
+        m_workspaceDescription =
+            display + QStringLiteral(" (KWin script %1, ").arg(workspace->scriptId()) + idle + QLatin1Char(')');
+        m_runningApplications = [workspace] { return workspace->runningApplications(); };
+        m_workspace = std::move(kwin);
+    } else if (std::unique_ptr<WlrootsWorkspace> wlroots = WlrootsWorkspace::create(*m_wayland)) {
+        WlrootsWorkspace* workspace = wlroots.get();
+        m_workspaceDescription =
+            display + QStringLiteral(" (zwlr_foreign_toplevel_manager_v1, ") + idle + QLatin1Char(')');
+        m_runningApplications = [workspace] { return workspace->runningApplications(); };
+        m_workspace = std::move(wlroots);
+    } else {
+        m_workspaceDescription = display + QStringLiteral(" (unknown compositor: no KWin (") + kwinProblem +
+                                 QStringLiteral("), no zwlr_foreign_toplevel_manager_v1; nothing is recorded; ") +
+                                 idle + QLatin1Char(')');
+        m_notice = QStringLiteral("Horavane can't see which application is in front on this desktop, so it records "
+                                  "nothing. It works on KDE Plasma, on wlroots desktops such as sway, and on X11.");
+        m_runningApplications = [] { return QList<RunningApp>(); };
+        m_workspace = std::make_unique<UnknownWorkspace>();
+    }
+    WaylandIdle* idleSource = m_idle.get();
+    startCommon([idleSource] { return idleSource ? idleSource->secondsSinceLastInput() : 0.0; },
+                [] { return false; }); // no display power state on Wayland: the lock and logind tell instead
+}
+
+void LinuxPlatform::startCommon(std::function<double()> idleSeconds, std::function<bool()> displayAsleep)
+{
+    m_session = std::make_unique<LinuxSessionState>(QDBusConnection::systemBus(), QDBusConnection::sessionBus(),
+                                                    std::move(idleSeconds), std::move(displayAsleep));
+    m_events = std::make_unique<LinuxSystemEvents>(QDBusConnection::systemBus());
+    m_places = std::make_unique<XdgPlaces>();
+    m_accessibility = std::make_unique<AtspiAccessibility>();
+    m_accessibility->connectNow();
 }
 
 LinuxPlatform::~LinuxPlatform() = default;
 
 Platform LinuxPlatform::platform()
 {
-    return Platform{m_workspace.get(), m_session.get(), m_events.get(), m_places.get(), &m_clock,
-                    m_accessibility.get()};
+    return Platform{m_workspace.get(), m_session.get(), m_events.get(),
+                    m_places.get(),    &m_clock,        m_accessibility.get()};
 }
 
 QList<RunningApp> LinuxPlatform::runningApplications() const
 {
-    return m_workspace->runningApplications();
+    return m_runningApplications();
 }
 
 QString LinuxPlatform::sourcesDescription() const
 {
-    return m_workspace->sourcesDescription() + QStringLiteral("; ") + m_session->sourcesDescription();
+    return m_workspaceDescription + QStringLiteral("; ") + m_session->sourcesDescription();
+}
+
+void LinuxPlatform::setIdleLimit(double minutes)
+{
+    if (m_idle)
+        m_idle->setLimit(qint64((minutes > 0 ? minutes : defaultIdleMinutes) * 60 * 1000));
 }

@@ -1,23 +1,37 @@
 #pragma once
 
 #include "Clock.h"
-#include "Workspace.h"
 #include "Platform.h"
+#include "Workspace.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class AtspiAccessibility;
 class LinuxSessionState;
 class LinuxSystemEvents;
-class X11Workspace;
+class WaylandConnection;
+class WaylandIdle;
 class XdgPlaces;
 
-// The real desktop: X11 for windows and input, D-Bus for the session and sleep, XDG for folders.
+// The real desktop: the display server's own sources for windows and input (X11, or on Wayland the
+// compositor's: KWin's scripting, wlroots' window list, idle notifications), D-Bus for the session and sleep,
+// XDG for folders.
 class LinuxPlatform
 {
 public:
-    // None when no X display can be opened.
+    enum class Session
+    {
+        none,
+        x11,
+        wayland
+    };
+    // The kind of session this program runs in, decided from the environment and what answers; needs no Qt
+    // application object. A Wayland session is never read through X11 first.
+    static Session session();
+
+    // None when no display can be opened.
     static std::unique_ptr<LinuxPlatform> create();
     ~LinuxPlatform();
 
@@ -27,11 +41,23 @@ public:
     QList<RunningApp> runningApplications() const;
     // Which desktop sources answered, for one line in the log.
     QString sourcesDescription() const;
+    // What the user should know when the desktop offers no way to tell the window in front; empty otherwise.
+    QString unsupportedDesktopNotice() const { return m_notice; }
+    // The user's idle limit, for sources that must be told in advance when to report idleness.
+    void setIdleLimit(double minutes);
 
 private:
     LinuxPlatform() = default;
+    bool chooseX11();
+    void chooseWayland();
+    void startCommon(std::function<double()> idleSeconds, std::function<bool()> displayAsleep);
 
-    std::unique_ptr<X11Workspace> m_workspace;
+    std::unique_ptr<WaylandConnection> m_wayland;
+    std::unique_ptr<WaylandIdle> m_idle;
+    std::unique_ptr<Workspace> m_workspace;
+    std::function<QList<RunningApp>()> m_runningApplications;
+    QString m_workspaceDescription;
+    QString m_notice;
     std::unique_ptr<LinuxSessionState> m_session;
     std::unique_ptr<LinuxSystemEvents> m_events;
     std::unique_ptr<XdgPlaces> m_places;

@@ -68,6 +68,12 @@ PopoverView::PopoverView(Tracker& tracker, Icons& icons, Settings& settings, Upd
 
     m_notice = new PermissionNotice(this);
     layout->addWidget(m_notice);
+    m_desktopNotice = new QLabel(this);
+    m_desktopNotice->setWordWrap(true);
+    m_desktopNotice->setTextFormat(Qt::PlainText);
+    m_desktopNotice->setContentsMargins(12, 10, 12, 4);
+    m_desktopNotice->hide();
+    layout->addWidget(m_desktopNotice);
 
     layout->addSpacing(8);
     auto* divider = new Divider(this);
@@ -183,6 +189,12 @@ QList<UsageItem> PopoverView::rows(const Summary& summary)
 int PopoverView::listHeight(qsizetype rowCount)
 {
     return static_cast<int>(std::min<qsizetype>(rowCount, maxVisibleRows)) * ItemList::rowHeight;
+}
+
+void PopoverView::setDesktopNotice(const QString& text)
+{
+    m_desktopNotice->setText(text);
+    m_desktopNotice->setVisible(!text.isEmpty());
 }
 
 void PopoverView::setOpensAtLogin(bool on)

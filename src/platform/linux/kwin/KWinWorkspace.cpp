@@ -1,0 +1,157 @@
+#include "KWinWorkspace.h"
+
+#include "KWinScript.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace {
+
+const QString objectPath = QStringLiteral("/app/corvani/Horavane/KWin");
+const QString pluginName = QStringLiteral("app.corvani.Horavane");
+// Described windows are keyed by app id and pid; the cap only guards a long session against unbounded growth.
+constexpr qsizetype mostDescribed = 256;
+
+// Plain ES5 for KWin 5's engine; each name is tried in KWin 6's spelling first, then KWin 5's.
+const char* const script = R"js(
+var service = "%SERVICE%", path = "%PATH%", iface = "app.corvani.Horavane.KWin";
+function facts(w) {
+    return w ? [String(w.desktopFileName || ""), String(w.resourceClass || ""), String(w.pid || 0)] : ["", "", "0"];
+}
+function reportActive(w) {
+    var f = facts(w);
+    callDBus(service, path, iface, "activated", f[0], f[1], f[2]);
+}
+function reportWindows() {
+    var list = workspace.windowList ? workspace.windowList() : workspace.clientList();
+    var rows = [];
+    for (var i = 0; i < list.length; ++i) {
+        if (list[i].normalWindow)
+            rows.push(facts(list[i]));
+    }
+    callDBus(service, path, iface, "windows", JSON.stringify(rows));
+}
+(workspace.windowActivated || workspace.clientActivated).connect(reportActive);
+(workspace.windowAdded || workspace.clientAdded).connect(reportWindows);
+(workspace.windowRemoved || workspace.clientRemoved).connect(reportWindows);
+reportActive(workspace.windowList ? workspace.activeWindow : workspace.activeClient);
+reportWindows();
+)js";
+
+} // namespace
+
+std::unique_ptr<KWinWorkspace> KWinWorkspace::create(QDBusConnection bus, QString* problem, QObject* parent)
+{
+    std::unique_ptr<KWinWorkspace> workspace(new KWinWorkspace(bus, parent));
+    if (!bus.registerObject(objectPath, workspace.get(), QDBusConnection::ExportScriptableSlots)) {
+        *problem = QStringLiteral("cannot offer ") + objectPath + QStringLiteral(" on the session bus");
+        return nullptr;
+    }
+    if (!workspace->loadScript(problem))
+        return nullptr;
+    return workspace;
+}
+
+KWinWorkspace::KWinWorkspace(QDBusConnection bus, QObject* parent)
+    : Workspace(parent), m_bus(std::move(bus)),
+      m_watcher(new QDBusServiceWatcher(
+          QStringLiteral("org.kde.KWin"), m_bus,
+          QDBusServiceWatcher::WatchForUnregistration | QDBusServiceWatcher::WatchForRegistration, this))
+{
+    connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, &KWinWorkspace::kwinGone);
+    connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
+        QString problem; // a KWin that came back: run the script in it, or stay without a front window
+        loadScript(&problem);
+    });
+}
+
+bool KWinWorkspace::loadScript(QString* problem)
+{
+    m_script = KWinScript::load(m_bus, pluginName, scriptText(m_bus.baseService(), objectPath), problem);
+    return m_script != nullptr;
+}
+
+void KWinWorkspace::kwinGone()
+{
+    m_script.reset();
+    m_running.clear();
+    if (!m_front)
+        return;
+    m_front.reset();
+    emit applicationActivated();
+}
+
+KWinWorkspace::~KWinWorkspace()
+{
+    m_script.reset(); // unloads it while the object it reports to still exists
+    m_bus.unregisterObject(objectPath);
+}
+
+QByteArray KWinWorkspace::scriptText(const QString& service, const QString& path)
+{
+    return QByteArray(script).replace("%SERVICE%", service.toUtf8()).replace("%PATH%", path.toUtf8());
+}
+
+std::optional<RunningApp> KWinWorkspace::frontmostApplication() const
+{
+    return m_front;
+}
+
+QList<RunningApp> KWinWorkspace::runningApplications() const
+{
+    return m_running;
+}
+
+QString KWinWorkspace::ownIdentifier() const
+{
+    return AppIdApplications::ownIdentifier();
+}
+
+QString KWinWorkspace::ownProcessName() const
+{
+    return AppIdApplications::ownProcessName();
+}
+
+int KWinWorkspace::scriptId() const
+{
+    return m_script ? m_script->id() : -1;
+}
+
+void KWinWorkspace::activated(const QString& desktopFile, const QString& resourceClass, const QString& pid)
+{
+    const std::optional<RunningApp> front = application(desktopFile, resourceClass, pid.toLongLong());
+    if (front == m_front)
+        return;
+    m_front = front;
+    emit applicationActivated();
+}
+
+void KWinWorkspace::windows(const QString& json)
+{
+    m_running.clear();
+    for (const QJsonValue& row : QJsonDocument::fromJson(json.toUtf8()).array()) {
+        const QJsonArray facts = row.toArray();
+        const std::optional<RunningApp> app =
+            application(facts.at(0).toString(), facts.at(1).toString(), facts.at(2).toString().toLongLong());
+        const bool known = app && std::any_of(m_running.cbegin(), m_running.cend(),
+                                              [&](const RunningApp& other) { return other.bundleId == app->bundleId; });
+        if (app && !known)
+            m_running.append(*app);
+    }
+}
+
+std::optional<RunningApp> KWinWorkspace::application(const QString& desktopFile, const QString& resourceClass,
+                                                     qint64 pid)
+{
+    // KWin names a Wayland window's desktop entry when it knows it; its class is the app id or the X class.
+    const QString appId = desktopFile.isEmpty() ? resourceClass : desktopFile;
+    if (appId.isEmpty() && pid <= 0)
+        return std::nullopt;
+    const QString key = appId + u'\n' + QString::number(pid);
+    const auto cached = m_described.constFind(key);
+    if (cached != m_described.cend())
+        return *cached;
+    if (m_described.size() >= mostDescribed)
+        m_described.clear();
+    return *m_described.insert(key, m_apps.describe(appId, pid));
+}

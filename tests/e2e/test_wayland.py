@@ -1,0 +1,210 @@
+"""The recorder on headless Wayland compositors, with no X server: run inside with-wayland-session.sh."""
+import os
+import subprocess
+import tempfile
+import time
+import unittest
+
+from harness import Recorder
+from test_browsers import PageServer, set_accessibility
+
+COMPOSITOR = os.environ.get("HORAVANE_WAYLAND_SESSION", "")
+TERMINAL = "org.freedesktop.weston.wayland-terminal"
+FLOWER = "org.freedesktop.weston.flower"
+PROGRAMS = {TERMINAL: "weston-terminal", FLOWER: "weston-flower"}
+
+
+class Desktop:
+    """Opens native Wayland windows and puts them in front, the way each compositor lets a test do it."""
+
+    def __init__(self):
+        self.processes = []
+
+    def open(self, app_id):
+        self.processes.append(subprocess.Popen([PROGRAMS[app_id]], stdout=subprocess.DEVNULL,
+                                               stderr=subprocess.DEVNULL))
+        deadline = time.monotonic() + 20
+        while app_id not in self.app_ids():
+            if time.monotonic() > deadline:
+                raise AssertionError(f"{app_id} did not open: {self.app_ids()}")
+            time.sleep(0.1)
+
+    def close(self):
+        for process in self.processes:
+            process.terminate()
+            process.wait(timeout=5)
+
+
+class Sway(Desktop):
+    def app_ids(self):
+        return subprocess.run(["swaymsg", "-t", "get_tree"], capture_output=True, text=True, timeout=10).stdout
+
+    def focus(self, app_id):
+        subprocess.run(["swaymsg", f'[app_id="{app_id}"] focus'], check=True, capture_output=True, timeout=10)
+
+    def touch_input(self):
+        subprocess.run(["swaymsg", "seat seat0 cursor move 1 1"], check=True, capture_output=True, timeout=10)
+
+    def program_script_loaded(self):
+        return False
+
+
+class KWin(Desktop):
+    """KWin has no command line: throw-away scripts (the test's own, not the program's) look and switch, and
+    report back through a call on the session bus that dbus-monitor reads."""
+
+    def run_script(self, text):
+        with tempfile.NamedTemporaryFile("w", suffix=".js", dir=os.environ["XDG_RUNTIME_DIR"]) as script:
+            script.write(text)
+            script.flush()
+            name = f"e2e-{time.monotonic_ns()}"
+            loaded = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin", "/Scripting",
+                                     "org.kde.kwin.Scripting.loadScript", f"string:{script.name}", f"string:{name}"],
+                                    check=True, capture_output=True, text=True, timeout=10).stdout
+            script_id = loaded.split()[-1]
+            for path in (f"/Scripting/Script{script_id}", f"/{script_id}"):
+                if subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin", path,
+                                   "org.kde.kwin.Script.run"], capture_output=True, timeout=10).returncode == 0:
+                    break
+            return name
+
+    def unload(self, name):
+        subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin", "/Scripting",
+                        "org.kde.kwin.Scripting.unloadScript", f"string:{name}"], capture_output=True, timeout=10)
+
+    def ask(self, expression):
+        """The text a script expression gives inside KWin."""
+        member = f"e2e{time.monotonic_ns()}"
+        monitor = subprocess.Popen(["dbus-monitor", "--session", f"member='{member}'"], stdout=subprocess.PIPE,
+                                   text=True)
+        try:
+            monitor.stdout.readline()  # its own first message: it is listening
+            name = self.run_script(f'callDBus("org.freedesktop.DBus", "/", "app.corvani.e2e", "{member}", '
+                                   f"String({expression}));")
+            seen = False
+            for line in monitor.stdout:
+                seen = seen or f"member={member}" in line
+                if seen and line.strip().startswith("string "):
+                    self.unload(name)
+                    return line.strip()[len("string "):].strip('"')
+        finally:
+            monitor.kill()
+            monitor.wait()
+            monitor.stdout.close()
+        return ""
+
+    WINDOWS = "(workspace.windowList ? workspace.windowList() : workspace.clientList())"
+
+    def app_ids(self):
+        return self.ask(f"{self.WINDOWS}.map(function (w) {{ return w.resourceClass; }}).join(' ')")
+
+    def focus(self, app_id):
+        self.ask(f'{self.WINDOWS}.filter(function (w) {{ return w.resourceClass == "{app_id}"; }})'
+                 ".map(function (w) { if (workspace.windowList) workspace.activeWindow = w;"
+                 " else workspace.activeClient = w; return 1; }).length")
+
+    def touch_input(self):
+        pass  # the windows just opened and focused: input enough for the first idle notification
+
+    def program_script_loaded(self):
+        loaded = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin", "/Scripting",
+                                 "org.kde.kwin.Scripting.isScriptLoaded", "string:app.corvani.Horavane"],
+                                check=True, capture_output=True, text=True, timeout=10).stdout
+        return loaded.split()[-1] == "true"
+
+
+DESKTOPS = {"sway": Sway, "kwin": KWin}
+
+
+@unittest.skipUnless(COMPOSITOR in DESKTOPS, "needs with-wayland-session.sh sway or kwin")
+class NativeWindowsInFront(unittest.TestCase):
+    def setUp(self):
+        self.desktop = DESKTOPS[COMPOSITOR]()
+        self.recorder = None
+
+    def tearDown(self):
+        self.desktop.close()
+        if self.recorder:
+            self.recorder.close()
+
+    def seconds(self, app_id):
+        return self.recorder.seconds().get((0, app_id), ("", 0))[1]
+
+    def test_each_window_gets_its_time_in_front(self):
+        self.desktop.open(TERMINAL)
+        self.desktop.open(FLOWER)
+        self.recorder = Recorder().start()
+        self.assertTrue(any(COMPOSITOR_WORDS[COMPOSITOR] in line for line in self.recorder.log), self.recorder.log)
+        self.desktop.focus(TERMINAL)
+        time.sleep(6)
+        self.desktop.focus(FLOWER)
+        time.sleep(4)
+        self.assertEqual(self.recorder.stop(), 0)
+        self.assertFalse(self.desktop.program_script_loaded(), "KWin still runs the program's script after it quit")
+        self.assertAlmostEqual(self.seconds(TERMINAL), 6, delta=2.5, msg=self.recorder.seconds())
+        self.assertAlmostEqual(self.seconds(FLOWER), 4, delta=2.5, msg=self.recorder.seconds())
+
+    def test_nothing_counts_past_the_idle_limit(self):
+        self.desktop.open(TERMINAL)
+        self.recorder = Recorder(idle_minutes=0.05).start()  # 3 seconds
+        self.desktop.focus(TERMINAL)
+        self.desktop.touch_input()
+        time.sleep(9)
+        self.recorder.stop()
+        self.assertAlmostEqual(self.seconds(TERMINAL), 3, delta=2.1, msg=self.recorder.seconds())
+
+
+COMPOSITOR_WORDS = {"sway": "zwlr_foreign_toplevel_manager_v1", "kwin": "KWin script"}
+
+
+@unittest.skipUnless(COMPOSITOR == "weston", "needs with-wayland-session.sh weston")
+class UnknownCompositor(unittest.TestCase):
+    def test_starts_says_so_and_records_nothing(self):
+        terminal = subprocess.Popen(["weston-terminal"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        recorder = Recorder().start()
+        try:
+            time.sleep(5)
+            self.assertEqual(recorder.stop(), 0)
+            self.assertEqual(sum("unknown compositor" in line for line in recorder.log), 1, recorder.log)
+            self.assertEqual(recorder.seconds(), {})
+        finally:
+            terminal.terminate()
+            terminal.wait(timeout=5)
+            recorder.close()
+
+
+@unittest.skipUnless(COMPOSITOR == "sway" and os.environ.get("HORAVANE_WAYLAND_A11Y"),
+                     "needs with-wayland-session.sh --a11y sway")
+class FirefoxOnWayland(unittest.TestCase):
+    def test_the_site_in_front_is_credited(self):
+        set_accessibility(True)
+        pages = PageServer()
+        desktop = Sway()
+        profile = tempfile.TemporaryDirectory(prefix="horavane-firefox-")
+        recorder = Recorder(extra_env={"QT_LOGGING_RULES": "app.corvani.Horavane.probe.debug=true"}).start()
+        env = dict(os.environ, MOZ_ENABLE_WAYLAND="1", GNOME_ACCESSIBILITY="1", MOZ_CRASHREPORTER_DISABLE="1")
+        firefox = subprocess.Popen(["firefox-esr", "--no-remote", "--new-instance", "--profile", profile.name,
+                                    pages.url("alpha.html")], env=env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        try:
+            deadline = time.monotonic() + 60
+            while '"app_id": "firefox-esr"' not in desktop.app_ids():
+                self.assertLess(time.monotonic(), deadline, "firefox-esr showed no Wayland window")
+                time.sleep(0.2)
+            desktop.focus("firefox-esr")
+            desktop.touch_input()
+            self.assertTrue(recorder.wait_for_log(": 127.0.0.1 (", seconds=60), "".join(recorder.log))
+            time.sleep(8)
+            self.assertEqual(recorder.stop(), 0)
+            seconds = recorder.seconds().get((1, "127.0.0.1"), ("", 0))[1]
+            self.assertGreaterEqual(seconds, 6, recorder.seconds())
+        finally:
+            firefox.terminate()
+            firefox.wait(timeout=10)
+            recorder.close()
+            pages.close()
+            profile.cleanup()
+
+
+if __name__ == "__main__":
+    unittest.main()

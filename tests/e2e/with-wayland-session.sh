@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# Runs COMMAND inside a throw-away headless Wayland session without any X server. COMPOSITOR is "sway",
+# "kwin" or "weston". Exports WAYLAND_DISPLAY, XDG_RUNTIME_DIR (private, 0700), XDG_SESSION_TYPE=wayland,
+# DBUS_SESSION_BUS_ADDRESS, HORAVANE_WAYLAND_SESSION=COMPOSITOR (and SWAYSOCK under sway), tears everything
+# down afterwards and exits with COMMAND's status.
+# sway refuses to run as root: started as root, the script runs itself, and COMMAND, as an unprivileged
+# user made for tests (created on first use).
+# With --a11y first, the session also gets an accessibility bus, as with-x11-session.sh gives it, and
+# exports HORAVANE_WAYLAND_A11Y=1.
+set -euo pipefail
+
+a11y=0
+if [[ ${1:-} == --a11y ]]; then
+    a11y=1
+    shift
+fi
+if [[ $# -lt 2 ]]; then
+    echo "usage: $0 [--a11y] sway|kwin|weston COMMAND [ARGUMENT...]" >&2
+    exit 2
+fi
+compositor=$1
+shift
+
+if [[ $(id -u) -eq 0 ]]; then
+    user=horavane-e2e
+    if ! id -u "$user" > /dev/null 2>&1; then
+        useradd --system --user-group --create-home --home-dir "/var/tmp/$user" --shell /usr/sbin/nologin "$user"
+    fi
+    options=()
+    [[ $a11y == 1 ]] && options+=(--a11y)
+    exec setpriv --reuid="$user" --regid="$user" --init-groups env HOME="/var/tmp/$user" USER="$user" \
+        "$0" "${options[@]}" "$compositor" "$@"
+fi
+
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/horavane-wayland.XXXXXX")
+pids=()
+
+teardown() {
+    local pid
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+    done
+    for pid in "${pids[@]}"; do
+        for _ in $(seq 40); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+        kill -9 "$pid" 2>/dev/null || true
+    done
+    rm -rf "$scratch"
+}
+trap teardown EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+# Waits up to thirty seconds for a condition (a command) to hold; a loaded machine starts compositors slowly.
+wait_for() {
+    for _ in $(seq 600); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
+mkdir -m 700 "$scratch/runtime"
+export XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache"
+export XDG_SESSION_TYPE=wayland
+
+read -r bus_address bus_pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ')
+pids+=("$bus_pid")
+export DBUS_SESSION_BUS_ADDRESS="$bus_address"
+
+socket=horavane-wayland-$$
+case $compositor in
+sway)
+    printf 'xwayland disable\noutput HEADLESS-1 resolution 1280x800\n' > "$scratch/sway.conf"
+    WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman sway -c "$scratch/sway.conf" \
+        > "$scratch/compositor.log" 2>&1 &
+    pids+=($!)
+    wait_for sh -c "ls '$XDG_RUNTIME_DIR'/sway-ipc.*.sock > /dev/null 2>&1" || true
+    SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -1)
+    export SWAYSOCK
+    socket=$(cd "$XDG_RUNTIME_DIR" && ls wayland-* 2>/dev/null | grep -v lock | head -1)
+    ;;
+kwin)
+    # The packaged binary carries a file capability that containers refuse; a plain copy runs (and must keep
+    # its name, which KWin reads).
+    mkdir "$scratch/kwin"
+    cp /usr/bin/kwin_wayland "$scratch/kwin/kwin_wayland"
+    KWIN_COMPOSE=Q "$scratch/kwin/kwin_wayland" --virtual --no-lockscreen --socket "$socket" --width 1280 \
+        --height 800 > "$scratch/compositor.log" 2>&1 &
+    pids+=($!)
+    ;;
+weston)
+    weston --backend=headless-backend.so --socket="$socket" --idle-time=0 > "$scratch/compositor.log" 2>&1 &
+    pids+=($!)
+    ;;
+*)
+    echo "with-wayland-session: unknown compositor $compositor" >&2
+    exit 2
+    ;;
+esac
+
+if [[ -z $socket ]] || ! wait_for test -S "$XDG_RUNTIME_DIR/$socket"; then
+    echo "with-wayland-session: $compositor did not come up" >&2
+    cat "$scratch/compositor.log" >&2
+    exit 1
+fi
+if [[ $compositor == kwin ]] && ! wait_for sh -c 'dbus-send --session --print-reply --dest=org.kde.KWin /Scripting \
+        org.freedesktop.DBus.Peer.Ping > /dev/null 2>&1'; then
+    echo "with-wayland-session: KWin did not come onto the session bus" >&2
+    cat "$scratch/compositor.log" >&2
+    exit 1
+fi
+export WAYLAND_DISPLAY="$socket" HORAVANE_WAYLAND_SESSION="$compositor"
+
+if [[ $a11y == 1 ]]; then
+    launcher=""
+    for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
+        [[ -x $candidate ]] && launcher=$candidate && break
+    done
+    if [[ -z $launcher ]]; then
+        echo "with-wayland-session: no at-spi-bus-launcher (package at-spi2-core)" >&2
+        exit 1
+    fi
+    GSETTINGS_BACKEND=memory "$launcher" --launch-immediately 2>"$scratch/a11y.log" &
+    pids+=($!)
+    if ! wait_for sh -c 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.a11y.Bus.GetAddress >/dev/null 2>&1'; then
+        echo "with-wayland-session: the accessibility bus did not start" >&2
+        cat "$scratch/a11y.log" >&2
+        exit 1
+    fi
+    export HORAVANE_WAYLAND_A11Y=1
+fi
+status=0
+"$@" || status=$?
+if [[ $status -ne 0 ]]; then
+    echo "--- $compositor log" >&2
+    tail -40 "$scratch/compositor.log" >&2
+fi
+exit "$status"
