@@ -13,6 +13,7 @@ test_packages=(
     googletest libgtest-dev libbenchmark-dev dpkg-dev
     xvfb openbox xdotool xterm x11-apps x11-utils dbus dbus-x11 at-spi2-core python3-dbusmock sqlite3
     firefox-esr chromium trayer imagemagick hicolor-icon-theme
+    clang-14 libclang-rt-14-dev llvm-14
 )
 
 packages=("${build_packages[@]}")
