@@ -16,6 +16,7 @@ test_packages=(
     firefox-esr chromium trayer imagemagick hicolor-icon-theme
     firefox-esr-l10n-de firefox-esr-l10n-fr chromium-l10n mpv mpv-mpris
     sway kwin-wayland weston
+    clang-14 libclang-rt-14-dev llvm-14
 )
 
 packages=("${build_packages[@]}")

@@ -5,6 +5,21 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+namespace {
+
+// Whether the widget or one of its ancestors is being destroyed. A window's teardown hides and leaves
+// its children, but their owners' slots may already be gone: there is nobody left to tell.
+bool isBeingDestroyed(QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        if (qt_qwidget_data(widget)->in_destructor)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 PointerTracker::PointerTracker(QWidget* target) : QObject(target)
 {
     watch(target);
@@ -68,7 +83,7 @@ bool PointerTracker::eventFilter(QObject* watched, QEvent* event)
 void PointerTracker::report(const std::optional<QPointF>& location)
 {
     // A move that reaches the target through a child arrives twice; report it once.
-    if (location == m_location)
+    if (location == m_location || isBeingDestroyed(target()))
         return;
     m_location = location;
     emit moved(location);

@@ -81,6 +81,23 @@ TEST_F(Tracking, HidingOrRemovingForgetsThePointer)
     EXPECT_EQ(tracker->location(), std::nullopt) << "taken out of its window";
 }
 
+TEST_F(Tracking, DestroyingTheWindowUnderThePointerReportsNothing)
+{
+    auto* doomed = new QWidget;
+    doomed->resize(100, 100);
+    auto* doomedTracker = new PointerTracker(doomed);
+    doomed->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(doomed));
+    move(doomed, {10, 10});
+    ASSERT_TRUE(doomedTracker->location());
+    // The owner's slots are half destroyed by now; any report would reach them.
+    int reports = 0;
+    QObject owner;
+    QObject::connect(doomedTracker, &PointerTracker::moved, &owner, [&reports] { ++reports; });
+    delete doomed;
+    EXPECT_EQ(reports, 0);
+}
+
 TEST_F(Tracking, FollowsChildrenAddedLater)
 {
     auto* label = new QLabel("later", target);

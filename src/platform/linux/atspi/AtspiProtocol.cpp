@@ -2,6 +2,7 @@
 
 #include <QDBusArgument>
 #include <QDBusObjectPath>
+#include <limits>
 
 AccessibleRole AtspiProtocol::role(quint32 atspiRole)
 {
@@ -107,6 +108,13 @@ std::optional<QRect> AtspiProtocol::decodeExtents(const QVariant& value)
     argument.beginStructure();
     argument >> x >> y >> width >> height;
     argument.endStructure();
+    // A box whose far edge lies beyond int is no box on any screen (and QRect could not hold it).
+    const auto fits = [](int origin, int size) {
+        const qint64 edge = qint64(origin) + size - 1;
+        return edge >= std::numeric_limits<int>::min() && edge <= std::numeric_limits<int>::max();
+    };
+    if (!fits(x, width) || !fits(y, height))
+        return std::nullopt;
     return QRect(x, y, width, height);
 }
 

@@ -41,6 +41,7 @@ struct Token
 {
     qsizetype begin = 0;
     qsizetype end = 0;
+    bool unterminated = false; // a quote opened and never closed: the whole value is malformed
 };
 
 // The arguments of an Exec value, as positions, so that an insertion keeps the rest byte for byte.
@@ -66,7 +67,7 @@ QList<Token> tokens(const QString& value)
                 break;
             }
         }
-        result.append({begin, std::min(i, value.size())});
+        result.append({begin, std::min(i, value.size()), quoted});
     }
     return result;
 }
@@ -114,6 +115,9 @@ QString execWithFlag(const QString& value)
     if (containsFlag(value))
         return value;
     const QList<Token> args = tokens(value);
+    // Inserted into an open quote, the flag would become part of the program's name.
+    if (!args.isEmpty() && args.last().unterminated)
+        return value;
     const std::optional<qsizetype> program = programIndex(value, args);
     if (!program)
         return value;

@@ -159,6 +159,21 @@ std::optional<QString> containerId(const WindowFacts& facts, const std::optional
 
 } // namespace
 
+QString AppIdentity::propertyText(QByteArray bytes, bool utf8)
+{
+    const qsizetype end = bytes.indexOf('\0');
+    if (end >= 0)
+        bytes.truncate(end);
+    return utf8 ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+}
+
+void AppIdentity::readWindowClass(WindowFacts& facts, const QByteArray& wmClass)
+{
+    const QList<QByteArray> parts = wmClass.split('\0');
+    facts.instance = QString::fromLatin1(parts.value(0));
+    facts.windowClass = QString::fromLatin1(parts.value(1));
+}
+
 std::optional<ScopeApp> AppIdentity::scopeApp(const QString& cgroupText)
 {
     const QStringList units = unitPath(cgroupText).trimmed().split(u'/', Qt::SkipEmptyParts);

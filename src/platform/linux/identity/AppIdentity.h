@@ -38,6 +38,11 @@ struct ScopeApp
 };
 
 namespace AppIdentity {
+// A string property's text as the window's client set it: up to the first NUL, UTF-8 when its type is
+// UTF8_STRING, else Latin-1.
+QString propertyText(QByteArray bytes, bool utf8);
+// WM_CLASS: the instance and the class, each ended by a NUL.
+void readWindowClass(WindowFacts& facts, const QByteArray& wmClass);
 // The application unit in a /proc/PID/cgroup text ("app-gnome-firefox\x2desr-34054.scope"), or none.
 std::optional<ScopeApp> scopeApp(const QString& cgroupText);
 // The application id in a .flatpak-info text, empty when there is none.

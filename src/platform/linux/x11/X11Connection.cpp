@@ -135,11 +135,8 @@ struct X11Connection::Private
     QString propertyText(xcb_get_property_cookie_t cookie)
     {
         xcb_atom_t type = XCB_NONE;
-        QByteArray bytes = propertyBytes(cookie, &type);
-        const qsizetype end = bytes.indexOf('\0');
-        if (end >= 0)
-            bytes.truncate(end);
-        return type == atoms[utf8Atom] ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+        const QByteArray bytes = propertyBytes(cookie, &type);
+        return AppIdentity::propertyText(bytes, type == atoms[utf8Atom]);
     }
 
     void internAtoms()
@@ -294,9 +291,7 @@ WindowFacts X11Connection::windowFacts(quint32 window)
         clientIds = xcb_res_query_client_ids(d->c, 1, &spec);
     }
 
-    const QList<QByteArray> classParts = d->propertyBytes(wmClass).split('\0');
-    facts.instance = QString::fromLatin1(classParts.value(0));
-    facts.windowClass = QString::fromLatin1(classParts.value(1));
+    AppIdentity::readWindowClass(facts, d->propertyBytes(wmClass));
     std::optional<uint32_t> declaredPid = d->propertyWord(netPid);
     // A client on another host names a pid of that host, which here would be some unrelated process.
     const QString clientMachine = d->propertyText(machine);

@@ -41,6 +41,8 @@ const ExecCase execCases[] = {
     {"TryExecAndLookalikesUntouched", "[Desktop Entry]\nTryExec=chromium\nX-Exec=c\nExec=chromium\n",
      "[Desktop Entry]\nTryExec=chromium\nX-Exec=c\nExec=chromium --force-renderer-accessibility\n"},
     {"EmptyExecLeftAlone", "[Desktop Entry]\nExec=\n", "[Desktop Entry]\nExec=\n"},
+    {"UnterminatedQuoteLeftAlone", "[Desktop Entry]\nExec=\"/opt/My Browser/chrome %U\n",
+     "[Desktop Entry]\nExec=\"/opt/My Browser/chrome %U\n"},
 };
 
 class ExecRewrite : public ::testing::TestWithParam<ExecCase>

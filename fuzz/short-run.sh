@@ -1,0 +1,11 @@
+#!/bin/sh
+# A short, repeatable run of one fuzz target among the tests: fixed seed, a fixed number of inputs grown
+# from the seed corpus, at most 256 MB. Hangs are the campaigns' business (scripts/fuzz.sh): on a busy
+# machine a wall-clock limit of one second would fail this test for nothing.
+# Usage: short-run.sh TARGET SEEDS SCRATCH RUNS
+set -eu
+target=$1 seeds=$2 scratch=$3 runs=$4
+rm -rf "$scratch"
+mkdir -p "$scratch/corpus"
+exec "$target" -seed=1 -runs="$runs" -max_total_time=60 -timeout=30 -rss_limit_mb=256 -print_final_stats=1 \
+    -artifact_prefix="$scratch/" "$scratch/corpus" "$seeds"

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Fuzzes one target for a while: scripts/fuzz.sh TARGET MINUTES [libFuzzer options...]
+# Targets: site_host csv favicon_image favicon_database backup_restore update_feed desktop_entry x11_identity
+# atspi_reply (fuzz/CMakeLists.txt). Builds the target in build/asan (clang, AddressSanitizer, UBSan), grows
+# its corpus in build/fuzz/TARGET/corpus from the seeds in fuzz/corpus/TARGET and leaves every input that
+# crashed, hung (over 1 s) or took over 256 MB in build/fuzz/TARGET/. Such an input belongs in
+# fuzz/regressions/TARGET under a name that says what it broke, with the fix.
+# Runs at the lowest priority; set JOBS to run several processes at once. The one-second limit is wall-clock
+# time: on a busy machine pass -timeout=30 and replay the slowest inputs of the corpus afterwards.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+[[ $# -ge 2 ]] || { sed -n '2,10p' "$0"; exit 2; }
+target=$1 minutes=$2
+shift 2
+scripts/deps.sh test
+if [[ ! -f build/asan/build.ninja ]]; then
+    cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHORAVANE_WERROR=ON \
+        -DCMAKE_CXX_COMPILER=clang++-14 -DHORAVANE_SANITIZE=ON -DHORAVANE_FUZZ=ON -DHORAVANE_BENCHMARKS=OFF \
+        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only -DNDEBUG"
+fi
+cmake --build build/asan --target "fuzz_$target"
+work=build/fuzz/$target
+mkdir -p "$work/corpus"
+parallel=()
+[[ ${JOBS:-1} -gt 1 ]] && parallel=(-jobs="$JOBS" -workers="$JOBS")
+exec nice -n 19 "build/asan/fuzz/fuzz_$target" -max_total_time=$((minutes * 60)) -timeout=1 -rss_limit_mb=256 \
+    -print_final_stats=1 -artifact_prefix="$work/" "${parallel[@]}" "$@" "$work/corpus" "fuzz/corpus/$target"
