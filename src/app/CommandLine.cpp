@@ -9,11 +9,56 @@ CommandLine failure(const QString& error)
     return result;
 }
 
+// Options that Qt itself or a session manager puts on the command line (a restored session starts the
+// program with "-session ID"); Qt reads them, so they are not mistakes. Each may come with one or two dashes.
+const QStringList qtOptionsWithValue = {
+    QStringLiteral("session"),    QStringLiteral("style"),           QStringLiteral("stylesheet"),
+    QStringLiteral("platform"),   QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"),     QStringLiteral("display"),         QStringLiteral("geometry"),
+    QStringLiteral("title"),      QStringLiteral("name"),            QStringLiteral("visual"),
+    QStringLiteral("ncols"),      QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowtitle"),
+    QStringLiteral("qwindowicon"),
+};
+const QStringList qtFlags = {
+    QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"), QStringLiteral("dograb"),
+    QStringLiteral("sync"),    QStringLiteral("cmap"),        QStringLiteral("testability"),
+};
+
+// How many arguments a Qt option takes up at `at` (itself and its value), 0 when it is none.
+int qtOptionLength(const QStringList& arguments, qsizetype at)
+{
+    QString name = arguments[at];
+    if (name.startsWith(QLatin1String("--")))
+        name.remove(0, 2);
+    else if (name.startsWith(QLatin1Char('-')))
+        name.remove(0, 1);
+    else
+        return 0;
+    const qsizetype equals = name.indexOf(QLatin1Char('='));
+    if (equals > 0)
+        return qtOptionsWithValue.contains(name.left(equals)) || name.startsWith(QLatin1String("qmljsdebugger="))
+                   ? 1
+                   : 0;
+    if (qtFlags.contains(name))
+        return 1;
+    if (qtOptionsWithValue.contains(name) && at + 1 < arguments.size())
+        return 2;
+    return 0;
+}
+
 } // namespace
 
 CommandLine CommandLine::parse(const QStringList& arguments)
 {
     CommandLine result;
+    // The first "--login-item" decides before anything else; a later one, or one without a value, counts for
+    // nothing.
+    const qsizetype loginItem = arguments.indexOf(QLatin1String("--login-item"));
+    if (loginItem >= 0 && loginItem + 1 < arguments.size()) {
+        result.action = Action::loginItem;
+        result.loginItem = arguments[loginItem + 1];
+        return result;
+    }
     bool actionGiven = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
@@ -22,15 +67,16 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             result.opensHistory = true;
             continue;
         }
-        if (argument == QLatin1String("--login-item") && i + 1 == arguments.size())
+        if (argument == QLatin1String("--login-item"))
             continue; // without a value it changes nothing
+        if (const int length = qtOptionLength(arguments, i)) {
+            i += length - 1;
+            continue;
+        }
         if (actionGiven)
             return failure(QStringLiteral("\"%1\" cannot be combined with another option").arg(argument));
         actionGiven = true;
-        if (argument == QLatin1String("--login-item")) {
-            result.action = Action::loginItem;
-            result.loginItem = arguments[++i];
-        } else if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             result.action = Action::help;
         } else if (argument == QLatin1String("--version")) {
             result.action = Action::version;

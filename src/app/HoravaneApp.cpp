@@ -1,6 +1,7 @@
 #include "HoravaneApp.h"
 
 #include "AppPresence.h"
+#include "DesktopComposition.h"
 #include "HistoryView.h"
 #include "LinuxPlatform.h"
 #include "PopoverView.h"
@@ -80,7 +81,7 @@ void HoravaneApp::showPopover(const QRect& anchor)
             if (on ? m_loginItem.enable() : m_loginItem.disable())
                 m_popover->setOpensAtLogin(m_loginItem.isEnabled()); // show the real state
         });
-        m_popup = std::make_unique<PopupWindow>(m_popover);
+        m_popup = std::make_unique<PopupWindow>(m_popover, &DesktopComposition::active);
     }
     if (m_popup->isVisible()) {
         m_popup->hide(); // a second click on the tray item closes it, as with a menu

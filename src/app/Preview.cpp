@@ -4,15 +4,18 @@
 #include "AtspiAccessibility.h"
 #include "Backup.h"
 #include "Clock.h"
+#include "DesktopComposition.h"
 #include "HistoryView.h"
 #include "Icons.h"
 #include "LinuxAppIcons.h"
 #include "MenuBarIcon.h"
 #include "MenuBarLabel.h"
 #include "Platform.h"
+#include "PopoverPanel.h"
 #include "PopoverView.h"
 #include "PreviewSample.h"
 #include "Settings.h"
+#include "Spring.h"
 #include "SettingsView.h"
 #include "Store.h"
 #include "Theme.h"
@@ -34,11 +37,13 @@
 #include <QUuid>
 #include <QVBoxLayout>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
 constexpr int settleMs = 500;
 constexpr int pointerDelayMs = 1200;
+constexpr QSize historySize{680, 600};
 
 QPalette paletteFor(PreviewOptions::Appearance appearance)
 {
@@ -88,18 +93,49 @@ QWidget* ringSheet(const Glance& glance)
     return sheet;
 }
 
-// Puts the window's top-right corner 24 points left of and 12 below the screen's top-right corner.
-void placeTopRight(QWidget& window)
+// Puts the window's top-right corner 24 points left of and 12 points below the screen's top-right corner; for
+// the popover panel, the panel's corner rather than its shadow's. Only windows without a size of their own are
+// fitted to their content first.
+void placeTopRight(QWidget& window, bool fit)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
-    window.adjustSize();
-    window.move(available.right() + 1 - 24 - window.frameGeometry().width(), available.top() + 12);
+    if (fit)
+        window.adjustSize();
+    const int right = available.right() + 1 - 24;
+    const int top = available.top() + 12;
+    if (const auto* panel = qobject_cast<const PopoverPanel*>(&window)) {
+        const QRect drawn = panel->panelRect();
+        window.move(right - drawn.right() - 1, top - drawn.top());
+    } else {
+        window.move(right - window.frameGeometry().width(), top);
+    }
+}
+
+// Runs `then` once no animation is moving any more, so a picture never catches a spring half way. The first
+// look comes after the events already queued, such as the repaint for the pointer.
+void whenSettled(QObject* context, const std::function<void()>& then)
+{
+    QTimer::singleShot(0, context, [context, then] {
+        if (SpringDriver::runningCount() == 0)
+            return then();
+        auto* poll = new QTimer(context);
+        QObject::connect(poll, &QTimer::timeout, context, [poll, then] {
+            if (SpringDriver::runningCount() > 0)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            then();
+        });
+        poll->start(16);
+    });
 }
 
 // Moves a simulated pointer to the point (from the content's top left): every pointer tracker under it sees it.
-void placePointer(QWidget& window, const QPointF& point)
+void placePointer(QWidget& window, QPointF point)
 {
+    if (const auto* panel = qobject_cast<const PopoverPanel*>(&window))
+        point += panel->panelRect().topLeft(); // the content starts inside the shadow's margin
     QWidget* target = window.childAt(point.toPoint());
     if (!target)
         target = &window;
@@ -136,77 +172,84 @@ int Preview::run(int argc, char** argv, const PreviewOptions& options)
         settings.setChartColors(*options.colors);
     else
         settings.removeChartColors();
+    AtspiAccessibility accessibility;
     Platform platform;
     platform.clock = &clock;
+    platform.accessibility = &accessibility; // the welcome window asks it how each browser may be read
     Tracker tracker(std::move(store), false, platform, settings);
     LinuxAppIcons appIcons;
     Icons icons(appIcons, places);
     UpdateChecker updates;
-    AtspiAccessibility accessibility;
     Backup backup(settings, places, clock);
     XdgAutostart loginItem;
 
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // One window, holding the view in a plain layout; the popover has its panel instead.
+    std::unique_ptr<QWidget> window;
+    const auto plainWindow = [&window](const QString& title, QWidget* content) {
+        window = std::make_unique<QWidget>();
+        window->setWindowTitle(title);
+        auto* layout = new QVBoxLayout(window.get());
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(content);
+    };
+    bool fit = true;
     switch (options.view) {
     case PreviewOptions::View::icons:
-        window.setWindowTitle(QStringLiteral("Menu bar ring at each setting"));
-        layout->addWidget(ringSheet(tracker.glance()));
+        plainWindow(QStringLiteral("Menu bar ring at each setting"), ringSheet(tracker.glance()));
         break;
     case PreviewOptions::View::settings:
         if (!options.real)
             for (const UsageItem& item : PreviewSample::exclusions())
                 tracker.exclude(item);
-        window.setWindowTitle(QStringLiteral("Horavane Settings"));
-        layout->addWidget(new SettingsView(tracker, icons, settings, updates, backup, loginItem, places));
+        plainWindow(QStringLiteral("Horavane Settings"),
+                    new SettingsView(tracker, icons, settings, updates, backup, loginItem, places));
         break;
     case PreviewOptions::View::welcome:
-        layout->addWidget(new WelcomeView(tracker, icons, settings, accessibility, loginItem,
-                                          [] { return QList<RunningApp>(); }));
+        plainWindow(QString(), new WelcomeView(tracker, icons, settings, accessibility, loginItem,
+                                               [] { return PreviewSample::runningApplications(); }));
+        window->layout()->setSizeConstraint(QLayout::SetFixedSize); // sized to its content, as the app does
         break;
     case PreviewOptions::View::history: {
         auto* view = new HistoryView(tracker, icons, settings, options.period);
         if (options.hover)
             view->setPreviewHover(PreviewHover{3, 1});
-        window.setWindowTitle(QStringLiteral("Horavane"));
-        window.resize(680, 600);
-        layout->addWidget(view);
+        plainWindow(QStringLiteral("Horavane"), view);
+        window->resize(historySize); // the window's own size, not its content's
+        fit = false;
         view->setShown(true);
         break;
     }
     case PreviewOptions::View::popover: {
         auto* view = new PopoverView(tracker, icons, settings, updates, accessibility);
-        window.setWindowFlags(Qt::FramelessWindowHint | Qt::Tool);
-        layout->addWidget(view);
+        window = std::make_unique<PopoverPanel>(view, Qt::Tool, &DesktopComposition::active);
         view->setShown(true);
         break;
     }
     }
-    placeTopRight(window);
-    window.show();
+    placeTopRight(*window, fit);
+    window->show();
 
     const auto save = [&] {
         if (options.png.isEmpty())
             return;
-        const bool saved = window.grab().save(options.png, "PNG");
+        const bool saved = window->grab().save(options.png, "PNG");
         if (!saved)
             std::fprintf(stderr, "horavane: cannot save %s\n", qUtf8Printable(options.png));
         QFile::remove(temporary);
         QCoreApplication::exit(saved ? 0 : 1);
     };
-    QTimer::singleShot(settleMs, &window, [&] {
+    QTimer::singleShot(settleMs, window.get(), [&] {
         if (options.view == PreviewOptions::View::popover)
-            placeTopRight(window); // content that grew while loading is shown whole
-        std::printf("window %llu\n", static_cast<unsigned long long>(window.winId()));
+            placeTopRight(*window, true); // content that grew while loading is shown whole
+        std::printf("window %llu\n", static_cast<unsigned long long>(window->winId()));
         std::fflush(stdout);
         if (!options.pointer) {
-            save();
+            whenSettled(window.get(), save);
             return;
         }
-        QTimer::singleShot(pointerDelayMs, &window, [&] {
-            placePointer(window, *options.pointer);
-            QTimer::singleShot(100, &window, save); // let the views repaint for the pointer
+        QTimer::singleShot(pointerDelayMs, window.get(), [&] {
+            placePointer(*window, *options.pointer);
+            whenSettled(window.get(), save); // the pointer's emphasis and rolling digits end first
         });
     });
     QTimer::singleShot(qRound(options.seconds * 1000), &app, [&] {

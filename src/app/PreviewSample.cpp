@@ -12,19 +12,21 @@ struct SampleItem
     double minutes;
 };
 
-// A day's use of the sample: a video site, an editor, a code host, a browser, mail, documentation…
+// A day's use of the sample on a Linux desktop (applications by their desktop-file ids): a video site, an
+// editor, a code host, a browser, mail, documentation, the file manager, a terminal, an encyclopedia, settings.
 const SampleItem sample[] = {
     {ItemKind::site, "www.youtube.com", "www.youtube.com", 92},
-    {ItemKind::app, "com.apple.dt.Xcode", "Xcode", 58},
+    {ItemKind::app, "org.gnome.Builder", "Builder", 58},
     {ItemKind::site, "github.com", "github.com", 41},
-    {ItemKind::app, "net.imput.helium", "Helium", 22},
-    {ItemKind::app, "com.apple.mail", "Mail", 19},
-    {ItemKind::site, "developer.apple.com", "developer.apple.com", 12},
-    {ItemKind::app, "com.apple.finder", "Finder", 9},
-    {ItemKind::app, "com.apple.Terminal", "Terminal", 6},
+    {ItemKind::app, "chromium", "Chromium", 22},
+    {ItemKind::app, "org.gnome.Evolution", "Evolution", 19},
+    {ItemKind::site, "developer.mozilla.org", "developer.mozilla.org", 12},
+    {ItemKind::app, "org.gnome.Nautilus", "Files", 9},
+    {ItemKind::app, "org.gnome.Terminal", "Terminal", 6},
     {ItemKind::site, "en.wikipedia.org", "en.wikipedia.org", 4},
-    {ItemKind::app, "com.apple.systempreferences", "System Settings", 2},
+    {ItemKind::app, "org.gnome.Settings", "Settings", 2},
 };
+const char* const terminalId = "org.gnome.Terminal";
 constexpr double sampleMinutes = 265;
 
 // Days after today vary between half and 1.4 times today, repeating every ten days.
@@ -53,5 +55,12 @@ QList<UsageRow> PreviewSample::entries(std::optional<double> todayMinutes, const
 QList<UsageItem> PreviewSample::exclusions()
 {
     return {UsageItem{ItemKey{ItemKind::site, QStringLiteral("en.wikipedia.org")}, QStringLiteral("en.wikipedia.org"), 0},
-            UsageItem{ItemKey{ItemKind::app, QStringLiteral("com.apple.Terminal")}, QStringLiteral("Terminal"), 0}};
+            UsageItem{ItemKey{ItemKind::app, QString::fromLatin1(terminalId)}, QStringLiteral("Terminal"), 0}};
+}
+
+QList<RunningApp> PreviewSample::runningApplications()
+{
+    return {RunningApp{QStringLiteral("firefox-esr"), QStringLiteral("Firefox ESR"), 4101},
+            RunningApp{QStringLiteral("chromium"), QStringLiteral("Chromium"), 4102},
+            RunningApp{QStringLiteral("org.gnome.Nautilus"), QStringLiteral("Files"), 4103}};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "UsageItem.h"
+#include "Workspace.h"
 
 #include <QDateTime>
 #include <QList>
@@ -16,5 +17,8 @@ QList<UsageRow> entries(std::optional<double> todayMinutes, const QDateTime& now
 
 // The sample items the settings preview shows as not tracked.
 QList<UsageItem> exclusions();
+
+// The applications the welcome preview finds running: two browsers, so it shows their rows, and one other.
+QList<RunningApp> runningApplications();
 
 } // namespace PreviewSample

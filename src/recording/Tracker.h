@@ -50,6 +50,8 @@ public:
     const std::optional<BlockedBrowser>& blockedBrowser() const { return m_blockedBrowser; }
     Store* store() const { return m_store.get(); }
     bool isLive() const { return m_live; }
+    // The clock the days are counted by, so views name "Today" as the tracker does.
+    const Clock& clock() const { return *m_platform.clock; }
     // Asks browsers which page they show; none without a way to ask.
     BrowserProbe* probe() const { return m_probe.get(); }
 

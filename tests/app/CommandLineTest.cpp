@@ -47,18 +47,40 @@ TEST(CommandLineTest, MistakesAreErrors)
 
 TEST(CommandLineTest, HistoryAndLoginItem)
 {
-    const CommandLine history = CommandLine::parse({"--history"});
-    EXPECT_EQ(history.action, CommandLine::Action::record);
-    EXPECT_TRUE(history.opensHistory);
-
-    const CommandLine on = CommandLine::parse({"--login-item", "on"});
-    EXPECT_EQ(on.action, CommandLine::Action::loginItem);
-    EXPECT_EQ(on.loginItem, "on");
-    EXPECT_EQ(CommandLine::parse({"--login-item", "maybe"}).loginItem, "maybe");
-
-    const CommandLine alone = CommandLine::parse({"--login-item"}); // without a value: starts normally
-    EXPECT_EQ(alone.action, CommandLine::Action::record);
-    EXPECT_TRUE(alone.error.isEmpty());
-
+    struct Row
+    {
+        const char* name;
+        QStringList arguments;
+        CommandLine::Action action;
+        QString loginItem;
+        bool opensHistory;
+    };
+    const Row rows[] = {
+        {"history", {"--history"}, CommandLine::Action::record, {}, true},
+        {"login item on", {"--login-item", "on"}, CommandLine::Action::loginItem, "on", false},
+        {"any other value only reports", {"--login-item", "maybe"}, CommandLine::Action::loginItem, "maybe", false},
+        {"without a value it starts normally", {"--login-item"}, CommandLine::Action::record, {}, false},
+        {"login item before history", {"--history", "--login-item", "on"}, CommandLine::Action::loginItem, "on", false},
+        {"only the first counts",
+         {"--login-item", "off", "--login-item", "on"},
+         CommandLine::Action::loginItem,
+         "off",
+         false},
+        {"a session restart", {"-session", "10d3f2a", "--history"}, CommandLine::Action::record, {}, true},
+        {"Qt's own options",
+         {"--style", "fusion", "-reverse", "-platformtheme=gtk3"},
+         CommandLine::Action::record,
+         {},
+         false},
+    };
+    for (const Row& row : rows) {
+        const CommandLine command = CommandLine::parse(row.arguments);
+        EXPECT_TRUE(command.error.isEmpty()) << row.name;
+        EXPECT_EQ(command.action, row.action) << row.name;
+        EXPECT_EQ(command.loginItem, row.loginItem) << row.name;
+        EXPECT_EQ(command.opensHistory, row.opensHistory) << row.name;
+    }
     EXPECT_FALSE(CommandLine::parse({"--history", "--report"}).error.isEmpty());
+    EXPECT_FALSE(CommandLine::parse({"-stylo", "fusion"}).error.isEmpty()) << "a mistyped option is no Qt option";
+    EXPECT_FALSE(CommandLine::parse({"-session"}).error.isEmpty()) << "a session without its id";
 }

@@ -1,5 +1,6 @@
 #include "PreviewOptions.h"
 #include "PreviewSample.h"
+#include "BrowserFamily.h"
 
 #include <gtest/gtest.h>
 
@@ -28,8 +29,8 @@ TEST(PreviewSampleTest, TodayFollowsTheTableAndOtherDaysVary)
         if (row.day == "2025-03-05")
             today += row.seconds;
     EXPECT_DOUBLE_EQ(today, 265 * 60);
-    EXPECT_DOUBLE_EQ(secondsOf(rows, "2025-02-26", "com.apple.dt.Xcode"), 58 * 60 * 1.4); // 7 days ago
-    EXPECT_DOUBLE_EQ(secondsOf(rows, "2025-02-23", "com.apple.dt.Xcode"), 58 * 60 * 0.5); // 10 days ago
+    EXPECT_DOUBLE_EQ(secondsOf(rows, "2025-02-26", "org.gnome.Builder"), 58 * 60 * 1.4); // 7 days ago
+    EXPECT_DOUBLE_EQ(secondsOf(rows, "2025-02-23", "org.gnome.Builder"), 58 * 60 * 0.5); // 10 days ago
     EXPECT_EQ(rows.last().day, "2025-02-04");
 }
 
@@ -51,6 +52,16 @@ TEST(PreviewSampleTest, OneDayKeyPerDayAcrossTheSpringChange)
             days.append(row.day);
     EXPECT_EQ(days.size(), 30);
     EXPECT_EQ(days[1], "2025-03-30");
+}
+
+TEST(PreviewSampleTest, TheWelcomeFindsABrowserOfEachFamilyRunning)
+{
+    QList<BrowserFamily::Value> families;
+    for (const RunningApp& app : PreviewSample::runningApplications())
+        if (const std::optional<BrowserFamily> family = BrowserFamily::of(app.bundleId))
+            families.append(*family);
+    EXPECT_TRUE(families.contains(BrowserFamily::firefox));
+    EXPECT_TRUE(families.contains(BrowserFamily::chromium));
 }
 
 TEST(PreviewOptionsTest, ViewsAndValues)

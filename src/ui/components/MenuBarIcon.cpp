@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <optional>
 
 namespace MenuBarIcon {
 
@@ -10,21 +9,6 @@ namespace {
 
 constexpr double smallestShare = 0.05;
 constexpr double remainderStrength = 0.4;
-
-struct Cached
-{
-    QList<int> shares;
-    int count = 0;
-    qreal devicePixelRatio = 1;
-    QImage image;
-};
-
-// One entry, main thread only: the tray redraws with the same inputs far more often than they change.
-std::optional<Cached>& cached()
-{
-    static std::optional<Cached> entry;
-    return entry;
-}
 
 // A point on the circle at an angle in degrees, counter-clockwise positive, in y-down coordinates.
 QPointF onCircle(const QPointF& center, qreal radius, double degrees)
@@ -115,10 +99,6 @@ bool draw(QPainter* painter, const Layout& layout, const QPointF& origin)
 
 QImage image(const QList<int>& shares, int count, qreal devicePixelRatio)
 {
-    std::optional<Cached>& entry = cached();
-    if (entry && entry->shares == shares && entry->count == count && entry->devicePixelRatio == devicePixelRatio)
-        return entry->image;
-
     const int pixels = qCeil(side * devicePixelRatio);
     QImage result(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     result.setDevicePixelRatio(devicePixelRatio);
@@ -127,8 +107,18 @@ QImage image(const QList<int>& shares, int count, qreal devicePixelRatio)
         QPainter painter(&result);
         draw(&painter, layout(shares, count));
     }
-    entry = Cached{shares, count, devicePixelRatio, result};
     return result;
+}
+
+QImage ImageCache::image(const QList<int>& shares, int count, qreal devicePixelRatio)
+{
+    if (m_image.isNull() || m_shares != shares || m_count != count || m_devicePixelRatio != devicePixelRatio) {
+        m_image = MenuBarIcon::image(shares, count, devicePixelRatio);
+        m_shares = shares;
+        m_count = count;
+        m_devicePixelRatio = devicePixelRatio;
+    }
+    return m_image;
 }
 
 } // namespace MenuBarIcon

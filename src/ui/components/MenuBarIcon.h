@@ -49,8 +49,21 @@ Layout layout(const QList<int>& shares, int count);
 QList<Span> visibleSpans(const Layout& layout);
 // Draws the layout into the side × side square at `origin`; false (drawing nothing) without an active painter.
 bool draw(QPainter* painter, const Layout& layout, const QPointF& origin = {});
-// The side × side image of the shares at the pixel ratio; the last image made is kept and returned again
-// for the same shares, count and ratio.
+// The side × side image of the shares at the pixel ratio.
 QImage image(const QList<int>& shares, int count, qreal devicePixelRatio = 1);
+
+// The last image one owner made, returned again for the same shares, count and ratio. The tray and the
+// settings preview each keep their own, so they do not evict each other's image. Main thread only.
+class ImageCache
+{
+public:
+    QImage image(const QList<int>& shares, int count, qreal devicePixelRatio = 1);
+
+private:
+    QList<int> m_shares;
+    int m_count = -1;
+    qreal m_devicePixelRatio = 0;
+    QImage m_image;
+};
 
 } // namespace MenuBarIcon

@@ -24,12 +24,15 @@ QColor textColor(Appearance panel)
     return panel == Appearance::dark ? QColor(Qt::white) : QColor(0, 0, 0, 217);
 }
 
-QImage image(const Glance& glance, bool showsTime, int chartColors, const QColor& color, qreal devicePixelRatio)
+QImage image(const Glance& glance, bool showsTime, int chartColors, const QColor& color, qreal devicePixelRatio,
+             MenuBarIcon::ImageCache* cache)
 {
     if (!(devicePixelRatio > 0))
         devicePixelRatio = 1;
     const int count = Palette::effectiveColorCount(chartColors);
-    const QImage ring = MenuBarIcon::image(glance.shares.mid(0, count), count, devicePixelRatio);
+    const QList<int> shares = glance.shares.mid(0, count);
+    const QImage ring =
+        cache ? cache->image(shares, count, devicePixelRatio) : MenuBarIcon::image(shares, count, devicePixelRatio);
 
     const QString time = showsTime ? DurationText::string(double(glance.minutes) * 60) : QString();
     const QFont font = timeFont();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Glance.h"
+#include "MenuBarIcon.h"
 #include "Palette.h"
 
 #include <QColor>
@@ -16,8 +17,9 @@ constexpr qreal spacing = 4; // points between the ring and the time
 // The panel's text colour: dark on a light panel, light on a dark one.
 QColor textColor(Appearance panel);
 // The label image at the pixel ratio: the ring of the first effective-count shares, then the time when
-// showsTime is on. chartColors is the stored "chartColors" value.
-QImage image(const Glance& glance, bool showsTime, int chartColors, const QColor& color, qreal devicePixelRatio);
+// showsTime is on. chartColors is the stored "chartColors" value. The ring comes from the owner's cache when given.
+QImage image(const Glance& glance, bool showsTime, int chartColors, const QColor& color, qreal devicePixelRatio,
+             MenuBarIcon::ImageCache* cache = nullptr);
 // "Horavane — " and today's time, for the tray item's tooltip.
 QString toolTip(const Glance& glance);
 // The accessible name of the tray item.

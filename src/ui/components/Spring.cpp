@@ -13,6 +13,8 @@ constexpr int frameInterval = 16; // ms
 // A stalled event loop must not make the spring jump a long way in one go.
 constexpr double longestFrame = 0.1;
 
+int running = 0; // drivers whose timer is active, main thread only
+
 } // namespace
 
 void SpringValue::snap(double to)
@@ -54,16 +56,30 @@ SpringDriver::SpringDriver(Step step, QObject* parent) : QObject(parent), m_step
     connect(&m_timer, &QTimer::timeout, this, &SpringDriver::frame);
 }
 
+SpringDriver::~SpringDriver()
+{
+    stop();
+}
+
+int SpringDriver::runningCount()
+{
+    return running;
+}
+
 void SpringDriver::start()
 {
     if (m_timer.isActive())
         return;
+    ++running;
     m_clock.start();
     m_timer.start();
 }
 
 void SpringDriver::stop()
 {
+    if (!m_timer.isActive())
+        return;
+    --running;
     m_timer.stop();
 }
 
@@ -71,6 +87,6 @@ void SpringDriver::frame()
 {
     const double seconds = std::min(m_clock.restart() / 1000.0, longestFrame);
     if (m_step(seconds))
-        m_timer.stop();
+        stop();
     emit advanced();
 }

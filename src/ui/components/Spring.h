@@ -37,12 +37,15 @@ public:
     using Step = std::function<bool(double seconds)>;
 
     SpringDriver(Step step, QObject* parent = nullptr);
+    ~SpringDriver() override;
 
     // Starts the frame timer if it is not running.
     void start();
     // Stops the frame timer.
     void stop();
     bool isRunning() const { return m_timer.isActive(); }
+    // How many drivers of the process are moving something now; 0 once every animation has settled.
+    static int runningCount();
 
 signals:
     // After each frame, so the owner repaints.

@@ -1,9 +1,11 @@
 #include "Theme.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QWidget>
 #include <array>
 
 namespace {
@@ -79,9 +81,42 @@ void drawGear(QPainter& painter, const QRectF& box, qreal line, const QColor& co
     painter.fillPath(body.united(teeth).subtracted(hole), color);
 }
 
+// Keeps one widget's text in the secondary colour of the palette around it.
+class SecondaryText final : public QObject
+{
+public:
+    explicit SecondaryText(QWidget* widget) : QObject(widget), m_widget(widget) { apply(); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_widget && (event->type() == QEvent::PaletteChange || event->type() == QEvent::ParentChange))
+            apply();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void apply()
+    {
+        const QWidget* parent = m_widget->parentWidget();
+        const QColor color = Theme::secondary(parent ? parent->palette() : QApplication::palette(m_widget));
+        if (m_widget->palette().color(QPalette::WindowText) == color)
+            return; // setting it again would only announce another change
+        QPalette colors = m_widget->palette();
+        colors.setColor(QPalette::WindowText, color);
+        m_widget->setPalette(colors);
+    }
+
+    QWidget* m_widget;
+};
+
 } // namespace
 
 namespace Theme {
+
+void useSecondaryText(QWidget* widget)
+{
+    widget->installEventFilter(new SecondaryText(widget));
+}
 
 qreal pixelSize(TextStyle style)
 {

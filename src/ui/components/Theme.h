@@ -9,6 +9,7 @@
 #include <QString>
 
 class QPainter;
+class QWidget;
 
 // The named text styles the views use; each maps to one font of the table in Theme.cpp.
 enum class TextStyle
@@ -55,6 +56,9 @@ void drawSymbol(QPainter& painter, Symbol symbol, const QRectF& rect, const QCol
 
 QColor primary(const QPalette& palette);   // text colour
 QColor secondary(const QPalette& palette); // secondary text
+// Gives the widget's text the secondary colour of its parent's palette, now and after every palette change
+// (the desktop switching between light and dark).
+void useSecondaryText(QWidget* widget);
 // The primary colour at an opacity, for fills such as the hovered-row background.
 QColor primary(const QPalette& palette, qreal opacity);
 // The rounded background of a hovered row: the primary colour at 0.2.

@@ -47,14 +47,6 @@ const Summary& HistoryModel::shownSummary() const
     return selected ? selected->summary : m_range;
 }
 
-QDate HistoryModel::today() const
-{
-    if (m_days.isEmpty())
-        return {};
-    const QDate last = m_days.constLast().date.date();
-    return m_period == Period::yesterday ? last.addDays(1) : last;
-}
-
 void HistoryModel::setColors(const QHash<ItemKey, AdaptiveColor>& colors)
 {
     if (colors == m_colors)

@@ -31,8 +31,6 @@ public:
     const DayUsage* selectedDayUsage() const;
     // The selected day's summary, or the whole period's.
     const Summary& shownSummary() const;
-    // Today's date as the days tell it (their last day is today, or yesterday for that period).
-    QDate today() const;
 
     // The colours of the period's largest items; the bar pieces follow them.
     void setColors(const QHash<ItemKey, AdaptiveColor>& colors);

@@ -2,7 +2,9 @@
 
 #include "BarChart.h"
 #include "Breakdown.h"
+#include "Clock.h"
 #include "DateLabels.h"
+#include "Divider.h"
 #include "Headline.h"
 #include "Icons.h"
 #include "ItemList.h"
@@ -11,14 +13,15 @@
 #include "Settings.h"
 #include "Tracker.h"
 
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr qreal ringDiameter = 184;
+constexpr int toolbarPadding = 10; // above the period picker
 
+// The headline's title for the whole period: "Last 7 Days", but plain "Today" and "Yesterday".
 QString periodTitle(Period period)
 {
     switch (period) {
@@ -27,19 +30,29 @@ QString periodTitle(Period period)
     case Period::yesterday:
         return QStringLiteral("Yesterday");
     case Period::week:
-        return QStringLiteral("7 Days");
+        return QStringLiteral("Last 7 Days");
     case Period::month:
-        return QStringLiteral("30 Days");
+        return QStringLiteral("Last 30 Days");
     }
     return {};
 }
+
+// The content under the toolbar: never smaller than its minimum, nor than what its parts need.
+class Content : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    QSize minimumSizeHint() const override
+    {
+        return QWidget::minimumSizeHint().expandedTo(HistoryView::minimumContentSize);
+    }
+};
 
 } // namespace
 
 HistoryView::HistoryView(Tracker& tracker, Icons& icons, Settings& settings, Period period, QWidget* parent)
     : QWidget(parent), m_tracker(tracker), m_icons(icons), m_settings(settings), m_model(period)
 {
-    setMinimumSize(580, 520);
     m_picker = new PeriodPicker(period, this);
     m_headline = new Headline(this);
     m_chart = new BarChart(m_model, this);
@@ -47,21 +60,26 @@ HistoryView::HistoryView(Tracker& tracker, Icons& icons, Settings& settings, Per
     m_ring->setDiameter(ringDiameter);
     m_list = new ItemList(icons, this);
     m_list->setExcludable(true);
-    auto* divider = new QFrame(this);
-    divider->setFrameShape(QFrame::HLine);
-    divider->setFrameShadow(QFrame::Plain);
-    divider->setFixedHeight(1);
 
-    auto* column = new QVBoxLayout(this);
+    // The picker sits in a toolbar row above the content, so the content's own minimum holds the whole ring.
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->setSpacing(0);
+    auto* toolbar = new QHBoxLayout;
+    toolbar->setContentsMargins(24, toolbarPadding, 24, 0);
+    toolbar->addWidget(m_picker, 0, Qt::AlignHCenter);
+    window->addLayout(toolbar);
+    auto* content = new Content(this);
+    window->addWidget(content, 1);
+
+    auto* column = new QVBoxLayout(content);
     column->setContentsMargins(24, 14, 24, 20);
     column->setSpacing(0);
-    column->addWidget(m_picker, 0, Qt::AlignHCenter);
-    column->addSpacing(10);
     column->addWidget(m_headline);
     column->addSpacing(14);
     column->addWidget(m_chart);
     column->addSpacing(18);
-    column->addWidget(divider);
+    column->addWidget(new Divider(this));
     column->addSpacing(18);
     auto* row = new QHBoxLayout;
     row->setSpacing(28);
@@ -174,11 +192,16 @@ void HistoryView::shownChanged(bool dayChosen)
         m_listColors = m_model.colors();
         m_list->setItems(shown.items, m_model.colors());
     }
-    if (const DayUsage* day = m_model.selectedDayUsage())
-        m_headline->showDay(DateLabels::title(day->date.date(), m_model.today()), day->summary.total, dayChosen);
-    else
-        m_headline->showPeriod(QStringLiteral("Last ") + periodTitle(m_model.period()), m_model.rangeSummary().total,
+    if (const DayUsage* day = m_model.selectedDayUsage()) {
+        // Named against the clock's today, not the newest day loaded: after midnight that one is yesterday.
+        const Clock& clock = m_tracker.clock();
+        const QDate today = clock.now().toTimeZone(clock.timeZone()).date();
+        m_headline->showDay(DateLabels::title(day->date.toTimeZone(clock.timeZone()).date(), today), day->summary.total,
+                            dayChosen);
+    } else {
+        m_headline->showPeriod(periodTitle(m_model.period()), m_model.rangeSummary().total,
                                m_model.average(m_model.rangeSummary().total), dayChosen);
+    }
 }
 
 std::optional<Focus> HistoryView::focus() const

@@ -22,6 +22,9 @@ class HistoryView : public QWidget
 {
     Q_OBJECT
 public:
+    // The content below the toolbar is never smaller than this.
+    static constexpr QSize minimumContentSize{580, 520};
+
     HistoryView(Tracker& tracker, Icons& icons, Settings& settings, Period period = Period::week,
                 QWidget* parent = nullptr);
 

@@ -1,20 +1,17 @@
 #pragma once
 
 #include "Period.h"
+#include "SegmentedControl.h"
 
-#include <QWidget>
-
-class QButtonGroup;
-
-// Two joined buttons, "7 Days" and "30 Days", that choose the span the history shows.
-class PeriodPicker : public QWidget
+// One segmented control, "7 Days" and "30 Days", that chooses the span the history shows.
+class PeriodPicker : public SegmentedControl
 {
     Q_OBJECT
 public:
     explicit PeriodPicker(Period period, QWidget* parent = nullptr);
 
     Period period() const { return m_period; }
-    // Shows the period as chosen, without announcing it.
+    // Shows the period as chosen, without announcing it; a period the picker does not offer chooses neither.
     void setPeriod(Period period);
 
 signals:
@@ -22,6 +19,5 @@ signals:
     void periodChosen(Period period);
 
 private:
-    QButtonGroup* m_group = nullptr;
     Period m_period;
 };

@@ -2,6 +2,7 @@
 
 #include "Breakdown.h"
 #include "BrowserPermissions.h"
+#include "Divider.h"
 #include "FooterRow.h"
 #include "Icons.h"
 #include "ItemList.h"
@@ -25,20 +26,6 @@
 namespace {
 
 constexpr qreal ellipsisSize = 17;
-
-// A hairline between the content and the footer, inset by the widget's contents margins.
-class Divider : public QWidget
-{
-public:
-    explicit Divider(QWidget* parent) : QWidget(parent) { setFixedHeight(1); }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.fillRect(contentsRect(), Theme::primary(palette(), 0.12));
-    }
-};
 
 } // namespace
 

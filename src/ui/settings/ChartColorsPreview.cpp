@@ -155,7 +155,7 @@ void ChartColorsPreview::paintIcon(QPainter& painter) const
     for (int j = 0; j < m_count; ++j)
         shares.append(sampleShares[j]);
     const qreal ratio = painter.device()->devicePixelRatioF();
-    QImage image = MenuBarIcon::image(shares, m_count, ratio);
+    QImage image = m_iconCache.image(shares, m_count, ratio);
     {
         // The image is a template: its alpha is the shape, tinted here in the text colour.
         QPainter tint(&image);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MenuBarIcon.h"
 #include "Palette.h"
 #include "Spring.h"
 
@@ -52,4 +53,5 @@ private:
     SpringDriver m_driver;
     QWidget* m_ring = nullptr;
     QWidget* m_icon = nullptr;
+    mutable MenuBarIcon::ImageCache m_iconCache; // its own, so the tray's image stays cached too
 };

@@ -22,9 +22,7 @@ ExcludedList::ExcludedList(Tracker& tracker, Icons& icons, QWidget* parent)
     layout->setSpacing(6);
     m_empty = new QLabel(QStringLiteral("Nothing is excluded."), this);
     m_empty->setFont(Theme::font(TextStyle::body));
-    QPalette palette = m_empty->palette();
-    palette.setColor(QPalette::WindowText, Theme::secondary(palette));
-    m_empty->setPalette(palette);
+    Theme::useSecondaryText(m_empty);
     layout->addWidget(m_empty);
 
     connect(&m_tracker, &Tracker::excludedChanged, this, &ExcludedList::rebuild);

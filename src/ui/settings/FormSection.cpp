@@ -45,9 +45,7 @@ QLabel* secondaryLabel(const QString& text, TextStyle style, QWidget* parent)
     auto* label = new QLabel(text, parent);
     label->setFont(Theme::font(style));
     label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Theme::secondary(palette));
-    label->setPalette(palette);
+    Theme::useSecondaryText(label);
     return label;
 }
 

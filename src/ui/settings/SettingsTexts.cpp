@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTimeZone>
 
@@ -40,6 +41,16 @@ template <typename Step> qint64 wholeSteps(const QDateTime& from, const QDateTim
     while (step(from, n + 1) <= to)
         ++n;
     return n;
+}
+
+// The locale's short clock time without seconds: some locales (the C locale among them) give seconds even in
+// their short format, and a backup time needs only hours and minutes.
+QString shortTime(const QTime& time, const QLocale& locale)
+{
+    static const QRegularExpression seconds(QStringLiteral("[:.]s{1,2}([.,]z{1,3})?"));
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(seconds);
+    return locale.toString(time, format);
 }
 
 } // namespace
@@ -101,7 +112,7 @@ QString SettingsTexts::backupStatus(const QString& problem, double lastBackup, c
         return QStringLiteral("Not yet");
     const QDateTime date =
         QDateTime::fromMSecsSinceEpoch(std::llround(lastBackup * 1000), QTimeZone::utc()).toTimeZone(now.timeZone());
-    return relativeDate(date, now) + QLatin1String(" at ") + locale.toString(date.time(), QLocale::ShortFormat);
+    return relativeDate(date, now) + QLatin1String(" at ") + shortTime(date.time(), locale);
 }
 
 QString SettingsTexts::longDateFormat(const QLocale& locale)

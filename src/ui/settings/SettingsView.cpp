@@ -7,6 +7,7 @@
 #include "LoginItem.h"
 #include "Palette.h"
 #include "Places.h"
+#include "SegmentedControl.h"
 #include "Settings.h"
 #include "SettingsTexts.h"
 #include "Store.h"
@@ -15,11 +16,11 @@
 #include "UpdateChecker.h"
 #include "Updates.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -123,12 +124,9 @@ SettingsView::SettingsView(Tracker& tracker, Icons& icons, Settings& settings, U
     layout->setContentsMargins(0, 8, 0, 0);
     m_tabs = new QTabWidget(this);
     m_tabs->setDocumentMode(true);
-    const qreal ratio = devicePixelRatioF();
-    const QColor symbolColor = Theme::primary(palette());
-    m_tabs->addTab(scrolling(makeGeneralTab(), m_tabs),
-                   QIcon(Theme::symbol(Theme::Symbol::gear, 16, symbolColor, ratio)), QStringLiteral("General"));
-    m_tabs->addTab(scrolling(makeDataTab(), m_tabs), QIcon(driveSymbol(16, symbolColor, ratio)),
-                   QStringLiteral("Data"));
+    m_tabs->addTab(scrolling(makeGeneralTab(), m_tabs), QStringLiteral("General"));
+    m_tabs->addTab(scrolling(makeDataTab(), m_tabs), QStringLiteral("Data"));
+    paintTabIcons();
     m_tabs->tabBar()->setExpanding(false);
     layout->addWidget(m_tabs);
 
@@ -139,6 +137,21 @@ SettingsView::SettingsView(Tracker& tracker, Icons& icons, Settings& settings, U
 }
 
 SettingsView::~SettingsView() = default;
+
+void SettingsView::paintTabIcons()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QColor symbolColor = Theme::primary(palette());
+    m_tabs->setTabIcon(0, QIcon(Theme::symbol(Theme::Symbol::gear, 16, symbolColor, ratio)));
+    m_tabs->setTabIcon(1, QIcon(driveSymbol(16, symbolColor, ratio)));
+}
+
+void SettingsView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange && m_tabs)
+        paintTabIcons(); // the symbols are drawn in the text colour, which a light/dark switch changes
+    QWidget::changeEvent(event);
+}
 
 QWidget* SettingsView::makeGeneralTab()
 {
@@ -165,21 +178,12 @@ QWidget* SettingsView::makeGeneralTab()
     layout->addWidget(basics);
 
     auto* colours = new FormSection({}, page);
-    auto* segments = new QWidget(page);
-    auto* segmentRow = new QHBoxLayout(segments);
-    segmentRow->setContentsMargins(0, 0, 0, 0);
-    segmentRow->setSpacing(0);
-    m_colours = new QButtonGroup(segments);
-    m_colours->setExclusive(true);
-    for (int count = 3; count <= 8; ++count) {
-        auto* button = new QPushButton(QString::number(count), segments);
-        button->setCheckable(true);
-        button->setFixedWidth(32);
-        m_colours->addButton(button, count);
-        segmentRow->addWidget(button);
-    }
-    segments->setAccessibleName(QStringLiteral("Coloured slices"));
-    colours->addRow(QStringLiteral("Coloured slices"), segments);
+    QList<SegmentedControl::Segment> counts;
+    for (int count = 3; count <= 8; ++count)
+        counts.append({count, QString::number(count)});
+    m_colours = new SegmentedControl(counts, 32, page);
+    m_colours->setAccessibleName(QStringLiteral("Coloured Slices"));
+    colours->addRow(QStringLiteral("Coloured Slices"), m_colours);
     m_preview = new ChartColorsPreview(Palette::effectiveColorCount(m_settings.chartColors()), page);
     colours->addRow(QStringLiteral("Preview"), m_preview);
     colours->setFooter(QStringLiteral(
@@ -190,8 +194,9 @@ QWidget* SettingsView::makeGeneralTab()
     auto* notTracked = new FormSection(QStringLiteral("Not Tracked"), page);
     m_excluded = new ExcludedList(m_tracker, m_icons, page);
     notTracked->addWidget(m_excluded);
-    notTracked->setFooter(QStringLiteral("To stop tracking an app or website, right-click it in the list and choose "
-                                         "Don't Track. Its time is hidden, and comes back if you track it again."));
+    notTracked->setFooter(
+        QStringLiteral("To stop tracking an app or website, right-click it in the list and choose "
+                       "Don\u2019t Track. Its time is hidden, and comes back if you track it again."));
     layout->addWidget(notTracked);
 
     m_updatesSection = new FormSection(QStringLiteral("Updates"), page);
@@ -212,7 +217,7 @@ QWidget* SettingsView::makeGeneralTab()
     connect(m_showsTime, &QCheckBox::clicked, &m_settings, &Settings::setShowsTimeInMenuBar);
     connect(m_idle, &QComboBox::activated, this,
             [this](int index) { m_settings.setIdleMinutes(m_idle->itemData(index).toDouble()); });
-    connect(m_colours, &QButtonGroup::idClicked, &m_settings, &Settings::setChartColors);
+    connect(m_colours, &SegmentedControl::idChosen, &m_settings, &Settings::setChartColors);
     connect(m_checkButton, &QPushButton::clicked, &m_updates, &UpdateChecker::check);
     connect(m_downloadButton, &QPushButton::clicked, this, [this] { m_openUrl(Updates::page()); });
     connect(&m_updates, &UpdateChecker::stateChanged, this, &SettingsView::showUpdateState);
@@ -282,7 +287,7 @@ void SettingsView::bindSettings()
     };
     const auto showColours = [this](int stored) {
         const int count = Palette::effectiveColorCount(stored);
-        m_colours->button(count)->setChecked(true);
+        m_colours->setCurrentId(count);
         m_preview->setCount(count);
     };
     const auto showTab = [this](const QString& raw) {

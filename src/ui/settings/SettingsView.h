@@ -18,13 +18,13 @@ class Icons;
 class LoginItem;
 class Places;
 class QAbstractButton;
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
 class QMessageBox;
 class QPushButton;
+class SegmentedControl;
 class QTabWidget;
 class Settings;
 class Tracker;
@@ -83,7 +83,7 @@ public:
     QCheckBox* openAtLogin() const { return m_openAtLogin; }
     QCheckBox* showsTimeInMenuBar() const { return m_showsTime; }
     QComboBox* idlePicker() const { return m_idle; }
-    QButtonGroup* colourPicker() const { return m_colours; }
+    SegmentedControl* colourPicker() const { return m_colours; }
     ChartColorsPreview* preview() const { return m_preview; }
     ExcludedList* excludedList() const { return m_excluded; }
     QLabel* updateLabel() const { return m_updateLabel; }
@@ -112,8 +112,10 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void paintTabIcons();
     QWidget* makeGeneralTab();
     QWidget* makeDataTab();
     void bindSettings();
@@ -149,7 +151,7 @@ private:
     QCheckBox* m_openAtLogin = nullptr;
     QCheckBox* m_showsTime = nullptr;
     QComboBox* m_idle = nullptr;
-    QButtonGroup* m_colours = nullptr;
+    SegmentedControl* m_colours = nullptr;
     ChartColorsPreview* m_preview = nullptr;
     ExcludedList* m_excluded = nullptr;
     FormSection* m_updatesSection = nullptr;

@@ -2,7 +2,6 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -10,12 +9,9 @@ constexpr int gap = 4; // between the tray item and the window
 
 } // namespace
 
-PopupWindow::PopupWindow(QWidget* content) : QWidget(nullptr, Qt::Popup | Qt::FramelessWindowHint)
+PopupWindow::PopupWindow(QWidget* content, std::function<bool()> composites)
+    : PopoverPanel(content, Qt::Popup, std::move(composites))
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(content);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QPoint PopupWindow::placement(const QRect& anchor, const QSize& size, const QRect& available)
@@ -35,8 +31,10 @@ void PopupWindow::popUp(const QRect& anchor)
     QScreen* screen = anchor.isValid() ? QGuiApplication::screenAt(anchor.center()) : nullptr;
     if (!screen)
         screen = QGuiApplication::primaryScreen();
+    updateShape(); // a compositor may have started or stopped since the last time
     adjustSize();
-    move(placement(anchor, sizeHint(), screen ? screen->availableGeometry() : QRect()));
+    const QRect panel = panelRect();
+    move(placement(anchor, panel.size(), screen ? screen->availableGeometry() : QRect()) - panel.topLeft());
     show();
     raise();
     activateWindow();
@@ -44,6 +42,6 @@ void PopupWindow::popUp(const QRect& anchor)
 
 void PopupWindow::hideEvent(QHideEvent* event)
 {
-    QWidget::hideEvent(event);
+    PopoverPanel::hideEvent(event);
     emit closed();
 }

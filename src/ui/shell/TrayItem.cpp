@@ -43,8 +43,9 @@ bool TrayItem::eventFilter(QObject* watched, QEvent* event)
 void TrayItem::redraw()
 {
     const Glance& glance = m_tracker.glance();
-    m_image = MenuBarLabel::image(glance, m_settings.showsTimeInMenuBar(), m_settings.chartColors(),
-                                  MenuBarLabel::textColor(panelAppearance()), qGuiApp->devicePixelRatio());
+    m_image =
+        MenuBarLabel::image(glance, m_settings.showsTimeInMenuBar(), m_settings.chartColors(),
+                            MenuBarLabel::textColor(panelAppearance()), qGuiApp->devicePixelRatio(), &m_ringCache);
     m_icon.setIcon(QIcon(QPixmap::fromImage(m_image)));
     m_icon.setToolTip(MenuBarLabel::toolTip(glance));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MenuBarIcon.h"
+
 #include <QObject>
 #include <QRect>
 #include <QSystemTrayIcon>
@@ -34,4 +36,5 @@ private:
     const Settings& m_settings;
     QSystemTrayIcon m_icon;
     QImage m_image;
+    MenuBarIcon::ImageCache m_ringCache;
 };

@@ -20,6 +20,19 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+namespace {
+
+// Joins the last two words with a no-break space, so a wrapped text never ends on one word alone.
+QString keepLastWordsTogether(QString text)
+{
+    const qsizetype space = text.lastIndexOf(QLatin1Char(' '));
+    if (space > 0)
+        text[space] = QChar::Nbsp;
+    return text;
+}
+
+} // namespace
+
 const QString WelcomeView::title = QStringLiteral("Welcome to Horavane");
 const QString WelcomeView::siteDetectionText = QStringLiteral(
     "To know which site you're on, Horavane asks your browser for the address of the page in front. macOS will ask "
@@ -54,7 +67,8 @@ WelcomeView::WelcomeView(Tracker& tracker, Icons& icons, Settings& settings, Acc
 
     layout->addSpacing(4);
     m_subtitle = WelcomePoint::secondaryLabel(
-        QStringLiteral("See where your time on this Mac goes, app by app and site by site."), this);
+        keepLastWordsTogether(QStringLiteral("See where your time on this Mac goes, app by app and site by site.")),
+        this);
     m_subtitle->setAlignment(Qt::AlignHCenter);
     layout->addWidget(m_subtitle);
 

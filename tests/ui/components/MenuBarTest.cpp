@@ -69,12 +69,14 @@ TEST(MenuBarIcon, DrawingNeedsAPainter)
 
 TEST(MenuBarIcon, ImageIsCachedForTheSameInputs)
 {
-    const QImage first = MenuBarIcon::image({60, 40}, 3);
+    MenuBarIcon::ImageCache tray, preview;
+    const QImage first = tray.image({60, 40}, 3);
     EXPECT_EQ(first.size(), QSize(17, 17));
-    const QImage second = MenuBarIcon::image({60, 40}, 3);
-    EXPECT_EQ(second.cacheKey(), first.cacheKey()) << "the identical image comes back";
-    EXPECT_NE(MenuBarIcon::image({60, 40}, 4).cacheKey(), first.cacheKey());
-    EXPECT_NE(MenuBarIcon::image({60, 40}, 4, 2).cacheKey(), MenuBarIcon::image({60, 40}, 4, 1).cacheKey());
+    EXPECT_NE(preview.image({26, 18, 14}, 3).cacheKey(), first.cacheKey());
+    const QImage second = tray.image({60, 40}, 3);
+    EXPECT_EQ(second.cacheKey(), first.cacheKey()) << "the identical image comes back; the other cache kept its own";
+    EXPECT_NE(tray.image({60, 40}, 4).cacheKey(), first.cacheKey());
+    EXPECT_NE(tray.image({60, 40}, 4, 2).cacheKey(), tray.image({60, 40}, 4, 1).cacheKey());
 
     // A template: only black with alpha, and something drawn.
     const QImage image = MenuBarIcon::image({60, 40}, 3).convertToFormat(QImage::Format_ARGB32);

@@ -1,5 +1,6 @@
 #include "RingView.h"
 #include "Breakdown.h"
+#include "Spring.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -233,6 +234,26 @@ TEST_F(RingHover, PointedSliceIsEmphasisedWithoutImposedFocus)
     // An imposed focus wins over the pointer.
     ring->setImposedFocus(Focus::item(ItemKey{ItemKind::app, "a"}));
     EXPECT_EQ(ring->emphasised()->id, "0:a");
+}
+
+TEST_F(RingHover, OnceSettledTheHoverPictureShowsTheHoveredSliceAlone)
+{
+    // The same ring with the same slice in focus from the start: no "Total" under its centre text.
+    QWidget still;
+    still.resize(window.size());
+    auto* imposed = new RingView(&still);
+    imposed->setDiameter(200);
+    imposed->setGeometry(ring->geometry());
+    imposed->setBreakdown(threeItems());
+    imposed->setImposedFocus(Focus::item(ItemKey{ItemKind::site, "b.example"}));
+    still.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&still));
+
+    moveTo(0.87, 250); // b
+    EXPECT_GT(SpringDriver::runningCount(), 0) << "the emphasis and the centre text move";
+    // Everything that moves runs on spring drivers, so none running means nothing is half way.
+    ASSERT_TRUE(QTest::qWaitFor([] { return SpringDriver::runningCount() == 0; }, 20000));
+    EXPECT_EQ(ring->grab().toImage(), imposed->grab().toImage());
 }
 
 TEST_F(RingHover, LeavingTheWidgetReportsNothingInFocus)

@@ -263,14 +263,3 @@ TEST(HistoryHover, APreviewHoverPicksADayAndAPieceByIndex)
     EXPECT_EQ(model.hoveredDay(), "2025-03-04");
     EXPECT_FALSE(model.hoveredSegment()) << "that day has one piece";
 }
-
-TEST(HistoryDays, TodayIsTheLastDayExceptForYesterday)
-{
-    HistoryModel model(Period::week);
-    EXPECT_FALSE(model.today().isValid());
-    model.reload({day(3, {}), day(4, {})});
-    EXPECT_EQ(model.today(), QDate(2025, 3, 4));
-    HistoryModel yesterday(Period::yesterday);
-    yesterday.reload({day(4, {})});
-    EXPECT_EQ(yesterday.today(), QDate(2025, 3, 5));
-}

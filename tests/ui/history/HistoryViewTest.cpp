@@ -156,23 +156,70 @@ TEST_F(HistoryViewTest, ClickingABarChoosesItsDayAndClickingAgainGoesBack)
     EXPECT_EQ(history.ring()->breakdown().summary.total, 8530);
 }
 
-TEST_F(HistoryViewTest, ChoosingADayRollsTheTotalWhileNewDataDoesNot)
+TEST_F(HistoryViewTest, ChoosingADayAnimatesTheHeadlineWhileNewDataDoesNot)
 {
     HistoryView& history = shown();
-    EXPECT_FALSE(history.headline()->totalIsRolling()) << "the first value is shown at once";
+    Headline& headline = *history.headline();
+    EXPECT_FALSE(headline.totalIsRolling()) << "the first value is shown at once";
+    EXPECT_FALSE(headline.rightSideIsMoving());
+    EXPECT_EQ(headline.buttonOpacity(), 0);
     clickAt(slotOf(4));
-    EXPECT_TRUE(history.headline()->totalIsRolling());
-    EXPECT_EQ(history.headline()->total(), DurationText::string(1800)) << "the text is the new one from the start";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !history.headline()->totalIsRolling(); }, 2000));
+    EXPECT_TRUE(headline.totalIsRolling());
+    EXPECT_EQ(headline.total(), DurationText::string(1800)) << "the text is the new one from the start";
+    EXPECT_TRUE(headline.rightSideIsMoving()) << "the average fades into the button";
+    EXPECT_LT(headline.buttonOpacity(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !headline.totalIsRolling() && !headline.rightSideIsMoving(); }, 5000));
+    EXPECT_EQ(headline.buttonOpacity(), 1);
 
     clickAt(slotOf(4));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !history.headline()->totalIsRolling(); }, 2000));
-    const QString before = history.headline()->total();
+    EXPECT_TRUE(headline.rightSideIsMoving()) << "and back";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !headline.totalIsRolling() && !headline.rightSideIsMoving(); }, 5000));
+    EXPECT_EQ(headline.buttonOpacity(), 0);
+    const QString before = headline.total();
     fake.workspace.setFront(app(editor.id, "Editor"));
     tracker->tick(); // the first sample only starts the count
     tick(120);
-    EXPECT_NE(history.headline()->total(), before);
-    EXPECT_FALSE(history.headline()->totalIsRolling());
+    EXPECT_NE(headline.total(), before);
+    EXPECT_FALSE(headline.totalIsRolling());
+    EXPECT_FALSE(headline.rightSideIsMoving());
+}
+
+TEST_F(HistoryViewTest, TitlesFollowTheClocksTodayAndThePeriod)
+{
+    HistoryView& history = shown();
+    fake.clock.advance(24 * 3600); // past midnight, before the days are read again
+    clickAt(slotOf(5));
+    EXPECT_EQ(history.headline()->title(), "Yesterday") << "the newest day loaded is no longer today";
+    clickAt(slotOf(5));
+
+    const struct
+    {
+        Period period;
+        const char* title;
+    } rows[] = {
+        {Period::today, "Today"},
+        {Period::yesterday, "Yesterday"},
+        {Period::week, "Last 7 Days"},
+        {Period::month, "Last 30 Days"},
+    };
+    for (const auto& row : rows) {
+        history.setPeriod(row.period);
+        EXPECT_EQ(history.headline()->title(), row.title);
+    }
+}
+
+TEST_F(HistoryViewTest, AtItsMinimumSizeTheWholeRingIsInside)
+{
+    HistoryView& history = shown();
+    history.resize(history.minimumSizeHint());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_EQ(history.width(), HistoryView::minimumContentSize.width());
+    const QWidget* picker = history.periodPicker();
+    EXPECT_GE(history.height() - picker->geometry().bottom() - 1, HistoryView::minimumContentSize.height())
+        << "the toolbar comes on top of the content's minimum";
+    const QRect ring = history.ring()->geometry().translated(history.ring()->parentWidget()->mapTo(&history, QPoint()));
+    EXPECT_EQ(ring.size(), history.ring()->sizeHint());
+    EXPECT_LE(ring.bottom() + 1 + 20, history.height()) << "the ring and the bottom padding fit";
 }
 
 TEST_F(HistoryViewTest, ADayWithoutTimeShowsNoLabelWhileHovered)
@@ -229,9 +276,10 @@ TEST_F(HistoryViewTest, ReloadsOnlyWhenAWholeMinuteChangesAndOnlyWhileShown)
 TEST_F(HistoryViewTest, SwitchingThePeriodForgetsTheChosenDay)
 {
     HistoryView& history = shown();
-    auto* thirty = history.periodPicker()->findChildren<QPushButton*>().at(1);
-    ASSERT_EQ(thirty->text(), "30 Days");
-    QTest::mouseClick(thirty, Qt::LeftButton);
+    PeriodPicker* picker = history.periodPicker();
+    const int month = static_cast<int>(Period::month);
+    ASSERT_EQ(picker->title(month), "30 Days");
+    QTest::mouseClick(picker, Qt::LeftButton, {}, picker->segmentRect(month).center());
     EXPECT_EQ(history.period(), Period::month);
     EXPECT_EQ(history.model().days().size(), 30);
     EXPECT_EQ(history.headline()->title(), "Last 30 Days");
@@ -242,7 +290,7 @@ TEST_F(HistoryViewTest, SwitchingThePeriodForgetsTheChosenDay)
     history.setPeriod(Period::week);
     EXPECT_EQ(history.model().selectedDay(), std::nullopt);
     EXPECT_EQ(history.model().days().size(), 7);
-    EXPECT_TRUE(history.periodPicker()->findChildren<QPushButton*>().at(0)->isChecked());
+    EXPECT_EQ(picker->currentId(), static_cast<int>(Period::week));
     EXPECT_EQ(history.headline()->title(), "Last 7 Days");
 }
 

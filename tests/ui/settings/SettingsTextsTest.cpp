@@ -75,6 +75,9 @@ TEST(BackupStatusTest, RelativeDayThenShortTimeOfDayInTheLocale)
     const QLocale german(QLocale::German, QLocale::Germany);
     EXPECT_EQ(SettingsTexts::backupStatus(QString(), secondsOf(now.addSecs(-7200)), now, german),
               QStringLiteral("2 Hours Ago at 10:00"));
+    // A locale whose short format has seconds still gives a short clock time.
+    EXPECT_EQ(SettingsTexts::backupStatus(QString(), secondsOf(last.addSecs(15)), now, QLocale::c()),
+              QStringLiteral("Yesterday at 09:41"));
 }
 
 TEST(IdleChoiceTest, OneMinuteIsSingular)

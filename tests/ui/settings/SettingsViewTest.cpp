@@ -1,16 +1,17 @@
 #include "ChartColorsPreview.h"
 #include "ExcludedList.h"
 #include "FeedServer.h"
+#include "SegmentedControl.h"
 #include "SettingsFixture.h"
 #include "Updates.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -67,13 +68,13 @@ TEST_F(SettingsViewTest, ColourPickerStoresItsCountAndThePreviewFollows)
 {
     settings.setChartColors(0);
     SettingsView& view = shown();
-    EXPECT_EQ(view.colourPicker()->checkedId(), 8);
+    EXPECT_EQ(view.colourPicker()->currentId(), 8);
     EXPECT_EQ(view.preview()->count(), 8);
-    view.colourPicker()->button(3)->click();
+    QTest::mouseClick(view.colourPicker(), Qt::LeftButton, {}, view.colourPicker()->segmentRect(3).center());
     EXPECT_EQ(settings.chartColors(), 3);
     EXPECT_EQ(view.preview()->count(), 3);
     settings.setChartColors(20); // clamped, as the ring does
-    EXPECT_EQ(view.colourPicker()->checkedId(), 8);
+    EXPECT_EQ(view.colourPicker()->currentId(), 8);
 }
 
 TEST_F(SettingsViewTest, ExcludedItemsAreSortedByNameAndTrackAgainBringsTheirTimeBack)

@@ -3,6 +3,7 @@
 #include "WindowVisibilityReader.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -77,6 +78,40 @@ TEST(PopupWindowTest, PlacementUnderTheTrayAboveItOrAtTheTopRight)
     };
     for (const auto& row : rows)
         EXPECT_EQ(PopupWindow::placement(row.anchor, size, screen), row.expected) << row.name;
+}
+
+TEST(PopupWindowTest, RoundedAndShadowedWhereTheDesktopCompositesSquareElsewhere)
+{
+    for (const bool composites : {true, false}) {
+        auto* content = new QWidget;
+        content->setFixedSize(300, 200);
+        PopupWindow popup(content, [composites] { return composites; });
+        popup.popUp(QRect());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&popup));
+        const QRect panel = popup.panelRect();
+        EXPECT_EQ(panel.size(), QSize(300, 200)) << composites;
+        EXPECT_EQ(popup.isRounded(), composites);
+        const QRect screen = popup.screen()->availableGeometry();
+        EXPECT_EQ(popup.pos() + panel.topLeft(), PopupWindow::placement(QRect(), panel.size(), screen))
+            << "the panel, not its shadow, keeps its distance to the screen's edges";
+
+        const QImage picture = popup.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        const QColor window = popup.palette().color(QPalette::Window);
+        const QColor corner = picture.pixelColor(panel.topLeft());
+        const QColor middle = picture.pixelColor(panel.center());
+        if (composites) {
+            EXPECT_EQ(picture.size(), panel.size() + QSize(2, 2) * PopoverPanel::shadowMargin);
+            EXPECT_LT(corner.alpha(), 128) << "cut by the corner radius: only the shadow is there";
+            EXPECT_EQ(picture.pixelColor(0, 0).alpha(), 0) << "the shadow fades out";
+            EXPECT_GT(picture.pixelColor(panel.center().x(), panel.bottom() + 3).alpha(), 0)
+                << "shadow under the panel";
+            EXPECT_NEAR(middle.alphaF(), PopoverPanel::panelOpacity, 0.01) << "translucent";
+        } else {
+            EXPECT_EQ(picture.size(), panel.size());
+            EXPECT_EQ(corner.rgba(), window.rgba()) << "square and opaque";
+            EXPECT_EQ(middle.rgba(), window.rgba());
+        }
+    }
 }
 
 TEST(PopupWindowTest, ClosingIsAnnounced)

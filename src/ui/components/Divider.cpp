@@ -1,0 +1,17 @@
+#include "Divider.h"
+
+#include "Theme.h"
+
+#include <QPainter>
+
+Divider::Divider(QWidget* parent) : QWidget(parent)
+{
+    setFixedHeight(1);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void Divider::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(contentsRect(), Theme::primary(palette(), opacity));
+}
