@@ -7,14 +7,13 @@
 #include "InstanceLock.h"
 #include "LinuxPlatform.h"
 #include "Preview.h"
+#include "PrivateFiles.h"
 #include "Settings.h"
-#include "Store.h"
 #include "X11Workspace.h"
 #include "XdgAutostart.h"
 #include "XdgPlaces.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QLoggingCategory>
 #include <cstdio>
 
@@ -54,18 +53,16 @@ int record(int argc, char** argv, bool opensHistory)
         return 2;
     }
     const XdgPlaces& places = desktop->places();
-    std::unique_ptr<Store> store = Store::open(places.databasePath());
+    PrivateFiles::makeFolder(places.dataFolder()); // for the lock; the history file goes there too
     const InstanceLock lock(places.dataFolder() + QStringLiteral("/horavane.lock"));
     if (lock.state() == InstanceLock::State::heldElsewhere) {
         printTo(stderr, QStringLiteral("Horavane is already running.\n"));
         return 1;
     }
-    if (!store)
-        qCWarning(lcDesktop) << "Cannot open" << places.databasePath() << "- time is kept in memory only";
     qCInfo(lcDesktop).noquote() << "Desktop sources:" << desktop->sourcesDescription();
 
     Settings settings(places.settingsFile());
-    HoravaneApp horavane(*desktop, std::move(store), settings);
+    HoravaneApp horavane(*desktop, settings); // after the lock: only one recorder ever touches the file
     if (opensHistory)
         horavane.showHistory();
     return app.exec();
@@ -86,12 +83,6 @@ int setLoginItem(const QString& value)
     return 0;
 }
 
-// The history for the command line, which must not create a database where there is none.
-std::unique_ptr<Store> existingStore(const XdgPlaces& places)
-{
-    return QFileInfo::exists(places.databasePath()) ? Store::open(places.databasePath()) : nullptr;
-}
-
 // What the command line does without the desktop.
 int runCommand(const CommandLine& command)
 {
@@ -106,8 +97,7 @@ int runCommand(const CommandLine& command)
         return setLoginItem(command.loginItem);
     case CommandLine::Action::exportCsv: {
         const XdgPlaces places;
-        const std::unique_ptr<Store> store = existingStore(places);
-        const QString problem = Commands::exportCsv(store.get(), command.path);
+        const QString problem = Commands::exportCsv(places.databasePath(), command.path);
         if (problem.isEmpty())
             return 0;
         printTo(stderr, QStringLiteral("horavane: %1\n").arg(problem));
@@ -117,7 +107,12 @@ int runCommand(const CommandLine& command)
         const XdgPlaces places;
         SystemClock clock;
         Settings settings(places.settingsFile());
-        printTo(stdout, Commands::report(existingStore(places), command.period, clock, settings));
+        const Commands::Outcome report = Commands::report(places.databasePath(), command.period, clock, settings);
+        if (!report.error.isEmpty()) {
+            printTo(stderr, QStringLiteral("horavane: %1\n").arg(report.error));
+            return 1;
+        }
+        printTo(stdout, report.output);
         return 0;
     }
     case CommandLine::Action::record:

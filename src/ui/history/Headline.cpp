@@ -15,6 +15,7 @@ namespace {
 QLabel* secondaryLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText); // the title may be an item's name, which other programs chose
     label->setFont(Theme::font(TextStyle::headline));
     QPalette colors = label->palette();
     colors.setColor(QPalette::WindowText, Theme::secondary(colors));

@@ -3,6 +3,7 @@
 #include "Breakdown.h"
 #include "BrowserPermissions.h"
 #include "FooterRow.h"
+#include "HistoryFileNotice.h"
 #include "Icons.h"
 #include "ItemList.h"
 #include "OptionsMenu.h"
@@ -13,6 +14,7 @@
 #include "Theme.h"
 #include "Tracker.h"
 #include "UpdateChecker.h"
+#include "WriteFailure.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -68,6 +70,9 @@ PopoverView::PopoverView(Tracker& tracker, Icons& icons, Settings& settings, Upd
 
     m_notice = new PermissionNotice(this);
     layout->addWidget(m_notice);
+    auto* historyFileNotice = new HistoryFileNotice(m_tracker, this);
+    layout->addWidget(historyFileNotice);
+    connect(&m_tracker, &Tracker::historyFileChanged, this, &PopoverView::fitToContent);
 
     layout->addSpacing(8);
     auto* divider = new Divider(this);
@@ -82,7 +87,10 @@ PopoverView::PopoverView(Tracker& tracker, Icons& icons, Settings& settings, Upd
     layout->addLayout(footer);
 
     connect(m_list, &ItemList::hoveredChanged, this, &PopoverView::listHovered);
-    connect(m_list, &ItemList::excludeRequested, &m_tracker, &Tracker::exclude);
+    connect(m_list, &ItemList::excludeRequested, this, [this](const UsageItem& item) {
+        if (!m_tracker.exclude(item))
+            WriteFailure::tell(this);
+    });
     connect(m_ring, &RingView::hovered, this, &PopoverView::ringHovered);
     connect(m_notice, &PermissionNotice::settingsRequested, this, [this](BrowserPermission permission) {
         BrowserPermissions::openSettings(permission, m_accessibility, m_settings);
