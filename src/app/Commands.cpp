@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "CSV.h"
+#include "CapturedText.h"
 #include "Clock.h"
 #include "DurationText.h"
 #include "Platform.h"
@@ -8,15 +9,50 @@
 #include "Tracker.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
-QString Commands::report(std::unique_ptr<Store> store, Period period, Clock& clock, Settings& settings)
+namespace {
+
+struct History
 {
+    std::unique_ptr<Store> store; // none: no history yet
+    QString error;
+};
+
+QString unreadable(const QString& databasePath, const QString& reason)
+{
+    return QStringLiteral("cannot read the history in %1: %2").arg(databasePath, reason);
+}
+
+// The history for the command line, which must not create a database where there is none.
+History openHistory(const QString& databasePath)
+{
+    if (!QFileInfo::exists(databasePath))
+        return {};
+    Store::OpenFailure failure = Store::OpenFailure::none;
+    History history{Store::open(databasePath, &failure), {}};
+    if (!history.store)
+        history.error = unreadable(databasePath, failure == Store::OpenFailure::damaged
+                                                     ? QStringLiteral("the file is damaged")
+                                                     : QStringLiteral("it cannot be opened (locked or unreadable)"));
+    return history;
+}
+
+} // namespace
+
+Commands::Outcome Commands::report(const QString& databasePath, Period period, Clock& clock, Settings& settings)
+{
+    History history = openHistory(databasePath);
+    if (!history.error.isEmpty())
+        return {{}, history.error};
+    const Store* store = history.store.get();
     // A tracker that is not live only reads: it needs the clock and nothing of the desktop.
     Platform platform;
     platform.clock = &clock;
-    const Tracker tracker(std::move(store), false, platform, settings);
+    const Tracker tracker(std::move(history.store), false, platform, settings);
     const Summary summary = tracker.summary(period);
+    if (store && store->readFailed())
+        return {{}, unreadable(databasePath, store->errorMessage())};
 
     QStringList durations;
     qsizetype width = DurationText::string(summary.total).size();
@@ -25,23 +61,35 @@ QString Commands::report(std::unique_ptr<Store> store, Period period, Clock& clo
         width = std::max(width, durations.last().size());
     }
     QString text;
+    // Names recorded by older versions may still hold control characters: none reaches the terminal.
     for (qsizetype i = 0; i < summary.items.size(); ++i)
-        text += durations[i].rightJustified(width) + QStringLiteral("  ") + summary.items[i].name + QLatin1Char('\n');
+        text += durations[i].rightJustified(width) + QStringLiteral("  ") +
+                CapturedText::withoutControls(summary.items[i].name) + QLatin1Char('\n');
     text += DurationText::string(summary.total).rightJustified(width) + QStringLiteral("  Total\n");
-    return text;
+    return {text, {}};
 }
 
-QString Commands::exportCsv(Store* store, const QString& path)
+QString Commands::exportCsv(const QString& databasePath, const QString& path)
 {
-    const QByteArray csv = CSV::exportRows(store ? store->allRows() : QList<UsageRow>()).toUtf8();
+    const History history = openHistory(databasePath);
+    if (!history.error.isEmpty())
+        return history.error;
+    std::optional<CSV::Failure> failure;
     if (path == QLatin1String("-")) {
         QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(csv) != csv.size() || !out.flush())
+        if (!out.open(stdout, QIODevice::WriteOnly))
             return QStringLiteral("cannot write to standard output");
-        return {};
+        failure = CSV::write(history.store.get(), out);
+        if (!failure && !out.flush())
+            failure = CSV::Failure::write;
+        if (failure == CSV::Failure::write)
+            return QStringLiteral("cannot write to standard output");
+    } else {
+        failure = CSV::save(history.store.get(), path);
+        if (failure == CSV::Failure::write)
+            return QStringLiteral("cannot write %1").arg(path);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
-        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    if (failure == CSV::Failure::read)
+        return unreadable(databasePath, history.store->errorMessage());
     return {};
 }

@@ -3,21 +3,28 @@
 #include "Period.h"
 
 #include <QString>
-#include <memory>
 
 class Clock;
 class Settings;
-class Store;
 
-// What the command line can do without the desktop, beside a running recorder.
+// What the command line can do without the desktop, beside a running recorder. Both read the
+// history file at databasePath without creating it: no file is no history yet, and a file that
+// cannot be read to the end is an error, never a shorter answer.
 namespace Commands {
 
+struct Outcome
+{
+    QString output; // for standard output
+    QString error;  // empty on success; otherwise what went wrong, for standard error
+};
+
 // The period's items, largest first, one per line with its duration, then the total; excluded
-// items are left out. store may be null (no history yet).
-QString report(std::unique_ptr<Store> store, Period period, Clock& clock, Settings& settings);
+// items are left out.
+Outcome report(const QString& databasePath, Period period, Clock& clock, Settings& settings);
 
 // All history as CSV, exactly as the settings window exports it, written to path ("-": standard
-// output). An empty string on success, else what went wrong.
-QString exportCsv(Store* store, const QString& path);
+// output). An existing file at path is replaced only when everything was written. An empty string
+// on success, else what went wrong.
+QString exportCsv(const QString& databasePath, const QString& path);
 
 } // namespace Commands

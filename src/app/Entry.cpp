@@ -7,13 +7,12 @@
 #include "InstanceLock.h"
 #include "LinuxPlatform.h"
 #include "Preview.h"
+#include "PrivateFiles.h"
 #include "Settings.h"
-#include "Store.h"
 #include "XdgAutostart.h"
 #include "XdgPlaces.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QLoggingCategory>
 #include <cstdio>
 
@@ -57,21 +56,19 @@ int record(int argc, char** argv, bool opensHistory)
         return 2;
     }
     const XdgPlaces& places = desktop->places();
-    std::unique_ptr<Store> store = Store::open(places.databasePath());
+    PrivateFiles::makeFolder(places.dataFolder()); // for the lock; the history file goes there too
     const InstanceLock lock(places.dataFolder() + QStringLiteral("/horavane.lock"));
     if (lock.state() == InstanceLock::State::heldElsewhere) {
         printTo(stderr, QStringLiteral("Horavane is already running.\n"));
         return 1;
     }
-    if (!store)
-        qCWarning(lcDesktop) << "Cannot open" << places.databasePath() << "- time is kept in memory only";
     qCInfo(lcDesktop).noquote() << "Desktop sources:" << desktop->sourcesDescription();
 
     Settings settings(places.settingsFile());
     desktop->setIdleLimit(settings.idleMinutes());
     QObject::connect(&settings, &Settings::idleMinutesChanged, &app,
                      [&desktop](double minutes) { desktop->setIdleLimit(minutes); });
-    HoravaneApp horavane(*desktop, std::move(store), settings);
+    HoravaneApp horavane(*desktop, settings); // after the lock: only one recorder ever touches the file
     if (opensHistory)
         horavane.showHistory();
     return app.exec();
@@ -92,12 +89,6 @@ int setLoginItem(const QString& value)
     return 0;
 }
 
-// The history for the command line, which must not create a database where there is none.
-std::unique_ptr<Store> existingStore(const XdgPlaces& places)
-{
-    return QFileInfo::exists(places.databasePath()) ? Store::open(places.databasePath()) : nullptr;
-}
-
 // What the command line does without the desktop.
 int runCommand(const CommandLine& command)
 {
@@ -112,8 +103,7 @@ int runCommand(const CommandLine& command)
         return setLoginItem(command.loginItem);
     case CommandLine::Action::exportCsv: {
         const XdgPlaces places;
-        const std::unique_ptr<Store> store = existingStore(places);
-        const QString problem = Commands::exportCsv(store.get(), command.path);
+        const QString problem = Commands::exportCsv(places.databasePath(), command.path);
         if (problem.isEmpty())
             return 0;
         printTo(stderr, QStringLiteral("horavane: %1\n").arg(problem));
@@ -123,7 +113,12 @@ int runCommand(const CommandLine& command)
         const XdgPlaces places;
         SystemClock clock;
         Settings settings(places.settingsFile());
-        printTo(stdout, Commands::report(existingStore(places), command.period, clock, settings));
+        const Commands::Outcome report = Commands::report(places.databasePath(), command.period, clock, settings);
+        if (!report.error.isEmpty()) {
+            printTo(stderr, QStringLiteral("horavane: %1\n").arg(report.error));
+            return 1;
+        }
+        printTo(stdout, report.output);
         return 0;
     }
     case CommandLine::Action::record:

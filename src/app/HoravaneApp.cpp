@@ -40,11 +40,15 @@ protected:
 
 } // namespace
 
-HoravaneApp::HoravaneApp(LinuxPlatform& desktop, std::unique_ptr<Store> store, Settings& settings, QObject* parent)
+HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* parent)
     : QObject(parent), m_desktop(desktop), m_settings(settings),
       m_backup(settings, desktop.places(), *desktop.platform().clock),
-      m_tracker(std::move(store), true, desktop.platform(), settings), m_icons(m_appIcons, desktop.places())
+      m_tracker(nullptr, true, desktop.platform(), settings), m_icons(m_appIcons, desktop.places())
 {
+    m_tracker.keepOpening(HistoryFile(desktop.places().databasePath(), *desktop.platform().clock));
+    if (m_tracker.keepsTimeInMemoryOnly())
+        qWarning().noquote() << "Cannot open" << desktop.places().databasePath()
+                             << "yet - time is kept in memory until it opens";
     m_backup.runIfDue(m_tracker.store());
     connect(&m_tracker, &Tracker::flushed, &m_backup, [this] { m_backup.runIfDue(m_tracker.store()); });
     m_browserAccess = std::make_unique<BrowserAccess>(
@@ -53,11 +57,18 @@ HoravaneApp::HoravaneApp(LinuxPlatform& desktop, std::unique_ptr<Store> store, S
             const auto& blocked = m_tracker.blockedBrowser();
             return blocked ? std::optional(BrowserAccess::Browser{blocked->id, blocked->name}) : std::nullopt;
         },
+        // The texts name a browser as its window calls itself: shown as written, never as markup.
         [](const QString& question) {
-            return QMessageBox::question(nullptr, QStringLiteral("Horavane"), question,
-                                         QMessageBox::Yes | QMessageBox::Cancel) == QMessageBox::Yes;
+            QMessageBox box(QMessageBox::Question, QStringLiteral("Horavane"), question,
+                            QMessageBox::Yes | QMessageBox::Cancel);
+            box.setTextFormat(Qt::PlainText);
+            return box.exec() == QMessageBox::Yes;
         },
-        [](const QString& message) { QMessageBox::information(nullptr, QStringLiteral("Horavane"), message); });
+        [](const QString& message) {
+            QMessageBox box(QMessageBox::Information, QStringLiteral("Horavane"), message, QMessageBox::Ok);
+            box.setTextFormat(Qt::PlainText);
+            box.exec();
+        });
     m_tray = std::make_unique<TrayItem>(m_tracker, m_settings);
     connect(m_tray.get(), &TrayItem::clicked, this, &HoravaneApp::showPopover);
     if (!m_settings.hasSeenWelcome())

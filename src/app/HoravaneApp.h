@@ -24,7 +24,8 @@ class HoravaneApp : public QObject
 {
     Q_OBJECT
 public:
-    HoravaneApp(LinuxPlatform& desktop, std::unique_ptr<Store> store, Settings& settings, QObject* parent = nullptr);
+    // Opens the history file itself, and keeps trying while it will not open.
+    HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* parent = nullptr);
     ~HoravaneApp() override;
 
     Tracker& tracker() { return m_tracker; }

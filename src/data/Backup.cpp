@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "Period.h"
 #include "Places.h"
+#include "PrivateFiles.h"
 #include "Settings.h"
 #include "Store.h"
 
@@ -180,7 +181,7 @@ void Backup::run(Store* store)
     m_lastAttempt = now;
 
     const QString temporaryFolder = m_places.temporaryFolder();
-    QDir().mkpath(temporaryFolder);
+    PrivateFiles::makeFolder(temporaryFolder);
     const QString temp =
         temporaryFolder + QLatin1Char('/') + uniqueName(QLatin1String("horavane-backup-"), QLatin1String(".sqlite"));
     QString escaped = temp;
@@ -239,7 +240,7 @@ std::optional<QString> Backup::place(const QString& temp, const QString& name, c
     if (!QFileInfo::exists(cloudDriveRoot))
         return driveOff;
     const QString folder = cloudDriveRoot + QLatin1Char('/') + folderName;
-    if (!QDir().mkpath(folder))
+    if (!PrivateFiles::makeFolder(folder)) // the copies name the sites visited
         return writeFailed;
 
     // The rename replaces that day's earlier copy in one step, so a failure keeps the old one.
@@ -289,7 +290,7 @@ QList<Backup::Copy> Backup::available(const Places& places)
 std::optional<QString> Backup::fetch(const Copy& copy, const Places& places)
 {
     const QString folder = places.temporaryFolder();
-    QDir().mkpath(folder);
+    PrivateFiles::makeFolder(folder);
     const QString temp =
         folder + QLatin1Char('/') + uniqueName(QLatin1String("horavane-restore-"), QLatin1String(".sqlite"));
     if (!copyFile(copy.url, temp))

@@ -1,6 +1,7 @@
 #include "BrowserIcons.h"
 
 #include "Places.h"
+#include "PrivateFiles.h"
 #include "Sqlite.h"
 
 #include <QDateTime>
@@ -190,12 +191,14 @@ std::optional<QByteArray> lookupCopy(const QString& host, const Store& store, co
     if (QFileInfo(log).size() <= 0)
         return std::nullopt;
     const QString base = temporaryFolder.isEmpty() ? QDir::tempPath() : temporaryFolder;
-    QDir().mkpath(base);
+    PrivateFiles::makeFolder(base);
     QTemporaryDir copy(base + "/horavane-favicons-XXXXXX"_L1); // mode 0700, removed on return
     if (!copy.isValid())
         return std::nullopt;
     const QString database = copy.filePath(databaseName(store.kind));
-    if (!QFile::copy(store.path, database) || !QFile::copy(log, database + "-wal"_L1))
+    // QFile::copy gives the copies the browser's modes; ours are the user's alone, like the folder.
+    if (!QFile::copy(store.path, database) || !QFile::copy(log, database + "-wal"_L1) ||
+        !PrivateFiles::restrictFile(database) || !PrivateFiles::restrictFile(database + "-wal"_L1))
         return std::nullopt;
     // Our copy, so SQLite may keep its shared-memory index beside it.
     return lookupFile(host, database, store.kind, "?mode=ro");

@@ -1,5 +1,7 @@
 #include "FaviconCache.h"
 
+#include "PrivateFiles.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -62,9 +64,10 @@ std::optional<QByteArray> FaviconCache::read(const QString& host) const
 
 bool FaviconCache::write(const QString& host, const QByteArray& bytes) const
 {
-    QDir().mkpath(m_folder);
+    // The file names are the sites visited: folder and files are the user's alone.
+    PrivateFiles::makeFolder(m_folder);
     QSaveFile file(filePath(host));
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return false;
     file.write(bytes);
     return file.commit();

@@ -15,23 +15,42 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-constexpr int largestSide = 2048; // far beyond any favicon; larger claims are not decoded
+// Far beyond any favicon a list draws (at most a few dozen pixels), and small enough that decoding
+// the largest one takes a few milliseconds.
+constexpr int largestSide = 1024;
 
-// The image the bytes hold, or none when they are not an image of usable size.
-std::optional<QImage> decode(const QByteArray& bytes)
+// Raster formats only. A vector image's cost has no bound in its size (nested references multiply
+// the work), and a favicon database may hold whatever a web page offered.
+bool isRasterFormat(const QByteArray& format)
+{
+    static const QByteArray formats[] = {"png", "ico", "jpeg", "jpg", "gif", "bmp", "webp", "cur"};
+    for (const QByteArray& known : formats)
+        if (format == known)
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::optional<QImage> Icons::decodeFavicon(const QByteArray& bytes)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    if (!isRasterFormat(reader.format().toLower()))
+        return std::nullopt;
     const QSize size = reader.size();
-    if (size.isValid() && (size.width() > largestSide || size.height() > largestSide))
+    if (!size.isValid() || size.width() > largestSide || size.height() > largestSide)
         return std::nullopt;
     QImage image = reader.read();
     if (image.isNull() || image.width() <= 0 || image.width() > largestSide || image.height() > largestSide)
         return std::nullopt;
     return image;
 }
+
+namespace {
 
 std::chrono::nanoseconds bootTime()
 {
@@ -109,10 +128,10 @@ void Icons::load(const QString& host)
     m_pool.start([this, host, cache = m_cache, search = m_search] {
         std::optional<QImage> image;
         if (const auto cached = cache.read(host))
-            image = decode(*cached);
+            image = decodeFavicon(*cached);
         if (!image && search) {
             if (const auto bytes = search(host)) {
-                image = decode(*bytes);
+                image = decodeFavicon(*bytes);
                 if (image)
                     cache.write(host, *bytes); // a failure only costs a search after the next start
             }

@@ -1,11 +1,12 @@
 #include "Store.h"
 
+#include "PrivateFiles.h"
+
 #include <QDir>
 #include <QFileInfo>
 
-#include <fcntl.h>
+#include <cstdio>
 #include <sqlite3.h>
-#include <unistd.h>
 
 namespace {
 
@@ -48,21 +49,17 @@ const char* const incomingShape =
 // not to stall the main thread when the database stays locked.
 constexpr int busyTimeoutMs = 500;
 
-// Creates the folder (and missing parents); a folder made here is readable by the user alone.
-void makePrivateFolder(const QString& folder)
+bool reportsDamage(sqlite3* db)
 {
-    if (QFileInfo::exists(folder))
-        return;
-    if (QDir().mkpath(folder))
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const int code = sqlite3_extended_errcode(db) & 0xff;
+    return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
 }
 
-// Creates an empty database file readable by the user alone, unless the file exists.
-void makePrivateFile(const QString& path)
+std::string_view columnText(const Sqlite::Statement& row, int column)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
-    if (fd >= 0)
-        ::close(fd);
+    const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(row.get(), column));
+    return data ? std::string_view(data, static_cast<size_t>(sqlite3_column_bytes(row.get(), column)))
+                : std::string_view();
 }
 
 // Reads one usage row; none when a text is NULL or the kind is unknown.
@@ -76,25 +73,33 @@ std::optional<UsageRow> usageRow(const Sqlite::Statement& row)
 
 } // namespace
 
-std::unique_ptr<Store> Store::open(const QString& path)
+std::unique_ptr<Store> Store::open(const QString& path, OpenFailure* failure)
 {
-    makePrivateFolder(QFileInfo(path).absolutePath());
-    makePrivateFile(path);
+    PrivateFiles::makeFolder(QFileInfo(path).absolutePath()); // a failure shows in the open below
+    PrivateFiles::createFile(path);
 
     std::unique_ptr<Store> store(new Store);
+    store->m_path = path;
     sqlite3* db = nullptr;
     const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     store->m_db.reset(db);
-    if (opened != SQLITE_OK)
+    const auto fail = [&] {
+        if (failure)
+            *failure = db && reportsDamage(db) ? OpenFailure::damaged : OpenFailure::unavailable;
         return nullptr;
+    };
+    if (opened != SQLITE_OK)
+        return fail();
     sqlite3_busy_timeout(db, busyTimeoutMs);
     if (!Sqlite::execute(db, createTables))
-        return nullptr;
+        return fail();
     store->m_upsert = Sqlite::Statement(db, upsertUsage);
     store->m_select = Sqlite::Statement(db, selectRange);
     if (!store->m_upsert.isValid() || !store->m_select.isValid())
-        return nullptr;
+        return fail();
+    if (failure)
+        *failure = OpenFailure::none;
     return store;
 }
 
@@ -118,6 +123,7 @@ bool Store::add(const QList<UsageRow>& rows)
     }
     if (written && execute("COMMIT"))
         return true;
+    noteFailure(false);
     // A failed step or commit leaves the transaction open: undo it, so that nothing half-written stays.
     if (!sqlite3_get_autocommit(db()))
         execute("ROLLBACK");
@@ -129,10 +135,13 @@ QHash<QString, DayTotals> Store::daily(const QString& from, const QString& to)
     QHash<QString, DayTotals> result;
     m_select.bindText(1, from);
     m_select.bindText(2, to);
-    while (m_select.step() == SQLITE_ROW) {
+    int step = SQLITE_ROW;
+    while ((step = m_select.step()) == SQLITE_ROW) {
         if (const std::optional<UsageRow> row = usageRow(m_select))
             result[row->day].insert(row->key, NamedSeconds{row->name, row->seconds});
     }
+    if (step != SQLITE_DONE)
+        noteFailure(true);
     m_select.reset();
     return result;
 }
@@ -141,39 +150,73 @@ QHash<ItemKey, QString> Store::excluded()
 {
     QHash<ItemKey, QString> result;
     Sqlite::Statement query(db(), selectExcluded);
-    if (!query.isValid())
+    if (!query.isValid()) {
+        noteFailure(true);
         return result;
-    while (query.step() == SQLITE_ROW) {
+    }
+    int step = SQLITE_ROW;
+    while ((step = query.step()) == SQLITE_ROW) {
         const std::optional<ItemKind> kind = itemKindFromRaw(query.integer(0));
         if (kind && !query.isNull(0) && !query.isNull(1) && !query.isNull(2))
             result.insert(ItemKey{*kind, query.text(1)}, query.text(2));
     }
+    if (step != SQLITE_DONE)
+        noteFailure(true);
     return result;
 }
 
-void Store::setExcluded(const ItemKey& key, const QString& name, bool on)
+bool Store::setExcluded(const ItemKey& key, const QString& name, bool on)
 {
     Sqlite::Statement change(db(), on ? insertExcluded : deleteExcluded);
-    if (!change.isValid())
-        return;
-    change.bindInt(1, rawValue(key.kind));
-    change.bindText(2, key.id);
-    if (on)
-        change.bindText(3, name);
-    change.step();
+    if (change.isValid()) {
+        change.bindInt(1, rawValue(key.kind));
+        change.bindText(2, key.id);
+        if (on)
+            change.bindText(3, name);
+        if (change.step() == SQLITE_DONE)
+            return true;
+    }
+    noteFailure(false);
+    return false;
 }
 
 QList<UsageRow> Store::allRows()
 {
     QList<UsageRow> result;
     Sqlite::Statement query(db(), selectAll);
-    if (!query.isValid())
+    if (!query.isValid()) {
+        noteFailure(true);
         return result;
-    while (query.step() == SQLITE_ROW) {
+    }
+    int step = SQLITE_ROW;
+    while ((step = query.step()) == SQLITE_ROW) {
         if (std::optional<UsageRow> row = usageRow(query))
             result.append(std::move(*row));
     }
+    if (step != SQLITE_DONE)
+        noteFailure(true);
     return result;
+}
+
+bool Store::eachRow(const std::function<bool(const RawRow&)>& visit)
+{
+    Sqlite::Statement query(db(), selectAll);
+    if (!query.isValid()) {
+        noteFailure(true);
+        return false;
+    }
+    int step = SQLITE_ROW;
+    while ((step = query.step()) == SQLITE_ROW) {
+        const qint64 kind = query.integer(1);
+        if (query.isNull(0) || query.isNull(1) || query.isNull(2) || query.isNull(3) || !itemKindFromRaw(kind))
+            continue;
+        if (!visit(RawRow{columnText(query, 0), kind, columnText(query, 2), columnText(query, 3), query.real(4)}))
+            return false;
+    }
+    if (step == SQLITE_DONE)
+        return true;
+    noteFailure(true);
+    return false;
 }
 
 bool Store::replaceHistory(const QString& path)
@@ -186,7 +229,7 @@ bool Store::replaceHistory(const QString& path)
     const QByteArray attach = "ATTACH DATABASE '" + escaped.toUtf8() + "' AS incoming";
     if (!execute(attach.constData()))
         return false;
-    const bool replaced = incomingIsUsageTable() && execute(replaceUsage);
+    const bool replaced = incomingIsUsageTable() && copyHistoryTo(safetyCopyPath()) && execute(replaceUsage);
     if (!replaced && !sqlite3_get_autocommit(db()))
         execute("ROLLBACK");
     execute("DETACH DATABASE incoming");
@@ -197,6 +240,43 @@ bool Store::incomingIsUsageTable()
 {
     Sqlite::Statement shape(db(), incomingShape);
     return shape.isValid() && shape.step() == SQLITE_ROW && shape.integer(0) == 1;
+}
+
+QString Store::safetyCopyPath() const
+{
+    const QFileInfo file(m_path);
+    return file.absolutePath() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral("-before-restore.") +
+           file.suffix();
+}
+
+bool Store::copyHistoryTo(const QString& target)
+{
+    // Made under another name and renamed over the previous copy, so a failed copy never costs the last good one.
+    const QString partial = target + QStringLiteral(".partial");
+    QFile::remove(partial);
+    PrivateFiles::createFile(partial); // the copy statement fills an empty file, which keeps it private
+    QString escaped = partial;
+    escaped.replace(QLatin1Char('\''), QLatin1String("''"));
+    const QByteArray copy = "VACUUM main INTO '" + escaped.toUtf8() + "'";
+    if (!execute(copy.constData()) ||
+        ::rename(QFile::encodeName(partial).constData(), QFile::encodeName(target).constData()) != 0) {
+        QFile::remove(partial);
+        return false;
+    }
+    return true;
+}
+
+QString Store::errorMessage() const
+{
+    return QString::fromUtf8(sqlite3_errmsg(db()));
+}
+
+void Store::noteFailure(bool whileReading)
+{
+    if (whileReading)
+        m_readFailed = true;
+    if (reportsDamage(db()))
+        m_damaged = true;
 }
 
 bool Store::execute(const char* sql)

@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 #include "AccessibilityFetch.h"
 #include "Activity.h"
+#include "CapturedText.h"
 #include "Clock.h"
 #include "SessionState.h"
 #include "Settings.h"
@@ -30,11 +31,10 @@ Tracker::Tracker(std::unique_ptr<Store> store, bool live, const Platform& platfo
     if (!fetch && m_platform.accessibility)
         fetch = std::make_shared<AccessibilityFetch>(*m_platform.accessibility);
     if (fetch && m_platform.accessibility)
-        m_probe =
-            std::make_unique<BrowserProbe>(std::move(fetch), *m_platform.clock, *m_platform.accessibility, m_settings);
-    const QDateTime now = m_platform.clock->now();
-    m_lastTick = now;
-    m_lastFlush = now;
+        m_probe = std::make_unique<BrowserProbe>(std::move(fetch), *m_platform.clock, *m_platform.accessibility,
+                                                 m_settings);
+    m_lastTick = m_platform.clock->now();
+    m_lastFlushMs = m_platform.clock->monotonicMs();
     if (m_store)
         m_excluded = m_store->excluded();
     refreshGlance();
@@ -72,10 +72,48 @@ void Tracker::tick()
         bumpRevision();
     }
     m_current = resolve();
-    if (m_lastFlush.msecsTo(now) >= flushIntervalMs)
+    const qint64 monotonic = m_platform.clock->monotonicMs();
+    if (monotonic - m_lastFlushMs >= flushIntervalMs)
         flush();
-    if (m_lastGlance.msecsTo(now) >= glanceIntervalMs)
+    if (monotonic - m_lastGlanceMs >= glanceIntervalMs)
         refreshGlance();
+}
+
+void Tracker::keepOpening(HistoryFile file)
+{
+    m_historyFile.emplace(std::move(file));
+    reopenHistoryFile();
+    emit historyFileChanged();
+}
+
+void Tracker::reopenHistoryFile()
+{
+    if (!m_historyFile)
+        return;
+    if (m_store && m_store->isDamaged()) {
+        m_store.reset(); // closed before its file moves
+        if (!m_historyFile->moveAside())
+            return;
+        emit historyFileChanged();
+    }
+    if (m_store)
+        return;
+    if (std::unique_ptr<Store> store = m_historyFile->open())
+        adopt(std::move(store));
+}
+
+void Tracker::adopt(std::unique_ptr<Store> store)
+{
+    m_store = std::move(store);
+    // Exclusions made while the file was away are kept, and written now.
+    const QHash<ItemKey, QString> chosenMeanwhile = std::exchange(m_excluded, m_store->excluded());
+    for (auto it = chosenMeanwhile.cbegin(); it != chosenMeanwhile.cend(); ++it) {
+        m_store->setExcluded(it.key(), it.value(), true);
+        m_excluded.insert(it.key(), it.value());
+    }
+    emit excludedChanged();
+    emit historyFileChanged();
+    bumpRevision();
 }
 
 std::optional<ItemKey> Tracker::resolve()
@@ -86,7 +124,8 @@ std::optional<ItemKey> Tracker::resolve()
     const std::optional<RunningApp> front = m_platform.workspace->frontmostApplication();
     if (!front)
         return std::nullopt;
-    const QString& id = !front->bundleId.isEmpty() ? front->bundleId : front->localizedName;
+    // Names come from other programs: whatever they hold, no control character reaches a list, a file or a terminal.
+    const QString id = CapturedText::withoutControls(!front->bundleId.isEmpty() ? front->bundleId : front->localizedName);
     if (id.isEmpty())
         return std::nullopt;
     for (const QLatin1String& ignoredId : ignored)
@@ -99,7 +138,7 @@ std::optional<ItemKey> Tracker::resolve()
         return std::nullopt;
     if (!Activity::userIsPresent(*front, session, m_settings.idleMinutes()))
         return std::nullopt;
-    const QString& name = !front->localizedName.isEmpty() ? front->localizedName : id;
+    const QString name = !front->localizedName.isEmpty() ? CapturedText::withoutControls(front->localizedName) : id;
     const ItemKey key{ItemKind::app, id};
     if (m_excluded.contains(key))
         return std::nullopt;
@@ -147,7 +186,9 @@ void Tracker::setBlockedBrowser(const std::optional<BlockedBrowser>& notice)
 
 void Tracker::flush()
 {
-    m_lastFlush = m_platform.clock->now();
+    m_lastFlushMs = m_platform.clock->monotonicMs();
+    if (!m_store || m_store->isDamaged())
+        reopenHistoryFile();
     if (!m_store)
         return;
     if (!m_pending.isEmpty()) {
@@ -206,35 +247,38 @@ Summary Tracker::summary(Period period) const
     return Summary::merging(summaries);
 }
 
-void Tracker::exclude(const UsageItem& item)
+bool Tracker::exclude(const UsageItem& item)
 {
+    if (m_store && !m_store->setExcluded(item.key, item.name, true))
+        return false;
     m_excluded.insert(item.key, item.name);
-    if (m_store)
-        m_store->setExcluded(item.key, item.name, true);
     emit excludedChanged();
     if (m_live)
         tick();
     bumpRevision();
     refreshGlance();
+    return true;
 }
 
-void Tracker::include(const ItemKey& key)
+bool Tracker::include(const ItemKey& key)
 {
+    if (m_store && !m_store->setExcluded(key, QString(), false))
+        return false;
     if (m_excluded.remove(key))
         emit excludedChanged();
-    if (m_store)
-        m_store->setExcluded(key, QString(), false);
     bumpRevision();
     refreshGlance();
+    return true;
 }
 
-void Tracker::deleteAllHistory()
+bool Tracker::deleteAllHistory()
 {
+    if (m_store && !m_store->execute("DELETE FROM usage"))
+        return false;
     m_pending.clear();
-    if (m_store)
-        m_store->execute("DELETE FROM usage");
     bumpRevision();
     refreshGlance();
+    return true;
 }
 
 bool Tracker::restore(const QString& path)
@@ -250,7 +294,7 @@ bool Tracker::restore(const QString& path)
 
 void Tracker::refreshGlance()
 {
-    m_lastGlance = m_platform.clock->now();
+    m_lastGlanceMs = m_platform.clock->monotonicMs();
     const Glance glance(summary(Period::today));
     if (glance == m_glance)
         return;
@@ -266,8 +310,10 @@ void Tracker::bumpRevision()
 
 const QString& Tracker::dayKey(const QDateTime& now)
 {
-    if (m_day.isEmpty() || now < m_dayStart || now >= m_dayEnd) {
-        const QTimeZone zone = m_platform.clock->timeZone();
+    // A zone change (travel, or the system's zone set anew) moves the day's bounds at once.
+    const QTimeZone zone = m_platform.clock->timeZone();
+    if (m_day.isEmpty() || now < m_dayStart || now >= m_dayEnd || zone != m_dayZone) {
+        m_dayZone = zone;
         const QDate date = now.toTimeZone(zone).date();
         m_day = Day::string(now, zone);
         m_dayStart = date.startOfDay(zone);

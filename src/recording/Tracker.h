@@ -3,6 +3,7 @@
 #include "BrowserPermission.h"
 #include "BrowserProbe.h"
 #include "Glance.h"
+#include "HistoryFile.h"
 #include "Period.h"
 #include "Platform.h"
 #include "Store.h"
@@ -52,6 +53,13 @@ public:
     bool isLive() const { return m_live; }
     // The clock the days are counted by, so views name "Today" as the tracker does.
     const Clock& clock() const { return *m_platform.clock; }
+    // Opens the history file now and, while it will not open, again at every write; a damaged file is
+    // moved aside and a fresh one started. For the recorder, constructed without a store.
+    void keepOpening(HistoryFile file);
+    // Whether the recorded time lives only in memory because the history file will not open yet.
+    bool keepsTimeInMemoryOnly() const { return m_historyFile && !m_store; }
+    // Where a damaged history file was moved in this run; empty when none was.
+    QString damagedHistoryCopy() const { return m_historyFile ? m_historyFile->movedTo() : QString(); }
     // Asks browsers which page they show; none without a way to ask.
     BrowserProbe* probe() const { return m_probe.get(); }
 
@@ -62,9 +70,10 @@ public:
     // One entry per day of the period, oldest first, excluded items removed.
     QList<DayUsage> days(Period period) const;
     Summary summary(Period period) const;
-    void exclude(const UsageItem& item);
-    void include(const ItemKey& key);
-    void deleteAllHistory();
+    // The three changes below are false, with nothing changed, when the history file refused them.
+    bool exclude(const UsageItem& item);
+    bool include(const ItemKey& key);
+    bool deleteAllHistory();
     // Replaces all history by the backup file's; false, with nothing changed, when it cannot.
     bool restore(const QString& path);
     // Starts asking the browser for its page, so that its permission is known; switching anything on for it
@@ -76,6 +85,8 @@ signals:
     void glanceChanged(const Glance& glance);
     void excludedChanged();
     void blockedBrowserChanged();
+    // keepsTimeInMemoryOnly() or damagedHistoryCopy() changed.
+    void historyFileChanged();
     // A live tracker with a store wrote (or tried to write) its pending seconds: time for the daily backup check.
     void flushed();
 
@@ -94,6 +105,9 @@ private:
     void setBlockedBrowser(const std::optional<BlockedBrowser>& notice);
     void refreshGlance();
     void bumpRevision();
+    // Opens the history file when there is no store, or moves a damaged one aside and starts afresh.
+    void reopenHistoryFile();
+    void adopt(std::unique_ptr<Store> store);
     const QString& dayKey(const QDateTime& now);
 
     std::unique_ptr<Store> m_store;
@@ -109,13 +123,16 @@ private:
     QHash<Slot, double> m_pending;
     QHash<ItemKey, QString> m_names;
     std::optional<ItemKey> m_current;
+    std::optional<HistoryFile> m_historyFile;
     QDateTime m_lastTick;
-    QDateTime m_lastFlush;
-    QDateTime m_lastGlance;
+    // Writes and glances are scheduled on the monotonic clock: a wall clock set back must not hold them off.
+    qint64 m_lastFlushMs = 0;
+    qint64 m_lastGlanceMs = 0;
     QTimer* m_timer = nullptr;
 
     // The day key of the day being sampled, with that day's bounds, so a sample needs no calendar work.
     QString m_day;
     QDateTime m_dayStart;
     QDateTime m_dayEnd;
+    QTimeZone m_dayZone;
 };

@@ -3,6 +3,7 @@
 #include "Summary.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QDirIterator>
 #include <QMutex>
 #include <QSemaphore>
@@ -331,3 +332,46 @@ TEST(IconsLifetime, DestroyedWhileASearchRunsDropsItsResult)
 }
 
 } // namespace
+
+TEST(FaviconDecoding, OnlySmallRasterImagesAreDecodedAndNothingTakesLong)
+{
+    // Each level references the one below ten times: 10^9 shapes for a renderer that expands them.
+    QByteArray svg = R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink"><defs>)"
+                     R"(<rect id="l0" width="1" height="1"/>)";
+    for (int level = 1; level <= 9; ++level) {
+        svg += "<g id=\"l" + QByteArray::number(level) + "\">";
+        for (int i = 0; i < 10; ++i)
+            svg += "<use xlink:href=\"#l" + QByteArray::number(level - 1) + "\"/>";
+        svg += "</g>";
+    }
+    svg += R"(</defs><use xlink:href="#l9"/></svg>)";
+    const auto encoded = [](const QImage& image, const char* format) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, format);
+        return bytes;
+    };
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        bool decoded;
+    } cases[] = {
+        {"png", png(Qt::red), true},
+        {"largest side allowed", encoded(solid(Qt::blue, 1024), "PNG"), true},
+        {"ico", encoded(solid(Qt::green, 32), "ICO"), true},
+        {"wider than any favicon", encoded(QImage(1025, 8, QImage::Format_ARGB32), "PNG"), false},
+        {"svg with nested references", svg, false},
+        {"plain svg", R"(<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16"/>)", false},
+        {"garbage", QByteArray(600, '\x7f'), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_EQ(Icons::decodeFavicon(c.bytes).has_value(), c.decoded);
+        // Generous for a loaded machine; an expanding renderer takes minutes on the nested file.
+        EXPECT_LT(timer.elapsed(), 2000);
+    }
+}

@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "HistoryLock.h"
 #include "Settings.h"
 #include "Tracker.h"
 
@@ -352,4 +353,75 @@ TEST_F(TrackerTest, EveryWriteOfALiveTrackerAnnouncesTheBackupCheck)
     QSignalSpy memoryFlushes(memoryOnly.get(), &Tracker::flushed);
     memoryOnly->flush();
     EXPECT_EQ(previewFlushes.count() + memoryFlushes.count(), 0);
+}
+
+TEST_F(TrackerTest, AClockSetBackHoldsOffNeitherWritesNorTheGlance)
+{
+    auto tracker = make(true);
+    QSignalSpy glances(tracker.get(), &Tracker::glanceChanged);
+    run(*tracker, 30);
+    fake.clock.set(fake.clock.now().addSecs(-3600)); // a time server's step, or a dual-boot clock
+    run(*tracker, 62);
+    ASSERT_EQ(tracker->store()->allRows().size(), 1);
+    EXPECT_EQ(tracker->store()->allRows().first().seconds, 58); // the sample across the step is dropped
+    EXPECT_EQ(glances.count(), 1);
+}
+
+TEST_F(TrackerTest, AZoneChangeMovesTheDayAtOnce)
+{
+    const struct
+    {
+        const char* name;
+        const char* zone;
+        const char* day;
+        double seconds; // of the newest day (the first sample only starts counting)
+    } cases[] = {
+        {"eastward past midnight", "Asia/Tokyo", "2025-03-06", 4},
+        {"westward, same day", "America/New_York", "2025-03-05", 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeClock clock(QDateTime(QDate(2025, 3, 5), QTime(23, 0), QTimeZone("Europe/Berlin")));
+        FakePlatform other;
+        other.workspace.setFront(editor);
+        Platform platform = other.platform();
+        platform.clock = &clock;
+        Tracker tracker(nullptr, false, platform, settings);
+        run(tracker, clock, 4);
+        clock.setTimeZone(QTimeZone(c.zone));
+        run(tracker, clock, 4);
+        QStringList days;
+        for (const DayUsage& day : tracker.days(Period::week))
+            if (day.summary.total > 0)
+                days.append(day.day);
+        EXPECT_EQ(days.last(), c.day);
+        EXPECT_EQ(secondsOf(tracker.days(Period::week).last().summary, editorKey), c.seconds);
+    }
+}
+
+TEST_F(TrackerTest, ControlCharactersNeverReachARecordedName)
+{
+    fake.workspace.setFront(app("org.example.\x1b[31mEvil", "Evil\u202Egnp.exe\n\x07", 300));
+    auto tracker = make(true);
+    run(*tracker, 60);
+    const UsageRow row = tracker->store()->allRows().value(0);
+    EXPECT_EQ(row.key.id, "org.example.[31mEvil");
+    EXPECT_EQ(row.name, "Evilgnp.exe");
+}
+
+TEST_F(TrackerTest, ChangesTheFileRefusesLeaveEverythingAsTheFileIs)
+{
+    auto tracker = make(true);
+    run(*tracker, 60);
+    tracker->exclude(UsageItem{terminalKey, "Terminal", 0});
+    HistoryLock other(dbPath());
+    ASSERT_TRUE(other.isHeld());
+    const qint64 revision = tracker->revision();
+    EXPECT_FALSE(tracker->deleteAllHistory());
+    EXPECT_FALSE(tracker->exclude(UsageItem{editorKey, "Editor", 0}));
+    EXPECT_FALSE(tracker->include(terminalKey));
+    EXPECT_EQ(tracker->revision(), revision);
+    EXPECT_EQ(tracker->excluded().keys(), QList<ItemKey>({terminalKey}));
+    other.release();
+    EXPECT_EQ(today(*tracker, editorKey), 60);
 }

@@ -2,6 +2,8 @@
 
 #include "Clock.h"
 
+#include <algorithm>
+
 // A clock that stands still until a test moves it.
 class FakeClock final : public Clock
 {
@@ -15,11 +17,21 @@ public:
     QDateTime now() const override { return m_now; }
     QTimeZone timeZone() const override { return m_zone; }
 
+    qint64 monotonicMs() const override { return m_monotonicMs; }
+
+    // Sets the wall clock, as a user or time server would: the monotonic clock stays put.
     void set(const QDateTime& now) { m_now = now; }
-    void advance(double seconds) { m_now = m_now.addMSecs(qRound64(seconds * 1000)); }
+    // Lets time pass; a negative amount sets the wall clock back and leaves the monotonic clock alone.
+    void advance(double seconds)
+    {
+        const qint64 ms = qRound64(seconds * 1000);
+        m_now = m_now.addMSecs(ms);
+        m_monotonicMs += std::max<qint64>(ms, 0);
+    }
     void setTimeZone(const QTimeZone& zone) { m_zone = zone; }
 
 private:
     QDateTime m_now;
     QTimeZone m_zone;
+    qint64 m_monotonicMs = 0;
 };

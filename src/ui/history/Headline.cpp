@@ -20,6 +20,7 @@ constexpr SpringParameters swapSpring{0.25, 0.85};
 QLabel* headlineLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText); // the title may be an item's name, which other programs chose
     label->setFont(Theme::font(TextStyle::headline));
     Theme::useSecondaryText(label);
     return label;

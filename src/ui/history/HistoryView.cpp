@@ -12,6 +12,7 @@
 #include "RingView.h"
 #include "Settings.h"
 #include "Tracker.h"
+#include "WriteFailure.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -102,7 +103,10 @@ HistoryView::HistoryView(Tracker& tracker, Icons& icons, Settings& settings, Per
         m_hoveredRow = key;
         focusChanged();
     });
-    connect(m_list, &ItemList::excludeRequested, this, [this](const UsageItem& item) { m_tracker.exclude(item); });
+    connect(m_list, &ItemList::excludeRequested, this, [this](const UsageItem& item) {
+        if (!m_tracker.exclude(item))
+            WriteFailure::tell(this);
+    });
     connect(&m_tracker, &Tracker::revisionChanged, this, [this] {
         if (m_shown)
             reload();

@@ -4,6 +4,7 @@
 #include "BrowserPermissions.h"
 #include "Divider.h"
 #include "FooterRow.h"
+#include "HistoryFileNotice.h"
 #include "Icons.h"
 #include "ItemList.h"
 #include "OptionsMenu.h"
@@ -14,6 +15,7 @@
 #include "Theme.h"
 #include "Tracker.h"
 #include "UpdateChecker.h"
+#include "WriteFailure.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -61,6 +63,9 @@ PopoverView::PopoverView(Tracker& tracker, Icons& icons, Settings& settings, Upd
     m_desktopNotice->setContentsMargins(12, 10, 12, 4);
     m_desktopNotice->hide();
     layout->addWidget(m_desktopNotice);
+    auto* historyFileNotice = new HistoryFileNotice(m_tracker, this);
+    layout->addWidget(historyFileNotice);
+    connect(&m_tracker, &Tracker::historyFileChanged, this, &PopoverView::fitToContent);
 
     layout->addSpacing(8);
     auto* divider = new Divider(this);
@@ -75,7 +80,10 @@ PopoverView::PopoverView(Tracker& tracker, Icons& icons, Settings& settings, Upd
     layout->addLayout(footer);
 
     connect(m_list, &ItemList::hoveredChanged, this, &PopoverView::listHovered);
-    connect(m_list, &ItemList::excludeRequested, &m_tracker, &Tracker::exclude);
+    connect(m_list, &ItemList::excludeRequested, this, [this](const UsageItem& item) {
+        if (!m_tracker.exclude(item))
+            WriteFailure::tell(this);
+    });
     connect(m_ring, &RingView::hovered, this, &PopoverView::ringHovered);
     connect(m_notice, &PermissionNotice::settingsRequested, this, [this](BrowserPermission permission) {
         BrowserPermissions::openSettings(permission, m_accessibility, m_settings);

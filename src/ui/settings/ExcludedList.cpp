@@ -3,6 +3,7 @@
 #include "ItemIcon.h"
 #include "Theme.h"
 #include "Tracker.h"
+#include "WriteFailure.h"
 
 #include "Icons.h"
 
@@ -97,7 +98,12 @@ void ExcludedList::rebuild()
         // so the rebuild waits until the click has been handled.
         connect(row.button, &QPushButton::clicked, this, [this, key] {
             QMetaObject::invokeMethod(
-                this, [this, key] { m_tracker.include(key); }, Qt::QueuedConnection);
+                this,
+                [this, key] {
+                    if (!m_tracker.include(key))
+                        WriteFailure::tell(this);
+                },
+                Qt::QueuedConnection);
         });
         paintIcon(row);
         layout->addWidget(row.widget);

@@ -438,12 +438,12 @@ void SettingsView::exportHistory()
     if (!path || path->isEmpty())
         return;
     m_tracker.flush();
-    Store* store = m_tracker.store();
-    const QByteArray text = CSV::exportRows(store ? store->allRows() : QList<UsageRow>()).toUtf8();
     // Written beside the target and renamed over it, so a failure never leaves half a file.
-    QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+    const std::optional<CSV::Failure> failure = CSV::save(m_tracker.store(), *path);
+    if (failure == CSV::Failure::write)
         setNotice(QStringLiteral("The file couldn't be saved there."));
+    else if (failure == CSV::Failure::read)
+        setNotice(QStringLiteral("The history couldn't be read, so nothing was saved."));
 }
 
 void SettingsView::restore(const Backup::Copy& copy)

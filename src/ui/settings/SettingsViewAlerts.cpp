@@ -93,8 +93,9 @@ void SettingsView::presentAlert()
         }
         case AlertKind::deleteAll:
             m_isConfirmingDelete = false;
-            if (confirmed)
-                m_tracker.deleteAllHistory();
+            if (confirmed && !m_tracker.deleteAllHistory())
+                m_notice = QStringLiteral("The history couldn't be deleted: the file is in use by another program or "
+                                          "can't be written.");
             break;
         case AlertKind::notice:
             m_notice.reset();

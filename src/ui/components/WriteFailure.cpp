@@ -1,0 +1,14 @@
+#include "WriteFailure.h"
+
+#include <QMessageBox>
+
+void WriteFailure::tell(QWidget* parent)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Horavane"),
+                                QStringLiteral("Horavane couldn't save that change."), QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setInformativeText(QStringLiteral("The history file is in use by another program or can't be written, so "
+                                           "nothing was changed. Try again in a moment."));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}

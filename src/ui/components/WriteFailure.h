@@ -1,0 +1,11 @@
+#pragma once
+
+class QWidget;
+
+// The alert for a change of the history (Delete All, Don't Track, Track Again) that the history
+// file refused: the view stays as the file is, and the user knows why.
+namespace WriteFailure {
+
+void tell(QWidget* parent);
+
+} // namespace WriteFailure
