@@ -158,11 +158,6 @@ std::optional<double> Icons::dominantHue(const QImage& image)
     return ::dominantHue(image);
 }
 
-std::optional<QImage> Icons::decodeFavicon(const QByteArray& bytes)
-{
-    return decode(bytes);
-}
-
 std::optional<double> Icons::hueOf(const ItemKey& key)
 {
     if (const auto found = m_hues.constFind(key); found != m_hues.cend())

@@ -60,8 +60,6 @@ public:
     QList<int> colorIndices(const Summary& summary, int count);
 
     static std::optional<double> dominantHue(const QImage& image);
-    // The image that favicon bytes hold, or none when they are not an image of usable size. Any thread.
-    static std::optional<QImage> decodeFavicon(const QByteArray& bytes);
 
     const QHash<QString, QImage>& favicons() const { return m_favicons; }
     // Hues computed so far; an entry without a value means the image has none.
