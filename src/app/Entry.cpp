@@ -1,8 +1,11 @@
 #include "Entry.h"
 
 #include "AppIcon.h"
+#include "BackupComputers.h"
+#include "BackupFolder.h"
 #include "CommandLine.h"
 #include "Commands.h"
+#include "ComputerIdentity.h"
 #include "HoravaneApp.h"
 #include "InstanceLock.h"
 #include "LinuxPlatform.h"
@@ -14,9 +17,12 @@
 #include "XdgPlaces.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <cstdio>
+#include <pwd.h>
+#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcDesktop, "app.corvani.Horavane.desktop")
 
@@ -31,6 +37,19 @@ void nameApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Horavane"));
     QCoreApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
+}
+
+// Gives this computer its lasting identity in shared backup folders, once, from the machine's id.
+void identifyComputer(Settings& settings)
+{
+    QByteArray machineId;
+    for (const char* path : {"/etc/machine-id", "/var/lib/dbus/machine-id"}) {
+        QFile file(QString::fromLatin1(path));
+        if (file.open(QIODevice::ReadOnly) && !(machineId = file.read(64).trimmed()).isEmpty())
+            break;
+    }
+    const passwd* user = ::getpwuid(::getuid());
+    ComputerIdentity::ensure(settings, machineId, user ? QString::fromLocal8Bit(user->pw_name) : QString());
 }
 
 // Records until the desktop session ends or the process is told to quit.
@@ -65,6 +84,7 @@ int record(int argc, char** argv, bool opensHistory)
     qCInfo(lcDesktop).noquote() << "Desktop sources:" << desktop->sourcesDescription();
 
     Settings settings(places.settingsFile());
+    identifyComputer(settings);
     HoravaneApp horavane(*desktop, std::move(store), settings);
     if (opensHistory)
         horavane.showHistory();
@@ -117,8 +137,33 @@ int runCommand(const CommandLine& command)
         const XdgPlaces places;
         SystemClock clock;
         Settings settings(places.settingsFile());
-        printTo(stdout, Commands::report(existingStore(places), command.period, clock, settings));
+        std::optional<BackupComputers> others;
+        if (command.allComputers) {
+            identifyComputer(settings);
+            if (const std::optional<QString> problem = BackupFolder::problem(settings.backupFolder()))
+                printTo(stderr, QStringLiteral("horavane: %1; showing this computer only\n").arg(*problem));
+            others.emplace(settings);
+            others->refresh();
+        }
+        printTo(stdout,
+                Commands::report(existingStore(places), command.period, clock, settings, others ? &*others : nullptr));
+        for (const QString& note : others ? others->notes() : QStringList())
+            printTo(stderr, QStringLiteral("horavane: %1\n").arg(note));
         return 0;
+    }
+    case CommandLine::Action::backup: {
+        const XdgPlaces places;
+        SystemClock clock;
+        Settings settings(places.settingsFile());
+        identifyComputer(settings);
+        const std::unique_ptr<Store> store = existingStore(places);
+        const auto [path, problem] = Commands::backup(store.get(), settings, places, clock);
+        if (problem.isEmpty()) {
+            printTo(stdout, path + QLatin1Char('\n'));
+            return 0;
+        }
+        printTo(stderr, QStringLiteral("horavane: %1\n").arg(problem));
+        return 1;
     }
     case CommandLine::Action::record:
         break;

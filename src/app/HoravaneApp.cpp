@@ -7,12 +7,14 @@
 #include "PopupWindow.h"
 #include "Settings.h"
 #include "SettingsView.h"
+#include "StatusNotifierItem.h"
 #include "TrayItem.h"
 #include "WelcomeView.h"
 #include "WindowVisibilityReader.h"
 #include "XdgPlaces.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QEvent>
 #include <QMessageBox>
 #include <QLayout>
@@ -41,7 +43,7 @@ protected:
 
 HoravaneApp::HoravaneApp(LinuxPlatform& desktop, std::unique_ptr<Store> store, Settings& settings, QObject* parent)
     : QObject(parent), m_desktop(desktop), m_settings(settings),
-      m_backup(settings, desktop.places(), *desktop.platform().clock),
+      m_backup(settings, desktop.places(), *desktop.platform().clock), m_otherComputers(settings),
       m_tracker(std::move(store), true, desktop.platform(), settings), m_icons(m_appIcons, desktop.places())
 {
     m_backup.runIfDue(m_tracker.store());
@@ -57,7 +59,10 @@ HoravaneApp::HoravaneApp(LinuxPlatform& desktop, std::unique_ptr<Store> store, S
                                          QMessageBox::Yes | QMessageBox::Cancel) == QMessageBox::Yes;
         },
         [](const QString& message) { QMessageBox::information(nullptr, QStringLiteral("Horavane"), message); });
-    m_tray = std::make_unique<TrayItem>(m_tracker, m_settings);
+    // A status item where the panel hosts them (with the time as its label); an XEmbed tray icon elsewhere.
+    m_statusItem = StatusNotifierItem::create(QDBusConnection::sessionBus(), QStringLiteral("Horavane"),
+                                              QStringLiteral("Horavane"));
+    m_tray = std::make_unique<TrayItem>(m_tracker, m_settings, m_statusItem.get());
     connect(m_tray.get(), &TrayItem::clicked, this, &HoravaneApp::showPopover);
     if (!m_settings.hasSeenWelcome())
         showWelcome();
@@ -108,6 +113,7 @@ void HoravaneApp::showHistory()
         m_popup->hide();
     if (!m_history) {
         auto* view = new HistoryView(m_tracker, m_icons, m_settings, Period::week);
+        view->setOtherComputers(&m_otherComputers);
         auto* visibility = new WindowVisibilityReader(view);
         connect(visibility, &WindowVisibilityReader::changed, view, &HistoryView::setShown);
         window(m_history, QStringLiteral("Horavane"), view, QSize(680, 600));

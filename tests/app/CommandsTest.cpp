@@ -1,11 +1,15 @@
 #include "Commands.h"
+#include "BackupComputers.h"
 #include "FakeClock.h"
+#include "FakePlaces.h"
 #include "Settings.h"
 #include "Store.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -61,4 +65,86 @@ TEST_F(CommandsTest, ExportWritesTheWholeHistoryAsCsv)
 TEST_F(CommandsTest, ExportToAnUnwritablePlaceSaysSo)
 {
     EXPECT_NE(Commands::exportCsv(nullptr, dir.filePath("missing/folder/out.csv")), "");
+}
+
+namespace {
+
+// One person's account on one computer: its own preferences, history and identity.
+struct Profile
+{
+    Profile(const QString& id, const QString& sync, const QString& app, double seconds)
+    {
+        settings.setComputerId(id);
+        settings.setComputerName(id == "desk-id" ? "Desk" : "Laptop");
+        settings.setBackupFolder(sync);
+        Store::open(places.databasePath())->add({UsageRow{"2025-03-05", ItemKey{ItemKind::app, app}, app, seconds}});
+    }
+    std::pair<QString, QString> backup() { return Commands::backup(store().get(), settings, places, clock); }
+    std::unique_ptr<Store> store() const { return Store::open(places.databasePath()); }
+    QString reportAll()
+    {
+        BackupComputers others(settings);
+        others.refresh();
+        const QString text = Commands::report(store(), Period::today, clock, settings, &others);
+        notes = others.notes(); // known once the copies were read
+        return text;
+    }
+
+    FakePlaces places;
+    FakeClock clock;
+    Settings settings{places.homeFolder() + "/Horavane.conf"};
+    QStringList notes;
+};
+
+mode_t modeOf(const QString& path)
+{
+    struct stat info
+    {
+    };
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return info.st_mode & 0777;
+}
+
+} // namespace
+
+TEST(TwoComputersTest, ShareOneFolderEachInItsOwnSubfolderAndAddUpTheirDays)
+{
+    QTemporaryDir sync;
+    Profile desk("desk-id", sync.path(), "Editor", 3600);
+    Profile laptop("laptop-id", sync.path(), "Mail", 1800);
+
+    const auto [deskCopy, deskProblem] = desk.backup();
+    const auto [laptopCopy, laptopProblem] = laptop.backup();
+    EXPECT_EQ(deskProblem, "");
+    EXPECT_EQ(deskCopy, sync.filePath("Horavane/desk-id/Horavane 2025-03-05.sqlite"));
+    EXPECT_EQ(laptopCopy, sync.filePath("Horavane/laptop-id/Horavane 2025-03-05.sqlite"));
+    EXPECT_EQ(modeOf(deskCopy), 0600u);
+    EXPECT_EQ(modeOf(sync.filePath("Horavane/laptop-id")), 0700u);
+    EXPECT_GT(desk.settings.lastBackup(), 0);
+
+    // A third computer whose copy is only half there is skipped, not fatal.
+    QDir().mkpath(sync.filePath("Horavane/tablet-id"));
+    QFile::copy(laptopCopy, sync.filePath("Horavane/tablet-id/Horavane 2025-03-05.sqlite"));
+    QFile half(sync.filePath("Horavane/tablet-id/Horavane 2025-03-05.sqlite"));
+    half.open(QIODevice::ReadWrite);
+    half.resize(half.size() / 2);
+    half.close();
+
+    EXPECT_EQ(desk.reportAll(), "    1h  Editor\n"
+                                "   30m  Mail\n"
+                                "1h 30m  Total\n");
+    EXPECT_EQ(desk.notes, QStringList{"Skipped the copy of tablet-id from 2025-03-05: it is still arriving."});
+    EXPECT_EQ(Commands::report(desk.store(), Period::today, desk.clock, desk.settings), "1h  Editor\n1h  Total\n");
+}
+
+TEST(TwoComputersTest, ABackupFolderThatIsGoneIsAProblem)
+{
+    QTemporaryDir sync;
+    Profile desk("desk-id", sync.filePath("Nextcloud"), "Editor", 60);
+    const auto [copy, problem] = desk.backup();
+    EXPECT_EQ(copy, "");
+    EXPECT_EQ(problem, "The backup folder isn't there. Is it mounted?");
+    EXPECT_FALSE(QFileInfo::exists(sync.filePath("Nextcloud")));
+    EXPECT_EQ(Commands::backup(nullptr, desk.settings, desk.places, desk.clock).second,
+              "there is no history to back up yet");
 }

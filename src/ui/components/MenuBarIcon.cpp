@@ -119,7 +119,7 @@ QImage image(const QList<int>& shares, int count, qreal devicePixelRatio)
     if (entry && entry->shares == shares && entry->count == count && entry->devicePixelRatio == devicePixelRatio)
         return entry->image;
 
-    const int pixels = qCeil(side * devicePixelRatio);
+    const int pixels = qCeil(side * devicePixelRatio - 1e-6); // 22 / 17 × 17 stays 22 pixels
     QImage result(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     result.setDevicePixelRatio(devicePixelRatio);
     result.fill(Qt::transparent);

@@ -1,7 +1,9 @@
 #include "HistoryView.h"
 
+#include "BackupComputers.h"
 #include "BarChart.h"
 #include "Breakdown.h"
+#include "ComputerSwitch.h"
 #include "DateLabels.h"
 #include "Headline.h"
 #include "Icons.h"
@@ -41,6 +43,8 @@ HistoryView::HistoryView(Tracker& tracker, Icons& icons, Settings& settings, Per
 {
     setMinimumSize(580, 520);
     m_picker = new PeriodPicker(period, this);
+    m_computers = new ComputerSwitch(this);
+    m_computers->hide();
     m_headline = new Headline(this);
     m_chart = new BarChart(m_model, this);
     m_ring = new RingView(this);
@@ -56,6 +60,7 @@ HistoryView::HistoryView(Tracker& tracker, Icons& icons, Settings& settings, Per
     column->setContentsMargins(24, 14, 24, 20);
     column->setSpacing(0);
     column->addWidget(m_picker, 0, Qt::AlignHCenter);
+    column->addWidget(m_computers, 0, Qt::AlignHCenter);
     column->addSpacing(10);
     column->addWidget(m_headline);
     column->addSpacing(14);
@@ -70,6 +75,10 @@ HistoryView::HistoryView(Tracker& tracker, Icons& icons, Settings& settings, Per
     column->addLayout(row, 1);
 
     connect(m_picker, &PeriodPicker::periodChosen, this, &HistoryView::setPeriod);
+    connect(m_computers, &ComputerSwitch::allComputersChanged, this, [this] {
+        if (m_shown)
+            reload();
+    });
     connect(m_headline, &Headline::showAllDaysRequested, this, [this] {
         m_model.clearSelection();
         selectionChanged();
@@ -111,8 +120,17 @@ void HistoryView::setShown(bool visible)
             chartPointed(std::nullopt, std::nullopt);
         return;
     }
+    if (m_others) {
+        m_others->refresh(); // copies may have arrived while the window was away
+        m_computers->setVisible(m_others->hasOthers());
+    }
     reload();
     applyPreviewHover();
+}
+
+void HistoryView::setOtherComputers(BackupComputers* others)
+{
+    m_others = others; // the switch appears with the next showing, when the folder is looked at
 }
 
 void HistoryView::setPeriod(Period period)
@@ -135,7 +153,10 @@ void HistoryView::setPreviewHover(const std::optional<PreviewHover>& hover)
 
 void HistoryView::reload()
 {
-    updateColors(m_model.reload(m_tracker.days(m_model.period())));
+    QList<DayUsage> days = m_tracker.days(m_model.period());
+    if (m_others && m_computers->allComputers() && m_others->hasOthers())
+        days = m_others->addedTo(days, m_tracker.excluded());
+    updateColors(m_model.reload(days));
 }
 
 void HistoryView::applyPreviewHover()
