@@ -1,5 +1,5 @@
-#include "ComputerIdentity.h"
 #include "Settings.h"
+#include "ComputerIdentity.h"
 
 #include <QSet>
 #include <QSignalSpy>
