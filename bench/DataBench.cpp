@@ -1,8 +1,12 @@
 // What the user pays for export and backup over a long history: reading every row and turning
 // it into CSV text, and the database copy a backup makes on the main thread.
 #include "Backup.h"
+#include "BackupComputers.h"
 #include "BenchSupport.h"
 #include "CSV.h"
+#include "Commands.h"
+#include "FakeClock.h"
+#include "Settings.h"
 #include "Store.h"
 
 #include <QDate>
@@ -101,7 +105,7 @@ void BackupCopy(benchmark::State& state)
 }
 BENCHMARK(BackupCopy)->ArgName("years")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
-// The background part: bringing the copy into the cloud folder (here on the same file system).
+// The background part: bringing the copy into the backup folder (here on the same file system).
 void BackupPlace(benchmark::State& state)
 {
     Store& store = history(static_cast<int>(state.range(0)));
@@ -113,11 +117,43 @@ void BackupPlace(benchmark::State& state)
         const QString temp = scratch().filePath(QStringLiteral("temp-%1.sqlite").arg(++n));
         store.execute(QByteArray("VACUUM INTO '" + QFile::encodeName(temp) + "'").constData());
         state.ResumeTiming();
-        if (Backup::place(temp, QStringLiteral("Horavane 2025-03-05.sqlite"), root))
+        if (Backup::place(temp, QStringLiteral("Horavane 2025-03-05.sqlite"),
+                          Backup::Destination{root, QStringLiteral("this-computer"), QStringLiteral("Desk")}))
             state.SkipWithError("place failed");
     }
 }
 BENCHMARK(BackupPlace)->ArgName("years")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+
+// "--report month --all-computers" over three computers of ten years each: this computer's store
+// and the newest copies of two others in a shared backup folder, read as the command reads them.
+void ReportMonthAllComputers(benchmark::State& state)
+{
+    const int years = static_cast<int>(state.range(0));
+    history(years);
+    const QString path = scratch().filePath(QStringLiteral("history-%1.sqlite").arg(years));
+    const QString sync = scratch().filePath(QStringLiteral("sync-%1").arg(years));
+    for (const char* computer : {"laptop", "tablet"}) {
+        const QString folder = sync + QStringLiteral("/Horavane/") + QLatin1String(computer);
+        const QString copy = folder + QStringLiteral("/Horavane 2024-12-29.sqlite");
+        QDir().mkpath(folder);
+        if (!QFile::exists(copy))
+            history(years).execute(QByteArray("VACUUM INTO '" + QFile::encodeName(copy) + "'").constData());
+    }
+    Settings settings(scratch().filePath(QStringLiteral("all-computers-%1.conf").arg(years)));
+    settings.setBackupFolder(sync);
+    settings.setComputerId(QStringLiteral("desk"));
+    FakeClock clock(QDateTime(QDate(2015, 1, 1).addDays(years * 365 - 1), QTime(12, 0)));
+    QString text;
+    for (auto _ : state) {
+        BackupComputers others(settings);
+        others.refresh();
+        text = Commands::report(Store::open(path), Period::month, clock, settings, &others);
+        benchmark::DoNotOptimize(text.constData());
+    }
+    if (!text.contains(QStringLiteral("App 1\n")))
+        state.SkipWithError("nothing reported");
+}
+BENCHMARK(ReportMonthAllComputers)->ArgName("years")->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

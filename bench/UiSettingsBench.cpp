@@ -34,7 +34,7 @@ public:
     std::optional<QString> disable() override { return std::nullopt; }
 };
 
-// The models of a running program: 30 excluded items, seven backup copies in the cloud drive.
+// The models of a running program: 30 excluded items, seven backup copies in the backup folder.
 struct Models
 {
     Models()
@@ -43,7 +43,9 @@ struct Models
             const ItemKey key{i % 3 ? ItemKind::app : ItemKind::site, QStringLiteral("item%1.example").arg(i)};
             tracker.exclude(UsageItem{key, QStringLiteral("Item number %1").arg(i), 60});
         }
-        const QString folder = fake.places.cloudDriveRoot() + QStringLiteral("/Horavane");
+        settings.setBackupFolder(fake.places.syncFolder());
+        settings.setComputerId(QStringLiteral("this-computer"));
+        const QString folder = fake.places.syncFolder() + QStringLiteral("/Horavane/this-computer");
         QDir().mkpath(folder);
         for (int day = 1; day <= 7; ++day) {
             QFile copy(folder + QStringLiteral("/Horavane 2025-03-%1.sqlite").arg(day, 2, 10, QLatin1Char('0')));

@@ -1,5 +1,7 @@
 #include "BrowserAccess.h"
 
+#include "PlatformTexts.h"
+
 BrowserAccess::BrowserAccess(Accessibility& desktop, RendererAccessibility renderer,
                              std::function<std::optional<Browser>()> blocked, Confirm confirm, Tell tell)
     : m_desktop(desktop), m_renderer(std::move(renderer)), m_blocked(std::move(blocked)), m_confirm(std::move(confirm)),
@@ -30,7 +32,8 @@ void BrowserAccess::openSettings(SettingsPane pane)
     if (!switchedOff && !known) {
         m_tell(QStringLiteral("Chromium-family browsers show Horavane their pages when they start with "
                               "--force-renderer-accessibility. Bring the browser to the front once, then choose "
-                              "“Open Automation Settings…” in Horavane's window to add it for that browser."));
+                              "“%1” in Horavane's window to add it for that browser.")
+                   .arg(PlatformTexts::browserAccessButton()));
         return;
     }
     if (!switchedOff && flagged) {

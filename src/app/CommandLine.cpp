@@ -67,6 +67,10 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             result.opensHistory = true;
             continue;
         }
+        if (argument == QLatin1String("--all-computers")) {
+            result.allComputers = true;
+            continue;
+        }
         if (argument == QLatin1String("--login-item"))
             continue; // without a value it changes nothing
         if (const int length = qtOptionLength(arguments, i)) {
@@ -78,6 +82,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         actionGiven = true;
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             result.action = Action::help;
+        } else if (argument == QLatin1String("--backup")) {
+            result.action = Action::backup;
         } else if (argument == QLatin1String("--version")) {
             result.action = Action::version;
         } else if (argument == QLatin1String("--export-csv")) {
@@ -98,6 +104,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             return failure(QStringLiteral("unknown option \"%1\"").arg(argument));
         }
     }
+    if (result.allComputers && result.action != Action::report)
+        return failure(QStringLiteral("--all-computers only goes with --report"));
     if (result.opensHistory && result.action != Action::record)
         return failure(QStringLiteral("--history only goes with recording"));
     return result;
@@ -113,6 +121,8 @@ QString CommandLine::usage()
                           "  --login-item on|off     open at login, or not; prints the resulting state\n"
                           "  --preview [options]     show one view on sample data (--window, --icons, --png PATH, …)\n"
                           "  --report [PERIOD]       print the time of today, yesterday, week or month\n"
+                          "  --all-computers         with --report: add the other computers' backups\n"
+                          "  --backup                copy the history to the backup folder now; prints the copy\n"
                           "  --export-csv PATH       write all history as CSV to PATH (- for standard output)\n"
                           "  --help                  show this help\n"
                           "  --version               show the version\n");

@@ -8,13 +8,14 @@
 // What the user asked for on the command line.
 struct CommandLine
 {
-    enum class Action { record, help, version, exportCsv, report, loginItem };
+    enum class Action { record, help, version, exportCsv, report, loginItem, backup };
 
     Action action = Action::record;
     QString path;                  // exportCsv: the file to write, "-" for standard output
     QString loginItem;             // loginItem: "on", "off" or anything else (then only the status is printed)
     bool opensHistory = false;     // record: present the history window at launch
     Period period = Period::today; // report
+    bool allComputers = false;     // report: add the other computers' copies in the backup folder
     QString error; // set when the arguments make no sense; the action is then meaningless
 
     // Reads the arguments after the program name.

@@ -1,10 +1,13 @@
 #include "Commands.h"
 
+#include "Backup.h"
+#include "BackupComputers.h"
 #include "CSV.h"
 #include "CapturedText.h"
 #include "Clock.h"
 #include "DurationText.h"
 #include "Platform.h"
+#include "Settings.h"
 #include "Store.h"
 #include "Tracker.h"
 
@@ -40,7 +43,8 @@ History openHistory(const QString& databasePath)
 
 } // namespace
 
-Commands::Outcome Commands::report(const QString& databasePath, Period period, Clock& clock, Settings& settings)
+Commands::Outcome Commands::report(const QString& databasePath, Period period, Clock& clock, Settings& settings,
+                                   BackupComputers* others)
 {
     History history = openHistory(databasePath);
     if (!history.error.isEmpty())
@@ -50,7 +54,13 @@ Commands::Outcome Commands::report(const QString& databasePath, Period period, C
     Platform platform;
     platform.clock = &clock;
     const Tracker tracker(std::move(history.store), false, platform, settings);
-    const Summary summary = tracker.summary(period);
+    const Summary summary = others ? Summary::merging([&] {
+        QList<Summary> days;
+        for (const DayUsage& day : others->addedTo(tracker.days(period), tracker.excluded()))
+            days.append(day.summary);
+        return days;
+    }())
+                                   : tracker.summary(period);
     if (store && store->readFailed())
         return {{}, unreadable(databasePath, store->errorMessage())};
 
@@ -92,4 +102,20 @@ QString Commands::exportCsv(const QString& databasePath, const QString& path)
     if (failure == CSV::Failure::read)
         return unreadable(databasePath, history.store->errorMessage());
     return {};
+}
+
+Commands::Outcome Commands::backup(const QString& databasePath, Settings& settings, const Places& places,
+                                   const Clock& clock)
+{
+    const History history = openHistory(databasePath);
+    if (!history.error.isEmpty())
+        return {{}, history.error};
+    if (!history.store)
+        return {{}, QStringLiteral("there is no history to back up yet")};
+    Backup backup(settings, places, clock);
+    const Backup::Outcome outcome = backup.runNow(history.store.get());
+    settings.sync();
+    if (outcome.problem)
+        return {{}, *outcome.problem};
+    return {outcome.path, {}};
 }

@@ -1,8 +1,11 @@
 #include "Entry.h"
 
 #include "AppIcon.h"
+#include "BackupComputers.h"
+#include "BackupFolder.h"
 #include "CommandLine.h"
 #include "Commands.h"
+#include "ComputerIdentity.h"
 #include "HoravaneApp.h"
 #include "InstanceLock.h"
 #include "LinuxPlatform.h"
@@ -13,8 +16,14 @@
 #include "XdgPlaces.h"
 
 #include <QApplication>
+    desktop->setIdleLimit(settings.idleMinutes());
+    QObject::connect(&settings, &Settings::idleMinutesChanged, &app,
+                     [&desktop](double minutes) { desktop->setIdleLimit(minutes); });
+    HoravaneApp horavane(*desktop, settings); // after the lock: only one recorder ever touches the file
 #include <QLoggingCategory>
 #include <cstdio>
+#include <pwd.h>
+#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcDesktop, "app.corvani.Horavane.desktop")
 
@@ -29,6 +38,19 @@ void nameApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Horavane"));
     QCoreApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
+}
+
+// Gives this computer its lasting identity in shared backup folders, once, from the machine's id.
+void identifyComputer(Settings& settings)
+{
+    QByteArray machineId;
+    for (const char* path : {"/etc/machine-id", "/var/lib/dbus/machine-id"}) {
+        QFile file(QString::fromLatin1(path));
+        if (file.open(QIODevice::ReadOnly) && !(machineId = file.read(64).trimmed()).isEmpty())
+            break;
+    }
+    const passwd* user = ::getpwuid(::getuid());
+    ComputerIdentity::ensure(settings, machineId, user ? QString::fromLocal8Bit(user->pw_name) : QString());
 }
 
 // Records until the desktop session ends or the process is told to quit.
@@ -68,6 +90,7 @@ int record(int argc, char** argv, bool opensHistory)
     desktop->setIdleLimit(settings.idleMinutes());
     QObject::connect(&settings, &Settings::idleMinutesChanged, &app,
                      [&desktop](double minutes) { desktop->setIdleLimit(minutes); });
+    identifyComputer(settings);
     HoravaneApp horavane(*desktop, settings); // after the lock: only one recorder ever touches the file
     if (opensHistory)
         horavane.showHistory();
@@ -113,13 +136,37 @@ int runCommand(const CommandLine& command)
         const XdgPlaces places;
         SystemClock clock;
         Settings settings(places.settingsFile());
-        const Commands::Outcome report = Commands::report(places.databasePath(), command.period, clock, settings);
+        std::optional<BackupComputers> others;
+        if (command.allComputers) {
+            identifyComputer(settings);
+            if (const std::optional<QString> problem = BackupFolder::problem(settings.backupFolder()))
+                printTo(stderr, QStringLiteral("horavane: %1; showing this computer only\n").arg(*problem));
+            others.emplace(settings);
+            others->refresh();
+        }
+        const Commands::Outcome report = Commands::report(places.databasePath(), command.period, clock, settings,
+                                                          others ? &*others : nullptr);
         if (!report.error.isEmpty()) {
             printTo(stderr, QStringLiteral("horavane: %1\n").arg(report.error));
             return 1;
         }
         printTo(stdout, report.output);
+        for (const QString& note : others ? others->notes() : QStringList())
+            printTo(stderr, QStringLiteral("horavane: %1\n").arg(note));
         return 0;
+    }
+    case CommandLine::Action::backup: {
+        const XdgPlaces places;
+        SystemClock clock;
+        Settings settings(places.settingsFile());
+        identifyComputer(settings);
+        const Commands::Outcome backup = Commands::backup(places.databasePath(), settings, places, clock);
+        if (backup.error.isEmpty()) {
+            printTo(stdout, backup.output + QLatin1Char('\n'));
+            return 0;
+        }
+        printTo(stderr, QStringLiteral("horavane: %1\n").arg(backup.error));
+        return 1;
     }
     case CommandLine::Action::record:
         break;

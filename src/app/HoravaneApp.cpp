@@ -8,12 +8,14 @@
 #include "PopupWindow.h"
 #include "Settings.h"
 #include "SettingsView.h"
+#include "StatusNotifierItem.h"
 #include "TrayItem.h"
 #include "WelcomeView.h"
 #include "WindowVisibilityReader.h"
 #include "XdgPlaces.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QEvent>
 #include <QMessageBox>
 #include <QLayout>
@@ -42,7 +44,7 @@ protected:
 
 HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* parent)
     : QObject(parent), m_desktop(desktop), m_settings(settings),
-      m_backup(settings, desktop.places(), *desktop.platform().clock),
+      m_backup(settings, desktop.places(), *desktop.platform().clock), m_otherComputers(settings),
       m_tracker(nullptr, true, desktop.platform(), settings), m_icons(m_appIcons, desktop.places())
 {
     m_tracker.keepOpening(HistoryFile(desktop.places().databasePath(), *desktop.platform().clock));
@@ -64,12 +66,8 @@ HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* pa
             box.setTextFormat(Qt::PlainText);
             return box.exec() == QMessageBox::Yes;
         },
-        [](const QString& message) {
-            QMessageBox box(QMessageBox::Information, QStringLiteral("Horavane"), message, QMessageBox::Ok);
-            box.setTextFormat(Qt::PlainText);
-            box.exec();
-        });
-    m_tray = std::make_unique<TrayItem>(m_tracker, m_settings);
+      m_backup(settings, desktop.places(), *desktop.platform().clock),
+      m_tracker(nullptr, true, desktop.platform(), settings), m_icons(m_appIcons, desktop.places())
     connect(m_tray.get(), &TrayItem::clicked, this, &HoravaneApp::showPopover);
     if (!m_settings.hasSeenWelcome())
         showWelcome();
@@ -121,6 +119,7 @@ void HoravaneApp::showHistory()
         m_popup->hide();
     if (!m_history) {
         auto* view = new HistoryView(m_tracker, m_icons, m_settings, Period::week);
+        view->setOtherComputers(&m_otherComputers);
         auto* visibility = new WindowVisibilityReader(view);
         connect(visibility, &WindowVisibilityReader::changed, view, &HistoryView::setShown);
         window(m_history, QStringLiteral("Horavane"), view, QSize(680, 600));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Backup.h"
+#include "BackupComputers.h"
 #include "BrowserAccess.h"
 #include "Icons.h"
 #include "LinuxAppIcons.h"
@@ -15,6 +16,7 @@ class LinuxPlatform;
 class PopoverView;
 class PopupWindow;
 class Settings;
+class StatusNotifierItem;
 class TrayItem;
 class QWidget;
 
@@ -43,12 +45,14 @@ private:
     LinuxPlatform& m_desktop;
     Settings& m_settings;
     Backup m_backup;
+    BackupComputers m_otherComputers;
     Tracker m_tracker;
     LinuxAppIcons m_appIcons;
     Icons m_icons;
     UpdateChecker m_updates;
     XdgAutostart m_loginItem;
     std::unique_ptr<BrowserAccess> m_browserAccess;
+    std::unique_ptr<StatusNotifierItem> m_statusItem; // the panel's item, when the desktop hosts them
     std::unique_ptr<TrayItem> m_tray;
     PopoverView* m_popover = nullptr;
     std::unique_ptr<PopupWindow> m_popup;

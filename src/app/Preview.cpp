@@ -167,7 +167,17 @@ int Preview::run(int argc, char** argv, const PreviewOptions& options)
     if (store && !options.real && !options.empty)
         store->add(PreviewSample::entries(options.minutes, clock.now(), clock.timeZone()));
 
-    Settings settings(places.settingsFile());
+    // The preview works on a private copy of the preferences: what it sets (the colour count, the tab
+    // shown) never reaches the user's own.
+    const QString preferences = QDir::tempPath() + QStringLiteral("/horavane-preview-") +
+                                QUuid::createUuid().toString(QUuid::WithoutBraces) + QStringLiteral(".conf");
+    if (QFile::copy(places.settingsFile(), preferences))
+        QFile::setPermissions(preferences, QFile::ReadOwner | QFile::WriteOwner);
+    const auto removeTemporaries = [&] {
+        QFile::remove(temporary);
+        QFile::remove(preferences);
+    };
+    Settings settings(preferences);
     if (options.colors)
         settings.setChartColors(*options.colors);
     else
@@ -235,7 +245,7 @@ int Preview::run(int argc, char** argv, const PreviewOptions& options)
         const bool saved = window->grab().save(options.png, "PNG");
         if (!saved)
             std::fprintf(stderr, "horavane: cannot save %s\n", qUtf8Printable(options.png));
-        QFile::remove(temporary);
+        removeTemporaries();
         QCoreApplication::exit(saved ? 0 : 1);
     };
     QTimer::singleShot(settleMs, window.get(), [&] {
@@ -253,10 +263,10 @@ int Preview::run(int argc, char** argv, const PreviewOptions& options)
         });
     });
     QTimer::singleShot(qRound(options.seconds * 1000), &app, [&] {
-        QFile::remove(temporary);
+        removeTemporaries();
         QCoreApplication::exit(0);
     });
     const int status = app.exec();
-    QFile::remove(temporary);
+    removeTemporaries();
     return status;
 }

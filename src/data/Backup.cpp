@@ -1,9 +1,11 @@
 #include "Backup.h"
 
+#include "BackupFolder.h"
 #include "Clock.h"
+#include "ComputerIdentity.h"
 #include "Period.h"
 #include "Places.h"
-#include "PrivateFiles.h"
+#include "PlatformTexts.h"
 #include "Settings.h"
 #include "Store.h"
 
@@ -12,7 +14,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
-#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSysInfo>
 #include <QThread>
 #include <QThreadPool>
 #include <QUuid>
@@ -22,14 +25,13 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 // One backup at a time in the whole process, whichever object started it.
 bool s_inProgress = false;
-
-const QString folderName = QStringLiteral("Horavane");
 
 QString uniqueName(QLatin1String prefix, QLatin1String suffix)
 {
@@ -97,26 +99,36 @@ bool stage(const QString& temp, const QString& partial)
     return syncPath(partial, O_RDONLY);
 }
 
-// The names in a folder, or none when it cannot be read (unlike QDir, which answers "empty").
-std::optional<QStringList> listNames(const QString& folder)
+// A folder of the backup, made private to the user when it is made here; an existing folder is fine.
+bool makeFolder(const QString& path)
 {
-    DIR* dir = ::opendir(nativePath(folder).constData());
-    if (!dir)
-        return std::nullopt;
-    QStringList names;
-    while (const dirent* entry = ::readdir(dir)) {
-        const QString name = QFile::decodeName(entry->d_name);
-        if (name != QLatin1String(".") && name != QLatin1String(".."))
-            names.append(name);
-    }
-    ::closedir(dir);
-    return names;
+    if (::mkdir(nativePath(path).constData(), 0700) == 0 || errno == EEXIST)
+        return QFileInfo(path).isDir();
+    return false;
 }
 
-const QRegularExpression& copyPattern()
+// Tells the other computers this one's name, rewriting the file only when the name changed.
+void writeName(const QString& folder, const QString& name)
 {
-    static const QRegularExpression pattern(QStringLiteral("\\AHoravane (\\d{4}-\\d{2}-\\d{2})\\.sqlite\\z"));
-    return pattern;
+    const QString path = folder + QLatin1Char('/') + BackupFolder::nameFile;
+    QFile current(path);
+    const QByteArray wanted = name.toUtf8() + '\n';
+    if (current.open(QIODevice::ReadOnly) && current.read(wanted.size() + 1) == wanted)
+        return;
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(wanted) == wanted.size())
+        file.commit();
+}
+
+// Removes what a run that died midway left in this computer's folder; copies are never touched.
+void removeStalePartials(const QString& folder, const QStringList& names)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const QString& name : names) {
+        const QString path = folder + QLatin1Char('/') + name;
+        if (BackupFolder::isStalePartial(name, QFileInfo(path).lastModified().toUTC(), now))
+            QFile::remove(path);
+    }
 }
 
 // Background work runs at utility priority and leaves the pool thread as it found it.
@@ -138,8 +150,6 @@ private:
 } // namespace
 
 const QString Backup::copyFailed = QStringLiteral("Couldn't copy the history");
-const QString Backup::driveOff = QStringLiteral("iCloud Drive isn't turned on");
-const QString Backup::writeFailed = QStringLiteral("Couldn't write to iCloud Drive");
 
 Backup::Backup(Settings& settings, const Places& places, const Clock& clock, QObject* parent)
     : QObject(parent), m_settings(settings), m_places(places), m_clock(clock)
@@ -179,31 +189,18 @@ void Backup::run(Store* store)
     s_inProgress = true;
     const QDateTime now = m_clock.now();
     m_lastAttempt = now;
-
-    const QString temporaryFolder = m_places.temporaryFolder();
-    PrivateFiles::makeFolder(temporaryFolder);
-    const QString temp =
-        temporaryFolder + QLatin1Char('/') + uniqueName(QLatin1String("horavane-backup-"), QLatin1String(".sqlite"));
-    QString escaped = temp;
-    escaped.replace(QLatin1Char('\''), QLatin1String("''"));
-    const QByteArray copy = "VACUUM INTO '" + escaped.toUtf8() + "'";
-    // The copy statement accepts an existing empty file, which lets the copy be private from the start.
-    if (!createPrivateFile(temp) || !store->execute(copy.constData())) {
-        QFile::remove(temp);
-        s_inProgress = false;
-        m_settings.setBackupProblem(copyFailed);
-        emit finished();
+    const std::optional<QString> temp = copyDatabase(*store);
+    if (!temp)
         return;
-    }
 
-    const QString name = QLatin1String("Horavane ") + Day::string(now, m_clock.timeZone()) + QLatin1String(".sqlite");
-    const QString root = m_places.cloudDriveRoot();
+    const QString name = copyName(Day::string(now, m_clock.timeZone()));
+    const Destination destination = this->destination();
     QPointer<Backup> self(this);
-    QThreadPool::globalInstance()->start([temp, name, root, self] {
+    QThreadPool::globalInstance()->start([temp = *temp, name, destination, self] {
         std::optional<QString> problem;
         {
             const LowPriority utility;
-            problem = place(temp, name, root);
+            problem = place(temp, name, destination);
         }
         // The application object outlives every backup; the guard skips the outcome when this
         // object went away first, but the process-wide flag is cleared either way.
@@ -218,6 +215,60 @@ void Backup::run(Store* store)
     });
 }
 
+Backup::Outcome Backup::runNow(Store* store)
+{
+    if (s_inProgress || !store)
+        return Outcome{{}, copyFailed};
+    s_inProgress = true;
+    const QDateTime now = m_clock.now();
+    m_lastAttempt = now;
+    const std::optional<QString> temp = copyDatabase(*store);
+    if (!temp)
+        return Outcome{{}, copyFailed};
+    const QString name = copyName(Day::string(now, m_clock.timeZone()));
+    const Destination destination = this->destination();
+    const std::optional<QString> problem = place(*temp, name, destination);
+    s_inProgress = false;
+    finish(problem);
+    if (problem)
+        return Outcome{{}, problem};
+    return Outcome{BackupFolder::computerFolder(destination.backupFolder, destination.computerId) + QLatin1Char('/') +
+                       name,
+                   std::nullopt};
+}
+
+std::optional<QString> Backup::copyDatabase(Store& store)
+{
+    const QString temporaryFolder = m_places.temporaryFolder();
+    PrivateFiles::makeFolder(temporaryFolder);
+    const QString temp =
+        temporaryFolder + QLatin1Char('/') + uniqueName(QLatin1String("horavane-backup-"), QLatin1String(".sqlite"));
+    QString escaped = temp;
+    escaped.replace(QLatin1Char('\''), QLatin1String("''"));
+    const QByteArray copy = "VACUUM INTO '" + escaped.toUtf8() + "'";
+    // The copy statement accepts an existing empty file, which lets the copy be private from the start.
+    if (!createPrivateFile(temp) || !store.execute(copy.constData())) {
+        QFile::remove(temp);
+        s_inProgress = false;
+        m_settings.setBackupProblem(copyFailed);
+        emit finished();
+        return std::nullopt;
+    }
+    return temp;
+}
+
+Backup::Destination Backup::destination() const
+{
+    // The application makes the identity from the machine at start; a random one is the fallback.
+    const QString id = ComputerIdentity::ensure(m_settings, {}, {});
+    return Destination{m_settings.backupFolder(), id, ComputerIdentity::name(m_settings, QSysInfo::machineHostName())};
+}
+
+QString Backup::copyName(const QString& day)
+{
+    return QLatin1String("Horavane ") + day + QLatin1String(".sqlite");
+}
+
 void Backup::finish(const std::optional<QString>& problem)
 {
     if (problem) {
@@ -229,7 +280,7 @@ void Backup::finish(const std::optional<QString>& problem)
     emit finished();
 }
 
-std::optional<QString> Backup::place(const QString& temp, const QString& name, const QString& cloudDriveRoot)
+std::optional<QString> Backup::place(const QString& temp, const QString& name, const Destination& destination)
 {
     struct RemoveTemp
     {
@@ -237,27 +288,31 @@ std::optional<QString> Backup::place(const QString& temp, const QString& name, c
         ~RemoveTemp() { QFile::remove(path); }
     } removeTemp{temp};
 
-    if (!QFileInfo::exists(cloudDriveRoot))
-        return driveOff;
-    const QString folder = cloudDriveRoot + QLatin1Char('/') + folderName;
-    if (!PrivateFiles::makeFolder(folder)) // the copies name the sites visited
-        return writeFailed;
+    // The chosen folder must be there already: a sync folder that is not mounted gets no empty stand-in.
+    if (const std::optional<QString> problem = BackupFolder::problem(destination.backupFolder))
+        return problem;
+    if (!ComputerIdentity::isValid(destination.computerId))
+        return PlatformTexts::backupWriteFailed();
+    const QString folder = BackupFolder::computerFolder(destination.backupFolder, destination.computerId);
+    if (!makeFolder(BackupFolder::root(destination.backupFolder)) || !makeFolder(folder))
+        return PlatformTexts::backupWriteFailed();
+    writeName(folder, destination.computerName);
 
     // The rename replaces that day's earlier copy in one step, so a failure keeps the old one.
-    const QString partial =
-        folder + QLatin1Char('/') + uniqueName(QLatin1String(".horavane-"), QLatin1String(".partial"));
+    const QString partial = folder + QLatin1Char('/') + BackupFolder::partialName();
     const QString dest = folder + QLatin1Char('/') + name;
     if (!stage(temp, partial) || ::rename(nativePath(partial).constData(), nativePath(dest).constData()) != 0) {
         QFile::remove(partial);
-        return writeFailed;
+        return PlatformTexts::backupWriteFailed();
     }
     syncPath(folder, O_RDONLY | O_DIRECTORY); // makes the new name itself durable
 
-    const std::optional<QStringList> names = listNames(folder);
+    const std::optional<QStringList> names = BackupFolder::listNames(folder);
     if (!names)
-        return writeFailed;
+        return PlatformTexts::backupWriteFailed();
     for (const QString& old : copiesToRemove(*names, copiesKept))
         QFile::remove(folder + QLatin1Char('/') + old);
+    removeStalePartials(folder, *names);
     return std::nullopt;
 }
 
@@ -265,7 +320,7 @@ QStringList Backup::copiesToRemove(const QStringList& names, int keeping)
 {
     QStringList copies;
     for (const QString& name : names) {
-        if (copyPattern().match(name).hasMatch())
+        if (BackupFolder::copyDay(name))
             copies.append(name);
     }
     if (copies.size() <= keeping)
@@ -274,16 +329,26 @@ QStringList Backup::copiesToRemove(const QStringList& names, int keeping)
     return copies.first(copies.size() - std::max(keeping, 0));
 }
 
-QList<Backup::Copy> Backup::available(const Places& places)
+QList<Backup::Copy> Backup::available(const QString& backupFolder, const QString& thisComputerId)
 {
-    const QString folder = places.cloudDriveRoot() + QLatin1Char('/') + folderName;
+    QList<BackupFolder::Computer> computers = BackupFolder::computers(backupFolder);
+    // This computer first, then the others by name as a person would sort them.
+    std::stable_sort(computers.begin(), computers.end(),
+                     [&](const BackupFolder::Computer& a, const BackupFolder::Computer& b) {
+                         if ((a.id == thisComputerId) != (b.id == thisComputerId))
+                             return a.id == thisComputerId;
+                         return QString::localeAwareCompare(a.name, b.name) < 0;
+                     });
     QList<Copy> copies;
-    for (const QString& name : listNames(folder).value_or(QStringList())) {
-        const QRegularExpressionMatch match = copyPattern().match(name);
-        if (match.hasMatch())
-            copies.append(Copy{folder + QLatin1Char('/') + name, match.captured(1)});
+    for (const BackupFolder::Computer& computer : std::as_const(computers)) {
+        QList<Copy> own;
+        for (const QString& name : BackupFolder::listNames(computer.folder).value_or(QStringList())) {
+            if (const std::optional<QString> day = BackupFolder::copyDay(name))
+                own.append(Copy{computer.folder + QLatin1Char('/') + name, *day, computer.id, computer.name});
+        }
+        std::stable_sort(own.begin(), own.end(), [](const Copy& a, const Copy& b) { return a.day > b.day; });
+        copies.append(own);
     }
-    std::stable_sort(copies.begin(), copies.end(), [](const Copy& a, const Copy& b) { return a.day > b.day; });
     return copies;
 }
 

@@ -12,9 +12,10 @@ class Places;
 class Settings;
 class Store;
 
-// The daily copy of the history database in the cloud drive's "Horavane" folder: at most one copy
-// a day, the seven newest days kept, each copy listable and fetchable for a restore.
-// Scheduling and outcomes belong to the main thread; the file work runs in the background.
+// The daily copy of the history database in this computer's subfolder of the backup folder the user
+// chose (see BackupFolder): at most one copy a day, the seven newest days kept, every computer's copies
+// listable and fetchable for a restore. Scheduling and outcomes belong to the main thread; the file
+// work runs in the background.
 class Backup : public QObject
 {
     Q_OBJECT
@@ -22,15 +23,31 @@ public:
     // One copy in the backup folder; its day key comes from the file name.
     struct Copy
     {
-        QString url; // absolute path of the copy
-        QString day; // "YYYY-MM-DD"
+        QString url;        // absolute path of the copy
+        QString day;        // "YYYY-MM-DD"
+        QString computerId; // the subfolder it is in
+        QString computer;   // the name of the computer that made it
         bool operator==(const Copy&) const = default;
     };
 
-    // Messages stored in "backupProblem".
+    // Where this computer's copies go.
+    struct Destination
+    {
+        QString backupFolder; // the folder the user chose
+        QString computerId;
+        QString computerName;
+    };
+
+    // What a backup made now ended in: the copy's path, or the problem.
+    struct Outcome
+    {
+        QString path;
+        std::optional<QString> problem;
+    };
+
+    // Message stored in "backupProblem" when the database could not be copied; the folder's own
+    // problems are worded by the platform's texts.
     static const QString copyFailed;
-    static const QString driveOff;
-    static const QString writeFailed;
 
     static constexpr int copiesKept = 7;
     static constexpr qint64 retrySeconds = 3600;
@@ -44,20 +61,28 @@ public:
     // of the database is made here, on the store's connection; placing it runs in the background
     // and ends in finished().
     void run(Store* store);
+    // Makes today's copy now and waits for it, whether backups are on or not; the outcome is recorded
+    // as for a scheduled backup. For the command line, beside a running recorder.
+    Outcome runNow(Store* store);
     // Whether a backup of this process has started and not yet finished.
     static bool inProgress();
+    // This computer's place in the backup folder, as the preferences say now.
+    Destination destination() const;
 
-    // The copies in the backup folder, newest day first; nothing when the folder can't be read.
-    // Blocking file work; any thread.
-    static QList<Copy> available(const Places& places);
+    // Every computer's copies in the backup folder: this computer's first, then the others by name, each
+    // newest day first; nothing when the folder can't be read. Blocking file work; any thread.
+    static QList<Copy> available(const QString& backupFolder, const QString& thisComputerId);
     // A private local copy of the backup (in the temporary folder) for a restore, or none when it
     // can't be read. The caller deletes the file. Blocking file work; any thread.
     static std::optional<QString> fetch(const Copy& copy, const Places& places);
 
-    // Moves the finished copy at temp into the backup folder below the cloud drive's root under
-    // name, replacing that day's copy, prunes old copies and removes temp; the problem message, or
-    // none on success. Never leaves a half-written file under a copy's name. Blocking; any thread.
-    static std::optional<QString> place(const QString& temp, const QString& name, const QString& cloudDriveRoot);
+    // Moves the finished copy at temp into this computer's subfolder under name, replacing that day's
+    // copy, prunes this computer's old copies and removes temp; the problem message, or none on success.
+    // Never leaves a half-written file under a copy's name and never touches another computer's files.
+    // Blocking; any thread.
+    static std::optional<QString> place(const QString& temp, const QString& name, const Destination& destination);
+    // The file a copy of that day gets.
+    static QString copyName(const QString& day);
     // The oldest names of well-formed copies beyond the newest `keeping`; other names never appear.
     static QStringList copiesToRemove(const QStringList& names, int keeping);
 
@@ -66,6 +91,9 @@ signals:
     void finished();
 
 private:
+    // A consistent copy of the live database in the temporary folder; none (with the problem
+    // recorded) when it cannot be made.
+    std::optional<QString> copyDatabase(Store& store);
     void finish(const std::optional<QString>& problem);
 
     Settings& m_settings;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The folders this program may use. Everything it writes lives below one of them.
 class Places
@@ -12,7 +13,8 @@ public:
     virtual QString cacheFolder() const = 0;     // favicon cache
     virtual QString temporaryFolder() const = 0; // scratch files
     virtual QString homeFolder() const = 0;
-    virtual QString cloudDriveRoot() const = 0;  // backup destination's root
+    // Folders a sync tool keeps (Nextcloud, Syncthing, Dropbox…) that exist: the likeliest backup folders.
+    virtual QStringList syncFolders() const { return {}; }
 
     QString databasePath() const { return dataFolder() + QStringLiteral("/usage.sqlite"); }
 };

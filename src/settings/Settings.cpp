@@ -36,6 +36,9 @@ Settings::Settings(const QString& filePath, QObject* parent)
     m_backsUpToICloud = read(m_file, "backsUpToICloud", m_backsUpToICloud);
     m_lastBackup = read(m_file, "lastBackup", m_lastBackup);
     m_backupProblem = read(m_file, "backupProblem", m_backupProblem);
+    m_backupFolder = read(m_file, "backupFolder", m_backupFolder);
+    m_computerId = read(m_file, "computerId", m_computerId);
+    m_computerName = read(m_file, "computerName", m_computerName);
     m_settingsTab = read(m_file, "settingsTab", m_settingsTab);
     m_hasSeenWelcome = read(m_file, "hasSeenWelcome", m_hasSeenWelcome);
     m_hasAskedForAccessibility = read(m_file, "hasAskedForAccessibility", m_hasAskedForAccessibility);
@@ -88,6 +91,21 @@ void Settings::setLastBackup(double value)
 void Settings::setBackupProblem(const QString& value)
 {
     assign(m_backupProblem, value, "backupProblem", &Settings::backupProblemChanged);
+}
+
+void Settings::setBackupFolder(const QString& value)
+{
+    assign(m_backupFolder, value, "backupFolder", &Settings::backupFolderChanged);
+}
+
+void Settings::setComputerId(const QString& value)
+{
+    assign(m_computerId, value, "computerId", &Settings::computerIdChanged);
+}
+
+void Settings::setComputerName(const QString& value)
+{
+    assign(m_computerName, value, "computerName", &Settings::computerNameChanged);
 }
 
 void Settings::setSettingsTab(const QString& value)

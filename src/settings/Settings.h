@@ -19,6 +19,12 @@ public:
     bool backsUpToICloud() const { return m_backsUpToICloud; }
     double lastBackup() const { return m_lastBackup; }
     QString backupProblem() const { return m_backupProblem; }
+    // The folder the daily copies go to, below its "Horavane" folder; empty until the user chooses one.
+    QString backupFolder() const { return m_backupFolder; }
+    // This computer's lasting identity in a shared backup folder; empty until ComputerIdentity makes one.
+    QString computerId() const { return m_computerId; }
+    // The name other computers see this one by; empty: the host name.
+    QString computerName() const { return m_computerName; }
     QString settingsTab() const { return m_settingsTab; }
     bool hasSeenWelcome() const { return m_hasSeenWelcome; }
     bool hasAskedForAccessibility() const { return m_hasAskedForAccessibility; }
@@ -30,6 +36,9 @@ public:
     void setBacksUpToICloud(bool value);
     void setLastBackup(double value);
     void setBackupProblem(const QString& value);
+    void setBackupFolder(const QString& value);
+    void setComputerId(const QString& value);
+    void setComputerName(const QString& value);
     void setSettingsTab(const QString& value);
     void setHasSeenWelcome(bool value);
     void setHasAskedForAccessibility(bool value);
@@ -44,6 +53,9 @@ signals:
     void backsUpToICloudChanged(bool value);
     void lastBackupChanged(double value);
     void backupProblemChanged(const QString& value);
+    void backupFolderChanged(const QString& value);
+    void computerIdChanged(const QString& value);
+    void computerNameChanged(const QString& value);
     void settingsTabChanged(const QString& value);
     void hasSeenWelcomeChanged(bool value);
     void hasAskedForAccessibilityChanged(bool value);
@@ -59,6 +71,9 @@ private:
     bool m_backsUpToICloud = false;
     double m_lastBackup = 0;
     QString m_backupProblem;
+    QString m_backupFolder;
+    QString m_computerId;
+    QString m_computerName;
     QString m_settingsTab = QStringLiteral("general");
     bool m_hasSeenWelcome = false;
     bool m_hasAskedForAccessibility = false;

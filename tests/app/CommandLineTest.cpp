@@ -24,6 +24,13 @@ TEST(CommandLineTest, Actions)
     const CommandLine week = CommandLine::parse({"--report", "week"});
     EXPECT_EQ(week.action, CommandLine::Action::report);
     EXPECT_EQ(week.period, Period::week);
+    EXPECT_FALSE(week.allComputers);
+
+    EXPECT_EQ(CommandLine::parse({"--backup"}).action, CommandLine::Action::backup);
+    const CommandLine all = CommandLine::parse({"--report", "month", "--all-computers"});
+    EXPECT_EQ(all.period, Period::month);
+    EXPECT_TRUE(all.allComputers);
+    EXPECT_TRUE(CommandLine::parse({"--all-computers", "--report"}).allComputers);
 }
 
 TEST(CommandLineTest, MistakesAreErrors)
@@ -40,6 +47,9 @@ TEST(CommandLineTest, MistakesAreErrors)
         {"--report", "fortnight"},
         {"--report", "week", "extra"},
         {"--help", "--version"},
+        {"--all-computers"},
+        {"--backup", "--all-computers"},
+        {"--backup", "now"},
     };
     for (const QStringList& arguments : rows)
         EXPECT_FALSE(CommandLine::parse(arguments).error.isEmpty()) << arguments.join(' ').toStdString();

@@ -1,12 +1,16 @@
 #include "Commands.h"
+#include "BackupComputers.h"
 #include "DamagedHistory.h"
 #include "FakeClock.h"
+#include "FakePlaces.h"
 #include "Settings.h"
 #include "Store.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -104,4 +108,86 @@ TEST_F(CommandsTest, ControlCharactersInStoredNamesNeverReachTheTerminal)
 {
     history()->add({UsageRow{"2025-03-05", ItemKey{ItemKind::app, "evil"}, "Ev\x1b]0;owned\x07il", 99999}});
     EXPECT_TRUE(Commands::report(database(), Period::today, clock, settings).output.startsWith("27h 46m  Ev]0;ownedil\n"));
+}
+
+namespace {
+
+// One person's account on one computer: its own preferences, history and identity.
+struct Profile
+{
+    Profile(const QString& id, const QString& sync, const QString& app, double seconds)
+    {
+        settings.setComputerId(id);
+        settings.setComputerName(id == "desk-id" ? "Desk" : "Laptop");
+        settings.setBackupFolder(sync);
+        Store::open(places.databasePath())->add({UsageRow{"2025-03-05", ItemKey{ItemKind::app, app}, app, seconds}});
+    }
+    Commands::Outcome backup() { return Commands::backup(places.databasePath(), settings, places, clock); }
+    QString reportAll()
+    {
+        BackupComputers others(settings);
+        others.refresh();
+        const QString text = Commands::report(places.databasePath(), Period::today, clock, settings, &others).output;
+        notes = others.notes(); // known once the copies were read
+        return text;
+    }
+
+    FakePlaces places;
+    FakeClock clock;
+    Settings settings{places.homeFolder() + "/Horavane.conf"};
+    QStringList notes;
+};
+
+mode_t modeOf(const QString& path)
+{
+    struct stat info
+    {
+    };
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return info.st_mode & 0777;
+}
+
+} // namespace
+
+TEST(TwoComputersTest, ShareOneFolderEachInItsOwnSubfolderAndAddUpTheirDays)
+{
+    QTemporaryDir sync;
+    Profile desk("desk-id", sync.path(), "Editor", 3600);
+    Profile laptop("laptop-id", sync.path(), "Mail", 1800);
+
+    const QString deskCopy = desk.backup().output;
+    const QString laptopCopy = laptop.backup().output;
+    EXPECT_EQ(deskCopy, sync.filePath("Horavane/desk-id/Horavane 2025-03-05.sqlite"));
+    EXPECT_EQ(laptopCopy, sync.filePath("Horavane/laptop-id/Horavane 2025-03-05.sqlite"));
+    EXPECT_EQ(modeOf(deskCopy), 0600u);
+    EXPECT_EQ(modeOf(sync.filePath("Horavane/laptop-id")), 0700u);
+    EXPECT_GT(desk.settings.lastBackup(), 0);
+
+    // A third computer whose copy is only half there is skipped, not fatal.
+    QDir().mkpath(sync.filePath("Horavane/tablet-id"));
+    QFile::copy(laptopCopy, sync.filePath("Horavane/tablet-id/Horavane 2025-03-05.sqlite"));
+    QFile half(sync.filePath("Horavane/tablet-id/Horavane 2025-03-05.sqlite"));
+    half.open(QIODevice::ReadWrite);
+    half.resize(half.size() / 2);
+    half.close();
+
+    EXPECT_EQ(desk.reportAll(), "    1h  Editor\n"
+                                "   30m  Mail\n"
+                                "1h 30m  Total\n");
+    EXPECT_EQ(desk.notes, QStringList{"Skipped the copy of tablet-id from 2025-03-05: it is still arriving."});
+    EXPECT_EQ(Commands::report(desk.places.databasePath(), Period::today, desk.clock, desk.settings).output,
+              "1h  Editor\n1h  Total\n");
+}
+
+TEST(TwoComputersTest, ABackupFolderThatIsGoneIsAProblem)
+{
+    QTemporaryDir sync;
+    Profile desk("desk-id", sync.filePath("Nextcloud"), "Editor", 60);
+    const Commands::Outcome backup = desk.backup();
+    EXPECT_EQ(backup.output, "");
+    EXPECT_EQ(backup.error, "The backup folder isn't there. Is it mounted?");
+    EXPECT_FALSE(QFileInfo::exists(sync.filePath("Nextcloud")));
+    QFile::remove(desk.places.databasePath());
+    EXPECT_EQ(Commands::backup(desk.places.databasePath(), desk.settings, desk.places, desk.clock).error,
+              "there is no history to back up yet");
 }

@@ -25,7 +25,7 @@ public:
     QString cacheFolder() const override { return home + "/cache/Horavane"; }
     QString temporaryFolder() const override { return temporary; }
     QString homeFolder() const override { return home; }
-    QString cloudDriveRoot() const override { return home + "/Library/Mobile Documents/com~apple~CloudDocs"; }
+    QString syncFolder() const { return home + "/Sync"; }
 
     QString home;
     QString temporary;
@@ -66,10 +66,12 @@ protected:
         store->add({UsageRow{"2025-03-05", ItemKey{ItemKind::app, "org.example.Editor"}, "Editor", 120},
                     UsageRow{"2025-03-04", ItemKey{ItemKind::site, "example.com"}, "example.com", 30}});
         settings.setBacksUpToICloud(true);
-        QDir().mkpath(places.cloudDriveRoot());
+        settings.setBackupFolder(places.syncFolder());
+        settings.setComputerId("this-computer");
+        QDir().mkpath(places.syncFolder());
     }
 
-    QString folder() const { return places.cloudDriveRoot() + "/Horavane"; }
+    QString folder() const { return places.syncFolder() + "/Horavane/this-computer"; }
     QString copyOf(const char* day) const { return folder() + "/Horavane " + day + ".sqlite"; }
     void at(int hour, int minute = 0, int day = 5)
     {
@@ -111,7 +113,7 @@ TEST_F(BackupTest, TheFirstCheckWithNoBackupYetMakesACompleteCopy)
     EXPECT_EQ(settings.lastBackup(), secondsNow());
     EXPECT_EQ(settings.backupProblem(), "");
     EXPECT_FALSE(Backup::inProgress());
-    EXPECT_EQ(namesIn(folder()), QStringList{"Horavane 2025-03-05.sqlite"}); // no staging leftovers
+    EXPECT_EQ(namesIn(folder()), QStringList({"Computer name.txt", "Horavane 2025-03-05.sqlite"})); // nothing staged
     EXPECT_TRUE(namesIn(places.temporaryFolder()).isEmpty());
     struct stat info
     {
@@ -133,6 +135,37 @@ TEST_F(BackupTest, NothingHappensWhileBackupsAreOffOrWithoutAStore)
     EXPECT_TRUE(finished.isEmpty());
 }
 
+TEST_F(BackupTest, EachComputerWritesAndPrunesOnlyItsOwnFolder)
+{
+    const QString other = places.syncFolder() + "/Horavane/other-computer";
+    QDir().mkpath(other);
+    for (const char* day : {"2025-02-01", "2025-02-02", "2025-02-03", "2025-02-04", "2025-02-05", "2025-02-06",
+                            "2025-02-07", "2025-02-08", "2025-03-05"})
+        touch(other + "/Horavane " + day + ".sqlite");
+    QDir().mkpath(folder());
+    for (const char* day :
+         {"2025-02-26", "2025-02-27", "2025-02-28", "2025-03-01", "2025-03-02", "2025-03-03", "2025-03-04"})
+        touch(copyOf(day));
+    ASSERT_TRUE(runNow());
+    EXPECT_EQ(namesIn(other).size(), 9); // its same-day copy and its eight days stay as they were
+    EXPECT_EQ(rowsIn(other + "/Horavane 2025-03-05.sqlite"), -1);
+    EXPECT_EQ(namesIn(folder()).size(), 8); // seven copies and the name
+    EXPECT_FALSE(QFileInfo::exists(copyOf("2025-02-26")));
+}
+
+TEST_F(BackupTest, AMissingFolderIsAProblemAndIsNeverCreated)
+{
+    settings.setBackupFolder(QString());
+    ASSERT_TRUE(runNow());
+    EXPECT_EQ(settings.backupProblem(), "Choose a backup folder first");
+    settings.setBackupFolder(home.filePath("Nextcloud")); // chosen once, not mounted now
+    clock.advance(3600);
+    ASSERT_TRUE(runNow());
+    EXPECT_EQ(settings.backupProblem(), "The backup folder isn't there. Is it mounted?");
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("Nextcloud")));
+    EXPECT_EQ(settings.lastBackup(), 0);
+}
+
 TEST_F(BackupTest, OnceADayThenAgainTheNextDay)
 {
     at(9);
@@ -141,7 +174,8 @@ TEST_F(BackupTest, OnceADayThenAgainTheNextDay)
     EXPECT_FALSE(check());
     at(0, 1, 6);
     ASSERT_TRUE(check());
-    EXPECT_EQ(namesIn(folder()), QStringList({"Horavane 2025-03-05.sqlite", "Horavane 2025-03-06.sqlite"}));
+    EXPECT_EQ(namesIn(folder()),
+              QStringList({"Computer name.txt", "Horavane 2025-03-05.sqlite", "Horavane 2025-03-06.sqlite"}));
 }
 
 TEST_F(BackupTest, ABackupEarlierTodayFromAnotherRunCounts)
@@ -154,14 +188,14 @@ TEST_F(BackupTest, ABackupEarlierTodayFromAnotherRunCounts)
 
 TEST_F(BackupTest, AFailureIsRetriedAfterAnHourAndASuccessClearsIt)
 {
-    QDir(places.cloudDriveRoot()).removeRecursively();
+    QDir(places.syncFolder()).removeRecursively(); // the sync folder went away
     at(10);
     ASSERT_TRUE(check());
-    EXPECT_EQ(settings.backupProblem(), "iCloud Drive isn't turned on");
+    EXPECT_EQ(settings.backupProblem(), "The backup folder isn't there. Is it mounted?");
     EXPECT_EQ(settings.lastBackup(), 0);
     EXPECT_TRUE(namesIn(places.temporaryFolder()).isEmpty()); // the copy made for it is gone
 
-    QDir().mkpath(places.cloudDriveRoot());
+    QDir().mkpath(places.syncFolder());
     at(10, 59);
     EXPECT_FALSE(check());
     at(11);
@@ -172,10 +206,10 @@ TEST_F(BackupTest, AFailureIsRetriedAfterAnHourAndASuccessClearsIt)
 
 TEST_F(BackupTest, AClockSetBackDoesNotHoldBackupsOff)
 {
-    QDir(places.cloudDriveRoot()).removeRecursively();
+    QDir(places.syncFolder()).removeRecursively();
     at(10);
     ASSERT_TRUE(check());
-    QDir().mkpath(places.cloudDriveRoot());
+    QDir().mkpath(places.syncFolder());
     at(9);
     EXPECT_TRUE(check());
     EXPECT_EQ(settings.backupProblem(), "");
@@ -189,7 +223,13 @@ TEST_F(BackupTest, KeepsTheSevenNewestDaysAndNoForeignFile)
                                  "Horavane 2025-02-01.sqlite.bak",
                                  "horavane 2025-02-02.sqlite",
                                  "Horavane 2025-02-03.sqlite-journal",
-                                 "Horavane ２０２５-02-04.sqlite"};
+                                 "Horavane ２０２５-02-04.sqlite",
+                                 "Horavane 2025-02-05.sync-conflict-20250205-101010-ABCDEFG.sqlite",
+                                 "Horavane 2025-02-06 (conflicted copy 2025-02-06 101010).sqlite",
+                                 "Horavane 2025-02-07 (laptop's conflicted copy 2025-02-07).sqlite",
+                                 ".syncthing.Horavane 2025-02-08.sqlite.tmp",
+                                 ".Horavane 2025-02-09.sqlite.~1a2b",
+                                 ".horavane-0a1b.partial"};
     for (const QString& name : foreign)
         touch(folder() + "/" + name);
     for (const char* day :
@@ -201,6 +241,7 @@ TEST_F(BackupTest, KeepsTheSevenNewestDaysAndNoForeignFile)
     for (const char* day :
          {"2025-02-27", "2025-02-28", "2025-03-01", "2025-03-02", "2025-03-03", "2025-03-04", "2025-03-05"})
         expected.append(QStringLiteral("Horavane %1.sqlite").arg(QLatin1String(day)));
+    expected.append("Computer name.txt");
     expected.sort();
     EXPECT_EQ(namesIn(folder()), expected);
 }
@@ -212,7 +253,23 @@ TEST_F(BackupTest, ASecondBackupOnTheSameDayReplacesThatDaysCopy)
     clock.advance(60);
     ASSERT_TRUE(runNow());
     EXPECT_EQ(rowsIn(copyOf("2025-03-05")), 3);
-    EXPECT_EQ(namesIn(folder()).size(), 1);
+    EXPECT_EQ(namesIn(folder()).size(), 2); // the copy and the name
+}
+
+TEST_F(BackupTest, AStalePartialCopyIsRemovedAndAFreshOneLeftAlone)
+{
+    QDir().mkpath(folder());
+    const QString stale = folder() + "/.horavane-0a1b.partial";
+    const QString fresh = folder() + "/.horavane-2c3d.partial"; // another process moving its copy in
+    touch(stale);
+    touch(fresh);
+    QFile file(stale);
+    file.open(QIODevice::ReadWrite);
+    file.setFileTime(QDateTime::currentDateTimeUtc().addDays(-2), QFileDevice::FileModificationTime);
+    file.close();
+    ASSERT_TRUE(runNow());
+    EXPECT_FALSE(QFileInfo::exists(stale));
+    EXPECT_TRUE(QFileInfo::exists(fresh));
 }
 
 TEST_F(BackupTest, OnlyOneBackupAtATime)
@@ -255,9 +312,10 @@ TEST_F(BackupTest, ACopyThatCannotBeMadeIsReported)
 
 TEST_F(BackupTest, AFolderThatCannotBeMadeIsReported)
 {
-    touch(folder()); // a file named like the backup folder
+    QDir().mkpath(places.syncFolder() + "/Horavane");
+    touch(folder()); // a file named like the computer's folder
     ASSERT_TRUE(runNow());
-    EXPECT_EQ(settings.backupProblem(), "Couldn't write to iCloud Drive");
+    EXPECT_EQ(settings.backupProblem(), "Couldn't write to the backup folder");
     EXPECT_TRUE(namesIn(places.temporaryFolder()).isEmpty());
 }
 
@@ -268,9 +326,9 @@ TEST_F(BackupTest, SomethingInTheWayOfTheCopyIsReportedAndLeftAlone)
     QFile::remove(copy);
     QDir().mkpath(copy + "/inside"); // something that cannot simply be replaced
     ASSERT_TRUE(runNow());
-    EXPECT_EQ(settings.backupProblem(), "Couldn't write to iCloud Drive");
+    EXPECT_EQ(settings.backupProblem(), "Couldn't write to the backup folder");
     EXPECT_TRUE(QFileInfo::exists(copy + "/inside"));
-    EXPECT_EQ(namesIn(folder()).size(), 0); // no staging file left behind
+    EXPECT_EQ(namesIn(folder()), QStringList{"Computer name.txt"}); // no staging file left behind
 }
 
 TEST_F(BackupTest, ApostrophesInEveryPath)
@@ -279,13 +337,14 @@ TEST_F(BackupTest, ApostrophesInEveryPath)
     QDir().mkpath(odd);
     TestPlaces oddPlaces(odd);
     oddPlaces.temporary = odd + "/it's tmp";
-    QDir().mkpath(oddPlaces.cloudDriveRoot());
+    QDir().mkpath(oddPlaces.syncFolder());
+    settings.setBackupFolder(oddPlaces.syncFolder());
     Backup oddBackup(settings, oddPlaces, clock);
     QSignalSpy finished(&oddBackup, &Backup::finished);
     oddBackup.run(store.get());
     ASSERT_TRUE(finished.wait(5000));
     EXPECT_EQ(settings.backupProblem(), "");
-    EXPECT_EQ(rowsIn(oddPlaces.cloudDriveRoot() + "/Horavane/Horavane 2025-03-05.sqlite"), 2);
+    EXPECT_EQ(rowsIn(oddPlaces.syncFolder() + "/Horavane/this-computer/Horavane 2025-03-05.sqlite"), 2);
 }
 
 TEST_F(BackupTest, WorksAcrossFileSystems)
@@ -297,7 +356,7 @@ TEST_F(BackupTest, WorksAcrossFileSystems)
     ASSERT_TRUE(runNow());
     EXPECT_EQ(settings.backupProblem(), "");
     EXPECT_EQ(rowsIn(copyOf("2025-03-05")), 2);
-    EXPECT_EQ(namesIn(folder()).size(), 1);
+    EXPECT_EQ(namesIn(folder()).size(), 2);
     EXPECT_TRUE(namesIn(memory.path()).isEmpty());
 }
 
@@ -341,23 +400,37 @@ INSTANTIATE_TEST_SUITE_P(
                       PruneCase{"keepingNone", {"Horavane 2025-03-01.sqlite"}, 0, {"Horavane 2025-03-01.sqlite"}}),
     [](const ::testing::TestParamInfo<PruneCase>& info) { return std::string(info.param.name); });
 
-TEST_F(BackupTest, AvailableListsWellFormedCopiesNewestFirst)
+TEST_F(BackupTest, AvailableListsEveryComputersCopiesThisOneFirst)
 {
-    EXPECT_TRUE(Backup::available(places).isEmpty()); // no folder yet
-    QDir().mkpath(folder());
-    for (const char* name : {"Horavane 2025-02-28.sqlite", "Horavane 2025-03-01.sqlite", "notes.txt",
-                             "Horavane 2025-3-02.sqlite", "Horavane 2025-03-02.sqlite.tmp"})
+    const QString sync = places.syncFolder();
+    EXPECT_TRUE(Backup::available(sync, "this-computer").isEmpty()); // no folder yet
+    const QString root = sync + "/Horavane/";
+    for (const char* computer : {"this-computer", "aa-old", "zz-new", "not a computer's id"})
+        QDir().mkpath(root + computer);
+    for (const char* name :
+         {"Horavane 2025-02-28.sqlite", "Horavane 2025-03-01.sqlite", "notes.txt", "Horavane 2025-3-02.sqlite",
+          "Horavane 2025-03-02.sqlite.tmp", "Horavane 2025-03-03.sync-conflict-20250303-101010-ABCDEFG.sqlite"})
         touch(folder() + "/" + name);
-    const QList<Backup::Copy> copies = Backup::available(places);
-    EXPECT_EQ(copies,
-              QList<Backup::Copy>({{copyOf("2025-03-01"), "2025-03-01"}, {copyOf("2025-02-28"), "2025-02-28"}}));
+    touch(root + "aa-old/Horavane 2024-01-01.sqlite");
+    touch(root + "aa-old/Computer name.txt", "Old Laptop\n");
+    touch(root + "zz-new/Horavane 2025-03-04.sqlite");
+    touch(root + "zz-new/Computer name.txt", "Desk\x01top"); // a control character goes
+    touch(root + "not a computer's id/Horavane 2025-03-04.sqlite");
+    touch(root + "Horavane 2025-03-04.sqlite"); // loose in the root: no computer's
+
+    using Copy = Backup::Copy;
+    EXPECT_EQ(Backup::available(sync, "this-computer"),
+              QList<Copy>({Copy{copyOf("2025-03-01"), "2025-03-01", "this-computer", "this-computer"},
+                           Copy{copyOf("2025-02-28"), "2025-02-28", "this-computer", "this-computer"},
+                           Copy{root + "zz-new/Horavane 2025-03-04.sqlite", "2025-03-04", "zz-new", "Desktop"},
+                           Copy{root + "aa-old/Horavane 2024-01-01.sqlite", "2024-01-01", "aa-old", "Old Laptop"}}));
 }
 
 TEST_F(BackupTest, FetchMakesAPrivateLocalCopy)
 {
     QDir().mkpath(folder());
     touch(copyOf("2025-03-01"), "database bytes");
-    const std::optional<QString> local = Backup::fetch({copyOf("2025-03-01"), "2025-03-01"}, places);
+    const std::optional<QString> local = Backup::fetch({copyOf("2025-03-01"), "2025-03-01", {}, {}}, places);
     ASSERT_TRUE(local);
     QFile file(*local);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -368,6 +441,6 @@ TEST_F(BackupTest, FetchMakesAPrivateLocalCopy)
 
 TEST_F(BackupTest, FetchOfAVanishedCopyGivesNothingAndLeavesNothing)
 {
-    EXPECT_FALSE(Backup::fetch({copyOf("2025-03-01"), "2025-03-01"}, places));
+    EXPECT_FALSE(Backup::fetch({copyOf("2025-03-01"), "2025-03-01", {}, {}}, places));
     EXPECT_TRUE(namesIn(places.temporaryFolder()).isEmpty());
 }

@@ -202,10 +202,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(RestoreTest, AFetchedCopyRestoresAndTheCopyInTheCloudStays)
 {
-    const QString folder = fake.places.cloudDriveRoot() + "/Horavane";
+    const QString folder = fake.places.syncFolder() + "/Horavane/old-computer";
     QDir().mkpath(folder);
     writeBackup(folder + "/Horavane 2024-01-03.sqlite", 3);
-    const QList<Backup::Copy> copies = Backup::available(fake.places);
+    const QList<Backup::Copy> copies = Backup::available(fake.places.syncFolder(), "new-computer");
     ASSERT_EQ(copies.size(), 1);
 
     const std::optional<QString> local = Backup::fetch(copies.first(), fake.places);

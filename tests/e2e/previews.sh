@@ -6,6 +6,10 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 export XDG_CONFIG_HOME="$out/config" XDG_DATA_HOME="$out/data" XDG_CACHE_HOME="$out/cache"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+# The user's own preferences, which no preview may change (it would set the colours and the tab).
+mkdir -p "$out/config/Horavane"
+printf '[General]\nchartColors=4\nsettingsTab=general\n' > "$out/config/Horavane/Horavane.conf"
+cp "$out/config/Horavane/Horavane.conf" "$out/preferences-before"
 width_of() { python3 -c 'import struct, sys; print(struct.unpack(">I", open(sys.argv[1], "rb").read(24)[16:20])[0])' "$1"; }
 size_of() { python3 -c 'import struct, sys; print("%dx%d" % struct.unpack(">II", open(sys.argv[1], "rb").read(24)[16:24]))' "$1"; }
 render() { # name, then the preview's options
@@ -35,6 +39,7 @@ render hover-1 --pointer 220,128
 render hover-2 --pointer 220,128
 cmp -s "$out/hover-1.png" "$out/hover-2.png" || { echo "the hover pictures differ: one caught an animation"; exit 1; }
 ! cmp -s "$out/hover-1.png" "$out/popover.png" || { echo "the pointer changed nothing"; exit 1; }
-# Nothing of the user's was touched: no history, and the throw-away store is gone.
+# Nothing of the user's was touched: no history, the same preferences, and the throw-away files are gone.
+cmp "$out/preferences-before" "$out/config/Horavane/Horavane.conf"
 [[ ! -e "$out/data/Horavane/usage.sqlite" ]]
-! ls "${TMPDIR:-/tmp}"/horavane-preview-*.sqlite 2>/dev/null | grep -q .
+! ls "${TMPDIR:-/tmp}"/horavane-preview-*.sqlite "${TMPDIR:-/tmp}"/horavane-preview-*.conf 2>/dev/null | grep -q .

@@ -319,7 +319,6 @@ TEST(BrowserIconsFolders, ConfigurationFolderFollowsTheEnvironment)
         QString cacheFolder() const override { return {}; }
         QString temporaryFolder() const override { return QStringLiteral("/scratch"); }
         QString homeFolder() const override { return QStringLiteral("/home/u"); }
-        QString cloudDriveRoot() const override { return {}; }
     } places;
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     const bool wasSet = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");

@@ -1,5 +1,7 @@
 #include "Settings.h"
+#include "ComputerIdentity.h"
 
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -69,4 +71,43 @@ TEST(SettingsTest, RemovingChartColorsRestoresTheDefault)
     EXPECT_EQ(spy.count(), 1);
     settings.sync();
     EXPECT_EQ(Settings(dir.filePath("Horavane.conf")).chartColors(), 8);
+}
+
+TEST(ComputerIdentityTest, MadeOnceFromTheMachineWithoutShowingItsId)
+{
+    QTemporaryDir dir;
+    const QByteArray machine = "0123456789abcdef0123456789abcdef\n";
+    struct Case
+    {
+        const char* name;
+        QString stored;
+        QByteArray machineId;
+        QString user;
+    };
+    const Case cases[] = {
+        {"from the machine", {}, machine, "ada"},
+        {"another account on it", {}, machine, "bob"},
+        {"no machine id: random", {}, {}, "ada"},
+        {"a malformed machine id: random", {}, "not-an-id", "ada"},
+        {"a stored id that could leave its folder is made again", "../elsewhere", machine, "ada"},
+    };
+    QStringList made;
+    for (const Case& c : cases) {
+        Settings settings(dir.filePath(QString::fromLatin1(c.name)));
+        settings.setComputerId(c.stored);
+        const QString id = ComputerIdentity::ensure(settings, c.machineId, c.user);
+        EXPECT_TRUE(ComputerIdentity::isValid(id)) << c.name;
+        EXPECT_EQ(id.size(), 32) << c.name;
+        EXPECT_FALSE(id.contains("0123456789abcdef")) << c.name;
+        EXPECT_EQ(settings.computerId(), id) << c.name;
+        EXPECT_EQ(ComputerIdentity::ensure(settings, "fedcba9876543210fedcba9876543210", "eve"), id) << "kept";
+        made.append(id);
+    }
+    EXPECT_EQ(made[4], made[0]); // the same machine and account give the same id
+    EXPECT_EQ(QSet<QString>(made.cbegin(), made.cend()).size(), 4);
+
+    Settings named(dir.filePath("named.conf"));
+    EXPECT_EQ(ComputerIdentity::name(named, "desk.local"), "desk.local");
+    named.setComputerName("Study");
+    EXPECT_EQ(ComputerIdentity::name(named, "desk.local"), "Study");
 }

@@ -2,6 +2,7 @@
 
 #include "Places.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 // Folders inside one temporary home that disappears with the object.
@@ -12,9 +13,11 @@ public:
     QString cacheFolder() const override { return m_home.path() + QStringLiteral("/cache/Horavane"); }
     QString temporaryFolder() const override { return m_home.path() + QStringLiteral("/tmp"); }
     QString homeFolder() const override { return m_home.path(); }
-    QString cloudDriveRoot() const override
+    // The folder a test chooses as the backup folder (not made until a test makes it).
+    QString syncFolder() const { return m_home.path() + QStringLiteral("/Nextcloud"); }
+    QStringList syncFolders() const override
     {
-        return m_home.path() + QStringLiteral("/Library/Mobile Documents/com~apple~CloudDocs");
+        return QFileInfo(syncFolder()).isDir() ? QStringList{syncFolder()} : QStringList();
     }
 
 private:

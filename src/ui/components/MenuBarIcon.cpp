@@ -99,7 +99,7 @@ bool draw(QPainter* painter, const Layout& layout, const QPointF& origin)
 
 QImage image(const QList<int>& shares, int count, qreal devicePixelRatio)
 {
-    const int pixels = qCeil(side * devicePixelRatio);
+    const int pixels = qCeil(side * devicePixelRatio - 1e-6); // 22 / 17 × 17 stays 22 pixels
     QImage result(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     result.setDevicePixelRatio(devicePixelRatio);
     result.fill(Qt::transparent);

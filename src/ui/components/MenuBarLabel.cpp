@@ -40,8 +40,9 @@ QImage image(const Glance& glance, bool showsTime, int chartColors, const QColor
     const qreal width = MenuBarIcon::side + (showsTime ? spacing + std::ceil(textSize.width()) : 0);
     const qreal height = std::max<qreal>(MenuBarIcon::side, std::ceil(textSize.height()));
 
-    QImage result(qCeil(width * devicePixelRatio), qCeil(height * devicePixelRatio),
-                  QImage::Format_ARGB32_Premultiplied);
+    // A ratio chosen for a pixel size (22 / 17) may carry rounding noise that must not add a pixel.
+    const auto pixels = [devicePixelRatio](qreal points) { return qCeil(points * devicePixelRatio - 1e-6); };
+    QImage result(pixels(width), pixels(height), QImage::Format_ARGB32_Premultiplied);
     result.setDevicePixelRatio(devicePixelRatio);
     result.fill(Qt::transparent);
     QPainter painter(&result);

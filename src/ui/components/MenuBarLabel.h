@@ -8,8 +8,8 @@
 #include <QImage>
 #include <QString>
 
-// What the tray item shows: the menu-bar ring, tinted for the panel, with today's time beside it when the
-// user wants it (a tray icon cannot carry text, so the time is drawn into the same image), and a tooltip.
+// What the tray item shows: the menu-bar ring, tinted for the panel, with today's time beside it where an
+// image may carry it (the preview's sheet), and a tooltip.
 namespace MenuBarLabel {
 
 constexpr qreal spacing = 4; // points between the ring and the time

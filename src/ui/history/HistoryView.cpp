@@ -1,8 +1,9 @@
 #include "HistoryView.h"
 
+#include "BackupComputers.h"
 #include "BarChart.h"
 #include "Breakdown.h"
-#include "Clock.h"
+#include "ComputerSwitch.h"
 #include "DateLabels.h"
 #include "Divider.h"
 #include "Headline.h"
@@ -55,6 +56,8 @@ HistoryView::HistoryView(Tracker& tracker, Icons& icons, Settings& settings, Per
     : QWidget(parent), m_tracker(tracker), m_icons(icons), m_settings(settings), m_model(period)
 {
     m_picker = new PeriodPicker(period, this);
+    m_computers = new ComputerSwitch(this);
+    m_computers->hide();
     m_headline = new Headline(this);
     m_chart = new BarChart(m_model, this);
     m_ring = new RingView(this);
@@ -68,7 +71,10 @@ HistoryView::HistoryView(Tracker& tracker, Icons& icons, Settings& settings, Per
     window->setSpacing(0);
     auto* toolbar = new QHBoxLayout;
     toolbar->setContentsMargins(24, toolbarPadding, 24, 0);
-    toolbar->addWidget(m_picker, 0, Qt::AlignHCenter);
+    toolbar->addStretch();
+    toolbar->addWidget(m_picker);
+    toolbar->addWidget(m_computers); // beside the periods, when other computers have copies
+    toolbar->addStretch();
     window->addLayout(toolbar);
     auto* content = new Content(this);
     window->addWidget(content, 1);
@@ -89,6 +95,10 @@ HistoryView::HistoryView(Tracker& tracker, Icons& icons, Settings& settings, Per
     column->addLayout(row, 1);
 
     connect(m_picker, &PeriodPicker::periodChosen, this, &HistoryView::setPeriod);
+    connect(m_computers, &ComputerSwitch::allComputersChanged, this, [this] {
+        if (m_shown)
+            reload();
+    });
     connect(m_headline, &Headline::showAllDaysRequested, this, [this] {
         m_model.clearSelection();
         selectionChanged();
@@ -133,8 +143,17 @@ void HistoryView::setShown(bool visible)
             chartPointed(std::nullopt, std::nullopt);
         return;
     }
+    if (m_others) {
+        m_others->refresh(); // copies may have arrived while the window was away
+        m_computers->setVisible(m_others->hasOthers());
+    }
     reload();
     applyPreviewHover();
+}
+
+void HistoryView::setOtherComputers(BackupComputers* others)
+{
+    m_others = others; // the switch appears with the next showing, when the folder is looked at
 }
 
 void HistoryView::setPeriod(Period period)
@@ -157,7 +176,10 @@ void HistoryView::setPreviewHover(const std::optional<PreviewHover>& hover)
 
 void HistoryView::reload()
 {
-    updateColors(m_model.reload(m_tracker.days(m_model.period())));
+    QList<DayUsage> days = m_tracker.days(m_model.period());
+    if (m_others && m_computers->allComputers() && m_others->hasOthers())
+        days = m_others->addedTo(days, m_tracker.excluded());
+    updateColors(m_model.reload(days));
 }
 
 void HistoryView::applyPreviewHover()

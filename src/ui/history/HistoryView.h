@@ -6,7 +6,9 @@
 #include <QWidget>
 #include <optional>
 
+class BackupComputers;
 class BarChart;
+class ComputerSwitch;
 class Headline;
 class Icons;
 class ItemList;
@@ -34,6 +36,10 @@ public:
     // Another span of days: forgets the chosen day and reloads.
     void setPeriod(Period period);
     Period period() const { return m_model.period(); }
+    // The other computers of the backup folder; with any, a switch adds their time. Looked for each time
+    // the view is shown.
+    void setOtherComputers(BackupComputers* others);
+    ComputerSwitch* computerSwitch() const { return m_computers; }
     // A hover the preview mode imposes, applied each time the view is shown.
     void setPreviewHover(const std::optional<PreviewHover>& hover);
 
@@ -73,6 +79,8 @@ private:
     std::optional<PreviewHover> m_previewHover;
     QHash<ItemKey, AdaptiveColor> m_listColors; // what the list was last given
 
+    BackupComputers* m_others = nullptr;
+    ComputerSwitch* m_computers = nullptr;
     PeriodPicker* m_picker = nullptr;
     Headline* m_headline = nullptr;
     BarChart* m_chart = nullptr;

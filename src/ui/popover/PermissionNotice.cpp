@@ -1,5 +1,6 @@
 #include "PermissionNotice.h"
 
+#include "PlatformTexts.h"
 #include "Theme.h"
 
 #include <QEvent>
@@ -73,7 +74,6 @@ QString PermissionNotice::text(const Tracker::BlockedBrowser& browser)
 
 QString PermissionNotice::buttonTitle(BrowserPermission permission)
 {
-    const QString pane =
-        permission == BrowserPermission::accessibility ? QStringLiteral("Accessibility") : QStringLiteral("Automation");
-    return QStringLiteral("Open ") + pane + QStringLiteral(" Settings…");
+    return permission == BrowserPermission::accessibility ? PlatformTexts::accessibilitySettingsButton()
+                                                          : PlatformTexts::browserAccessButton();
 }

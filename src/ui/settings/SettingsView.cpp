@@ -7,7 +7,7 @@
 #include "LoginItem.h"
 #include "Palette.h"
 #include "Places.h"
-#include "SegmentedControl.h"
+#include "PlatformTexts.h"
 #include "Settings.h"
 #include "SettingsTexts.h"
 #include "Store.h"
@@ -49,18 +49,33 @@ class FixedPlaces final : public Places
 public:
     explicit FixedPlaces(const Places& places)
         : m_data(places.dataFolder()), m_cache(places.cacheFolder()), m_temporary(places.temporaryFolder()),
-          m_home(places.homeFolder()), m_cloud(places.cloudDriveRoot())
+          m_home(places.homeFolder()), m_sync(places.syncFolders())
     {
     }
     QString dataFolder() const override { return m_data; }
     QString cacheFolder() const override { return m_cache; }
     QString temporaryFolder() const override { return m_temporary; }
     QString homeFolder() const override { return m_home; }
-    QString cloudDriveRoot() const override { return m_cloud; }
+    QStringList syncFolders() const override { return m_sync; }
 
 private:
-    QString m_data, m_cache, m_temporary, m_home, m_cloud;
+    QString m_data, m_cache, m_temporary, m_home;
+    QStringList m_sync;
 };
+
+// A folder as the user knows it: below home with "~".
+QString shownFolder(const QString& folder, const QString& home)
+{
+    if (!home.isEmpty() && (folder == home || folder.startsWith(home + QLatin1Char('/'))))
+        return QLatin1Char('~') + folder.mid(home.size());
+    return folder;
+}
+
+std::optional<QString> askForFolder(QWidget* parent)
+{
+    const QString folder = QFileDialog::getExistingDirectory(parent, PlatformTexts::backupFolderRow());
+    return folder.isEmpty() ? std::nullopt : std::optional(folder);
+}
 
 // An external drive seen from the front: a rounded body with a status light.
 QPixmap driveSymbol(qreal side, const QColor& color, qreal ratio)
@@ -117,7 +132,7 @@ SettingsView::SettingsView(Tracker& tracker, Icons& icons, Settings& settings, U
                            LoginItem& loginItem, const Places& places, QWidget* parent)
     : QWidget(parent), m_tracker(tracker), m_icons(icons), m_settings(settings), m_updates(updates), m_backup(backup),
       m_loginItem(loginItem), m_places(std::make_shared<FixedPlaces>(places)), m_chooseFile(askForFile),
-      m_openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); })
+      m_openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }), m_chooseFolder(askForFolder)
 {
     setFixedWidth(contentWidth);
     auto* layout = new QVBoxLayout(this);
@@ -232,9 +247,14 @@ QWidget* SettingsView::makeDataTab()
     layout->setSpacing(18);
 
     auto* backup = new FormSection(QStringLiteral("Backup"), page);
+    m_folderButton = smallButton(QString(), page);
+    m_folderButton->setAccessibleName(PlatformTexts::backupFolderRow());
+    m_folderMenu = new QMenu(m_folderButton);
+    m_folderButton->setMenu(m_folderMenu);
+    backup->addRow(PlatformTexts::backupFolderRow(), m_folderButton);
     m_backsUp = new QCheckBox(page);
-    m_backsUp->setAccessibleName(QStringLiteral("Back Up to iCloud Drive"));
-    backup->addRow(QStringLiteral("Back Up to iCloud Drive"), m_backsUp);
+    m_backsUp->setAccessibleName(PlatformTexts::backupToggle());
+    backup->addRow(PlatformTexts::backupToggle(), m_backsUp);
     m_lastBackupLabel = new QLabel(page);
     m_lastBackupLabel->setTextFormat(Qt::PlainText);
     m_lastBackupRow = backup->addRow(QStringLiteral("Last backup"), m_lastBackupLabel);
@@ -242,9 +262,7 @@ QWidget* SettingsView::makeDataTab()
     m_restoreMenu = new QMenu(m_restoreButton);
     m_restoreButton->setMenu(m_restoreMenu);
     backup->addRow(QStringLiteral("Restore"), m_restoreButton);
-    backup->setFooter(QStringLiteral("A copy of your history is saved once a day to a Horavane folder in iCloud "
-                                     "Drive, and the last seven are kept. macOS does the uploading; Horavane itself "
-                                     "sends nothing."));
+    backup->setFooter(PlatformTexts::backupFooter());
     layout->addWidget(backup);
 
     auto* yourData = new FormSection(QStringLiteral("Your Data"), page);
@@ -262,9 +280,7 @@ QWidget* SettingsView::makeDataTab()
     m_welcomeButton->setFlat(true);
     m_welcomeButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     privacy->addWidget(m_welcomeButton);
-    privacy->setFooter(QStringLiteral("What Horavane records stays in a file on this Mac, plus the iCloud Drive backup "
-                                      "if you turn that on. Horavane goes online for one thing only: when you click "
-                                      "Check for Updates."));
+    privacy->setFooter(PlatformTexts::privacyFooter());
     layout->addWidget(privacy);
     layout->addStretch(1);
 
@@ -304,6 +320,10 @@ void SettingsView::bindSettings()
     connect(&m_settings, &Settings::settingsTabChanged, this, showTab);
     connect(&m_settings, &Settings::backsUpToICloudChanged, this, &SettingsView::showBackupState);
     connect(&m_settings, &Settings::backupProblemChanged, this, &SettingsView::showBackupState);
+    connect(&m_settings, &Settings::backupFolderChanged, this, [this] {
+        showBackupState();
+        reloadCopies();
+    });
     connect(&m_settings, &Settings::lastBackupChanged, this, [this] {
         showBackupState();
         reloadCopies(); // a backup just finished
@@ -365,6 +385,13 @@ QString SettingsView::title(const Backup::Copy& copy)
     return SettingsTexts::copyTitle(copy.day);
 }
 
+QString SettingsView::fullTitle(const Backup::Copy& copy) const
+{
+    if (copy.computerId == m_settings.computerId())
+        return title(copy);
+    return title(copy) + QLatin1String(" (") + copy.computer + QLatin1Char(')');
+}
+
 void SettingsView::showUpdateState()
 {
     const bool available = m_updates.state().kind == UpdateChecker::State::Kind::available;
@@ -376,16 +403,59 @@ void SettingsView::showUpdateState()
 void SettingsView::showBackupState()
 {
     const bool on = m_settings.backsUpToICloud();
+    const QString folder = m_settings.backupFolder();
     m_backsUp->setChecked(on);
+    // The toggle says what it needs until there is a folder to back up to; a toggle already on stays
+    // switchable, so it can be turned off.
+    m_backsUp->setEnabled(on || !folder.isEmpty());
+    m_backsUp->setText(folder.isEmpty() ? PlatformTexts::backupToggleNeedsFolder() : QString());
+    m_backsUp->setToolTip(m_backsUp->text());
+    m_folderButton->setText(folder.isEmpty() ? PlatformTexts::chooseBackupFolder()
+                                             : shownFolder(folder, m_places->homeFolder()));
+    m_folderButton->setToolTip(folder);
+    fillFolderMenu();
     m_lastBackupRow->setVisible(on);
     m_lastBackupLabel->setText(backupStatus());
+}
+
+void SettingsView::fillFolderMenu()
+{
+    m_folderMenu->clear();
+    // The folders sync tools keep come first: the copies there reach the user's other computers.
+    for (const QString& folder : m_places->syncFolders()) {
+        QAction* action = m_folderMenu->addAction(shownFolder(folder, m_places->homeFolder()));
+        action->setCheckable(true);
+        action->setChecked(folder == m_settings.backupFolder());
+        connect(action, &QAction::triggered, this, [this, folder] { setBackupFolder(folder); });
+    }
+    if (!m_folderMenu->isEmpty())
+        m_folderMenu->addSeparator();
+    connect(m_folderMenu->addAction(PlatformTexts::otherBackupFolder()), &QAction::triggered, this, [this] {
+        if (const std::optional<QString> folder = m_chooseFolder(this))
+            setBackupFolder(*folder);
+    });
+}
+
+void SettingsView::setBackupFolder(const QString& folder)
+{
+    if (folder == m_settings.backupFolder())
+        return;
+    m_settings.setBackupFolder(folder);
+    if (m_settings.backsUpToICloud())
+        setBacksUp(true); // the new folder gets today's copy at once
 }
 
 void SettingsView::showCopies(const QList<Backup::Copy>& copies)
 {
     m_copies = copies;
     m_restoreMenu->clear();
-    for (const Backup::Copy& copy : copies) {
+    // With copies of several computers, each computer's copies come under its name.
+    const bool several = !copies.isEmpty() && copies.constLast().computerId != copies.constFirst().computerId;
+    for (qsizetype i = 0; i < copies.size(); ++i) {
+        const Backup::Copy& copy = copies[i];
+        if (several && (i == 0 || copies[i - 1].computerId != copy.computerId))
+            m_restoreMenu->addSection(copy.computerId == m_settings.computerId() ? PlatformTexts::thisComputer()
+                                                                                 : copy.computer);
         QAction* action = m_restoreMenu->addAction(title(copy));
         connect(action, &QAction::triggered, this, [this, copy] { setCopyToRestore(copy); });
     }
@@ -398,9 +468,10 @@ void SettingsView::reloadCopies()
 {
     const quint64 request = ++m_copiesRequest;
     QPointer<SettingsView> self(this);
-    std::shared_ptr<const Places> places = m_places;
-    QThreadPool::globalInstance()->start([self, places, request] {
-        QList<Backup::Copy> copies = Backup::available(*places);
+    const QString folder = m_settings.backupFolder();
+    const QString computer = m_settings.computerId();
+    QThreadPool::globalInstance()->start([self, folder, computer, request] {
+        QList<Backup::Copy> copies = Backup::available(folder, computer);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [self, request, copies = std::move(copies)] {
@@ -471,12 +542,12 @@ void SettingsView::finishRestore(const Backup::Copy& copy, const std::optional<Q
 {
     m_restoring = false;
     if (!file) {
-        setNotice(QStringLiteral("That backup couldn't be read from iCloud Drive."));
+        setNotice(PlatformTexts::backupFetchFailed());
         return;
     }
     const bool restored = m_tracker.restore(*file);
     QFile::remove(*file);
-    setNotice(restored ? QLatin1String("History restored from ") + title(copy) + QLatin1Char('.')
+    setNotice(restored ? QLatin1String("History restored from ") + fullTitle(copy) + QLatin1Char('.')
                        : QStringLiteral("That backup couldn't be used. Your history was left as it was."));
 }
 

@@ -44,6 +44,8 @@ public:
     // Asks where to save the export; none when the user cancels.
     using FileChooser = std::function<std::optional<QString>(QWidget* parent, const QString& proposedName)>;
     using UrlOpener = std::function<void(const QUrl&)>;
+    // Asks for a backup folder; none when the user cancels.
+    using FolderChooser = std::function<std::optional<QString>(QWidget* parent)>;
 
     SettingsView(Tracker& tracker, Icons& icons, Settings& settings, UpdateChecker& updates, Backup& backup,
                  LoginItem& loginItem, const Places& places, QWidget* parent = nullptr);
@@ -52,6 +54,9 @@ public:
     // Replaces the save dialog (tests, or a desktop with its own).
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
     void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
+    void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
+    // Makes the folder the backup folder; with backups on, a copy is made there at once.
+    void setBackupFolder(const QString& folder);
 
     // Asks for a file and saves all history there as CSV; a failure shows a notice.
     void exportHistory();
@@ -63,6 +68,8 @@ public:
     QString backupStatus() const;
     // A backup copy's name in menus and messages: its day as a long date.
     static QString title(const Backup::Copy& copy);
+    // The title in messages, with the computer's name when the copy is another computer's.
+    QString fullTitle(const Backup::Copy& copy) const;
 
     SettingsTab tab() const;
     const QList<Backup::Copy>& copies() const { return m_copies; }
@@ -92,6 +99,8 @@ public:
     QPushButton* downloadButton() const { return m_downloadButton; }
     QLabel* updatesFooter() const;
     QCheckBox* backsUp() const { return m_backsUp; }
+    QPushButton* folderButton() const { return m_folderButton; }
+    QMenu* folderMenu() const { return m_folderMenu; }
     QWidget* lastBackupRow() const { return m_lastBackupRow; }
     QLabel* lastBackupLabel() const { return m_lastBackupLabel; }
     QPushButton* restoreButton() const { return m_restoreButton; }
@@ -122,6 +131,7 @@ private:
     void showUpdateState();
     void showBackupState();
     void showCopies(const QList<Backup::Copy>& copies);
+    void fillFolderMenu();
     void setOpensAtLogin(bool on);
     void setBacksUp(bool on);
     void finishRestore(const Backup::Copy& copy, const std::optional<QString>& file);
@@ -139,6 +149,7 @@ private:
 
     FileChooser m_chooseFile;
     UrlOpener m_openUrl;
+    FolderChooser m_chooseFolder;
 
     QList<Backup::Copy> m_copies;
     std::optional<Backup::Copy> m_copyToRestore;
@@ -160,6 +171,8 @@ private:
     QWidget* m_downloadRow = nullptr;
     QPushButton* m_downloadButton = nullptr;
     QCheckBox* m_backsUp = nullptr;
+    QPushButton* m_folderButton = nullptr;
+    QMenu* m_folderMenu = nullptr;
     QWidget* m_lastBackupRow = nullptr;
     QLabel* m_lastBackupLabel = nullptr;
     QPushButton* m_restoreButton = nullptr;

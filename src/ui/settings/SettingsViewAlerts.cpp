@@ -1,6 +1,7 @@
 // The settings view's alerts: the restore and delete confirmations and the one-line notices.
 #include "SettingsView.h"
 
+#include "PlatformTexts.h"
 #include "Tracker.h"
 
 #include <QMessageBox>
@@ -36,12 +37,10 @@ void SettingsView::presentAlert()
     if (m_copyToRestore)
         wanted = Alert{AlertKind::restore, QStringLiteral("Replace your history?"),
                        QLatin1String("Everything recorded so far will be replaced with the backup from ") +
-                           title(*m_copyToRestore) + QLatin1String(". This can't be undone."),
+                           fullTitle(*m_copyToRestore) + QLatin1String(". This can't be undone."),
                        QStringLiteral("Replace")};
     else if (m_isConfirmingDelete)
-        wanted = Alert{AlertKind::deleteAll, QStringLiteral("Delete all history?"),
-                       QStringLiteral("Every day Horavane has recorded on this Mac will be removed. Backups in iCloud "
-                                      "Drive are not touched. This can't be undone."),
+        wanted = Alert{AlertKind::deleteAll, QStringLiteral("Delete all history?"), PlatformTexts::deleteAllMessage(),
                        QStringLiteral("Delete")};
     else if (m_notice)
         wanted = Alert{AlertKind::notice, *m_notice, {}, {}};

@@ -1,36 +1,62 @@
 #include "TrayItem.h"
 
+#include "DurationText.h"
+#include "MenuBarIcon.h"
 #include "MenuBarLabel.h"
+#include "PanelAppearance.h"
 #include "Settings.h"
+#include "StatusItem.h"
 #include "Tracker.h"
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QtEndian>
 
 namespace {
 
-// Panels follow the desktop's colours: a dark window colour means a dark panel.
-Appearance panelAppearance()
+// A picture as the panel's item interface carries it: ARGB32, each pixel in network byte order.
+StatusItem::Pixmap pixmapOf(const QImage& image)
 {
-    return QGuiApplication::palette().color(QPalette::Window).lightness() < 128 ? Appearance::dark
-                                                                                 : Appearance::light;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    StatusItem::Pixmap pixmap{argb.width(), argb.height(), QByteArray(argb.width() * argb.height() * 4, '\0')};
+    auto* out = reinterpret_cast<uchar*>(pixmap.argb.data());
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* row = reinterpret_cast<const quint32*>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x, out += 4)
+            qToBigEndian<quint32>(row[x], out);
+    }
+    return pixmap;
 }
 
 } // namespace
 
-TrayItem::TrayItem(const Tracker& tracker, const Settings& settings, QObject* parent)
-    : QObject(parent), m_tracker(tracker), m_settings(settings)
+TrayItem::TrayItem(const Tracker& tracker, const Settings& settings, StatusItem* item, QObject* parent)
+    : QObject(parent), m_tracker(tracker), m_settings(settings), m_item(item)
 {
     connect(&tracker, &Tracker::glanceChanged, this, &TrayItem::redraw);
-    connect(&settings, &Settings::showsTimeInMenuBarChanged, this, &TrayItem::redraw);
     connect(&settings, &Settings::chartColorsChanged, this, &TrayItem::redraw);
+    connect(&settings, &Settings::showsTimeInMenuBarChanged, this, &TrayItem::redraw);
     qGuiApp->installEventFilter(this); // the panel's colours follow the desktop's palette
-    connect(&m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
-            emit clicked(m_icon.geometry());
-    });
+    if (m_item) {
+        connect(m_item, &StatusItem::activated, this,
+                [this](const QPoint& at) { emit clicked(at.isNull() ? QRect() : QRect(at, QSize(1, 1))); });
+    } else {
+        m_icon = std::make_unique<QSystemTrayIcon>();
+        connect(m_icon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+                emit clicked(m_icon->geometry());
+        });
+    }
     redraw();
-    m_icon.show();
+    if (m_icon)
+        m_icon->show();
+}
+
+TrayItem::~TrayItem() = default;
+
+QRect TrayItem::geometry() const
+{
+    return m_icon ? m_icon->geometry() : QRect();
 }
 
 bool TrayItem::eventFilter(QObject* watched, QEvent* event)
@@ -43,9 +69,28 @@ bool TrayItem::eventFilter(QObject* watched, QEvent* event)
 void TrayItem::redraw()
 {
     const Glance& glance = m_tracker.glance();
-    m_image =
-        MenuBarLabel::image(glance, m_settings.showsTimeInMenuBar(), m_settings.chartColors(),
-                            MenuBarLabel::textColor(panelAppearance()), qGuiApp->devicePixelRatio(), &m_ringCache);
-    m_icon.setIcon(QIcon(QPixmap::fromImage(m_image)));
-    m_icon.setToolTip(MenuBarLabel::toolTip(glance));
+    const QColor ink = MenuBarLabel::textColor(PanelAppearance::current(QGuiApplication::palette()));
+    // The ring drawn anew at each size a tray asks for, rather than one image scaled into its slot. The
+    // time is text beside it where the panel draws a label, and in the tooltip everywhere; never squeezed
+    // into the icon.
+    m_rings = QIcon();
+    QList<StatusItem::Pixmap> pixmaps;
+    for (const int pixels : sizes) {
+        QImage image = MenuBarLabel::image(glance, false, m_settings.chartColors(), ink, pixels / MenuBarIcon::side);
+        image.setDevicePixelRatio(1);
+        m_rings.addPixmap(QPixmap::fromImage(image));
+        pixmaps.append(pixmapOf(image));
+    }
+    m_image = MenuBarLabel::image(glance, false, m_settings.chartColors(), ink, qGuiApp->devicePixelRatio(),
+                                  &m_ringCache);
+    m_toolTip = MenuBarLabel::toolTip(glance);
+    m_label = m_settings.showsTimeInMenuBar() ? DurationText::string(double(glance.minutes) * 60) : QString();
+    if (m_item) {
+        m_item->setIcons(pixmaps);
+        m_item->setLabel(m_label);
+        m_item->setToolTip(MenuBarLabel::accessibleName(), DurationText::string(double(glance.minutes) * 60));
+    } else {
+        m_icon->setIcon(m_rings);
+        m_icon->setToolTip(m_toolTip);
+    }
 }

@@ -2,26 +2,40 @@
 
 #include "MenuBarIcon.h"
 
+#include <QIcon>
+#include <QImage>
 #include <QObject>
 #include <QRect>
 #include <QSystemTrayIcon>
+#include <memory>
 
 class Settings;
+class StatusItem;
 class Tracker;
 
-// Today's ring in the system tray, with today's time beside it when the user wants it. A click asks
-// for the popover; the image is redrawn only when what it shows changes.
+// Today's ring in the panel, inked for the panel and drawn at every size a tray asks for, with today's
+// time as a label beside it where the panel shows one, and in the tooltip. It lives in the desktop's
+// status item when there is one, else in an XEmbed tray icon. A click asks for the popover; the images
+// are redrawn only when what they show changes.
 class TrayItem : public QObject
 {
     Q_OBJECT
 public:
-    TrayItem(const Tracker& tracker, const Settings& settings, QObject* parent = nullptr);
+    // The pixel sizes trays ask for: 16 to 24 on most panels, 32 and 48 on large or scaled ones.
+    static constexpr int sizes[] = {16, 22, 24, 32, 48};
+
+    // item: the desktop's status item, or null for a plain tray icon.
+    TrayItem(const Tracker& tracker, const Settings& settings, StatusItem* item = nullptr, QObject* parent = nullptr);
+    ~TrayItem() override;
 
     // Where the item is on screen; empty when the tray does not say.
-    QRect geometry() const { return m_icon.geometry(); }
-    // The image shown now, at the screen's pixel ratio.
+    QRect geometry() const;
+    // The ring shown now, at the screen's pixel ratio.
     const QImage& image() const { return m_image; }
-    QString toolTip() const { return m_icon.toolTip(); }
+    QIcon icon() const { return m_rings; }
+    QString toolTip() const { return m_toolTip; }
+    // The text beside the ring; empty when the time is not shown.
+    QString label() const { return m_label; }
 
 signals:
     void clicked(const QRect& anchor);
@@ -34,7 +48,11 @@ private:
 
     const Tracker& m_tracker;
     const Settings& m_settings;
-    QSystemTrayIcon m_icon;
+    StatusItem* m_item;
+    std::unique_ptr<QSystemTrayIcon> m_icon;
+    QIcon m_rings;
     QImage m_image;
-    MenuBarIcon::ImageCache m_ringCache;
+    MenuBarIcon::ImageCache m_ringCache; // its own, so the settings preview never evicts it
+    QString m_toolTip;
+    QString m_label;
 };

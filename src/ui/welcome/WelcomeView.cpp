@@ -5,6 +5,7 @@
 #include "BrowserList.h"
 #include "BrowserPermissions.h"
 #include "LoginItem.h"
+#include "PlatformTexts.h"
 #include "Settings.h"
 #include "Theme.h"
 #include "Tracker.h"
@@ -34,12 +35,8 @@ QString keepLastWordsTogether(QString text)
 } // namespace
 
 const QString WelcomeView::title = QStringLiteral("Welcome to Horavane");
-const QString WelcomeView::siteDetectionText = QStringLiteral(
-    "To know which site you're on, Horavane asks your browser for the address of the page in front. macOS will ask "
-    "you to allow that, once per browser. Nothing else about the page is read.");
-const QString WelcomeView::firefoxText = QStringLiteral(
-    "Firefox and browsers built on it can only be asked through Accessibility, which you switch on for Horavane in "
-    "System Settings. Horavane uses it just to read that address.");
+const QString WelcomeView::siteDetectionText = PlatformTexts::welcomeSiteDetection();
+const QString WelcomeView::firefoxText = PlatformTexts::welcomeFirefox();
 const QString WelcomeView::loginToggleText = QStringLiteral("Open Horavane when I log in");
 
 WelcomeView::WelcomeView(Tracker& tracker, Icons& icons, Settings& settings, Accessibility& accessibility,
@@ -66,9 +63,7 @@ WelcomeView::WelcomeView(Tracker& tracker, Icons& icons, Settings& settings, Acc
     layout->addWidget(heading, 0, Qt::AlignHCenter);
 
     layout->addSpacing(4);
-    m_subtitle = WelcomePoint::secondaryLabel(
-        keepLastWordsTogether(QStringLiteral("See where your time on this Mac goes, app by app and site by site.")),
-        this);
+    m_subtitle = WelcomePoint::secondaryLabel(keepLastWordsTogether(PlatformTexts::welcomeSubtitle()), this);
     m_subtitle->setAlignment(Qt::AlignHCenter);
     layout->addWidget(m_subtitle);
 
@@ -79,11 +74,8 @@ WelcomeView::WelcomeView(Tracker& tracker, Icons& icons, Settings& settings, Acc
                                      QStringLiteral("Click the ring at the top of your screen to see today."), this));
     m_points.append(new WelcomePoint(WelcomeSymbols::Symbol::globe, QStringLiteral("Websites count on their own"),
                                      siteDetectionText, this));
-    m_points.append(new WelcomePoint(
-        WelcomeSymbols::Symbol::lock, QStringLiteral("It stays on your Mac"),
-        QStringLiteral("Your history is a file on this Mac, and you can export or delete it in Settings. Horavane "
-                       "never goes online unless you ask it to check for updates."),
-        this));
+    m_points.append(new WelcomePoint(WelcomeSymbols::Symbol::lock, PlatformTexts::welcomePrivacyTitle(),
+                                     PlatformTexts::welcomePrivacyText(), this));
     addBrowserList(m_points[1], icons);
     for (WelcomePoint* point : std::as_const(m_points))
         points->addWidget(point);

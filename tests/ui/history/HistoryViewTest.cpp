@@ -1,5 +1,7 @@
 #include "HistoryView.h"
+#include "BackupComputers.h"
 #include "BarChart.h"
+#include "ComputerSwitch.h"
 #include "DateLabels.h"
 #include "DurationText.h"
 #include "Headline.h"
@@ -9,6 +11,7 @@
 #include "RingView.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -326,4 +329,31 @@ TEST_F(HistoryViewTest, APreviewHoverIsShownWhenTheViewAppears)
     ASSERT_TRUE(view->model().hoveredSegment());
     EXPECT_EQ(view->model().hoveredSegment()->key, terminal);
     EXPECT_EQ(view->focus(), Focus::item(terminal));
+}
+
+TEST_F(HistoryViewTest, AllComputersAddsTheOtherComputersCopyOnlyWhenChosen)
+{
+    settings.setBackupFolder(dir.filePath("Sync"));
+    settings.setComputerId("this-one");
+    BackupComputers others(settings);
+    view = std::make_unique<HistoryView>(*tracker, icons, settings);
+    view->setOtherComputers(&others);
+    view->setShown(true);
+    EXPECT_TRUE(view->computerSwitch()->isHidden()); // no other computer yet
+
+    const QString laptop = dir.filePath("Sync/Horavane/laptop");
+    QDir().mkpath(laptop);
+    Store::open(laptop + "/Horavane 2025-03-05.sqlite")->add({UsageRow{"2025-03-04", mail, "Mail", 3000}});
+    view->setShown(false);
+    view->setShown(true);
+    EXPECT_FALSE(view->computerSwitch()->isHidden());
+    const double mine = view->model().rangeSummary().total;
+
+    const QList<QAbstractButton*> sides = view->computerSwitch()->findChildren<QAbstractButton*>();
+    ASSERT_EQ(sides.size(), 2);
+    EXPECT_EQ(sides[1]->text(), "All Computers");
+    sides[1]->click();
+    EXPECT_EQ(view->model().rangeSummary().total, mine + 3000);
+    sides[0]->click();
+    EXPECT_EQ(view->model().rangeSummary().total, mine);
 }

@@ -140,7 +140,7 @@ TEST(PermissionNoticeTexts, EachPermissionHasItsOwnTextAndButton)
         {"automation",
          {"Chromium", BrowserPermission::automation, "chromium"},
          "Horavane can't see which websites you visit in Chromium yet.",
-         "Open Automation Settings…"},
+         "Set Up Browser Access…"},
     };
     for (const Case& test : cases) {
         PermissionNotice notice;

@@ -47,14 +47,17 @@ private:
 };
 
 // What a settings window works on: a tracker that samples only when told, over a store in a temporary
-// home that also holds the cloud drive, icons without favicons, an update checker pointed at nothing
+// home that also holds a sync folder chosen for backups, icons without favicons, an update checker pointed at nothing
 // unless a test gives it a feed, the backup and a login item.
 struct SettingsFixture
 {
     SettingsFixture()
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        QDir().mkpath(fake.places.cloudDriveRoot());
+        QDir().mkpath(fake.places.syncFolder());
+        settings.setBackupFolder(fake.places.syncFolder());
+        settings.setComputerId(QStringLiteral("this-computer"));
+        settings.setComputerName(QStringLiteral("Desk"));
     }
     ~SettingsFixture() { QLocale::setDefault(QLocale::system()); }
 
@@ -76,7 +79,11 @@ struct SettingsFixture
 
     QString today() const { return Day::string(fake.clock.now(), fake.clock.timeZone()); }
     static ItemKey key(const QString& name) { return ItemKey{ItemKind::app, QStringLiteral("org.example.") + name}; }
-    QString backupFolder() const { return fake.places.cloudDriveRoot() + QStringLiteral("/Horavane"); }
+    // This computer's folder of copies.
+    QString backupFolder(const QString& computer = QStringLiteral("this-computer")) const
+    {
+        return fake.places.syncFolder() + QStringLiteral("/Horavane/") + computer;
+    }
 
     // A tracker over a store holding today's (name, seconds) rows.
     void start(const QList<std::pair<QString, double>>& usage, bool live = false)

@@ -15,10 +15,11 @@ class SettingsDataTest : public ::testing::Test, protected SettingsFixture
 {
 protected:
     // A real backup copy of the given day, a history database of its own holding today's rows.
-    QString writeCopy(const QString& day, const QList<std::pair<QString, double>>& usage)
+    QString writeCopy(const QString& day, const QList<std::pair<QString, double>>& usage,
+                      const QString& computer = QStringLiteral("this-computer"))
     {
-        QDir().mkpath(backupFolder());
-        const QString path = backupFolder() + QStringLiteral("/Horavane ") + day + QStringLiteral(".sqlite");
+        QDir().mkpath(backupFolder(computer));
+        const QString path = backupFolder(computer) + QStringLiteral("/Horavane ") + day + QStringLiteral(".sqlite");
         std::unique_ptr<Store> store = Store::open(path);
         QList<UsageRow> rows;
         for (const auto& [name, seconds] : usage)
@@ -79,7 +80,56 @@ TEST_F(SettingsDataTest, CopiesAreListedNewestFirstUnderTheirDates)
     EXPECT_EQ(view.restoreButton()->text(), QStringLiteral("Choose a Backup"));
     EXPECT_TRUE(view.restoreButton()->isEnabled());
     EXPECT_EQ(menuTitles(), (QStringList{"March 4, 2025", "March 3, 2025", "March 2, 2025"}));
-    EXPECT_EQ(SettingsView::title(Backup::Copy{"x", "backup-7"}), QStringLiteral("backup-7"));
+    EXPECT_EQ(SettingsView::title(Backup::Copy{"x", "backup-7", {}, {}}), QStringLiteral("backup-7"));
+}
+
+TEST_F(SettingsDataTest, EveryComputersCopiesAreListedUnderItsName)
+{
+    start({{"Editor", 600}});
+    writeCopy("2025-03-04", {{"Editor", 60}});
+    writeCopy("2024-01-01", {{"Terminal", 1200}}, "old-laptop");
+    QFile name(backupFolder("old-laptop") + "/Computer name.txt");
+    ASSERT_TRUE(name.open(QIODevice::WriteOnly));
+    name.write("Old Laptop\n");
+    name.close();
+    SettingsView& view = shown();
+    QTRY_COMPARE(view.copies().size(), 2);
+    EXPECT_EQ(menuTitles(), (QStringList{"This Computer", "March 4, 2025", "Old Laptop", "January 1, 2024"}));
+
+    // A new computer takes over an old one's history.
+    view.setCopyToRestore(view.copies().constLast());
+    EXPECT_EQ(view.alert()->informativeText(),
+              QStringLiteral("Everything recorded so far will be replaced with the backup from January 1, 2024 (Old "
+                             "Laptop). This can't be undone."));
+    ASSERT_TRUE(answerAlert("Replace"));
+    QTRY_VERIFY(view.notice());
+    EXPECT_EQ(*view.notice(), QStringLiteral("History restored from January 1, 2024 (Old Laptop)."));
+}
+
+TEST_F(SettingsDataTest, TheToggleNeedsAFolderAndSyncFoldersAreOfferedFirst)
+{
+    settings.setBackupFolder(QString());
+    SettingsView& view = shown();
+    EXPECT_FALSE(view.backsUp()->isEnabled());
+    EXPECT_EQ(view.backsUp()->text(), QStringLiteral("Choose a backup folder to turn this on."));
+    EXPECT_EQ(view.folderButton()->text(), QStringLiteral("Choose\u2026"));
+    QStringList offered;
+    for (const QAction* action : view.folderMenu()->actions())
+        offered.append(action->text());
+    EXPECT_EQ(offered, (QStringList{"~/Nextcloud", QString(), "Other Folder\u2026"}));
+
+    const QString other = configDir.filePath("Backups");
+    QDir().mkpath(other);
+    view.setFolderChooser([other](QWidget*) { return std::optional(other); });
+    view.folderMenu()->actions().constLast()->trigger();
+    EXPECT_EQ(settings.backupFolder(), other);
+    EXPECT_TRUE(view.backsUp()->isEnabled());
+    EXPECT_EQ(view.backsUp()->text(), QString());
+    EXPECT_EQ(view.folderButton()->text(), other);
+
+    view.folderMenu()->actions().constFirst()->trigger();
+    EXPECT_EQ(settings.backupFolder(), fake.places.syncFolder());
+    EXPECT_EQ(view.folderButton()->text(), QStringLiteral("~/Nextcloud"));
 }
 
 TEST_F(SettingsDataTest, ConfirmedRestoreReplacesTheHistoryAndSaysFromWhen)
@@ -149,7 +199,7 @@ TEST_P(SettingsRejectedCopyTest, LeavesTheHistoryAsItWasAndSaysSo)
     const QString bad = writeFile("2025-03-04", GetParam().bytes(realBytes));
 
     SettingsView& view = shown();
-    view.setCopyToRestore(Backup::Copy{bad, "2025-03-04"});
+    view.setCopyToRestore(Backup::Copy{bad, "2025-03-04", "this-computer", {}});
     ASSERT_TRUE(answerAlert("Replace"));
     QTRY_VERIFY(view.notice());
     EXPECT_EQ(*view.notice(), QStringLiteral("That backup couldn't be used. Your history was left as it was."));
@@ -169,10 +219,11 @@ TEST_F(SettingsDataTest, ACopyThatCannotBeFetchedSaysSo)
 {
     start({{"Editor", 600}});
     SettingsView& view = shown();
-    view.setCopyToRestore(Backup::Copy{backupFolder() + "/Horavane 2025-03-04.sqlite", "2025-03-04"});
+    view.setCopyToRestore(
+        Backup::Copy{backupFolder() + "/Horavane 2025-03-04.sqlite", "2025-03-04", "this-computer", {}});
     ASSERT_TRUE(answerAlert("Replace"));
     QTRY_VERIFY(view.notice());
-    EXPECT_EQ(*view.notice(), QStringLiteral("That backup couldn't be read from iCloud Drive."));
+    EXPECT_EQ(*view.notice(), QStringLiteral("That backup couldn't be read from the backup folder."));
     EXPECT_EQ(todaysSeconds(), (QHash<QString, double>{{"Editor", 600}}));
 }
 
@@ -188,8 +239,8 @@ TEST_F(SettingsDataTest, LastBackupRowShowsOnlyWhileBackingUp)
     const QDateTime yesterday = QDateTime::currentDateTime().addDays(-1);
     settings.setLastBackup(static_cast<double>(yesterday.toSecsSinceEpoch()));
     EXPECT_TRUE(view.lastBackupLabel()->text().startsWith(QStringLiteral("Yesterday at ")));
-    settings.setBackupProblem(Backup::writeFailed);
-    EXPECT_EQ(view.lastBackupLabel()->text(), Backup::writeFailed);
+    settings.setBackupProblem(QStringLiteral("Couldn't write to the backup folder"));
+    EXPECT_EQ(view.lastBackupLabel()->text(), QStringLiteral("Couldn't write to the backup folder"));
     settings.setBackupProblem(QString());
     EXPECT_TRUE(view.lastBackupLabel()->text().startsWith(QStringLiteral("Yesterday at ")));
 }
@@ -218,7 +269,8 @@ TEST_F(SettingsDataTest, TurningBackupOnMakesACopyAtOnceAndListsIt)
     view.backsUp()->click();
     ASSERT_TRUE(finished.wait(5000));
     EXPECT_TRUE(QFile::exists(backupFolder() + "/Horavane 2025-03-05.sqlite"));
-    QTRY_COMPARE(view.copies(), (QList<Backup::Copy>{{backupFolder() + "/Horavane 2025-03-05.sqlite", "2025-03-05"}}));
+    QTRY_COMPARE(view.copies(), (QList<Backup::Copy>{{backupFolder() + "/Horavane 2025-03-05.sqlite", "2025-03-05",
+                                                      "this-computer", "Desk"}}));
     settings.setBacksUpToICloud(false);
     view.backsUp()->click(); // on again: today's copy is replaced, never doubled
     ASSERT_TRUE(finished.wait(5000));
@@ -277,8 +329,8 @@ TEST_F(SettingsDataTest, DeleteAllAsksFirst)
     ASSERT_TRUE(view.isConfirmingDelete());
     EXPECT_EQ(view.alert()->text(), QStringLiteral("Delete all history?"));
     EXPECT_EQ(view.alert()->informativeText(),
-              QStringLiteral("Every day Horavane has recorded on this Mac will be removed. Backups in iCloud Drive are "
-                             "not touched. This can't be undone."));
+              QStringLiteral("Every day Horavane has recorded on this computer will be removed. Backups in the backup "
+                             "folder are not touched. This can't be undone."));
     ASSERT_TRUE(answerAlert("Cancel"));
     EXPECT_FALSE(view.isConfirmingDelete());
     EXPECT_EQ(todaysSeconds().value("Editor"), 600);

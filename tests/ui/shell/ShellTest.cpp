@@ -1,6 +1,15 @@
 #include "AppPresence.h"
+#include "FakeClock.h"
+#include "PanelAppearance.h"
+#include "Period.h"
 #include "PopupWindow.h"
+#include "Settings.h"
+#include "Store.h"
+#include "Tracker.h"
+#include "TrayItem.h"
 #include "WindowVisibilityReader.h"
+
+#include <QTemporaryDir>
 
 #include <QLabel>
 #include <QScreen>
@@ -122,4 +131,61 @@ TEST(PopupWindowTest, ClosingIsAnnounced)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&popup));
     QTest::keyClick(&popup, Qt::Key_Escape);
     QTRY_COMPARE(closed.count(), 1);
+}
+
+TEST(PanelAppearanceTest, FollowsThePanelNotTheApplication)
+{
+    QPalette light;
+    light.setColor(QPalette::Window, QColor(0xf6, 0xf5, 0xf4));
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x24, 0x24, 0x24));
+    struct Case
+    {
+        const char* name;
+        QString desktop;
+        std::optional<QColor> plasma;
+        QPalette palette;
+        Appearance expected;
+    };
+    const Case cases[] = {
+        {"GNOME's top bar is dark under a light theme", "GNOME", std::nullopt, light, Appearance::dark},
+        {"Ubuntu's session names GNOME second", "ubuntu:GNOME", std::nullopt, light, Appearance::dark},
+        {"Plasma with a dark colour scheme", "KDE", QColor(0x31, 0x36, 0x3b), light, Appearance::dark},
+        {"Plasma with a light colour scheme", "KDE", QColor(0xde, 0xe0, 0xe2), dark, Appearance::light},
+        {"Plasma without a colour scheme file", "KDE", std::nullopt, dark, Appearance::dark},
+        {"Xfce follows the theme", "XFCE", std::nullopt, light, Appearance::light},
+        {"no desktop named", "", std::nullopt, dark, Appearance::dark},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PanelAppearance::of(c.desktop, c.plasma, c.palette), c.expected) << c.name;
+}
+
+TEST(TrayItemTest, DrawsTheRingAtEverySizeInThePanelsInkAndTheTimeInTheTooltip)
+{
+    qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+    QTemporaryDir dir;
+    Settings settings(dir.filePath("Horavane.conf"));
+    settings.setShowsTimeInMenuBar(true);
+    FakeClock clock;
+    Platform platform;
+    platform.clock = &clock;
+    auto store = Store::open(dir.filePath("usage.sqlite"));
+    store->add({UsageRow{Day::string(clock.now(), clock.timeZone()), ItemKey{ItemKind::app, "a"}, "A", 3900}});
+    Tracker tracker(std::move(store), false, platform, settings);
+    TrayItem tray(tracker, settings);
+    qunsetenv("XDG_CURRENT_DESKTOP");
+
+    EXPECT_EQ(tray.toolTip(), "Horavane — 1h 5m");
+    for (const int pixels : TrayItem::sizes) {
+        const QImage image = tray.icon().pixmap(QSize(pixels, pixels)).toImage();
+        EXPECT_EQ(image.size(), QSize(pixels, pixels)) << "drawn at " << pixels << ", not resampled";
+        int inked = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) > 200) {
+                    ++inked;
+                    EXPECT_GT(qGray(image.pixel(x, y)), 200) << "light ink on GNOME's dark bar";
+                }
+        EXPECT_GT(inked, pixels) << pixels;
+    }
 }

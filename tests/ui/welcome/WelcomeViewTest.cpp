@@ -50,7 +50,7 @@ TEST_F(WelcomeViewTest, TextsAndPointsInOrder)
     for (const WelcomePoint* point : view->points())
         titles.append(point->titleLabel()->text());
     EXPECT_EQ(titles,
-              (QStringList{"It lives in your menu bar", "Websites count on their own", "It stays on your Mac"}));
+              (QStringList{"It lives in your menu bar", "Websites count on their own", "It stays on your computer"}));
     EXPECT_EQ(view->points()[1]->detailLabel()->text(), WelcomeView::siteDetectionText);
     EXPECT_EQ(view->loginToggle()->text(), "Open Horavane when I log in");
     EXPECT_EQ(view->getStartedButton()->text(), "Get Started");

@@ -1,6 +1,7 @@
 #include "XdgPlaces.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -32,9 +33,17 @@ QString XdgPlaces::homeFolder() const
     return QDir::homePath();
 }
 
-QString XdgPlaces::cloudDriveRoot() const
+QStringList XdgPlaces::syncFolders() const
 {
-    return homeFolder() + QStringLiteral("/Library/Mobile Documents/com~apple~CloudDocs");
+    // Where the common sync tools put their folder unless told otherwise, the most used first.
+    static const char* const names[] = {"Nextcloud", "Sync", "Dropbox", "ownCloud", "Seafile", "pCloudDrive", "MEGA"};
+    QStringList folders;
+    for (const char* name : names) {
+        const QString folder = homeFolder() + QLatin1Char('/') + QLatin1String(name);
+        if (QFileInfo(folder).isDir())
+            folders.append(folder);
+    }
+    return folders;
 }
 
 QString XdgPlaces::settingsFile() const

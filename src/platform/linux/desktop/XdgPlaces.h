@@ -10,7 +10,7 @@ public:
     QString cacheFolder() const override;
     QString temporaryFolder() const override;
     QString homeFolder() const override;
-    QString cloudDriveRoot() const override;
+    QStringList syncFolders() const override;
     // The preferences file, in $XDG_CONFIG_HOME/Horavane.
     QString settingsFile() const;
 };

@@ -2,6 +2,7 @@
 #include "XdgAutostart.h"
 #include "XdgPlaces.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -51,7 +52,12 @@ TEST(XdgPlacesTest, FollowTheXdgVariables)
     EXPECT_EQ(places.databasePath(), dir.filePath("data/Horavane/usage.sqlite"));
     EXPECT_EQ(places.cacheFolder(), dir.filePath("cache/Horavane"));
     EXPECT_EQ(places.settingsFile(), dir.filePath("config/Horavane/Horavane.conf"));
-    EXPECT_TRUE(places.cloudDriveRoot().endsWith("/Library/Mobile Documents/com~apple~CloudDocs"));
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", dir.path().toUtf8());
+    QDir().mkpath(dir.filePath("Dropbox"));
+    QDir().mkpath(dir.filePath("Sync"));
+    EXPECT_EQ(places.syncFolders(), QStringList({dir.filePath("Sync"), dir.filePath("Dropbox")})); // most used first
+    qputenv("HOME", home);
     qunsetenv("XDG_DATA_HOME");
     qunsetenv("XDG_CACHE_HOME");
     qunsetenv("XDG_CONFIG_HOME");

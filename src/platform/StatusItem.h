@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+// An item of the desktop's panel that shows icons drawn for it and, where the panel supports it, a
+// short text beside them. The tray item uses it instead of a plain tray icon when the desktop offers one.
+class StatusItem : public QObject
+{
+    Q_OBJECT
+public:
+    // One size of the icon: ARGB32 pixels, each in network byte order, row by row.
+    struct Pixmap
+    {
+        int width = 0;
+        int height = 0;
+        QByteArray argb;
+        bool operator==(const Pixmap&) const = default;
+    };
+
+    using QObject::QObject;
+
+    // The icon at every size the panel may ask for; it picks the size it draws at.
+    virtual void setIcons(const QList<Pixmap>& pixmaps) = 0;
+    // The text beside the icon; empty for none.
+    virtual void setLabel(const QString& label) = 0;
+    virtual void setToolTip(const QString& title, const QString& text) = 0;
+
+signals:
+    // The item was clicked at that point of the screen (0, 0 when the panel does not say).
+    void activated(const QPoint& at);
+};
