@@ -1,5 +1,6 @@
 #include "LinuxPlatform.h"
 
+#include "AppIdIdentity.h"
 #include "AtspiAccessibility.h"
 #include "KWinWorkspace.h"
 #include "LinuxSessionState.h"
@@ -10,7 +11,6 @@
 #include "X11Workspace.h"
 #include "XdgPlaces.h"
 
-#include <QCoreApplication>
 #include <QDBusConnection>
 
 namespace {
@@ -23,8 +23,8 @@ class UnknownWorkspace final : public Workspace
 {
 public:
     std::optional<RunningApp> frontmostApplication() const override { return std::nullopt; }
-    QString ownIdentifier() const override { return QStringLiteral("app.corvani.Horavane"); }
-    QString ownProcessName() const override { return QCoreApplication::applicationName(); }
+    QString ownIdentifier() const override { return AppIdApplications::ownIdentifier(); }
+    QString ownProcessName() const override { return AppIdApplications::ownProcessName(); }
 };
 
 bool waylandSessionNamed()
