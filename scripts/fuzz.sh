@@ -9,7 +9,7 @@
 # time: on a busy machine pass -timeout=30 and replay the slowest inputs of the corpus afterwards.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-[[ $# -ge 2 ]] || { sed -n '2,10p' "$0"; exit 2; }
+[[ $# -ge 2 ]] || { sed -n '2,9p' "$0"; exit 2; }
 target=$1 minutes=$2
 shift 2
 scripts/deps.sh test
@@ -21,6 +21,7 @@ fi
 cmake --build build/asan --target "fuzz_$target"
 work=build/fuzz/$target
 mkdir -p "$work/corpus"
+export ASAN_SYMBOLIZER_PATH=${ASAN_SYMBOLIZER_PATH:-/usr/lib/llvm-14/bin/llvm-symbolizer}
 parallel=()
 [[ ${JOBS:-1} -gt 1 ]] && parallel=(-jobs="$JOBS" -workers="$JOBS")
 exec nice -n 19 "build/asan/fuzz/fuzz_$target" -max_total_time=$((minutes * 60)) -timeout=1 -rss_limit_mb=256 \
