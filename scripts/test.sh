@@ -15,7 +15,7 @@ cd ../..
 # fuzz targets, whose short runs and found inputs run among them. The end-to-end and real-browser tests
 # stay above.
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHORAVANE_WERROR=ON \
-    -DCMAKE_CXX_COMPILER=clang++-14 -DHORAVANE_SANITIZE=ON -DHORAVANE_FUZZ=ON -DHORAVANE_BENCHMARKS=OFF \
+    -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DHORAVANE_SANITIZE=ON -DHORAVANE_FUZZ=ON -DHORAVANE_BENCHMARKS=OFF \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only -DNDEBUG"
 cmake --build build/asan
 ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer UBSAN_OPTIONS=print_stacktrace=1 \
