@@ -6,6 +6,7 @@
 #include "Period.h"
 #include "Places.h"
 #include "PlatformTexts.h"
+#include "PrivateFiles.h"
 #include "Settings.h"
 #include "Store.h"
 
