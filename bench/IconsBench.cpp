@@ -43,7 +43,7 @@ BENCHMARK(BM_DominantHue)->Arg(16)->Arg(32)->Arg(64)->Arg(256)->Unit(benchmark::
 // The costliest favicon a decode accepts: the largest side allowed, in noise that no filter shrinks.
 void BM_DecodeLargestFavicon(benchmark::State& state)
 {
-    QImage noise(1024, 1024, QImage::Format_ARGB32);
+    QImage noise(512, 512, QImage::Format_ARGB32);
     quint32 seed = 12345;
     for (int y = 0; y < noise.height(); ++y)
         for (int x = 0; x < noise.width(); ++x) {
