@@ -203,8 +203,7 @@ QString stampOf(const QString& path)
 {
     QString stamp;
     for (const QFileInfo& info : {QFileInfo(path), QFileInfo(path + "-wal"_L1)})
-        stamp += QString::number(info.size()) + u':' +
-                 QString::number(info.lastModified().toMSecsSinceEpoch()) + u';';
+        stamp += QString::number(info.size()) + u':' + QString::number(info.lastModified().toMSecsSinceEpoch()) + u';';
     return stamp;
 }
 
@@ -332,7 +331,8 @@ std::optional<QByteArray> lookup(const QString& host, const Store& store, const 
 
 std::optional<QByteArray> imageData(const QString& host, const Folders& folders)
 {
-    const std::shared_ptr<Copies> copies = folders.copies ? folders.copies : std::make_shared<Copies>(folders.temporary);
+    const std::shared_ptr<Copies> copies =
+        folders.copies ? folders.copies : std::make_shared<Copies>(folders.temporary);
     for (const Store& store : stores(folders)) {
         if (auto bytes = lookup(host, store, *copies))
             return bytes;

@@ -58,9 +58,9 @@ private:
 // Where the browsers' folders are looked for, and where a private copy may be made.
 struct Folders
 {
-    QString home;       // the user's home folder
-    QString configHome; // $XDG_CONFIG_HOME, or home + "/.config" when unset or not absolute
-    QString temporary;  // scratch space for copies of databases that a running browser holds in its log
+    QString home;                   // the user's home folder
+    QString configHome;             // $XDG_CONFIG_HOME, or home + "/.config" when unset or not absolute
+    QString temporary;              // scratch space for copies of databases that a running browser holds in its log
     std::shared_ptr<Copies> copies; // made in temporary; shared by the copies of this value
 
     // The home and scratch folders of the places, the configuration folder from the environment.

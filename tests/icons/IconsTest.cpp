@@ -3,8 +3,8 @@
 #include "Summary.h"
 
 #include <QBuffer>
-#include <QElapsedTimer>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QMutex>
 #include <QSemaphore>
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
+#include "HistoryFileNotice.h"
 #include "DamagedHistory.h"
 #include "FakePlatform.h"
-#include "HistoryFileNotice.h"
 #include "Settings.h"
 #include "Tracker.h"
 
