@@ -40,6 +40,26 @@ void BM_DominantHue(benchmark::State& state)
 }
 BENCHMARK(BM_DominantHue)->Arg(16)->Arg(32)->Arg(64)->Arg(256)->Unit(benchmark::kMicrosecond);
 
+// The costliest favicon a decode accepts: the largest side allowed, in noise that no filter shrinks.
+void BM_DecodeLargestFavicon(benchmark::State& state)
+{
+    QImage noise(512, 512, QImage::Format_ARGB32);
+    quint32 seed = 12345;
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            noise.setPixel(x, y, seed);
+        }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    noise.save(&buffer, "PNG");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Icons::decodeFavicon(bytes));
+    state.counters["bytes"] = static_cast<double>(bytes.size());
+}
+BENCHMARK(BM_DecodeLargestFavicon)->Unit(benchmark::kMillisecond);
+
 // Ten Chromium profiles of 300 sites each; only the oldest knows the asked host.
 class Profiles
 {
@@ -66,7 +86,8 @@ public:
     }
     BrowserIcons::Folders folders() const
     {
-        return {m_home.path(), m_home.path() + QStringLiteral("/.config"), m_home.path() + QStringLiteral("/tmp")};
+        return {m_home.path(), m_home.path() + QStringLiteral("/.config"), m_home.path() + QStringLiteral("/tmp"),
+                nullptr};
     }
 
 private:

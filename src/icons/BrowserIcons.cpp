@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <algorithm>
@@ -185,23 +187,24 @@ std::optional<QByteArray> lookupFile(const QString& host, const QString& path, K
 
 // A running browser keeps recent icons in the write-ahead log, which an immutable open does not see. The log
 // belongs to the browser, so a copy of both files is read instead, in a folder only this user can enter.
-std::optional<QByteArray> lookupCopy(const QString& host, const Store& store, const QString& temporaryFolder)
+std::optional<QByteArray> lookupCopy(const QString& host, const Store& store, Copies& copies)
 {
-    const QString log = store.path + "-wal"_L1;
-    if (QFileInfo(log).size() <= 0)
+    if (QFileInfo(store.path + "-wal"_L1).size() <= 0)
         return std::nullopt;
-    const QString base = temporaryFolder.isEmpty() ? QDir::tempPath() : temporaryFolder;
-    PrivateFiles::makeFolder(base);
-    QTemporaryDir copy(base + "/horavane-favicons-XXXXXX"_L1); // mode 0700, removed on return
-    if (!copy.isValid())
-        return std::nullopt;
-    const QString database = copy.filePath(databaseName(store.kind));
-    // QFile::copy gives the copies the browser's modes; ours are the user's alone, like the folder.
-    if (!QFile::copy(store.path, database) || !QFile::copy(log, database + "-wal"_L1) ||
-        !PrivateFiles::restrictFile(database) || !PrivateFiles::restrictFile(database + "-wal"_L1))
+    const std::shared_ptr<const QTemporaryDir> copy = copies.of(store);
+    if (!copy)
         return std::nullopt;
     // Our copy, so SQLite may keep its shared-memory index beside it.
-    return lookupFile(host, database, store.kind, "?mode=ro");
+    return lookupFile(host, copy->filePath(databaseName(store.kind)), store.kind, "?mode=ro");
+}
+
+// What tells one state of a database from the next: size and time of the file and of its log.
+QString stampOf(const QString& path)
+{
+    QString stamp;
+    for (const QFileInfo& info : {QFileInfo(path), QFileInfo(path + "-wal"_L1)})
+        stamp += QString::number(info.size()) + u':' + QString::number(info.lastModified().toMSecsSinceEpoch()) + u';';
+    return stamp;
 }
 
 void appendRows(QList<ProfileRoot>& roots, const QString& base, const auto& rows)
@@ -220,7 +223,49 @@ Folders Folders::from(const Places& places)
     // The XDG rule: a relative value is invalid and is ignored.
     folders.configHome = QDir::isAbsolutePath(configured) ? configured : folders.home + "/.config"_L1;
     folders.temporary = places.temporaryFolder();
+    folders.copies = std::make_shared<Copies>(folders.temporary);
     return folders;
+}
+
+struct Copies::State
+{
+    struct Copy
+    {
+        QString stamp;
+        std::shared_ptr<const QTemporaryDir> folder;
+    };
+    QString temporaryFolder;
+    QMutex mutex; // held while copying, so that a second search waits for the copy instead of making its own
+    QHash<QString, Copy> copies; // by the browser's database path
+};
+
+Copies::Copies(QString temporaryFolder) : m_state(std::make_unique<State>())
+{
+    m_state->temporaryFolder = std::move(temporaryFolder);
+}
+
+Copies::~Copies() = default;
+
+std::shared_ptr<const QTemporaryDir> Copies::of(const Store& store)
+{
+    const QString stamp = stampOf(store.path);
+    const QMutexLocker lock(&m_state->mutex);
+    State::Copy& copy = m_state->copies[store.path];
+    if (copy.folder && copy.stamp == stamp)
+        return copy.folder;
+    copy = {};
+    const QString base = m_state->temporaryFolder.isEmpty() ? QDir::tempPath() : m_state->temporaryFolder;
+    PrivateFiles::makeFolder(base);
+    auto folder = std::make_shared<QTemporaryDir>(base + "/horavane-favicons-XXXXXX"_L1); // mode 0700
+    if (!folder->isValid())
+        return nullptr;
+    const QString database = folder->filePath(databaseName(store.kind));
+    // QFile::copy gives the copies the browser's modes; ours are the user's alone, like the folder.
+    if (!QFile::copy(store.path, database) || !QFile::copy(store.path + "-wal"_L1, database + "-wal"_L1) ||
+        !PrivateFiles::restrictFile(database) || !PrivateFiles::restrictFile(database + "-wal"_L1))
+        return nullptr;
+    copy = {stamp, folder};
+    return folder;
 }
 
 QString databaseName(Kind kind)
@@ -268,20 +313,28 @@ QList<Store> stores(const Folders& folders)
     return result;
 }
 
-std::optional<QByteArray> lookup(const QString& host, const Store& store, const QString& temporaryFolder)
+std::optional<QByteArray> lookup(const QString& host, const Store& store, Copies& copies)
 {
     if (host.isEmpty())
         return std::nullopt;
     // Immutable: no locks and no journal recovery, so the browser keeps writing undisturbed.
     if (auto bytes = lookupFile(host, store.path, store.kind, "?mode=ro&immutable=1"))
         return bytes;
-    return lookupCopy(host, store, temporaryFolder);
+    return lookupCopy(host, store, copies);
+}
+
+std::optional<QByteArray> lookup(const QString& host, const Store& store, const QString& temporaryFolder)
+{
+    Copies copies(temporaryFolder);
+    return lookup(host, store, copies);
 }
 
 std::optional<QByteArray> imageData(const QString& host, const Folders& folders)
 {
+    const std::shared_ptr<Copies> copies =
+        folders.copies ? folders.copies : std::make_shared<Copies>(folders.temporary);
     for (const Store& store : stores(folders)) {
-        if (auto bytes = lookup(host, store, folders.temporary))
+        if (auto bytes = lookup(host, store, *copies))
             return bytes;
     }
     return std::nullopt;

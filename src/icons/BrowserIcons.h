@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <memory>
 #include <optional>
 
 class Places;
+class QTemporaryDir;
 
 // Favicons that the user's own browsers have stored, read from their profile databases without ever
 // writing to them. Stateless; every call blocks on files and SQLite, so it runs off the main thread.
@@ -36,12 +38,30 @@ struct Store
     bool operator==(const Store&) const = default;
 };
 
+// Private copies of the databases that a running browser holds in its write-ahead log, each made once
+// per change of the database (its file or its log) and shared by every lookup until then: a list of
+// sites without icons must not copy megabytes for each of them. Any thread.
+class Copies
+{
+public:
+    explicit Copies(QString temporaryFolder);
+    ~Copies();
+    // A folder holding a current copy of the store's file and log under the store's database name;
+    // none when it cannot be made. The folder lasts while the pointer is held.
+    std::shared_ptr<const QTemporaryDir> of(const struct Store& store);
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
+
 // Where the browsers' folders are looked for, and where a private copy may be made.
 struct Folders
 {
-    QString home;       // the user's home folder
-    QString configHome; // $XDG_CONFIG_HOME, or home + "/.config" when unset or not absolute
-    QString temporary;  // scratch space for copies of databases that a running browser holds in its log
+    QString home;                   // the user's home folder
+    QString configHome;             // $XDG_CONFIG_HOME, or home + "/.config" when unset or not absolute
+    QString temporary;              // scratch space for copies of databases that a running browser holds in its log
+    std::shared_ptr<Copies> copies; // made in temporary; shared by the copies of this value
 
     // The home and scratch folders of the places, the configuration folder from the environment.
     static Folders from(const Places& places);
@@ -62,6 +82,8 @@ QList<Store> stores(const Folders& folders);
 // cannot be read. A database that a running browser holds in write-ahead mode is read from a private copy.
 // The host is matched as written: browsers store internationalised hosts in their ASCII ("xn--") form, the
 // form site hosts take.
+std::optional<QByteArray> lookup(const QString& host, const Store& store, Copies& copies);
+// The same with a copy of its own, made in temporaryFolder and removed on return.
 std::optional<QByteArray> lookup(const QString& host, const Store& store, const QString& temporaryFolder);
 
 // The first icon any store has for the host (already reduced to a site host), newest database first.

@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 // Far beyond any favicon a list draws (at most a few dozen pixels), and small enough that decoding
 // the largest one takes a few milliseconds.
-constexpr int largestSide = 1024;
+constexpr int largestSide = 512;
 
 // Raster formats only. A vector image's cost has no bound in its size (nested references multiply
 // the work), and a favicon database may hold whatever a web page offered.

@@ -45,7 +45,7 @@ public:
 
     // The cache folder's "Favicons" folder.
     static QString cacheDirectory(const Places& places);
-    // The image a favicon's bytes hold, decoded only from a raster format of at most 1024 pixels a
+    // The image a favicon's bytes hold, decoded only from a raster format of at most 512 pixels a
     // side, so that no icon a web page offers can hold a thread (or quitting) for long; none otherwise.
     static std::optional<QImage> decodeFavicon(const QByteArray& bytes);
 

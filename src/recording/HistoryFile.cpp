@@ -36,10 +36,9 @@ std::unique_ptr<Store> HistoryFile::open()
 bool HistoryFile::moveAside()
 {
     const QFileInfo file(m_path);
-    const QString stamp =
-        m_clock.now().toTimeZone(m_clock.timeZone()).toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
-    const QString stem = file.absolutePath() + QLatin1Char('/') + file.completeBaseName() +
-                         QStringLiteral("-damaged-") + stamp;
+    const QString stamp = m_clock.now().toTimeZone(m_clock.timeZone()).toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    const QString stem =
+        file.absolutePath() + QLatin1Char('/') + file.completeBaseName() + QStringLiteral("-damaged-") + stamp;
     const QString suffix = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
     QString target = stem + suffix;
     // Never over an earlier damaged copy: each one may hold days the others lack.

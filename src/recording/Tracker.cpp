@@ -125,7 +125,8 @@ std::optional<ItemKey> Tracker::resolve()
     if (!front)
         return std::nullopt;
     // Names come from other programs: whatever they hold, no control character reaches a list, a file or a terminal.
-    const QString id = CapturedText::withoutControls(!front->bundleId.isEmpty() ? front->bundleId : front->localizedName);
+    const QString id =
+        CapturedText::withoutControls(!front->bundleId.isEmpty() ? front->bundleId : front->localizedName);
     if (id.isEmpty())
         return std::nullopt;
     for (const QLatin1String& ignoredId : ignored)

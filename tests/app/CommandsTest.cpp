@@ -107,7 +107,8 @@ TEST_F(CommandsTest, AHistoryThatCannotBeReadIsAnErrorAndAnEarlierExportStays)
 TEST_F(CommandsTest, ControlCharactersInStoredNamesNeverReachTheTerminal)
 {
     history()->add({UsageRow{"2025-03-05", ItemKey{ItemKind::app, "evil"}, "Ev\x1b]0;owned\x07il", 99999}});
-    EXPECT_TRUE(Commands::report(database(), Period::today, clock, settings).output.startsWith("27h 46m  Ev]0;ownedil\n"));
+    EXPECT_TRUE(
+        Commands::report(database(), Period::today, clock, settings).output.startsWith("27h 46m  Ev]0;ownedil\n"));
 }
 
 namespace {

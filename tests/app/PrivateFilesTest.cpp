@@ -1,9 +1,9 @@
 #include "Backup.h"
 #include "CSV.h"
 #include "DamagedHistory.h"
-#include "FaviconCache.h"
 #include "FakeClock.h"
 #include "FakePlaces.h"
+#include "FaviconCache.h"
 #include "HistoryFile.h"
 #include "Icons.h"
 #include "Store.h"
@@ -17,7 +17,9 @@ namespace {
 
 unsigned mode(const QString& path)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return 01000; // missing: never a mode a test expects
     return info.st_mode & 0777;

@@ -20,7 +20,10 @@ class BrowserIconsTest : public ::testing::Test
 {
 protected:
     QString home() const { return m_home.path(); }
-    Folders folders() const { return {home(), home() + QStringLiteral("/.config"), home() + QStringLiteral("/tmp")}; }
+    Folders folders() const
+    {
+        return {home(), home() + QStringLiteral("/.config"), home() + QStringLiteral("/tmp"), nullptr};
+    }
     QString path(const QString& relative) const { return home() + u'/' + relative; }
 
     QTemporaryDir m_home;
@@ -295,7 +298,7 @@ TEST_F(BrowserIconsTest, ImageDataComesFromTheNewestDatabaseThatHasTheHost)
 TEST_F(BrowserIconsTest, MissingProfileRootsYieldNoStores)
 {
     EXPECT_TRUE(stores(folders()).isEmpty());
-    EXPECT_TRUE(stores({path(QStringLiteral("no/such/home")), path(QStringLiteral("no/config")), {}}).isEmpty());
+    EXPECT_TRUE(stores({path(QStringLiteral("no/such/home")), path(QStringLiteral("no/config")), {}, {}}).isEmpty());
 }
 
 TEST_F(BrowserIconsTest, ProfileRootsKeepTheApplicationSupportRowsFirstAndInOrder)
@@ -338,3 +341,23 @@ TEST(BrowserIconsFolders, ConfigurationFolderFollowsTheEnvironment)
 }
 
 } // namespace
+
+TEST_F(BrowserIconsTest, ARunningBrowsersDatabaseIsCopiedOncePerChange)
+{
+    FaviconDatabase browser(path(profileDatabase(Kind::firefox)), Kind::firefox, true);
+    browser.exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    browser.addPageIcon(QStringLiteral("https://example.com/"), 16, bytes("first"));
+    const BrowserIcons::Store store{browser.path(), Kind::firefox};
+    BrowserIcons::Copies copies(path(QStringLiteral("scratch")));
+    const auto copy = copies.of(store);
+    ASSERT_TRUE(copy);
+    EXPECT_FALSE(lookup(QStringLiteral("missing.example"), store, copies));
+    EXPECT_EQ(lookup(QStringLiteral("example.com"), store, copies), bytes("first"));
+    EXPECT_EQ(copies.of(store), copy); // nothing changed: the same copy, not a new one
+    const QFileInfo copied(copy->filePath(QStringLiteral("favicons.sqlite")));
+    EXPECT_EQ(copied.permissions() & 0x0077, 0); // nobody but the user
+
+    browser.addPageIcon(QStringLiteral("https://example.org/"), 16, bytes("second")); // the log grows
+    EXPECT_EQ(lookup(QStringLiteral("example.org"), store, copies), bytes("second"));
+    EXPECT_NE(copies.of(store), copy);
+}

@@ -30,7 +30,7 @@ int main(int argc, char** argv)
         QTextStream(stderr) << "usage: icons_favicon_probe HOME CONFIG_HOME HOST\n";
         return 2;
     }
-    const BrowserIcons::Folders folders{arguments[1], arguments[2], arguments[1] + QStringLiteral("/tmp")};
+    const BrowserIcons::Folders folders{arguments[1], arguments[2], arguments[1] + QStringLiteral("/tmp"), nullptr};
     const QString host = arguments[3];
     QTextStream out(stdout);
     for (const auto kind : {BrowserIcons::Kind::chromium, BrowserIcons::Kind::firefox}) {

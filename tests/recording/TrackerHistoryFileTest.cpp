@@ -93,7 +93,9 @@ TEST_F(TrackerHistoryFileTest, ADamagedFileIsMovedAsideKeptAndAFreshHistoryRecor
         QSignalSpy changes(tracker.get(), &Tracker::historyFileChanged);
         run(*tracker, 120);
         const QString aside = tracker->damagedHistoryCopy();
-        EXPECT_TRUE(QRegularExpression("^usage-damaged-2025-03-05-12\\d{4}\\.sqlite$").match(QFileInfo(aside).fileName()).hasMatch())
+        EXPECT_TRUE(QRegularExpression("^usage-damaged-2025-03-05-12\\d{4}\\.sqlite$")
+                        .match(QFileInfo(aside).fileName())
+                        .hasMatch())
             << aside.toStdString();
         EXPECT_EQ(QFileInfo(aside).path(), fake.places.dataFolder());
         QFile kept(aside);

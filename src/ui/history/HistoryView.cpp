@@ -1,6 +1,7 @@
 #include "HistoryView.h"
 
 #include "BackupComputers.h"
+#include "Clock.h"
 #include "BarChart.h"
 #include "Breakdown.h"
 #include "ComputerSwitch.h"

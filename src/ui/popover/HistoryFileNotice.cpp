@@ -12,7 +12,7 @@ HistoryFileNotice::HistoryFileNotice(const Tracker& tracker, QWidget* parent) : 
     layout->setContentsMargins(12, 10, 12, 4);
     m_label = new QLabel(this);
     m_label->setWordWrap(true);
-    m_label->setTextFormat(Qt::PlainText); // a path is shown as written, never as markup
+    m_label->setTextFormat(Qt::PlainText);                       // a path is shown as written, never as markup
     m_label->setTextInteractionFlags(Qt::TextSelectableByMouse); // so the path can be copied
     m_label->setFont(Theme::font(TextStyle::callout));
     m_label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
