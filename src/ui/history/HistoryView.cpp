@@ -1,9 +1,9 @@
 #include "HistoryView.h"
 
 #include "BackupComputers.h"
-#include "Clock.h"
 #include "BarChart.h"
 #include "Breakdown.h"
+#include "Clock.h"
 #include "ComputerSwitch.h"
 #include "DateLabels.h"
 #include "Divider.h"

@@ -8,6 +8,7 @@
 #include "Palette.h"
 #include "Places.h"
 #include "PlatformTexts.h"
+#include "SegmentedControl.h"
 #include "Settings.h"
 #include "SettingsTexts.h"
 #include "Store.h"
