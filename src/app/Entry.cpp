@@ -16,10 +16,7 @@
 #include "XdgPlaces.h"
 
 #include <QApplication>
-    desktop->setIdleLimit(settings.idleMinutes());
-    QObject::connect(&settings, &Settings::idleMinutesChanged, &app,
-                     [&desktop](double minutes) { desktop->setIdleLimit(minutes); });
-    HoravaneApp horavane(*desktop, settings); // after the lock: only one recorder ever touches the file
+#include <QFile>
 #include <QLoggingCategory>
 #include <cstdio>
 #include <pwd.h>
