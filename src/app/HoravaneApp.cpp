@@ -66,8 +66,15 @@ HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* pa
             box.setTextFormat(Qt::PlainText);
             return box.exec() == QMessageBox::Yes;
         },
-      m_backup(settings, desktop.places(), *desktop.platform().clock),
-      m_tracker(nullptr, true, desktop.platform(), settings), m_icons(m_appIcons, desktop.places())
+        [](const QString& message) {
+            QMessageBox box(QMessageBox::Information, QStringLiteral("Horavane"), message, QMessageBox::Ok);
+            box.setTextFormat(Qt::PlainText);
+            box.exec();
+        });
+    // A status item where the panel hosts them (with the time as its label); an XEmbed tray icon elsewhere.
+    m_statusItem = StatusNotifierItem::create(QDBusConnection::sessionBus(), QStringLiteral("Horavane"),
+                                              QStringLiteral("Horavane"));
+    m_tray = std::make_unique<TrayItem>(m_tracker, m_settings, m_statusItem.get());
     connect(m_tray.get(), &TrayItem::clicked, this, &HoravaneApp::showPopover);
     if (!m_settings.hasSeenWelcome())
         showWelcome();
