@@ -57,11 +57,13 @@ TEST(PrivateFiles, EverythingCreatedIsTheUsersAloneWhateverTheUmask)
         const FaviconCache cache(Icons::cacheDirectory(places));
         ASSERT_TRUE(cache.write("example.com", "png"));
 
-        QDir().mkpath(places.cloudDriveRoot());
+        const QString syncFolder = places.homeFolder() + "/Sync";
+        QDir().mkpath(syncFolder);
         const QString temp = places.homeFolder() + "/backup.sqlite";
         Store::open(temp);
-        ASSERT_FALSE(Backup::place(temp, "Horavane 2025-03-05.sqlite", places.cloudDriveRoot()));
-        const QList<Backup::Copy> copies = Backup::available(places);
+        const Backup::Destination destination{syncFolder, "desk-id", "Desk"};
+        ASSERT_FALSE(Backup::place(temp, "Horavane 2025-03-05.sqlite", destination));
+        const QList<Backup::Copy> copies = Backup::available(syncFolder, "desk-id");
         ASSERT_EQ(copies.size(), 1);
         const std::optional<QString> fetched = Backup::fetch(copies.first(), places);
         ASSERT_TRUE(fetched);
