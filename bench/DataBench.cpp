@@ -147,7 +147,7 @@ void ReportMonthAllComputers(benchmark::State& state)
     for (auto _ : state) {
         BackupComputers others(settings);
         others.refresh();
-        text = Commands::report(Store::open(path), Period::month, clock, settings, &others);
+        text = Commands::report(path, Period::month, clock, settings, &others).output;
         benchmark::DoNotOptimize(text.constData());
     }
     if (!text.contains(QStringLiteral("App 1\n")))
