@@ -263,10 +263,15 @@ TEST_F(PopoverViewTest, TheNoticeFollowsTheTrackersBlockedBrowserAndOpensTheRigh
     ASSERT_EQ(fake.accessibility.openedPanes.size(), 1);
     EXPECT_EQ(fake.accessibility.openedPanes.first(), Accessibility::SettingsPane::automation);
 
+    // While the session's accessibility is off, every click asks again, so a refusal can be revisited;
+    // once it is on, the desktop's accessibility settings open.
     popover->notice()->setBlockedBrowser(Tracker::BlockedBrowser{"Firefox ESR", BrowserPermission::accessibility, "firefox-esr"});
-    popover->notice()->button()->click(); // the first time, the desktop's own request
+    fake.accessibility.trusted = false;
     popover->notice()->button()->click();
-    EXPECT_EQ(fake.accessibility.trustRequests, 1);
+    popover->notice()->button()->click();
+    EXPECT_EQ(fake.accessibility.trustRequests, 2);
+    fake.accessibility.trusted = true;
+    popover->notice()->button()->click();
     EXPECT_EQ(fake.accessibility.openedPanes.last(), Accessibility::SettingsPane::accessibility);
 
     emit tracker->blockedBrowserChanged(); // the tracker has none
