@@ -15,13 +15,15 @@ shift 2
 scripts/deps.sh test
 if [[ ! -f build/asan/build.ninja ]]; then
     cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHORAVANE_WERROR=ON \
-        -DCMAKE_CXX_COMPILER=clang++-14 -DHORAVANE_SANITIZE=ON -DHORAVANE_FUZZ=ON -DHORAVANE_BENCHMARKS=OFF \
+        -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DHORAVANE_SANITIZE=ON -DHORAVANE_FUZZ=ON -DHORAVANE_BENCHMARKS=OFF \
         -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only -DNDEBUG"
 fi
 cmake --build build/asan --target "fuzz_$target"
 work=build/fuzz/$target
 mkdir -p "$work/corpus"
 export ASAN_SYMBOLIZER_PATH=${ASAN_SYMBOLIZER_PATH:-/usr/lib/llvm-14/bin/llvm-symbolizer}
+# A small quarantine, so that the memory limit measures the target and not the sanitizer's freed blocks.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}quarantine_size_mb=16"
 parallel=()
 [[ ${JOBS:-1} -gt 1 ]] && parallel=(-jobs="$JOBS" -workers="$JOBS")
 exec nice -n 19 "build/asan/fuzz/fuzz_$target" -max_total_time=$((minutes * 60)) -timeout=1 -rss_limit_mb=256 \
