@@ -44,17 +44,6 @@ QByteArray nativePath(const QString& path)
     return QFile::encodeName(path);
 }
 
-// Creates an empty file only the user may read, so history never sits readable by others, even
-// while it is being written. False when the file exists already or cannot be made.
-bool createPrivateFile(const QString& path)
-{
-    const int fd = ::open(nativePath(path).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    return true;
-}
-
 bool syncPath(const QString& path, int flags)
 {
     const int fd = ::open(nativePath(path).constData(), flags | O_CLOEXEC);
@@ -71,7 +60,7 @@ bool copyFile(const QString& from, const QString& to)
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
         return false;
-    if (!createPrivateFile(to))
+    if (!PrivateFiles::createFile(to))
         return false;
     QFile target(to);
     bool copied = target.open(QIODevice::WriteOnly | QIODevice::Truncate);
@@ -117,8 +106,8 @@ void writeName(const QString& folder, const QString& name)
     if (current.open(QIODevice::ReadOnly) && current.read(wanted.size() + 1) == wanted)
         return;
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(wanted) == wanted.size())
-        file.commit();
+    if (file.open(QIODevice::WriteOnly) && file.write(wanted) == wanted.size() && file.commit())
+        PrivateFiles::restrictFile(path);
 }
 
 // Removes what a run that died midway left in this computer's folder; copies are never touched.
@@ -248,7 +237,7 @@ std::optional<QString> Backup::copyDatabase(Store& store)
     escaped.replace(QLatin1Char('\''), QLatin1String("''"));
     const QByteArray copy = "VACUUM INTO '" + escaped.toUtf8() + "'";
     // The copy statement accepts an existing empty file, which lets the copy be private from the start.
-    if (!createPrivateFile(temp) || !store.execute(copy.constData())) {
+    if (!PrivateFiles::createFile(temp) || !store.execute(copy.constData())) {
         QFile::remove(temp);
         s_inProgress = false;
         m_settings.setBackupProblem(copyFailed);
