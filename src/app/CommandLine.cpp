@@ -91,6 +91,10 @@ CommandLine CommandLine::parse(const QStringList& arguments)
                 return failure(QStringLiteral("--export-csv needs a file name (or - for standard output)"));
             result.action = Action::exportCsv;
             result.path = arguments[++i];
+        } else if (argument == QLatin1String("--gnome-extension")) {
+            if (!hasValue || arguments[++i] != QLatin1String("install"))
+                return failure(QStringLiteral("--gnome-extension takes \"install\""));
+            result.action = Action::installGnomeExtension;
         } else if (argument == QLatin1String("--report")) {
             result.action = Action::report;
             if (hasValue) {
@@ -124,6 +128,8 @@ QString CommandLine::usage()
                           "  --all-computers         with --report: add the other computers' backups\n"
                           "  --backup                copy the history to the backup folder now; prints the copy\n"
                           "  --export-csv PATH       write all history as CSV to PATH (- for standard output)\n"
+                          "  --gnome-extension install\n"
+                          "                          put the GNOME Shell extension in your extensions folder\n"
                           "  --help                  show this help\n"
                           "  --version               show the version\n");
 }

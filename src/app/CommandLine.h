@@ -8,7 +8,7 @@
 // What the user asked for on the command line.
 struct CommandLine
 {
-    enum class Action { record, help, version, exportCsv, report, loginItem, backup };
+    enum class Action { record, help, version, exportCsv, report, loginItem, backup, installGnomeExtension };
 
     Action action = Action::record;
     QString path;                  // exportCsv: the file to write, "-" for standard output

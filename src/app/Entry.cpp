@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "ComputerIdentity.h"
+#include "GnomeExtension.h"
 #include "HoravaneApp.h"
 #include "InstanceLock.h"
 #include "LinuxPlatform.h"
@@ -16,6 +17,7 @@
 #include "XdgPlaces.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QFile>
 #include <QLoggingCategory>
 #include <cstdio>
@@ -109,6 +111,20 @@ int setLoginItem(const QString& value)
     return 0;
 }
 
+// Puts the GNOME Shell extension of the running (or installed) shell's version in the user's extensions folder.
+int installGnomeExtension()
+{
+    if (const std::optional<QString> problem =
+            GnomeExtension::install(GnomeExtension::shellVersion(QDBusConnection::sessionBus()))) {
+        printTo(stderr, QStringLiteral("horavane: %1\n").arg(*problem));
+        return 1;
+    }
+    printTo(stdout, QStringLiteral("Installed the extension in %1.\nEnable it with \"gnome-extensions enable %2\", "
+                                   "then log out and back in.\n")
+                        .arg(GnomeExtension::installedFolder(), GnomeExtension::uuid));
+    return 0;
+}
+
 // What the command line does without the desktop.
 int runCommand(const CommandLine& command)
 {
@@ -121,6 +137,8 @@ int runCommand(const CommandLine& command)
         return 0;
     case CommandLine::Action::loginItem:
         return setLoginItem(command.loginItem);
+    case CommandLine::Action::installGnomeExtension:
+        return installGnomeExtension();
     case CommandLine::Action::exportCsv: {
         const XdgPlaces places;
         const QString problem = Commands::exportCsv(places.databasePath(), command.path);

@@ -2,8 +2,11 @@
 
 #include "AppPresence.h"
 #include "DesktopComposition.h"
+#include "GnomeExtension.h"
+#include "GnomeShellWorkspace.h"
 #include "HistoryView.h"
 #include "LinuxPlatform.h"
+#include "Notice.h"
 #include "PopoverView.h"
 #include "PopupWindow.h"
 #include "Settings.h"
@@ -40,6 +43,21 @@ protected:
     }
 };
 
+// Questions and messages name programs as they call themselves: shown as written, never as markup.
+bool askUser(const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Horavane"), question, QMessageBox::Yes | QMessageBox::Cancel);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void tellUser(const QString& message)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Horavane"), message, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 } // namespace
 
 HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* parent)
@@ -59,18 +77,13 @@ HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* pa
             const auto& blocked = m_tracker.blockedBrowser();
             return blocked ? std::optional(BrowserAccess::Browser{blocked->id, blocked->name}) : std::nullopt;
         },
-        // The texts name a browser as its window calls itself: shown as written, never as markup.
-        [](const QString& question) {
-            QMessageBox box(QMessageBox::Question, QStringLiteral("Horavane"), question,
-                            QMessageBox::Yes | QMessageBox::Cancel);
-            box.setTextFormat(Qt::PlainText);
-            return box.exec() == QMessageBox::Yes;
-        },
-        [](const QString& message) {
-            QMessageBox box(QMessageBox::Information, QStringLiteral("Horavane"), message, QMessageBox::Ok);
-            box.setTextFormat(Qt::PlainText);
-            box.exec();
+        askUser, tellUser);
+    if (GnomeShellWorkspace* shell = desktop.gnomeShell()) {
+        m_gnomeGuide = std::make_unique<GnomeGuide>(*shell, askUser, tellUser, [] {
+            return GnomeExtension::enable(QDBusConnection::sessionBus());
         });
+        connect(m_gnomeGuide.get(), &GnomeGuide::changed, this, &HoravaneApp::showDesktopNotice);
+    }
     // A status item where the panel hosts them (with the time as its label); an XEmbed tray icon elsewhere.
     m_statusItem = StatusNotifierItem::create(QDBusConnection::sessionBus(), QStringLiteral("Horavane"),
                                               QStringLiteral("Horavane"));
@@ -87,7 +100,8 @@ void HoravaneApp::showPopover(const QRect& anchor)
     if (!m_popup) {
         m_popover = new PopoverView(m_tracker, m_icons, m_settings, m_updates, *m_browserAccess);
         m_popover->setOpensAtLogin(m_loginItem.isEnabled());
-        m_popover->setDesktopNotice(m_desktop.unsupportedDesktopNotice());
+        if (m_gnomeGuide)
+            connect(m_popover->desktopNotice(), &Notice::buttonClicked, m_gnomeGuide.get(), &GnomeGuide::enableRequested);
         auto* visibility = new WindowVisibilityReader(m_popover);
         connect(visibility, &WindowVisibilityReader::changed, m_popover, &PopoverView::setShown);
         connect(m_popover, &PopoverView::historyRequested, this, &HoravaneApp::showHistory);
@@ -98,6 +112,7 @@ void HoravaneApp::showPopover(const QRect& anchor)
                 m_popover->setOpensAtLogin(m_loginItem.isEnabled()); // show the real state
         });
         m_popup = std::make_unique<PopupWindow>(m_popover, &DesktopComposition::active);
+        showDesktopNotice();
     }
     if (m_popup->isVisible()) {
         m_popup->hide(); // a second click on the tray item closes it, as with a menu
@@ -143,7 +158,11 @@ void HoravaneApp::showWelcome()
     if (!m_welcome) {
         auto* view = new WelcomeView(m_tracker, m_icons, m_settings, *m_browserAccess, m_loginItem,
                                      [this] { return m_desktop.runningApplications(); });
+        m_welcomeView = view;
+        if (m_gnomeGuide)
+            connect(view->desktopNotice(), &Notice::buttonClicked, m_gnomeGuide.get(), &GnomeGuide::enableRequested);
         window(m_welcome, QStringLiteral("Welcome to Horavane"), view, QSize());
+        showDesktopNotice();
         m_welcome->setWindowFlag(Qt::MSWindowsFixedSizeDialogHint); // sized to its content
         m_welcome->layout()->setSizeConstraint(QLayout::SetFixedSize);
         connect(view, &WelcomeView::finished, m_welcome.get(), &QWidget::close);
@@ -166,4 +185,14 @@ void HoravaneApp::showSettings()
     m_settingsWindow->show();
     m_settingsWindow->raise();
     m_settingsWindow->activateWindow();
+}
+
+void HoravaneApp::showDesktopNotice()
+{
+    const QString text = m_gnomeGuide ? m_gnomeGuide->notice() : m_desktop.unsupportedDesktopNotice();
+    const QString button = m_gnomeGuide ? m_gnomeGuide->buttonTitle() : QString();
+    if (m_popover)
+        m_popover->setDesktopNotice(text, button);
+    if (m_welcomeView)
+        m_welcomeView->setDesktopNotice(text, button);
 }

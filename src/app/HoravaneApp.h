@@ -3,6 +3,7 @@
 #include "Backup.h"
 #include "BackupComputers.h"
 #include "BrowserAccess.h"
+#include "GnomeGuide.h"
 #include "Icons.h"
 #include "LinuxAppIcons.h"
 #include "Tracker.h"
@@ -18,6 +19,7 @@ class PopupWindow;
 class Settings;
 class StatusNotifierItem;
 class TrayItem;
+class WelcomeView;
 class QWidget;
 
 // The running program: the one tracker and icon cache, the tray item with its popover, and the
@@ -41,6 +43,8 @@ public:
 private:
     // A top-level window around content, counted while shown and made once.
     QWidget* window(std::unique_ptr<QWidget>& slot, const QString& title, QWidget* content, const QSize& size);
+    // What the user must know or do about the desktop, in the popover and the welcome window.
+    void showDesktopNotice();
 
     LinuxPlatform& m_desktop;
     Settings& m_settings;
@@ -52,11 +56,13 @@ private:
     UpdateChecker m_updates;
     XdgAutostart m_loginItem;
     std::unique_ptr<BrowserAccess> m_browserAccess;
+    std::unique_ptr<GnomeGuide> m_gnomeGuide; // on GNOME
     std::unique_ptr<StatusNotifierItem> m_statusItem; // the panel's item, when the desktop hosts them
     std::unique_ptr<TrayItem> m_tray;
     PopoverView* m_popover = nullptr;
     std::unique_ptr<PopupWindow> m_popup;
     std::unique_ptr<QWidget> m_history;
     std::unique_ptr<QWidget> m_welcome;
+    WelcomeView* m_welcomeView = nullptr;
     std::unique_ptr<QWidget> m_settingsWindow;
 };

@@ -2,9 +2,11 @@
 
 #include "AppIdIdentity.h"
 #include "AtspiAccessibility.h"
+#include "GnomeShellWorkspace.h"
 #include "KWinWorkspace.h"
 #include "LinuxSessionState.h"
 #include "LinuxSystemEvents.h"
+#include "MutterIdle.h"
 #include "WaylandConnection.h"
 #include "WaylandIdle.h"
 #include "WlrootsWorkspace.h"
@@ -75,17 +77,31 @@ bool LinuxPlatform::chooseX11()
 void LinuxPlatform::chooseWayland()
 {
     // The first candidate that answers tells the window in front; idleness comes from the compositor alike.
+    const QDBusConnection bus = QDBusConnection::sessionBus();
     m_idle = WaylandIdle::create(*m_wayland);
-    const QString idle = m_idle ? QStringLiteral("idle from ") + m_idle->protocolName()
-                                : QStringLiteral("no idle notification (idle time unknown)");
+    if (!m_idle)
+        m_mutterIdle = MutterIdle::create(bus); // GNOME's Mutter offers no idle protocol, only its own service
+    const QString idle = m_idle       ? QStringLiteral("idle from ") + m_idle->protocolName()
+                         : m_mutterIdle ? QStringLiteral("idle from org.gnome.Mutter.IdleMonitor")
+                                        : QStringLiteral("no idle notification (idle time unknown)");
     const QString display = QStringLiteral("Wayland ") + m_wayland->displayName();
     QString kwinProblem;
-    if (std::unique_ptr<KWinWorkspace> kwin = KWinWorkspace::create(QDBusConnection::sessionBus(), &kwinProblem)) {
+    if (std::unique_ptr<KWinWorkspace> kwin = KWinWorkspace::create(bus, &kwinProblem)) {
         KWinWorkspace* workspace = kwin.get();
         m_workspaceDescription =
             display + QStringLiteral(" (KWin script %1, ").arg(workspace->scriptId()) + idle + QLatin1Char(')');
         m_runningApplications = [workspace] { return workspace->runningApplications(); };
         m_workspace = std::move(kwin);
+    } else if (GnomeShellWorkspace::shellRuns(bus)) {
+        auto gnome = std::make_unique<GnomeShellWorkspace>(bus);
+        GnomeShellWorkspace* workspace = gnome.get();
+        m_gnomeShell = workspace;
+        m_workspaceDescription = display + QStringLiteral(" (GNOME Shell, Horavane's extension ") +
+                                 (workspace->extensionAnswers() ? QStringLiteral("answering, ")
+                                                                : QStringLiteral("not answering yet, ")) +
+                                 idle + QLatin1Char(')');
+        m_runningApplications = [workspace] { return workspace->runningApplications(); };
+        m_workspace = std::move(gnome);
     } else if (std::unique_ptr<WlrootsWorkspace> wlroots = WlrootsWorkspace::create(*m_wayland)) {
         WlrootsWorkspace* workspace = wlroots.get();
         m_workspaceDescription =
@@ -94,16 +110,23 @@ void LinuxPlatform::chooseWayland()
         m_workspace = std::move(wlroots);
     } else {
         m_workspaceDescription = display + QStringLiteral(" (unknown compositor: no KWin (") + kwinProblem +
-                                 QStringLiteral("), no zwlr_foreign_toplevel_manager_v1; nothing is recorded; ") +
+                                 QStringLiteral("), no GNOME Shell, no zwlr_foreign_toplevel_manager_v1; nothing is "
+                                                "recorded; ") +
                                  idle + QLatin1Char(')');
         m_notice = QStringLiteral("Horavane can't see which application is in front on this desktop, so it records "
-                                  "nothing. It works on KDE Plasma, on wlroots desktops such as sway, and on X11.");
+                                  "nothing. It works on GNOME, on KDE Plasma, on wlroots desktops such as sway, and "
+                                  "on X11.");
         m_runningApplications = [] { return QList<RunningApp>(); };
         m_workspace = std::make_unique<UnknownWorkspace>();
     }
-    WaylandIdle* idleSource = m_idle.get();
-    startCommon([idleSource] { return idleSource ? idleSource->secondsSinceLastInput() : 0.0; },
-                [] { return false; }); // no display power state on Wayland: the lock and logind tell instead
+    WaylandIdle* waylandIdle = m_idle.get();
+    MutterIdle* mutterIdle = m_mutterIdle.get();
+    startCommon(
+        [waylandIdle, mutterIdle] {
+            return waylandIdle ? waylandIdle->secondsSinceLastInput()
+                               : mutterIdle ? mutterIdle->secondsSinceLastInput() : 0.0;
+        },
+        [] { return false; }); // no display power state on Wayland: the lock and logind tell instead
 }
 
 void LinuxPlatform::startCommon(std::function<double()> idleSeconds, std::function<bool()> displayAsleep)
@@ -136,6 +159,9 @@ QString LinuxPlatform::sourcesDescription() const
 
 void LinuxPlatform::setIdleLimit(double minutes)
 {
+    const qint64 limit = qint64((minutes > 0 ? minutes : defaultIdleMinutes) * 60 * 1000);
     if (m_idle)
-        m_idle->setLimit(qint64((minutes > 0 ? minutes : defaultIdleMinutes) * 60 * 1000));
+        m_idle->setLimit(limit);
+    if (m_mutterIdle)
+        m_mutterIdle->setLimit(limit);
 }

@@ -9,14 +9,16 @@
 #include <memory>
 
 class AtspiAccessibility;
+class GnomeShellWorkspace;
 class LinuxSessionState;
 class LinuxSystemEvents;
+class MutterIdle;
 class WaylandConnection;
 class WaylandIdle;
 class XdgPlaces;
 
 // The real desktop: the display server's own sources for windows and input (X11, or on Wayland the
-// compositor's: KWin's scripting, wlroots' window list, idle notifications), D-Bus for the session and sleep,
+// compositor's: KWin's scripting, GNOME Shell through Horavane's extension, wlroots' window list, idle notifications), D-Bus for the session and sleep,
 // XDG for folders.
 class LinuxPlatform
 {
@@ -43,6 +45,8 @@ public:
     QString sourcesDescription() const;
     // What the user should know when the desktop offers no way to tell the window in front; empty otherwise.
     QString unsupportedDesktopNotice() const { return m_notice; }
+    // The GNOME Shell backend, whose extension the user may have to enable; none on other desktops.
+    GnomeShellWorkspace* gnomeShell() const { return m_gnomeShell; }
     // The user's idle limit, for sources that must be told in advance when to report idleness.
     void setIdleLimit(double minutes);
 
@@ -54,7 +58,9 @@ private:
 
     std::unique_ptr<WaylandConnection> m_wayland;
     std::unique_ptr<WaylandIdle> m_idle;
+    std::unique_ptr<MutterIdle> m_mutterIdle;
     std::unique_ptr<Workspace> m_workspace;
+    GnomeShellWorkspace* m_gnomeShell = nullptr; // m_workspace, on GNOME
     std::function<QList<RunningApp>()> m_runningApplications;
     QString m_workspaceDescription;
     QString m_notice;

@@ -7,6 +7,7 @@
 #include "HistoryFileNotice.h"
 #include "Icons.h"
 #include "ItemList.h"
+#include "Notice.h"
 #include "OptionsMenu.h"
 #include "Palette.h"
 #include "PermissionNotice.h"
@@ -57,11 +58,7 @@ PopoverView::PopoverView(Tracker& tracker, Icons& icons, Settings& settings, Upd
 
     m_notice = new PermissionNotice(this);
     layout->addWidget(m_notice);
-    m_desktopNotice = new QLabel(this);
-    m_desktopNotice->setWordWrap(true);
-    m_desktopNotice->setTextFormat(Qt::PlainText);
-    m_desktopNotice->setContentsMargins(12, 10, 12, 4);
-    m_desktopNotice->hide();
+    m_desktopNotice = new Notice(this);
     layout->addWidget(m_desktopNotice);
     auto* historyFileNotice = new HistoryFileNotice(m_tracker, this);
     layout->addWidget(historyFileNotice);
@@ -186,10 +183,10 @@ int PopoverView::listHeight(qsizetype rowCount)
     return static_cast<int>(std::min<qsizetype>(rowCount, maxVisibleRows)) * ItemList::rowHeight;
 }
 
-void PopoverView::setDesktopNotice(const QString& text)
+void PopoverView::setDesktopNotice(const QString& text, const QString& buttonTitle)
 {
-    m_desktopNotice->setText(text);
-    m_desktopNotice->setVisible(!text.isEmpty());
+    m_desktopNotice->setNotice(text, buttonTitle);
+    fitToContent();
 }
 
 void PopoverView::setOpensAtLogin(bool on)

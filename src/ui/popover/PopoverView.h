@@ -15,6 +15,7 @@ class Icons;
 class ItemList;
 class OptionsMenu;
 class PermissionNotice;
+class Notice;
 class QLabel;
 class QToolButton;
 class RingView;
@@ -58,9 +59,10 @@ public:
     RingView* ring() const { return m_ring; }
     ItemList* list() const { return m_list; }
     PermissionNotice* notice() const { return m_notice; }
-    // A lasting notice about the desktop itself (one Horavane cannot read); empty text hides it.
-    void setDesktopNotice(const QString& text);
-    QLabel* desktopNotice() const { return m_desktopNotice; }
+    // A lasting notice about the desktop itself (one Horavane cannot read yet), with a button when there is a
+    // way out; empty text hides it.
+    void setDesktopNotice(const QString& text, const QString& buttonTitle = QString());
+    Notice* desktopNotice() const { return m_desktopNotice; }
     OptionsMenu* optionsMenu() const { return m_options; }
     QToolButton* optionsButton() const { return m_optionsButton; }
     FooterRow* historyRow() const { return m_history; }
@@ -105,6 +107,6 @@ private:
     RingView* m_ring = nullptr;
     ItemList* m_list = nullptr;
     PermissionNotice* m_notice = nullptr;
-    QLabel* m_desktopNotice = nullptr;
+    Notice* m_desktopNotice = nullptr;
     FooterRow* m_history = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "BrowserList.h"
 #include "BrowserPermissions.h"
 #include "LoginItem.h"
+#include "Notice.h"
 #include "PlatformTexts.h"
 #include "Settings.h"
 #include "Theme.h"
@@ -66,6 +67,8 @@ WelcomeView::WelcomeView(Tracker& tracker, Icons& icons, Settings& settings, Acc
     m_subtitle = WelcomePoint::secondaryLabel(keepLastWordsTogether(PlatformTexts::welcomeSubtitle()), this);
     m_subtitle->setAlignment(Qt::AlignHCenter);
     layout->addWidget(m_subtitle);
+    m_desktopNotice = new Notice(this);
+    layout->addWidget(m_desktopNotice);
 
     layout->addSpacing(26);
     auto* points = new QVBoxLayout;
@@ -120,6 +123,12 @@ void WelcomeView::addBrowserList(WelcomePoint* point, Icons& icons)
     m_firefox->setFont(Theme::font(TextStyle::callout));
     m_firefox->setContentsMargins(0, below, 0, 0);
     point->textColumn()->addWidget(m_firefox);
+}
+
+void WelcomeView::setDesktopNotice(const QString& text, const QString& buttonTitle)
+{
+    m_desktopNotice->setNotice(text, buttonTitle);
+    fitToContent();
 }
 
 void WelcomeView::fitToContent()

@@ -12,6 +12,7 @@ class Accessibility;
 class BrowserList;
 class Icons;
 class LoginItem;
+class Notice;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -45,6 +46,10 @@ public:
     void refreshBrowsers();
     // Records that the welcome was seen, applies the login choice and asks the owner to close the window.
     void finish();
+
+    // What the user must do before anything is recorded on this desktop, with a button for it; empty hides it.
+    void setDesktopNotice(const QString& text, const QString& buttonTitle);
+    Notice* desktopNotice() const { return m_desktopNotice; }
 
     QList<WelcomePoint*> points() const { return m_points; }
     BrowserList* browserList() const { return m_browsers; }
@@ -80,6 +85,7 @@ private:
 
     QLabel* m_icon = nullptr;
     QLabel* m_subtitle = nullptr;
+    Notice* m_desktopNotice = nullptr;
     QList<WelcomePoint*> m_points;
     QWidget* m_browserBox = nullptr;
     BrowserList* m_browsers = nullptr;

@@ -9,8 +9,6 @@ namespace {
 
 const QString objectPath = QStringLiteral("/app/corvani/Horavane/KWin");
 const QString pluginName = QStringLiteral("app.corvani.Horavane");
-// Described windows are keyed by app id and pid; the cap only guards a long session against unbounded growth.
-constexpr qsizetype mostDescribed = 256;
 
 // Plain ES5 for KWin 5's engine; each name is tried in KWin 6's spelling first, then KWin 5's.
 const char* const script = R"js(
@@ -119,7 +117,8 @@ int KWinWorkspace::scriptId() const
 
 void KWinWorkspace::activated(const QString& desktopFile, const QString& resourceClass, const QString& pid)
 {
-    const std::optional<RunningApp> front = application(desktopFile, resourceClass, pid.toLongLong());
+    // KWin names a Wayland window's desktop entry when it knows it; its class is the app id or the X class.
+    const std::optional<RunningApp> front = m_apps.application(desktopFile, resourceClass, pid.toLongLong());
     if (front == m_front)
         return;
     m_front = front;
@@ -131,27 +130,7 @@ void KWinWorkspace::windows(const QString& json)
     m_running.clear();
     for (const QJsonValue& row : QJsonDocument::fromJson(json.toUtf8()).array()) {
         const QJsonArray facts = row.toArray();
-        const std::optional<RunningApp> app =
-            application(facts.at(0).toString(), facts.at(1).toString(), facts.at(2).toString().toLongLong());
-        const bool known = app && std::any_of(m_running.cbegin(), m_running.cend(),
-                                              [&](const RunningApp& other) { return other.bundleId == app->bundleId; });
-        if (app && !known)
-            m_running.append(*app);
+        WindowApplications::appendOnce(m_running, m_apps.application(facts.at(0).toString(), facts.at(1).toString(),
+                                                                     facts.at(2).toString().toLongLong()));
     }
-}
-
-std::optional<RunningApp> KWinWorkspace::application(const QString& desktopFile, const QString& resourceClass,
-                                                     qint64 pid)
-{
-    // KWin names a Wayland window's desktop entry when it knows it; its class is the app id or the X class.
-    const QString appId = desktopFile.isEmpty() ? resourceClass : desktopFile;
-    if (appId.isEmpty() && pid <= 0)
-        return std::nullopt;
-    const QString key = appId + u'\n' + QString::number(pid);
-    const auto cached = m_described.constFind(key);
-    if (cached != m_described.cend())
-        return *cached;
-    if (m_described.size() >= mostDescribed)
-        m_described.clear();
-    return *m_described.insert(key, m_apps.describe(appId, pid));
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "AppIdIdentity.h"
+#include "WindowApplications.h"
 #include "Workspace.h"
 
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
-#include <QHash>
 #include <QList>
 #include <memory>
 
@@ -45,13 +44,11 @@ private:
     bool loadScript(QString* problem);
     // KWin left the bus (it crashed or is being replaced): its script is gone with it.
     void kwinGone();
-    std::optional<RunningApp> application(const QString& desktopFile, const QString& resourceClass, qint64 pid);
 
     QDBusConnection m_bus;
     QDBusServiceWatcher* m_watcher = nullptr;
     std::unique_ptr<KWinScript> m_script;
-    AppIdApplications m_apps;
-    QHash<QString, std::optional<RunningApp>> m_described; // by app id and pid
+    WindowApplications m_apps;
     std::optional<RunningApp> m_front;
     QList<RunningApp> m_running;
 };

@@ -1,0 +1,2 @@
+'use strict';
+const {Gio, GLib, Shell} = imports.gi;

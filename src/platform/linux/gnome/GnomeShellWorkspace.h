@@ -1,0 +1,59 @@
+#pragma once
+
+#include "WindowApplications.h"
+#include "Workspace.h"
+
+#include <QDBusConnection>
+#include <QList>
+
+class QDBusPendingCall;
+class QDBusServiceWatcher;
+
+// The desktop as GNOME Shell shows it, told by Horavane's shell extension over the session bus: it signals
+// every change of the window in front, so a sample asks nobody. Until the extension answers (not installed,
+// not enabled, or enabled but not yet loaded by the shell) nothing is in front; once it comes onto the bus,
+// recording starts without a restart.
+class GnomeShellWorkspace final : public Workspace
+{
+    Q_OBJECT
+public:
+    static const QString serviceName;
+    static const QString objectPath;
+    static const QString interfaceName;
+
+    // Whether GNOME Shell runs this session.
+    static bool shellRuns(const QDBusConnection& bus);
+
+    explicit GnomeShellWorkspace(QDBusConnection bus, QObject* parent = nullptr);
+    ~GnomeShellWorkspace() override;
+
+    std::optional<RunningApp> frontmostApplication() const override;
+    // The applications with a window on the taskbar, each once.
+    QList<RunningApp> runningApplications() const;
+    QString ownIdentifier() const override;
+    QString ownProcessName() const override;
+    // Whether the extension is on the bus.
+    bool extensionAnswers() const { return m_answers; }
+
+signals:
+    // The extension came onto the bus or left it.
+    void extensionAnswersChanged(bool answers);
+
+private slots:
+    void focusChanged(const QString& appId, const QString& desktopEntry, uint pid);
+    void windowsChanged();
+
+private:
+    void extensionArrived();
+    void extensionLeft();
+    void askFocus();
+    void setFront(const std::optional<RunningApp>& front);
+    QDBusPendingCall call(const QString& method);
+
+    QDBusConnection m_bus;
+    QDBusServiceWatcher* m_watcher = nullptr;
+    WindowApplications m_apps;
+    std::optional<RunningApp> m_front;
+    QList<RunningApp> m_running;
+    bool m_answers = false;
+};

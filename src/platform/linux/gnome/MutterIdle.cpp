@@ -1,0 +1,108 @@
+#include "MutterIdle.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
+#include <utility>
+
+namespace {
+const QString service = QStringLiteral("org.gnome.Mutter.IdleMonitor");
+const QString path = QStringLiteral("/org/gnome/Mutter/IdleMonitor/Core");
+const QString interface = QStringLiteral("org.gnome.Mutter.IdleMonitor");
+} // namespace
+
+std::unique_ptr<MutterIdle> MutterIdle::create(QDBusConnection bus, QObject* parent)
+{
+    if (!bus.interface() || !bus.interface()->isServiceRegistered(service).value())
+        return nullptr;
+    return std::unique_ptr<MutterIdle>(new MutterIdle(std::move(bus), parent));
+}
+
+MutterIdle::MutterIdle(QDBusConnection bus, QObject* parent)
+    : QObject(parent), m_bus(std::move(bus)),
+      m_watcher(new QDBusServiceWatcher(service, m_bus, QDBusServiceWatcher::WatchForRegistration, this))
+{
+    m_clock.start();
+    m_bus.connect(service, path, interface, QStringLiteral("WatchFired"), this, SLOT(watchFired(uint)));
+    // A restarted shell has forgotten the watches.
+    connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
+        m_idleWatch.id = m_activeWatch.id = 0;
+        arm();
+    });
+}
+
+MutterIdle::~MutterIdle()
+{
+    removeWatch(&m_idleWatch);
+    removeWatch(&m_activeWatch);
+}
+
+void MutterIdle::setLimit(qint64 milliseconds)
+{
+    if (milliseconds <= 0 || milliseconds == m_since.timeoutMs())
+        return;
+    m_since.armed(milliseconds);
+    arm();
+}
+
+double MutterIdle::secondsSinceLastInput() const
+{
+    return m_since.secondsSinceLastInput(m_clock.elapsed());
+}
+
+void MutterIdle::arm()
+{
+    removeWatch(&m_idleWatch);
+    removeWatch(&m_activeWatch);
+    m_since.armed(m_since.timeoutMs());
+    if (m_since.timeoutMs() > 0)
+        addWatch(QStringLiteral("AddIdleWatch"), {QVariant::fromValue(quint64(m_since.timeoutMs()))}, &m_idleWatch);
+}
+
+void MutterIdle::watchFired(uint id)
+{
+    if (id == 0)
+        return;
+    if (id == m_idleWatch.id) {
+        m_since.idled(m_clock.elapsed());
+        addWatch(QStringLiteral("AddUserActiveWatch"), {}, &m_activeWatch);
+    } else if (id == m_activeWatch.id) {
+        m_activeWatch.id = 0; // fires once
+        m_since.resumed();
+    }
+}
+
+// Asynchronous, so that re-arming never waits on the shell; the id is known before the watch can fire, since
+// the monitor answers the call before it sends the signal.
+void MutterIdle::addWatch(const QString& method, const QVariantList& arguments, Watch* watch)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
+    message.setArguments(arguments);
+    auto* pending = new QDBusPendingCallWatcher(m_bus.asyncCall(message), this);
+    const uint ticket = ++watch->ticket;
+    connect(pending, &QDBusPendingCallWatcher::finished, this, [this, watch, ticket](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        const QDBusPendingReply<uint> reply = *call;
+        if (!reply.isValid())
+            return;
+        if (ticket == watch->ticket)
+            watch->id = reply.value();
+        else
+            removeWatch(reply.value()); // replaced or removed while the call was on its way
+    });
+}
+
+void MutterIdle::removeWatch(Watch* watch)
+{
+    ++watch->ticket;
+    removeWatch(std::exchange(watch->id, 0));
+}
+
+void MutterIdle::removeWatch(uint id)
+{
+    if (id != 0)
+        m_bus.asyncCall(QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("RemoveWatch"))
+                        << QVariant::fromValue(id));
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "IdleSince.h"
+
+#include <QDBusConnection>
+#include <QElapsedTimer>
+#include <QObject>
+#include <memory>
+
+class QDBusServiceWatcher;
+
+// Input idleness on GNOME, from Mutter's idle monitor: a watch armed at the idle limit says when the user has
+// been idle that long, and a user-active watch then says when input came again. Nothing is asked on a sample.
+class MutterIdle final : public QObject
+{
+    Q_OBJECT
+public:
+    // None when Mutter's idle monitor is not on the session bus.
+    static std::unique_ptr<MutterIdle> create(QDBusConnection bus, QObject* parent = nullptr);
+    ~MutterIdle() override;
+
+    // Arms the watch for this many milliseconds without input; a different value re-arms it.
+    void setLimit(qint64 milliseconds);
+    // Seconds since the last input once the limit has passed without input; 0 before.
+    double secondsSinceLastInput() const;
+
+private slots:
+    void watchFired(uint id);
+
+private:
+    // A watch in the monitor; a call still on its way is forgotten by counting it as stale.
+    struct Watch
+    {
+        uint id = 0;
+        uint ticket = 0;
+    };
+
+    MutterIdle(QDBusConnection bus, QObject* parent);
+    void arm();
+    void addWatch(const QString& method, const QVariantList& arguments, Watch* watch);
+    void removeWatch(Watch* watch);
+    void removeWatch(uint id);
+
+    QDBusConnection m_bus;
+    QDBusServiceWatcher* m_watcher = nullptr;
+    IdleSince m_since;
+    QElapsedTimer m_clock;
+    Watch m_idleWatch;
+    Watch m_activeWatch;
+};

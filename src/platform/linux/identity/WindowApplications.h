@@ -1,0 +1,22 @@
+#pragma once
+
+#include "AppIdIdentity.h"
+
+#include <QHash>
+#include <QList>
+
+// The applications of windows that a compositor names by desktop entry or app id, with a pid: each described
+// once and kept, so a window coming back to the front costs no lookup.
+class WindowApplications
+{
+public:
+    // The desktop entry decides when the compositor knows it; else the app id (a Wayland app id or an X class).
+    std::optional<RunningApp> application(const QString& desktopEntry, const QString& appId, qint64 pid);
+
+    // Adds the application unless the list holds it already.
+    static void appendOnce(QList<RunningApp>& list, const std::optional<RunningApp>& app);
+
+private:
+    AppIdApplications m_apps;
+    QHash<QString, std::optional<RunningApp>> m_described; // by app id and pid
+};
