@@ -16,5 +16,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON) # no debugging symbols in what users install
 # Loaded at run time rather than linked: the X11 and Wayland platform plugins, SVG icons and the accessibility bus.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland, libqt6svg6")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "at-spi2-core")
+# GNOME shows tray items only through the AppIndicator extension.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "at-spi2-core, gnome-shell-extension-appindicator")
 include(CPack)

@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QFile>
 #include <QLoggingCategory>
 #include <cstdio>
@@ -80,6 +81,14 @@ int record(int argc, char** argv, bool opensHistory)
     PrivateFiles::makeFolder(places.dataFolder()); // for the lock; the history file goes there too
     const InstanceLock lock(places.dataFolder() + QStringLiteral("/horavane.lock"));
     if (lock.state() == InstanceLock::State::heldElsewhere) {
+        // "--history" (the desktop entry's action) opens the running program's history window.
+        if (opensHistory && QDBusConnection::sessionBus()
+                                    .call(QDBusMessage::createMethodCall(HoravaneApp::busName,
+                                                                         QStringLiteral("/app/corvani/Horavane"),
+                                                                         HoravaneApp::busName,
+                                                                         QStringLiteral("showHistory")))
+                                    .type() == QDBusMessage::ReplyMessage)
+            return 0;
         printTo(stderr, QStringLiteral("Horavane is already running.\n"));
         return 1;
     }

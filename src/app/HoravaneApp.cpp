@@ -60,6 +60,8 @@ void tellUser(const QString& message)
 
 } // namespace
 
+const QString HoravaneApp::busName = QStringLiteral("app.corvani.Horavane");
+
 HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* parent)
     : QObject(parent), m_desktop(desktop), m_settings(settings),
       m_backup(settings, desktop.places(), *desktop.platform().clock), m_otherComputers(settings),
@@ -83,12 +85,19 @@ HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* pa
             return GnomeExtension::enable(QDBusConnection::sessionBus());
         });
         connect(m_gnomeGuide.get(), &GnomeGuide::changed, this, &HoravaneApp::showDesktopNotice);
+        connect(shell, &GnomeShellWorkspace::extensionAnswersChanged, this, [](bool answers) {
+            qInfo() << (answers ? "Horavane's GNOME Shell extension answers: recording"
+                                : "Horavane's GNOME Shell extension left: nothing is in front");
+        });
     }
     // A status item where the panel hosts them (with the time as its label); an XEmbed tray icon elsewhere.
     m_statusItem = StatusNotifierItem::create(QDBusConnection::sessionBus(), QStringLiteral("Horavane"),
                                               QStringLiteral("Horavane"));
     m_tray = std::make_unique<TrayItem>(m_tracker, m_settings, m_statusItem.get());
     connect(m_tray.get(), &TrayItem::clicked, this, &HoravaneApp::showPopover);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.registerObject(QStringLiteral("/app/corvani/Horavane"), this, QDBusConnection::ExportScriptableSlots))
+        bus.registerService(busName);
     if (!m_settings.hasSeenWelcome())
         showWelcome();
 }

@@ -27,7 +27,11 @@ class QWidget;
 class HoravaneApp : public QObject
 {
     Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "app.corvani.Horavane")
 public:
+    // The running program's name on the session bus, through which a second start opens its history window.
+    static const QString busName;
+
     // Opens the history file itself, and keeps trying while it will not open.
     HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* parent = nullptr);
     ~HoravaneApp() override;
@@ -36,7 +40,11 @@ public:
     Icons& icons() { return m_icons; }
 
     void showPopover(const QRect& anchor);
-    void showHistory();
+
+public slots:
+    Q_SCRIPTABLE void showHistory();
+
+public:
     void showWelcome();
     void showSettings();
 

@@ -163,6 +163,11 @@ class Process(RecorderTestCase):
         second = recorder.run()
         self.assertEqual(second.returncode, 1)
         self.assertIn("Horavane is already running.", second.stderr)
+        # The desktop entry's "Show History" reaches the running one, as a panel without a tray needs.
+        history = recorder.run(["--history"])
+        self.assertEqual(history.returncode, 0, history.stderr)
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Horavane$"], check=True,
+                       capture_output=True, timeout=20)
         self.assertEqual(recorder.stop(), 0)
         recorder.start()  # the lock went with the first process
         self.assertEqual(recorder.stop(), 0)

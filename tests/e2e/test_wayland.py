@@ -1,4 +1,5 @@
 """The recorder on headless Wayland compositors, with no X server: run inside with-wayland-session.sh."""
+import json
 import os
 import subprocess
 import tempfile
@@ -113,10 +114,61 @@ class KWin(Desktop):
         return loaded.split()[-1] == "true"
 
 
-DESKTOPS = {"sway": Sway, "kwin": KWin}
+class Gnome(Desktop):
+    """GNOME Shell in unsafe mode: Eval (a test's lever, not the program's) looks, switches, makes input, and
+    loads Horavane's extension as the shell does at log-in."""
+
+    WINDOWS = "global.get_window_actors().map(a => a.meta_window)"
+
+    def __init__(self, with_extension=True):
+        super().__init__()
+        if with_extension:
+            self.log_in_with_extension()
+
+    def eval(self, code):
+        return subprocess.run(["gdbus", "call", "--session", "--dest", "org.gnome.Shell", "--object-path",
+                               "/org/gnome/Shell", "--method", "org.gnome.Shell.Eval", code],
+                              check=True, capture_output=True, text=True, timeout=10).stdout
+
+    def log_in_with_extension(self):
+        """What a user does: install and enable the extension, then log in again (here: the shell loads it)."""
+        if "'1'" in self.eval("imports.ui.main.extensionManager.lookup('horavane@corvani.app')?.state"):
+            return  # an earlier test of this session did
+        subprocess.run([os.environ["HORAVANE_BIN"], "--gnome-extension", "install"], check=True, timeout=10,
+                       capture_output=True)
+        subprocess.run(["gnome-extensions", "enable", "horavane@corvani.app"], check=True, timeout=10)
+        folder = os.path.join(os.environ["XDG_DATA_HOME"], "gnome-shell/extensions/horavane@corvani.app")
+        state = self.eval("const {extensionManager} = imports.ui.main; const utils = imports.misc.extensionUtils;"
+                          "extensionManager.loadExtension(extensionManager.createExtensionObject("
+                          f"'horavane@corvani.app', imports.gi.Gio.File.new_for_path('{folder}'),"
+                          "utils.ExtensionType.PER_USER)); extensionManager.lookup('horavane@corvani.app').state")
+        assert "'1'" in state, f"the extension did not start: {state}"
+
+    def app_ids(self):
+        return self.eval(f"{self.WINDOWS}.map(w => w.get_wm_class()).join(' ')")
+
+    def titles(self):
+        listed = self.eval(f"JSON.stringify({self.WINDOWS}.map(w => w.get_title()))")
+        return json.loads(listed[listed.index("'") + 1:listed.rindex("'")].encode().decode("unicode_escape"))
+
+    def focus(self, app_id):
+        self.eval(f'{self.WINDOWS}.filter(w => w.get_wm_class() == "{app_id}")'
+                  ".forEach(w => w.activate(global.get_current_time()))")
+
+    def touch_input(self):
+        # The device stays: the shell crashes on input from one already gone.
+        self.eval("const {Clutter, GLib} = imports.gi; globalThis.e2ePointer ??= Clutter.get_default_backend()"
+                  ".get_default_seat().create_virtual_device(Clutter.InputDeviceType.POINTER_DEVICE);"
+                  "globalThis.e2ePointer.notify_relative_motion(GLib.get_monotonic_time(), 1, 1)")
+
+    def program_script_loaded(self):
+        return False
 
 
-@unittest.skipUnless(COMPOSITOR in DESKTOPS, "needs with-wayland-session.sh sway or kwin")
+DESKTOPS = {"sway": Sway, "kwin": KWin, "gnome": Gnome}
+
+
+@unittest.skipUnless(COMPOSITOR in DESKTOPS, "needs with-wayland-session.sh sway, kwin or gnome")
 class NativeWindowsInFront(unittest.TestCase):
     def setUp(self):
         self.desktop = DESKTOPS[COMPOSITOR]()
@@ -154,7 +206,45 @@ class NativeWindowsInFront(unittest.TestCase):
         self.assertAlmostEqual(self.seconds(TERMINAL), 3, delta=2.1, msg=self.recorder.seconds())
 
 
-COMPOSITOR_WORDS = {"sway": "zwlr_foreign_toplevel_manager_v1", "kwin": "KWin script"}
+COMPOSITOR_WORDS = {"sway": "zwlr_foreign_toplevel_manager_v1", "kwin": "KWin script",
+                    "gnome": "extension answering, idle from org.gnome.Mutter.IdleMonitor"}
+
+
+@unittest.skipUnless(COMPOSITOR == "gnome", "needs with-wayland-session.sh gnome")
+class GnomeExtensionArrives(unittest.TestCase):
+    def test_records_nothing_until_the_extension_runs_and_it_shares_no_titles(self):
+        desktop = Gnome(with_extension=False)
+        monitor = subprocess.Popen(["dbus-monitor", "--session", "interface='app.corvani.Horavane.Shell'"],
+                                   stdout=subprocess.PIPE, text=True)
+        recorder = None
+        try:
+            desktop.open(TERMINAL)
+            desktop.open(FLOWER)
+            recorder = Recorder().start()
+            self.assertTrue(any("extension not answering yet" in line for line in recorder.log), recorder.log)
+            desktop.focus(TERMINAL)
+            time.sleep(4)
+            desktop.log_in_with_extension()
+            self.assertTrue(recorder.wait_for_log("extension answers"), recorder.log)
+            desktop.focus(FLOWER)
+            time.sleep(4)
+            desktop.focus(TERMINAL)
+            time.sleep(4)
+            titles = desktop.titles()
+            self.assertEqual(recorder.stop(), 0)
+            seconds = recorder.seconds()
+            self.assertAlmostEqual(seconds.get((0, FLOWER), ("", 0))[1], 4, delta=2.5, msg=seconds)
+            self.assertAlmostEqual(seconds.get((0, TERMINAL), ("", 0))[1], 4, delta=2.5, msg=seconds)
+        finally:
+            desktop.close()
+            monitor.terminate()
+            messages = monitor.communicate(timeout=10)[0]
+            if recorder:
+                recorder.close()
+        self.assertIn("member=FocusChanged", messages)
+        self.assertIn(f'string "{FLOWER}"', messages)
+        for title in titles:
+            self.assertNotIn(f'string "{title}"', messages)
 
 
 @unittest.skipUnless(COMPOSITOR == "weston", "needs with-wayland-session.sh weston")

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Runs COMMAND inside a throw-away headless Wayland session without any X server. COMPOSITOR is "sway",
-# "kwin" or "weston". Exports WAYLAND_DISPLAY, XDG_RUNTIME_DIR (private, 0700), XDG_SESSION_TYPE=wayland,
+# "kwin", "gnome" or "weston". Exports WAYLAND_DISPLAY, XDG_RUNTIME_DIR (private, 0700), XDG_SESSION_TYPE=wayland,
 # DBUS_SESSION_BUS_ADDRESS, HORAVANE_WAYLAND_SESSION=COMPOSITOR (and SWAYSOCK under sway), tears everything
 # down afterwards and exits with COMMAND's status.
 # sway refuses to run as root: started as root, the script runs itself, and COMMAND, as an unprivileged
 # user made for tests (created on first use).
+# GNOME Shell runs in unsafe mode (tests drive it through org.gnome.Shell.Eval) with no extensions; it needs a
+# system bus and, with logind absent, no /run/systemd: it gets both in a mount namespace of its own.
 # With --a11y first, the session also gets an accessibility bus, as with-x11-session.sh gives it, and
 # exports HORAVANE_WAYLAND_A11Y=1.
 set -euo pipefail
@@ -15,7 +17,7 @@ if [[ ${1:-} == --a11y ]]; then
     shift
 fi
 if [[ $# -lt 2 ]]; then
-    echo "usage: $0 [--a11y] sway|kwin|weston COMMAND [ARGUMENT...]" >&2
+    echo "usage: $0 [--a11y] sway|kwin|gnome|weston COMMAND [ARGUMENT...]" >&2
     exit 2
 fi
 compositor=$1
@@ -28,8 +30,19 @@ if [[ $(id -u) -eq 0 ]]; then
     fi
     options=()
     [[ $a11y == 1 ]] && options+=(--a11y)
-    exec setpriv --reuid="$user" --regid="$user" --init-groups env HOME="/var/tmp/$user" USER="$user" \
-        "$0" "${options[@]}" "$compositor" "$@"
+    as_user=(setpriv --reuid="$user" --regid="$user" --init-groups env HOME="/var/tmp/$user" USER="$user"
+        "$0" "${options[@]}" "$compositor" "$@")
+    [[ $compositor == gnome ]] || exec "${as_user[@]}"
+    [[ -n ${HORAVANE_GNOME_NAMESPACE:-} ]] || exec unshare -m env HORAVANE_GNOME_NAMESPACE=1 "$0" "${options[@]}" \
+        "$compositor" "$@"
+    mkdir -p /run/systemd /run/dbus
+    mount -t tmpfs tmpfs /run/systemd
+    mount -t tmpfs tmpfs /run/dbus
+    system_bus=$(dbus-daemon --system --fork --print-pid=1)
+    status=0
+    "${as_user[@]}" || status=$?
+    kill "$system_bus" 2>/dev/null || true
+    exit "$status"
 fi
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/horavane-wayland.XXXXXX")
@@ -62,6 +75,7 @@ wait_for() {
 unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
 mkdir -m 700 "$scratch/runtime"
 export XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache"
+export XDG_DATA_HOME="$scratch/data"
 export XDG_SESSION_TYPE=wayland
 
 read -r bus_address bus_pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ')
@@ -89,6 +103,11 @@ kwin)
         --height 800 > "$scratch/compositor.log" 2>&1 &
     pids+=($!)
     ;;
+gnome)
+    gnome-shell --headless --virtual-monitor 1280x800 --wayland --no-x11 --unsafe-mode --wayland-display "$socket" \
+        > "$scratch/compositor.log" 2>&1 &
+    pids+=($!)
+    ;;
 weston)
     weston --backend=headless-backend.so --socket="$socket" --idle-time=0 > "$scratch/compositor.log" 2>&1 &
     pids+=($!)
@@ -107,6 +126,12 @@ fi
 if [[ $compositor == kwin ]] && ! wait_for sh -c 'dbus-send --session --print-reply --dest=org.kde.KWin /Scripting \
         org.freedesktop.DBus.Peer.Ping > /dev/null 2>&1'; then
     echo "with-wayland-session: KWin did not come onto the session bus" >&2
+    cat "$scratch/compositor.log" >&2
+    exit 1
+fi
+if [[ $compositor == gnome ]] && ! wait_for sh -c 'gdbus call --session --dest org.gnome.Shell \
+        --object-path /org/gnome/Shell --method org.gnome.Shell.Eval 1 > /dev/null 2>&1'; then
+    echo "with-wayland-session: GNOME Shell did not come onto the session bus" >&2
     cat "$scratch/compositor.log" >&2
     exit 1
 fi

@@ -9,6 +9,7 @@ package=$(ls -t horavane_*.deb | head -1)
 echo "package: $package, $(du -k "$package" | cut -f1) KiB; installed size $(dpkg-deb -f "$package" Installed-Size) KiB"
 dpkg-deb -c "$package" | grep './usr/share/applications/app.corvani.Horavane.desktop' > /dev/null
 dpkg-deb -c "$package" | grep './usr/share/icons/hicolor/256x256/apps/app.corvani.Horavane.png' > /dev/null
+dpkg-deb -c "$package" | grep './usr/share/gnome-shell/extensions/horavane@corvani.app/extension.js' > /dev/null
 dpkg-deb -f "$package" Depends
 
 if [[ $(id -u) -eq 0 ]] && command -v apt-get > /dev/null; then

@@ -7,9 +7,12 @@
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
 
-const QString GnomeShellWorkspace::serviceName = QStringLiteral("app.corvani.Horavane.Shell");
-const QString GnomeShellWorkspace::objectPath = QStringLiteral("/app/corvani/Horavane/Shell");
-const QString GnomeShellWorkspace::interfaceName = QStringLiteral("app.corvani.Horavane.Shell");
+namespace {
+// The extension's name on the session bus, its object and interface.
+const QString serviceName = QStringLiteral("app.corvani.Horavane.Shell");
+const QString objectPath = QStringLiteral("/app/corvani/Horavane/Shell");
+const QString interfaceName = QStringLiteral("app.corvani.Horavane.Shell");
+} // namespace
 
 bool GnomeShellWorkspace::shellRuns(const QDBusConnection& bus)
 {

@@ -17,10 +17,6 @@ class GnomeShellWorkspace final : public Workspace
 {
     Q_OBJECT
 public:
-    static const QString serviceName;
-    static const QString objectPath;
-    static const QString interfaceName;
-
     // Whether GNOME Shell runs this session.
     static bool shellRuns(const QDBusConnection& bus);
 

@@ -1,0 +1,173 @@
+#include "GnomeGuide.h"
+#include "GnomeShellWorkspace.h"
+#include "MockBus.h"
+#include "MutterIdle.h"
+
+#include <QDBusArgument>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString extension = QStringLiteral("app.corvani.Horavane.Shell");
+const QString extensionPath = QStringLiteral("/app/corvani/Horavane/Shell");
+const QString extensionInterface = QStringLiteral("app.corvani.Horavane.Shell");
+const QString mutter = QStringLiteral("org.gnome.Mutter.IdleMonitor");
+const QString mutterPath = QStringLiteral("/org/gnome/Mutter/IdleMonitor/Core");
+
+// Fake services on a private bus: the shell extension and Mutter's idle monitor, as dbusmock plays them.
+class GnomeShellTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!MockBus::toolsAvailable())
+            GTEST_SKIP() << "dbus-daemon or python3-dbusmock missing";
+        ASSERT_TRUE(bus.isRunning());
+    }
+
+    void addMethod(const QString& service, const QString& path, const QString& interface, const QString& name,
+                   const QString& in, const QString& out, const QString& code)
+    {
+        const QDBusMessage reply = bus.mock(service, path, QStringLiteral("AddMethod"), {interface, name, in, out, code});
+        ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    }
+
+    void emitSignal(const QString& service, const QString& path, const QString& interface, const QString& name,
+                    const QString& signature, const QVariantList& arguments)
+    {
+        const QDBusMessage reply =
+            bus.mock(service, path, QStringLiteral("EmitSignal"), {interface, name, signature, arguments});
+        ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    }
+
+    // The extension, with an application in front and windows of two applications, one of them twice.
+    void startExtension()
+    {
+        ASSERT_NE(bus.startMock({extension, extensionPath, extensionInterface}, extension), 0);
+        addMethod(extension, extensionPath, extensionInterface, QStringLiteral("Focus"), QString(),
+                  QStringLiteral("ssu"), QStringLiteral("ret = ('org.example.Alpha', '', 0)"));
+        addMethod(extension, extensionPath, extensionInterface, QStringLiteral("Windows"), QString(),
+                  QStringLiteral("a(ssu)"),
+                  QStringLiteral("ret = [('org.example.Alpha', '', 0), ('org.example.Beta', '', 0), "
+                                 "('org.example.Alpha', '', 0)]"));
+        emitSignal(extension, extensionPath, extensionInterface, QStringLiteral("WindowsChanged"), QString(), {});
+    }
+
+    // The method names the idle monitor was called with, in order.
+    QStringList mutterCalls()
+    {
+        QStringList names;
+        const QDBusMessage reply = bus.mock(mutter, mutterPath, QStringLiteral("GetCalls"), {});
+        const QDBusArgument calls = reply.arguments().value(0).value<QDBusArgument>();
+        calls.beginArray();
+        while (!calls.atEnd()) {
+            quint64 time = 0;
+            QString name;
+            QVariantList arguments;
+            calls.beginStructure();
+            calls >> time >> name >> arguments;
+            calls.endStructure();
+            names.append(name);
+        }
+        calls.endArray();
+        return names;
+    }
+
+    static QString front(const GnomeShellWorkspace& shell)
+    {
+        const std::optional<RunningApp> app = shell.frontmostApplication();
+        return app ? app->bundleId : QStringLiteral("(none)");
+    }
+
+    MockBus bus;
+};
+
+} // namespace
+
+TEST_F(GnomeShellTest, FollowsTheExtensionFromArrivalToDeparture)
+{
+    GnomeShellWorkspace shell(bus.connect(QStringLiteral("tested")));
+    EXPECT_FALSE(shell.extensionAnswers());
+    EXPECT_EQ(front(shell), QStringLiteral("(none)"));
+
+    startExtension();
+    ASSERT_TRUE(waitUntil([&] { return shell.extensionAnswers() && front(shell) == "org.example.Alpha"; }))
+        << front(shell).toStdString();
+    ASSERT_TRUE(waitUntil([&] { return shell.runningApplications().size() == 2; }));
+
+    // A change comes as a signal: the sample that follows asks nobody.
+    emitSignal(extension, extensionPath, extensionInterface, QStringLiteral("FocusChanged"), QStringLiteral("ssu"),
+               {QStringLiteral("org.example.Beta"), QString(), QVariant::fromValue(0u)});
+    ASSERT_TRUE(waitUntil([&] { return front(shell) == "org.example.Beta"; }));
+    emitSignal(extension, extensionPath, extensionInterface, QStringLiteral("FocusChanged"), QStringLiteral("ssu"),
+               {QString(), QString(), QVariant::fromValue(0u)});
+    ASSERT_TRUE(waitUntil([&] { return front(shell) == "(none)"; }));
+
+    bus.stopMock(extension);
+    ASSERT_TRUE(waitUntil([&] { return !shell.extensionAnswers(); }));
+    EXPECT_TRUE(shell.runningApplications().isEmpty());
+}
+
+TEST_F(GnomeShellTest, IdleWatchesFollowTheLimitAndTheUser)
+{
+    ASSERT_NE(bus.startMock({mutter, mutterPath, mutter}, mutter), 0);
+    addMethod(mutter, mutterPath, mutter, QStringLiteral("AddIdleWatch"), QStringLiteral("t"), QStringLiteral("u"),
+              QStringLiteral("ret = 7"));
+    addMethod(mutter, mutterPath, mutter, QStringLiteral("AddUserActiveWatch"), QString(), QStringLiteral("u"),
+              QStringLiteral("ret = 8"));
+    addMethod(mutter, mutterPath, mutter, QStringLiteral("RemoveWatch"), QStringLiteral("u"), QString(), QString());
+    std::unique_ptr<MutterIdle> idle = MutterIdle::create(bus.connect(QStringLiteral("tested")));
+    ASSERT_TRUE(idle);
+
+    idle->setLimit(60000);
+    ASSERT_TRUE(waitUntil([&] { return mutterCalls() == QStringList{"AddIdleWatch"}; }));
+    EXPECT_EQ(idle->secondsSinceLastInput(), 0);
+
+    emitSignal(mutter, mutterPath, mutter, QStringLiteral("WatchFired"), QStringLiteral("u"),
+               {QVariant::fromValue(7u)});
+    ASSERT_TRUE(waitUntil([&] { return idle->secondsSinceLastInput() >= 60; }));
+    ASSERT_TRUE(waitUntil([&] { return mutterCalls().endsWith("AddUserActiveWatch"); }));
+
+    emitSignal(mutter, mutterPath, mutter, QStringLiteral("WatchFired"), QStringLiteral("u"),
+               {QVariant::fromValue(8u)});
+    ASSERT_TRUE(waitUntil([&] { return idle->secondsSinceLastInput() == 0; }));
+
+    idle->setLimit(120000); // a new limit replaces the watch
+    ASSERT_TRUE(waitUntil([&] {
+        return mutterCalls() ==
+               QStringList{"AddIdleWatch", "AddUserActiveWatch", "RemoveWatch", "AddIdleWatch"};
+    })) << mutterCalls().join(u' ').toStdString();
+}
+
+TEST_F(GnomeShellTest, GuideAsksBeforeEnablingAndStepsAsideWhenTheExtensionAnswers)
+{
+    GnomeShellWorkspace shell(bus.connect(QStringLiteral("tested")));
+    bool agrees = false;
+    std::optional<QString> enableProblem = QStringLiteral("gnome-extensions was not found");
+    int enabled = 0;
+    QStringList told;
+    GnomeGuide guide(
+        shell, [&](const QString&) { return agrees; }, [&](const QString& message) { told.append(message); },
+        [&] {
+            ++enabled;
+            return enableProblem;
+        });
+    const auto state = [&] { return std::pair(guide.notice(), guide.buttonTitle()); };
+    EXPECT_EQ(state(), std::pair(GnomeGuide::missingText, GnomeGuide::enableButtonTitle));
+
+    guide.enableRequested(); // declined: nothing is done
+    EXPECT_EQ(enabled, 0);
+    agrees = true;
+    guide.enableRequested(); // failed: said, and still offered
+    EXPECT_EQ(enabled, 1);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].endsWith(QStringLiteral("gnome-extensions was not found"))) << told[0].toStdString();
+    EXPECT_EQ(state(), std::pair(GnomeGuide::missingText, GnomeGuide::enableButtonTitle));
+    enableProblem.reset();
+    guide.enableRequested(); // done: waits for the next log-in
+    EXPECT_EQ(state(), std::pair(GnomeGuide::enabledText, QString()));
+
+    startExtension();
+    ASSERT_TRUE(waitUntil([&] { return guide.notice().isEmpty(); }));
+    EXPECT_TRUE(guide.buttonTitle().isEmpty());
+}
