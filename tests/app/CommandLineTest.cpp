@@ -27,6 +27,7 @@ TEST(CommandLineTest, Actions)
     EXPECT_FALSE(week.allComputers);
 
     EXPECT_EQ(CommandLine::parse({"--backup"}).action, CommandLine::Action::backup);
+    EXPECT_EQ(CommandLine::parse({"--gnome-extension", "install"}).action, CommandLine::Action::installGnomeExtension);
     const CommandLine all = CommandLine::parse({"--report", "month", "--all-computers"});
     EXPECT_EQ(all.period, Period::month);
     EXPECT_TRUE(all.allComputers);
@@ -50,6 +51,8 @@ TEST(CommandLineTest, MistakesAreErrors)
         {"--all-computers"},
         {"--backup", "--all-computers"},
         {"--backup", "now"},
+        {"--gnome-extension"},
+        {"--gnome-extension", "enable"},
     };
     for (const QStringList& arguments : rows)
         EXPECT_FALSE(CommandLine::parse(arguments).error.isEmpty()) << arguments.join(' ').toStdString();
