@@ -37,6 +37,11 @@ protected:
     void startLogind(const QString& inhibitors)
     {
         ASSERT_NE(system.startMock({login1, loginPath, manager}, login1), 0);
+        listLogindInhibitors(inhibitors);
+    }
+
+    void listLogindInhibitors(const QString& inhibitors)
+    {
         addMethod(system, login1, loginPath, manager, QStringLiteral("ListInhibitors"), QStringLiteral("a(ssssuu)"),
                   QStringLiteral("ret = ") + inhibitors);
     }
@@ -166,13 +171,13 @@ TEST_F(DisplaySleepHoldersTest, SampleGetsTheLastAnswerAndTheNextOneSeesTheChang
     LinuxSessionState state(system.connect(QStringLiteral("tested")), session.connect(QStringLiteral("tested")),
                             nullptr, nullptr);
     const QList<PowerAssertion> first{hold(11)};
-    ASSERT_TRUE(waitUntil([&] { return state.displaySleepAssertions() == first; }));
-    startLogind(QStringLiteral("[('idle', 'player', 'video', 'block', 1000, 12)]"));
+    ASSERT_TRUE(waitUntil([&] { return state.displaySleepAssertions() == first; }, 10000));
+    listLogindInhibitors(QStringLiteral("[('idle', 'player', 'video', 'block', 1000, 12)]"));
     // No event is handled between the change and this sample, so an answer that waited on the bus
     // would already show it.
     EXPECT_EQ(state.displaySleepAssertions(), first);
     const QList<PowerAssertion> second{hold(12)};
-    EXPECT_TRUE(waitUntil([&] { return state.displaySleepAssertions() == second; }));
+    EXPECT_TRUE(waitUntil([&] { return state.displaySleepAssertions() == second; }, 10000));
 }
 
 TEST_F(DisplaySleepHoldersTest, AnnouncedChangesAreReadWithoutBeingAsked)
@@ -224,6 +229,6 @@ TEST_F(DisplaySleepHoldersTest, AnnouncedChangesAreReadWithoutBeingAsked)
     };
     for (const Row& row : rows) {
         row.announce();
-        EXPECT_TRUE(waitUntil([&] { return watch->holds() == row.expected; })) << row.name;
+        EXPECT_TRUE(waitUntil([&] { return watch->holds() == row.expected; }, 10000)) << row.name;
     }
 }
