@@ -17,6 +17,7 @@ test_packages=(
     firefox-esr-l10n-de firefox-esr-l10n-fr chromium-l10n mpv mpv-mpris
     sway kwin-wayland weston gnome-shell
     clang-14 libclang-rt-14-dev llvm-14
+    python3-dbus
 )
 
 packages=("${build_packages[@]}")

@@ -1,31 +1,18 @@
 #include "Entry.h"
 
-#include "AppIcon.h"
 #include "BackupComputers.h"
 #include "BackupFolder.h"
+#include "Clock.h"
 #include "CommandLine.h"
 #include "Commands.h"
-#include "ComputerIdentity.h"
-#include "GnomeExtension.h"
-#include "HoravaneApp.h"
-#include "InstanceLock.h"
-#include "LinuxPlatform.h"
-#include "Preview.h"
-#include "PrivateFiles.h"
+#include "DesktopModule.h"
 #include "Settings.h"
+#include "ThisComputer.h"
 #include "XdgAutostart.h"
 #include "XdgPlaces.h"
 
-#include <QApplication>
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QFile>
-#include <QLoggingCategory>
+#include <QCoreApplication>
 #include <cstdio>
-#include <pwd.h>
-#include <unistd.h>
-
-Q_LOGGING_CATEGORY(lcDesktop, "app.corvani.Horavane.desktop")
 
 namespace {
 
@@ -38,71 +25,6 @@ void nameApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Horavane"));
     QCoreApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
-}
-
-// Gives this computer its lasting identity in shared backup folders, once, from the machine's id.
-void identifyComputer(Settings& settings)
-{
-    QByteArray machineId;
-    for (const char* path : {"/etc/machine-id", "/var/lib/dbus/machine-id"}) {
-        QFile file(QString::fromLatin1(path));
-        if (file.open(QIODevice::ReadOnly) && !(machineId = file.read(64).trimmed()).isEmpty())
-            break;
-    }
-    const passwd* user = ::getpwuid(::getuid());
-    ComputerIdentity::ensure(settings, machineId, user ? QString::fromLocal8Bit(user->pw_name) : QString());
-}
-
-// Records until the desktop session ends or the process is told to quit.
-int record(int argc, char** argv, bool opensHistory)
-{
-    const LinuxPlatform::Session session = LinuxPlatform::session();
-    if (session == LinuxPlatform::Session::none) {
-        printTo(stderr, QStringLiteral("horavane: cannot open a Wayland or X display; Horavane needs a desktop "
-                                       "session (is WAYLAND_DISPLAY or DISPLAY set?)\n"));
-        return 2;
-    }
-    if (session == LinuxPlatform::Session::x11)
-        qputenv("QT_QPA_PLATFORM", "xcb"); // the recorder reads X11; its windows live there too
-    else if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "wayland;xcb"); // native windows, through XWayland only without the plugin
-    QApplication app(argc, argv);
-    nameApplication();
-    QGuiApplication::setDesktopFileName(QStringLiteral("app.corvani.Horavane"));
-    QApplication::setQuitOnLastWindowClosed(false); // the tray item stays when windows close
-    QApplication::setWindowIcon(AppIcon::icon());
-
-    std::unique_ptr<LinuxPlatform> desktop = LinuxPlatform::create();
-    if (!desktop) {
-        printTo(stderr, QStringLiteral("horavane: the display went away during start\n"));
-        return 2;
-    }
-    const XdgPlaces& places = desktop->places();
-    PrivateFiles::makeFolder(places.dataFolder()); // for the lock; the history file goes there too
-    const InstanceLock lock(places.dataFolder() + QStringLiteral("/horavane.lock"));
-    if (lock.state() == InstanceLock::State::heldElsewhere) {
-        // "--history" (the desktop entry's action) opens the running program's history window.
-        if (opensHistory && QDBusConnection::sessionBus()
-                                    .call(QDBusMessage::createMethodCall(HoravaneApp::busName,
-                                                                         QStringLiteral("/app/corvani/Horavane"),
-                                                                         HoravaneApp::busName,
-                                                                         QStringLiteral("showHistory")))
-                                    .type() == QDBusMessage::ReplyMessage)
-            return 0;
-        printTo(stderr, QStringLiteral("Horavane is already running.\n"));
-        return 1;
-    }
-    qCInfo(lcDesktop).noquote() << "Desktop sources:" << desktop->sourcesDescription();
-
-    Settings settings(places.settingsFile());
-    desktop->setIdleLimit(settings.idleMinutes());
-    QObject::connect(&settings, &Settings::idleMinutesChanged, &app,
-                     [&desktop](double minutes) { desktop->setIdleLimit(minutes); });
-    identifyComputer(settings);
-    HoravaneApp horavane(*desktop, settings); // after the lock: only one recorder ever touches the file
-    if (opensHistory)
-        horavane.showHistory();
-    return app.exec();
 }
 
 // Turns opening at login on or off ("on", "off"; anything else only reports), then prints the state.
@@ -120,20 +42,6 @@ int setLoginItem(const QString& value)
     return 0;
 }
 
-// Puts the GNOME Shell extension of the running (or installed) shell's version in the user's extensions folder.
-int installGnomeExtension()
-{
-    if (const std::optional<QString> problem =
-            GnomeExtension::install(GnomeExtension::shellVersion(QDBusConnection::sessionBus()))) {
-        printTo(stderr, QStringLiteral("horavane: %1\n").arg(*problem));
-        return 1;
-    }
-    printTo(stdout, QStringLiteral("Installed the extension in %1.\nEnable it with \"gnome-extensions enable %2\", "
-                                   "then log out and back in.\n")
-                        .arg(GnomeExtension::installedFolder(), GnomeExtension::uuid));
-    return 0;
-}
-
 // What the command line does without the desktop.
 int runCommand(const CommandLine& command)
 {
@@ -146,8 +54,6 @@ int runCommand(const CommandLine& command)
         return 0;
     case CommandLine::Action::loginItem:
         return setLoginItem(command.loginItem);
-    case CommandLine::Action::installGnomeExtension:
-        return installGnomeExtension();
     case CommandLine::Action::exportCsv: {
         const XdgPlaces places;
         const QString problem = Commands::exportCsv(places.databasePath(), command.path);
@@ -162,14 +68,14 @@ int runCommand(const CommandLine& command)
         Settings settings(places.settingsFile());
         std::optional<BackupComputers> others;
         if (command.allComputers) {
-            identifyComputer(settings);
+            ThisComputer::identify(settings);
             if (const std::optional<QString> problem = BackupFolder::problem(settings.backupFolder()))
                 printTo(stderr, QStringLiteral("horavane: %1; showing this computer only\n").arg(*problem));
             others.emplace(settings);
             others->refresh();
         }
-        const Commands::Outcome report = Commands::report(places.databasePath(), command.period, clock, settings,
-                                                          others ? &*others : nullptr);
+        const Commands::Outcome report =
+            Commands::report(places.databasePath(), command.period, clock, settings, others ? &*others : nullptr);
         if (!report.error.isEmpty()) {
             printTo(stderr, QStringLiteral("horavane: %1\n").arg(report.error));
             return 1;
@@ -183,7 +89,7 @@ int runCommand(const CommandLine& command)
         const XdgPlaces places;
         SystemClock clock;
         Settings settings(places.settingsFile());
-        identifyComputer(settings);
+        ThisComputer::identify(settings);
         const Commands::Outcome backup = Commands::backup(places.databasePath(), settings, places, clock);
         if (backup.error.isEmpty()) {
             printTo(stdout, backup.output + QLatin1Char('\n'));
@@ -193,7 +99,8 @@ int runCommand(const CommandLine& command)
         return 1;
     }
     case CommandLine::Action::record:
-        break;
+    case CommandLine::Action::installGnomeExtension:
+        break; // the desktop module's
     }
     return 0;
 }
@@ -206,14 +113,14 @@ int Entry::main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     if (arguments.contains(QLatin1String("--preview")))
-        return Preview::run(argc, argv, PreviewOptions::parse(arguments));
+        return DesktopModule::run(argc, argv);
     const CommandLine command = CommandLine::parse(arguments);
     if (!command.error.isEmpty()) {
         printTo(stderr, QStringLiteral("horavane: %1\n").arg(command.error) + CommandLine::usage());
         return 2;
     }
-    if (command.action == CommandLine::Action::record)
-        return record(argc, argv, command.opensHistory);
+    if (command.action == CommandLine::Action::record || command.action == CommandLine::Action::installGnomeExtension)
+        return DesktopModule::run(argc, argv);
     QCoreApplication app(argc, argv);
     nameApplication();
     return runCommand(command);

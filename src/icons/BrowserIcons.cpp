@@ -174,7 +174,14 @@ std::optional<QByteArray> query(sqlite3* db, Kind kind, const QString& host)
     return std::nullopt;
 }
 
-std::optional<QByteArray> lookupFile(const QString& host, const QString& path, Kind kind, const char* parameters)
+// SQLite asks this every thousand steps of a query; a true answer interrupts it.
+int stopRequested(void* stop)
+{
+    return static_cast<const std::atomic_bool*>(stop)->load() ? 1 : 0;
+}
+
+std::optional<QByteArray> lookupFile(const QString& host, const QString& path, Kind kind, const char* parameters,
+                                     const std::atomic_bool* stop)
 {
     const QByteArray uri = QUrl::fromLocalFile(path).toEncoded() + parameters;
     sqlite3* raw = nullptr;
@@ -182,20 +189,23 @@ std::optional<QByteArray> lookupFile(const QString& host, const QString& path, K
     Sqlite::DatabaseHandle db(raw);
     if (status != SQLITE_OK)
         return std::nullopt;
+    if (stop)
+        sqlite3_progress_handler(db.get(), 1000, stopRequested, const_cast<std::atomic_bool*>(stop));
     return query(db.get(), kind, host);
 }
 
 // A running browser keeps recent icons in the write-ahead log, which an immutable open does not see. The log
 // belongs to the browser, so a copy of both files is read instead, in a folder only this user can enter.
-std::optional<QByteArray> lookupCopy(const QString& host, const Store& store, Copies& copies)
+std::optional<QByteArray> lookupCopy(const QString& host, const Store& store, Copies& copies,
+                                     const std::atomic_bool* stop)
 {
-    if (QFileInfo(store.path + "-wal"_L1).size() <= 0)
+    if (QFileInfo(store.path + "-wal"_L1).size() <= 0 || (stop && *stop))
         return std::nullopt;
     const std::shared_ptr<const QTemporaryDir> copy = copies.of(store);
     if (!copy)
         return std::nullopt;
     // Our copy, so SQLite may keep its shared-memory index beside it.
-    return lookupFile(host, copy->filePath(databaseName(store.kind)), store.kind, "?mode=ro");
+    return lookupFile(host, copy->filePath(databaseName(store.kind)), store.kind, "?mode=ro", stop);
 }
 
 // What tells one state of a database from the next: size and time of the file and of its log.
@@ -313,14 +323,14 @@ QList<Store> stores(const Folders& folders)
     return result;
 }
 
-std::optional<QByteArray> lookup(const QString& host, const Store& store, Copies& copies)
+std::optional<QByteArray> lookup(const QString& host, const Store& store, Copies& copies, const std::atomic_bool* stop)
 {
     if (host.isEmpty())
         return std::nullopt;
     // Immutable: no locks and no journal recovery, so the browser keeps writing undisturbed.
-    if (auto bytes = lookupFile(host, store.path, store.kind, "?mode=ro&immutable=1"))
+    if (auto bytes = lookupFile(host, store.path, store.kind, "?mode=ro&immutable=1", stop))
         return bytes;
-    return lookupCopy(host, store, copies);
+    return lookupCopy(host, store, copies, stop);
 }
 
 std::optional<QByteArray> lookup(const QString& host, const Store& store, const QString& temporaryFolder)
@@ -329,12 +339,14 @@ std::optional<QByteArray> lookup(const QString& host, const Store& store, const 
     return lookup(host, store, copies);
 }
 
-std::optional<QByteArray> imageData(const QString& host, const Folders& folders)
+std::optional<QByteArray> imageData(const QString& host, const Folders& folders, const std::atomic_bool* stop)
 {
     const std::shared_ptr<Copies> copies =
         folders.copies ? folders.copies : std::make_shared<Copies>(folders.temporary);
     for (const Store& store : stores(folders)) {
-        if (auto bytes = lookup(host, store, *copies))
+        if (stop && *stop)
+            return std::nullopt;
+        if (auto bytes = lookup(host, store, *copies, stop))
             return bytes;
     }
     return std::nullopt;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -81,13 +82,16 @@ QList<Store> stores(const Folders& folders);
 // icons) of the host under http or https, with or without "www."; none when there is none or the file
 // cannot be read. A database that a running browser holds in write-ahead mode is read from a private copy.
 // The host is matched as written: browsers store internationalised hosts in their ASCII ("xn--") form, the
-// form site hosts take.
-std::optional<QByteArray> lookup(const QString& host, const Store& store, Copies& copies);
+// form site hosts take. A stop flag that turns true ends the lookup early, with none.
+std::optional<QByteArray> lookup(const QString& host, const Store& store, Copies& copies,
+                                 const std::atomic_bool* stop = nullptr);
 // The same with a copy of its own, made in temporaryFolder and removed on return.
 std::optional<QByteArray> lookup(const QString& host, const Store& store, const QString& temporaryFolder);
 
-// The first icon any store has for the host (already reduced to a site host), newest database first.
-std::optional<QByteArray> imageData(const QString& host, const Folders& folders);
+// The first icon any store has for the host (already reduced to a site host), newest database first;
+// none as soon as the stop flag turns true.
+std::optional<QByteArray> imageData(const QString& host, const Folders& folders,
+                                    const std::atomic_bool* stop = nullptr);
 
 // Stored icons larger than this are passed over: no browser keeps a favicon anywhere near it.
 constexpr qsizetype maximumBytes = 4 * 1024 * 1024;

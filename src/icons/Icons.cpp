@@ -8,7 +8,9 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QMutex>
 #include <QThread>
+#include <QThreadPool>
 #include <ctime>
 
 namespace {
@@ -30,7 +32,28 @@ bool isRasterFormat(const QByteArray& format)
     return false;
 }
 
+// The searches' threads, for the whole process and never destroyed: quitting must not wait for a search
+// in a browser's database, so nothing ever waits for this pool to empty.
+QThreadPool& searchPool()
+{
+    static QThreadPool* const pool = [] {
+        auto* made = new QThreadPool;
+        // Searches open several databases; they must not compete with the desktop for the processor.
+        made->setThreadPriority(QThread::LowPriority);
+        made->setMaxThreadCount(2);
+        return made;
+    }();
+    return *pool;
+}
+
 } // namespace
+
+struct Icons::Link
+{
+    std::atomic_bool stop = false;
+    QMutex mutex; // held while a result is posted, so the object cannot go in between
+    Icons* icons = nullptr;
+};
 
 std::optional<QImage> Icons::decodeFavicon(const QByteArray& bytes)
 {
@@ -67,8 +90,8 @@ std::chrono::nanoseconds bootTime()
 Icons::Icons(const AppIcons& appIcons, const Places& places, QObject* parent)
     : Icons(appIcons,
             Options{cacheDirectory(places),
-                    [folders = BrowserIcons::Folders::from(places)](const QString& host) {
-                        return BrowserIcons::imageData(host, folders);
+                    [folders = BrowserIcons::Folders::from(places)](const QString& host, const std::atomic_bool& stop) {
+                        return BrowserIcons::imageData(host, folders, &stop);
                     },
                     std::chrono::seconds(120),
                     {}},
@@ -78,17 +101,17 @@ Icons::Icons(const AppIcons& appIcons, const Places& places, QObject* parent)
 
 Icons::Icons(const AppIcons& appIcons, Options options, QObject* parent)
     : QObject(parent), m_appIcons(appIcons), m_cache(std::move(options.cacheFolder)),
-      m_search(std::move(options.search)), m_retryDelay(options.retryDelay), m_clock(std::move(options.now))
+      m_search(std::move(options.search)), m_retryDelay(options.retryDelay), m_clock(std::move(options.now)),
+      m_link(std::make_shared<Link>())
 {
-    // Searches open several databases; they must not compete with the desktop for the processor.
-    m_pool.setThreadPriority(QThread::LowPriority);
-    m_pool.setMaxThreadCount(2);
+    m_link->icons = this;
 }
 
 Icons::~Icons()
 {
-    m_pool.clear();
-    m_pool.waitForDone();
+    m_link->stop = true;
+    const QMutexLocker lock(&m_link->mutex);
+    m_link->icons = nullptr;
 }
 
 QString Icons::cacheDirectory(const Places& places)
@@ -124,21 +147,28 @@ std::optional<QImage> Icons::favicon(const QString& host)
 
 void Icons::load(const QString& host)
 {
-    // The cache file first, then the browsers; both read, decoded and saved here, off the main thread.
-    m_pool.start([this, host, cache = m_cache, search = m_search] {
+    // The cache file first, then the browsers; both read, decoded and saved off the main thread. The task
+    // holds copies and the link only, never this object, which may be gone before it ends.
+    searchPool().start([link = m_link, host, cache = m_cache, search = m_search] {
         std::optional<QImage> image;
+        if (link->stop)
+            return;
         if (const auto cached = cache.read(host))
             image = decodeFavicon(*cached);
         if (!image && search) {
-            if (const auto bytes = search(host)) {
+            const auto bytes = search(host, link->stop);
+            if (link->stop)
+                return; // quitting: no decode, and nothing written after the program is done
+            if (bytes) {
                 image = decodeFavicon(*bytes);
                 if (image)
                     cache.write(host, *bytes); // a failure only costs a search after the next start
             }
         }
-        // Queued to this object: dropped if it is gone, and ~Icons waits for this task before it goes.
-        QMetaObject::invokeMethod(
-            this, [this, host, image] { finishLoad(host, image); }, Qt::QueuedConnection);
+        const QMutexLocker lock(&link->mutex);
+        if (Icons* icons = link->icons) // queued to the object: dropped if it goes before it runs
+            QMetaObject::invokeMethod(
+                icons, [icons, host, image] { icons->finishLoad(host, image); }, Qt::QueuedConnection);
     });
 }
 

@@ -9,9 +9,10 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
-#include <QThreadPool>
+#include <atomic>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class AppIcons;
@@ -24,8 +25,9 @@ class Icons : public QObject
 {
     Q_OBJECT
 public:
-    // Blocking search of the browsers' databases for a host's icon bytes; runs on a worker thread.
-    using Search = std::function<std::optional<QByteArray>(const QString& host)>;
+    // Blocking search of the browsers' databases for a host's icon bytes; runs on a worker thread. It may
+    // give up with none once stop turns true: its result is no longer wanted.
+    using Search = std::function<std::optional<QByteArray>(const QString& host, const std::atomic_bool& stop)>;
     // A clock that keeps counting while the machine sleeps.
     using Clock = std::function<std::chrono::nanoseconds()>;
 
@@ -40,7 +42,7 @@ public:
     // The real thing: favicons from the browsers below the places' home, cached in cacheDirectory(places).
     Icons(const AppIcons& appIcons, const Places& places, QObject* parent = nullptr);
     Icons(const AppIcons& appIcons, Options options, QObject* parent = nullptr);
-    // Waits for a running search to end; its result is dropped.
+    // Never waits: a running search is told to stop and left to end on its own; its result is dropped.
     ~Icons() override;
 
     // The cache folder's "Favicons" folder.
@@ -88,5 +90,7 @@ private:
     QSet<QString> m_requested;
     QHash<QString, std::chrono::nanoseconds> m_retryAt; // hosts whose search found nothing
     QHash<ItemKey, std::optional<double>> m_hues;
-    QThreadPool m_pool; // last member: destroyed first, so no search outlives the fields above
+    // What a search shares with this object; the searches hold it, so it outlives this object.
+    struct Link;
+    std::shared_ptr<Link> m_link;
 };

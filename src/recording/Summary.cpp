@@ -1,6 +1,7 @@
 #include "Summary.h"
 
 #include "ScalarOrder.h"
+#include "Site.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,7 +10,9 @@ Summary::Summary(const DayTotals& totals)
 {
     items.reserve(totals.size());
     for (auto it = totals.cbegin(); it != totals.cend(); ++it)
-        items.append(UsageItem{it.key(), it->name, it->seconds});
+        // A site reads in its own letters wherever a summary is shown; its id keeps the ASCII form.
+        items.append(
+            UsageItem{it.key(), it.key().kind == ItemKind::site ? Site::displayHost(it->name) : it->name, it->seconds});
     std::stable_sort(items.begin(), items.end(), [](const UsageItem& a, const UsageItem& b) {
         if (a.seconds != b.seconds)
             return a.seconds > b.seconds;

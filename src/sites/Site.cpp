@@ -128,3 +128,64 @@ std::optional<QString> Site::host(const QString& address)
         return std::nullopt;
     return host;
 }
+
+namespace {
+
+// Scripts one label may combine: any one alone, with Latin only the ones Japanese, Chinese and Korean
+// names mix with it.
+bool scriptsGoTogether(QChar::Script a, QChar::Script b)
+{
+    if (a == b)
+        return true;
+    const auto eastAsian = [](QChar::Script script) {
+        return script == QChar::Script_Han || script == QChar::Script_Hiragana || script == QChar::Script_Katakana ||
+               script == QChar::Script_Hangul || script == QChar::Script_Bopomofo;
+    };
+    return (eastAsian(a) || a == QChar::Script_Latin) && (eastAsian(b) || b == QChar::Script_Latin);
+}
+
+bool isReadableLabel(const QString& label)
+{
+    QList<QChar::Script> scripts;
+    for (qsizetype i = 0; i < label.size(); ++i) {
+        const char32_t code = label.at(i).isHighSurrogate() && i + 1 < label.size()
+                                  ? QChar::surrogateToUcs4(label.at(i), label.at(i + 1))
+                                  : char32_t(label.at(i).unicode());
+        if (code > 0xffff)
+            ++i;
+        if (code == u'-')
+            continue;
+        const QChar::Category category = QChar::category(code);
+        const bool letterOrDigit = (category >= QChar::Letter_Uppercase && category <= QChar::Letter_Other) ||
+                                   category == QChar::Number_DecimalDigit;
+        const bool mark = category >= QChar::Mark_NonSpacing && category <= QChar::Mark_Enclosing;
+        if (!letterOrDigit && !mark)
+            return false;
+        const QChar::Script script = QChar::script(code);
+        if (script == QChar::Script_Common || script == QChar::Script_Inherited)
+            continue;
+        for (const QChar::Script seen : std::as_const(scripts))
+            if (!scriptsGoTogether(seen, script))
+                return false;
+        if (!scripts.contains(script))
+            scripts.append(script);
+    }
+    return true;
+}
+
+} // namespace
+
+QString Site::displayHost(const QString& host)
+{
+    if (!host.contains("xn--"_L1, Qt::CaseInsensitive))
+        return host;
+    // Qt's own list of top-level domains is not the test here: the labels themselves are.
+    const QString unicode = QUrl::fromAce(host.toLatin1(), QUrl::IgnoreIDNWhitelist);
+    if (unicode.isEmpty() || unicode.contains("xn--"_L1, Qt::CaseInsensitive))
+        return host;
+    const QStringList labels = unicode.split(u'.');
+    for (const QString& label : labels)
+        if (label.isEmpty() || !isReadableLabel(label))
+            return host;
+    return unicode;
+}

@@ -14,4 +14,10 @@ namespace Site {
 // Pure; callable from any thread.
 std::optional<QString> host(const QString& address);
 
+// The host as people read it: "xn--" labels in their own letters. A name stays in its ASCII form when
+// the decoding fails, when a label mixes scripts (the way a look-alike of a familiar name is built), or
+// when a character is neither a letter, a digit, a mark nor a hyphen. Only for showing; the ASCII
+// form stays the site's id. Pure; callable from any thread.
+QString displayHost(const QString& host);
+
 } // namespace Site

@@ -10,6 +10,8 @@ import threading
 import time
 import unittest
 
+import dbus
+
 from harness import Recorder, Window, touch_input
 
 PAGES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "pages")
@@ -239,6 +241,111 @@ class RefusingBrowsers(BrowserTestCase):
         self.assertEqual(self.seconds(recorded, "site", "127.0.0.1"), 0, recorded)
         self.assertGreaterEqual(self.seconds(recorded, "app", "chromium"), 5, recorded)
         self.assertIn("Permission for chromium is now denied", "".join(self.recorder.log))
+
+
+class HoravaneWidgets:
+    """The recorder's own windows as a screen reader sees them on the session's accessibility bus, so that
+    a test can press a button by its label, wherever the layout puts it."""
+
+    def __init__(self, pid):
+        address = dbus.SessionBus().get_object("org.a11y.Bus", "/org/a11y/bus").GetAddress(
+            dbus_interface="org.a11y.Bus")
+        self.bus = dbus.bus.BusConnection(str(address))
+        self.pid = pid
+
+    def press(self, label, seconds=30):
+        """Clicks the first showing button with this label; waits for it to appear."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            found = self._find(label)
+            if found:
+                # Clicked with the pointer where the button is on the screen, as a user clicks it.
+                x, y, width, height = self.bus.get_object(*found).GetExtents(
+                    dbus.UInt32(0), dbus_interface="org.a11y.atspi.Component")
+                subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"],
+                               check=True, timeout=10)
+                return
+            time.sleep(0.3)
+        raise AssertionError(f"no button {label!r} in Horavane's windows")
+
+    def _find(self, label):
+        registry = self.bus.get_object("org.a11y.atspi.Registry", "/org/a11y/atspi/accessible/root")
+        for name, path in registry.GetChildren(dbus_interface="org.a11y.atspi.Accessible"):
+            try:
+                pid = self.bus.get_object("org.freedesktop.DBus", "/org/freedesktop/DBus").GetConnectionUnixProcessID(
+                    name, dbus_interface="org.freedesktop.DBus")
+                if pid == self.pid:
+                    return self._search(name, path, label, depth=0)
+            except dbus.DBusException:
+                continue
+        return None
+
+    def _search(self, name, path, label, depth):
+        node = self.bus.get_object(name, path)
+        accessible = "org.a11y.atspi.Accessible"
+        if node.GetRoleName(dbus_interface=accessible) == "push button":
+            text = node.Get(accessible, "Name", dbus_interface="org.freedesktop.DBus.Properties")
+            showing = node.GetState(dbus_interface=accessible)[0] & (1 << 25)  # ATSPI_STATE_SHOWING
+            if text == label and showing:
+                return name, path
+        if depth < 12:
+            for child_name, child_path in node.GetChildren(dbus_interface=accessible):
+                found = self._search(child_name, child_path, label, depth + 1)
+                if found:
+                    return found
+        return None
+
+
+def answer_message_box(seconds=30):
+    """Presses Return in Horavane's message box, as a user accepting its default button does."""
+    deadline = time.monotonic() + seconds
+    while not (boxes := subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Horavane$"],
+                                       capture_output=True, text=True, timeout=10).stdout.split()):
+        if time.monotonic() > deadline:
+            raise AssertionError("no message box from Horavane")
+        time.sleep(0.2)
+    subprocess.run(["xdotool", "windowactivate", "--sync", boxes[-1], "key", "--clearmodifiers", "Return"],
+                   check=True, timeout=10)
+    while subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Horavane$"], capture_output=True,
+                         text=True, timeout=10).stdout.split() == boxes:
+        if time.monotonic() > deadline:
+            raise AssertionError("Horavane's message box stayed")
+        time.sleep(0.2)
+
+
+class ChromiumOnly(BrowserTestCase):
+    """A new user whose only browser is Chromium, with the session's accessibility off, follows the welcome
+    window through the question and reaches sites after restarting the browser."""
+
+    def setUp(self):
+        set_accessibility(False)
+        self.browsers = []
+        # Qt's widgets answer on the accessibility bus even while the session's switch is off.
+        self.recorder = Recorder(extra_env={"QT_LOGGING_RULES": "app.corvani.Horavane.probe.debug=true",
+                                            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"},
+                                 preferences={"hasSeenWelcome": "false"}).start()
+
+    def test_the_permission_question_leads_to_sites(self):
+        chromium = self.open("chromium", "alpha.html", accessible=False, answer="denied")
+        widgets = HoravaneWidgets(self.recorder.process.pid)
+        # The welcome window, brought back in front of the browser, offers the refusing browser's settings.
+        subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Welcome to Horavane$", "windowactivate",
+                        "--sync"], check=True, timeout=10)
+        widgets.press("Open Settings\u2026")
+        answer_message_box()  # the question: switch accessibility on, and add the flag to the launcher
+        answer_message_box()  # "Quit Chromium and start it again…"
+        launcher = os.path.join(self.recorder.env["XDG_DATA_HOME"], "applications", "chromium.desktop")
+        with open(launcher) as entry:
+            commands = [line for line in entry if line.startswith("Exec=")]
+        self.assertTrue(commands and all("--force-renderer-accessibility" in line for line in commands), commands)
+        # Started again, as the launcher copy starts it.
+        chromium.close()
+        self.browsers.remove(chromium)
+        self.open("chromium", "alpha.html", accessible=True)
+        self.wait_for_site("127.0.0.1")
+        time.sleep(8)
+        recorded = self.recorded()
+        self.assertGreaterEqual(self.seconds(recorded, "site", "127.0.0.1"), 6, recorded)
 
 
 if __name__ == "__main__":

@@ -290,6 +290,8 @@ TEST_F(BrowserIconsTest, ImageDataComesFromTheNewestDatabaseThatHasTheHost)
     EXPECT_EQ(imageData(QStringLiteral("only-older.net"), folders()), bytes("only older"));
     EXPECT_FALSE(imageData(QStringLiteral("nowhere.org"), folders()));
     EXPECT_FALSE(imageData(QString(), folders()));
+    const std::atomic_bool stop = true; // the program is quitting: nothing is wanted any more
+    EXPECT_FALSE(imageData(QStringLiteral("example.com"), folders(), &stop));
 
     setModified(older.path(), base.addSecs(30));
     EXPECT_EQ(imageData(QStringLiteral("example.com"), folders()), bytes("older"));

@@ -33,39 +33,44 @@ QByteArray png(const QColor& color)
     return bytes;
 }
 
-// The browsers' databases as a table of host → bytes, safe to call from the worker threads.
+// The browsers' databases as a table of host → bytes, safe to call from the worker threads. The searches
+// share its state, so one still running after a test's end touches nothing that is gone.
 class FakeSearch
 {
 public:
     void set(const QString& host, const QByteArray& bytes)
     {
-        QMutexLocker lock(&m_mutex);
-        m_answers.insert(host, bytes);
+        QMutexLocker lock(&m_state->mutex);
+        m_state->answers.insert(host, bytes);
     }
     // Makes every search wait until release().
-    void hold() { m_held = true; }
-    void release() { m_gate.release(1000); }
-    int calls() const { return m_calls; }
+    void hold() { m_state->held = true; }
+    void release() { m_state->gate.release(1000); }
+    int calls() const { return m_state->calls; }
 
     Icons::Search function()
     {
-        return [this](const QString& host) -> std::optional<QByteArray> {
-            ++m_calls;
-            if (m_held)
-                m_gate.acquire();
-            QMutexLocker lock(&m_mutex);
-            if (const auto found = m_answers.constFind(host); found != m_answers.cend())
+        return [state = m_state](const QString& host, const std::atomic_bool&) -> std::optional<QByteArray> {
+            ++state->calls;
+            if (state->held)
+                state->gate.acquire();
+            QMutexLocker lock(&state->mutex);
+            if (const auto found = state->answers.constFind(host); found != state->answers.cend())
                 return *found;
             return std::nullopt;
         };
     }
 
 private:
-    QMutex m_mutex;
-    QHash<QString, QByteArray> m_answers;
-    std::atomic<int> m_calls = 0;
-    std::atomic<bool> m_held = false;
-    QSemaphore m_gate;
+    struct State
+    {
+        QMutex mutex;
+        QHash<QString, QByteArray> answers;
+        std::atomic<int> calls = 0;
+        std::atomic<bool> held = false;
+        QSemaphore gate;
+    };
+    std::shared_ptr<State> m_state = std::make_shared<State>();
 };
 
 class IconsTest : public ::testing::Test
@@ -311,24 +316,39 @@ TEST_F(IconsTest, SiteWithoutFaviconYetIsTriedAgainOnTheNextAssignment)
     EXPECT_TRUE(m_icons.hues().contains({ItemKind::site, host}));
 }
 
-TEST(IconsLifetime, DestroyedWhileASearchRunsDropsItsResult)
+TEST(IconsLifetime, QuittingNeverWaitsForASearchAndDropsItsResult)
 {
     QTemporaryDir root;
     FakeAppIcons appIcons;
-    std::atomic<bool> searched = false;
-    auto icons = std::make_unique<Icons>(appIcons, Icons::Options{root.path(),
-                                                                  [&](const QString&) -> std::optional<QByteArray> {
-                                                                      QThread::msleep(100);
-                                                                      searched = true;
-                                                                      return png(Qt::red);
-                                                                  },
-                                                                  120s,
-                                                                  {}});
+    // Shared with the search, which outlives the object it was started for.
+    struct Held
+    {
+        QSemaphore started, gate;
+        std::atomic<bool> stopSeen = false, ended = false;
+    };
+    const auto held = std::make_shared<Held>();
+    auto icons = std::make_unique<Icons>(
+        appIcons, Icons::Options{root.path(),
+                                 [held](const QString&, const std::atomic_bool& stop) -> std::optional<QByteArray> {
+                                     held->started.release();
+                                     // A search stuck in a browser's database, until the test lets it go;
+                                     // the limit only turns a destructor that waits into a failure.
+                                     held->gate.tryAcquire(1, 30000);
+                                     held->stopSeen = stop.load();
+                                     held->ended = true;
+                                     return png(Qt::red);
+                                 },
+                                 120s,
+                                 {}});
     icons->favicon(QStringLiteral("example.com"));
-    QTest::qWait(20);
-    icons.reset(); // waits for the search; its queued result must go nowhere
-    EXPECT_TRUE(searched);
-    QTest::qWait(50);
+    ASSERT_TRUE(held->started.tryAcquire(1, 10000));
+    icons.reset();
+    EXPECT_FALSE(held->ended) << "quitting waited for the search";
+    held->gate.release();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return held->ended.load(); }, 10000));
+    EXPECT_TRUE(held->stopSeen);
+    QTest::qWait(50); // a result posted to the gone object would arrive here
+    EXPECT_FALSE(QFile::exists(root.filePath(QStringLiteral("example.com")))) << "written after quitting";
 }
 
 } // namespace

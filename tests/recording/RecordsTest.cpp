@@ -87,6 +87,17 @@ TEST(Summaries, SortBySecondsThenByName)
     EXPECT_EQ(summary.total, 150);
 }
 
+TEST(Summaries, SitesReadInTheirOwnLettersUnderTheirAsciiId)
+{
+    const ItemKey site{ItemKind::site, "xn--bcher-kva.de"};
+    const ItemKey app{ItemKind::app, "xn--bcher-kva.de"}; // an application's name is never decoded
+    const Summary summary(DayTotals{{site, {"xn--bcher-kva.de", 20}}, {app, {"xn--bcher-kva.de", 10}}});
+    ASSERT_EQ(summary.items.size(), 2);
+    EXPECT_EQ(summary.items[0].key, site);
+    EXPECT_EQ(summary.items[0].name, QStringLiteral("bücher.de"));
+    EXPECT_EQ(summary.items[1].name, QStringLiteral("xn--bcher-kva.de"));
+}
+
 TEST(Summaries, EqualSecondsOrderNamesByScalarValues)
 {
     const DayTotals totals{{ItemKey{ItemKind::app, "emoji"}, {QString::fromUcs4(U"\U0001F600"), 10}},

@@ -194,3 +194,24 @@ TEST(SiteHostile, NeverGivesAnUnsafeHost)
 }
 
 } // namespace
+
+TEST(SiteDisplayHost, ShowsInternationalNamesInTheirOwnLettersUnlessTheyCouldMislead)
+{
+    const struct
+    {
+        const char* name;
+        QString host;
+        QString shown;
+    } rows[] = {
+        {"PlainHostUnchanged", QStringLiteral("example.com"), QStringLiteral("example.com")},
+        {"CountryDomain", QStringLiteral("xn--bcher-kva.de"), QStringLiteral("bücher.de")},
+        {"AnyTopLevelDomain", QStringLiteral("shop.xn--bcher-kva.com"), QStringLiteral("shop.bücher.com")},
+        {"WholeCyrillicName", QStringLiteral("xn--e1afmkfd.xn--p1ai"), QStringLiteral("пример.рф")},
+        {"JapaneseMixesKanaAndLatin", QStringLiteral("xn--wgv71a119e.jp"), QStringLiteral("日本語.jp")},
+        {"LatinWithCyrillicLookAlikeStays", QStringLiteral("xn--pple-43d.com"), QStringLiteral("xn--pple-43d.com")},
+        {"BrokenEncodingStays", QStringLiteral("xn--.com"), QStringLiteral("xn--.com")},
+        {"SymbolStays", QStringLiteral("xn--n3h.example"), QStringLiteral("xn--n3h.example")},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Site::displayHost(row.host), row.shown) << row.name;
+}

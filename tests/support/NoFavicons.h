@@ -6,7 +6,7 @@
 inline Icons::Options noFavicons(const QString& cacheFolder)
 {
     return {.cacheFolder = cacheFolder,
-            .search = [](const QString&) { return std::optional<QByteArray>(); },
+            .search = [](const QString&, const std::atomic_bool&) { return std::optional<QByteArray>(); },
             .retryDelay = std::chrono::seconds(120),
             .now = {}};
 }

@@ -1,6 +1,7 @@
 #include "ExcludedList.h"
 
 #include "ItemIcon.h"
+#include "Site.h"
 #include "Theme.h"
 #include "Tracker.h"
 #include "WriteFailure.h"
@@ -59,6 +60,17 @@ QPushButton* ExcludedList::trackAgainButton(const ItemKey& key) const
     return nullptr;
 }
 
+namespace {
+
+// A site reads in its own letters; its id stays the ASCII form it was recorded under.
+QString shownName(const ItemKey& key, const QString& name)
+{
+    const QString shown = name.isEmpty() ? key.id : name;
+    return key.kind == ItemKind::site ? Site::displayHost(shown) : shown;
+}
+
+} // namespace
+
 void ExcludedList::rebuild()
 {
     for (const Row& row : std::as_const(m_rows))
@@ -67,7 +79,7 @@ void ExcludedList::rebuild()
 
     const QHash<ItemKey, QString>& excluded = m_tracker.excluded();
     for (auto it = excluded.cbegin(); it != excluded.cend(); ++it)
-        m_rows.append(Row{it.key(), it.value().isEmpty() ? it.key().id : it.value()});
+        m_rows.append(Row{it.key(), shownName(it.key(), it.value())});
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(true);

@@ -5,7 +5,9 @@
 #include <QDBusArgument>
 #include <QDBusObjectPath>
 #include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
 #include <QRegularExpression>
+#include <memory>
 
 namespace {
 
@@ -21,10 +23,35 @@ void add(QList<PowerAssertion>& holds, qint64 pid)
         holds.append(hold);
 }
 
-QDBusMessage finished(QDBusPendingCall& call)
+// Calls done with every call's answer, in order, once all have finished. Nothing is called once context is
+// gone: the watchers die with it.
+void whenAll(const QList<QDBusPendingCall>& calls, QObject* context,
+             std::function<void(const QList<QDBusMessage>&)> done)
 {
-    call.waitForFinished();
-    return call.reply();
+    if (calls.isEmpty()) {
+        done({});
+        return;
+    }
+    struct Pending
+    {
+        QList<QDBusPendingCall> calls;
+        qsizetype left;
+        std::function<void(const QList<QDBusMessage>&)> done;
+    };
+    auto pending = std::make_shared<Pending>(Pending{calls, calls.size(), std::move(done)});
+    for (const QDBusPendingCall& call : calls) {
+        auto* watcher = new QDBusPendingCallWatcher(call, context);
+        QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context,
+                         [pending](QDBusPendingCallWatcher* finished) {
+                             finished->deleteLater();
+                             if (--pending->left > 0)
+                                 return;
+                             QList<QDBusMessage> replies;
+                             for (const QDBusPendingCall& each : pending->calls)
+                                 replies.append(each.reply());
+                             pending->done(replies);
+                         });
+    }
 }
 
 bool answered(const QDBusMessage& reply)
@@ -81,13 +108,8 @@ bool isBusName(const QString& name)
     return name.size() <= 255 && pattern.match(name).hasMatch();
 }
 
-// The first step's questions, asked together.
-struct Lists
-{
-    QDBusPendingCall logind, gnome, kde;
-};
-
-Lists askLists(const QDBusConnection& system, const QDBusConnection& session)
+// The first step's questions, asked together: logind's, GNOME's and KDE's lists.
+QList<QDBusPendingCall> askLists(const QDBusConnection& system, const QDBusConnection& session)
 {
     return {
         DBusCall::start(system, DBusCall::method(QStringLiteral("org.freedesktop.login1"),
@@ -103,32 +125,29 @@ Lists askLists(const QDBusConnection& system, const QDBusConnection& session)
     };
 }
 
-struct Inhibitor
+// Two questions per GNOME inhibitor: its flags and its application id.
+QList<QDBusPendingCall> askInhibitors(const QDBusConnection& session, const QList<QString>& paths)
 {
-    QDBusPendingCall flags, appId;
-};
-
-QList<Inhibitor> askInhibitors(const QDBusConnection& session, const QList<QString>& paths)
-{
-    QList<Inhibitor> inhibitors;
+    QList<QDBusPendingCall> calls;
     for (const QString& path : paths) {
         const auto ask = [&](const QString& method) {
             return DBusCall::start(session, DBusCall::method(gnomeSession, path, gnomeInhibitorInterface, method));
         };
-        inhibitors.append({ask(QStringLiteral("GetFlags")), ask(QStringLiteral("GetAppId"))});
+        calls.append(ask(QStringLiteral("GetFlags")));
+        calls.append(ask(QStringLiteral("GetAppId")));
     }
-    return inhibitors;
+    return calls;
 }
 
 // Bus names whose owners hold the display. GNOME keeps no pid for an inhibitor: an application id that
 // is also the application's bus name (as GApplication ids are) leads to its process, any other hold is
 // listed without one.
-QStringList holdingNames(QList<Inhibitor>& inhibitors, QList<PowerAssertion>& holds)
+QStringList holdingNames(const QList<QDBusMessage>& answers, QList<PowerAssertion>& holds)
 {
     QStringList names;
-    for (Inhibitor& inhibitor : inhibitors) {
-        const QVariant flags = DBusCall::firstArgument(finished(inhibitor.flags));
-        const QString appId = DBusCall::firstArgument(finished(inhibitor.appId)).toString();
+    for (qsizetype i = 0; i + 1 < answers.size(); i += 2) {
+        const QVariant flags = DBusCall::firstArgument(answers.at(i));
+        const QString appId = DBusCall::firstArgument(answers.at(i + 1)).toString();
         if (flags.metaType() != QMetaType::fromType<uint>() || (flags.toUInt() & gnomeInhibitIdle) == 0)
             continue;
         if (isBusName(appId))
@@ -139,37 +158,49 @@ QStringList holdingNames(QList<Inhibitor>& inhibitors, QList<PowerAssertion>& ho
     return names;
 }
 
-void addOwners(const QDBusConnection& session, const QStringList& names, QList<PowerAssertion>& holds)
+QList<QDBusPendingCall> askOwners(const QDBusConnection& session, const QStringList& names)
 {
-    QList<QDBusPendingCall> pids;
+    QList<QDBusPendingCall> calls;
     for (const QString& name : names)
-        pids.append(DBusCall::start(session, DBusCall::ownerPid(name)));
-    for (QDBusPendingCall& call : pids) {
-        const QVariant pid = DBusCall::firstArgument(finished(call));
+        calls.append(DBusCall::start(session, DBusCall::ownerPid(name)));
+    return calls;
+}
+
+void addOwners(const QList<QDBusMessage>& answers, QList<PowerAssertion>& holds)
+{
+    for (const QDBusMessage& answer : answers) {
+        const QVariant pid = DBusCall::firstArgument(answer);
         add(holds, pid.metaType() == QMetaType::fromType<uint>() ? qint64(pid.toUInt()) : 0);
     }
 }
 
 } // namespace
 
-std::optional<QList<PowerAssertion>> DisplaySleepHolders::read(const QDBusConnection& systemBus,
-                                                               const QDBusConnection& sessionBus)
+void DisplaySleepHolders::read(const QDBusConnection& systemBus, const QDBusConnection& sessionBus, QObject* context,
+                               std::function<void(std::optional<QList<PowerAssertion>>)> done)
 {
-    Lists lists = askLists(systemBus, sessionBus);
-    const QDBusMessage logind = finished(lists.logind);
-    const QDBusMessage gnome = finished(lists.gnome);
-    const QDBusMessage kde = finished(lists.kde);
-    if (!answered(logind) && !answered(gnome) && !answered(kde))
-        return std::nullopt;
-
-    QList<PowerAssertion> holds;
-    addLogindHolds(logind, holds);
-    // KDE tells only that something holds, not who.
-    const QVariant kdeHolds = DBusCall::firstArgument(kde);
-    if (kdeHolds.metaType() == QMetaType::fromType<bool>() && kdeHolds.toBool())
-        add(holds, 0);
-
-    QList<Inhibitor> inhibitors = askInhibitors(sessionBus, objectPaths(gnome));
-    addOwners(sessionBus, holdingNames(inhibitors, holds), holds);
-    return holds;
+    whenAll(askLists(systemBus, sessionBus), context,
+            [sessionBus, context, done = std::move(done)](const QList<QDBusMessage>& lists) {
+                const QDBusMessage& logind = lists.at(0);
+                const QDBusMessage& gnome = lists.at(1);
+                const QDBusMessage& kde = lists.at(2);
+                if (!answered(logind) && !answered(gnome) && !answered(kde)) {
+                    done(std::nullopt);
+                    return;
+                }
+                auto holds = std::make_shared<QList<PowerAssertion>>();
+                addLogindHolds(logind, *holds);
+                // KDE tells only that something holds, not who.
+                const QVariant kdeHolds = DBusCall::firstArgument(kde);
+                if (kdeHolds.metaType() == QMetaType::fromType<bool>() && kdeHolds.toBool())
+                    add(*holds, 0);
+                whenAll(askInhibitors(sessionBus, objectPaths(gnome)), context,
+                        [sessionBus, context, holds, done](const QList<QDBusMessage>& inhibitors) {
+                            whenAll(askOwners(sessionBus, holdingNames(inhibitors, *holds)), context,
+                                    [holds, done](const QList<QDBusMessage>& owners) {
+                                        addOwners(owners, *holds);
+                                        done(*holds);
+                                    });
+                        });
+            });
 }

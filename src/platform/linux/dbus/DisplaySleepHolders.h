@@ -3,18 +3,23 @@
 #include "SessionState.h"
 
 #include <QDBusConnection>
+#include <QObject>
+#include <functional>
 
 // Who holds the display awake right now, gathered from every place a Linux desktop keeps such holds:
 // logind "idle" inhibitors (system bus), the GNOME session manager's and KDE's screensaver inhibitors.
 // Players and browsers take these while they show a video, and not for sound alone; a media player that
 // says it is playing (MPRIS) may be playing music only, so that does not count. Each source is asked with
-// a short timeout, the sources side by side, so one answer takes about one round trip per step.
+// a short timeout, the sources side by side, so one answer takes about one round trip per step. Nothing
+// here waits: the answer comes back through the event loop.
 namespace DisplaySleepHolders {
 
 // The type every hold found here gets: each of them keeps the display from sleeping while idle.
 inline constexpr const char* holdType = "PreventUserIdleDisplaySleep";
 
-// Every hold found; a hold whose process cannot be told has pid 0. None when no source answered at all.
-std::optional<QList<PowerAssertion>> read(const QDBusConnection& systemBus, const QDBusConnection& sessionBus);
+// Asks every source and calls done with every hold found; a hold whose process cannot be told has pid 0,
+// and none at all means no source answered. done is never called once context is gone.
+void read(const QDBusConnection& systemBus, const QDBusConnection& sessionBus, QObject* context,
+          std::function<void(std::optional<QList<PowerAssertion>>)> done);
 
 } // namespace DisplaySleepHolders

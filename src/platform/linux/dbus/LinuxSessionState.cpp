@@ -1,6 +1,6 @@
 #include "LinuxSessionState.h"
 
-#include "DisplaySleepHolders.h"
+#include "DisplaySleepHoldWatch.h"
 #include "LogindSession.h"
 #include "ProcessInfo.h"
 #include "ScreenSaverWatch.h"
@@ -31,7 +31,8 @@ LinuxSessionState::LinuxSessionState(QDBusConnection systemBus, QDBusConnection 
                                                     QStringLiteral("org.freedesktop.ScreenSaver"), this)),
       m_gnomeScreenSaver(new ScreenSaverWatch(m_sessionBus, QStringLiteral("org.gnome.ScreenSaver"),
                                               QStringLiteral("/org/gnome/ScreenSaver"),
-                                              QStringLiteral("org.gnome.ScreenSaver"), this))
+                                              QStringLiteral("org.gnome.ScreenSaver"), this)),
+      m_displaySleepHolds(new DisplaySleepHoldWatch(m_systemBus, m_sessionBus, this))
 {
     connect(m_logind, &LogindSession::changed, this, &LinuxSessionState::sessionChanged);
     connect(m_freedesktopScreenSaver, &ScreenSaverWatch::changed, this, &LinuxSessionState::sessionChanged);
@@ -78,7 +79,9 @@ double LinuxSessionState::secondsSinceLastInput() const
 
 std::optional<QList<PowerAssertion>> LinuxSessionState::displaySleepAssertions() const
 {
-    return DisplaySleepHolders::read(m_systemBus, m_sessionBus);
+    // The next idle sample sees what this read finds; logind has no change signal to wait for.
+    m_displaySleepHolds->refresh();
+    return m_displaySleepHolds->holds();
 }
 
 std::optional<qint64> LinuxSessionState::parentProcess(qint64 pid) const
@@ -100,5 +103,5 @@ QString LinuxSessionState::sourcesDescription() const
                                : QStringLiteral("no logind session");
     return logind + QStringLiteral("; screensavers: ") + describe(*m_freedesktopScreenSaver) + QStringLiteral(", ") +
            describe(*m_gnomeScreenSaver) +
-           QStringLiteral("; display-sleep holds asked from logind, GNOME and KDE when idle");
+           QStringLiteral("; display-sleep holds read from logind, GNOME and KDE in the background");
 }

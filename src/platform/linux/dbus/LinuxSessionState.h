@@ -6,13 +6,14 @@
 #include <QObject>
 #include <functional>
 
+class DisplaySleepHoldWatch;
 class LogindSession;
 class ScreenSaverWatch;
 
 // The session facts of a Linux desktop. Lock and console state come from logind and the desktop's
 // screensaver, kept from their change signals so a sample asks nobody; display sleep and input idleness
-// come from the functions given (the display server knows them); holds on display sleep are gathered
-// over D-Bus only when asked; process facts come from /proc.
+// come from the functions given (the display server knows them); holds on display sleep are read in the
+// background and a sample gets the last answer; process facts come from /proc.
 class LinuxSessionState final : public QObject, public SessionState
 {
     Q_OBJECT
@@ -46,4 +47,5 @@ private:
     // KDE answers the freedesktop screensaver; GNOME answers only its own (the other says "not supported").
     ScreenSaverWatch* m_freedesktopScreenSaver;
     ScreenSaverWatch* m_gnomeScreenSaver;
+    DisplaySleepHoldWatch* m_displaySleepHolds;
 };

@@ -1,0 +1,118 @@
+#include "DesktopMain.h"
+
+#include "AppIcon.h"
+#include "GnomeExtension.h"
+#include "CommandLine.h"
+#include "HoravaneApp.h"
+#include "InstanceLock.h"
+#include "LinuxPlatform.h"
+#include "Preview.h"
+#include "PrivateFiles.h"
+#include "Settings.h"
+#include "ThisComputer.h"
+#include "XdgPlaces.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QLoggingCategory>
+#include <cstdio>
+
+Q_LOGGING_CATEGORY(lcDesktop, "app.corvani.Horavane.desktop")
+
+namespace {
+
+void printTo(FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Horavane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
+}
+
+// Records until the desktop session ends or the process is told to quit.
+int record(int argc, char** argv, bool opensHistory)
+{
+    const LinuxPlatform::Session session = LinuxPlatform::session();
+    if (session == LinuxPlatform::Session::none) {
+        printTo(stderr, QStringLiteral("horavane: cannot open a Wayland or X display; Horavane needs a desktop "
+                                       "session (is WAYLAND_DISPLAY or DISPLAY set?)\n"));
+        return 2;
+    }
+    if (session == LinuxPlatform::Session::x11)
+        qputenv("QT_QPA_PLATFORM", "xcb"); // the recorder reads X11; its windows live there too
+    else if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "wayland;xcb"); // native windows, through XWayland only without the plugin
+    QApplication app(argc, argv);
+    nameApplication();
+    QGuiApplication::setDesktopFileName(QStringLiteral("app.corvani.Horavane"));
+    QApplication::setQuitOnLastWindowClosed(false); // the tray item stays when windows close
+    QApplication::setWindowIcon(AppIcon::icon());
+
+    std::unique_ptr<LinuxPlatform> desktop = LinuxPlatform::create();
+    if (!desktop) {
+        printTo(stderr, QStringLiteral("horavane: the display went away during start\n"));
+        return 2;
+    }
+    const XdgPlaces& places = desktop->places();
+    PrivateFiles::makeFolder(places.dataFolder()); // for the lock; the history file goes there too
+    const InstanceLock lock(places.dataFolder() + QStringLiteral("/horavane.lock"));
+    if (lock.state() == InstanceLock::State::heldElsewhere) {
+        // "--history" (the desktop entry's action) opens the running program's history window.
+        if (opensHistory && QDBusConnection::sessionBus()
+                                    .call(QDBusMessage::createMethodCall(HoravaneApp::busName,
+                                                                         QStringLiteral("/app/corvani/Horavane"),
+                                                                         HoravaneApp::busName,
+                                                                         QStringLiteral("showHistory")))
+                                    .type() == QDBusMessage::ReplyMessage)
+            return 0;
+        printTo(stderr, QStringLiteral("Horavane is already running.\n"));
+        return 1;
+    }
+    qCInfo(lcDesktop).noquote() << "Desktop sources:" << desktop->sourcesDescription();
+
+    Settings settings(places.settingsFile());
+    desktop->setIdleLimit(settings.idleMinutes());
+    QObject::connect(&settings, &Settings::idleMinutesChanged, &app,
+                     [&desktop](double minutes) { desktop->setIdleLimit(minutes); });
+    ThisComputer::identify(settings);
+    HoravaneApp horavane(*desktop, settings); // after the lock: only one recorder ever touches the file
+    if (opensHistory)
+        horavane.showHistory();
+    return app.exec();
+}
+
+// Puts the GNOME Shell extension of the running (or installed) shell's version in the user's extensions folder.
+int installGnomeExtension(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (const std::optional<QString> problem =
+            GnomeExtension::install(GnomeExtension::shellVersion(QDBusConnection::sessionBus()))) {
+        printTo(stderr, QStringLiteral("horavane: %1\n").arg(*problem));
+        return 1;
+    }
+    printTo(stdout, QStringLiteral("Installed the extension in %1.\nEnable it with \"gnome-extensions enable %2\", "
+                                   "then log out and back in.\n")
+                        .arg(GnomeExtension::installedFolder(), GnomeExtension::uuid));
+    return 0;
+}
+
+} // namespace
+
+// The program has read the command line already; it calls here only for what needs the desktop's libraries:
+// recording, previews and the GNOME Shell extension.
+extern "C" __attribute__((visibility("default"))) int horavane_desktop_main(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (arguments.contains(QLatin1String("--preview")))
+        return Preview::run(argc, argv, PreviewOptions::parse(arguments));
+    const CommandLine command = CommandLine::parse(arguments);
+    if (command.action == CommandLine::Action::installGnomeExtension)
+        return installGnomeExtension(argc, argv);
+    return record(argc, argv, command.opensHistory);
+}

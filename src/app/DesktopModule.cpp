@@ -1,0 +1,49 @@
+#include "DesktopModule.h"
+
+#include "DesktopMain.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+#include <dlfcn.h>
+
+namespace {
+
+// The module beside the program (a build folder), else where installing puts it relative to the program.
+QStringList candidates()
+{
+    // Without a QCoreApplication the program's own path comes from the kernel.
+    const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    const QDir folder = QFileInfo(program).absoluteDir();
+    const QString name = QStringLiteral(HORAVANE_DESKTOP_MODULE);
+    return {folder.filePath(name),
+            QDir::cleanPath(folder.filePath(QStringLiteral(HORAVANE_MODULE_FOLDER)) + QLatin1Char('/') + name)};
+}
+
+} // namespace
+
+int DesktopModule::run(int argc, char** argv)
+{
+    QString problem;
+    for (const QString& path : candidates()) {
+        if (!QFileInfo::exists(path))
+            continue;
+        // Never unloaded: the module's threads and Qt's plugins may outlive its entry function.
+        void* module = ::dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+        if (!module) {
+            problem = QString::fromLocal8Bit(::dlerror());
+            break;
+        }
+        if (auto* entry = reinterpret_cast<DesktopMain::Function>(::dlsym(module, DesktopMain::symbol)))
+            return entry(argc, argv);
+        problem = path + QStringLiteral(" has no entry");
+        break;
+    }
+    if (problem.isEmpty())
+        problem = QStringLiteral("%1 is missing").arg(QStringLiteral(HORAVANE_DESKTOP_MODULE));
+    std::fputs(QStringLiteral("horavane: cannot load the desktop part: %1\n").arg(problem).toLocal8Bit().constData(),
+               stderr);
+    return 2;
+}

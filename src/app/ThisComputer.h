@@ -1,0 +1,11 @@
+#pragma once
+
+class Settings;
+
+namespace ThisComputer {
+
+// Gives this computer its lasting identity in shared backup folders, once, from the machine's id and
+// the account's name.
+void identify(Settings& settings);
+
+} // namespace ThisComputer
