@@ -67,7 +67,7 @@ void MutterIdle::watchFired(uint id)
         return;
     if (id == m_idleWatch.id) {
         m_since.idled(m_clock.elapsed());
-        addWatch(QStringLiteral("AddUserActiveWatch"), {}, &m_activeWatch);
+        addWatch(QStringLiteral("AddUserActiveWatch"), {}, &m_activeWatch, [this] { checkStillIdle(); });
     } else if (id == m_activeWatch.id) {
         m_activeWatch.id = 0; // fires once
         m_since.resumed();
@@ -76,22 +76,46 @@ void MutterIdle::watchFired(uint id)
 
 // Asynchronous, so that re-arming never waits on the shell; the id is known before the watch can fire, since
 // the monitor answers the call before it sends the signal.
-void MutterIdle::addWatch(const QString& method, const QVariantList& arguments, Watch* watch)
+// Input that came between the idle watch firing and the user-active watch being added fired nothing: the
+// idle time, asked once, tells whether the user is back already.
+void MutterIdle::checkStillIdle()
+{
+    const uint ticket = m_activeWatch.ticket;
+    auto* pending = new QDBusPendingCallWatcher(
+        m_bus.asyncCall(QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("GetIdletime"))), this);
+    connect(pending, &QDBusPendingCallWatcher::finished, this, [this, ticket](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        const QDBusPendingReply<quint64> reply = *call;
+        if (!reply.isValid() || ticket != m_activeWatch.ticket || m_activeWatch.id == 0)
+            return;
+        if (qint64(reply.value()) < m_since.timeoutMs()) {
+            removeWatch(&m_activeWatch);
+            m_since.resumed();
+        }
+    });
+}
+
+void MutterIdle::addWatch(const QString& method, const QVariantList& arguments, Watch* watch,
+                          std::function<void()> added)
 {
     QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
     message.setArguments(arguments);
     auto* pending = new QDBusPendingCallWatcher(m_bus.asyncCall(message), this);
     const uint ticket = ++watch->ticket;
-    connect(pending, &QDBusPendingCallWatcher::finished, this, [this, watch, ticket](QDBusPendingCallWatcher* call) {
-        call->deleteLater();
-        const QDBusPendingReply<uint> reply = *call;
-        if (!reply.isValid())
-            return;
-        if (ticket == watch->ticket)
-            watch->id = reply.value();
-        else
-            removeWatch(reply.value()); // replaced or removed while the call was on its way
-    });
+    connect(pending, &QDBusPendingCallWatcher::finished, this,
+            [this, watch, ticket, added = std::move(added)](QDBusPendingCallWatcher* call) {
+                call->deleteLater();
+                const QDBusPendingReply<uint> reply = *call;
+                if (!reply.isValid())
+                    return;
+                if (ticket != watch->ticket) {
+                    removeWatch(reply.value()); // replaced or removed while the call was on its way
+                    return;
+                }
+                watch->id = reply.value();
+                if (added)
+                    added();
+            });
 }
 
 void MutterIdle::removeWatch(Watch* watch)

@@ -5,6 +5,7 @@
 #include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QObject>
+#include <functional>
 #include <memory>
 
 class QDBusServiceWatcher;
@@ -37,7 +38,9 @@ private:
 
     MutterIdle(QDBusConnection bus, QObject* parent);
     void arm();
-    void addWatch(const QString& method, const QVariantList& arguments, Watch* watch);
+    void addWatch(const QString& method, const QVariantList& arguments, Watch* watch,
+                  std::function<void()> added = {});
+    void checkStillIdle();
     void removeWatch(Watch* watch);
     void removeWatch(uint id);
 

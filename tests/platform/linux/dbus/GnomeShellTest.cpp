@@ -116,6 +116,15 @@ TEST_F(GnomeShellTest, IdleWatchesFollowTheLimitAndTheUser)
     addMethod(mutter, mutterPath, mutter, QStringLiteral("AddUserActiveWatch"), QString(), QStringLiteral("u"),
               QStringLiteral("ret = 8"));
     addMethod(mutter, mutterPath, mutter, QStringLiteral("RemoveWatch"), QStringLiteral("u"), QString(), QString());
+    const auto idleTimeIs = [&](const char* milliseconds) {
+        addMethod(mutter, mutterPath, mutter, QStringLiteral("GetIdletime"), QString(), QStringLiteral("t"),
+                  QStringLiteral("ret = ") + QLatin1String(milliseconds));
+    };
+    const auto fire = [&](uint id) {
+        emitSignal(mutter, mutterPath, mutter, QStringLiteral("WatchFired"), QStringLiteral("u"),
+                   {QVariant::fromValue(id)});
+    };
+    idleTimeIs("90000");
     std::unique_ptr<MutterIdle> idle = MutterIdle::create(bus.connect(QStringLiteral("tested")));
     ASSERT_TRUE(idle);
 
@@ -123,19 +132,23 @@ TEST_F(GnomeShellTest, IdleWatchesFollowTheLimitAndTheUser)
     ASSERT_TRUE(waitUntil([&] { return mutterCalls() == QStringList{"AddIdleWatch"}; }));
     EXPECT_EQ(idle->secondsSinceLastInput(), 0);
 
-    emitSignal(mutter, mutterPath, mutter, QStringLiteral("WatchFired"), QStringLiteral("u"),
-               {QVariant::fromValue(7u)});
+    fire(7);
+    ASSERT_TRUE(waitUntil([&] { return mutterCalls().endsWith("GetIdletime"); }));
     ASSERT_TRUE(waitUntil([&] { return idle->secondsSinceLastInput() >= 60; }));
-    ASSERT_TRUE(waitUntil([&] { return mutterCalls().endsWith("AddUserActiveWatch"); }));
-
-    emitSignal(mutter, mutterPath, mutter, QStringLiteral("WatchFired"), QStringLiteral("u"),
-               {QVariant::fromValue(8u)});
+    fire(8);
     ASSERT_TRUE(waitUntil([&] { return idle->secondsSinceLastInput() == 0; }));
+
+    // Input between the idle watch firing and the user-active watch being added fires nothing; the idle time,
+    // asked once, tells that the user is back.
+    idleTimeIs("500");
+    fire(7);
+    ASSERT_TRUE(waitUntil([&] { return mutterCalls().endsWith("RemoveWatch") && idle->secondsSinceLastInput() == 0; }))
+        << mutterCalls().join(u' ').toStdString();
 
     idle->setLimit(120000); // a new limit replaces the watch
     ASSERT_TRUE(waitUntil([&] {
-        return mutterCalls() ==
-               QStringList{"AddIdleWatch", "AddUserActiveWatch", "RemoveWatch", "AddIdleWatch"};
+        return mutterCalls() == QStringList{"AddIdleWatch", "AddUserActiveWatch", "GetIdletime", "AddUserActiveWatch",
+                                            "GetIdletime",  "RemoveWatch",        "RemoveWatch", "AddIdleWatch"};
     })) << mutterCalls().join(u' ').toStdString();
 }
 
