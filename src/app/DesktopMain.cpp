@@ -1,8 +1,8 @@
 #include "DesktopMain.h"
 
 #include "AppIcon.h"
-#include "GnomeExtension.h"
 #include "CommandLine.h"
+#include "GnomeExtension.h"
 #include "HoravaneApp.h"
 #include "InstanceLock.h"
 #include "LinuxPlatform.h"
@@ -62,12 +62,11 @@ int record(int argc, char** argv, bool opensHistory)
     const InstanceLock lock(places.dataFolder() + QStringLiteral("/horavane.lock"));
     if (lock.state() == InstanceLock::State::heldElsewhere) {
         // "--history" (the desktop entry's action) opens the running program's history window.
-        if (opensHistory && QDBusConnection::sessionBus()
-                                    .call(QDBusMessage::createMethodCall(HoravaneApp::busName,
-                                                                         QStringLiteral("/app/corvani/Horavane"),
-                                                                         HoravaneApp::busName,
-                                                                         QStringLiteral("showHistory")))
-                                    .type() == QDBusMessage::ReplyMessage)
+        if (opensHistory &&
+            QDBusConnection::sessionBus()
+                    .call(QDBusMessage::createMethodCall(HoravaneApp::busName, QStringLiteral("/app/corvani/Horavane"),
+                                                         HoravaneApp::busName, QStringLiteral("showHistory")))
+                    .type() == QDBusMessage::ReplyMessage)
             return 0;
         printTo(stderr, QStringLiteral("Horavane is already running.\n"));
         return 1;

@@ -20,8 +20,8 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QEvent>
-#include <QMessageBox>
 #include <QLayout>
+#include <QMessageBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -46,7 +46,8 @@ protected:
 // Questions and messages name programs as they call themselves: shown as written, never as markup.
 bool askUser(const QString& question)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Horavane"), question, QMessageBox::Yes | QMessageBox::Cancel);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Horavane"), question,
+                    QMessageBox::Yes | QMessageBox::Cancel);
     box.setTextFormat(Qt::PlainText);
     return box.exec() == QMessageBox::Yes;
 }
@@ -81,9 +82,8 @@ HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* pa
         },
         askUser, tellUser);
     if (GnomeShellWorkspace* shell = desktop.gnomeShell()) {
-        m_gnomeGuide = std::make_unique<GnomeGuide>(*shell, askUser, tellUser, [] {
-            return GnomeExtension::enable(QDBusConnection::sessionBus());
-        });
+        m_gnomeGuide = std::make_unique<GnomeGuide>(
+            *shell, askUser, tellUser, [] { return GnomeExtension::enable(QDBusConnection::sessionBus()); });
         connect(m_gnomeGuide.get(), &GnomeGuide::changed, this, &HoravaneApp::showDesktopNotice);
         connect(shell, &GnomeShellWorkspace::extensionAnswersChanged, this, [](bool answers) {
             qInfo() << (answers ? "Horavane's GNOME Shell extension answers: recording"
@@ -110,7 +110,8 @@ void HoravaneApp::showPopover(const QRect& anchor)
         m_popover = new PopoverView(m_tracker, m_icons, m_settings, m_updates, *m_browserAccess);
         m_popover->setOpensAtLogin(m_loginItem.isEnabled());
         if (m_gnomeGuide)
-            connect(m_popover->desktopNotice(), &Notice::buttonClicked, m_gnomeGuide.get(), &GnomeGuide::enableRequested);
+            connect(m_popover->desktopNotice(), &Notice::buttonClicked, m_gnomeGuide.get(),
+                    &GnomeGuide::enableRequested);
         auto* visibility = new WindowVisibilityReader(m_popover);
         connect(visibility, &WindowVisibilityReader::changed, m_popover, &PopoverView::setShown);
         connect(m_popover, &PopoverView::historyRequested, this, &HoravaneApp::showHistory);
@@ -130,8 +131,7 @@ void HoravaneApp::showPopover(const QRect& anchor)
     m_popup->popUp(anchor);
 }
 
-QWidget* HoravaneApp::window(std::unique_ptr<QWidget>& slot, const QString& title, QWidget* content,
-                             const QSize& size)
+QWidget* HoravaneApp::window(std::unique_ptr<QWidget>& slot, const QString& title, QWidget* content, const QSize& size)
 {
     slot = std::make_unique<QWidget>();
     slot->setWindowTitle(title);
@@ -186,8 +186,8 @@ void HoravaneApp::showSettings()
     if (m_popup)
         m_popup->hide();
     if (!m_settingsWindow) {
-        auto* view = new SettingsView(m_tracker, m_icons, m_settings, m_updates, m_backup, m_loginItem,
-                                      m_desktop.places());
+        auto* view =
+            new SettingsView(m_tracker, m_icons, m_settings, m_updates, m_backup, m_loginItem, m_desktop.places());
         connect(view, &SettingsView::welcomeRequested, this, &HoravaneApp::showWelcome);
         window(m_settingsWindow, QStringLiteral("Horavane Settings"), view, QSize());
     }

@@ -81,7 +81,7 @@ void LinuxPlatform::chooseWayland()
     m_idle = WaylandIdle::create(*m_wayland);
     if (!m_idle)
         m_mutterIdle = MutterIdle::create(bus); // GNOME's Mutter offers no idle protocol, only its own service
-    const QString idle = m_idle       ? QStringLiteral("idle from ") + m_idle->protocolName()
+    const QString idle = m_idle         ? QStringLiteral("idle from ") + m_idle->protocolName()
                          : m_mutterIdle ? QStringLiteral("idle from org.gnome.Mutter.IdleMonitor")
                                         : QStringLiteral("no idle notification (idle time unknown)");
     const QString display = QStringLiteral("Wayland ") + m_wayland->displayName();
@@ -96,10 +96,10 @@ void LinuxPlatform::chooseWayland()
         auto gnome = std::make_unique<GnomeShellWorkspace>(bus);
         GnomeShellWorkspace* workspace = gnome.get();
         m_gnomeShell = workspace;
-        m_workspaceDescription = display + QStringLiteral(" (GNOME Shell, Horavane's extension ") +
-                                 (workspace->extensionAnswers() ? QStringLiteral("answering, ")
-                                                                : QStringLiteral("not answering yet, ")) +
-                                 idle + QLatin1Char(')');
+        m_workspaceDescription =
+            display + QStringLiteral(" (GNOME Shell, Horavane's extension ") +
+            (workspace->extensionAnswers() ? QStringLiteral("answering, ") : QStringLiteral("not answering yet, ")) +
+            idle + QLatin1Char(')');
         m_runningApplications = [workspace] { return workspace->runningApplications(); };
         m_workspace = std::move(gnome);
     } else if (std::unique_ptr<WlrootsWorkspace> wlroots = WlrootsWorkspace::create(*m_wayland)) {
@@ -123,8 +123,9 @@ void LinuxPlatform::chooseWayland()
     MutterIdle* mutterIdle = m_mutterIdle.get();
     startCommon(
         [waylandIdle, mutterIdle] {
-            return waylandIdle ? waylandIdle->secondsSinceLastInput()
-                               : mutterIdle ? mutterIdle->secondsSinceLastInput() : 0.0;
+            return waylandIdle  ? waylandIdle->secondsSinceLastInput()
+                   : mutterIdle ? mutterIdle->secondsSinceLastInput()
+                                : 0.0;
         },
         [] { return false; }); // no display power state on Wayland: the lock and logind tell instead
 }

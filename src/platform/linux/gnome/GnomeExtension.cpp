@@ -31,9 +31,9 @@ QString userExtensionsFolder()
 
 int GnomeExtension::shellVersion(const QDBusConnection& bus)
 {
-    QDBusMessage get = QDBusMessage::createMethodCall(QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
-                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                      QStringLiteral("Get"));
+    QDBusMessage get =
+        QDBusMessage::createMethodCall(QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
+                                       QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     get << QStringLiteral("org.gnome.Shell") << QStringLiteral("ShellVersion");
     const QDBusMessage reply = bus.call(get, QDBus::Block, 2000);
     if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
@@ -48,9 +48,9 @@ int GnomeExtension::shellVersion(const QDBusConnection& bus)
 
 QString GnomeExtension::installedFolder()
 {
-    const QStringList folders = QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
-                                                          QStringLiteral("gnome-shell/extensions/") + uuid,
-                                                          QStandardPaths::LocateDirectory);
+    const QStringList folders =
+        QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("gnome-shell/extensions/") + uuid,
+                                  QStandardPaths::LocateDirectory);
     return folders.isEmpty() ? QString() : folders.constFirst();
 }
 

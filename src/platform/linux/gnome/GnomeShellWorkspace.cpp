@@ -21,10 +21,9 @@ bool GnomeShellWorkspace::shellRuns(const QDBusConnection& bus)
 
 GnomeShellWorkspace::GnomeShellWorkspace(QDBusConnection bus, QObject* parent)
     : Workspace(parent), m_bus(std::move(bus)),
-      m_watcher(new QDBusServiceWatcher(serviceName, m_bus,
-                                        QDBusServiceWatcher::WatchForRegistration |
-                                            QDBusServiceWatcher::WatchForUnregistration,
-                                        this))
+      m_watcher(new QDBusServiceWatcher(
+          serviceName, m_bus, QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration,
+          this))
 {
     // Signals from whoever owns the name: the shell restarting with the extension takes it again.
     m_bus.connect(serviceName, objectPath, interfaceName, QStringLiteral("FocusChanged"), this,

@@ -74,8 +74,6 @@ void MutterIdle::watchFired(uint id)
     }
 }
 
-// Asynchronous, so that re-arming never waits on the shell; the id is known before the watch can fire, since
-// the monitor answers the call before it sends the signal.
 // Input that came between the idle watch firing and the user-active watch being added fired nothing: the
 // idle time, asked once, tells whether the user is back already.
 void MutterIdle::checkStillIdle()
@@ -95,6 +93,8 @@ void MutterIdle::checkStillIdle()
     });
 }
 
+// Asynchronous, so that re-arming never waits on the shell; the id is known before the watch can fire, since
+// the monitor answers the call before it sends the signal.
 void MutterIdle::addWatch(const QString& method, const QVariantList& arguments, Watch* watch,
                           std::function<void()> added)
 {

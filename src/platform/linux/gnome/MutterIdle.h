@@ -38,8 +38,7 @@ private:
 
     MutterIdle(QDBusConnection bus, QObject* parent);
     void arm();
-    void addWatch(const QString& method, const QVariantList& arguments, Watch* watch,
-                  std::function<void()> added = {});
+    void addWatch(const QString& method, const QVariantList& arguments, Watch* watch, std::function<void()> added = {});
     void checkStillIdle();
     void removeWatch(Watch* watch);
     void removeWatch(uint id);

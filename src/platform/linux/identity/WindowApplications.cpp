@@ -7,8 +7,7 @@ namespace {
 constexpr qsizetype mostDescribed = 256;
 } // namespace
 
-std::optional<RunningApp> WindowApplications::application(const QString& desktopEntry, const QString& appId,
-                                                          qint64 pid)
+std::optional<RunningApp> WindowApplications::application(const QString& desktopEntry, const QString& appId, qint64 pid)
 {
     const QString id = desktopEntry.isEmpty() ? appId : desktopEntry;
     if (id.isEmpty() && pid <= 0)

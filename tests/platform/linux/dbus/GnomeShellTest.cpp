@@ -28,7 +28,8 @@ protected:
     void addMethod(const QString& service, const QString& path, const QString& interface, const QString& name,
                    const QString& in, const QString& out, const QString& code)
     {
-        const QDBusMessage reply = bus.mock(service, path, QStringLiteral("AddMethod"), {interface, name, in, out, code});
+        const QDBusMessage reply =
+            bus.mock(service, path, QStringLiteral("AddMethod"), {interface, name, in, out, code});
         ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
     }
 
