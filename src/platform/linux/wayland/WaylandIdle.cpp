@@ -50,8 +50,7 @@ WaylandIdle::WaylandIdle(WaylandConnection& connection, std::unique_ptr<Private>
 
 WaylandIdle::~WaylandIdle()
 {
-    if (m_connection.hasFailed())
-        return;
+    // Destroyed on a failed connection too: libwayland then sends nothing and only frees them.
     disarm();
     if (d->notifier)
         ext_idle_notifier_v1_destroy(d->notifier);
