@@ -178,9 +178,8 @@ struct Bus
     {
         qDBusRegisterMetaType<ChildElement>();
         qDBusRegisterMetaType<QList<ChildElement>>();
-        if (!connection.isConnected() ||
-            !connection.registerVirtualObject(QStringLiteral("/org/a11y/atspi/accessible"), &replier,
-                                              QDBusConnection::SubPath))
+        if (!connection.isConnected() || !connection.registerVirtualObject(QStringLiteral("/org/a11y/atspi/accessible"),
+                                                                           &replier, QDBusConnection::SubPath))
             Fuzz::broken("a private bus answers");
     }
 };

@@ -17,8 +17,8 @@
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
-#include <wayland-client.h>
 #include <vector>
+#include <wayland-client.h>
 
 namespace {
 
@@ -167,8 +167,10 @@ QByteArray states(FuzzedDataProvider& input)
 {
     Arguments words;
     const int count = input.ConsumeIntegralInRange(0, 4);
-    for (int i = 0; i < count; ++i)
-        words.word(input.ConsumeBool() ? input.ConsumeIntegralInRange(0, 3) : input.ConsumeIntegral<quint32>());
+    for (int i = 0; i < count; ++i) {
+        const quint32 state = input.ConsumeIntegralInRange(0u, 4u);
+        words.word(state < 4 ? state : input.ConsumeIntegral<quint32>());
+    }
     QByteArray bytes = words.bytes();
     if (input.ConsumeIntegralInRange(0, 7) == 0)
         bytes.chop(input.ConsumeIntegralInRange(1, 3));
@@ -236,11 +238,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     qint64 limit = 2 * 60 * 1000;
     FuzzedDataProvider input(data, size);
     while (input.remaining_bytes() > 0 && !connection->hasFailed()) {
-        const size_t which = input.ConsumeIntegralInRange<size_t>(0, windows.size());
-        Window* window = which < windows.size() ? &windows[which] : nullptr;
-        const quint32 handle = window ? window->id : firstServerId + quint32(windows.size()) + 1; // none, if not
+        // Mostly a window the compositor announced; rarely an id it never used.
+        Window* window = windows.empty() || input.ConsumeIntegralInRange(0, 15) == 0
+                             ? nullptr
+                             : &windows[input.ConsumeIntegralInRange<size_t>(0, windows.size() - 1)];
+        const quint32 handle = window ? window->id : firstServerId + quint32(windows.size()) + 1;
         const bool delivered = window && window->open;
-        switch (input.ConsumeIntegralInRange(0, 11)) {
+        const auto sendState = [&] {
+            const QByteArray bytes = states(input);
+            compositor.send(handle, 4, Arguments().array(bytes));
+            if (delivered)
+                window->pendingActivated = holdsActivated(bytes);
+        };
+        const auto sendDone = [&] {
+            compositor.send(handle, 5);
+            if (delivered)
+                window->activated = window->pendingActivated;
+        };
+        switch (input.ConsumeIntegralInRange(0, 12)) {
         case 0:
         case 1:
             compositor.send(manager, 0, Arguments().word(firstServerId + quint32(windows.size())));
@@ -253,26 +268,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         case 3:
             compositor.send(handle, 1, Arguments().string(text(input))); // app_id
             break;
-        case 4: {
-            const QByteArray bytes = states(input);
-            compositor.send(handle, 4, Arguments().array(bytes));
-            if (delivered)
-                window->pendingActivated = holdsActivated(bytes);
+        case 4:
+            sendState();
             break;
-        }
         case 5:
-            compositor.send(handle, 5); // done
-            if (delivered)
-                window->activated = window->pendingActivated;
+            sendDone();
             break;
-        case 6:
+        case 6: // what a compositor sends when a window comes to the front or changes its id
+            compositor.send(handle, 1, Arguments().string(text(input)));
+            sendState();
+            sendDone();
+            break;
+        case 7:
             compositor.send(handle, 6); // closed
             if (window)
                 window->open = false;
-            break;
-        case 7:
-            compositor.send(manager, 1); // finished
-            managerFinished = true;
             break;
         case 8:
             compositor.send(compositor.notification, 0); // idled
@@ -291,10 +301,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             }
             break;
         }
+        case 11:
+            compositor.send(manager, 1); // finished
+            managerFinished = true;
+            break;
         default:
-            modelKnown = false;
             // Rarely, something no sound compositor sends: a message for an unknown object or opcode, an output
             // that does not exist, a protocol error.
+            if (input.ConsumeIntegralInRange(0, 3) != 0)
+                break;
+            modelKnown = false;
             if (input.ConsumeBool())
                 compositor.write(QByteArray::fromStdString(input.ConsumeRandomLengthString(32)));
             else
