@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Fuzzes one target for a while: scripts/fuzz.sh TARGET MINUTES [libFuzzer options...]
 # Targets: site_host csv favicon_image favicon_database backup_restore update_feed desktop_entry x11_identity
-# atspi_reply (fuzz/CMakeLists.txt). Builds the target in build/asan (clang, AddressSanitizer, UBSan), grows
-# its corpus in build/fuzz/TARGET/corpus from the seeds in fuzz/corpus/TARGET and leaves every input that
-# crashed, hung (over 1 s) or took over 256 MB in build/fuzz/TARGET/. Such an input belongs in
-# fuzz/regressions/TARGET under a name that says what it broke, with the fix.
+# atspi_reply kwin_messages wayland_events (fuzz/CMakeLists.txt). Builds the target in build/asan (clang,
+# AddressSanitizer, UBSan), grows its corpus in build/fuzz/TARGET/corpus from the seeds in fuzz/corpus/TARGET and
+# leaves every input that crashed, hung (over 1 s) or took over 256 MB in build/fuzz/TARGET/. Such an input belongs
+# in fuzz/regressions/TARGET under a name that says what it broke, with the fix.
 # Runs at the lowest priority; set JOBS to run several processes at once. The one-second limit is wall-clock
 # time: on a busy machine pass -timeout=30 and replay the slowest inputs of the corpus afterwards.
 set -euo pipefail
