@@ -295,9 +295,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         case 10: {
             const qint64 milliseconds = idleLimit(input);
             idle->setLimit(milliseconds);
-            if (milliseconds > 0 && milliseconds != limit) {
-                limit = milliseconds;
-                idleNow = false; // a new notification, not idle yet
+            if (milliseconds > 0 && std::min<qint64>(milliseconds, UINT32_MAX) != limit) {
+                limit = std::min<qint64>(milliseconds, UINT32_MAX); // all the protocol can say
+                idleNow = false;                                    // a new notification, not idle yet
             }
             break;
         }
