@@ -58,26 +58,56 @@ QDBusObjectPath objectPath(FuzzedDataProvider& input)
     return QDBusObjectPath(path.isEmpty() ? QStringLiteral("/") : path);
 }
 
-QVariant value(FuzzedDataProvider& input, int depth);
+constexpr int structureKind = 10;
 
-// A structure of 0 to 5 members of any type.
-QVariant structure(FuzzedDataProvider& input, int depth)
+int kind(FuzzedDataProvider& input, int depth)
 {
-    QDBusArgument argument;
+    return input.ConsumeIntegralInRange(0, (depth >= deepest ? 9 : 13) - 1);
+}
+
+QVariant valueOfKind(int kind, FuzzedDataProvider& input, int depth);
+
+// A structure of 1 to 5 members of any type, written in place with the structures among its members, each
+// member taken from a budget. Both keep the value one that another process could send: Qt marshals a structure
+// it wrote only at the top of a message (nested inside another value it reads it back as if received), and a
+// signature may have at most 255 characters (48 members of at most 5 characters each, "a(so)", stay below).
+// Qt does not check either on a local call; libdbus then reads past its buffers.
+constexpr int mostMembers = 48;
+
+void appendStructure(QDBusArgument& argument, FuzzedDataProvider& input, int depth, int& budget)
+{
     argument.beginStructure();
     const int members = input.ConsumeIntegralInRange(1, 5);
-    for (int i = 0; i < members; ++i) {
-        const QVariant member = value(input, depth + 1);
-        argument.appendVariant(member);
+    for (int i = 0; i < members && budget > 0; ++i) {
+        --budget;
+        const int memberKind = kind(input, depth + 1);
+        if (memberKind == structureKind && budget > 0)
+            appendStructure(argument, input, depth + 1, budget);
+        else if (memberKind == structureKind)
+            argument.appendVariant(text(input));
+        else
+            argument.appendVariant(valueOfKind(memberKind, input, depth + 1));
     }
     argument.endStructure();
+}
+
+// A value of any type; a structure only at the top (see above), a text in its place below.
+QVariant value(FuzzedDataProvider& input, int depth)
+{
+    const int valueKind = kind(input, depth);
+    if (valueKind != structureKind)
+        return valueOfKind(valueKind, input, depth);
+    if (depth > 0)
+        return text(input);
+    QDBusArgument argument;
+    int budget = mostMembers;
+    appendStructure(argument, input, depth, budget);
     return QVariant::fromValue(argument);
 }
 
-QVariant value(FuzzedDataProvider& input, int depth)
+QVariant valueOfKind(int kind, FuzzedDataProvider& input, int depth)
 {
-    const int kinds = depth >= deepest ? 9 : 13;
-    switch (input.ConsumeIntegralInRange(0, kinds - 1)) {
+    switch (kind) {
     case 0:
         return QVariant::fromValue(input.ConsumeIntegral<quint32>());
     case 1:
@@ -108,8 +138,6 @@ QVariant value(FuzzedDataProvider& input, int depth)
         return QVariant::fromValue(QByteArray::fromStdString(input.ConsumeRandomLengthString(32)));
     case 9:
         return QVariant::fromValue(QDBusVariant(value(input, depth + 1)));
-    case 10:
-        return structure(input, depth);
     case 11: {
         QStringList texts;
         const int count = input.ConsumeIntegralInRange(0, 4);
@@ -150,9 +178,8 @@ struct Bus
     {
         qDBusRegisterMetaType<ChildElement>();
         qDBusRegisterMetaType<QList<ChildElement>>();
-        if (!connection.isConnected() ||
-            !connection.registerVirtualObject(QStringLiteral("/org/a11y/atspi/accessible"), &replier,
-                                              QDBusConnection::SubPath))
+        if (!connection.isConnected() || !connection.registerVirtualObject(QStringLiteral("/org/a11y/atspi/accessible"),
+                                                                           &replier, QDBusConnection::SubPath))
             Fuzz::broken("a private bus answers");
     }
 };

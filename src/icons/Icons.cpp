@@ -4,6 +4,7 @@
 #include "BrowserIcons.h"
 #include "DominantHue.h"
 #include "Places.h"
+#include "PngChunks.h"
 #include "Summary.h"
 
 #include <QBuffer>
@@ -57,6 +58,8 @@ struct Icons::Link
 
 std::optional<QImage> Icons::decodeFavicon(const QByteArray& bytes)
 {
+    if (!PngChunks::fitInData(bytes))
+        return std::nullopt;
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 #include <atomic>
 #include <gtest/gtest.h>
 
@@ -372,6 +373,25 @@ TEST(FaviconDecoding, OnlySmallRasterImagesAreDecodedAndNothingTakesLong)
         image.save(&buffer, format);
         return bytes;
     };
+    QImage labelled = solid(Qt::red, 16);
+    labelled.setText(QStringLiteral("Comment"), QStringLiteral("favicon"));
+    const QByteArray withText = encoded(labelled, "PNG");
+    // A text chunk of the given length, before the end chunk (its last 12 bytes), and its first bytes only.
+    const auto announcing = [&](quint32 length) -> QByteArray {
+        QByteArray chunk(4, '\0');
+        qToBigEndian(length, chunk.data());
+        return QByteArray(withText).insert(withText.size() - 12, chunk + "tEXtComment");
+    };
+    // An icon file of one 16-pixel image, stored as PNG.
+    const auto icoHolding = [](const QByteArray& image) -> QByteArray {
+        QByteArray entry(16, '\0');
+        entry[0] = entry[1] = 16;
+        qToLittleEndian<quint16>(1, entry.data() + 4);
+        qToLittleEndian<quint16>(32, entry.data() + 6);
+        qToLittleEndian<quint32>(quint32(image.size()), entry.data() + 8);
+        qToLittleEndian<quint32>(22, entry.data() + 12);
+        return QByteArray("\0\0\1\0\1\0", 6) + entry + image;
+    };
     const struct
     {
         const char* name;
@@ -385,6 +405,11 @@ TEST(FaviconDecoding, OnlySmallRasterImagesAreDecodedAndNothingTakesLong)
         {"svg with nested references", svg, false},
         {"plain svg", R"(<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16"/>)", false},
         {"garbage", QByteArray(600, '\x7f'), false},
+        {"png with a text chunk", withText, true},
+        // libpng would set aside the 2 GB the chunk announces before finding the data short.
+        {"png announcing a chunk longer than itself", announcing(0x7ffffff0), false},
+        {"ico holding a png", icoHolding(withText), true},
+        {"ico holding such a png", icoHolding(announcing(0x7ffffff0)), false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

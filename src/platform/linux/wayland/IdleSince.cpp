@@ -1,10 +1,12 @@
 #include "IdleSince.h"
 
 #include <algorithm>
+#include <cstdint>
 
 void IdleSince::armed(qint64 timeoutMs)
 {
-    m_timeoutMs = std::max<qint64>(timeoutMs, 0);
+    // The protocols' longest timeout (32 bits of milliseconds), which also keeps the sums below in range.
+    m_timeoutMs = std::clamp<qint64>(timeoutMs, 0, UINT32_MAX);
     m_lastInputMs.reset();
 }
 

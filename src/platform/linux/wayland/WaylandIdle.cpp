@@ -50,8 +50,7 @@ WaylandIdle::WaylandIdle(WaylandConnection& connection, std::unique_ptr<Private>
 
 WaylandIdle::~WaylandIdle()
 {
-    if (m_connection.hasFailed())
-        return;
+    // Destroyed on a failed connection too: libwayland then sends nothing and only frees them.
     disarm();
     if (d->notifier)
         ext_idle_notifier_v1_destroy(d->notifier);
@@ -62,6 +61,9 @@ WaylandIdle::~WaylandIdle()
 
 void WaylandIdle::setLimit(qint64 milliseconds)
 {
+    // Both protocols count the timeout in 32 bits of milliseconds (49 days); the time since the last input is
+    // reckoned with the timeout the compositor was given.
+    milliseconds = std::min<qint64>(milliseconds, UINT32_MAX);
     if (milliseconds <= 0 || (milliseconds == m_since.timeoutMs() && (d->notification || d->kdeTimeout)))
         return;
     m_since.armed(milliseconds);
@@ -83,7 +85,7 @@ void WaylandIdle::arm()
     if (m_connection.hasFailed())
         return;
     disarm();
-    const auto timeout = quint32(std::min<qint64>(m_since.timeoutMs(), UINT32_MAX));
+    const auto timeout = quint32(m_since.timeoutMs());
     if (d->notifier) {
         static const ext_idle_notification_v1_listener listener = {&Private::idled, &Private::resumed};
         d->notification = ext_idle_notifier_v1_get_idle_notification(d->notifier, timeout, d->seat);

@@ -89,12 +89,16 @@ WlrootsWorkspace::WlrootsWorkspace(WaylandConnection& connection, std::unique_pt
 
 WlrootsWorkspace::~WlrootsWorkspace()
 {
-    if (m_connection.hasFailed())
-        return;
+    // The proxies go in any case: the connection outlives this object, and an event for a proxy left behind
+    // (a window the compositor adds before it sees `stop`, or `finished`) would reach a listener that is gone.
+    // On a failed connection libwayland sends nothing and only frees them.
     for (Window& window : d->windows)
         zwlr_foreign_toplevel_handle_v1_destroy(window.handle);
-    if (d->manager)
-        zwlr_foreign_toplevel_manager_v1_stop(d->manager);
+    if (d->manager) {
+        if (!m_connection.hasFailed())
+            zwlr_foreign_toplevel_manager_v1_stop(d->manager);
+        zwlr_foreign_toplevel_manager_v1_destroy(d->manager);
+    }
     m_connection.flush();
 }
 

@@ -28,6 +28,10 @@ TEST(IdleSince, LastInputFromTheNotifications)
          {armed(120'000), idled(200'000)},
          199'000,
          120},
+        {"a timeout beyond the protocols' 32 bits counts as their longest",
+         {armed(INT64_MAX), idled(0)},
+         5,
+         (double(UINT32_MAX) + 5) / 1000},
     };
     for (const Row& row : rows) {
         IdleSince idle;
