@@ -211,15 +211,16 @@ void Browser::go(const QString& url) const
 
 void Browser::openTab(const QString& url) const
 {
-    // Chromium hands an address given to a second start to the running one, which opens it in a new front tab:
-    // no keys typed into a tab that may not be ready yet on a loaded machine.
+    // A second start hands the address to the running browser of this profile, which opens it in a new front
+    // tab: no keys typed into a tab that may not be ready yet on a loaded machine.
     if (m_kind == Kind::chromium) {
         again({url});
         return;
     }
-    keys({"ctrl+t"});
-    QThread::msleep(500);
-    go(url);
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(QStringLiteral("firefox-esr"), {"--profile", m_home.filePath("profile"), "--new-tab", url});
+    process.waitForFinished(15000);
 }
 
 void Browser::again(const QStringList& arguments) const

@@ -63,7 +63,7 @@ public:
     void type(const QString& text) const;
     // Loads url in the front tab.
     void go(const QString& url) const;
-    // Opens url in a new tab of the front window.
+    // Opens url in a new front tab, through a second start of the browser on the same profile.
     void openTab(const QString& url) const;
     // Runs the browser program again with this profile (Chromium hands it to the running browser).
     void again(const QStringList& arguments) const;
