@@ -8,6 +8,7 @@
 #include "LinuxPlatform.h"
 #include "Preview.h"
 #include "PrivateFiles.h"
+#include "Program.h"
 #include "Settings.h"
 #include "ThisComputer.h"
 #include "XdgPlaces.h"
@@ -22,16 +23,8 @@ Q_LOGGING_CATEGORY(lcDesktop, "app.corvani.Horavane.desktop")
 
 namespace {
 
-void printTo(FILE* stream, const QString& text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
-
-void nameApplication()
-{
-    QCoreApplication::setApplicationName(QStringLiteral("Horavane"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
-}
+using Program::nameApplication;
+using Program::printTo;
 
 // Records until the desktop session ends or the process is told to quit.
 int record(int argc, char** argv, bool opensHistory)

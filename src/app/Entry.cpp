@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "DesktopModule.h"
+#include "Program.h"
 #include "Settings.h"
 #include "ThisComputer.h"
 #include "XdgAutostart.h"
@@ -16,16 +17,8 @@
 
 namespace {
 
-void printTo(FILE* stream, const QString& text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
-
-void nameApplication()
-{
-    QCoreApplication::setApplicationName(QStringLiteral("Horavane"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(HORAVANE_VERSION));
-}
+using Program::nameApplication;
+using Program::printTo;
 
 // Turns opening at login on or off ("on", "off"; anything else only reports), then prints the state.
 int setLoginItem(const QString& value)
