@@ -68,6 +68,11 @@ public:
     const QHash<ItemKey, std::optional<double>>& hues() const { return m_hues; }
     // Whether a load of the host is running or waiting for its retry time.
     bool isRequested(const QString& host) const { return m_requested.contains(host); }
+    // Whether a load of the host is running, its outcome not yet back on this thread.
+    bool isLoading(const QString& host) const
+    {
+        return m_requested.contains(host) && !m_retryAt.contains(host) && !m_favicons.contains(host);
+    }
 
 signals:
     // A favicon was found (from the cache file or a browser) and is now in favicons().

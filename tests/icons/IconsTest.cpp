@@ -91,6 +91,10 @@ protected:
     }
     // Lets queued results arrive.
     static void settle() { QTest::qWait(80); }
+    bool loaded(const QString& host) const
+    {
+        return QTest::qWaitFor([&] { return !m_icons.isLoading(host); }, 30000);
+    }
 
     QTemporaryDir m_root;
     FakeAppIcons m_appIcons;
@@ -110,7 +114,7 @@ TEST_F(IconsTest, FoundFaviconIsAnnouncedCachedAndNeverSearchedAgain)
     EXPECT_FALSE(m_icons.favicon(host)); // the load is still running: no second one
     EXPECT_TRUE(m_icons.isRequested(host));
     m_search.release();
-    ASSERT_TRUE(changed.wait(2000));
+    ASSERT_TRUE(changed.wait(30000));
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(changed.first().first().toString(), host);
 
@@ -136,7 +140,7 @@ TEST_F(IconsTest, CachedFileAnswersWithoutAskingTheBrowsers)
 
     QSignalSpy changed(&m_icons, &Icons::faviconsChanged);
     EXPECT_FALSE(m_icons.favicon(host));
-    ASSERT_TRUE(changed.wait(2000));
+    ASSERT_TRUE(changed.wait(30000));
     ASSERT_TRUE(m_icons.favicon(host));
     EXPECT_EQ(m_icons.favicon(host)->pixelColor(0, 0), QColor(Qt::green));
     EXPECT_EQ(m_search.calls(), 0);
@@ -154,7 +158,7 @@ TEST_F(IconsTest, UnreadableCacheFileIsReplacedByTheBrowsersIcon)
 
     QSignalSpy changed(&m_icons, &Icons::faviconsChanged);
     m_icons.favicon(host);
-    ASSERT_TRUE(changed.wait(2000));
+    ASSERT_TRUE(changed.wait(30000));
     EXPECT_EQ(m_search.calls(), 1);
     EXPECT_EQ(cached(host), png(Qt::red));
 }
@@ -177,8 +181,8 @@ TEST_P(FailedSearchTest, WaitsTwoMinutesBeforeSearchingAgain)
     QSignalSpy changed(&m_icons, &Icons::faviconsChanged);
 
     EXPECT_FALSE(m_icons.favicon(host));
-    QTRY_COMPARE_WITH_TIMEOUT(m_search.calls(), 1, 2000);
-    settle();
+    ASSERT_TRUE(loaded(host));
+    EXPECT_EQ(m_search.calls(), 1);
     m_now += 119s;
     EXPECT_FALSE(m_icons.favicon(host));
     EXPECT_TRUE(m_icons.isRequested(host));
@@ -187,8 +191,8 @@ TEST_P(FailedSearchTest, WaitsTwoMinutesBeforeSearchingAgain)
 
     m_now += 1s;
     EXPECT_FALSE(m_icons.favicon(host));
-    QTRY_COMPARE_WITH_TIMEOUT(m_search.calls(), 2, 2000);
-    settle();
+    ASSERT_TRUE(loaded(host));
+    EXPECT_EQ(m_search.calls(), 2);
     EXPECT_EQ(changed.count(), 0);
     EXPECT_FALSE(QFileInfo::exists(cacheFolder() + u'/' + host)); // nothing unusable is cached
 }
@@ -204,7 +208,7 @@ TEST_F(IconsTest, HostileHostIsCachedInsideTheCacheFolder)
     m_search.set(host, png(Qt::cyan));
     QSignalSpy changed(&m_icons, &Icons::faviconsChanged);
     m_icons.favicon(host);
-    ASSERT_TRUE(changed.wait(2000));
+    ASSERT_TRUE(changed.wait(30000));
 
     QStringList files;
     QDirIterator it(m_root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
@@ -312,7 +316,7 @@ TEST_F(IconsTest, SiteWithoutFaviconYetIsTriedAgainOnTheNextAssignment)
 
     EXPECT_EQ(m_icons.colorIndices(summary, 8), (QList<int>{0, 1})); // no hue yet: adjacency alone
     EXPECT_FALSE(m_icons.hues().contains({ItemKind::site, host}));
-    ASSERT_TRUE(changed.wait(2000));
+    ASSERT_TRUE(changed.wait(30000));
     EXPECT_EQ(m_icons.colorIndices(summary, 8), (QList<int>{6, 1})); // now violet, nearest to blue
     EXPECT_TRUE(m_icons.hues().contains({ItemKind::site, host}));
 }

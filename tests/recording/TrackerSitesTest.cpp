@@ -51,15 +51,23 @@ protected:
     {
         fake.workspace.setFront(firefox);
         tracker = std::make_unique<Tracker>(nullptr, true, fake.platform(), settings, fetch);
+        settled(firefox.bundleId); // the start-up question, asked before any test chose an answer
+    }
+
+    // Waits until no question to the browser is on its way, its answer included.
+    bool settled(const QString& bundleId)
+    {
+        return QTest::qWaitFor([&] { return !tracker->probe()->state(bundleId).inFlight; }, 30000);
     }
 
     // Samples until the probe has heard back from the front browser, then credits `seconds`.
     void browse(int seconds)
     {
+        const QString front = fake.workspace.frontmostApplication()->bundleId;
         const int before = fetch->calls();
         tracker->tick();
-        QTRY_VERIFY_WITH_TIMEOUT(fetch->calls() > before, 2000);
-        QTest::qWait(50); // the answer's way back to the main thread
+        ASSERT_TRUE(QTest::qWaitFor([&] { return fetch->calls() > before; }, 30000));
+        ASSERT_TRUE(settled(front));
         for (int t = 0; t < seconds; t += 2) {
             fake.clock.advance(2);
             tracker->tick();
@@ -148,7 +156,6 @@ TEST_F(TrackerSitesTest, AFirefoxFamilyRefusalAsksForAccessibility)
 
 TEST_F(TrackerSitesTest, OtherApplicationsNeverReachTheProbe)
 {
-    QTest::qWait(50); // the browser in front at start has been asked
     const int before = fetch->calls();
     fake.workspace.setFront(app("org.example.Editor"));
     tracker->tick();
@@ -165,7 +172,7 @@ TEST_F(TrackerSitesTest, RequestingAccessAsksTheBrowserOnceAndSwitchesNothingOn)
     tracker = std::make_unique<Tracker>(nullptr, true, fake.platform(), settings, fetch);
     fake.accessibility.trusted = false;
     tracker->requestBrowserAccess(firefox);
-    QTRY_COMPARE_WITH_TIMEOUT(fetch->calls(), 1, 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(fetch->calls(), 1, 30000);
     // Asking the user is the views' part: the tracker switches nothing on by itself.
     EXPECT_EQ(fake.accessibility.trustRequests + fake.accessibility.openedPanes.size(), 0);
 

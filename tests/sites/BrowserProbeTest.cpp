@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QMutex>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <QThreadPool>
 #include <gtest/gtest.h>
@@ -311,10 +312,7 @@ TEST_F(BrowserProbeTest, ProbeWithItsOwnPoolAnswers)
     own.onChange = [&] { ++ownChanges; };
     fetch->answer(Outcome::answered(QStringLiteral("example.org")));
     own.currentSite(firefox, 100, BrowserFamily::firefox);
-    for (int i = 0; i < 500 && ownChanges == 0; ++i) {
-        QThread::msleep(2);
-        QCoreApplication::processEvents();
-    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ownChanges > 0; }, 30000));
     EXPECT_EQ(ownChanges, 1);
     EXPECT_EQ(own.currentSite(firefox, 100, BrowserFamily::firefox), ProbeResult::site(QStringLiteral("example.org")));
 }

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int startTimeoutMs = 5000;
+constexpr int startTimeoutMs = 30000;
 
 const char* const config = R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">

@@ -166,8 +166,8 @@ TEST(RingView, EmphasisAnimatesAndSettles)
     ring.setBreakdown(threeItems());
     ring.setImposedFocus(Focus::other());
     EXPECT_TRUE(ring.isAnimating());
-    QTest::qWait(1200);
-    EXPECT_FALSE(ring.isAnimating()) << "the frame timer stops once the springs settle";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !ring.isAnimating(); }, 30000))
+        << "the frame timer stops once the springs settle";
 
     // New data is shown without animation.
     ring.setBreakdown(Breakdown(summaryOf({app("x", 10)}), colorsFor(summaryOf({app("x", 10)}), 1)));

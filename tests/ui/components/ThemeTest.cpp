@@ -73,7 +73,7 @@ TEST(RollingText, RollsOnlyWhenAskedAndStopsWhenSettled)
     EXPECT_FALSE(text.isAnimating());
 
     text.setText("1h 6m", true);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !text.isAnimating(); }, 1500));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !text.isAnimating(); }, 30000));
     EXPECT_EQ(text.text(), "1h 6m");
 }
 

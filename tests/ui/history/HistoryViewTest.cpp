@@ -107,10 +107,10 @@ TEST_F(HistoryViewTest, PointingAtAPieceHighlightsItsItemEverywhere)
     EXPECT_EQ(history.list()->highlighted(), editor);
     EXPECT_EQ(history.chart()->hoverLabel(), "1h  Editor");
     const Segment& otherDay = piece("2025-03-04/0:org.example.Editor");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return history.chart()->drawnOpacity(otherDay) == 1; }, 2000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return history.chart()->drawnOpacity(otherDay) == 1; }, 30000))
         << "the same item on another day";
     const Segment& otherItem = piece("2025-03-04/0:org.example.Mail");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return history.chart()->drawnOpacity(otherItem) == 0.25; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return history.chart()->drawnOpacity(otherItem) == 0.25; }, 30000));
 
     // Music and Mail's 400 s on the 3rd make the grey piece above Terminal... Music has no colour of its own.
     moveTo(centreOf("2025-03-03/other"));
@@ -171,12 +171,12 @@ TEST_F(HistoryViewTest, ChoosingADayAnimatesTheHeadlineWhileNewDataDoesNot)
     EXPECT_EQ(headline.total(), DurationText::string(1800)) << "the text is the new one from the start";
     EXPECT_TRUE(headline.rightSideIsMoving()) << "the average fades into the button";
     EXPECT_LT(headline.buttonOpacity(), 1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !headline.totalIsRolling() && !headline.rightSideIsMoving(); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !headline.totalIsRolling() && !headline.rightSideIsMoving(); }, 30000));
     EXPECT_EQ(headline.buttonOpacity(), 1);
 
     clickAt(slotOf(4));
     EXPECT_TRUE(headline.rightSideIsMoving()) << "and back";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !headline.totalIsRolling() && !headline.rightSideIsMoving(); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !headline.totalIsRolling() && !headline.rightSideIsMoving(); }, 30000));
     EXPECT_EQ(headline.buttonOpacity(), 0);
     const QString before = headline.total();
     fake.workspace.setFront(app(editor.id, "Editor"));
@@ -246,12 +246,12 @@ TEST_F(HistoryViewTest, ARowOfAnItemWithoutColourFocusesTheGreyPieces)
     EXPECT_EQ(history.ring()->emphasised()->id, "other");
     const Segment& grey = piece("2025-03-03/other");
     const Segment& coloured = piece("2025-03-03/0:org.example.Editor");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return history.chart()->drawnOpacity(coloured) == 0.25; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return history.chart()->drawnOpacity(coloured) == 0.25; }, 30000));
     EXPECT_EQ(history.chart()->drawnOpacity(grey), 1);
 
     history.list()->setHovered(std::nullopt);
     EXPECT_EQ(history.focus(), std::nullopt);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return history.chart()->drawnOpacity(coloured) == 1; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return history.chart()->drawnOpacity(coloured) == 1; }, 30000));
 }
 
 TEST_F(HistoryViewTest, ReloadsOnlyWhenAWholeMinuteChangesAndOnlyWhileShown)

@@ -40,7 +40,7 @@ TEST(ChartColorsPreviewTest, ACountChangeSpringsToTheNewSharesAndIsDescribed)
     EXPECT_TRUE(preview.isAnimating());
     EXPECT_EQ(preview.ring()->accessibleName(), QStringLiteral("Chart with 3 colours"));
     EXPECT_EQ(preview.menuBarIcon()->accessibleName(), QStringLiteral("Menu bar icon with 3 colours"));
-    QTRY_VERIFY_WITH_TIMEOUT(!preview.isAnimating(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(!preview.isAnimating(), 30000);
     const QList<double> drawn = preview.drawnShares();
     const QList<double> expected{26, 18, 14, 0, 0, 0, 0, 0, 42};
     ASSERT_EQ(drawn.size(), expected.size());

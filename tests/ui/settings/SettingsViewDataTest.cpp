@@ -267,13 +267,13 @@ TEST_F(SettingsDataTest, TurningBackupOnMakesACopyAtOnceAndListsIt)
     SettingsView& view = shown();
     QSignalSpy finished(&backup, &Backup::finished);
     view.backsUp()->click();
-    ASSERT_TRUE(finished.wait(5000));
+    ASSERT_TRUE(finished.wait(30000));
     EXPECT_TRUE(QFile::exists(backupFolder() + "/Horavane 2025-03-05.sqlite"));
     QTRY_COMPARE(view.copies(), (QList<Backup::Copy>{{backupFolder() + "/Horavane 2025-03-05.sqlite", "2025-03-05",
                                                       "this-computer", "Desk"}}));
     settings.setBacksUpToICloud(false);
     view.backsUp()->click(); // on again: today's copy is replaced, never doubled
-    ASSERT_TRUE(finished.wait(5000));
+    ASSERT_TRUE(finished.wait(30000));
     QTRY_COMPARE(view.copies().size(), 1);
 }
 

@@ -151,7 +151,7 @@ TEST_P(SettingsUpdatesTest, StatusButtonAndDownloadRowFollowTheChecker)
 
     view.checkButton()->click();
     EXPECT_EQ(view.updateLabel()->text(), QStringLiteral("Checking\u2026"));
-    QTRY_COMPARE_WITH_TIMEOUT(view.updateLabel()->text(), QString::fromUtf8(GetParam().text), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(view.updateLabel()->text(), QString::fromUtf8(GetParam().text), 30000);
     EXPECT_EQ(view.updateStatus(), view.updateLabel()->text());
     EXPECT_TRUE(view.checkButton()->isEnabled());
     EXPECT_EQ(view.downloadRow()->isVisibleTo(&view), GetParam().downloadRow);

@@ -37,7 +37,7 @@ protected:
     bool firefoxTextShown() const { return view->firefoxLabel()->isVisibleTo(view.get()); }
 };
 
-constexpr int refreshWait = 1500; // one refresh period and some slack for the answer's way back
+constexpr int refreshWait = 30000; // a refresh period and the answer's way back, however loaded the machine
 
 } // namespace
 
@@ -136,7 +136,7 @@ TEST_F(WelcomeViewTest, AllowingAsksTheBrowserAndFollowsTheAnswer)
         const int before = fetch->calls();
         row(test.browser)->button()->click();
         EXPECT_EQ(access(test.browser), BrowserProbe::Access::waiting) << test.name; // at once
-        QTRY_VERIFY_WITH_TIMEOUT(fetch->calls() > before, 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(fetch->calls() > before, 30000);
         // While the user decides, the row keeps waiting.
         QTest::qWait(1100);
         EXPECT_EQ(access(test.browser), BrowserProbe::Access::waiting) << test.name;

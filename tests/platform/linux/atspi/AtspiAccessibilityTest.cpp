@@ -242,7 +242,7 @@ TEST_F(AtspiAccessibilityTest, TheBusIsLookedUpOnceAndWindowActivationIsListened
         m_accessibility->facts(at(browser, "page"), timeout);
     m_accessibility->application(ownPid(), timeout);
     EXPECT_EQ(m_fake->addressRequests(), 1);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !m_fake->registeredEvents().isEmpty(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !m_fake->registeredEvents().isEmpty(); }, 30000));
     EXPECT_EQ(m_fake->registeredEvents(), QStringList{"window:activate"});
 }
 
@@ -278,7 +278,7 @@ TEST_F(AtspiAccessibilityTest, AWalksNextElementsAreAskedAheadAndNotKeptStale)
     const QString browser = m_fake->addApplication(browserTree());
     m_accessibility->facts(at(browser, "frame2"), timeout);
     // The frame's children were asked for while the caller still looked at the frame.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return m_fake->calls(browser).contains("GetChildren page"); }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_fake->calls(browser).contains("GetChildren page"); }, 30000));
     EXPECT_TRUE(m_fake->calls(browser).contains("GetRole toolbar"));
     const qsizetype asked = m_fake->calls(browser).size();
     EXPECT_EQ(m_accessibility->facts(at(browser, "toolbar"), timeout).role, AccessibleRole::toolbar);
@@ -321,7 +321,7 @@ TEST_F(AtspiAccessibilityTest, WorkerThreadsReadAtOnceEachOnItsOwnConnection)
         EXPECT_GE(m_fake->callers(browser).size(), 2); // several threads, several connections
     }
     // The pool's threads ended, and their connections with them.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return m_fake->accessibilityBusNames().size() <= before.size() + 1; }, 3000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_fake->accessibilityBusNames().size() <= before.size() + 1; }, 30000))
         << m_fake->accessibilityBusNames().join(' ').toStdString();
 }
 

@@ -98,7 +98,7 @@ protected:
     {
         const auto watch = makeWatch();
         QSignalSpy read(watch.get(), &DisplaySleepHoldWatch::readFinished);
-        EXPECT_TRUE(read.wait(5000));
+        EXPECT_TRUE(read.wait(30000));
         return watch->holds();
     }
 
@@ -192,7 +192,7 @@ TEST_F(DisplaySleepHoldersTest, AnnouncedChangesAreReadWithoutBeingAsked)
               QStringLiteral("ret = False"));
     const auto watch = makeWatch();
     QSignalSpy read(watch.get(), &DisplaySleepHoldWatch::readFinished);
-    ASSERT_TRUE(read.wait(5000));
+    ASSERT_TRUE(read.wait(30000));
     ASSERT_EQ(watch->holds(), QList<PowerAssertion>());
 
     struct Row

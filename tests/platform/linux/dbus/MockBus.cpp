@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int startTimeoutMs = 10000;
+constexpr int startTimeoutMs = 30000;
 constexpr int callTimeoutMs = 2000;
 
 // The distribution's python carries dbusmock; a python found first on PATH may not.

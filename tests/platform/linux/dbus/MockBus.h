@@ -51,4 +51,4 @@ private:
 };
 
 // Runs the event loop until pred() holds or timeoutMs passed; whether it holds.
-bool waitUntil(const std::function<bool()>& pred, int timeoutMs = 3000);
+bool waitUntil(const std::function<bool()>& pred, int timeoutMs = 30000);

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 TEST(InstanceLockTest, OneHolderAtATimeAndFreedWhenReleased)
@@ -27,9 +26,8 @@ TEST(InstanceLockTest, ALockLeftByAKilledProcessDoesNotBlock)
     const QString path = dir.filePath("horavane.lock");
     QProcess holder;
     // One process that holds the lock and is then killed outright, as in a crash.
-    holder.start("sh", {"-c", "exec 9>\"$0\" && flock -n 9 && exec sleep 30", path});
-    ASSERT_TRUE(holder.waitForStarted());
-    QThread::msleep(200);
+    holder.start("sh", {"-c", "exec 9>\"$0\" && flock -n 9 && echo held && exec sleep 30", path});
+    ASSERT_TRUE(holder.waitForReadyRead(30000)) << "the holder never took the lock";
     EXPECT_EQ(InstanceLock(path).state(), InstanceLock::State::heldElsewhere);
     holder.kill();
     holder.waitForFinished();
