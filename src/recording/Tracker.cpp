@@ -70,6 +70,8 @@ void Tracker::tick()
     if (m_current && elapsed > 0 && elapsed <= longestCountedInterval) {
         m_pending[Slot{dayKey(now), *m_current}] += elapsed;
         bumpRevision();
+    } else if (m_current && elapsed > longestCountedInterval) {
+        qInfo("Not counted: %.0f s between two samples, as after sleep", elapsed);
     }
     m_current = resolve();
     const qint64 monotonic = m_platform.clock->monotonicMs();

@@ -20,12 +20,12 @@ class Window:
         self.id = window_id
 
     def activate(self):
-        subprocess.run(["xdotool", "windowactivate", "--sync", self.id], check=True, timeout=10)
+        subprocess.run(["xdotool", "windowactivate", "--sync", self.id], check=True, timeout=60)
 
     def close(self):
         self.process.terminate()
         try:
-            self.process.wait(timeout=5)
+            self.process.wait(timeout=30)
         except subprocess.TimeoutExpired:
             self.process.kill()
 
@@ -34,13 +34,33 @@ def open_window(command, search):
     """Starts an X client and waits for its window; search is xdotool's search criteria."""
     process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible"] + search,
-                           capture_output=True, text=True, timeout=20, check=True)
+                           capture_output=True, text=True, timeout=60, check=True)
     return Window(process, found.stdout.split()[-1])
 
 
 def touch_input():
     """A real input event (through XTEST), which resets the session's idle time."""
-    subprocess.run(["xdotool", "mousemove_relative", "--", "1", "1"], check=True, timeout=10)
+    subprocess.run(["xdotool", "mousemove_relative", "--", "1", "1"], check=True, timeout=60)
+
+
+class Timeline:
+    """How long each thing was in front, by the test's own watch. Expectations follow these spans rather than
+    the sleeps: on a loaded machine, a switch takes a moment, and the one before keeps counting meanwhile."""
+
+    def __init__(self):
+        self.totals = {}
+        self.front = None
+        self.since = None
+
+    def switch(self, item):
+        """Call once item is in front (None: nothing counts from now on)."""
+        now = time.monotonic()
+        if self.front is not None:
+            self.totals[self.front] = self.totals.get(self.front, 0) + now - self.since
+        self.front, self.since = item, now
+
+    def seconds(self, item):
+        return self.totals.get(item, 0)
 
 
 class Recorder:
@@ -77,7 +97,7 @@ class Recorder:
 
         self.reader = threading.Thread(target=follow_log, daemon=True)
         self.reader.start()
-        if not started.wait(10) or self.process.poll() is not None:
+        if not started.wait(60) or self.process.poll() is not None:
             raise AssertionError("horavane did not start: " + "".join(self.log))
         return self
 
@@ -93,11 +113,11 @@ class Recorder:
     def stop(self):
         """A clean quit, as at logout; returns the exit status."""
         self.process.send_signal(signal.SIGTERM)
-        self.process.wait(timeout=10)
-        self.reader.join(timeout=5)
+        self.process.wait(timeout=60)
+        self.reader.join(timeout=60)
         return self.process.returncode
 
-    def run(self, args=(), timeout=10):
+    def run(self, args=(), timeout=60):
         """Runs horavane to completion (a command-line action); returns the finished process."""
         return subprocess.run([HORAVANE, *args], env=self.env, capture_output=True, text=True, timeout=timeout)
 

@@ -23,12 +23,12 @@ KINDS = {"app": 0, "site": 1}
 def set_accessibility(enabled):
     subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
                     "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status", "string:IsEnabled",
-                    f"variant:boolean:{'true' if enabled else 'false'}"], check=True, capture_output=True, timeout=10)
+                    f"variant:boolean:{'true' if enabled else 'false'}"], check=True, capture_output=True, timeout=60)
 
 
 def visible_windows(window_class):
     found = subprocess.run(["xdotool", "search", "--onlyvisible", "--class", window_class], capture_output=True,
-                           text=True, timeout=10)
+                           text=True, timeout=60)
     return set(found.stdout.split())
 
 
@@ -92,7 +92,7 @@ class Browser:
     def keys(self, *keys):
         """Typed as a user would, into the window in front (browsers ignore keys sent to a window)."""
         self.window.activate()
-        subprocess.run(["xdotool", "key", *keys], check=True, timeout=10)
+        subprocess.run(["xdotool", "key", *keys], check=True, timeout=60)
 
     def close(self):
         self.window.close()
@@ -265,7 +265,7 @@ class HoravaneWidgets:
                 x, y, width, height = self.bus.get_object(*found).GetExtents(
                     dbus.UInt32(0), dbus_interface="org.a11y.atspi.Component")
                 subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"],
-                               check=True, timeout=10)
+                               check=True, timeout=60)
                 return
             time.sleep(0.3)
         raise AssertionError(f"no button {label!r} in Horavane's windows")
@@ -302,14 +302,14 @@ def answer_message_box(seconds=30):
     """Presses Return in Horavane's message box, as a user accepting its default button does."""
     deadline = time.monotonic() + seconds
     while not (boxes := subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Horavane$"],
-                                       capture_output=True, text=True, timeout=10).stdout.split()):
+                                       capture_output=True, text=True, timeout=60).stdout.split()):
         if time.monotonic() > deadline:
             raise AssertionError("no message box from Horavane")
         time.sleep(0.2)
     subprocess.run(["xdotool", "windowactivate", "--sync", boxes[-1], "key", "--clearmodifiers", "Return"],
-                   check=True, timeout=10)
+                   check=True, timeout=60)
     while subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Horavane$"], capture_output=True,
-                         text=True, timeout=10).stdout.split() == boxes:
+                         text=True, timeout=60).stdout.split() == boxes:
         if time.monotonic() > deadline:
             raise AssertionError("Horavane's message box stayed")
         time.sleep(0.2)
@@ -332,7 +332,7 @@ class ChromiumOnly(BrowserTestCase):
         widgets = HoravaneWidgets(self.recorder.process.pid)
         # The welcome window, brought back in front of the browser, offers the refusing browser's settings.
         subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Welcome to Horavane$", "windowactivate",
-                        "--sync"], check=True, timeout=10)
+                        "--sync"], check=True, timeout=60)
         widgets.press("Open Settings\u2026")
         answer_message_box()  # the question: switch accessibility on, and add the flag to the launcher
         answer_message_box()  # "Quit Chromium and start it again…"

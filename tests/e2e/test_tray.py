@@ -58,7 +58,7 @@ class TrayItem(unittest.TestCase):
         self.assertGreaterEqual(py, y + height, "the popover opens under the tray item")
         time.sleep(0.5)
         shot = os.path.join(ARTEFACTS, "horavane-popover.png")
-        subprocess.run(["import", "-window", "root", shot], check=True, timeout=20)
+        subprocess.run(["import", "-window", "root", shot], check=True, timeout=60)
         self.assertGreater(os.path.getsize(shot), 0)
         self.assertEqual(self.recorder.stop(), 0)
 

@@ -63,9 +63,11 @@ trap teardown EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# Waits up to thirty seconds for a condition (a command) to hold; a loaded machine starts compositors slowly.
+# Waits up to a minute for a condition (a command) to hold; a loaded machine starts things slowly. The limit is
+# on the clock, not on a number of tries, which a loaded machine would stretch.
 wait_for() {
-    for _ in $(seq 600); do
+    local deadline=$((SECONDS + 60))
+    while ((SECONDS < deadline)); do
         "$@" && return 0
         sleep 0.05
     done
@@ -123,13 +125,13 @@ if [[ -z $socket ]] || ! wait_for test -S "$XDG_RUNTIME_DIR/$socket"; then
     cat "$scratch/compositor.log" >&2
     exit 1
 fi
-if [[ $compositor == kwin ]] && ! wait_for sh -c 'dbus-send --session --print-reply --dest=org.kde.KWin /Scripting \
+if [[ $compositor == kwin ]] && ! wait_for sh -c 'dbus-send --session --print-reply --reply-timeout=5000 --dest=org.kde.KWin /Scripting \
         org.freedesktop.DBus.Peer.Ping > /dev/null 2>&1'; then
     echo "with-wayland-session: KWin did not come onto the session bus" >&2
     cat "$scratch/compositor.log" >&2
     exit 1
 fi
-if [[ $compositor == gnome ]] && ! wait_for sh -c 'gdbus call --session --dest org.gnome.Shell \
+if [[ $compositor == gnome ]] && ! wait_for sh -c 'gdbus call --session --timeout 5 --dest org.gnome.Shell \
         --object-path /org/gnome/Shell --method org.gnome.Shell.Eval 1 > /dev/null 2>&1'; then
     echo "with-wayland-session: GNOME Shell did not come onto the session bus" >&2
     cat "$scratch/compositor.log" >&2
@@ -148,7 +150,7 @@ if [[ $a11y == 1 ]]; then
     fi
     GSETTINGS_BACKEND=memory "$launcher" --launch-immediately 2>"$scratch/a11y.log" &
     pids+=($!)
-    if ! wait_for sh -c 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    if ! wait_for sh -c 'dbus-send --session --print-reply --reply-timeout=5000 --dest=org.a11y.Bus /org/a11y/bus \
             org.a11y.Bus.GetAddress >/dev/null 2>&1'; then
         echo "with-wayland-session: the accessibility bus did not start" >&2
         cat "$scratch/a11y.log" >&2

@@ -37,9 +37,11 @@ trap teardown EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-# Waits up to twenty seconds for a condition (a command) to hold; a loaded machine starts things slowly.
+# Waits up to a minute for a condition (a command) to hold; a loaded machine starts things slowly. The limit is
+# on the clock, not on a number of tries, which a loaded machine would stretch.
 wait_for() {
-    for _ in $(seq 400); do
+    local deadline=$((SECONDS + 60))
+    while ((SECONDS < deadline)); do
         "$@" && return 0
         sleep 0.05
     done
@@ -94,7 +96,7 @@ if [[ $a11y == 1 ]]; then
     XDG_RUNTIME_DIR="$scratch/runtime" GSETTINGS_BACKEND=memory "$launcher" --launch-immediately \
         2>"$scratch/a11y.log" &
     pids+=($!)
-    if ! wait_for sh -c 'dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+    if ! wait_for sh -c 'dbus-send --session --print-reply --reply-timeout=5000 --dest=org.a11y.Bus /org/a11y/bus \
             org.a11y.Bus.GetAddress >/dev/null 2>&1'; then
         echo "with-x11-session: the accessibility bus did not start" >&2
         cat "$scratch/a11y.log" >&2
