@@ -83,20 +83,24 @@ void GnomeShellWorkspace::extensionLeft()
     }
 }
 
-// The shell answers calls and sends signals in order, so a reply is never older than a signal before it.
+// A signal handed over while the question was out is as new as the answer or newer: the shell sends both in
+// order, and Qt may hand over a signal before a reply sent ahead of it.
 void GnomeShellWorkspace::askFocus()
 {
     auto* watcher = new QDBusPendingCallWatcher(call(QStringLiteral("Focus")), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* finished) {
-        finished->deleteLater();
-        const QDBusPendingReply<QString, QString, uint> reply = *finished;
-        if (reply.isValid())
-            focusChanged(reply.argumentAt<0>(), reply.argumentAt<1>(), reply.argumentAt<2>());
-    });
+    const quint64 signalsBefore = m_focusSignals;
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, signalsBefore](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                const QDBusPendingReply<QString, QString, uint> reply = *finished;
+                if (reply.isValid() && m_focusSignals == signalsBefore)
+                    setFront(m_apps.application(reply.argumentAt<1>(), reply.argumentAt<0>(), reply.argumentAt<2>()));
+            });
 }
 
 void GnomeShellWorkspace::focusChanged(const QString& appId, const QString& desktopEntry, uint pid)
 {
+    ++m_focusSignals;
     setFront(m_apps.application(desktopEntry, appId, pid));
 }
 

@@ -50,6 +50,7 @@ private:
     QDBusServiceWatcher* m_watcher = nullptr;
     WindowApplications m_apps;
     std::optional<RunningApp> m_front;
+    quint64 m_focusSignals = 0;
     QList<RunningApp> m_running;
     bool m_answers = false;
 };

@@ -71,6 +71,10 @@ void MutterIdle::watchFired(uint id)
     } else if (id == m_activeWatch.id) {
         m_activeWatch.id = 0; // fires once
         m_since.resumed();
+    } else {
+        m_firedEarly.append(id);
+        if (m_firedEarly.size() > 4)
+            m_firedEarly.removeFirst();
     }
 }
 
@@ -93,8 +97,8 @@ void MutterIdle::checkStillIdle()
     });
 }
 
-// Asynchronous, so that re-arming never waits on the shell; the id is known before the watch can fire, since
-// the monitor answers the call before it sends the signal.
+// Asynchronous, so that re-arming never waits on the shell. The monitor answers the call before the watch can
+// fire, but Qt may hand over the signal first; it then waits in m_firedEarly.
 void MutterIdle::addWatch(const QString& method, const QVariantList& arguments, Watch* watch,
                           std::function<void()> added)
 {
@@ -115,6 +119,8 @@ void MutterIdle::addWatch(const QString& method, const QVariantList& arguments, 
                 watch->id = reply.value();
                 if (added)
                     added();
+                if (m_firedEarly.removeOne(watch->id))
+                    watchFired(watch->id);
             });
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDBusConnection>
 #include <QElapsedTimer>
+#include <QList>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -49,4 +50,7 @@ private:
     QElapsedTimer m_clock;
     Watch m_idleWatch;
     Watch m_activeWatch;
+    // Ids that fired before this side knew them: a reply and a signal sent after it can reach this thread in
+    // either order. The monitor never reuses an id.
+    QList<uint> m_firedEarly;
 };
