@@ -9,6 +9,7 @@
 namespace {
 
 const QString extension = QStringLiteral("app.corvani.Horavane.Shell");
+const QString extensionMock = QStringLiteral("app.corvani.Horavane.ShellMock");
 const QString extensionPath = QStringLiteral("/app/corvani/Horavane/Shell");
 const QString extensionInterface = QStringLiteral("app.corvani.Horavane.Shell");
 const QString mutter = QStringLiteral("org.gnome.Mutter.IdleMonitor");
@@ -41,16 +42,23 @@ protected:
         ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
     }
 
-    // The extension, with an application in front and windows of two applications, one of them twice.
+    // The extension, with an application in front and windows of two applications, one of them twice. Like the
+    // real one, it takes its name only once its methods are there; the mock itself starts under another name.
     void startExtension()
     {
-        ASSERT_NE(bus.startMock({extension, extensionPath, extensionInterface}, extension), 0);
-        addMethod(extension, extensionPath, extensionInterface, QStringLiteral("Focus"), QString(),
+        ASSERT_NE(bus.startMock({extensionMock, extensionPath, extensionInterface}, extensionMock), 0);
+        addMethod(extensionMock, extensionPath, extensionInterface, QStringLiteral("Focus"), QString(),
                   QStringLiteral("ssu"), QStringLiteral("ret = ('org.example.Alpha', '', 0)"));
-        addMethod(extension, extensionPath, extensionInterface, QStringLiteral("Windows"), QString(),
+        addMethod(extensionMock, extensionPath, extensionInterface, QStringLiteral("Windows"), QString(),
                   QStringLiteral("a(ssu)"),
                   QStringLiteral("ret = [('org.example.Alpha', '', 0), ('org.example.Beta', '', 0), "
                                  "('org.example.Alpha', '', 0)]"));
+        addMethod(
+            extensionMock, extensionPath, extensionInterface, QStringLiteral("TakeName"), QString(), QString(),
+            QStringLiteral("self.extensionName = dbus.service.BusName('%1', self.bus_name.get_bus())").arg(extension));
+        const QDBusMessage taken =
+            bus.call(extensionMock, extensionPath, extensionInterface, QStringLiteral("TakeName"));
+        ASSERT_EQ(taken.type(), QDBusMessage::ReplyMessage) << taken.errorMessage().toStdString();
         emitSignal(extension, extensionPath, extensionInterface, QStringLiteral("WindowsChanged"), QString(), {});
     }
 
@@ -106,7 +114,7 @@ TEST_F(GnomeShellTest, FollowsTheExtensionFromArrivalToDeparture)
                {QString(), QString(), QVariant::fromValue(0u)});
     ASSERT_TRUE(waitUntil([&] { return front(shell) == "(none)"; }));
 
-    bus.stopMock(extension);
+    bus.stopMock(extensionMock);
     ASSERT_TRUE(waitUntil([&] { return !shell.extensionAnswers(); }));
     EXPECT_TRUE(shell.runningApplications().isEmpty());
 }

@@ -11,7 +11,7 @@
 namespace {
 
 constexpr int startTimeoutMs = 30000;
-constexpr int callTimeoutMs = 2000;
+constexpr int callTimeoutMs = 30000;
 
 // The distribution's python carries dbusmock; a python found first on PATH may not.
 QString python()

@@ -35,7 +35,7 @@ public:
     // Ends the mock that owns busName and waits until the name is gone.
     void stopMock(const QString& busName);
 
-    // Calls a method and waits at most two seconds.
+    // Calls a method and waits for its answer.
     QDBusMessage call(const QString& service, const QString& path, const QString& interface, const QString& method,
                       const QVariantList& arguments = {});
     // Calls a method of the dbusmock control interface (AddMethod, AddProperty, EmitSignal, ...) on path.
