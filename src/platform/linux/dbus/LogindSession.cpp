@@ -102,11 +102,20 @@ void LogindSession::readAll()
 
 void LogindSession::rereadAll()
 {
+    // logind sends the answer and later signals in order, but Qt may hand over a signal before a reply sent
+    // ahead of it; a value announced while the question was out is the newer one.
     auto* watcher = new QDBusPendingCallWatcher(DBusCall::start(m_bus, getAllMessage(m_path)), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* finished) {
-        apply(propertyMap(DBusCall::firstArgument(finished->reply())));
-        finished->deleteLater();
-    });
+    const std::pair announcedBefore(m_lockedAnnounced, m_activeAnnounced);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, announcedBefore](QDBusPendingCallWatcher* finished) {
+                QVariantMap properties = propertyMap(DBusCall::firstArgument(finished->reply()));
+                if (m_lockedAnnounced != announcedBefore.first)
+                    properties.remove(lockedHintName);
+                if (m_activeAnnounced != announcedBefore.second)
+                    properties.remove(activeName);
+                apply(properties);
+                finished->deleteLater();
+            });
 }
 
 void LogindSession::apply(const QVariantMap& properties)
@@ -133,7 +142,10 @@ void LogindSession::onPropertiesChanged(const QDBusMessage& message)
     const QVariantList arguments = message.arguments();
     if (arguments.size() < 2 || arguments.at(0).toString() != sessionInterface)
         return;
-    apply(propertyMap(arguments.at(1)));
+    const QVariantMap properties = propertyMap(arguments.at(1));
+    m_lockedAnnounced += properties.contains(lockedHintName);
+    m_activeAnnounced += properties.contains(activeName);
+    apply(properties);
     // A property announced as changed without its value must be asked for.
     const QStringList invalidated = arguments.value(2).toStringList();
     if (invalidated.contains(lockedHintName) || invalidated.contains(activeName))

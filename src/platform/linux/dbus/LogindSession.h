@@ -41,4 +41,7 @@ private:
     QString m_path;
     std::optional<bool> m_locked;
     std::optional<bool> m_active;
+    // Values announced so far, per property: a reread answer does not override a newer one.
+    quint64 m_lockedAnnounced = 0;
+    quint64 m_activeAnnounced = 0;
 };

@@ -34,14 +34,19 @@ ScreenSaverWatch::ScreenSaverWatch(QDBusConnection sessionBus, const QString& se
         DBusCall::call(m_bus, DBusCall::method(m_service, m_path, m_interface, QStringLiteral("GetActive"))))));
 }
 
+// A signal handed over while the question was out is as new as the answer or newer: the screensaver sends
+// both in order, and Qt may hand over a signal before a reply sent ahead of it.
 void ScreenSaverWatch::ask()
 {
     const QDBusMessage message = DBusCall::method(m_service, m_path, m_interface, QStringLiteral("GetActive"));
     auto* watcher = new QDBusPendingCallWatcher(DBusCall::start(m_bus, message), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* finished) {
-        set(boolean(DBusCall::firstArgument(finished->reply())));
-        finished->deleteLater();
-    });
+    const quint64 announcedBefore = m_announced;
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, announcedBefore](QDBusPendingCallWatcher* finished) {
+                if (m_announced == announcedBefore)
+                    set(boolean(DBusCall::firstArgument(finished->reply())));
+                finished->deleteLater();
+            });
 }
 
 void ScreenSaverWatch::onActiveChanged(const QDBusMessage& message)
@@ -49,8 +54,10 @@ void ScreenSaverWatch::onActiveChanged(const QDBusMessage& message)
     const QVariantList arguments = message.arguments();
     if (arguments.isEmpty())
         return;
-    if (const std::optional<bool> active = boolean(arguments.constFirst()))
+    if (const std::optional<bool> active = boolean(arguments.constFirst())) {
+        ++m_announced;
         set(active);
+    }
 }
 
 void ScreenSaverWatch::set(std::optional<bool> active)

@@ -38,4 +38,5 @@ private:
     QString m_interface;
     QDBusServiceWatcher m_watcher;
     std::optional<bool> m_active;
+    quint64 m_announced = 0; // ActiveChanged signals so far
 };

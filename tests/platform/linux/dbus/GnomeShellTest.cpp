@@ -44,11 +44,11 @@ protected:
 
     // The extension, with an application in front and windows of two applications, one of them twice. Like the
     // real one, it takes its name only once its methods are there; the mock itself starts under another name.
-    void startExtension()
+    void startExtension(const QString& focus = QStringLiteral("ret = ('org.example.Alpha', '', 0)"))
     {
         ASSERT_NE(bus.startMock({extensionMock, extensionPath, extensionInterface}, extensionMock), 0);
         addMethod(extensionMock, extensionPath, extensionInterface, QStringLiteral("Focus"), QString(),
-                  QStringLiteral("ssu"), QStringLiteral("ret = ('org.example.Alpha', '', 0)"));
+                  QStringLiteral("ssu"), focus);
         addMethod(extensionMock, extensionPath, extensionInterface, QStringLiteral("Windows"), QString(),
                   QStringLiteral("a(ssu)"),
                   QStringLiteral("ret = [('org.example.Alpha', '', 0), ('org.example.Beta', '', 0), "
@@ -161,6 +161,17 @@ TEST_F(GnomeShellTest, IdleWatchesFollowTheLimitAndTheUser)
         return mutterCalls() == QStringList{"AddIdleWatch", "AddUserActiveWatch", "GetIdletime", "AddUserActiveWatch",
                                             "GetIdletime",  "RemoveWatch",        "RemoveWatch", "AddIdleWatch"};
     })) << calls();
+}
+
+// Qt may hand over a signal before a reply sent ahead of it; the fake sends them the other way round.
+TEST_F(GnomeShellTest, AFocusAnswerNeverOverridesANewerSignal)
+{
+    GnomeShellWorkspace shell(bus.connect(QStringLiteral("tested")));
+    startExtension(QStringLiteral("self.EmitSignal('%1', 'FocusChanged', 'ssu', ['org.example.Beta', '', 0]); "
+                                  "ret = ('org.example.Alpha', '', 0)")
+                       .arg(extensionInterface));
+    ASSERT_TRUE(waitUntil([&] { return shell.runningApplications().size() == 2; })); // asked after the focus
+    EXPECT_EQ(front(shell), QStringLiteral("org.example.Beta"));
 }
 
 // The monitor answers a call before the watch fires, but Qt may hand the signal over first.
