@@ -14,19 +14,18 @@
 #include <QProcess>
 #include <QTimer>
 #include <benchmark/benchmark.h>
-#include <functional>
 #include <memory>
 
 namespace {
 
 WaylandConnection* connection = nullptr;
 Workspace* workspace = nullptr;
-std::function<double()> idleSeconds;
+IdleSource* idle = nullptr;
 
 // The sample with the front window unchanged: front application and idle time, both kept from events.
 void WaylandSample(benchmark::State& state)
 {
-    if (!workspace || !idleSeconds) {
+    if (!workspace || !idle) {
         state.SkipWithError("no Wayland compositor with a window list and idle notifications");
         return;
     }
@@ -35,7 +34,7 @@ void WaylandSample(benchmark::State& state)
     const quint64 before = connection->roundTrips();
     for (auto _ : state) {
         benchmark::DoNotOptimize(workspace->frontmostApplication());
-        benchmark::DoNotOptimize(idleSeconds());
+        benchmark::DoNotOptimize(idle->secondsSinceLastInput());
     }
     state.counters["round_trips"] =
         benchmark::Counter(double(connection->roundTrips() - before), benchmark::Counter::kAvgIterations);
@@ -49,24 +48,23 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     const std::unique_ptr<WaylandConnection> connected = WaylandConnection::connect();
-    std::unique_ptr<Workspace> chosen;
-    std::unique_ptr<WaylandIdle> idleSource;
-    std::unique_ptr<MutterIdle> mutterIdle;
+    std::unique_ptr<LinuxWorkspace> chosen;
+    std::unique_ptr<IdleSource> idleSource;
     QProcess front;
     if (connected) {
         connection = connected.get();
-        QString problem;
+        QString whyNot;
         const QDBusConnection bus = QDBusConnection::sessionBus();
-        chosen = KWinWorkspace::create(bus, &problem);
-        if (!chosen && GnomeShellWorkspace::shellRuns(bus))
-            chosen = std::make_unique<GnomeShellWorkspace>(bus);
+        chosen = KWinWorkspace::create(bus, &whyNot);
         if (!chosen)
-            chosen = WlrootsWorkspace::create(*connection);
+            chosen = GnomeShellWorkspace::create(bus, &whyNot);
+        if (!chosen)
+            chosen = WlrootsWorkspace::create(*connection, &whyNot);
         workspace = chosen.get();
-        if ((idleSource = WaylandIdle::create(*connection)))
-            idleSeconds = [idle = idleSource.get()] { return idle->secondsSinceLastInput(); };
-        else if ((mutterIdle = MutterIdle::create(bus)))
-            idleSeconds = [idle = mutterIdle.get()] { return idle->secondsSinceLastInput(); };
+        idleSource = WaylandIdle::create(*connection);
+        if (!idleSource)
+            idleSource = MutterIdle::create(bus);
+        idle = idleSource.get();
     }
     // Only inside the throw-away session: never open windows on the user's own desktop.
     if (workspace && qEnvironmentVariableIsSet("HORAVANE_WAYLAND_SESSION")) {

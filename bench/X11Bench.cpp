@@ -57,7 +57,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
-    const std::unique_ptr<X11Workspace> connected = X11Workspace::connect();
+    QString whyNot;
+    const std::unique_ptr<X11Workspace> connected = X11Workspace::create(&whyNot);
     workspace = connected.get();
 
     // Only inside the throw-away session: never open windows on the user's own desktop.

@@ -53,8 +53,8 @@ struct Session
         if (!kwinBus.registerVirtualObject(QStringLiteral("/"), &kwin, QDBusConnection::SubPath) ||
             !kwinBus.registerService(QStringLiteral("org.kde.KWin")))
             Fuzz::broken("a stand-in KWin is on a private bus");
-        QString problem;
-        workspace = KWinWorkspace::create(bus, &problem);
+        QString whyNot;
+        workspace = KWinWorkspace::create(bus, &whyNot);
         if (!workspace)
             Fuzz::broken("the workspace loads its script");
     }

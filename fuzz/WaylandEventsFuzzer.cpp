@@ -224,7 +224,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_REQUIRE(connection);
     // The workspace binds the manager (4) and waits for a round trip (5).
     compositor.send(5, 0, Arguments().word(0));
-    std::unique_ptr<WlrootsWorkspace> workspace = WlrootsWorkspace::create(*connection);
+    QString whyNot;
+    std::unique_ptr<WlrootsWorkspace> workspace = WlrootsWorkspace::create(*connection, &whyNot);
     std::unique_ptr<WaylandIdle> idle = WaylandIdle::create(*connection);
     FUZZ_REQUIRE(workspace && idle);
     compositor.readRequests();

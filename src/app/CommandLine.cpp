@@ -51,6 +51,12 @@ int qtOptionLength(const QStringList& arguments, qsizetype at)
 CommandLine CommandLine::parse(const QStringList& arguments)
 {
     CommandLine result;
+    // A preview takes every other argument as one of its own options.
+    if (arguments.contains(QLatin1String("--preview"))) {
+        result.action = Action::preview;
+        result.preview = PreviewOptions::parse(arguments);
+        return result;
+    }
     // The first "--login-item" decides before anything else; a later one, or one without a value, counts for
     // nothing.
     const qsizetype loginItem = arguments.indexOf(QLatin1String("--login-item"));
@@ -113,6 +119,11 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     if (result.opensHistory && result.action != Action::record)
         return failure(QStringLiteral("--history only goes with recording"));
     return result;
+}
+
+bool CommandLine::needsDesktop() const
+{
+    return action == Action::record || action == Action::preview || action == Action::installGnomeExtension;
 }
 
 QString CommandLine::usage()

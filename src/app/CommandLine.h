@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Period.h"
+#include "PreviewOptions.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,7 +9,7 @@
 // What the user asked for on the command line.
 struct CommandLine
 {
-    enum class Action { record, help, version, exportCsv, report, loginItem, backup, installGnomeExtension };
+    enum class Action { record, preview, help, version, exportCsv, report, loginItem, backup, installGnomeExtension };
 
     Action action = Action::record;
     QString path;                  // exportCsv: the file to write, "-" for standard output
@@ -16,7 +17,11 @@ struct CommandLine
     bool opensHistory = false;     // record: present the history window at launch
     Period period = Period::today; // report
     bool allComputers = false;     // report: add the other computers' copies in the backup folder
-    QString error; // set when the arguments make no sense; the action is then meaningless
+    PreviewOptions preview;        // preview
+    QString error;                 // set when the arguments make no sense; the action is then meaningless
+
+    // Whether the action runs in the desktop module, with the GUI, display and D-Bus libraries.
+    bool needsDesktop() const;
 
     // Reads the arguments after the program name.
     static CommandLine parse(const QStringList& arguments);

@@ -18,6 +18,7 @@
 #include <QDBusMessage>
 #include <QLoggingCategory>
 #include <cstdio>
+#include <type_traits>
 
 Q_LOGGING_CATEGORY(lcDesktop, "app.corvani.Horavane.desktop")
 
@@ -45,7 +46,7 @@ int record(int argc, char** argv, bool opensHistory)
     QApplication::setQuitOnLastWindowClosed(false); // the tray item stays when windows close
     QApplication::setWindowIcon(AppIcon::icon());
 
-    std::unique_ptr<LinuxPlatform> desktop = LinuxPlatform::create();
+    std::unique_ptr<LinuxPlatform> desktop = LinuxPlatform::create(session);
     if (!desktop) {
         printTo(stderr, QStringLiteral("horavane: the display went away during start\n"));
         return 2;
@@ -94,17 +95,14 @@ int installGnomeExtension(int argc, char** argv)
 
 } // namespace
 
-// The program has read the command line already; it calls here only for what needs the desktop's libraries:
-// recording, previews and the GNOME Shell extension.
-extern "C" __attribute__((visibility("default"))) int horavane_desktop_main(int argc, char** argv)
+// The program has parsed the command line and calls here only for the actions that need the desktop's libraries.
+extern "C" __attribute__((visibility("default"))) int horavane_desktop_main(int argc, char** argv,
+                                                                            const CommandLine& command)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (arguments.contains(QLatin1String("--preview")))
-        return Preview::run(argc, argv, PreviewOptions::parse(arguments));
-    const CommandLine command = CommandLine::parse(arguments);
+    if (command.action == CommandLine::Action::preview)
+        return Preview::run(argc, argv, command.preview);
     if (command.action == CommandLine::Action::installGnomeExtension)
         return installGnomeExtension(argc, argv);
     return record(argc, argv, command.opensHistory);
 }
+static_assert(std::is_same_v<decltype(&horavane_desktop_main), DesktopMain::Function>);

@@ -1,10 +1,13 @@
 #pragma once
 
-// The desktop module's entry, found by name once the module is loaded.
+struct CommandLine;
+
+// The desktop module's entry, found by name once the module is loaded. The program and the module are built
+// together from the same headers, so the command line crosses as it was parsed.
 namespace DesktopMain {
 
-// Records, or shows a preview when the command line asks for one; returns the exit status.
-using Function = int (*)(int argc, char** argv);
+// Runs an action that needs the desktop (CommandLine::needsDesktop); returns the exit status.
+using Function = int (*)(int argc, char** argv, const CommandLine& command);
 inline constexpr const char* symbol = "horavane_desktop_main";
 
 } // namespace DesktopMain

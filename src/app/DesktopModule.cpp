@@ -24,7 +24,7 @@ QStringList candidates()
 
 } // namespace
 
-int DesktopModule::run(int argc, char** argv)
+int DesktopModule::run(int argc, char** argv, const CommandLine& command)
 {
     QString problem;
     for (const QString& path : candidates()) {
@@ -37,7 +37,7 @@ int DesktopModule::run(int argc, char** argv)
             break;
         }
         if (auto* entry = reinterpret_cast<DesktopMain::Function>(::dlsym(module, DesktopMain::symbol)))
-            return entry(argc, argv);
+            return entry(argc, argv, command);
         problem = path + QStringLiteral(" has no entry");
         break;
     }

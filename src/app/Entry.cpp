@@ -92,8 +92,9 @@ int runCommand(const CommandLine& command)
         return 1;
     }
     case CommandLine::Action::record:
+    case CommandLine::Action::preview:
     case CommandLine::Action::installGnomeExtension:
-        break; // the desktop module's
+        break; // needsDesktop(): the desktop module runs these
     }
     return 0;
 }
@@ -105,15 +106,13 @@ int Entry::main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (arguments.contains(QLatin1String("--preview")))
-        return DesktopModule::run(argc, argv);
     const CommandLine command = CommandLine::parse(arguments);
     if (!command.error.isEmpty()) {
         printTo(stderr, QStringLiteral("horavane: %1\n").arg(command.error) + CommandLine::usage());
         return 2;
     }
-    if (command.action == CommandLine::Action::record || command.action == CommandLine::Action::installGnomeExtension)
-        return DesktopModule::run(argc, argv);
+    if (command.needsDesktop())
+        return DesktopModule::run(argc, argv, command);
     QCoreApplication app(argc, argv);
     nameApplication();
     return runCommand(command);

@@ -166,7 +166,7 @@ void HoravaneApp::showWelcome()
         m_popup->hide();
     if (!m_welcome) {
         auto* view = new WelcomeView(m_tracker, m_icons, m_settings, *m_browserAccess, m_loginItem,
-                                     [this] { return m_desktop.runningApplications(); });
+                                     [this] { return m_desktop.platform().workspace->runningApplications(); });
         m_welcomeView = view;
         if (m_gnomeGuide)
             connect(view->desktopNotice(), &Notice::buttonClicked, m_gnomeGuide.get(), &GnomeGuide::enableRequested);

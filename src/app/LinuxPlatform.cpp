@@ -14,19 +14,41 @@
 #include "XdgPlaces.h"
 
 #include <QDBusConnection>
+#include <QStringList>
+#include <functional>
 
 namespace {
 
 // The idle limit the recorder uses when the user has set none.
 constexpr double defaultIdleMinutes = 2;
 
-// A desktop that offers no way to tell the window in front: nothing is in front, so nothing is recorded.
-class UnknownWorkspace final : public Workspace
+// A compositor that offers no way to tell the window in front: nothing is in front, so nothing is recorded.
+class UnknownWorkspace final : public LinuxWorkspace
 {
 public:
+    // whyNots: what each known compositor's backend found missing.
+    explicit UnknownWorkspace(const QStringList& whyNots) : m_whyNots(whyNots) {}
+
     std::optional<RunningApp> frontmostApplication() const override { return std::nullopt; }
+    QList<RunningApp> runningApplications() const override { return {}; }
     QString ownIdentifier() const override { return AppIdApplications::ownIdentifier(); }
     QString ownProcessName() const override { return AppIdApplications::ownProcessName(); }
+    QString description() const override
+    {
+        return QStringLiteral("unknown compositor: %1; nothing is recorded").arg(m_whyNots.join(QStringLiteral(", ")));
+    }
+
+private:
+    QStringList m_whyNots;
+};
+
+// A compositor that tells no idleness: the user never counts as idle.
+class NoIdleSource final : public IdleSource
+{
+public:
+    void setLimit(qint64) override {}
+    double secondsSinceLastInput() const override { return 0; }
+    QString description() const override { return QStringLiteral("no idle notification (idle time unknown)"); }
 };
 
 bool waylandSessionNamed()
@@ -46,98 +68,70 @@ LinuxPlatform::Session LinuxPlatform::session()
     return X11Workspace::displayReachable() ? Session::x11 : Session::none;
 }
 
-std::unique_ptr<LinuxPlatform> LinuxPlatform::create()
+std::unique_ptr<LinuxPlatform> LinuxPlatform::create(Session session)
 {
     std::unique_ptr<LinuxPlatform> result(new LinuxPlatform);
-    if (waylandSessionNamed()) {
-        result->m_wayland = WaylandConnection::connect();
-        if (result->m_wayland) {
-            result->chooseWayland();
-            return result;
-        }
-    }
-    if (!result->chooseX11())
+    if (!(session == Session::wayland ? result->chooseWayland() : result->chooseX11()))
         return nullptr;
+    result->m_events = std::make_unique<LinuxSystemEvents>(QDBusConnection::systemBus());
+    result->m_places = std::make_unique<XdgPlaces>();
+    result->m_accessibility = std::make_unique<AtspiAccessibility>();
+    result->m_accessibility->connectNow();
     return result;
 }
 
 bool LinuxPlatform::chooseX11()
 {
-    std::unique_ptr<X11Workspace> workspace = X11Workspace::connect();
+    QString whyNot;
+    std::unique_ptr<X11Workspace> workspace = X11Workspace::create(&whyNot);
     if (!workspace)
         return false;
     X11Workspace* x11 = workspace.get();
-    m_workspaceDescription = x11->sourcesDescription();
-    m_runningApplications = [x11] { return x11->runningApplications(); };
+    m_workspaceDescription = x11->description();
+    m_session = std::make_unique<LinuxSessionState>(
+        QDBusConnection::systemBus(), QDBusConnection::sessionBus(), [x11] { return x11->secondsSinceLastInput(); },
+        [x11] { return x11->displayIsAsleep(); });
     m_workspace = std::move(workspace);
-    startCommon([x11] { return x11->secondsSinceLastInput(); }, [x11] { return x11->displayIsAsleep(); });
     return true;
 }
 
-void LinuxPlatform::chooseWayland()
+bool LinuxPlatform::chooseWayland()
 {
-    // The first candidate that answers tells the window in front; idleness comes from the compositor alike.
+    m_wayland = WaylandConnection::connect();
+    if (!m_wayland)
+        return false;
     const QDBusConnection bus = QDBusConnection::sessionBus();
     m_idle = WaylandIdle::create(*m_wayland);
     if (!m_idle)
-        m_mutterIdle = MutterIdle::create(bus); // GNOME's Mutter offers no idle protocol, only its own service
-    const QString idle = m_idle         ? QStringLiteral("idle from ") + m_idle->protocolName()
-                         : m_mutterIdle ? QStringLiteral("idle from org.gnome.Mutter.IdleMonitor")
-                                        : QStringLiteral("no idle notification (idle time unknown)");
-    const QString display = QStringLiteral("Wayland ") + m_wayland->displayName();
-    QString kwinProblem;
-    if (std::unique_ptr<KWinWorkspace> kwin = KWinWorkspace::create(bus, &kwinProblem)) {
-        KWinWorkspace* workspace = kwin.get();
-        m_workspaceDescription =
-            display + QStringLiteral(" (KWin script %1, ").arg(workspace->scriptId()) + idle + QLatin1Char(')');
-        m_runningApplications = [workspace] { return workspace->runningApplications(); };
-        m_workspace = std::move(kwin);
-    } else if (GnomeShellWorkspace::shellRuns(bus)) {
-        auto gnome = std::make_unique<GnomeShellWorkspace>(bus);
-        GnomeShellWorkspace* workspace = gnome.get();
-        m_gnomeShell = workspace;
-        m_workspaceDescription =
-            display + QStringLiteral(" (GNOME Shell, Horavane's extension ") +
-            (workspace->extensionAnswers() ? QStringLiteral("answering, ") : QStringLiteral("not answering yet, ")) +
-            idle + QLatin1Char(')');
-        m_runningApplications = [workspace] { return workspace->runningApplications(); };
-        m_workspace = std::move(gnome);
-    } else if (std::unique_ptr<WlrootsWorkspace> wlroots = WlrootsWorkspace::create(*m_wayland)) {
-        WlrootsWorkspace* workspace = wlroots.get();
-        m_workspaceDescription =
-            display + QStringLiteral(" (zwlr_foreign_toplevel_manager_v1, ") + idle + QLatin1Char(')');
-        m_runningApplications = [workspace] { return workspace->runningApplications(); };
-        m_workspace = std::move(wlroots);
-    } else {
-        m_workspaceDescription = display + QStringLiteral(" (unknown compositor: no KWin (") + kwinProblem +
-                                 QStringLiteral("), no GNOME Shell, no zwlr_foreign_toplevel_manager_v1; nothing is "
-                                                "recorded; ") +
-                                 idle + QLatin1Char(')');
+        m_idle = MutterIdle::create(bus); // GNOME's Mutter offers no idle protocol, only its own service
+    if (!m_idle)
+        m_idle = std::make_unique<NoIdleSource>();
+    // The first compositor whose backend answers tells the window in front.
+    const std::function<std::unique_ptr<LinuxWorkspace>(QString*)> candidates[] = {
+        [&](QString* whyNot) { return KWinWorkspace::create(bus, whyNot); },
+        [&](QString* whyNot) { return GnomeShellWorkspace::create(bus, whyNot); },
+        [&](QString* whyNot) { return WlrootsWorkspace::create(*m_wayland, whyNot); },
+    };
+    QStringList whyNots;
+    for (const auto& create : candidates) {
+        QString whyNot;
+        if ((m_workspace = create(&whyNot)))
+            break;
+        whyNots.append(whyNot);
+    }
+    if (!m_workspace) {
+        m_workspace = std::make_unique<UnknownWorkspace>(whyNots);
         m_notice = QStringLiteral("Horavane can't see which application is in front on this desktop, so it records "
                                   "nothing. It works on GNOME, on KDE Plasma, on wlroots desktops such as sway, and "
                                   "on X11.");
-        m_runningApplications = [] { return QList<RunningApp>(); };
-        m_workspace = std::make_unique<UnknownWorkspace>();
     }
-    WaylandIdle* waylandIdle = m_idle.get();
-    MutterIdle* mutterIdle = m_mutterIdle.get();
-    startCommon(
-        [waylandIdle, mutterIdle] {
-            return waylandIdle  ? waylandIdle->secondsSinceLastInput()
-                   : mutterIdle ? mutterIdle->secondsSinceLastInput()
-                                : 0.0;
-        },
+    m_workspaceDescription = QStringLiteral("Wayland %1 (%2, %3)")
+                                 .arg(m_wayland->displayName(), m_workspace->description(), m_idle->description());
+    IdleSource* idle = m_idle.get();
+    m_session = std::make_unique<LinuxSessionState>(
+        QDBusConnection::systemBus(), bus, [idle] { return idle->secondsSinceLastInput(); },
         [] { return false; }); // no display power state on Wayland: the lock and logind tell instead
-}
-
-void LinuxPlatform::startCommon(std::function<double()> idleSeconds, std::function<bool()> displayAsleep)
-{
-    m_session = std::make_unique<LinuxSessionState>(QDBusConnection::systemBus(), QDBusConnection::sessionBus(),
-                                                    std::move(idleSeconds), std::move(displayAsleep));
-    m_events = std::make_unique<LinuxSystemEvents>(QDBusConnection::systemBus());
-    m_places = std::make_unique<XdgPlaces>();
-    m_accessibility = std::make_unique<AtspiAccessibility>();
-    m_accessibility->connectNow();
+    return true;
 }
 
 LinuxPlatform::~LinuxPlatform() = default;
@@ -148,14 +142,14 @@ Platform LinuxPlatform::platform()
                     m_places.get(),    &m_clock,        m_accessibility.get()};
 }
 
-QList<RunningApp> LinuxPlatform::runningApplications() const
-{
-    return m_runningApplications();
-}
-
 QString LinuxPlatform::sourcesDescription() const
 {
     return m_workspaceDescription + QStringLiteral("; ") + m_session->sourcesDescription();
+}
+
+GnomeShellWorkspace* LinuxPlatform::gnomeShell() const
+{
+    return qobject_cast<GnomeShellWorkspace*>(m_workspace.get());
 }
 
 void LinuxPlatform::setIdleLimit(double minutes)
@@ -163,6 +157,4 @@ void LinuxPlatform::setIdleLimit(double minutes)
     const qint64 limit = qint64((minutes > 0 ? minutes : defaultIdleMinutes) * 60 * 1000);
     if (m_idle)
         m_idle->setLimit(limit);
-    if (m_mutterIdle)
-        m_mutterIdle->setLimit(limit);
 }

@@ -2,24 +2,22 @@
 
 #include "Clock.h"
 #include "Platform.h"
-#include "Workspace.h"
 
 #include <QString>
-#include <functional>
 #include <memory>
 
 class AtspiAccessibility;
 class GnomeShellWorkspace;
+class IdleSource;
 class LinuxSessionState;
 class LinuxSystemEvents;
-class MutterIdle;
+class LinuxWorkspace;
 class WaylandConnection;
-class WaylandIdle;
 class XdgPlaces;
 
 // The real desktop: the display server's own sources for windows and input (X11, or on Wayland the
-// compositor's: KWin's scripting, GNOME Shell through Horavane's extension, wlroots' window list, idle notifications), D-Bus for the session and sleep,
-// XDG for folders.
+// compositor's: KWin's scripting, GNOME Shell through Horavane's extension, wlroots' window list, idle notifications),
+// D-Bus for the session and sleep, XDG for folders.
 class LinuxPlatform
 {
 public:
@@ -33,35 +31,29 @@ public:
     // application object. A Wayland session is never read through X11 first.
     static Session session();
 
-    // None when no display can be opened.
-    static std::unique_ptr<LinuxPlatform> create();
+    // The desktop of an x11 or wayland session; none when its display went away since the session was decided.
+    static std::unique_ptr<LinuxPlatform> create(Session session);
     ~LinuxPlatform();
 
     Platform platform();
     const XdgPlaces& places() const { return *m_places; }
-    // The applications with a window on the desktop.
-    QList<RunningApp> runningApplications() const;
     // Which desktop sources answered, for one line in the log.
     QString sourcesDescription() const;
     // What the user should know when the desktop offers no way to tell the window in front; empty otherwise.
     QString unsupportedDesktopNotice() const { return m_notice; }
     // The GNOME Shell backend, whose extension the user may have to enable; none on other desktops.
-    GnomeShellWorkspace* gnomeShell() const { return m_gnomeShell; }
+    GnomeShellWorkspace* gnomeShell() const;
     // The user's idle limit, for sources that must be told in advance when to report idleness.
     void setIdleLimit(double minutes);
 
 private:
     LinuxPlatform() = default;
     bool chooseX11();
-    void chooseWayland();
-    void startCommon(std::function<double()> idleSeconds, std::function<bool()> displayAsleep);
+    bool chooseWayland();
 
     std::unique_ptr<WaylandConnection> m_wayland;
-    std::unique_ptr<WaylandIdle> m_idle;
-    std::unique_ptr<MutterIdle> m_mutterIdle;
-    std::unique_ptr<Workspace> m_workspace;
-    GnomeShellWorkspace* m_gnomeShell = nullptr; // m_workspace, on GNOME
-    std::function<QList<RunningApp>()> m_runningApplications;
+    std::unique_ptr<IdleSource> m_idle; // on Wayland; X11 tells idleness itself
+    std::unique_ptr<LinuxWorkspace> m_workspace;
     QString m_workspaceDescription;
     QString m_notice;
     std::unique_ptr<LinuxSessionState> m_session;

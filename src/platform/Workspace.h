@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -24,6 +25,8 @@ public:
 
     // The application in front, or none (no window has the focus, or it cannot be told).
     virtual std::optional<RunningApp> frontmostApplication() const = 0;
+    // The applications with a window on the desktop, each once.
+    virtual QList<RunningApp> runningApplications() const = 0;
     // This program's own application identifier, empty when it has none.
     virtual QString ownIdentifier() const = 0;
     // This program's process name.

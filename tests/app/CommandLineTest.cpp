@@ -32,6 +32,22 @@ TEST(CommandLineTest, Actions)
     EXPECT_EQ(all.period, Period::month);
     EXPECT_TRUE(all.allComputers);
     EXPECT_TRUE(CommandLine::parse({"--all-computers", "--report"}).allComputers);
+
+    // Every other argument is the preview's own option, even one that means nothing elsewhere.
+    const CommandLine preview = CommandLine::parse({"--window", "--preview", "--png", "shot.png", "--history"});
+    EXPECT_TRUE(preview.error.isEmpty());
+    EXPECT_EQ(preview.action, CommandLine::Action::preview);
+    EXPECT_EQ(preview.preview.png, "shot.png");
+}
+
+TEST(CommandLineTest, OnlyRecordingPreviewsAndTheExtensionNeedTheDesktop)
+{
+    const QList<QStringList> desktop = {{}, {"--history"}, {"--preview"}, {"--gnome-extension", "install"}};
+    for (const QStringList& arguments : desktop)
+        EXPECT_TRUE(CommandLine::parse(arguments).needsDesktop()) << arguments.join(' ').toStdString();
+    const QList<QStringList> terminal = {{"--help"}, {"--version"}, {"--report"}, {"--export-csv", "-"}, {"--backup"}};
+    for (const QStringList& arguments : terminal)
+        EXPECT_FALSE(CommandLine::parse(arguments).needsDesktop()) << arguments.join(' ').toStdString();
 }
 
 TEST(CommandLineTest, MistakesAreErrors)

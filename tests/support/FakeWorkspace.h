@@ -7,6 +7,7 @@ class FakeWorkspace final : public Workspace
 {
 public:
     std::optional<RunningApp> frontmostApplication() const override { return m_front; }
+    QList<RunningApp> runningApplications() const override { return {}; }
     QString ownIdentifier() const override { return m_ownIdentifier; }
     QString ownProcessName() const override { return m_ownProcessName; }
 

@@ -14,13 +14,17 @@ const QString objectPath = QStringLiteral("/app/corvani/Horavane/Shell");
 const QString interfaceName = QStringLiteral("app.corvani.Horavane.Shell");
 } // namespace
 
-bool GnomeShellWorkspace::shellRuns(const QDBusConnection& bus)
+std::unique_ptr<GnomeShellWorkspace> GnomeShellWorkspace::create(QDBusConnection bus, QString* whyNot, QObject* parent)
 {
-    return bus.interface() && bus.interface()->isServiceRegistered(QStringLiteral("org.gnome.Shell")).value();
+    if (!bus.interface() || !bus.interface()->isServiceRegistered(QStringLiteral("org.gnome.Shell")).value()) {
+        *whyNot = QStringLiteral("no GNOME Shell");
+        return nullptr;
+    }
+    return std::make_unique<GnomeShellWorkspace>(std::move(bus), parent);
 }
 
 GnomeShellWorkspace::GnomeShellWorkspace(QDBusConnection bus, QObject* parent)
-    : Workspace(parent), m_bus(std::move(bus)),
+    : LinuxWorkspace(parent), m_bus(std::move(bus)),
       m_watcher(new QDBusServiceWatcher(
           serviceName, m_bus, QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration,
           this))
@@ -46,6 +50,12 @@ std::optional<RunningApp> GnomeShellWorkspace::frontmostApplication() const
 QList<RunningApp> GnomeShellWorkspace::runningApplications() const
 {
     return m_running;
+}
+
+QString GnomeShellWorkspace::description() const
+{
+    return m_answers ? QStringLiteral("GNOME Shell, Horavane's extension answering")
+                     : QStringLiteral("GNOME Shell, Horavane's extension not answering yet");
 }
 
 QString GnomeShellWorkspace::ownIdentifier() const

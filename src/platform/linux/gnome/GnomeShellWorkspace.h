@@ -1,10 +1,11 @@
 #pragma once
 
+#include "LinuxWorkspace.h"
 #include "WindowApplications.h"
-#include "Workspace.h"
 
 #include <QDBusConnection>
 #include <QList>
+#include <memory>
 
 class QDBusPendingCall;
 class QDBusServiceWatcher;
@@ -13,21 +14,23 @@ class QDBusServiceWatcher;
 // every change of the window in front, so a sample asks nobody. Until the extension answers (not installed,
 // not enabled, or enabled but not yet loaded by the shell) nothing is in front; once it comes onto the bus,
 // recording starts without a restart.
-class GnomeShellWorkspace final : public Workspace
+class GnomeShellWorkspace final : public LinuxWorkspace
 {
     Q_OBJECT
 public:
-    // Whether GNOME Shell runs this session.
-    static bool shellRuns(const QDBusConnection& bus);
-
+    // None when GNOME Shell does not run this session.
+    static std::unique_ptr<GnomeShellWorkspace> create(QDBusConnection bus, QString* whyNot, QObject* parent = nullptr);
+    // Follows the extension on this bus, whether or not the shell is there.
     explicit GnomeShellWorkspace(QDBusConnection bus, QObject* parent = nullptr);
     ~GnomeShellWorkspace() override;
 
     std::optional<RunningApp> frontmostApplication() const override;
-    // The applications with a window on the taskbar, each once.
-    QList<RunningApp> runningApplications() const;
+    // The applications with a window on the taskbar.
+    QList<RunningApp> runningApplications() const override;
     QString ownIdentifier() const override;
     QString ownProcessName() const override;
+    // Says whether the extension answers.
+    QString description() const override;
     // Whether the extension is on the bus.
     bool extensionAnswers() const { return m_answers; }
 

@@ -21,7 +21,7 @@ std::unique_ptr<MutterIdle> MutterIdle::create(QDBusConnection bus, QObject* par
 }
 
 MutterIdle::MutterIdle(QDBusConnection bus, QObject* parent)
-    : QObject(parent), m_bus(std::move(bus)),
+    : IdleSource(parent), m_bus(std::move(bus)),
       m_watcher(new QDBusServiceWatcher(service, m_bus, QDBusServiceWatcher::WatchForRegistration, this))
 {
     m_clock.start();
@@ -50,6 +50,11 @@ void MutterIdle::setLimit(qint64 milliseconds)
 double MutterIdle::secondsSinceLastInput() const
 {
     return m_since.secondsSinceLastInput(m_clock.elapsed());
+}
+
+QString MutterIdle::description() const
+{
+    return QStringLiteral("idle from ") + service;
 }
 
 void MutterIdle::arm()

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "IdleSince.h"
+#include "IdleSource.h"
 
 #include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QList>
-#include <QObject>
 #include <functional>
 #include <memory>
 
@@ -13,7 +13,7 @@ class QDBusServiceWatcher;
 
 // Input idleness on GNOME, from Mutter's idle monitor: a watch armed at the idle limit says when the user has
 // been idle that long, and a user-active watch then says when input came again. Nothing is asked on a sample.
-class MutterIdle final : public QObject
+class MutterIdle final : public IdleSource
 {
     Q_OBJECT
 public:
@@ -21,10 +21,9 @@ public:
     static std::unique_ptr<MutterIdle> create(QDBusConnection bus, QObject* parent = nullptr);
     ~MutterIdle() override;
 
-    // Arms the watch for this many milliseconds without input; a different value re-arms it.
-    void setLimit(qint64 milliseconds);
-    // Seconds since the last input once the limit has passed without input; 0 before.
-    double secondsSinceLastInput() const;
+    void setLimit(qint64 milliseconds) override;
+    double secondsSinceLastInput() const override;
+    QString description() const override;
 
 private slots:
     void watchFired(uint id);

@@ -38,20 +38,20 @@ reportWindows();
 
 } // namespace
 
-std::unique_ptr<KWinWorkspace> KWinWorkspace::create(QDBusConnection bus, QString* problem, QObject* parent)
+std::unique_ptr<KWinWorkspace> KWinWorkspace::create(QDBusConnection bus, QString* whyNot, QObject* parent)
 {
     std::unique_ptr<KWinWorkspace> workspace(new KWinWorkspace(bus, parent));
-    if (!bus.registerObject(objectPath, workspace.get(), QDBusConnection::ExportScriptableSlots)) {
-        *problem = QStringLiteral("cannot offer ") + objectPath + QStringLiteral(" on the session bus");
-        return nullptr;
-    }
-    if (!workspace->loadScript(problem))
-        return nullptr;
-    return workspace;
+    QString problem;
+    if (!bus.registerObject(objectPath, workspace.get(), QDBusConnection::ExportScriptableSlots))
+        problem = QStringLiteral("cannot offer ") + objectPath + QStringLiteral(" on the session bus");
+    else if (workspace->loadScript(&problem))
+        return workspace;
+    *whyNot = QStringLiteral("no KWin (%1)").arg(problem);
+    return nullptr;
 }
 
 KWinWorkspace::KWinWorkspace(QDBusConnection bus, QObject* parent)
-    : Workspace(parent), m_bus(std::move(bus)),
+    : LinuxWorkspace(parent), m_bus(std::move(bus)),
       m_watcher(new QDBusServiceWatcher(
           QStringLiteral("org.kde.KWin"), m_bus,
           QDBusServiceWatcher::WatchForUnregistration | QDBusServiceWatcher::WatchForRegistration, this))
@@ -110,9 +110,9 @@ QString KWinWorkspace::ownProcessName() const
     return AppIdApplications::ownProcessName();
 }
 
-int KWinWorkspace::scriptId() const
+QString KWinWorkspace::description() const
 {
-    return m_script ? m_script->id() : -1;
+    return QStringLiteral("KWin script %1").arg(m_script ? m_script->id() : -1);
 }
 
 void KWinWorkspace::activated(const QString& desktopFile, const QString& resourceClass, const QString& pid)

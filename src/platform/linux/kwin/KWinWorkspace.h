@@ -1,7 +1,7 @@
 #pragma once
 
+#include "LinuxWorkspace.h"
 #include "WindowApplications.h"
-#include "Workspace.h"
 
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
@@ -13,22 +13,22 @@ class KWinScript;
 // The desktop as KWin shows it, told by a script loaded into KWin: it reports the window in front at load and
 // at every activation, and the list of windows when it changes, by calling this object over D-Bus. A sample
 // asks nobody. The script is unloaded when this object goes.
-class KWinWorkspace final : public Workspace
+class KWinWorkspace final : public LinuxWorkspace
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "app.corvani.Horavane.KWin")
 public:
-    // None when KWin is not on the session bus or does not run the script; `problem` then says why.
-    static std::unique_ptr<KWinWorkspace> create(QDBusConnection bus, QString* problem, QObject* parent = nullptr);
+    // None when KWin is not on the session bus or does not run the script.
+    static std::unique_ptr<KWinWorkspace> create(QDBusConnection bus, QString* whyNot, QObject* parent = nullptr);
     ~KWinWorkspace() override;
 
     std::optional<RunningApp> frontmostApplication() const override;
-    // The applications with a normal window, each once, in KWin's order.
-    QList<RunningApp> runningApplications() const;
+    // The applications with a normal window, in KWin's order.
+    QList<RunningApp> runningApplications() const override;
     QString ownIdentifier() const override;
     QString ownProcessName() const override;
-    // The script's number in KWin, for the log.
-    int scriptId() const;
+    // Names the script's number in KWin.
+    QString description() const override;
 
     // The script's text, reporting to this D-Bus service and object path.
     static QByteArray scriptText(const QString& service, const QString& path);

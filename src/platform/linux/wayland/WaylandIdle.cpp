@@ -43,7 +43,7 @@ std::unique_ptr<WaylandIdle> WaylandIdle::create(WaylandConnection& connection, 
 }
 
 WaylandIdle::WaylandIdle(WaylandConnection& connection, std::unique_ptr<Private> d, QObject* parent)
-    : QObject(parent), m_connection(connection), d(std::move(d))
+    : IdleSource(parent), m_connection(connection), d(std::move(d))
 {
     m_clock.start();
 }
@@ -75,9 +75,10 @@ double WaylandIdle::secondsSinceLastInput() const
     return m_connection.hasFailed() ? 0 : m_since.secondsSinceLastInput(m_clock.elapsed());
 }
 
-QString WaylandIdle::protocolName() const
+QString WaylandIdle::description() const
 {
-    return d->notifier ? QStringLiteral("ext_idle_notifier_v1") : QStringLiteral("org_kde_kwin_idle");
+    return d->notifier ? QStringLiteral("idle from ext_idle_notifier_v1")
+                       : QStringLiteral("idle from org_kde_kwin_idle");
 }
 
 void WaylandIdle::arm()

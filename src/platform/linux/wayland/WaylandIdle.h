@@ -1,18 +1,16 @@
 #pragma once
 
 #include "IdleSince.h"
+#include "IdleSource.h"
 
 #include <QElapsedTimer>
-#include <QObject>
-#include <QString>
 #include <memory>
 
 class WaylandConnection;
 
 // Input idleness from the compositor's idle notification: ext_idle_notifier_v1, else KDE's org_kde_kwin_idle.
-// Wayland tells no "seconds since input", only that the user has been idle for a chosen time, so the
-// notification is armed at the idle limit and the time before it counts as no idleness.
-class WaylandIdle final : public QObject
+// The notification is armed at the idle limit.
+class WaylandIdle final : public IdleSource
 {
     Q_OBJECT
 public:
@@ -20,12 +18,11 @@ public:
     static std::unique_ptr<WaylandIdle> create(WaylandConnection& connection, QObject* parent = nullptr);
     ~WaylandIdle() override;
 
-    // Arms the notification for this many milliseconds without input; a different value re-arms it.
-    void setLimit(qint64 milliseconds);
-    // Seconds since the last input once the limit has passed without input; 0 before, or when the compositor left.
-    double secondsSinceLastInput() const;
-    // The protocol in use, for the log.
-    QString protocolName() const;
+    void setLimit(qint64 milliseconds) override;
+    // Also 0 once the compositor left.
+    double secondsSinceLastInput() const override;
+    // Names the protocol in use.
+    QString description() const override;
 
 private:
     struct Private;

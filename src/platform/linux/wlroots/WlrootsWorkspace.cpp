@@ -7,6 +7,11 @@
 #include <algorithm>
 #include <list>
 
+namespace {
+// The protocol, as the log names it.
+const QString protocolName = QStringLiteral("zwlr_foreign_toplevel_manager_v1");
+} // namespace
+
 // One window: what the compositor has said, and what takes effect at its next `done`.
 struct WlrootsWorkspace::Window
 {
@@ -61,20 +66,23 @@ struct WlrootsWorkspace::Private
     }
 };
 
-std::unique_ptr<WlrootsWorkspace> WlrootsWorkspace::create(WaylandConnection& connection, QObject* parent)
+std::unique_ptr<WlrootsWorkspace> WlrootsWorkspace::create(WaylandConnection& connection, QString* whyNot,
+                                                           QObject* parent)
 {
     auto d = std::make_unique<Private>();
     d->manager =
         static_cast<zwlr_foreign_toplevel_manager_v1*>(connection.bind(&zwlr_foreign_toplevel_manager_v1_interface, 2));
-    if (!d->manager)
+    if (!d->manager) {
+        *whyNot = QStringLiteral("no ") + protocolName;
         return nullptr;
+    }
     std::unique_ptr<WlrootsWorkspace> workspace(new WlrootsWorkspace(connection, std::move(d), parent));
     connection.roundTrip(); // the windows already open, and which of them is activated
     return workspace;
 }
 
 WlrootsWorkspace::WlrootsWorkspace(WaylandConnection& connection, std::unique_ptr<Private> d, QObject* parent)
-    : Workspace(parent), m_connection(connection), d(std::move(d))
+    : LinuxWorkspace(parent), m_connection(connection), d(std::move(d))
 {
     static const zwlr_foreign_toplevel_manager_v1_listener listener = {&Private::toplevel, &Private::finished};
     zwlr_foreign_toplevel_manager_v1_add_listener(this->d->manager, &listener, this);
@@ -119,6 +127,11 @@ QList<RunningApp> WlrootsWorkspace::runningApplications() const
             apps.append(*app);
     }
     return apps;
+}
+
+QString WlrootsWorkspace::description() const
+{
+    return protocolName;
 }
 
 QString WlrootsWorkspace::ownIdentifier() const

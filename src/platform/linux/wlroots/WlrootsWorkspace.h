@@ -1,7 +1,7 @@
 #pragma once
 
 #include "AppIdIdentity.h"
-#include "Workspace.h"
+#include "LinuxWorkspace.h"
 
 #include <QList>
 #include <memory>
@@ -10,19 +10,21 @@ class WaylandConnection;
 
 // The desktop as a wlroots compositor shows it: a handle per window with its app id and whether it is
 // activated. Every change arrives as an event and is described then, so a sample asks the compositor nothing.
-class WlrootsWorkspace final : public Workspace
+class WlrootsWorkspace final : public LinuxWorkspace
 {
     Q_OBJECT
 public:
     // None when the compositor offers no zwlr_foreign_toplevel_manager_v1.
-    static std::unique_ptr<WlrootsWorkspace> create(WaylandConnection& connection, QObject* parent = nullptr);
+    static std::unique_ptr<WlrootsWorkspace> create(WaylandConnection& connection, QString* whyNot,
+                                                    QObject* parent = nullptr);
     ~WlrootsWorkspace() override;
 
     std::optional<RunningApp> frontmostApplication() const override;
-    // The applications with a window, each once, in the order their first window appeared.
-    QList<RunningApp> runningApplications() const;
+    // In the order their first window appeared.
+    QList<RunningApp> runningApplications() const override;
     QString ownIdentifier() const override;
     QString ownProcessName() const override;
+    QString description() const override;
 
 private:
     struct Private;

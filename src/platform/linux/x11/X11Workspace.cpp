@@ -21,11 +21,13 @@ X11Workspace* mutableSelf(const X11Workspace* self)
 
 } // namespace
 
-std::unique_ptr<X11Workspace> X11Workspace::connect(QObject* parent)
+std::unique_ptr<X11Workspace> X11Workspace::create(QString* whyNot, QObject* parent)
 {
     std::unique_ptr<X11Connection> connection = X11Connection::open();
-    if (!connection)
+    if (!connection) {
+        *whyNot = QStringLiteral("no X display at \"%1\"").arg(qEnvironmentVariable("DISPLAY"));
         return nullptr;
+    }
     return std::unique_ptr<X11Workspace>(new X11Workspace(std::move(connection), parent));
 }
 
@@ -35,7 +37,7 @@ bool X11Workspace::displayReachable()
 }
 
 X11Workspace::X11Workspace(std::unique_ptr<X11Connection> connection, QObject* parent)
-    : Workspace(parent), m_x(std::move(connection))
+    : LinuxWorkspace(parent), m_x(std::move(connection))
 {
     m_notifier = new QSocketNotifier(m_x->fileDescriptor(), QSocketNotifier::Read, this);
     QObject::connect(m_notifier, &QSocketNotifier::activated, this, [this] { pump(true, Announce::now); });
@@ -98,7 +100,7 @@ bool X11Workspace::displayIsAsleep() const
     return mutableSelf(this)->m_x->displayIsAsleep();
 }
 
-QString X11Workspace::sourcesDescription() const
+QString X11Workspace::description() const
 {
     return m_x->sourcesDescription();
 }

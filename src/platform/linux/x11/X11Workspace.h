@@ -1,7 +1,7 @@
 #pragma once
 
 #include "DesktopEntries.h"
-#include "Workspace.h"
+#include "LinuxWorkspace.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -13,19 +13,19 @@ class X11Connection;
 
 // The desktop as an X11 session shows it: the application of the active window, and the input and display
 // facts the session state needs, all from one connection of this program's own.
-class X11Workspace final : public Workspace
+class X11Workspace final : public LinuxWorkspace
 {
     Q_OBJECT
 public:
     // Connects to $DISPLAY; none when no X display can be opened.
-    static std::unique_ptr<X11Workspace> connect(QObject* parent = nullptr);
+    static std::unique_ptr<X11Workspace> create(QString* whyNot, QObject* parent = nullptr);
     // Whether an X display can be opened at all; needs no Qt application object.
     static bool displayReachable();
     ~X11Workspace() override;
 
     std::optional<RunningApp> frontmostApplication() const override;
-    // The applications with a window on the desktop, each once, in the order their first window appeared.
-    QList<RunningApp> runningApplications() const;
+    // In the order their first window appeared.
+    QList<RunningApp> runningApplications() const override;
     QString ownIdentifier() const override;
     QString ownProcessName() const override;
 
@@ -34,7 +34,7 @@ public:
     // Whether the display is in a DPMS power-saving state; false when the server has no DPMS.
     bool displayIsAsleep() const;
     // Which X sources were found, e.g. "X11 :1 (EWMH active window, X-Resource, XScreenSaver, no DPMS)".
-    QString sourcesDescription() const;
+    QString description() const override;
     // Replies from the X server waited for so far, for measurements.
     quint64 roundTrips() const;
 

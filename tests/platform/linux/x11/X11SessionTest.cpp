@@ -75,8 +75,9 @@ protected:
             GTEST_SKIP() << "needs the session of tests/e2e/with-x11-session.sh";
         ASSERT_FALSE(s_xterm.window.isEmpty());
         ASSERT_FALSE(s_xcalc.window.isEmpty());
-        m_workspace = X11Workspace::connect();
-        ASSERT_TRUE(m_workspace);
+        QString whyNot;
+        m_workspace = X11Workspace::create(&whyNot);
+        ASSERT_TRUE(m_workspace) << whyNot.toStdString();
     }
 
     qint64 frontPid() const { return m_workspace->frontmostApplication().value_or(RunningApp{}).pid; }
@@ -181,7 +182,7 @@ TEST_F(X11Session, IdleTimeGrowsAndResetsOnInput)
 TEST_F(X11Session, XvfbDisplayIsAwakeAndTheSourcesAreNamed)
 {
     EXPECT_FALSE(m_workspace->displayIsAsleep());
-    const QString sources = m_workspace->sourcesDescription();
+    const QString sources = m_workspace->description();
     EXPECT_TRUE(sources.startsWith("X11 " + qEnvironmentVariable("DISPLAY") + " (")) << sources.toStdString();
     EXPECT_TRUE(sources.contains("EWMH active window")) << sources.toStdString();
     EXPECT_TRUE(sources.contains("X-Resource")) << sources.toStdString();
@@ -193,7 +194,8 @@ TEST(X11Connect, NoDisplayGivesNone)
     const std::optional<QByteArray> display =
         qEnvironmentVariableIsSet("DISPLAY") ? std::optional(qgetenv("DISPLAY")) : std::nullopt;
     qunsetenv("DISPLAY");
-    EXPECT_EQ(X11Workspace::connect(), nullptr);
+    QString whyNot;
+    EXPECT_EQ(X11Workspace::create(&whyNot), nullptr);
     if (display)
         qputenv("DISPLAY", *display);
 }

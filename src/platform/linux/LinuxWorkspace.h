@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Workspace.h"
+
+#include <QString>
+
+// A way this Linux desktop tells its windows: X11, or a Wayland compositor's own. Each backend is made by
+//     static std::unique_ptr<Backend> create(<what it talks to>, QString* whyNot, QObject* parent = nullptr);
+// which gives none when this desktop does not offer it, with a few words in whyNot saying why.
+class LinuxWorkspace : public Workspace
+{
+public:
+    using Workspace::Workspace;
+
+    // Which sources answered, for the log.
+    virtual QString description() const = 0;
+};
