@@ -1,5 +1,4 @@
 #include "DesktopEntries.h"
-#include "Printing.h"
 
 #include <QDir>
 #include <QFile>
