@@ -1,6 +1,7 @@
 // Desktop entries as any package or user may have installed them: the entry, the program of its Exec
 // lines, and the copy with the renderer accessibility flag that is written for Chromium-family browsers.
 #include "DesktopEntries.h"
+#include "ExecCommand.h"
 #include "FuzzSupport.h"
 #include "RendererAccessibility.h"
 
@@ -12,8 +13,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_REQUIRE(entry->id == QLatin1String("fuzz"));
 
     const QString entryText = QString::fromUtf8(text);
-    for (const QString& line : entryText.split('\n'))
-        DesktopFile::programOf(line.section('=', 1));
+    for (const QString& line : entryText.split('\n')) {
+        // Arguments in order, each within the value; the program, when it has a place, is one of them.
+        const QString exec = line.section('=', 1);
+        const ExecCommand command = ExecCommand::parse(exec);
+        qsizetype previousEnd = 0;
+        for (const ExecArgument& argument : command.arguments) {
+            FUZZ_REQUIRE(previousEnd <= argument.begin && argument.begin < argument.end && argument.end <= exec.size());
+            previousEnd = argument.end;
+        }
+        if (command.programIndex)
+            FUZZ_REQUIRE(*command.programIndex >= 0 && *command.programIndex < command.arguments.size());
+    }
     NameLocale::parse(entryText.left(64)).tags();
 
     // The copy: adding the flag once is enough, and it never loses the entry.

@@ -1,8 +1,11 @@
-"""Runs the real horavane in an X11 test session, as a user would, and reads what it recorded.
+"""Runs the real horavane in a test session, as a user would, and reads what it recorded.
 
 Each run gets its own home with its own XDG folders, so nothing leaks between tests or into the
-machine's real profile. Windows are real X clients, brought to the front with xdotool.
+machine's real profile. On X11, windows are real X clients, brought to the front with xdotool.
+Browsers find the test pages on this machine, and the session's accessibility switch is the tests' to set.
 """
+import functools
+import http.server
 import os
 import signal
 import sqlite3
@@ -12,6 +15,8 @@ import threading
 import time
 
 HORAVANE = os.environ.get("HORAVANE_BIN", "horavane")
+PAGES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "pages")
+KINDS = {"app": 0, "site": 1}  # the kind column of the usage table
 
 
 class Window:
@@ -132,3 +137,31 @@ class Recorder:
             self.process.kill()
             self.process.wait()
         self.home.cleanup()
+
+
+class PageServer:
+    """The test pages on 127.0.0.1, on a port of the system's choosing."""
+
+    def __init__(self):
+        handler = functools.partial(QuietHandler, directory=PAGES)
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.port = self.server.server_address[1]
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+
+    def url(self, page, host="127.0.0.1"):
+        return f"http://{host}:{self.port}/{page}"
+
+    def close(self):
+        self.server.shutdown()
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def set_accessibility(enabled):
+    """Switches the session's accessibility on or off, as the desktop's settings do."""
+    subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                    "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status", "string:IsEnabled",
+                    f"variant:boolean:{'true' if enabled else 'false'}"], check=True, capture_output=True, timeout=60)

@@ -1,56 +1,21 @@
 """Websites on a real X11 desktop: real firefox-esr and chromium show pages served on this machine,
 and the recorder credits the site in front, not the browser."""
-import functools
-import http.server
 import os
 import shutil
 import subprocess
 import tempfile
-import threading
 import time
 import unittest
 
 import dbus
 
-from harness import Recorder, Window, touch_input
-
-PAGES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "pages")
-FIREFOX = ("app", "firefox-esr")
-CHROMIUM = ("app", "chromium")
-KINDS = {"app": 0, "site": 1}
-
-
-def set_accessibility(enabled):
-    subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-                    "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status", "string:IsEnabled",
-                    f"variant:boolean:{'true' if enabled else 'false'}"], check=True, capture_output=True, timeout=60)
+from harness import KINDS, PageServer, Recorder, Window, set_accessibility, touch_input
 
 
 def visible_windows(window_class):
     found = subprocess.run(["xdotool", "search", "--onlyvisible", "--class", window_class], capture_output=True,
                            text=True, timeout=60)
     return set(found.stdout.split())
-
-
-class PageServer:
-    """The test pages on 127.0.0.1, on a port of the system's choosing."""
-
-    def __init__(self):
-        handler = functools.partial(QuietHandler, directory=PAGES)
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        self.port = self.server.server_address[1]
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-
-    def url(self, page, host="127.0.0.1"):
-        return f"http://{host}:{self.port}/{page}"
-
-    def close(self):
-        self.server.shutdown()
-
-
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
 
 
 class Browser:

@@ -7,12 +7,11 @@ import unittest
 import dbus
 import dbusmock
 
-from harness import Recorder, Timeline, open_window, touch_input
+from harness import HORAVANE, KINDS, Recorder, Timeline, open_window, touch_input
 
-HERE = os.path.dirname(os.path.abspath(__file__))
+PLAYER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "player.py")
 XTERM = ("app", "debian-xterm")
 XCALC = ("app", "XCalc")
-KINDS = {"app": 0, "site": 1}
 
 
 def key(item):
@@ -27,8 +26,10 @@ class RecorderTestCase(unittest.TestCase):
     def tearDown(self):
         for window in self.windows:
             window.close()
+        self.windows = []
         if self.recorder:
             self.recorder.close()
+        self.recorder = None
 
     def record(self, **options):
         self.recorder = Recorder(**options).start()
@@ -71,28 +72,31 @@ class CreditsTheApplicationInFront(RecorderTestCase):
         self.assertLessEqual(sum(seconds for _, seconds in recorded.values()),
                              timeline.seconds(XTERM) + timeline.seconds(XCALC) + 1)
 
-    def test_nothing_counts_past_the_idle_limit(self):
-        terminal = self.xterm()
-        recorder = self.record(idle_minutes=0.05)  # 3 seconds
-        terminal.activate()
-        touch_input()
-        time.sleep(9)
-        recorder.stop()
-        self.assertAbout(recorder.seconds(), XTERM, 3, slack=2.1)
-
-    def test_a_player_playing_sound_alone_does_not(self):
-        # Music says "Playing" just as a video does; only a video holds the display awake.
-        player = self.xterm("/usr/bin/python3", os.path.join(HERE, "player.py"), "Playing")
-        recorder = self.record(idle_minutes=0.05)
-        player.activate()
-        touch_input()
-        time.sleep(9)
-        recorder.stop()
-        self.assertAbout(recorder.seconds(), XTERM, 3, slack=2.1)
-
     # A real player: mpv shows a video in a window of its own and keeps the display awake while it does; with
     # sound alone it does neither, though it says "Playing" over MPRIS (mpv-mpris) all the same.
     MPV = ["mpv", "--ao=null", "--loop", "--really-quiet"]
+
+    # What runs in the terminal in front, the idle limit in minutes, how long the user stays away, and the slack.
+    # None of them keeps an idle user counting: music says "Playing" just as a video does, but only a video holds
+    # the display awake.
+    AWAY = (
+        ("nothing", (), 0.05, 9, 2.1),
+        ("a player playing sound alone", ("/usr/bin/python3", PLAYER, "Playing"), 0.05, 9, 2.1),
+        ("a paused player", ("/usr/bin/python3", PLAYER, "Paused"), 0.05, 9, 2.1),
+        ("sound alone in a real player", (*MPV, "--no-video", "av://lavfi:sine"), 0.25, 25, 3),
+    )
+
+    def test_nothing_counts_past_the_idle_limit(self):
+        for name, command, idle_minutes, away, slack in self.AWAY:
+            with self.subTest(name):
+                self.tearDown()  # the row before's
+                terminal = self.xterm(*command)
+                recorder = self.record(idle_minutes=idle_minutes)
+                terminal.activate()
+                touch_input()
+                time.sleep(away)
+                recorder.stop()
+                self.assertAbout(recorder.seconds(), XTERM, idle_minutes * 60, slack)
 
     def test_a_video_in_a_real_player_keeps_an_idle_user_counting(self):
         self.windows.append(open_window(self.MPV + ["--vo=x11", "av://lavfi:testsrc=size=320x240:rate=10"],
@@ -103,24 +107,6 @@ class CreditsTheApplicationInFront(RecorderTestCase):
         time.sleep(25)
         recorder.stop()
         self.assertAlmostEqual(sum(seconds for _, seconds in recorder.seconds().values()), 25, delta=3)
-
-    def test_sound_alone_in_a_real_player_does_not(self):
-        player = self.xterm(*self.MPV, "--no-video", "av://lavfi:sine")
-        recorder = self.record(idle_minutes=0.25)
-        player.activate()
-        touch_input()
-        time.sleep(25)
-        recorder.stop()
-        self.assertAbout(recorder.seconds(), XTERM, 15, slack=3)
-
-    def test_a_paused_player_does_not(self):
-        player = self.xterm("/usr/bin/python3", os.path.join(HERE, "player.py"), "Paused")
-        recorder = self.record(idle_minutes=0.05)
-        player.activate()
-        touch_input()
-        time.sleep(9)
-        recorder.stop()
-        self.assertAbout(recorder.seconds(), XTERM, 3, slack=2.1)
 
 
 class LockedSession(dbusmock.DBusTestCase, RecorderTestCase):
@@ -204,7 +190,7 @@ class Process(RecorderTestCase):
         self.recorder = recorder
         env = dict(recorder.env)
         env.pop("DISPLAY", None)
-        finished = subprocess.run([os.environ.get("HORAVANE_BIN", "horavane")], env=env, capture_output=True,
+        finished = subprocess.run([HORAVANE], env=env, capture_output=True,
                                   text=True, timeout=60)
         self.assertEqual(finished.returncode, 2)
         self.assertEqual(len(finished.stderr.strip().splitlines()), 1, finished.stderr)

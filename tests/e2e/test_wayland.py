@@ -6,8 +6,7 @@ import tempfile
 import time
 import unittest
 
-from harness import Recorder, Timeline
-from test_browsers import PageServer, set_accessibility
+from harness import PageServer, Recorder, Timeline, set_accessibility
 
 COMPOSITOR = os.environ.get("HORAVANE_WAYLAND_SESSION", "")
 TERMINAL = "org.freedesktop.weston.wayland-terminal"

@@ -45,44 +45,15 @@ if [[ $(id -u) -eq 0 ]]; then
     exit "$status"
 fi
 
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/horavane-wayland.XXXXXX")
-pids=()
-
-teardown() {
-    local pid
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-    done
-    for pid in "${pids[@]}"; do
-        for _ in $(seq 40); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
-        kill -9 "$pid" 2>/dev/null || true
-    done
-    rm -rf "$scratch"
-}
-trap teardown EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
-
-# Waits up to a minute for a condition (a command) to hold; a loaded machine starts things slowly. The limit is
-# on the clock, not on a number of tries, which a loaded machine would stretch.
-wait_for() {
-    local deadline=$((SECONDS + 60))
-    while ((SECONDS < deadline)); do
-        "$@" && return 0
-        sleep 0.05
-    done
-    return 1
-}
-
+source "$(dirname "${BASH_SOURCE[0]}")/session-lib.sh"
+begin_session wayland
 unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
 mkdir -m 700 "$scratch/runtime"
 export XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache"
 export XDG_DATA_HOME="$scratch/data"
 export XDG_SESSION_TYPE=wayland
 
-read -r bus_address bus_pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ')
-pids+=("$bus_pid")
-export DBUS_SESSION_BUS_ADDRESS="$bus_address"
+start_session_bus
 
 socket=horavane-wayland-$$
 case $compositor in
@@ -115,47 +86,26 @@ weston)
     pids+=($!)
     ;;
 *)
-    echo "with-wayland-session: unknown compositor $compositor" >&2
+    echo "$session_name: unknown compositor $compositor" >&2
     exit 2
     ;;
 esac
 
 if [[ -z $socket ]] || ! wait_for test -S "$XDG_RUNTIME_DIR/$socket"; then
-    echo "with-wayland-session: $compositor did not come up" >&2
-    cat "$scratch/compositor.log" >&2
-    exit 1
+    fail "$compositor did not come up" "$scratch/compositor.log"
 fi
 if [[ $compositor == kwin ]] && ! wait_for sh -c 'dbus-send --session --print-reply --reply-timeout=5000 --dest=org.kde.KWin /Scripting \
         org.freedesktop.DBus.Peer.Ping > /dev/null 2>&1'; then
-    echo "with-wayland-session: KWin did not come onto the session bus" >&2
-    cat "$scratch/compositor.log" >&2
-    exit 1
+    fail "KWin did not come onto the session bus" "$scratch/compositor.log"
 fi
 if [[ $compositor == gnome ]] && ! wait_for sh -c 'gdbus call --session --timeout 5 --dest org.gnome.Shell \
         --object-path /org/gnome/Shell --method org.gnome.Shell.Eval 1 > /dev/null 2>&1'; then
-    echo "with-wayland-session: GNOME Shell did not come onto the session bus" >&2
-    cat "$scratch/compositor.log" >&2
-    exit 1
+    fail "GNOME Shell did not come onto the session bus" "$scratch/compositor.log"
 fi
 export WAYLAND_DISPLAY="$socket" HORAVANE_WAYLAND_SESSION="$compositor"
 
 if [[ $a11y == 1 ]]; then
-    launcher=""
-    for candidate in /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher; do
-        [[ -x $candidate ]] && launcher=$candidate && break
-    done
-    if [[ -z $launcher ]]; then
-        echo "with-wayland-session: no at-spi-bus-launcher (package at-spi2-core)" >&2
-        exit 1
-    fi
-    GSETTINGS_BACKEND=memory "$launcher" --launch-immediately 2>"$scratch/a11y.log" &
-    pids+=($!)
-    if ! wait_for sh -c 'dbus-send --session --print-reply --reply-timeout=5000 --dest=org.a11y.Bus /org/a11y/bus \
-            org.a11y.Bus.GetAddress >/dev/null 2>&1'; then
-        echo "with-wayland-session: the accessibility bus did not start" >&2
-        cat "$scratch/a11y.log" >&2
-        exit 1
-    fi
+    start_accessibility_bus
     export HORAVANE_WAYLAND_A11Y=1
 fi
 status=0

@@ -1,5 +1,7 @@
 #include "RendererAccessibility.h"
 
+#include "ExecCommand.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,65 +39,16 @@ std::optional<QString> readEntry(const QString& path)
     return QString::fromUtf8(file.readAll());
 }
 
-struct Token
+// The argument the browser's own arguments follow: the program, or the application that
+// "flatpak run [options] app.id" starts. None when there is none.
+std::optional<qsizetype> lastLauncherArgument(const ExecCommand& command)
 {
-    qsizetype begin = 0;
-    qsizetype end = 0;
-    bool unterminated = false; // a quote opened and never closed: the whole value is malformed
-};
-
-// The arguments of an Exec value, as positions, so that an insertion keeps the rest byte for byte.
-// Quoted arguments run to the closing quote; a backslash inside quotes escapes the next character.
-QList<Token> tokens(const QString& value)
-{
-    QList<Token> result;
-    qsizetype i = 0;
-    while (i < value.size()) {
-        while (i < value.size() && value.at(i).isSpace())
-            ++i;
-        if (i >= value.size())
-            break;
-        const qsizetype begin = i;
-        bool quoted = false;
-        for (; i < value.size(); ++i) {
-            const QChar c = value.at(i);
-            if (quoted && c == u'\\') {
-                ++i;
-            } else if (c == u'"') {
-                quoted = !quoted;
-            } else if (!quoted && c.isSpace()) {
-                break;
-            }
-        }
-        result.append({begin, std::min(i, value.size()), quoted});
-    }
-    return result;
-}
-
-QString unquoted(const QString& value, const Token& token)
-{
-    QString text = value.mid(token.begin, token.end - token.begin);
-    if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"'))
-        text = text.mid(1, text.size() - 2);
-    return text;
-}
-
-// Which argument the browser's own arguments follow: the program itself, or what a wrapper runs
-// ("env VAR=x program", "flatpak run --opt app.id").
-std::optional<qsizetype> programIndex(const QString& value, const QList<Token>& args)
-{
-    if (args.isEmpty())
+    if (!command.programIndex)
         return std::nullopt;
-    const QString program = QFileInfo(unquoted(value, args.first())).fileName();
-    qsizetype i = 0;
-    if (program == QLatin1String("env")) {
-        for (i = 1; i < args.size(); ++i) {
-            const QString arg = unquoted(value, args.at(i));
-            if (!arg.startsWith(u'-') && !arg.contains(u'='))
-                break;
-        }
-    } else if (program == QLatin1String("flatpak") && args.size() > 1 && unquoted(value, args.at(1)) == "run") {
-        for (i = 2; i < args.size() && unquoted(value, args.at(i)).startsWith(u'-'); ++i) {
+    const QList<ExecArgument>& args = command.arguments;
+    qsizetype i = *command.programIndex;
+    if (command.program == QLatin1String("flatpak") && i + 1 < args.size() && args.at(i + 1).text == "run") {
+        for (i += 2; i < args.size() && args.at(i).text.startsWith(u'-'); ++i) {
         }
     }
     if (i >= args.size())
@@ -103,26 +56,23 @@ std::optional<qsizetype> programIndex(const QString& value, const QList<Token>& 
     return i;
 }
 
-bool containsFlag(const QString& value)
+bool containsFlag(const ExecCommand& command)
 {
-    const QList<Token> args = tokens(value);
-    return std::any_of(args.begin(), args.end(),
-                       [&](const Token& token) { return unquoted(value, token) == RendererAccessibility::flag; });
+    return std::any_of(command.arguments.begin(), command.arguments.end(),
+                       [](const ExecArgument& arg) { return arg.text == RendererAccessibility::flag; });
 }
 
 QString execWithFlag(const QString& value)
 {
-    if (containsFlag(value))
-        return value;
-    const QList<Token> args = tokens(value);
+    const ExecCommand command = ExecCommand::parse(value);
     // Inserted into an open quote, the flag would become part of the program's name.
-    if (!args.isEmpty() && args.last().unterminated)
+    if (command.unterminated || containsFlag(command))
         return value;
-    const std::optional<qsizetype> program = programIndex(value, args);
-    if (!program)
+    const std::optional<qsizetype> last = lastLauncherArgument(command);
+    if (!last)
         return value;
     QString result = value;
-    result.insert(args.at(*program).end, u' ' + QString(RendererAccessibility::flag));
+    result.insert(command.arguments.at(*last).end, u' ' + QString(RendererAccessibility::flag));
     return result;
 }
 
@@ -157,7 +107,7 @@ std::optional<QString> mainExec(const QString& entry)
 bool hasFlag(const QString& entry)
 {
     const std::optional<QString> exec = mainExec(entry);
-    return exec && containsFlag(*exec);
+    return exec && containsFlag(ExecCommand::parse(*exec));
 }
 
 bool isOurs(const QString& path)

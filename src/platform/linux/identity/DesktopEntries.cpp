@@ -1,5 +1,7 @@
 #include "DesktopEntries.h"
 
+#include "ExecCommand.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -86,44 +88,6 @@ QString localizedName(const QHash<QString, QString>& values, const NameLocale& l
     return values.value(QStringLiteral("Name"));
 }
 
-bool isAssignment(const QString& word)
-{
-    const qsizetype equals = word.indexOf(u'=');
-    return equals > 0 && !word.left(equals).contains(u'/');
-}
-
-// Splits an `Exec` value into words; double quotes keep spaces, and a backslash inside them escapes.
-QStringList execWords(const QString& exec)
-{
-    QStringList words;
-    QString word;
-    bool quoted = false;
-    bool inWord = false;
-    for (qsizetype i = 0; i < exec.size(); ++i) {
-        const QChar c = exec[i];
-        if (quoted) {
-            if (c == u'\\' && i + 1 < exec.size())
-                word.append(exec[++i]);
-            else if (c == u'"')
-                quoted = false;
-            else
-                word.append(c);
-        } else if (c == u'"') {
-            quoted = inWord = true;
-        } else if (c.isSpace()) {
-            if (inWord)
-                words.append(std::exchange(word, {}));
-            inWord = false;
-        } else {
-            word.append(c);
-            inWord = true;
-        }
-    }
-    if (inWord)
-        words.append(word);
-    return words;
-}
-
 } // namespace
 
 NameLocale NameLocale::parse(const QString& text)
@@ -186,7 +150,7 @@ std::optional<DesktopEntry> DesktopFile::parse(const QByteArray& text, const QSt
     entry.id = id;
     entry.name = localizedName(values, locale);
     entry.startupWMClass = values.value(QStringLiteral("StartupWMClass"));
-    entry.program = programOf(values.value(QStringLiteral("Exec")));
+    entry.program = ExecCommand::parse(values.value(QStringLiteral("Exec"))).program;
     entry.hidden = values.value(QStringLiteral("Hidden")) == u"true";
     return entry;
 }
@@ -197,23 +161,6 @@ QString DesktopFile::idFromRelativePath(const QString& relativePath)
     if (id.endsWith(QStringLiteral(".desktop")))
         id.chop(8);
     return id.replace(u'/', u'-');
-}
-
-QString DesktopFile::programOf(const QString& exec)
-{
-    const QStringList words = execWords(exec);
-    qsizetype i = 0;
-    if (i < words.size() && (words[i] == u"env" || words[i].endsWith(QStringLiteral("/env")))) {
-        ++i;
-        while (i < words.size() && (isAssignment(words[i]) || words[i].startsWith(u'-'))) {
-            const bool takesValue = words[i] == u"-u" || words[i] == u"-C"; // --unset NAME, --chdir DIR
-            i += takesValue ? 2 : 1;
-        }
-        i = std::min(i, words.size());
-    }
-    if (i == words.size())
-        return {};
-    return words[i].mid(words[i].lastIndexOf(u'/') + 1);
 }
 
 DesktopEntries DesktopEntries::load(const QStringList& folders, const NameLocale& locale)

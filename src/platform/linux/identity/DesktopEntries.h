@@ -41,8 +41,6 @@ namespace DesktopFile {
 std::optional<DesktopEntry> parse(const QByteArray& text, const QString& id, const NameLocale& locale);
 // The id a file gets from its path relative to an "applications" folder ("kde/konsole.desktop" → "kde-konsole").
 QString idFromRelativePath(const QString& relativePath);
-// The file name of the program an `Exec` value starts, skipping `env` and its assignments.
-QString programOf(const QString& exec);
 } // namespace DesktopFile
 
 // Every installed application entry, with the precedence of the folders they come from.

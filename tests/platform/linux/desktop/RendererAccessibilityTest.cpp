@@ -25,6 +25,8 @@ const ExecCase execCases[] = {
      "[Desktop Entry]\nExec = chromium --force-renderer-accessibility %U\n"},
     {"EnvWrapper", "[Desktop Entry]\nExec=env BAMF=1 LANG=C /usr/bin/brave --incognito\n",
      "[Desktop Entry]\nExec=env BAMF=1 LANG=C /usr/bin/brave --force-renderer-accessibility --incognito\n"},
+    {"EnvUnset", "[Desktop Entry]\nExec=env -u NAME brave %U\n",
+     "[Desktop Entry]\nExec=env -u NAME brave --force-renderer-accessibility %U\n"},
     {"FlatpakRun",
      "[Desktop Entry]\nExec=/usr/bin/flatpak run --branch=stable --command=chromium org.chromium.Chromium @@u %U @@\n",
      "[Desktop Entry]\nExec=/usr/bin/flatpak run --branch=stable --command=chromium org.chromium.Chromium "

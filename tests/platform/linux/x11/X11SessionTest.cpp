@@ -1,5 +1,5 @@
 // Runs against a real X server; tests/e2e/with-x11-session.sh provides one and says so in HORAVANE_X11_SESSION.
-#include "Printing.h"
+#include "WorkspacePrinters.h"
 #include "X11Workspace.h"
 
 #include <QElapsedTimer>

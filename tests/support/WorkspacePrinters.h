@@ -6,7 +6,7 @@
 #include <optional>
 #include <ostream>
 
-// Readable failure messages for the values these tests compare (texts print through QtPrinters.h).
+// Readable failure messages for the values of Workspace.h that tests compare (texts print through QtPrinters.h).
 inline void PrintTo(const RunningApp& app, std::ostream* out)
 {
     *out << "{" << app.bundleId.toStdString() << ", " << app.localizedName.toStdString() << ", " << app.pid << "}";

@@ -1,6 +1,6 @@
 #include "AppIdentity.h"
 #include "DesktopEntries.h"
-#include "Printing.h"
+#include "WorkspacePrinters.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "AppIdIdentity.h"
-#include "../x11/Printing.h"
 #include "DesktopEntries.h"
+#include "WorkspacePrinters.h"
 
 #include <QDir>
 #include <QFile>

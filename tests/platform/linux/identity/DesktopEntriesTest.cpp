@@ -1,5 +1,4 @@
 #include "DesktopEntries.h"
-#include "Printing.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,25 +126,6 @@ TEST(DesktopFiles, NonApplicationsAreNotEntries)
     EXPECT_FALSE(DesktopFile::parse("[Desktop Entry]\nType=Link\nName=Site\nURL=https://example.com\n", "x", {}));
     EXPECT_FALSE(DesktopFile::parse("[Other Group]\nName=Stray\n", "x", {}));
     EXPECT_FALSE(DesktopFile::parse(QByteArray("\xff\xfe garbage", 10), "x", {}));
-}
-
-TEST(DesktopFiles, ProgramOfExec)
-{
-    struct Row
-    {
-        const char* exec;
-        const char* program;
-    };
-    const Row rows[] = {
-        {"/usr/bin/chromium %U", "chromium"},
-        {"env GDK_BACKEND=x11 -u FOO firefox-esr %u", "firefox-esr"},
-        {"\"/opt/My App/bin/my app\" --new", "my app"},
-        {"xterm", "xterm"},
-        {"env", ""},
-        {"", ""},
-    };
-    for (const Row& row : rows)
-        EXPECT_EQ(DesktopFile::programOf(row.exec), row.program) << row.exec;
 }
 
 TEST(DesktopFiles, IdsComeFromThePathBelowApplications)
