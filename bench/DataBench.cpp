@@ -1,7 +1,7 @@
 // What the user pays for export and backup over a long history: reading every row and turning
 // it into CSV text, and the database copy a backup makes on the main thread.
-#include "Backup.h"
 #include "BackupComputers.h"
+#include "BackupFolder.h"
 #include "BenchSupport.h"
 #include "CSV.h"
 #include "Commands.h"
@@ -109,7 +109,7 @@ BENCHMARK(BackupCopy)->ArgName("years")->Arg(1)->Arg(10)->Unit(benchmark::kMilli
 void BackupPlace(benchmark::State& state)
 {
     Store& store = history(static_cast<int>(state.range(0)));
-    const QString root = scratch().filePath(QStringLiteral("cloud"));
+    const QString root = scratch().filePath(QStringLiteral("backups"));
     QDir().mkpath(root);
     int n = 0;
     for (auto _ : state) {
@@ -117,8 +117,9 @@ void BackupPlace(benchmark::State& state)
         const QString temp = scratch().filePath(QStringLiteral("temp-%1.sqlite").arg(++n));
         store.execute(QByteArray("VACUUM INTO '" + QFile::encodeName(temp) + "'").constData());
         state.ResumeTiming();
-        if (Backup::place(temp, QStringLiteral("Horavane 2025-03-05.sqlite"),
-                          Backup::Destination{root, QStringLiteral("this-computer"), QStringLiteral("Desk")}))
+        if (BackupFolder::place(
+                temp, QStringLiteral("Horavane 2025-03-05.sqlite"),
+                BackupFolder::Destination{root, QStringLiteral("this-computer"), QStringLiteral("Desk")}))
             state.SkipWithError("place failed");
     }
 }

@@ -2,6 +2,7 @@
 // a few dozen items not tracked and a full week of backup copies to list.
 #include "AppIcons.h"
 #include "Backup.h"
+#include "BackupController.h"
 #include "BenchSupport.h"
 #include "FakePlatform.h"
 #include "GreyAppIcons.h"
@@ -51,7 +52,7 @@ struct Models
             QFile copy(folder + QStringLiteral("/Horavane 2025-03-%1.sqlite").arg(day, 2, 10, QLatin1Char('0')));
             copy.open(QIODevice::WriteOnly);
         }
-        settings.setBacksUpToICloud(true);
+        settings.setBackupEnabled(true);
         settings.setLastBackup(1741000000);
     }
 
@@ -65,6 +66,7 @@ struct Models
     StillLoginItem loginItem;
     Tracker tracker{Store::open(scratch().filePath(QStringLiteral("usage-%1.sqlite").arg(rand()))), false,
                     fake.platform(), settings};
+    BackupController backupController{tracker, settings, backup, fake.places};
 };
 
 // From nothing to the first painted frame of the tab last shown (0: General, 1: Data).
@@ -76,7 +78,7 @@ void OpenSettings(benchmark::State& state)
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         {
-            SettingsView view(models.tracker, models.icons, models.settings, models.updates, models.backup,
+            SettingsView view(models.tracker, models.icons, models.settings, models.updates, models.backupController,
                               models.loginItem, models.fake.places);
             view.resize(view.sizeHint());
             view.show();

@@ -66,7 +66,8 @@ const QString HoravaneApp::busName = QStringLiteral("app.corvani.Horavane");
 HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* parent)
     : QObject(parent), m_desktop(desktop), m_settings(settings),
       m_backup(settings, desktop.places(), *desktop.platform().clock), m_otherComputers(settings),
-      m_tracker(nullptr, true, desktop.platform(), settings), m_icons(m_appIcons, desktop.places())
+      m_tracker(nullptr, true, desktop.platform(), settings),
+      m_backupController(m_tracker, settings, m_backup, desktop.places()), m_icons(m_appIcons, desktop.places())
 {
     m_tracker.keepOpening(HistoryFile(desktop.places().databasePath(), *desktop.platform().clock));
     if (m_tracker.keepsTimeInMemoryOnly())
@@ -186,8 +187,8 @@ void HoravaneApp::showSettings()
     if (m_popup)
         m_popup->hide();
     if (!m_settingsWindow) {
-        auto* view =
-            new SettingsView(m_tracker, m_icons, m_settings, m_updates, m_backup, m_loginItem, m_desktop.places());
+        auto* view = new SettingsView(m_tracker, m_icons, m_settings, m_updates, m_backupController, m_loginItem,
+                                      m_desktop.places());
         connect(view, &SettingsView::welcomeRequested, this, &HoravaneApp::showWelcome);
         window(m_settingsWindow, QStringLiteral("Horavane Settings"), view, QSize());
     }

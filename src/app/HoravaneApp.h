@@ -2,6 +2,7 @@
 
 #include "Backup.h"
 #include "BackupComputers.h"
+#include "BackupController.h"
 #include "BrowserAccess.h"
 #include "GnomeGuide.h"
 #include "Icons.h"
@@ -59,6 +60,7 @@ private:
     Backup m_backup;
     BackupComputers m_otherComputers;
     Tracker m_tracker;
+    BackupController m_backupController;
     LinuxAppIcons m_appIcons;
     Icons m_icons;
     UpdateChecker m_updates;

@@ -3,6 +3,7 @@
 #include "AppPresence.h"
 #include "AtspiAccessibility.h"
 #include "Backup.h"
+#include "BackupController.h"
 #include "Clock.h"
 #include "DesktopComposition.h"
 #include "HistoryView.h"
@@ -191,6 +192,7 @@ int Preview::run(int argc, char** argv, const PreviewOptions& options)
     Icons icons(appIcons, places);
     UpdateChecker updates;
     Backup backup(settings, places, clock);
+    BackupController backupController(tracker, settings, backup, places);
     XdgAutostart loginItem;
 
     // One window, holding the view in a plain layout; the popover has its panel instead.
@@ -212,7 +214,7 @@ int Preview::run(int argc, char** argv, const PreviewOptions& options)
             for (const UsageItem& item : PreviewSample::exclusions())
                 tracker.exclude(item);
         plainWindow(QStringLiteral("Horavane Settings"),
-                    new SettingsView(tracker, icons, settings, updates, backup, loginItem, places));
+                    new SettingsView(tracker, icons, settings, updates, backupController, loginItem, places));
         break;
     case PreviewOptions::View::welcome:
         plainWindow(QString(), new WelcomeView(tracker, icons, settings, accessibility, loginItem,

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "BackupFolder.h"
+
 #include <QDateTime>
-#include <QList>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 class Clock;
@@ -12,32 +12,13 @@ class Places;
 class Settings;
 class Store;
 
-// The daily copy of the history database in this computer's subfolder of the backup folder the user
-// chose (see BackupFolder): at most one copy a day, the seven newest days kept, every computer's copies
-// listable and fetchable for a restore. Scheduling and outcomes belong to the main thread; the file
-// work runs in the background.
+// When the daily copy of the history database is made, and what its outcome was: at most one copy a
+// day, retried an hour after a failure, one backup at a time in the process. The file work is
+// BackupFolder's and runs in the background; scheduling and outcomes belong to the main thread.
 class Backup : public QObject
 {
     Q_OBJECT
 public:
-    // One copy in the backup folder; its day key comes from the file name.
-    struct Copy
-    {
-        QString url;        // absolute path of the copy
-        QString day;        // "YYYY-MM-DD"
-        QString computerId; // the subfolder it is in
-        QString computer;   // the name of the computer that made it
-        bool operator==(const Copy&) const = default;
-    };
-
-    // Where this computer's copies go.
-    struct Destination
-    {
-        QString backupFolder; // the folder the user chose
-        QString computerId;
-        QString computerName;
-    };
-
     // What a backup made now ended in: the copy's path, or the problem.
     struct Outcome
     {
@@ -49,7 +30,6 @@ public:
     // problems are worded by the platform's texts.
     static const QString copyFailed;
 
-    static constexpr int copiesKept = 7;
     static constexpr qint64 retrySeconds = 3600;
 
     Backup(Settings& settings, const Places& places, const Clock& clock, QObject* parent = nullptr);
@@ -67,33 +47,26 @@ public:
     // Whether a backup of this process has started and not yet finished.
     static bool inProgress();
     // This computer's place in the backup folder, as the preferences say now.
-    Destination destination() const;
-
-    // Every computer's copies in the backup folder: this computer's first, then the others by name, each
-    // newest day first; nothing when the folder can't be read. Blocking file work; any thread.
-    static QList<Copy> available(const QString& backupFolder, const QString& thisComputerId);
-    // A private local copy of the backup (in the temporary folder) for a restore, or none when it
-    // can't be read. The caller deletes the file. Blocking file work; any thread.
-    static std::optional<QString> fetch(const Copy& copy, const Places& places);
-
-    // Moves the finished copy at temp into this computer's subfolder under name, replacing that day's
-    // copy, prunes this computer's old copies and removes temp; the problem message, or none on success.
-    // Never leaves a half-written file under a copy's name and never touches another computer's files.
-    // Blocking; any thread.
-    static std::optional<QString> place(const QString& temp, const QString& name, const Destination& destination);
-    // The file a copy of that day gets.
-    static QString copyName(const QString& day);
-    // The oldest names of well-formed copies beyond the newest `keeping`; other names never appear.
-    static QStringList copiesToRemove(const QStringList& names, int keeping);
+    BackupFolder::Destination destination() const;
 
 signals:
     // A started backup ended; the outcome is in the settings ("lastBackup", "backupProblem").
     void finished();
 
 private:
-    // A consistent copy of the live database in the temporary folder; none (with the problem
-    // recorded) when it cannot be made.
-    std::optional<QString> copyDatabase(Store& store);
+    // A snapshot of the database and where it goes.
+    struct Placement
+    {
+        QString snapshot;
+        QString name;
+        BackupFolder::Destination destination;
+    };
+
+    // Takes this process's one backup turn; false when a backup is running or there is no store.
+    bool claim(const Store* store);
+    // Snapshots the database for the turn just claimed; none when the snapshot cannot be made.
+    std::optional<Placement> prepare(Store& store) const;
+    // Ends the turn, records the backup's outcome and announces it.
     void finish(const std::optional<QString>& problem);
 
     Settings& m_settings;

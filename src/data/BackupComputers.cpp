@@ -12,19 +12,19 @@ void BackupComputers::refresh()
     m_totals.clear();
     m_read = false;
     const QString self = m_settings.computerId();
-    for (const Backup::Copy& copy : Backup::available(m_settings.backupFolder(), self)) {
+    for (const BackupFolder::Copy& copy : BackupFolder::copies(m_settings.backupFolder(), self)) {
         if (copy.computerId == self)
             continue;
         if (m_newest.isEmpty() || m_newest.last().constFirst().computerId != copy.computerId)
-            m_newest.append(QList<Backup::Copy>());
-        m_newest.last().append(copy); // available() lists each computer's copies together, newest first
+            m_newest.append(QList<BackupFolder::Copy>());
+        m_newest.last().append(copy); // copies() lists each computer's copies together, newest first
     }
 }
 
 QStringList BackupComputers::names() const
 {
     QStringList names;
-    for (const QList<Backup::Copy>& copies : m_newest)
+    for (const QList<BackupFolder::Copy>& copies : m_newest)
         names.append(copies.constFirst().computer);
     return names;
 }
@@ -33,9 +33,9 @@ void BackupComputers::read(const QString& from, const QString& to)
 {
     m_totals.clear();
     m_notes.clear();
-    for (const QList<Backup::Copy>& copies : std::as_const(m_newest)) {
-        for (const Backup::Copy& copy : copies) {
-            BackupReader::Result result = BackupReader::days(copy.url, from, to);
+    for (const QList<BackupFolder::Copy>& copies : std::as_const(m_newest)) {
+        for (const BackupFolder::Copy& copy : copies) {
+            BackupReader::Result result = BackupReader::days(copy.path, from, to);
             if (result.fault) {
                 m_notes.append(QStringLiteral("Skipped the copy of %1 from %2: it %3.")
                                    .arg(copy.computer, copy.day, BackupReader::describe(*result.fault)));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Backup.h"
+#include "BackupFolder.h"
 #include "Summary.h"
 
 #include <QHash>
@@ -36,8 +36,8 @@ private:
     void read(const QString& from, const QString& to);
 
     const Settings& m_settings;
-    QList<QList<Backup::Copy>> m_newest; // per other computer, its copies newest first
-    QString m_from, m_to;                // the span read
+    QList<QList<BackupFolder::Copy>> m_newest; // per other computer, its copies newest first
+    QString m_from, m_to;                      // the span read
     bool m_read = false;
     QHash<QString, DayTotals> m_totals; // the other computers' totals by day
     QStringList m_notes;

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QUuid>
 
+#include <algorithm>
 #include <dirent.h>
 
 namespace BackupFolder {
@@ -72,11 +73,51 @@ QList<Computer> computers(const QString& backupFolder)
     return result;
 }
 
+QList<Copy> copies(const QString& backupFolder, const QString& thisComputerId)
+{
+    QList<Computer> ordered = computers(backupFolder);
+    // This computer first, then the others by name as a person would sort them.
+    std::stable_sort(ordered.begin(), ordered.end(), [&](const Computer& a, const Computer& b) {
+        if ((a.id == thisComputerId) != (b.id == thisComputerId))
+            return a.id == thisComputerId;
+        return QString::localeAwareCompare(a.name, b.name) < 0;
+    });
+    QList<Copy> result;
+    for (const Computer& computer : std::as_const(ordered)) {
+        QList<Copy> own;
+        for (const QString& name : listNames(computer.folder).value_or(QStringList())) {
+            if (const std::optional<QString> day = copyDay(name))
+                own.append(Copy{computer.folder + QLatin1Char('/') + name, *day, computer.id, computer.name});
+        }
+        std::stable_sort(own.begin(), own.end(), [](const Copy& a, const Copy& b) { return a.day > b.day; });
+        result.append(own);
+    }
+    return result;
+}
+
+QString copyName(const QString& day)
+{
+    return QLatin1String("Horavane ") + day + QLatin1String(".sqlite");
+}
+
 std::optional<QString> copyDay(const QString& fileName)
 {
     static const QRegularExpression pattern(QStringLiteral("\\AHoravane (\\d{4}-\\d{2}-\\d{2})\\.sqlite\\z"));
     const QRegularExpressionMatch match = pattern.match(fileName);
     return match.hasMatch() ? std::optional(match.captured(1)) : std::nullopt;
+}
+
+QStringList copiesToRemove(const QStringList& names, int keeping)
+{
+    QStringList found;
+    for (const QString& name : names) {
+        if (copyDay(name))
+            found.append(name);
+    }
+    if (found.size() <= keeping)
+        return {};
+    found.sort();
+    return found.first(found.size() - std::max(keeping, 0));
 }
 
 QString partialName()

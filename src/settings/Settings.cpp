@@ -33,7 +33,7 @@ Settings::Settings(const QString& filePath, QObject* parent)
     m_showsTimeInMenuBar = read(m_file, "showsTimeInMenuBar", m_showsTimeInMenuBar);
     m_idleMinutes = read(m_file, "idleMinutes", m_idleMinutes);
     m_chartColors = read(m_file, "chartColors", m_chartColors);
-    m_backsUpToICloud = read(m_file, "backsUpToICloud", m_backsUpToICloud);
+    m_backupEnabled = read(m_file, "backsUpToICloud", m_backupEnabled);
     m_lastBackup = read(m_file, "lastBackup", m_lastBackup);
     m_backupProblem = read(m_file, "backupProblem", m_backupProblem);
     m_backupFolder = read(m_file, "backupFolder", m_backupFolder);
@@ -78,9 +78,9 @@ void Settings::removeChartColors()
     emit chartColorsChanged(m_chartColors);
 }
 
-void Settings::setBacksUpToICloud(bool value)
+void Settings::setBackupEnabled(bool value)
 {
-    assign(m_backsUpToICloud, value, "backsUpToICloud", &Settings::backsUpToICloudChanged);
+    assign(m_backupEnabled, value, "backsUpToICloud", &Settings::backupEnabledChanged);
 }
 
 void Settings::setLastBackup(double value)

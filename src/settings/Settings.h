@@ -16,7 +16,8 @@ public:
     bool showsTimeInMenuBar() const { return m_showsTimeInMenuBar; }
     double idleMinutes() const { return m_idleMinutes; }
     int chartColors() const { return m_chartColors; }
-    bool backsUpToICloud() const { return m_backsUpToICloud; }
+    // Whether the daily copy is made; stored under "backsUpToICloud", the key existing files have.
+    bool backupEnabled() const { return m_backupEnabled; }
     double lastBackup() const { return m_lastBackup; }
     QString backupProblem() const { return m_backupProblem; }
     // The folder the daily copies go to, below its "Horavane" folder; empty until the user chooses one.
@@ -33,7 +34,7 @@ public:
     void setIdleMinutes(double value);
     void setChartColors(int value);
     void removeChartColors(); // back to the default
-    void setBacksUpToICloud(bool value);
+    void setBackupEnabled(bool value);
     void setLastBackup(double value);
     void setBackupProblem(const QString& value);
     void setBackupFolder(const QString& value);
@@ -50,7 +51,7 @@ signals:
     void showsTimeInMenuBarChanged(bool value);
     void idleMinutesChanged(double value);
     void chartColorsChanged(int value);
-    void backsUpToICloudChanged(bool value);
+    void backupEnabledChanged(bool value);
     void lastBackupChanged(double value);
     void backupProblemChanged(const QString& value);
     void backupFolderChanged(const QString& value);
@@ -68,7 +69,7 @@ private:
     bool m_showsTimeInMenuBar = false;
     double m_idleMinutes = 2;
     int m_chartColors = 8;
-    bool m_backsUpToICloud = false;
+    bool m_backupEnabled = false;
     double m_lastBackup = 0;
     QString m_backupProblem;
     QString m_backupFolder;

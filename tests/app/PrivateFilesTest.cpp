@@ -1,4 +1,4 @@
-#include "Backup.h"
+#include "BackupFolder.h"
 #include "CSV.h"
 #include "DamagedHistory.h"
 #include "FakeClock.h"
@@ -61,11 +61,11 @@ TEST(PrivateFiles, EverythingCreatedIsTheUsersAloneWhateverTheUmask)
         QDir().mkpath(syncFolder);
         const QString temp = places.homeFolder() + "/backup.sqlite";
         Store::open(temp);
-        const Backup::Destination destination{syncFolder, "desk-id", "Desk"};
-        ASSERT_FALSE(Backup::place(temp, "Horavane 2025-03-05.sqlite", destination));
-        const QList<Backup::Copy> copies = Backup::available(syncFolder, "desk-id");
+        const BackupFolder::Destination destination{syncFolder, "desk-id", "Desk"};
+        ASSERT_FALSE(BackupFolder::place(temp, "Horavane 2025-03-05.sqlite", destination));
+        const QList<BackupFolder::Copy> copies = BackupFolder::copies(syncFolder, "desk-id");
         ASSERT_EQ(copies.size(), 1);
-        const std::optional<QString> fetched = Backup::fetch(copies.first(), places);
+        const std::optional<QString> fetched = BackupFolder::fetch(copies.first(), places.temporaryFolder());
         ASSERT_TRUE(fetched);
 
         store.reset();
@@ -87,8 +87,8 @@ TEST(PrivateFiles, EverythingCreatedIsTheUsersAloneWhateverTheUmask)
             {"favicon folder", Icons::cacheDirectory(places), 0700},
             {"cache folder above it", places.cacheFolder(), 0700},
             {"favicon", FaviconCache(Icons::cacheDirectory(places)).filePath("example.com"), 0600},
-            {"backup folder", QFileInfo(copies.first().url).path(), 0700},
-            {"backup", copies.first().url, 0600},
+            {"backup folder", QFileInfo(copies.first().path).path(), 0700},
+            {"backup", copies.first().path, 0600},
             {"restore copy", *fetched, 0600},
             {"temporary folder", places.temporaryFolder(), 0700},
         };

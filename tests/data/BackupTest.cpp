@@ -1,6 +1,6 @@
 #include "Backup.h"
+#include "BackupHome.h"
 #include "FakeClock.h"
-#include "Places.h"
 #include "Settings.h"
 #include "Store.h"
 
@@ -15,21 +15,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-// A home whose folders a test may move, e.g. to another file system or below an apostrophe.
-class TestPlaces final : public Places
-{
-public:
-    explicit TestPlaces(const QString& home) : home(home), temporary(home + "/tmp") {}
-    QString dataFolder() const override { return home + "/data/Horavane"; }
-    QString cacheFolder() const override { return home + "/cache/Horavane"; }
-    QString temporaryFolder() const override { return temporary; }
-    QString homeFolder() const override { return home; }
-    QString syncFolder() const { return home + "/Sync"; }
-
-    QString home;
-    QString temporary;
-};
 
 qint64 rowsIn(const QString& path)
 {
@@ -46,33 +31,18 @@ qint64 rowsIn(const QString& path)
     return count;
 }
 
-QStringList namesIn(const QString& folder)
-{
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-void touch(const QString& path, const QByteArray& content = "x")
-{
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(content);
-}
-
-class BackupTest : public ::testing::Test
+class BackupTest : public ::testing::Test, protected BackupHome
 {
 protected:
     BackupTest()
     {
         store->add({UsageRow{"2025-03-05", ItemKey{ItemKind::app, "org.example.Editor"}, "Editor", 120},
                     UsageRow{"2025-03-04", ItemKey{ItemKind::site, "example.com"}, "example.com", 30}});
-        settings.setBacksUpToICloud(true);
+        settings.setBackupEnabled(true);
         settings.setBackupFolder(places.syncFolder());
         settings.setComputerId("this-computer");
-        QDir().mkpath(places.syncFolder());
     }
 
-    QString folder() const { return places.syncFolder() + "/Horavane/this-computer"; }
-    QString copyOf(const char* day) const { return folder() + "/Horavane " + day + ".sqlite"; }
     void at(int hour, int minute = 0, int day = 5)
     {
         clock.set(QDateTime(QDate(2025, 3, day), QTime(hour, minute), QTimeZone("Europe/Berlin")));
@@ -96,8 +66,6 @@ protected:
     }
     double secondsNow() const { return static_cast<double>(clock.now().toMSecsSinceEpoch()) / 1000.0; }
 
-    QTemporaryDir home;
-    TestPlaces places{home.path()};
     FakeClock clock; // 2025-03-05 12:00 in Berlin
     Settings settings{home.filePath("config/Horavane.conf")};
     std::unique_ptr<Store> store = Store::open(places.databasePath());
@@ -124,9 +92,9 @@ TEST_F(BackupTest, TheFirstCheckWithNoBackupYetMakesACompleteCopy)
 
 TEST_F(BackupTest, NothingHappensWhileBackupsAreOffOrWithoutAStore)
 {
-    settings.setBacksUpToICloud(false);
+    settings.setBackupEnabled(false);
     EXPECT_FALSE(check());
-    settings.setBacksUpToICloud(true);
+    settings.setBackupEnabled(true);
     QSignalSpy finished(&backup, &Backup::finished);
     backup.runIfDue(nullptr);
     backup.run(nullptr);
@@ -363,82 +331,4 @@ TEST_F(BackupTest, TheDayOfTheNameFollowsTheCalendar)
     clock.set(QDateTime(QDate(2025, 3, 5), QTime(23, 30), QTimeZone::utc())); // 00:30 on the 6th in Berlin
     ASSERT_TRUE(runNow());
     EXPECT_TRUE(QFileInfo::exists(copyOf("2025-03-06")));
-}
-
-struct PruneCase
-{
-    const char* name;
-    QStringList names;
-    int keeping;
-    QStringList expected;
-};
-
-class CopiesToRemove : public ::testing::TestWithParam<PruneCase>
-{
-};
-
-TEST_P(CopiesToRemove, OldestWellFormedCopiesBeyondTheKept)
-{
-    EXPECT_EQ(Backup::copiesToRemove(GetParam().names, GetParam().keeping), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CopiesToRemove,
-    ::testing::Values(PruneCase{"underTheLimit", {"Horavane 2025-03-01.sqlite"}, 7, {}},
-                      PruneCase{
-                          "oldestFirstWhateverTheOrder",
-                          {"Horavane 2025-03-03.sqlite", "Horavane 2024-12-31.sqlite", "Horavane 2025-03-01.sqlite"},
-                          1,
-                          {"Horavane 2024-12-31.sqlite", "Horavane 2025-03-01.sqlite"}},
-                      PruneCase{"foreignNamesDoNotCount",
-                                {"Horavane 2025-03-01.sqlite", "x.sqlite", "Horavane 2025-03-02.sqlite ",
-                                 " Horavane 2025-03-00.sqlite", "Horavane 2025-03-02.sqlite"},
-                                1,
-                                {"Horavane 2025-03-01.sqlite"}},
-                      PruneCase{"keepingNone", {"Horavane 2025-03-01.sqlite"}, 0, {"Horavane 2025-03-01.sqlite"}}),
-    [](const ::testing::TestParamInfo<PruneCase>& info) { return std::string(info.param.name); });
-
-TEST_F(BackupTest, AvailableListsEveryComputersCopiesThisOneFirst)
-{
-    const QString sync = places.syncFolder();
-    EXPECT_TRUE(Backup::available(sync, "this-computer").isEmpty()); // no folder yet
-    const QString root = sync + "/Horavane/";
-    for (const char* computer : {"this-computer", "aa-old", "zz-new", "not a computer's id"})
-        QDir().mkpath(root + computer);
-    for (const char* name :
-         {"Horavane 2025-02-28.sqlite", "Horavane 2025-03-01.sqlite", "notes.txt", "Horavane 2025-3-02.sqlite",
-          "Horavane 2025-03-02.sqlite.tmp", "Horavane 2025-03-03.sync-conflict-20250303-101010-ABCDEFG.sqlite"})
-        touch(folder() + "/" + name);
-    touch(root + "aa-old/Horavane 2024-01-01.sqlite");
-    touch(root + "aa-old/Computer name.txt", "Old Laptop\n");
-    touch(root + "zz-new/Horavane 2025-03-04.sqlite");
-    touch(root + "zz-new/Computer name.txt", "Desk\x01top"); // a control character goes
-    touch(root + "not a computer's id/Horavane 2025-03-04.sqlite");
-    touch(root + "Horavane 2025-03-04.sqlite"); // loose in the root: no computer's
-
-    using Copy = Backup::Copy;
-    EXPECT_EQ(Backup::available(sync, "this-computer"),
-              QList<Copy>({Copy{copyOf("2025-03-01"), "2025-03-01", "this-computer", "this-computer"},
-                           Copy{copyOf("2025-02-28"), "2025-02-28", "this-computer", "this-computer"},
-                           Copy{root + "zz-new/Horavane 2025-03-04.sqlite", "2025-03-04", "zz-new", "Desktop"},
-                           Copy{root + "aa-old/Horavane 2024-01-01.sqlite", "2024-01-01", "aa-old", "Old Laptop"}}));
-}
-
-TEST_F(BackupTest, FetchMakesAPrivateLocalCopy)
-{
-    QDir().mkpath(folder());
-    touch(copyOf("2025-03-01"), "database bytes");
-    const std::optional<QString> local = Backup::fetch({copyOf("2025-03-01"), "2025-03-01", {}, {}}, places);
-    ASSERT_TRUE(local);
-    QFile file(*local);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "database bytes");
-    EXPECT_EQ(QFileInfo(*local).fileName().left(17), "horavane-restore-");
-    EXPECT_EQ(file.permissions() & (QFile::ReadOther | QFile::ReadGroup), 0);
-}
-
-TEST_F(BackupTest, FetchOfAVanishedCopyGivesNothingAndLeavesNothing)
-{
-    EXPECT_FALSE(Backup::fetch({copyOf("2025-03-01"), "2025-03-01", {}, {}}, places));
-    EXPECT_TRUE(namesIn(places.temporaryFolder()).isEmpty());
 }

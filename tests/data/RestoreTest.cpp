@@ -1,4 +1,4 @@
-#include "Backup.h"
+#include "BackupFolder.h"
 #include "FakePlatform.h"
 #include "Settings.h"
 #include "Tracker.h"
@@ -200,18 +200,18 @@ INSTANTIATE_TEST_SUITE_P(
                               }}),
     [](const ::testing::TestParamInfo<BadFile>& info) { return std::string(info.param.name); });
 
-TEST_F(RestoreTest, AFetchedCopyRestoresAndTheCopyInTheCloudStays)
+TEST_F(RestoreTest, AFetchedCopyRestoresAndTheCopyInTheBackupFolderStays)
 {
     const QString folder = fake.places.syncFolder() + "/Horavane/old-computer";
     QDir().mkpath(folder);
     writeBackup(folder + "/Horavane 2024-01-03.sqlite", 3);
-    const QList<Backup::Copy> copies = Backup::available(fake.places.syncFolder(), "new-computer");
+    const QList<BackupFolder::Copy> copies = BackupFolder::copies(fake.places.syncFolder(), "new-computer");
     ASSERT_EQ(copies.size(), 1);
 
-    const std::optional<QString> local = Backup::fetch(copies.first(), fake.places);
+    const std::optional<QString> local = BackupFolder::fetch(copies.first(), fake.places.temporaryFolder());
     ASSERT_TRUE(local);
     EXPECT_TRUE(local->startsWith(fake.places.temporaryFolder() + "/horavane-restore-"));
     ASSERT_TRUE(tracker->restore(*local));
     EXPECT_EQ(tracker->store()->allRows().size(), 60);
-    EXPECT_TRUE(QFile::exists(copies.first().url));
+    EXPECT_TRUE(QFile::exists(copies.first().path));
 }

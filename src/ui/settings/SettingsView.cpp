@@ -19,50 +19,25 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPointer>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QThreadPool>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int tallestContent = 720;
-
-// The folders as they were when the view was made, owned by the view and its background tasks.
-class FixedPlaces final : public Places
-{
-public:
-    explicit FixedPlaces(const Places& places)
-        : m_data(places.dataFolder()), m_cache(places.cacheFolder()), m_temporary(places.temporaryFolder()),
-          m_home(places.homeFolder()), m_sync(places.syncFolders())
-    {
-    }
-    QString dataFolder() const override { return m_data; }
-    QString cacheFolder() const override { return m_cache; }
-    QString temporaryFolder() const override { return m_temporary; }
-    QString homeFolder() const override { return m_home; }
-    QStringList syncFolders() const override { return m_sync; }
-
-private:
-    QString m_data, m_cache, m_temporary, m_home;
-    QStringList m_sync;
-};
 
 // A folder as the user knows it: below home with "~".
 QString shownFolder(const QString& folder, const QString& home)
@@ -129,10 +104,12 @@ QScrollArea* scrolling(QWidget* content, QWidget* parent)
 
 const QString SettingsView::proposedFileName = QStringLiteral("Horavane History.csv");
 
-SettingsView::SettingsView(Tracker& tracker, Icons& icons, Settings& settings, UpdateChecker& updates, Backup& backup,
-                           LoginItem& loginItem, const Places& places, QWidget* parent)
-    : QWidget(parent), m_tracker(tracker), m_icons(icons), m_settings(settings), m_updates(updates), m_backup(backup),
-      m_loginItem(loginItem), m_places(std::make_shared<FixedPlaces>(places)), m_chooseFile(askForFile),
+SettingsView::SettingsView(Tracker& tracker, Icons& icons, Settings& settings, UpdateChecker& updates,
+                           BackupController& backupController, LoginItem& loginItem, const Places& places,
+                           QWidget* parent)
+    : QWidget(parent), m_tracker(tracker), m_icons(icons), m_settings(settings), m_updates(updates),
+      m_backupController(backupController), m_loginItem(loginItem), m_homeFolder(places.homeFolder()),
+      m_syncFolders(places.syncFolders()), m_chooseFile(askForFile),
       m_openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }), m_chooseFolder(askForFolder)
 {
     setFixedWidth(contentWidth);
@@ -285,7 +262,7 @@ QWidget* SettingsView::makeDataTab()
     layout->addWidget(privacy);
     layout->addStretch(1);
 
-    connect(m_backsUp, &QCheckBox::clicked, this, &SettingsView::setBacksUp);
+    connect(m_backsUp, &QCheckBox::clicked, &m_backupController, &BackupController::setEnabled);
     connect(m_exportButton, &QPushButton::clicked, this, &SettingsView::exportHistory);
     connect(m_deleteButton, &QPushButton::clicked, this, [this] { setConfirmingDelete(true); });
     connect(m_welcomeButton, &QPushButton::clicked, this, &SettingsView::welcomeRequested);
@@ -319,16 +296,18 @@ void SettingsView::bindSettings()
     connect(&m_settings, &Settings::idleMinutesChanged, this, showIdle);
     connect(&m_settings, &Settings::chartColorsChanged, this, showColours);
     connect(&m_settings, &Settings::settingsTabChanged, this, showTab);
-    connect(&m_settings, &Settings::backsUpToICloudChanged, this, &SettingsView::showBackupState);
+    connect(&m_settings, &Settings::backupEnabledChanged, this, &SettingsView::showBackupState);
     connect(&m_settings, &Settings::backupProblemChanged, this, &SettingsView::showBackupState);
     connect(&m_settings, &Settings::backupFolderChanged, this, [this] {
         showBackupState();
-        reloadCopies();
+        m_backupController.reloadCopies();
     });
     connect(&m_settings, &Settings::lastBackupChanged, this, [this] {
         showBackupState();
-        reloadCopies(); // a backup just finished
+        m_backupController.reloadCopies(); // a backup just finished
     });
+    connect(&m_backupController, &BackupController::copiesListed, this, &SettingsView::showCopies);
+    connect(&m_backupController, &BackupController::restoreFinished, this, &SettingsView::showRestoreOutcome);
     connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
         m_settings.setSettingsTab(SettingsTabs::rawValue(index == 1 ? SettingsTab::data : SettingsTab::general));
         updateGeometry();
@@ -357,7 +336,7 @@ void SettingsView::showEvent(QShowEvent* event)
     const QSignalBlocker quiet(m_openAtLogin);
     m_openAtLogin->setChecked(m_loginItem.isEnabled());
     showBackupState();
-    reloadCopies();
+    m_backupController.reloadCopies();
 }
 
 SettingsTab SettingsView::tab() const
@@ -381,12 +360,12 @@ QString SettingsView::backupStatus() const
                                        QDateTime::currentDateTime());
 }
 
-QString SettingsView::title(const Backup::Copy& copy)
+QString SettingsView::title(const BackupFolder::Copy& copy)
 {
     return SettingsTexts::copyTitle(copy.day);
 }
 
-QString SettingsView::fullTitle(const Backup::Copy& copy) const
+QString SettingsView::fullTitle(const BackupFolder::Copy& copy) const
 {
     if (copy.computerId == m_settings.computerId())
         return title(copy);
@@ -403,7 +382,7 @@ void SettingsView::showUpdateState()
 
 void SettingsView::showBackupState()
 {
-    const bool on = m_settings.backsUpToICloud();
+    const bool on = m_settings.backupEnabled();
     const QString folder = m_settings.backupFolder();
     m_backsUp->setChecked(on);
     // The toggle says what it needs until there is a folder to back up to; a toggle already on stays
@@ -411,8 +390,7 @@ void SettingsView::showBackupState()
     m_backsUp->setEnabled(on || !folder.isEmpty());
     m_backsUp->setText(folder.isEmpty() ? PlatformTexts::backupToggleNeedsFolder() : QString());
     m_backsUp->setToolTip(m_backsUp->text());
-    m_folderButton->setText(folder.isEmpty() ? PlatformTexts::chooseBackupFolder()
-                                             : shownFolder(folder, m_places->homeFolder()));
+    m_folderButton->setText(folder.isEmpty() ? PlatformTexts::chooseBackupFolder() : shownFolder(folder, m_homeFolder));
     m_folderButton->setToolTip(folder);
     fillFolderMenu();
     m_lastBackupRow->setVisible(on);
@@ -423,37 +401,28 @@ void SettingsView::fillFolderMenu()
 {
     m_folderMenu->clear();
     // The folders sync tools keep come first: the copies there reach the user's other computers.
-    for (const QString& folder : m_places->syncFolders()) {
-        QAction* action = m_folderMenu->addAction(shownFolder(folder, m_places->homeFolder()));
+    for (const QString& folder : m_syncFolders) {
+        QAction* action = m_folderMenu->addAction(shownFolder(folder, m_homeFolder));
         action->setCheckable(true);
         action->setChecked(folder == m_settings.backupFolder());
-        connect(action, &QAction::triggered, this, [this, folder] { setBackupFolder(folder); });
+        connect(action, &QAction::triggered, this, [this, folder] { m_backupController.setFolder(folder); });
     }
     if (!m_folderMenu->isEmpty())
         m_folderMenu->addSeparator();
     connect(m_folderMenu->addAction(PlatformTexts::otherBackupFolder()), &QAction::triggered, this, [this] {
         if (const std::optional<QString> folder = m_chooseFolder(this))
-            setBackupFolder(*folder);
+            m_backupController.setFolder(*folder);
     });
 }
 
-void SettingsView::setBackupFolder(const QString& folder)
-{
-    if (folder == m_settings.backupFolder())
-        return;
-    m_settings.setBackupFolder(folder);
-    if (m_settings.backsUpToICloud())
-        setBacksUp(true); // the new folder gets today's copy at once
-}
-
-void SettingsView::showCopies(const QList<Backup::Copy>& copies)
+void SettingsView::showCopies(const QList<BackupFolder::Copy>& copies)
 {
     m_copies = copies;
     m_restoreMenu->clear();
     // With copies of several computers, each computer's copies come under its name.
     const bool several = !copies.isEmpty() && copies.constLast().computerId != copies.constFirst().computerId;
     for (qsizetype i = 0; i < copies.size(); ++i) {
-        const Backup::Copy& copy = copies[i];
+        const BackupFolder::Copy& copy = copies[i];
         if (several && (i == 0 || copies[i - 1].computerId != copy.computerId))
             m_restoreMenu->addSection(copy.computerId == m_settings.computerId() ? PlatformTexts::thisComputer()
                                                                                  : copy.computer);
@@ -465,24 +434,6 @@ void SettingsView::showCopies(const QList<Backup::Copy>& copies)
     emit copiesChanged();
 }
 
-void SettingsView::reloadCopies()
-{
-    const quint64 request = ++m_copiesRequest;
-    QPointer<SettingsView> self(this);
-    const QString folder = m_settings.backupFolder();
-    const QString computer = m_settings.computerId();
-    QThreadPool::globalInstance()->start([self, folder, computer, request] {
-        QList<Backup::Copy> copies = Backup::available(folder, computer);
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [self, request, copies = std::move(copies)] {
-                if (self && self->m_copiesRequest == request)
-                    self->showCopies(copies);
-            },
-            Qt::QueuedConnection);
-    });
-}
-
 void SettingsView::setOpensAtLogin(bool on)
 {
     const std::optional<QString> failure = on ? m_loginItem.enable() : m_loginItem.disable();
@@ -491,17 +442,6 @@ void SettingsView::setOpensAtLogin(bool on)
     // The toggle shows what is really so; the reason is not the user's to act on here.
     const QSignalBlocker quiet(m_openAtLogin);
     m_openAtLogin->setChecked(m_loginItem.isEnabled());
-}
-
-void SettingsView::setBacksUp(bool on)
-{
-    m_settings.setBacksUpToICloud(on);
-    if (!on)
-        return;
-    // The first copy holds everything recorded up to now.
-    m_tracker.flush();
-    if (m_tracker.isLive())
-        m_backup.run(m_tracker.store());
 }
 
 void SettingsView::exportHistory()
@@ -518,41 +458,22 @@ void SettingsView::exportHistory()
         setNotice(QStringLiteral("The history couldn't be read, so nothing was saved."));
 }
 
-void SettingsView::restore(const Backup::Copy& copy)
+void SettingsView::showRestoreOutcome(const BackupFolder::Copy& copy, BackupController::RestoreOutcome outcome)
 {
-    if (m_restoring)
-        return;
-    m_restoring = true;
-    QPointer<SettingsView> self(this);
-    std::shared_ptr<const Places> places = m_places;
-    QThreadPool::globalInstance()->start([self, places, copy] {
-        const std::optional<QString> file = Backup::fetch(copy, *places);
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [self, copy, file] {
-                if (self)
-                    self->finishRestore(copy, file);
-                else if (file)
-                    QFile::remove(*file); // nobody is left to restore it
-            },
-            Qt::QueuedConnection);
-    });
-}
-
-void SettingsView::finishRestore(const Backup::Copy& copy, const std::optional<QString>& file)
-{
-    m_restoring = false;
-    if (!file) {
+    switch (outcome) {
+    case BackupController::RestoreOutcome::restored:
+        setNotice(QLatin1String("History restored from ") + fullTitle(copy) + QLatin1Char('.'));
+        break;
+    case BackupController::RestoreOutcome::unreadable:
         setNotice(PlatformTexts::backupFetchFailed());
-        return;
+        break;
+    case BackupController::RestoreOutcome::unusable:
+        setNotice(QStringLiteral("That backup couldn't be used. Your history was left as it was."));
+        break;
     }
-    const bool restored = m_tracker.restore(*file);
-    QFile::remove(*file);
-    setNotice(restored ? QLatin1String("History restored from ") + fullTitle(copy) + QLatin1Char('.')
-                       : QStringLiteral("That backup couldn't be used. Your history was left as it was."));
 }
 
-void SettingsView::setCopyToRestore(const std::optional<Backup::Copy>& copy)
+void SettingsView::setCopyToRestore(const std::optional<BackupFolder::Copy>& copy)
 {
     m_copyToRestore = copy;
     presentAlert();

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "Backup.h"
+#include "BackupController.h"
 #include "SettingsTab.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QWidget>
 #include <functional>
-#include <memory>
 #include <optional>
 
 class ChartColorsPreview;
@@ -32,7 +32,8 @@ class UpdateChecker;
 
 // The settings window's content: every preference, the items not tracked, the update check, the
 // backup with restore, CSV export, deleting all history and the way back to the welcome screen.
-// Owns no data: preferences live in Settings, history in the tracker, copies in the backup folder.
+// Owns no data: preferences live in Settings, history in the tracker, copies in the backup folder; what
+// the user does with backups is the backup controller's work.
 class SettingsView : public QWidget
 {
     Q_OBJECT
@@ -47,44 +48,37 @@ public:
     // Asks for a backup folder; none when the user cancels.
     using FolderChooser = std::function<std::optional<QString>(QWidget* parent)>;
 
-    SettingsView(Tracker& tracker, Icons& icons, Settings& settings, UpdateChecker& updates, Backup& backup,
-                 LoginItem& loginItem, const Places& places, QWidget* parent = nullptr);
+    SettingsView(Tracker& tracker, Icons& icons, Settings& settings, UpdateChecker& updates,
+                 BackupController& backupController, LoginItem& loginItem, const Places& places,
+                 QWidget* parent = nullptr);
     ~SettingsView() override;
 
     // Replaces the save dialog (tests, or a desktop with its own).
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
     void setUrlOpener(UrlOpener opener) { m_openUrl = std::move(opener); }
     void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
-    // Makes the folder the backup folder; with backups on, a copy is made there at once.
-    void setBackupFolder(const QString& folder);
 
     // Asks for a file and saves all history there as CSV; a failure shows a notice.
     void exportHistory();
-    // Replaces the history by a backup copy after fetching it in the background; the outcome is a notice.
-    void restore(const Backup::Copy& copy);
     // The update row's label.
     QString updateStatus() const;
     // The "Last backup" value now.
     QString backupStatus() const;
     // A backup copy's name in menus and messages: its day as a long date.
-    static QString title(const Backup::Copy& copy);
+    static QString title(const BackupFolder::Copy& copy);
     // The title in messages, with the computer's name when the copy is another computer's.
-    QString fullTitle(const Backup::Copy& copy) const;
+    QString fullTitle(const BackupFolder::Copy& copy) const;
 
     SettingsTab tab() const;
-    const QList<Backup::Copy>& copies() const { return m_copies; }
-    const std::optional<Backup::Copy>& copyToRestore() const { return m_copyToRestore; }
+    const QList<BackupFolder::Copy>& copies() const { return m_copies; }
+    const std::optional<BackupFolder::Copy>& copyToRestore() const { return m_copyToRestore; }
     bool isConfirmingDelete() const { return m_isConfirmingDelete; }
     const std::optional<QString>& notice() const { return m_notice; }
-    // Whether a restore is fetching or applying a copy.
-    bool isRestoring() const { return m_restoring; }
 
     // Asks for confirmation of the copy's restore (as choosing it in the menu does).
-    void setCopyToRestore(const std::optional<Backup::Copy>& copy);
+    void setCopyToRestore(const std::optional<BackupFolder::Copy>& copy);
     void setConfirmingDelete(bool on);
     void setNotice(const std::optional<QString>& notice);
-    // Lists the backup copies again, in the background.
-    void reloadCopies();
 
     QTabWidget* tabs() const { return m_tabs; }
     QCheckBox* openAtLogin() const { return m_openAtLogin; }
@@ -130,11 +124,10 @@ private:
     void bindSettings();
     void showUpdateState();
     void showBackupState();
-    void showCopies(const QList<Backup::Copy>& copies);
+    void showCopies(const QList<BackupFolder::Copy>& copies);
     void fillFolderMenu();
     void setOpensAtLogin(bool on);
-    void setBacksUp(bool on);
-    void finishRestore(const Backup::Copy& copy, const std::optional<QString>& file);
+    void showRestoreOutcome(const BackupFolder::Copy& copy, BackupController::RestoreOutcome outcome);
     // Shows the alert for the first state that asks for one, replacing any other.
     void presentAlert();
 
@@ -142,21 +135,20 @@ private:
     Icons& m_icons;
     Settings& m_settings;
     UpdateChecker& m_updates;
-    Backup& m_backup;
+    BackupController& m_backupController;
     LoginItem& m_loginItem;
-    // The folders, copied, so background work never reaches back into objects that may be gone.
-    std::shared_ptr<const Places> m_places;
+    // The folders offered for backups, as they were when the view was made.
+    const QString m_homeFolder;
+    const QStringList m_syncFolders;
 
     FileChooser m_chooseFile;
     UrlOpener m_openUrl;
     FolderChooser m_chooseFolder;
 
-    QList<Backup::Copy> m_copies;
-    std::optional<Backup::Copy> m_copyToRestore;
+    QList<BackupFolder::Copy> m_copies;
+    std::optional<BackupFolder::Copy> m_copyToRestore;
     bool m_isConfirmingDelete = false;
     std::optional<QString> m_notice;
-    bool m_restoring = false;
-    quint64 m_copiesRequest = 0; // only the latest listing is applied
 
     QTabWidget* m_tabs = nullptr;
     QCheckBox* m_openAtLogin = nullptr;

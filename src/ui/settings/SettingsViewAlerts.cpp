@@ -85,9 +85,9 @@ void SettingsView::presentAlert()
         // Dismissing an alert, whichever way, clears the state that showed it.
         switch (kind) {
         case AlertKind::restore: {
-            const std::optional<Backup::Copy> copy = std::exchange(m_copyToRestore, std::nullopt);
+            const std::optional<BackupFolder::Copy> copy = std::exchange(m_copyToRestore, std::nullopt);
             if (confirmed && copy)
-                restore(*copy);
+                m_backupController.restore(*copy);
             break;
         }
         case AlertKind::deleteAll:

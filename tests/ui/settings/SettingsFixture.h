@@ -3,6 +3,7 @@
 #include "GreyAppIcons.h"
 #include "AppIcons.h"
 #include "Backup.h"
+#include "BackupController.h"
 #include "FakePlatform.h"
 #include "Icons.h"
 #include "LoginItem.h"
@@ -48,7 +49,7 @@ private:
 
 // What a settings window works on: a tracker that samples only when told, over a store in a temporary
 // home that also holds a sync folder chosen for backups, icons without favicons, an update checker pointed at nothing
-// unless a test gives it a feed, the backup and a login item.
+// unless a test gives it a feed, the backup with its controller and a login item.
 struct SettingsFixture
 {
     SettingsFixture()
@@ -70,6 +71,7 @@ struct SettingsFixture
     Backup backup{settings, fake.places, fake.clock};
     FakeLoginItem loginItem;
     std::unique_ptr<Tracker> tracker;
+    std::unique_ptr<BackupController> backupController;
     std::unique_ptr<SettingsView> view;
 
     static std::unique_ptr<UpdateChecker> checker(const QUrl& feed)
@@ -102,7 +104,9 @@ struct SettingsFixture
     {
         if (!tracker)
             start({});
-        view = std::make_unique<SettingsView>(*tracker, icons, settings, *updates, backup, loginItem, fake.places);
+        backupController = std::make_unique<BackupController>(*tracker, settings, backup, fake.places);
+        view = std::make_unique<SettingsView>(*tracker, icons, settings, *updates, *backupController, loginItem,
+                                              fake.places);
         view->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
         return *view;

@@ -53,9 +53,9 @@ double secondsOf(const QDateTime& date)
 
 TEST(BackupStatusTest, AProblemHidesTheDate)
 {
-    EXPECT_EQ(
-        SettingsTexts::backupStatus(QStringLiteral("Couldn't write to iCloud Drive"), secondsOf(now.addDays(-1)), now),
-        QStringLiteral("Couldn't write to iCloud Drive"));
+    EXPECT_EQ(SettingsTexts::backupStatus(QStringLiteral("Couldn't write to the backup folder"),
+                                          secondsOf(now.addDays(-1)), now),
+              QStringLiteral("Couldn't write to the backup folder"));
 }
 
 TEST(BackupStatusTest, NeverBackedUpReadsNotYet)

@@ -80,7 +80,7 @@ TEST_F(SettingsDataTest, CopiesAreListedNewestFirstUnderTheirDates)
     EXPECT_EQ(view.restoreButton()->text(), QStringLiteral("Choose a Backup"));
     EXPECT_TRUE(view.restoreButton()->isEnabled());
     EXPECT_EQ(menuTitles(), (QStringList{"March 4, 2025", "March 3, 2025", "March 2, 2025"}));
-    EXPECT_EQ(SettingsView::title(Backup::Copy{"x", "backup-7", {}, {}}), QStringLiteral("backup-7"));
+    EXPECT_EQ(SettingsView::title(BackupFolder::Copy{"x", "backup-7", {}, {}}), QStringLiteral("backup-7"));
 }
 
 TEST_F(SettingsDataTest, EveryComputersCopiesAreListedUnderItsName)
@@ -171,7 +171,7 @@ TEST_F(SettingsDataTest, CancelledRestoreChangesNothing)
     ASSERT_TRUE(answerAlert("Cancel"));
     EXPECT_FALSE(view.copyToRestore());
     QTest::qWait(100);
-    EXPECT_FALSE(view.isRestoring());
+    EXPECT_FALSE(backupController->isRestoring());
     EXPECT_FALSE(view.notice());
     EXPECT_EQ(todaysSeconds(), (QHash<QString, double>{{"Editor", 600}}));
 }
@@ -199,7 +199,7 @@ TEST_P(SettingsRejectedCopyTest, LeavesTheHistoryAsItWasAndSaysSo)
     const QString bad = writeFile("2025-03-04", GetParam().bytes(realBytes));
 
     SettingsView& view = shown();
-    view.setCopyToRestore(Backup::Copy{bad, "2025-03-04", "this-computer", {}});
+    view.setCopyToRestore(BackupFolder::Copy{bad, "2025-03-04", "this-computer", {}});
     ASSERT_TRUE(answerAlert("Replace"));
     QTRY_VERIFY(view.notice());
     EXPECT_EQ(*view.notice(), QStringLiteral("That backup couldn't be used. Your history was left as it was."));
@@ -220,7 +220,7 @@ TEST_F(SettingsDataTest, ACopyThatCannotBeFetchedSaysSo)
     start({{"Editor", 600}});
     SettingsView& view = shown();
     view.setCopyToRestore(
-        Backup::Copy{backupFolder() + "/Horavane 2025-03-04.sqlite", "2025-03-04", "this-computer", {}});
+        BackupFolder::Copy{backupFolder() + "/Horavane 2025-03-04.sqlite", "2025-03-04", "this-computer", {}});
     ASSERT_TRUE(answerAlert("Replace"));
     QTRY_VERIFY(view.notice());
     EXPECT_EQ(*view.notice(), QStringLiteral("That backup couldn't be read from the backup folder."));
@@ -231,7 +231,7 @@ TEST_F(SettingsDataTest, LastBackupRowShowsOnlyWhileBackingUp)
 {
     SettingsView& view = shown();
     EXPECT_TRUE(view.lastBackupRow()->isHidden());
-    settings.setBacksUpToICloud(true);
+    settings.setBackupEnabled(true);
     EXPECT_TRUE(view.backsUp()->isChecked());
     EXPECT_FALSE(view.lastBackupRow()->isHidden());
     EXPECT_EQ(view.lastBackupLabel()->text(), QStringLiteral("Not yet"));
@@ -251,7 +251,7 @@ TEST_F(SettingsDataTest, TurningBackupOnInPreviewFlushesButCopiesNothing)
     use("Terminal", 30); // pending, not yet written
     SettingsView& view = shown();
     view.backsUp()->click();
-    EXPECT_TRUE(settings.backsUpToICloud());
+    EXPECT_TRUE(settings.backupEnabled());
     double stored = 0;
     for (const UsageRow& row : tracker->store()->allRows())
         if (row.name == QStringLiteral("Terminal"))
@@ -269,9 +269,9 @@ TEST_F(SettingsDataTest, TurningBackupOnMakesACopyAtOnceAndListsIt)
     view.backsUp()->click();
     ASSERT_TRUE(finished.wait(30000));
     EXPECT_TRUE(QFile::exists(backupFolder() + "/Horavane 2025-03-05.sqlite"));
-    QTRY_COMPARE(view.copies(), (QList<Backup::Copy>{{backupFolder() + "/Horavane 2025-03-05.sqlite", "2025-03-05",
-                                                      "this-computer", "Desk"}}));
-    settings.setBacksUpToICloud(false);
+    QTRY_COMPARE(view.copies(), (QList<BackupFolder::Copy>{{backupFolder() + "/Horavane 2025-03-05.sqlite",
+                                                            "2025-03-05", "this-computer", "Desk"}}));
+    settings.setBackupEnabled(false);
     view.backsUp()->click(); // on again: today's copy is replaced, never doubled
     ASSERT_TRUE(finished.wait(30000));
     QTRY_COMPARE(view.copies().size(), 1);
