@@ -63,8 +63,8 @@ struct Models
                           std::chrono::milliseconds(500)};
     Backup backup{settings, fake.places, fake.clock};
     StillLoginItem loginItem;
-    Tracker tracker{Store::open(scratch().filePath(QStringLiteral("usage-%1.sqlite").arg(rand()))), false,
-                    fake.platform(), settings};
+    Tracker tracker{Tracker::Sampling::whenTold, fake.platform(), settings,
+                    Store::open(scratch().filePath(QStringLiteral("usage-%1.sqlite").arg(rand())))};
 };
 
 // From nothing to the first painted frame of the tab last shown (0: General, 1: Data).
