@@ -6,10 +6,10 @@
 #include <QHash>
 #include <QMutex>
 
-// Asks a browser for its front page through its accessibility tree. This is the one way there is, so
-// every family goes through it; Chromium-family browsers get their
-// private-window check from the window title, and a window with no page at all means they were not
-// started with renderer accessibility, which is how they refuse.
+// Asks a browser for its front page through its accessibility tree, the one way there is, so every family
+// goes through it. Chromium-family browsers get their private-window check from the window title, and a
+// window with no page at all means they were not started with renderer accessibility, which is how they
+// refuse.
 class AccessibilityFetch final : public BrowserFetch
 {
 public:
