@@ -3,7 +3,7 @@
 // and the bus; anywhere else the reads are skipped, and no browser is ever started on the user's desktop.
 #include "AccessibilityFetch.h"
 #include "AtspiAccessibility.h"
-#include "FirefoxReader.h"
+#include "PageReader.h"
 #include "RealBrowsers.h"
 
 #include <QCoreApplication>
@@ -22,7 +22,7 @@ void PageRead(benchmark::State& state, const qint64* pid)
         state.SkipWithError("no browser: run inside with-x11-session.sh --a11y");
         return;
     }
-    const FirefoxReader reader(*accessibility);
+    const PageReader reader(*accessibility);
     if (!reader.frontPage(*pid).address) {
         state.SkipWithError("the browser shows no page");
         return;
@@ -72,12 +72,12 @@ int main(int argc, char** argv)
     if (RealBrowsers::inSession()) {
         server = std::make_unique<RealBrowsers::PageServer>(QStringLiteral(HORAVANE_E2E_PAGES));
         atspi = std::make_unique<AtspiAccessibility>();
-        atspi->requestTrust(); // the session's switch, kept in memory
+        atspi->enable(); // the session's switch, kept in memory
         const QString url = server->url(QStringLiteral("alpha.html"));
         firefox = std::make_unique<RealBrowsers::Browser>(RealBrowsers::Browser::Kind::firefox, url);
         chromium = std::make_unique<RealBrowsers::Browser>(
             RealBrowsers::Browser::Kind::chromium, url, QStringList{QStringLiteral("--force-renderer-accessibility")});
-        const FirefoxReader reader(*atspi);
+        const PageReader reader(*atspi);
         for (const auto* browser : {firefox.get(), chromium.get()})
             RealBrowsers::eventually([&] { return reader.frontPage(browser->pid()).address == url; }, 30000);
         accessibility = atspi.get();

@@ -36,7 +36,7 @@ void Tick(benchmark::State& state, bool withStore)
     FakePlatform fake;
     fake.workspace.setFront(appNumber(1));
     auto store = withStore ? Store::open(scratch().filePath(QStringLiteral("tick-%1.sqlite").arg(rand()))) : nullptr;
-    Tracker tracker(std::move(store), false, fake.platform(), settings());
+    Tracker tracker(Tracker::Sampling::whenTold, fake.platform(), settings(), std::move(store));
     std::vector<double> micros;
     micros.reserve(1 << 20);
     for (auto _ : state) {
@@ -55,7 +55,8 @@ void TickWithStore(benchmark::State& state) { Tick(state, true); }
 void Flush(benchmark::State& state)
 {
     FakePlatform fake;
-    Tracker tracker(Store::open(scratch().filePath("flush.sqlite")), false, fake.platform(), settings());
+    Tracker tracker(Tracker::Sampling::whenTold, fake.platform(), settings(),
+                    Store::open(scratch().filePath("flush.sqlite")));
     for (auto _ : state) {
         state.PauseTiming();
         for (int i = 0; i < 200; ++i) {
@@ -92,7 +93,8 @@ QString historyOf(int years)
 void Month(benchmark::State& state, bool merged)
 {
     FakePlatform fake;
-    Tracker tracker(Store::open(historyOf(static_cast<int>(state.range(0)))), false, fake.platform(), settings());
+    Tracker tracker(Tracker::Sampling::whenTold, fake.platform(), settings(),
+                    Store::open(historyOf(static_cast<int>(state.range(0)))));
     std::vector<double> micros;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();

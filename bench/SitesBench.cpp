@@ -4,7 +4,7 @@
 #include "BrowserFamily.h"
 #include "BrowserProbe.h"
 #include "Clock.h"
-#include "FirefoxReader.h"
+#include "PageReader.h"
 #include "Settings.h"
 #include "Site.h"
 
@@ -52,10 +52,11 @@ public:
         m_facts.insert(QStringLiteral("window"), window);
     }
 
-    bool isTrusted() const override { return true; }
-    void requestTrust() override {}
-    void openSettings(SettingsPane) override {}
-    ApplicationAnswer application(qint64, Timeout) const override { return {{{":1.1", "app"}}, 0}; }
+    bool isEnabled() const override { return true; }
+    void enable() override {}
+    void openSettings() override {}
+    void enableRendererAccessibility() override {}
+    ApplicationAnswer application(qint64, Timeout) const override { return {{{":1.1", "app"}}, Error::none}; }
     std::optional<AccessibleElement> window(const AccessibleElement&, Window, Timeout) const override
     {
         return AccessibleElement{QStringLiteral(":1.1"), QStringLiteral("window")};
@@ -124,7 +125,7 @@ void FamilyOfNonBrowser(benchmark::State& state)
 void PageWalk(benchmark::State& state)
 {
     const TreeAccessibility accessibility(int(state.range(0)));
-    const FirefoxReader reader(accessibility);
+    const PageReader reader(accessibility);
     for (auto _ : state)
         benchmark::DoNotOptimize(reader.frontPage(1));
 }

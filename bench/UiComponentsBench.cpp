@@ -1,8 +1,8 @@
 // What the user waits for while pointing at the ring: a hover change and one full repaint of the ring,
-// and the menu-bar image when the glance changes.
+// and the tray image when the glance changes.
 #include "Breakdown.h"
-#include "MenuBarLabel.h"
 #include "RingView.h"
+#include "TrayLabel.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -61,8 +61,8 @@ void RingHoverRepaint(benchmark::State& state)
     state.counters["slice changes"] = double(state.iterations());
 }
 
-// A new menu-bar image for a changed glance (the cache cannot help).
-void MenuBarImage(benchmark::State& state)
+// A new tray image for a changed glance (the cache cannot help).
+void TrayImage(benchmark::State& state)
 {
     Glance glance;
     glance.shares = {40, 22, 12, 8, 6};
@@ -70,11 +70,11 @@ void MenuBarImage(benchmark::State& state)
     for (auto _ : state) {
         glance.shares[0] = 40 + 2 * (minutes % 5);
         glance.minutes = ++minutes;
-        benchmark::DoNotOptimize(MenuBarLabel::image(glance, true, 8, Qt::black, 2).constBits());
+        benchmark::DoNotOptimize(TrayLabel::image(glance, true, 8, Qt::black, 2).constBits());
     }
 }
 
 } // namespace
 
 BENCHMARK(RingHoverRepaint)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Repetitions(5)->DisplayAggregatesOnly();
-BENCHMARK(MenuBarImage)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TrayImage)->Unit(benchmark::kMicrosecond);

@@ -49,7 +49,7 @@ struct Month
             }
         }
         store->add(rows);
-        tracker = std::make_unique<Tracker>(std::move(store), false, fake.platform(), settings);
+        tracker = std::make_unique<Tracker>(Tracker::Sampling::whenTold, fake.platform(), settings, std::move(store));
         fake.workspace.setFront(app(QStringLiteral("org.example.App1"), QStringLiteral("Item 1")));
         tracker->tick();
     }

@@ -1,4 +1,4 @@
-// What the user waits for when clicking the menu-bar item: the popover built, shown and painted once, over a
+// What the user waits for when clicking the tray item: the popover built, shown and painted once, over a
 // store holding a month of history; and what an open popover pays on each sample of the tracker.
 #include "AppIcons.h"
 #include "BenchSupport.h"
@@ -46,7 +46,7 @@ struct Models
     Icons icons{appIcons, noFavicons(scratch().filePath(QStringLiteral("Favicons")))};
     UpdateChecker updates{QUrl(QStringLiteral("http://127.0.0.1:9/version.json")), QStringLiteral("1.0"),
                           std::chrono::milliseconds(500)};
-    Tracker tracker{monthOfHistory(fake.clock.now().date()), false, fake.platform(), settings};
+    Tracker tracker{Tracker::Sampling::whenTold, fake.platform(), settings, monthOfHistory(fake.clock.now().date())};
 };
 
 // From nothing to the first painted frame: build the view, show it, read today, paint it all.

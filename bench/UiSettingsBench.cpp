@@ -64,8 +64,8 @@ struct Models
                           std::chrono::milliseconds(500)};
     Backup backup{settings, fake.places, fake.clock};
     StillLoginItem loginItem;
-    Tracker tracker{Store::open(scratch().filePath(QStringLiteral("usage-%1.sqlite").arg(rand()))), false,
-                    fake.platform(), settings};
+    Tracker tracker{Tracker::Sampling::whenTold, fake.platform(), settings,
+                    Store::open(scratch().filePath(QStringLiteral("usage-%1.sqlite").arg(rand())))};
     BackupController backupController{tracker, settings, backup, fake.places};
 };
 

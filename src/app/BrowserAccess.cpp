@@ -9,23 +9,19 @@ BrowserAccess::BrowserAccess(Accessibility& desktop, RendererAccessibility rende
 {
 }
 
-void BrowserAccess::requestTrust()
+void BrowserAccess::enable()
 {
     if (m_confirm(QStringLiteral("Browsers show Horavane the address of the page in front through the desktop's "
                                  "accessibility, which is switched off. Switch it on for your session? Screen "
                                  "readers and other assistive tools use the same switch.")))
-        m_desktop.requestTrust();
+        m_desktop.enable();
 }
 
-void BrowserAccess::openSettings(SettingsPane pane)
+void BrowserAccess::enableRendererAccessibility()
 {
-    if (pane != SettingsPane::automation) {
-        m_desktop.openSettings(pane);
-        return;
-    }
     // A Chromium-family browser needs both the session's accessibility and its own launcher flag; whatever
     // is missing is asked for in one question.
-    const bool switchedOff = !m_desktop.isTrusted();
+    const bool switchedOff = !m_desktop.isEnabled();
     const std::optional<Browser> browser = m_blocked();
     const bool known = browser && !browser->id.isEmpty();
     const bool flagged = known && m_renderer.isEnabled(browser->id);
@@ -62,7 +58,7 @@ void BrowserAccess::openSettings(SettingsPane pane)
     if (!m_confirm(question))
         return;
     if (switchedOff)
-        m_desktop.requestTrust();
+        m_desktop.enable();
     if (!known) {
         m_tell(QStringLiteral("Chromium-family browsers also need --force-renderer-accessibility. Bring the browser "
                               "to the front once, then choose “Open Automation Settings…” in Horavane's window to "

@@ -6,10 +6,9 @@
 #include <functional>
 
 // The desktop's accessibility as the views use it, asking before switching it on for the session, plus
-// what "automation settings" mean on Linux:
-// Chromium-family browsers show their pages only when started with renderer accessibility, so granting
-// a browser access writes a per-user copy of its launcher that adds the flag (after asking), and the
-// browser must be restarted.
+// renderer accessibility: Chromium-family browsers show their pages only when started with it, so
+// enabling it writes a per-user copy of the browser's launcher that adds the flag (after asking), and
+// the browser must be restarted.
 class BrowserAccess final : public Accessibility
 {
 public:
@@ -23,14 +22,15 @@ public:
     // Tells the user how it went, in one short text.
     using Tell = std::function<void(const QString& message)>;
 
-    // blocked names the browser that refused, if any, when the user asks for its settings.
+    // blocked names the browser that refused, if any.
     BrowserAccess(Accessibility& desktop, RendererAccessibility renderer, std::function<std::optional<Browser>()> blocked,
                   Confirm confirm, Tell tell);
 
-    bool isTrusted() const override { return m_desktop.isTrusted(); }
+    bool isEnabled() const override { return m_desktop.isEnabled(); }
     // Switching accessibility on is a lasting change for the whole session: only after asking.
-    void requestTrust() override;
-    void openSettings(SettingsPane pane) override;
+    void enable() override;
+    void openSettings() override { m_desktop.openSettings(); }
+    void enableRendererAccessibility() override;
     ApplicationAnswer application(qint64 pid, Timeout timeout) const override;
     std::optional<AccessibleElement> window(const AccessibleElement& application, Window which,
                                             Timeout timeout) const override;

@@ -53,7 +53,7 @@ Commands::Outcome Commands::report(const QString& databasePath, Period period, C
     // A tracker that is not live only reads: it needs the clock and nothing of the desktop.
     Platform platform;
     platform.clock = &clock;
-    const Tracker tracker(std::move(history.store), false, platform, settings);
+    const Tracker tracker(Tracker::Sampling::whenTold, platform, settings, std::move(history.store));
     const Summary summary = others ? Summary::merging([&] {
         QList<Summary> days;
         for (const DayUsage& day : others->addedTo(tracker.days(period), tracker.excluded()))

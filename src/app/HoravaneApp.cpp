@@ -66,7 +66,7 @@ const QString HoravaneApp::busName = QStringLiteral("app.corvani.Horavane");
 HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* parent)
     : QObject(parent), m_desktop(desktop), m_settings(settings),
       m_backup(settings, desktop.places(), *desktop.platform().clock), m_otherComputers(settings),
-      m_tracker(nullptr, true, desktop.platform(), settings),
+      m_tracker(Tracker::Sampling::live, desktop.platform(), settings),
       m_backupController(m_tracker, settings, m_backup, desktop.places()), m_icons(m_appIcons, desktop.places())
 {
     m_tracker.keepOpening(HistoryFile(desktop.places().databasePath(), *desktop.platform().clock));

@@ -7,6 +7,7 @@
 #include "LinuxSessionState.h"
 #include "LinuxSystemEvents.h"
 #include "MutterIdle.h"
+#include "Settings.h"
 #include "WaylandConnection.h"
 #include "WaylandIdle.h"
 #include "WlrootsWorkspace.h"
@@ -18,9 +19,6 @@
 #include <functional>
 
 namespace {
-
-// The idle limit the recorder uses when the user has set none.
-constexpr double defaultIdleMinutes = 2;
 
 // A compositor that offers no way to tell the window in front: nothing is in front, so nothing is recorded.
 class UnknownWorkspace final : public LinuxWorkspace
@@ -154,7 +152,7 @@ GnomeShellWorkspace* LinuxPlatform::gnomeShell() const
 
 void LinuxPlatform::setIdleLimit(double minutes)
 {
-    const qint64 limit = qint64((minutes > 0 ? minutes : defaultIdleMinutes) * 60 * 1000);
+    const qint64 limit = qint64(Settings::idleLimitMinutes(minutes) * 60 * 1000);
     if (m_idle)
         m_idle->setLimit(limit);
 }

@@ -9,18 +9,18 @@
 #include "HistoryView.h"
 #include "Icons.h"
 #include "LinuxAppIcons.h"
-#include "MenuBarIcon.h"
-#include "MenuBarLabel.h"
 #include "Platform.h"
 #include "PopoverPanel.h"
 #include "PopoverView.h"
 #include "PreviewSample.h"
 #include "Settings.h"
-#include "Spring.h"
 #include "SettingsView.h"
+#include "Spring.h"
 #include "Store.h"
 #include "Theme.h"
 #include "Tracker.h"
+#include "TrayIcon.h"
+#include "TrayLabel.h"
 #include "UpdateChecker.h"
 #include "WelcomeView.h"
 #include "XdgAutostart.h"
@@ -63,7 +63,7 @@ QPalette paletteFor(PreviewOptions::Appearance appearance)
     return palette;
 }
 
-// One menu-bar ring for every colour count, from the first shares of today's glance.
+// One tray ring for every colour count, from the first shares of today's glance.
 QWidget* ringSheet(const Glance& glance)
 {
     auto* sheet = new QWidget;
@@ -78,9 +78,8 @@ QWidget* ringSheet(const Glance& glance)
         const qreal ratio = sheet->devicePixelRatioF();
         Glance first = glance;
         first.shares = glance.shares.mid(0, count);
-        QPixmap pixmap = QPixmap::fromImage(MenuBarLabel::image(first, false, count,
-                                                                sheet->palette().color(QPalette::WindowText),
-                                                                68 / MenuBarIcon::side * ratio));
+        QPixmap pixmap = QPixmap::fromImage(TrayLabel::image(
+            first, false, count, sheet->palette().color(QPalette::WindowText), 68 / TrayIcon::side * ratio));
         pixmap.setDevicePixelRatio(ratio);
         auto* image = new QLabel;
         image->setPixmap(pixmap);
@@ -187,7 +186,7 @@ int Preview::run(int argc, char** argv, const PreviewOptions& options)
     Platform platform;
     platform.clock = &clock;
     platform.accessibility = &accessibility; // the welcome window asks it how each browser may be read
-    Tracker tracker(std::move(store), false, platform, settings);
+    Tracker tracker(Tracker::Sampling::whenTold, platform, settings, std::move(store));
     LinuxAppIcons appIcons;
     Icons icons(appIcons, places);
     UpdateChecker updates;

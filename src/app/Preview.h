@@ -3,7 +3,7 @@
 #include "PreviewOptions.h"
 
 // Renders one view on made-up history for pictures: the popover, the history window, the settings, the
-// welcome window or a sheet of menu-bar rings, in a window at the top right of the screen; prints
+// welcome window or a sheet of tray rings, in a window at the top right of the screen; prints
 // "window " and the window's X11 id, can move a simulated pointer over it, can save it as PNG, and quits
 // after a few seconds. Uses a throw-away store unless told to read the real one.
 namespace Preview {

@@ -27,37 +27,6 @@ struct Row
     Kind kind;
 };
 
-// Relative to ~/Library/Application Support, where the macOS browsers keep their profiles.
-constexpr std::array<Row, 27> applicationSupportRows{{
-    {"net.imput.helium", Kind::chromium},
-    {"Google/Chrome", Kind::chromium},
-    {"Google/Chrome Beta", Kind::chromium},
-    {"Google/Chrome Dev", Kind::chromium},
-    {"Google/Chrome Canary", Kind::chromium},
-    {"Chromium", Kind::chromium},
-    {"BraveSoftware/Brave-Browser", Kind::chromium},
-    {"BraveSoftware/Brave-Browser-Beta", Kind::chromium},
-    {"BraveSoftware/Brave-Browser-Nightly", Kind::chromium},
-    {"Microsoft Edge", Kind::chromium},
-    {"Microsoft Edge Beta", Kind::chromium},
-    {"Microsoft Edge Dev", Kind::chromium},
-    {"Microsoft Edge Canary", Kind::chromium},
-    {"Vivaldi", Kind::chromium},
-    {"Vivaldi Snapshot", Kind::chromium},
-    {"com.operasoftware.Opera", Kind::chromium},
-    {"com.operasoftware.OperaNext", Kind::chromium},
-    {"com.operasoftware.OperaDeveloper", Kind::chromium},
-    {"com.operasoftware.OperaGX", Kind::chromium},
-    {"Comet", Kind::chromium},
-    {"Arc/User Data", Kind::chromium},
-    {"Dia/User Data", Kind::chromium},
-    {"Firefox/Profiles", Kind::firefox},
-    {"zen/Profiles", Kind::firefox},
-    {"librewolf/Profiles", Kind::firefox},
-    {"Waterfox/Profiles", Kind::firefox},
-    {"Floorp/Profiles", Kind::firefox},
-}};
-
 // Chromium-family folders below $XDG_CONFIG_HOME.
 constexpr std::array<const char*, 16> chromiumConfigFolders{
     "net.imput.helium",
@@ -119,9 +88,9 @@ constexpr const char* firefoxRootQuery = "SELECT data FROM moz_icons\n"
                                          "WHERE root = 1 AND icon_url >= ?1 AND icon_url < ?2 AND data IS NOT NULL\n"
                                          "ORDER BY width = 65535, width DESC LIMIT 1";
 
-struct DatedStore
+struct DatedDatabase
 {
-    Store store;
+    Database database;
     QDateTime modified;
 };
 
@@ -196,16 +165,16 @@ std::optional<QByteArray> lookupFile(const QString& host, const QString& path, K
 
 // A running browser keeps recent icons in the write-ahead log, which an immutable open does not see. The log
 // belongs to the browser, so a copy of both files is read instead, in a folder only this user can enter.
-std::optional<QByteArray> lookupCopy(const QString& host, const Store& store, Copies& copies,
+std::optional<QByteArray> lookupCopy(const QString& host, const Database& database, Copies& copies,
                                      const std::atomic_bool* stop)
 {
-    if (QFileInfo(store.path + "-wal"_L1).size() <= 0 || (stop && *stop))
+    if (QFileInfo(database.path + "-wal"_L1).size() <= 0 || (stop && *stop))
         return std::nullopt;
-    const std::shared_ptr<const QTemporaryDir> copy = copies.of(store);
+    const std::shared_ptr<const QTemporaryDir> copy = copies.of(database);
     if (!copy)
         return std::nullopt;
     // Our copy, so SQLite may keep its shared-memory index beside it.
-    return lookupFile(host, copy->filePath(databaseName(store.kind)), store.kind, "?mode=ro", stop);
+    return lookupFile(host, copy->filePath(databaseName(database.kind)), database.kind, "?mode=ro", stop);
 }
 
 // What tells one state of a database from the next: size and time of the file and of its log.
@@ -256,11 +225,11 @@ Copies::Copies(QString temporaryFolder) : m_state(std::make_unique<State>())
 
 Copies::~Copies() = default;
 
-std::shared_ptr<const QTemporaryDir> Copies::of(const Store& store)
+std::shared_ptr<const QTemporaryDir> Copies::of(const Database& database)
 {
-    const QString stamp = stampOf(store.path);
+    const QString stamp = stampOf(database.path);
     const QMutexLocker lock(&m_state->mutex);
-    State::Copy& copy = m_state->copies[store.path];
+    State::Copy& copy = m_state->copies[database.path];
     if (copy.folder && copy.stamp == stamp)
         return copy.folder;
     copy = {};
@@ -269,10 +238,10 @@ std::shared_ptr<const QTemporaryDir> Copies::of(const Store& store)
     auto folder = std::make_shared<QTemporaryDir>(base + "/horavane-favicons-XXXXXX"_L1); // mode 0700
     if (!folder->isValid())
         return nullptr;
-    const QString database = folder->filePath(databaseName(store.kind));
+    const QString copied = folder->filePath(databaseName(database.kind));
     // QFile::copy gives the copies the browser's modes; ours are the user's alone, like the folder.
-    if (!QFile::copy(store.path, database) || !QFile::copy(store.path + "-wal"_L1, database + "-wal"_L1) ||
-        !PrivateFiles::restrictFile(database) || !PrivateFiles::restrictFile(database + "-wal"_L1))
+    if (!QFile::copy(database.path, copied) || !QFile::copy(database.path + "-wal"_L1, copied + "-wal"_L1) ||
+        !PrivateFiles::restrictFile(copied) || !PrivateFiles::restrictFile(copied + "-wal"_L1))
         return nullptr;
     copy = {stamp, folder};
     return folder;
@@ -286,7 +255,6 @@ QString databaseName(Kind kind)
 QList<ProfileRoot> profileRoots(const Folders& folders)
 {
     QList<ProfileRoot> roots;
-    appendRows(roots, folders.home + "/Library/Application Support"_L1, applicationSupportRows);
     for (const char* folder : chromiumConfigFolders)
         roots.append({folders.configHome + u'/' + QLatin1StringView(folder), Kind::chromium});
     roots.append({folders.configHome + "/mozilla/firefox"_L1, Kind::firefox});
@@ -297,9 +265,9 @@ QList<ProfileRoot> profileRoots(const Folders& folders)
     return roots;
 }
 
-QList<Store> stores(const Folders& folders)
+QList<Database> databases(const Folders& folders)
 {
-    QList<DatedStore> found;
+    QList<DatedDatabase> found;
     for (const ProfileRoot& root : profileRoots(folders)) {
         const QString name = u'/' + databaseName(root.kind);
         QStringList candidates{root.path};
@@ -315,38 +283,39 @@ QList<Store> stores(const Folders& folders)
         }
     }
     std::stable_sort(found.begin(), found.end(),
-                     [](const DatedStore& a, const DatedStore& b) { return a.modified > b.modified; });
-    QList<Store> result;
+                     [](const DatedDatabase& a, const DatedDatabase& b) { return a.modified > b.modified; });
+    QList<Database> result;
     result.reserve(found.size());
-    for (const DatedStore& dated : found)
-        result.append(dated.store);
+    for (const DatedDatabase& dated : found)
+        result.append(dated.database);
     return result;
 }
 
-std::optional<QByteArray> lookup(const QString& host, const Store& store, Copies& copies, const std::atomic_bool* stop)
+std::optional<QByteArray> lookup(const QString& host, const Database& database, Copies& copies,
+                                 const std::atomic_bool* stop)
 {
     if (host.isEmpty())
         return std::nullopt;
     // Immutable: no locks and no journal recovery, so the browser keeps writing undisturbed.
-    if (auto bytes = lookupFile(host, store.path, store.kind, "?mode=ro&immutable=1", stop))
+    if (auto bytes = lookupFile(host, database.path, database.kind, "?mode=ro&immutable=1", stop))
         return bytes;
-    return lookupCopy(host, store, copies, stop);
+    return lookupCopy(host, database, copies, stop);
 }
 
-std::optional<QByteArray> lookup(const QString& host, const Store& store, const QString& temporaryFolder)
+std::optional<QByteArray> lookup(const QString& host, const Database& database, const QString& temporaryFolder)
 {
     Copies copies(temporaryFolder);
-    return lookup(host, store, copies);
+    return lookup(host, database, copies);
 }
 
 std::optional<QByteArray> imageData(const QString& host, const Folders& folders, const std::atomic_bool* stop)
 {
     const std::shared_ptr<Copies> copies =
         folders.copies ? folders.copies : std::make_shared<Copies>(folders.temporary);
-    for (const Store& store : stores(folders)) {
+    for (const Database& database : databases(folders)) {
         if (stop && *stop)
             return std::nullopt;
-        if (auto bytes = lookup(host, store, *copies, stop))
+        if (auto bytes = lookup(host, database, *copies, stop))
             return bytes;
     }
     return std::nullopt;

@@ -31,12 +31,12 @@ struct ProfileRoot
 };
 
 // One favicon database file.
-struct Store
+struct Database
 {
     QString path;
     Kind kind = Kind::chromium;
 
-    bool operator==(const Store&) const = default;
+    bool operator==(const Database&) const = default;
 };
 
 // Private copies of the databases that a running browser holds in its write-ahead log, each made once
@@ -47,9 +47,9 @@ class Copies
 public:
     explicit Copies(QString temporaryFolder);
     ~Copies();
-    // A folder holding a current copy of the store's file and log under the store's database name;
+    // A folder holding a current copy of the database's file and log under the database's own name;
     // none when it cannot be made. The folder lasts while the pointer is held.
-    std::shared_ptr<const QTemporaryDir> of(const struct Store& store);
+    std::shared_ptr<const QTemporaryDir> of(const Database& database);
 
 private:
     struct State;
@@ -71,24 +71,23 @@ struct Folders
 // "Favicons" or "favicons.sqlite".
 QString databaseName(Kind kind);
 
-// Every profile root in search order: the macOS Application Support rows below home first (absent on
-// Linux), then the Linux folders, their Flatpak and their snap homes.
+// Every profile root in search order: the browsers' own folders, then their Flatpak and their snap homes.
 QList<ProfileRoot> profileRoots(const Folders& folders);
 
 // The database files of all profile roots, the most recently written first; equal times keep root order.
-QList<Store> stores(const Folders& folders);
+QList<Database> databases(const Folders& folders);
 
 // The bytes of the widest icon recorded in the database for pages (or, in Gecko's layout, site root
 // icons) of the host under http or https, with or without "www."; none when there is none or the file
 // cannot be read. A database that a running browser holds in write-ahead mode is read from a private copy.
 // The host is matched as written: browsers store internationalised hosts in their ASCII ("xn--") form, the
 // form site hosts take. A stop flag that turns true ends the lookup early, with none.
-std::optional<QByteArray> lookup(const QString& host, const Store& store, Copies& copies,
+std::optional<QByteArray> lookup(const QString& host, const Database& database, Copies& copies,
                                  const std::atomic_bool* stop = nullptr);
 // The same with a copy of its own, made in temporaryFolder and removed on return.
-std::optional<QByteArray> lookup(const QString& host, const Store& store, const QString& temporaryFolder);
+std::optional<QByteArray> lookup(const QString& host, const Database& database, const QString& temporaryFolder);
 
-// The first icon any store has for the host (already reduced to a site host), newest database first;
+// The first icon any database has for the host (already reduced to a site host), newest database first;
 // none as soon as the stop flag turns true.
 std::optional<QByteArray> imageData(const QString& host, const Folders& folders,
                                     const std::atomic_bool* stop = nullptr);

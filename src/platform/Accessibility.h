@@ -57,7 +57,7 @@ struct AccessibleFacts
 
 // Read access to other applications' accessibility trees, which is how the page a browser shows is
 // learned. The reading calls are made from worker threads, several at a time, and each gives up after
-// its timeout; trust and settings calls come from the main thread.
+// its timeout; the calls that switch things on come from the main thread.
 class Accessibility
 {
 public:
@@ -70,31 +70,34 @@ public:
         main,    // the application's main window, when none has the focus
     };
 
-    // The settings page where the user grants a permission.
-    enum class SettingsPane
+    // Why an application's element could not be had.
+    enum class Error
     {
-        accessibility, // reading other applications' accessibility trees
-        automation,    // letting a browser be asked for its page
+        none,
+        noReply,       // no reply in time, or a reply that makes no sense
+        noApplication, // no application of that process is on the accessibility bus
+        switchedOff,   // the desktop's accessibility is switched off
     };
 
-    // The error a backend reports when accessibility is switched off for this program.
-    static constexpr int disabledError = -25211;
-
-    // An application element that answered, or the error code of its failure (never zero then).
+    // An application element that answered, or why there is none (never `none` then).
     struct ApplicationAnswer
     {
         std::optional<AccessibleElement> element;
-        int error = 0;
+        Error error = Error::none;
     };
 
     virtual ~Accessibility() = default;
 
-    // Whether this program may read other applications' trees; never asks the user.
-    virtual bool isTrusted() const = 0;
-    // Asks the desktop, in its own way, to trust this program (a prompt where the desktop has one).
-    virtual void requestTrust() = 0;
-    // Opens the desktop's settings for the permission; does nothing when it has no such place.
-    virtual void openSettings(SettingsPane pane) = 0;
+    // Whether the desktop's accessibility is switched on for the session, which other applications' trees
+    // need; never asks the user.
+    virtual bool isEnabled() const = 0;
+    // Switches the desktop's accessibility on for the session.
+    virtual void enable() = 0;
+    // Opens the desktop's accessibility settings; does nothing when it has no settings program for them.
+    virtual void openSettings() = 0;
+    // Has the browser that refused to show its pages start with renderer accessibility, which Chromium-family
+    // browsers need besides the desktop's switch; does nothing where that is not known how.
+    virtual void enableRendererAccessibility() = 0;
 
     // The application of the process, after one message to it that proves it answers.
     virtual ApplicationAnswer application(qint64 pid, Timeout timeout) const = 0;

@@ -1,20 +1,18 @@
 #pragma once
 
-#include <QByteArray>
 #include <QList>
-#include <QString>
 #include <optional>
 
-// One hold on display sleep, by the process that owns it.
-struct PowerAssertion
+// One hold that keeps the display from sleeping while the user is idle (an inhibitor), by the process that
+// owns it; 0 when that process cannot be told.
+struct DisplaySleepHold
 {
     qint64 pid = 0;
-    QString type; // "PreventUserIdleDisplaySleep", "NoDisplaySleepAssertion" or another kind
 
-    bool operator==(const PowerAssertion&) const = default;
+    bool operator==(const DisplaySleepHold&) const = default;
 };
 
-// Facts about the user's session: display, lock, console, input idleness, display-sleep holders
+// Facts about the user's session: display, lock, console, input idleness, display-sleep holds
 // and process ancestry. Every fact that cannot be told is "unknown" (an empty optional).
 class SessionState
 {
@@ -28,8 +26,6 @@ public:
     virtual std::optional<bool> onConsole() const = 0;
     virtual double secondsSinceLastInput() const = 0;
     // Every hold on display sleep, or none when the list cannot be read. May be slow: ask only when needed.
-    virtual std::optional<QList<PowerAssertion>> displaySleepAssertions() const = 0;
+    virtual std::optional<QList<DisplaySleepHold>> displaySleepHolds() const = 0;
     virtual std::optional<qint64> parentProcess(qint64 pid) const = 0;
-    // The process's short name as raw bytes, empty when unknown.
-    virtual QByteArray processName(qint64 pid) const = 0;
 };

@@ -13,7 +13,7 @@ bool sessionIsActive(const SessionState& session);
 
 // True while the user touched keyboard or mouse within the idle limit, or while the front
 // application (or a process it started) keeps the display awake. idleMinutes is the user's
-// setting; 0 or less means the two-minute default.
+// setting as stored; 0 or less means the default.
 bool userIsPresent(const RunningApp& frontmost, const SessionState& session, double idleMinutes);
 
 } // namespace Activity

@@ -4,7 +4,7 @@
 
 #include <QList>
 
-// What the menu-bar ring shows: today's largest shares and today's whole minutes.
+// What the tray ring shows: today's largest shares and today's whole minutes.
 struct Glance
 {
     QList<int> shares; // percent in steps of 2, at most 8, in summary order; empty under one minute

@@ -14,9 +14,6 @@
 
 namespace {
 
-// Applications whose time never counts: the login window and the screen saver.
-const QLatin1String ignored[] = {QLatin1String("com.apple.loginwindow"), QLatin1String("com.apple.ScreenSaver.Engine")};
-
 constexpr double longestCountedInterval = 6;
 constexpr qint64 flushIntervalMs = 60'000;
 constexpr qint64 glanceIntervalMs = 15'000;
@@ -24,9 +21,10 @@ constexpr int sampleIntervalMs = 2'000;
 
 } // namespace
 
-Tracker::Tracker(std::unique_ptr<Store> store, bool live, const Platform& platform, Settings& settings,
+Tracker::Tracker(Sampling sampling, const Platform& platform, Settings& settings, std::unique_ptr<Store> store,
                  std::shared_ptr<const BrowserFetch> fetch, QObject* parent)
-    : QObject(parent), m_store(std::move(store)), m_live(live), m_platform(platform), m_settings(settings)
+    : QObject(parent), m_store(std::move(store)), m_live(sampling == Sampling::live), m_platform(platform),
+      m_settings(settings)
 {
     if (!fetch && m_platform.accessibility)
         fetch = std::make_shared<AccessibilityFetch>(*m_platform.accessibility);
@@ -131,9 +129,6 @@ std::optional<ItemKey> Tracker::resolve()
         CapturedText::withoutControls(!front->bundleId.isEmpty() ? front->bundleId : front->localizedName);
     if (id.isEmpty())
         return std::nullopt;
-    for (const QLatin1String& ignoredId : ignored)
-        if (id == ignoredId)
-            return std::nullopt;
     const QString ownId = m_platform.workspace->ownIdentifier();
     if (!ownId.isEmpty() && id == ownId)
         return std::nullopt;

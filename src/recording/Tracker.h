@@ -32,16 +32,21 @@ public:
     struct BlockedBrowser
     {
         QString name;
-        BrowserPermission permission = BrowserPermission::automation;
+        BrowserPermission permission = BrowserPermission::rendererAccessibility;
         QString id; // the browser's application identifier, for desktops that grant access per browser
         bool operator==(const BlockedBrowser&) const = default;
     };
 
-    // store may be null: time is then kept in memory only. A live tracker samples every two
-    // seconds and on the platform's events; one that is not live samples only when told. Browsers are
-    // asked for their page through fetch, by default through the platform's accessibility; without
-    // either, a browser counts as an application.
-    Tracker(std::unique_ptr<Store> store, bool live, const Platform& platform, Settings& settings,
+    // When the tracker looks at the application in front.
+    enum class Sampling
+    {
+        live,     // every two seconds and on the platform's events
+        whenTold, // only when tick() is called
+    };
+
+    // Without a store the time is kept in memory only. Browsers are asked for their page through fetch, by
+    // default through the platform's accessibility; without either, a browser counts as an application.
+    Tracker(Sampling sampling, const Platform& platform, Settings& settings, std::unique_ptr<Store> store = nullptr,
             std::shared_ptr<const BrowserFetch> fetch = nullptr, QObject* parent = nullptr);
     ~Tracker() override;
 

@@ -4,9 +4,9 @@ namespace {
 
 // A stored value of the wrong type reads as the default, as if it were absent.
 template <typename T>
-T read(const QSettings& file, const char* key, const T& fallback)
+T read(const QSettings& file, QLatin1StringView key, const T& fallback)
 {
-    const QVariant value = file.value(QLatin1String(key));
+    const QVariant value = file.value(key);
     if (!value.isValid() || !value.canConvert<T>())
         return fallback;
     bool ok = true;
@@ -30,100 +30,106 @@ T read(const QSettings& file, const char* key, const T& fallback)
 Settings::Settings(const QString& filePath, QObject* parent)
     : QObject(parent), m_file(filePath, QSettings::IniFormat)
 {
-    m_showsTimeInMenuBar = read(m_file, "showsTimeInMenuBar", m_showsTimeInMenuBar);
-    m_idleMinutes = read(m_file, "idleMinutes", m_idleMinutes);
-    m_chartColors = read(m_file, "chartColors", m_chartColors);
-    m_backupEnabled = read(m_file, "backsUpToICloud", m_backupEnabled);
-    m_lastBackup = read(m_file, "lastBackup", m_lastBackup);
-    m_backupProblem = read(m_file, "backupProblem", m_backupProblem);
-    m_backupFolder = read(m_file, "backupFolder", m_backupFolder);
-    m_computerId = read(m_file, "computerId", m_computerId);
-    m_computerName = read(m_file, "computerName", m_computerName);
-    m_settingsTab = read(m_file, "settingsTab", m_settingsTab);
-    m_hasSeenWelcome = read(m_file, "hasSeenWelcome", m_hasSeenWelcome);
-    m_hasAskedForAccessibility = read(m_file, "hasAskedForAccessibility", m_hasAskedForAccessibility);
+    m_showsTimeInTray = read(m_file, SettingKeys::showsTimeInTray.name, m_showsTimeInTray);
+    m_idleMinutes = read(m_file, SettingKeys::idleMinutes.name, m_idleMinutes);
+    m_chartColors = read(m_file, SettingKeys::chartColors.name, m_chartColors);
+    m_backupEnabled = read(m_file, SettingKeys::dailyBackup.name, m_backupEnabled);
+    m_lastBackup = read(m_file, SettingKeys::lastBackup.name, m_lastBackup);
+    m_backupProblem = read(m_file, SettingKeys::backupProblem.name, m_backupProblem);
+    m_backupFolder = read(m_file, SettingKeys::backupFolder.name, m_backupFolder);
+    m_computerId = read(m_file, SettingKeys::computerId.name, m_computerId);
+    m_computerName = read(m_file, SettingKeys::computerName.name, m_computerName);
+    m_settingsTab = read(m_file, SettingKeys::settingsTab.name, m_settingsTab);
+    m_hasSeenWelcome = read(m_file, SettingKeys::hasSeenWelcome.name, m_hasSeenWelcome);
+    m_hasAskedForAccessibility = read(m_file, SettingKeys::hasAskedForAccessibility.name, m_hasAskedForAccessibility);
 }
 
 template <typename T, typename Signal>
-void Settings::assign(T& field, const T& value, const char* key, Signal changed)
+void Settings::assign(T& field, const T& value, QLatin1StringView key, Signal changed)
 {
-    m_file.setValue(QLatin1String(key), QVariant::fromValue(value));
+    m_file.setValue(key, QVariant::fromValue(value));
     if (field == value)
         return;
     field = value;
     emit(this->*changed)(value);
 }
 
-void Settings::setShowsTimeInMenuBar(bool value)
+void Settings::setShowsTimeInTray(bool value)
 {
-    assign(m_showsTimeInMenuBar, value, "showsTimeInMenuBar", &Settings::showsTimeInMenuBarChanged);
+    assign(m_showsTimeInTray, value, SettingKeys::showsTimeInTray.name, &Settings::showsTimeInTrayChanged);
 }
 
 void Settings::setIdleMinutes(double value)
 {
-    assign(m_idleMinutes, value, "idleMinutes", &Settings::idleMinutesChanged);
+    assign(m_idleMinutes, value, SettingKeys::idleMinutes.name, &Settings::idleMinutesChanged);
 }
 
 void Settings::setChartColors(int value)
 {
-    assign(m_chartColors, value, "chartColors", &Settings::chartColorsChanged);
+    assign(m_chartColors, value, SettingKeys::chartColors.name, &Settings::chartColorsChanged);
 }
 
 void Settings::removeChartColors()
 {
-    m_file.remove(QStringLiteral("chartColors"));
-    if (m_chartColors == 8)
+    m_file.remove(SettingKeys::chartColors.name);
+    if (m_chartColors == SettingKeys::chartColors.defaultValue)
         return;
-    m_chartColors = 8;
+    m_chartColors = SettingKeys::chartColors.defaultValue;
     emit chartColorsChanged(m_chartColors);
 }
 
 void Settings::setBackupEnabled(bool value)
 {
-    assign(m_backupEnabled, value, "backsUpToICloud", &Settings::backupEnabledChanged);
+    assign(m_backupEnabled, value, SettingKeys::dailyBackup.name, &Settings::backupEnabledChanged);
 }
 
 void Settings::setLastBackup(double value)
 {
-    assign(m_lastBackup, value, "lastBackup", &Settings::lastBackupChanged);
+    assign(m_lastBackup, value, SettingKeys::lastBackup.name, &Settings::lastBackupChanged);
 }
 
 void Settings::setBackupProblem(const QString& value)
 {
-    assign(m_backupProblem, value, "backupProblem", &Settings::backupProblemChanged);
+    assign(m_backupProblem, value, SettingKeys::backupProblem.name, &Settings::backupProblemChanged);
 }
 
 void Settings::setBackupFolder(const QString& value)
 {
-    assign(m_backupFolder, value, "backupFolder", &Settings::backupFolderChanged);
+    assign(m_backupFolder, value, SettingKeys::backupFolder.name, &Settings::backupFolderChanged);
 }
 
 void Settings::setComputerId(const QString& value)
 {
-    assign(m_computerId, value, "computerId", &Settings::computerIdChanged);
+    assign(m_computerId, value, SettingKeys::computerId.name, &Settings::computerIdChanged);
 }
 
 void Settings::setComputerName(const QString& value)
 {
-    assign(m_computerName, value, "computerName", &Settings::computerNameChanged);
+    assign(m_computerName, value, SettingKeys::computerName.name, &Settings::computerNameChanged);
 }
 
 void Settings::setSettingsTab(const QString& value)
 {
-    assign(m_settingsTab, value, "settingsTab", &Settings::settingsTabChanged);
+    assign(m_settingsTab, value, SettingKeys::settingsTab.name, &Settings::settingsTabChanged);
 }
 
 void Settings::setHasSeenWelcome(bool value)
 {
-    assign(m_hasSeenWelcome, value, "hasSeenWelcome", &Settings::hasSeenWelcomeChanged);
+    assign(m_hasSeenWelcome, value, SettingKeys::hasSeenWelcome.name, &Settings::hasSeenWelcomeChanged);
 }
 
 void Settings::setHasAskedForAccessibility(bool value)
 {
-    assign(m_hasAskedForAccessibility, value, "hasAskedForAccessibility", &Settings::hasAskedForAccessibilityChanged);
+    assign(m_hasAskedForAccessibility, value, SettingKeys::hasAskedForAccessibility.name,
+           &Settings::hasAskedForAccessibilityChanged);
 }
 
 void Settings::sync()
 {
     m_file.sync();
+}
+
+double Settings::idleLimitMinutes(double storedMinutes)
+{
+    return storedMinutes > 0 ? storedMinutes : SettingKeys::idleMinutes.defaultValue;
 }

@@ -1,8 +1,37 @@
 #pragma once
 
+#include <QLatin1StringView>
 #include <QObject>
 #include <QSettings>
 #include <QString>
+
+// Every stored preference: the key it has in the file and its value while none is stored. The keys stay
+// as they were first written, so a file from any earlier version reads the same.
+namespace SettingKeys {
+
+using namespace Qt::StringLiterals;
+
+template <typename T>
+struct Key
+{
+    QLatin1StringView name;
+    T defaultValue;
+};
+
+inline constexpr Key<bool> showsTimeInTray{"showsTimeInMenuBar"_L1, false};
+inline constexpr Key<double> idleMinutes{"idleMinutes"_L1, 2};
+inline constexpr Key<int> chartColors{"chartColors"_L1, 8};
+inline constexpr Key<bool> dailyBackup{"backsUpToICloud"_L1, false};
+inline constexpr Key<double> lastBackup{"lastBackup"_L1, 0};
+inline constexpr Key<QLatin1StringView> backupProblem{"backupProblem"_L1, {}};
+inline constexpr Key<QLatin1StringView> backupFolder{"backupFolder"_L1, {}};
+inline constexpr Key<QLatin1StringView> computerId{"computerId"_L1, {}};
+inline constexpr Key<QLatin1StringView> computerName{"computerName"_L1, {}};
+inline constexpr Key<QLatin1StringView> settingsTab{"settingsTab"_L1, "general"_L1};
+inline constexpr Key<bool> hasSeenWelcome{"hasSeenWelcome"_L1, false};
+inline constexpr Key<bool> hasAskedForAccessibility{"hasAskedForAccessibility"_L1, false};
+
+} // namespace SettingKeys
 
 // The user's preferences, one typed accessor per key. Values are read once and kept in memory, so
 // reading a preference costs nothing; every change is written through and announced.
@@ -13,10 +42,10 @@ public:
     // Preferences kept in the INI file at filePath (created on the first change).
     explicit Settings(const QString& filePath, QObject* parent = nullptr);
 
-    bool showsTimeInMenuBar() const { return m_showsTimeInMenuBar; }
+    bool showsTimeInTray() const { return m_showsTimeInTray; }
+    // As stored: 0 or less stands for the default, which idleLimitMinutes() resolves.
     double idleMinutes() const { return m_idleMinutes; }
     int chartColors() const { return m_chartColors; }
-    // Whether the daily copy is made; stored under "backsUpToICloud", the key existing files have.
     bool backupEnabled() const { return m_backupEnabled; }
     double lastBackup() const { return m_lastBackup; }
     QString backupProblem() const { return m_backupProblem; }
@@ -30,7 +59,7 @@ public:
     bool hasSeenWelcome() const { return m_hasSeenWelcome; }
     bool hasAskedForAccessibility() const { return m_hasAskedForAccessibility; }
 
-    void setShowsTimeInMenuBar(bool value);
+    void setShowsTimeInTray(bool value);
     void setIdleMinutes(double value);
     void setChartColors(int value);
     void removeChartColors(); // back to the default
@@ -47,8 +76,11 @@ public:
     // Writes pending changes to the file now.
     void sync();
 
+    // The idle limit a stored idleMinutes value stands for: the value itself, or the default for 0 or less.
+    static double idleLimitMinutes(double storedMinutes);
+
 signals:
-    void showsTimeInMenuBarChanged(bool value);
+    void showsTimeInTrayChanged(bool value);
     void idleMinutesChanged(double value);
     void chartColorsChanged(int value);
     void backupEnabledChanged(bool value);
@@ -63,19 +95,19 @@ signals:
 
 private:
     template <typename T, typename Signal>
-    void assign(T& field, const T& value, const char* key, Signal changed);
+    void assign(T& field, const T& value, QLatin1StringView key, Signal changed);
 
     QSettings m_file;
-    bool m_showsTimeInMenuBar = false;
-    double m_idleMinutes = 2;
-    int m_chartColors = 8;
-    bool m_backupEnabled = false;
-    double m_lastBackup = 0;
-    QString m_backupProblem;
-    QString m_backupFolder;
-    QString m_computerId;
-    QString m_computerName;
-    QString m_settingsTab = QStringLiteral("general");
-    bool m_hasSeenWelcome = false;
-    bool m_hasAskedForAccessibility = false;
+    bool m_showsTimeInTray = SettingKeys::showsTimeInTray.defaultValue;
+    double m_idleMinutes = SettingKeys::idleMinutes.defaultValue;
+    int m_chartColors = SettingKeys::chartColors.defaultValue;
+    bool m_backupEnabled = SettingKeys::dailyBackup.defaultValue;
+    double m_lastBackup = SettingKeys::lastBackup.defaultValue;
+    QString m_backupProblem = SettingKeys::backupProblem.defaultValue;
+    QString m_backupFolder = SettingKeys::backupFolder.defaultValue;
+    QString m_computerId = SettingKeys::computerId.defaultValue;
+    QString m_computerName = SettingKeys::computerName.defaultValue;
+    QString m_settingsTab = SettingKeys::settingsTab.defaultValue;
+    bool m_hasSeenWelcome = SettingKeys::hasSeenWelcome.defaultValue;
+    bool m_hasAskedForAccessibility = SettingKeys::hasAskedForAccessibility.defaultValue;
 };

@@ -9,7 +9,7 @@
 
 using namespace Qt::StringLiterals;
 
-AccessibilityFetch::AccessibilityFetch(const Accessibility& accessibility, FirefoxReader::Ticks ticks,
+AccessibilityFetch::AccessibilityFetch(const Accessibility& accessibility, PageReader::Ticks ticks,
                                        PermanentPrivate permanentPrivate)
     : m_reader(accessibility, std::move(ticks)),
       m_permanentPrivate(permanentPrivate ? std::move(permanentPrivate) : PermanentPrivate([](qint64 pid) {
@@ -51,8 +51,7 @@ bool AccessibilityFetch::isPrivateFirefoxTitle(const QString& title)
 
 BrowserFetch::Outcome AccessibilityFetch::fetch(qint64 pid, BrowserFamily family, std::chrono::milliseconds) const
 {
-    const bool chromiumEngine = family == BrowserFamily::chromium || family == BrowserFamily::dia;
-    FirefoxReader::WindowFilter skipWindow;
+    PageReader::WindowFilter skipWindow;
     if (family == BrowserFamily::chromium) {
         skipWindow = &AccessibilityFetch::isPrivateTitle;
     } else if (family == BrowserFamily::firefox) {
@@ -60,24 +59,24 @@ BrowserFetch::Outcome AccessibilityFetch::fetch(qint64 pid, BrowserFamily family
         skipWindow = [this, pid](const QString& title) { return isPrivateFirefoxTitle(title) || alwaysPrivate(pid); };
     }
 
-    const FirefoxReader::Reading reading = m_reader.read(pid, skipWindow);
+    const PageReader::Reading reading = m_reader.read(pid, skipWindow);
     // The host only: a full address may carry what is nobody's business, even in a debug log.
     qCDebug(probeLog, "Front site of %lld: %s (window %d, private %d, page element %d, walk complete %d)", pid,
             qUtf8Printable(Site::host(reading.answer.address.value_or(QString())).value_or(QStringLiteral("none"))),
             reading.hasWindow, reading.skipped, reading.sawWebArea, reading.complete);
     switch (reading.answer.kind) {
-    case FirefoxReader::Answer::Kind::denied:
+    case PageReader::Answer::Kind::denied:
         return Outcome::denied();
-    case FirefoxReader::Answer::Kind::failed:
-        return Outcome::failed(reading.answer.code);
-    case FirefoxReader::Answer::Kind::page:
+    case PageReader::Answer::Kind::failed:
+        return Outcome::failed(reading.answer.error);
+    case PageReader::Answer::Kind::page:
         break;
     }
     if (reading.skipped)
         return Outcome::answered(std::nullopt); // private windows are never recorded
     // Without renderer accessibility a Chromium window shows no page element at all, whatever it
     // displays; only a walk that looked everywhere may conclude that.
-    if (chromiumEngine && reading.hasWindow && reading.complete && !reading.sawWebArea)
+    if (family == BrowserFamily::chromium && reading.hasWindow && reading.complete && !reading.sawWebArea)
         return pagelessForLong(pid) ? Outcome::denied() : Outcome::answered(std::nullopt);
     forgetPageless(pid);
     if (!reading.answer.address)

@@ -1,22 +1,22 @@
 #pragma once
 
 #include "BrowserFetch.h"
-#include "FirefoxReader.h"
+#include "PageReader.h"
 
 #include <QHash>
 #include <QMutex>
 
-// Asks a browser for its front page through its accessibility tree. This is the one way there is on a
-// desktop without Apple Events, so every family goes through it; Chromium-family browsers get their
-// private-window check from the window title, and a window with no page at all means they were not
-// started with renderer accessibility, which is how they refuse.
+// Asks a browser for its front page through its accessibility tree, the one way there is, so every family
+// goes through it. Chromium-family browsers get their private-window check from the window title, and a
+// window with no page at all means they were not started with renderer accessibility, which is how they
+// refuse.
 class AccessibilityFetch final : public BrowserFetch
 {
 public:
     // Whether a Firefox-family process browses privately in every window; the profile's setting by default.
     using PermanentPrivate = std::function<bool(qint64 pid)>;
 
-    explicit AccessibilityFetch(const Accessibility& accessibility, FirefoxReader::Ticks ticks = {},
+    explicit AccessibilityFetch(const Accessibility& accessibility, PageReader::Ticks ticks = {},
                                 PermanentPrivate permanentPrivate = {});
 
     // The timeout is not used: the walk has its own bounds.
@@ -39,7 +39,7 @@ private:
     // Whether the Firefox-family process always browses privately, learned once per process.
     bool alwaysPrivate(qint64 pid) const;
 
-    FirefoxReader m_reader;
+    PageReader m_reader;
     mutable QMutex m_mutex; // fetches run on several worker threads
     mutable QHash<qint64, std::chrono::milliseconds> m_pagelessSince;
     PermanentPrivate m_permanentPrivate;

@@ -7,9 +7,8 @@ namespace {
 
 using Row = std::pair<QLatin1StringView, BrowserFamily::Value>;
 
-// Tested in order; the first row that matches decides. The macOS bundle identifiers come first, then
-// the identifiers the same browsers carry on Linux (desktop-file ids, Flatpak and snap ids) where they
-// differ from those.
+// Tested in order; the first row that matches decides. The makers' reverse-DNS identifiers come first
+// (some of them are Flatpak ids too), then the desktop-file ids, the other Flatpak ids and the snap ids.
 constexpr Row rows[] = {
     {QLatin1StringView("net.imput.helium"), BrowserFamily::chromium},
     {QLatin1StringView("com.google.Chrome"), BrowserFamily::chromium},
@@ -20,21 +19,8 @@ constexpr Row rows[] = {
     {QLatin1StringView("com.brave.Browser"), BrowserFamily::chromium},
     {QLatin1StringView("com.brave.Browser.beta"), BrowserFamily::chromium},
     {QLatin1StringView("com.brave.Browser.nightly"), BrowserFamily::chromium},
-    {QLatin1StringView("com.microsoft.edgemac"), BrowserFamily::chromium},
-    {QLatin1StringView("com.microsoft.edgemac.Beta"), BrowserFamily::chromium},
-    {QLatin1StringView("com.microsoft.edgemac.Dev"), BrowserFamily::chromium},
-    {QLatin1StringView("com.microsoft.edgemac.Canary"), BrowserFamily::chromium},
     {QLatin1StringView("com.vivaldi.Vivaldi"), BrowserFamily::chromium},
     {QLatin1StringView("com.vivaldi.Vivaldi.snapshot"), BrowserFamily::chromium},
-    {QLatin1StringView("com.operasoftware.Opera"), BrowserFamily::chromium},
-    {QLatin1StringView("com.operasoftware.OperaNext"), BrowserFamily::chromium},
-    {QLatin1StringView("com.operasoftware.OperaDeveloper"), BrowserFamily::chromium},
-    {QLatin1StringView("com.operasoftware.OperaGX"), BrowserFamily::chromium},
-    {QLatin1StringView("ai.perplexity.comet"), BrowserFamily::chromium},
-    {QLatin1StringView("company.thebrowser.Browser"), BrowserFamily::chromium},
-    {QLatin1StringView("com.apple.Safari"), BrowserFamily::safari},
-    {QLatin1StringView("com.apple.SafariTechnologyPreview"), BrowserFamily::safari},
-    {QLatin1StringView("company.thebrowser.dia"), BrowserFamily::dia},
     {QLatin1StringView("org.mozilla.firefox"), BrowserFamily::firefox},
     {QLatin1StringView("org.mozilla.firefoxdeveloperedition"), BrowserFamily::firefox},
     {QLatin1StringView("org.mozilla.nightly"), BrowserFamily::firefox},
@@ -85,10 +71,10 @@ constexpr Row rows[] = {
 
 } // namespace
 
-std::optional<BrowserFamily> BrowserFamily::of(QStringView bundleId)
+std::optional<BrowserFamily> BrowserFamily::of(QStringView appId)
 {
     for (const auto& [id, family] : rows) {
-        if (bundleId == id) // QStringView against Latin-1: exact, case-sensitive
+        if (appId == id) // QStringView against Latin-1: exact, case-sensitive
             return BrowserFamily(family);
     }
     return std::nullopt;

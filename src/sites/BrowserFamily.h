@@ -13,8 +13,6 @@ public:
     enum Value : unsigned char
     {
         chromium,
-        safari,
-        dia,
         firefox,
     };
 
@@ -23,12 +21,12 @@ public:
 
     // The family of the application with this identifier, or none when it is not a known browser.
     // Exact, case-sensitive match against a fixed list; pure and callable from any thread.
-    static std::optional<BrowserFamily> of(QStringView bundleId);
+    static std::optional<BrowserFamily> of(QStringView appId);
 
     // The permission the user grants so that this family's browsers can be asked.
     constexpr BrowserPermission permission() const
     {
-        return m_value == firefox ? BrowserPermission::accessibility : BrowserPermission::automation;
+        return m_value == firefox ? BrowserPermission::accessibility : BrowserPermission::rendererAccessibility;
     }
 
 private:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Accessibility.h"
 #include "BrowserFamily.h"
 
 #include <QString>
@@ -17,17 +18,17 @@ public:
         enum class Kind
         {
             answered, // the browser told; host is none for a private window, no window or no website
-            failed,   // no answer (timeout, browser gone, error), with the system's code
+            failed,   // no answer (timeout, browser gone, error), with the reason
             denied,   // this program is not allowed to ask
         };
 
         Kind kind = Kind::answered;
         std::optional<QString> host;
-        int code = 0;
+        Accessibility::Error error = Accessibility::Error::none;
 
-        static Outcome answered(std::optional<QString> host) { return {Kind::answered, std::move(host), 0}; }
-        static Outcome failed(int code) { return {Kind::failed, std::nullopt, code}; }
-        static Outcome denied() { return {Kind::denied, std::nullopt, 0}; }
+        static Outcome answered(std::optional<QString> host) { return {Kind::answered, std::move(host), {}}; }
+        static Outcome failed(Accessibility::Error error) { return {Kind::failed, std::nullopt, error}; }
+        static Outcome denied() { return {Kind::denied, std::nullopt, {}}; }
 
         bool operator==(const Outcome&) const = default;
     };

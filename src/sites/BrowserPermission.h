@@ -1,7 +1,8 @@
 #pragma once
 
 // Which permission lets Horavane read a browser's front page.
-enum class BrowserPermission {
-    automation,    // asked of the browser itself (Chromium-family browsers and the like)
-    accessibility, // the desktop's accessibility switch (Firefox-family browsers)
+enum class BrowserPermission
+{
+    rendererAccessibility, // the browser's own, given by how it starts (Chromium-family browsers)
+    accessibility,         // the desktop's accessibility switch (Firefox-family browsers)
 };

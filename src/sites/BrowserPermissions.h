@@ -8,8 +8,8 @@ class Settings;
 // What the program does when the user wants to grant a browser permission.
 namespace BrowserPermissions {
 
-// For accessibility while it is off: the trust request (which asks the user first), remembered in the
-// settings. Otherwise: the settings page for the permission.
-void openSettings(BrowserPermission permission, Accessibility& accessibility, Settings& settings);
+// For accessibility while it is off: switching it on (which asks the user first), remembered in the
+// settings; while it is on: the desktop's accessibility settings. For renderer accessibility: enabling it.
+void request(BrowserPermission permission, Accessibility& accessibility, Settings& settings);
 
 } // namespace BrowserPermissions

@@ -16,6 +16,21 @@ namespace {
 // Requests run at most a few seconds each; a handful of browsers may be asked at once.
 constexpr int ownPoolThreads = 4;
 
+QLatin1StringView reason(Accessibility::Error error)
+{
+    switch (error) {
+    case Accessibility::Error::none:
+        break;
+    case Accessibility::Error::noReply:
+        return QLatin1StringView("no reply");
+    case Accessibility::Error::noApplication:
+        return QLatin1StringView("not on the accessibility bus");
+    case Accessibility::Error::switchedOff:
+        return QLatin1StringView("accessibility is switched off");
+    }
+    return QLatin1StringView("no reason given");
+}
+
 } // namespace
 
 BrowserProbe::BrowserProbe(std::shared_ptr<const BrowserFetch> fetch, const Clock& clock,
@@ -51,10 +66,10 @@ qint64 BrowserProbe::now() const
     return m_clock.now().toMSecsSinceEpoch();
 }
 
-ProbeResult BrowserProbe::currentSite(const QString& bundleId, qint64 pid, BrowserFamily family)
+ProbeResult BrowserProbe::currentSite(const QString& appId, qint64 pid, BrowserFamily family)
 {
     const qint64 now = this->now();
-    State& state = m_states[bundleId];
+    State& state = m_states[appId];
 
     // The answer comes from the state as it stands before any request starts.
     ProbeResult result = ProbeResult::none();
@@ -69,37 +84,37 @@ ProbeResult BrowserProbe::currentSite(const QString& bundleId, qint64 pid, Brows
     const bool backedOff = now < state.retryAfter && state.retryAfter - now <= retryDelay.count();
     if (!state.inFlight && !backedOff) {
         state.inFlight = true;
-        start(bundleId, pid, family, state.permission == Permission::granted ? grantedTimeout : askingTimeout);
+        start(appId, pid, family, state.permission == Permission::granted ? grantedTimeout : askingTimeout);
     }
     return result;
 }
 
-void BrowserProbe::start(const QString& bundleId, qint64 pid, BrowserFamily family, std::chrono::milliseconds timeout)
+void BrowserProbe::start(const QString& appId, qint64 pid, BrowserFamily family, std::chrono::milliseconds timeout)
 {
     // The job shares nothing mutable with the probe. Its answer is posted to the application object,
     // which outlives every probe, and reaches the probe only if the probe still exists then.
     QPointer<BrowserProbe> self(this);
     std::shared_ptr<const BrowserFetch> fetch = m_fetch;
-    m_pool->start([self, fetch, bundleId, pid, family, timeout] {
+    m_pool->start([self, fetch, appId, pid, family, timeout] {
         const Outcome outcome = fetch->fetch(pid, family, timeout);
         QCoreApplication* app = QCoreApplication::instance();
         if (!app)
             return;
         QMetaObject::invokeMethod(
             app,
-            [self, bundleId, outcome] {
+            [self, appId, outcome] {
                 if (self)
-                    self->finish(bundleId, outcome);
+                    self->finish(appId, outcome);
             },
             Qt::QueuedConnection);
     });
 }
 
-void BrowserProbe::finish(const QString& bundleId, const Outcome& outcome)
+void BrowserProbe::finish(const QString& appId, const Outcome& outcome)
 {
     Q_ASSERT(QThread::currentThread() == thread());
     const qint64 now = this->now();
-    State& state = m_states[bundleId];
+    State& state = m_states[appId];
     const Permission oldPermission = state.permission;
     const std::optional<QString> oldSite = state.site;
     const qint64 elapsed = now - state.updated;
@@ -115,7 +130,7 @@ void BrowserProbe::finish(const QString& bundleId, const Outcome& outcome)
         state.site.reset();
         // A browser that keeps failing while nothing is known says so once, not on every tick.
         if (!(oldPermission == Permission::granted && !oldSite))
-            qCInfo(probeLog, "Request to %s failed with %ld", qUtf8Printable(bundleId), long(outcome.code));
+            qCInfo(probeLog, "Request to %s failed: %s", qUtf8Printable(appId), reason(outcome.error).data());
         break;
     case Outcome::Kind::denied:
         state.permission = Permission::denied;
@@ -127,7 +142,7 @@ void BrowserProbe::finish(const QString& bundleId, const Outcome& outcome)
     const std::optional<QString> site = state.site;
 
     if (permission != oldPermission)
-        qCInfo(probeLog, "Permission for %s is now %s", qUtf8Printable(bundleId), name(permission).data());
+        qCInfo(probeLog, "Permission for %s is now %s", qUtf8Printable(appId), name(permission).data());
 
     const bool same = permission == oldPermission && site == oldSite;
     const bool stillReported = elapsed >= 0 && elapsed < freshFor.count();
@@ -139,15 +154,15 @@ void BrowserProbe::finish(const QString& bundleId, const Outcome& outcome)
     }
 }
 
-BrowserProbe::Access BrowserProbe::access(const QString& bundleId) const
+BrowserProbe::Access BrowserProbe::access(const QString& appId) const
 {
-    const std::optional<BrowserFamily> family = BrowserFamily::of(bundleId);
+    const std::optional<BrowserFamily> family = BrowserFamily::of(appId);
     if (family && *family == BrowserFamily::firefox) {
-        if (m_accessibility.isTrusted())
+        if (m_accessibility.isEnabled())
             return Access::granted;
         return m_settings.hasAskedForAccessibility() ? Access::denied : Access::notAsked;
     }
-    const auto it = m_states.constFind(bundleId);
+    const auto it = m_states.constFind(appId);
     if (it == m_states.constEnd())
         return Access::notAsked;
     switch (it->permission) {

@@ -73,18 +73,18 @@ public:
     std::function<void()> onChange;
 
     // What is known now about the browser's front page; starts a request when none runs. No I/O.
-    ProbeResult currentSite(const QString& bundleId, qint64 pid, BrowserFamily family);
+    ProbeResult currentSite(const QString& appId, qint64 pid, BrowserFamily family);
     // How the welcome window labels the browser.
-    Access access(const QString& bundleId) const;
+    Access access(const QString& appId) const;
     // The browser's state; a fresh one when it was never asked.
-    State state(const QString& bundleId) const { return m_states.value(bundleId); }
+    State state(const QString& appId) const { return m_states.value(appId); }
 
     // The permission's name as the log writes it.
     static QLatin1StringView name(Permission permission);
 
 private:
-    void start(const QString& bundleId, qint64 pid, BrowserFamily family, std::chrono::milliseconds timeout);
-    void finish(const QString& bundleId, const Outcome& outcome);
+    void start(const QString& appId, qint64 pid, BrowserFamily family, std::chrono::milliseconds timeout);
+    void finish(const QString& appId, const Outcome& outcome);
     qint64 now() const;
 
     std::shared_ptr<const BrowserFetch> m_fetch;

@@ -49,14 +49,14 @@ const BrowserAccess::Browser chromium{"chromium", "Chromium"};
 
 TEST_F(BrowserAccessTest, AllowingABrowserAddsTheFlagToItsLauncherAndSaysToRestart)
 {
-    access(chromium).openSettings(Accessibility::SettingsPane::automation);
+    access(chromium).enableRendererAccessibility();
     ASSERT_EQ(asked.size(), 1);
     EXPECT_TRUE(asked.first().startsWith("Chromium lets Horavane see the page in front"));
     EXPECT_TRUE(launcher().contains("Exec=/usr/bin/chromium --force-renderer-accessibility %U"));
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told.first().contains("start it again"));
 
-    access(chromium).openSettings(Accessibility::SettingsPane::automation); // already allowed: not asked again
+    access(chromium).enableRendererAccessibility(); // already allowed: not asked again
     EXPECT_EQ(asked.size(), 1);
     EXPECT_EQ(told.size(), 2);
 }
@@ -64,7 +64,7 @@ TEST_F(BrowserAccessTest, AllowingABrowserAddsTheFlagToItsLauncherAndSaysToResta
 TEST_F(BrowserAccessTest, DecliningChangesNothing)
 {
     allow = false;
-    access(chromium).openSettings(Accessibility::SettingsPane::automation);
+    access(chromium).enableRendererAccessibility();
     EXPECT_EQ(asked.size(), 1);
     EXPECT_TRUE(launcher().isEmpty());
     EXPECT_TRUE(told.isEmpty());
@@ -72,10 +72,10 @@ TEST_F(BrowserAccessTest, DecliningChangesNothing)
 
 TEST_F(BrowserAccessTest, AnUnknownBrowserIsReportedNotGuessed)
 {
-    access(BrowserAccess::Browser{"no-such-browser", "Nowhere"}).openSettings(Accessibility::SettingsPane::automation);
+    access(BrowserAccess::Browser{"no-such-browser", "Nowhere"}).enableRendererAccessibility();
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told.first().contains("--force-renderer-accessibility"));
-    access(std::nullopt).openSettings(Accessibility::SettingsPane::automation); // no browser refused yet
+    access(std::nullopt).enableRendererAccessibility(); // no browser refused yet
     EXPECT_EQ(asked.size(), 1);
     ASSERT_EQ(told.size(), 2);
     EXPECT_TRUE(told.last().contains("Bring the browser to the front"));
@@ -84,42 +84,42 @@ TEST_F(BrowserAccessTest, AnUnknownBrowserIsReportedNotGuessed)
 TEST_F(BrowserAccessTest, SwitchingAccessibilityOnIsAskedFirst)
 {
     allow = false;
-    access(chromium).requestTrust();
-    EXPECT_EQ(desktop.trustRequests, 0);
+    access(chromium).enable();
+    EXPECT_EQ(desktop.enableRequests, 0);
     allow = true;
-    access(chromium).requestTrust();
-    EXPECT_EQ(desktop.trustRequests, 1);
+    access(chromium).enable();
+    EXPECT_EQ(desktop.enableRequests, 1);
     EXPECT_EQ(asked.size(), 2);
 }
 
 TEST_F(BrowserAccessTest, AccessibilityGoesToTheDesktop)
 {
-    access(chromium).openSettings(Accessibility::SettingsPane::accessibility);
-    EXPECT_EQ(desktop.openedPanes, QList<Accessibility::SettingsPane>({Accessibility::SettingsPane::accessibility}));
+    access(chromium).openSettings();
+    EXPECT_EQ(desktop.settingsOpenings, 1);
     EXPECT_TRUE(asked.isEmpty());
 }
 
 TEST_F(BrowserAccessTest, WithAccessibilityOffOneQuestionSwitchesItOnAndAddsTheFlag)
 {
-    desktop.trusted = false;
+    desktop.enabled = false;
     allow = false;
-    access(chromium).openSettings(Accessibility::SettingsPane::automation);
-    EXPECT_EQ(desktop.trustRequests, 0);
+    access(chromium).enableRendererAccessibility();
+    EXPECT_EQ(desktop.enableRequests, 0);
     EXPECT_TRUE(launcher().isEmpty());
 
     allow = true;
-    access(chromium).openSettings(Accessibility::SettingsPane::automation);
+    access(chromium).enableRendererAccessibility();
     EXPECT_EQ(asked.size(), 2);
     EXPECT_TRUE(asked.last().contains("switched off") && asked.last().contains("renderer accessibility"));
-    EXPECT_EQ(desktop.trustRequests, 1);
+    EXPECT_EQ(desktop.enableRequests, 1);
     EXPECT_TRUE(launcher().contains("--force-renderer-accessibility"));
 
     // The flag is there but the switch is off again: only the switch is asked for.
-    access(chromium).openSettings(Accessibility::SettingsPane::automation);
+    access(chromium).enableRendererAccessibility();
     EXPECT_FALSE(asked.last().contains("launcher"));
-    EXPECT_EQ(desktop.trustRequests, 2);
+    EXPECT_EQ(desktop.enableRequests, 2);
 
-    access(std::nullopt).openSettings(Accessibility::SettingsPane::automation); // no browser known yet
-    EXPECT_EQ(desktop.trustRequests, 3);
+    access(std::nullopt).enableRendererAccessibility(); // no browser known yet
+    EXPECT_EQ(desktop.enableRequests, 3);
     EXPECT_TRUE(told.last().contains("Bring the browser to the front"));
 }

@@ -60,7 +60,7 @@ protected:
         fake.workspace.setFront(app("org.example.Editor", "Editor"));
         auto store = Store::open(fake.places.databasePath());
         store->add({UsageRow{"2025-03-04", editor, "Editor", 100}, UsageRow{"2025-03-05", site, "example.com", 50}});
-        tracker = std::make_unique<Tracker>(std::move(store), false, fake.platform(), settings);
+        tracker = std::make_unique<Tracker>(Tracker::Sampling::whenTold, fake.platform(), settings, std::move(store));
         before = tracker->store()->allRows();
     }
 

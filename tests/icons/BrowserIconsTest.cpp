@@ -209,11 +209,9 @@ TEST_F(BrowserIconsTest, IconsOfARunningGeckoBrowserAreReadFromACopy)
     EXPECT_TRUE(QDir(scratch).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
 }
 
-TEST_F(BrowserIconsTest, StoresCoverEveryLayoutAndNothingElse)
+TEST_F(BrowserIconsTest, DatabasesCoverEveryLayoutAndNothingElse)
 {
-    const QStringList databases{
-        QStringLiteral("Library/Application Support/Google/Chrome/Default/Favicons"),
-        QStringLiteral("Library/Application Support/Firefox/Profiles/x.default/favicons.sqlite"),
+    const QStringList files{
         QStringLiteral(".config/chromium/Default/Favicons"),
         QStringLiteral(".config/chromium/Profile 2/Favicons"),
         QStringLiteral(".config/BraveSoftware/Brave-Browser/Default/Favicons"),
@@ -231,19 +229,19 @@ TEST_F(BrowserIconsTest, StoresCoverEveryLayoutAndNothingElse)
         QStringLiteral(".config/unknown-browser/Default/Favicons"), // not a browser folder
         QStringLiteral(".mozilla/firefox/old.default/Favicons"),    // the other kind's name
     };
-    for (const QString& file : databases + ignored) {
+    for (const QString& file : files + ignored) {
         QDir().mkpath(QFileInfo(path(file)).path());
         QFile(path(file)).open(QIODevice::WriteOnly);
     }
     QDir().mkpath(path(QStringLiteral(".config/google-chrome/Default/Favicons"))); // a folder, not a file
 
     QStringList found;
-    for (const Store& store : stores(folders())) {
-        found.append(QDir(home()).relativeFilePath(store.path));
-        EXPECT_EQ(store.kind, store.path.endsWith(QStringLiteral("/Favicons")) ? Kind::chromium : Kind::firefox);
+    for (const Database& database : databases(folders())) {
+        found.append(QDir(home()).relativeFilePath(database.path));
+        EXPECT_EQ(database.kind, database.path.endsWith(QStringLiteral("/Favicons")) ? Kind::chromium : Kind::firefox);
     }
     found.sort();
-    QStringList expected = databases;
+    QStringList expected = files;
     expected.sort();
     EXPECT_EQ(found, expected);
 }
@@ -263,8 +261,8 @@ TEST_F(BrowserIconsTest, NewestDatabaseFirstEqualTimesInRootOrder)
     setModified(chrome, base);
     setModified(gecko, base.addSecs(-3600));
     setModified(geckoLog, base.addSecs(60)); // a running Gecko browser writes only its log
-    const QList<Store> expected{{gecko, Kind::firefox}, {chromium, Kind::chromium}, {chrome, Kind::chromium}};
-    EXPECT_EQ(stores(folders()), expected);
+    const QList<Database> expected{{gecko, Kind::firefox}, {chromium, Kind::chromium}, {chrome, Kind::chromium}};
+    EXPECT_EQ(databases(folders()), expected);
 }
 
 TEST_F(BrowserIconsTest, ImageDataComesFromTheNewestDatabaseThatHasTheHost)
@@ -297,23 +295,10 @@ TEST_F(BrowserIconsTest, ImageDataComesFromTheNewestDatabaseThatHasTheHost)
     EXPECT_EQ(imageData(QStringLiteral("example.com"), folders()), bytes("older"));
 }
 
-TEST_F(BrowserIconsTest, MissingProfileRootsYieldNoStores)
+TEST_F(BrowserIconsTest, MissingProfileRootsYieldNoDatabases)
 {
-    EXPECT_TRUE(stores(folders()).isEmpty());
-    EXPECT_TRUE(stores({path(QStringLiteral("no/such/home")), path(QStringLiteral("no/config")), {}, {}}).isEmpty());
-}
-
-TEST_F(BrowserIconsTest, ProfileRootsKeepTheApplicationSupportRowsFirstAndInOrder)
-{
-    const QList<ProfileRoot> roots = profileRoots(folders());
-    const QString support = home() + QStringLiteral("/Library/Application Support/");
-    ASSERT_GE(roots.size(), 27);
-    EXPECT_EQ(roots[0], (ProfileRoot{support + QStringLiteral("net.imput.helium"), Kind::chromium}));
-    EXPECT_EQ(roots[20], (ProfileRoot{support + QStringLiteral("Arc/User Data"), Kind::chromium}));
-    EXPECT_EQ(roots[22], (ProfileRoot{support + QStringLiteral("Firefox/Profiles"), Kind::firefox}));
-    EXPECT_EQ(roots[26], (ProfileRoot{support + QStringLiteral("Floorp/Profiles"), Kind::firefox}));
-    for (qsizetype i = 27; i < roots.size(); ++i)
-        EXPECT_FALSE(roots[i].path.startsWith(support)) << roots[i].path.toStdString();
+    EXPECT_TRUE(databases(folders()).isEmpty());
+    EXPECT_TRUE(databases({path(QStringLiteral("no/such/home")), path(QStringLiteral("no/config")), {}, {}}).isEmpty());
 }
 
 TEST(BrowserIconsFolders, ConfigurationFolderFollowsTheEnvironment)
@@ -349,17 +334,17 @@ TEST_F(BrowserIconsTest, ARunningBrowsersDatabaseIsCopiedOncePerChange)
     FaviconDatabase browser(path(profileDatabase(Kind::firefox)), Kind::firefox, true);
     browser.exec("PRAGMA wal_checkpoint(TRUNCATE)");
     browser.addPageIcon(QStringLiteral("https://example.com/"), 16, bytes("first"));
-    const BrowserIcons::Store store{browser.path(), Kind::firefox};
+    const BrowserIcons::Database database{browser.path(), Kind::firefox};
     BrowserIcons::Copies copies(path(QStringLiteral("scratch")));
-    const auto copy = copies.of(store);
+    const auto copy = copies.of(database);
     ASSERT_TRUE(copy);
-    EXPECT_FALSE(lookup(QStringLiteral("missing.example"), store, copies));
-    EXPECT_EQ(lookup(QStringLiteral("example.com"), store, copies), bytes("first"));
-    EXPECT_EQ(copies.of(store), copy); // nothing changed: the same copy, not a new one
+    EXPECT_FALSE(lookup(QStringLiteral("missing.example"), database, copies));
+    EXPECT_EQ(lookup(QStringLiteral("example.com"), database, copies), bytes("first"));
+    EXPECT_EQ(copies.of(database), copy); // nothing changed: the same copy, not a new one
     const QFileInfo copied(copy->filePath(QStringLiteral("favicons.sqlite")));
     EXPECT_EQ(copied.permissions() & 0x0077, 0); // nobody but the user
 
     browser.addPageIcon(QStringLiteral("https://example.org/"), 16, bytes("second")); // the log grows
-    EXPECT_EQ(lookup(QStringLiteral("example.org"), store, copies), bytes("second"));
-    EXPECT_NE(copies.of(store), copy);
+    EXPECT_EQ(lookup(QStringLiteral("example.org"), database, copies), bytes("second"));
+    EXPECT_NE(copies.of(database), copy);
 }

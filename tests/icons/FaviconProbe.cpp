@@ -35,8 +35,8 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     for (const auto kind : {BrowserIcons::Kind::chromium, BrowserIcons::Kind::firefox}) {
         std::optional<QByteArray> found;
-        for (const BrowserIcons::Store& store : BrowserIcons::stores(folders)) {
-            if (store.kind == kind && (found = BrowserIcons::lookup(host, store, folders.temporary)))
+        for (const BrowserIcons::Database& database : BrowserIcons::databases(folders)) {
+            if (database.kind == kind && (found = BrowserIcons::lookup(host, database, folders.temporary)))
                 break;
         }
         out << (kind == BrowserIcons::Kind::chromium ? "chromium " : "firefox ") << describe(found) << '\n';

@@ -4,12 +4,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-const PowerAssertion displayHold(qint64 pid) { return {pid, "PreventUserIdleDisplaySleep"}; }
-
-} // namespace
-
 TEST(SessionIsActive, DisplayAsleepWinsOverEverything)
 {
     FakeSessionState session;
@@ -61,12 +55,12 @@ TEST(UserIsPresent, IdleLimitDefaultsToTwoMinutes)
     EXPECT_FALSE(Activity::userIsPresent(front, session, 5));
 }
 
-TEST(UserIsPresent, AssertionsAreAskedOnlyPastTheLimit)
+TEST(UserIsPresent, HoldsAreAskedOnlyPastTheLimit)
 {
     FakeSessionState session;
     session.idleSeconds = 10;
     Activity::userIsPresent(app("x"), session, 2);
-    EXPECT_EQ(session.assertionQueries, 0);
+    EXPECT_EQ(session.holdQueries, 0);
 }
 
 TEST(UserIsPresent, FrontAppOrItsChildKeepingTheDisplayAwake)
@@ -75,10 +69,10 @@ TEST(UserIsPresent, FrontAppOrItsChildKeepingTheDisplayAwake)
     session.idleSeconds = 1000;
     const RunningApp player = app("org.example.Player", "Player", 100);
 
-    session.assertions = QList<PowerAssertion>{displayHold(100)};
+    session.holds = QList<DisplaySleepHold>{{100}};
     EXPECT_TRUE(Activity::userIsPresent(player, session, 2));
 
-    session.assertions = QList<PowerAssertion>{{555, "NoDisplaySleepAssertion"}};
+    session.holds = QList<DisplaySleepHold>{{555}};
     session.parents = {{555, 100}};
     EXPECT_TRUE(Activity::userIsPresent(player, session, 2));
 
@@ -86,14 +80,12 @@ TEST(UserIsPresent, FrontAppOrItsChildKeepingTheDisplayAwake)
     EXPECT_FALSE(Activity::userIsPresent(player, session, 2));
 }
 
-TEST(UserIsPresent, OtherAssertionTypesAndUnreadableListsDoNotCount)
+TEST(UserIsPresent, UnreadableHoldsDoNotCount)
 {
     FakeSessionState session;
     session.idleSeconds = 1000;
     const RunningApp player = app("org.example.Player", "Player", 100);
-    session.assertions = QList<PowerAssertion>{{100, "PreventUserIdleSystemSleep"}, {100, "preventuseridledisplaysleep"}};
-    EXPECT_FALSE(Activity::userIsPresent(player, session, 2));
-    session.assertions = std::nullopt;
+    session.holds = std::nullopt;
     EXPECT_FALSE(Activity::userIsPresent(player, session, 2));
 }
 
@@ -101,22 +93,7 @@ TEST(UserIsPresent, HoldsWithoutAKnownProcessNeverMatch)
 {
     FakeSessionState session;
     session.idleSeconds = 1000;
-    session.assertions = QList<PowerAssertion>{displayHold(0)};
+    session.holds = QList<DisplaySleepHold>{{0}};
     EXPECT_FALSE(Activity::userIsPresent(app("x", "x", 0), session, 2));
     EXPECT_FALSE(Activity::userIsPresent(app("x", "x", 100), session, 2));
-}
-
-TEST(UserIsPresent, SafariPagesPlayInWebContentProcesses)
-{
-    FakeSessionState session;
-    session.idleSeconds = 1000;
-    session.assertions = QList<PowerAssertion>{{777, "NoDisplaySleepAssertion"}};
-    session.names = {{777, "com.apple.WebKit.GPU"}};
-    EXPECT_TRUE(Activity::userIsPresent(app("com.apple.Safari", "Safari", 100), session, 2));
-    EXPECT_FALSE(Activity::userIsPresent(app("org.mozilla.firefox", "Firefox", 100), session, 2));
-    // Process names are read as bytes: invalid UTF-8 and bytes past a NUL do not break the prefix test.
-    session.names = {{777, QByteArray("com.apple.WebKit.\xff\xfe", 19)}};
-    EXPECT_TRUE(Activity::userIsPresent(app("com.apple.Safari", "Safari", 100), session, 2));
-    session.names = {{777, QByteArray("com.apple\0.WebKit", 17)}};
-    EXPECT_FALSE(Activity::userIsPresent(app("com.apple.Safari", "Safari", 100), session, 2));
 }

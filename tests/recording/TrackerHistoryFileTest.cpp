@@ -23,7 +23,7 @@ protected:
 
     std::unique_ptr<Tracker> recorder()
     {
-        auto tracker = std::make_unique<Tracker>(nullptr, true, fake.platform(), settings);
+        auto tracker = std::make_unique<Tracker>(Tracker::Sampling::live, fake.platform(), settings);
         tracker->keepOpening(HistoryFile(path(), fake.clock));
         return tracker;
     }

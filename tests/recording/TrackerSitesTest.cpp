@@ -19,7 +19,7 @@ public:
     {
         const std::lock_guard lock(m_mutex);
         ++m_calls;
-        return m_outcomes.value(pid, Outcome::failed(-1));
+        return m_outcomes.value(pid, Outcome::failed(Accessibility::Error::noReply));
     }
     void answer(qint64 pid, const Outcome& outcome)
     {
@@ -50,7 +50,7 @@ protected:
     TrackerSitesTest()
     {
         fake.workspace.setFront(firefox);
-        tracker = std::make_unique<Tracker>(nullptr, true, fake.platform(), settings, fetch);
+        tracker = std::make_unique<Tracker>(Tracker::Sampling::live, fake.platform(), settings, nullptr, fetch);
         settled(firefox.bundleId); // the start-up question, asked before any test chose an answer
     }
 
@@ -113,7 +113,7 @@ TEST_F(TrackerSitesTest, NoPageOrNoAnswerCountsForTheBrowser)
     fetch->answer(300, BrowserFetch::Outcome::answered(std::nullopt)); // a private window
     browse(4);
     EXPECT_EQ(seconds(firefoxKey), 4);
-    fetch->answer(300, BrowserFetch::Outcome::failed(-25204));
+    fetch->answer(300, BrowserFetch::Outcome::failed(Accessibility::Error::noReply));
     fake.clock.advance(10);
     browse(4);
     EXPECT_EQ(seconds(firefoxKey), 8);
@@ -128,7 +128,7 @@ TEST_F(TrackerSitesTest, ARefusingBrowserIsNotedUntilItAnswersAgain)
     browse(4);
     ASSERT_TRUE(tracker->blockedBrowser());
     EXPECT_EQ(*tracker->blockedBrowser(),
-              (Tracker::BlockedBrowser{"Chromium", BrowserPermission::automation, "chromium"}));
+              (Tracker::BlockedBrowser{"Chromium", BrowserPermission::rendererAccessibility, "chromium"}));
     EXPECT_EQ(seconds(chromiumKey), 4);
     EXPECT_EQ(notices.count(), 1); // set once, not again on every sample
 
@@ -169,12 +169,14 @@ TEST_F(TrackerSitesTest, RequestingAccessAsksTheBrowserOnceAndSwitchesNothingOn)
 {
     fake.workspace.setFront(std::nullopt);
     fetch = std::make_shared<ScriptedFetch>();
-    tracker = std::make_unique<Tracker>(nullptr, true, fake.platform(), settings, fetch);
-    fake.accessibility.trusted = false;
+    tracker = std::make_unique<Tracker>(Tracker::Sampling::live, fake.platform(), settings, nullptr, fetch);
+    fake.accessibility.enabled = false;
     tracker->requestBrowserAccess(firefox);
     QTRY_COMPARE_WITH_TIMEOUT(fetch->calls(), 1, 30000);
     // Asking the user is the views' part: the tracker switches nothing on by itself.
-    EXPECT_EQ(fake.accessibility.trustRequests + fake.accessibility.openedPanes.size(), 0);
+    EXPECT_EQ(fake.accessibility.enableRequests + fake.accessibility.settingsOpenings +
+                  fake.accessibility.rendererRequests,
+              0);
 
     tracker->requestBrowserAccess(app("org.example.Editor"));
     tracker->requestBrowserAccess(RunningApp{"", "Firefox", 1});

@@ -14,15 +14,17 @@ const RunningApp editor = app("org.example.Editor", "Editor", 100);
 const RunningApp terminal = app("org.example.Terminal", "Terminal", 200);
 const ItemKey editorKey{ItemKind::app, "org.example.Editor"};
 const ItemKey terminalKey{ItemKind::app, "org.example.Terminal"};
+using Sampling = Tracker::Sampling;
 
 class TrackerTest : public ::testing::Test
 {
 protected:
     TrackerTest() { fake.workspace.setFront(editor); }
 
-    std::unique_ptr<Tracker> make(bool live, bool withStore = true)
+    std::unique_ptr<Tracker> make(Sampling sampling, bool withStore = true)
     {
-        return std::make_unique<Tracker>(withStore ? Store::open(dbPath()) : nullptr, live, fake.platform(), settings);
+        return std::make_unique<Tracker>(sampling, fake.platform(), settings,
+                                         withStore ? Store::open(dbPath()) : nullptr);
     }
     QString dbPath() const { return fake.places.databasePath(); }
 
@@ -54,7 +56,7 @@ protected:
 
 TEST_F(TrackerTest, TimeInFrontIsCreditedAndASwitchSplitsItAtOnce)
 {
-    auto tracker = make(true);
+    auto tracker = make(Sampling::live);
     run(*tracker, 10);
     EXPECT_EQ(today(*tracker, editorKey), 10);
 
@@ -68,7 +70,7 @@ TEST_F(TrackerTest, TimeInFrontIsCreditedAndASwitchSplitsItAtOnce)
 
 TEST_F(TrackerTest, OnlyIntervalsUpToSixSecondsCount)
 {
-    auto tracker = make(false);
+    auto tracker = make(Sampling::whenTold);
     tracker->tick();
     fake.clock.advance(6);
     tracker->tick();
@@ -88,7 +90,7 @@ TEST_F(TrackerTest, OnlyIntervalsUpToSixSecondsCount)
 TEST_F(TrackerTest, AnIntervalAcrossMidnightCountsForTheNewDay)
 {
     fake.clock.set(QDateTime(QDate(2025, 3, 5), QTime(23, 59, 57), fake.clock.timeZone()));
-    auto tracker = make(false);
+    auto tracker = make(Sampling::whenTold);
     tracker->tick();
     fake.clock.advance(5);
     tracker->tick();
@@ -105,8 +107,6 @@ TEST_F(TrackerTest, NothingCountsWhenTheUserOrSessionIsAway)
         const char* name;
         std::function<void(FakePlatform&)> setUp;
     } rows[] = {
-        {"login window", [](FakePlatform& f) { f.workspace.setFront(app("com.apple.loginwindow")); }},
-        {"screen saver", [](FakePlatform& f) { f.workspace.setFront(app("com.apple.ScreenSaver.Engine")); }},
         {"this program", [](FakePlatform& f) { f.workspace.setFront(app("app.corvani.Horavane")); }},
         {"this process", [](FakePlatform& f) { f.workspace.setFront(RunningApp{"", "horavane", 1}); }},
         {"no front app", [](FakePlatform& f) { f.workspace.setFront(std::nullopt); }},
@@ -120,7 +120,7 @@ TEST_F(TrackerTest, NothingCountsWhenTheUserOrSessionIsAway)
         FakePlatform local;
         local.workspace.setFront(editor);
         row.setUp(local);
-        Tracker tracker(nullptr, false, local.platform(), settings);
+        Tracker tracker(Sampling::whenTold, local.platform(), settings);
         tracker.tick();
         run(tracker, local.clock, 10);
         EXPECT_EQ(tracker.summary(Period::today).total, 0) << row.name;
@@ -131,7 +131,7 @@ TEST_F(TrackerTest, NothingCountsWhenTheUserOrSessionIsAway)
 TEST_F(TrackerTest, AnAppWithoutIdentifierCountsUnderItsName)
 {
     fake.workspace.setFront(RunningApp{"", "XCalc", 1});
-    auto tracker = make(false);
+    auto tracker = make(Sampling::whenTold);
     tracker->tick();
     run(*tracker, 4);
     EXPECT_EQ(today(*tracker, (ItemKey{ItemKind::app, "XCalc"})), 4);
@@ -141,7 +141,7 @@ TEST_F(TrackerTest, IdleLimitComesFromTheSettings)
 {
     settings.setIdleMinutes(5);
     fake.session.idleSeconds = 299;
-    auto tracker = make(false);
+    auto tracker = make(Sampling::whenTold);
     tracker->tick();
     run(*tracker, 4);
     EXPECT_EQ(today(*tracker, editorKey), 4);
@@ -153,8 +153,8 @@ TEST_F(TrackerTest, IdleLimitComesFromTheSettings)
 TEST_F(TrackerTest, AVideoKeepsAnIdleUserCounting)
 {
     fake.session.idleSeconds = 1000;
-    fake.session.assertions = QList<PowerAssertion>{{100, "PreventUserIdleDisplaySleep"}};
-    auto tracker = make(false);
+    fake.session.holds = QList<DisplaySleepHold>{{100}};
+    auto tracker = make(Sampling::whenTold);
     tracker->tick();
     run(*tracker, 4);
     EXPECT_EQ(today(*tracker, editorKey), 4);
@@ -162,7 +162,7 @@ TEST_F(TrackerTest, AVideoKeepsAnIdleUserCounting)
 
 TEST_F(TrackerTest, ExcludingHidesPendingAndStoredTimeUntilIncluded)
 {
-    auto tracker = make(true);
+    auto tracker = make(Sampling::live);
     run(*tracker, 60); // the flush at 60 s writes 60 s
     run(*tracker, 10); // pending
     const UsageItem item = tracker->summary(Period::today).items.first();
@@ -183,8 +183,8 @@ TEST_F(TrackerTest, ExcludingHidesPendingAndStoredTimeUntilIncluded)
 
 TEST_F(TrackerTest, ExclusionsPersistAcrossRestarts)
 {
-    make(false)->exclude(UsageItem{editorKey, "Editor", 0});
-    auto tracker = make(false);
+    make(Sampling::whenTold)->exclude(UsageItem{editorKey, "Editor", 0});
+    auto tracker = make(Sampling::whenTold);
     EXPECT_EQ(tracker->excluded().value(editorKey), "Editor");
     tracker->tick();
     run(*tracker, 4);
@@ -194,7 +194,7 @@ TEST_F(TrackerTest, ExclusionsPersistAcrossRestarts)
 TEST_F(TrackerTest, StoredAndPendingSecondsAddUpWithTheNewestName)
 {
     Store::open(dbPath())->add({UsageRow{"2025-03-05", editorKey, "Old Editor", 100}});
-    auto tracker = make(false);
+    auto tracker = make(Sampling::whenTold);
     tracker->tick();
     run(*tracker, 20);
     const Summary summary = tracker->summary(Period::today);
@@ -204,7 +204,7 @@ TEST_F(TrackerTest, StoredAndPendingSecondsAddUpWithTheNewestName)
 
 TEST_F(TrackerTest, WithoutAStoreTimeIsKeptInMemory)
 {
-    auto tracker = make(true, false);
+    auto tracker = make(Sampling::live, /*withStore=*/false);
     EXPECT_EQ(tracker->store(), nullptr);
     run(*tracker, 70);
     const QList<DayUsage> week = tracker->days(Period::week);
@@ -221,7 +221,7 @@ TEST_F(TrackerTest, AStoreThatCannotBeOpenedStillCountsInMemory)
     QDir().mkpath(QFileInfo(fake.places.dataFolder()).path());
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    auto tracker = make(true);
+    auto tracker = make(Sampling::live);
     EXPECT_EQ(tracker->store(), nullptr);
     run(*tracker, 80);
     EXPECT_EQ(today(*tracker, editorKey), 80);
@@ -229,7 +229,7 @@ TEST_F(TrackerTest, AStoreThatCannotBeOpenedStillCountsInMemory)
 
 TEST_F(TrackerTest, PendingSecondsAreWrittenAboutOnceAMinute)
 {
-    auto tracker = make(true);
+    auto tracker = make(Sampling::live);
     run(*tracker, 58);
     EXPECT_TRUE(tracker->store()->allRows().isEmpty());
     run(*tracker, 2);
@@ -241,7 +241,7 @@ TEST_F(TrackerTest, PendingSecondsAreWrittenAboutOnceAMinute)
 
 TEST_F(TrackerTest, AFailedWriteKeepsThePendingSecondsForTheNextFlush)
 {
-    auto tracker = make(true);
+    auto tracker = make(Sampling::live);
     sqlite3* other = nullptr;
     sqlite3_open(QFile::encodeName(dbPath()).constData(), &other);
     ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
@@ -257,7 +257,7 @@ TEST_F(TrackerTest, AFailedWriteKeepsThePendingSecondsForTheNextFlush)
 
 TEST_F(TrackerTest, SleepAndQuitWriteAtOnce)
 {
-    auto tracker = make(true);
+    auto tracker = make(Sampling::live);
     run(*tracker, 10);
     fake.clock.advance(1);
     emit fake.events.willSleep();
@@ -273,7 +273,7 @@ TEST_F(TrackerTest, SleepAndQuitWriteAtOnce)
 
 TEST_F(TrackerTest, TrackersThatAreNotLiveIgnoreTheSystem)
 {
-    auto tracker = make(false);
+    auto tracker = make(Sampling::whenTold);
     fake.clock.advance(2);
     fake.workspace.activate(terminal);
     emit fake.events.willSleep();
@@ -283,7 +283,7 @@ TEST_F(TrackerTest, TrackersThatAreNotLiveIgnoreTheSystem)
 
 TEST_F(TrackerTest, TheTimerSamplesEveryTwoSeconds)
 {
-    auto tracker = make(true);
+    auto tracker = make(Sampling::live);
     QSignalSpy revisions(tracker.get(), &Tracker::revisionChanged);
     fake.clock.advance(2);
     EXPECT_TRUE(revisions.wait(30000));
@@ -292,7 +292,7 @@ TEST_F(TrackerTest, TheTimerSamplesEveryTwoSeconds)
 
 TEST_F(TrackerTest, GlanceChangesOnlyWhenItLooksDifferent)
 {
-    auto tracker = make(false);
+    auto tracker = make(Sampling::whenTold);
     QSignalSpy glances(tracker.get(), &Tracker::glanceChanged);
     tracker->tick();
     run(*tracker, 16); // a refresh with the same empty glance
@@ -307,7 +307,7 @@ TEST_F(TrackerTest, GlanceChangesOnlyWhenItLooksDifferent)
 
 TEST_F(TrackerTest, DeletingAllHistoryKeepsExclusions)
 {
-    auto tracker = make(true);
+    auto tracker = make(Sampling::live);
     run(*tracker, 70);
     tracker->exclude(UsageItem{terminalKey, "Terminal", 0});
     const qint64 revision = tracker->revision();
@@ -322,7 +322,7 @@ TEST_F(TrackerTest, RestoringReplacesHistoryAndDropsPending)
 {
     const QString backup = configDir.filePath("Horavane 2025-03-01.sqlite");
     Store::open(backup)->add({UsageRow{"2025-03-04", terminalKey, "Terminal", 300}});
-    auto tracker = make(true);
+    auto tracker = make(Sampling::live);
     run(*tracker, 10);
     EXPECT_TRUE(tracker->restore(backup));
     EXPECT_EQ(tracker->summary(Period::today).total, 0);
@@ -340,16 +340,16 @@ TEST_F(TrackerTest, RestoringReplacesHistoryAndDropsPending)
 
 TEST_F(TrackerTest, EveryWriteOfALiveTrackerAnnouncesTheBackupCheck)
 {
-    auto live = make(true);
+    auto live = make(Sampling::live);
     QSignalSpy flushes(live.get(), &Tracker::flushed);
     fake.workspace.setFront(std::nullopt); // nothing to write: announced all the same
     run(*live, 120);
     EXPECT_EQ(flushes.count(), 2);
 
-    auto preview = make(false);
+    auto preview = make(Sampling::whenTold);
     QSignalSpy previewFlushes(preview.get(), &Tracker::flushed);
     preview->flush();
-    auto memoryOnly = make(true, false);
+    auto memoryOnly = make(Sampling::live, /*withStore=*/false);
     QSignalSpy memoryFlushes(memoryOnly.get(), &Tracker::flushed);
     memoryOnly->flush();
     EXPECT_EQ(previewFlushes.count() + memoryFlushes.count(), 0);
@@ -357,7 +357,7 @@ TEST_F(TrackerTest, EveryWriteOfALiveTrackerAnnouncesTheBackupCheck)
 
 TEST_F(TrackerTest, AClockSetBackHoldsOffNeitherWritesNorTheGlance)
 {
-    auto tracker = make(true);
+    auto tracker = make(Sampling::live);
     QSignalSpy glances(tracker.get(), &Tracker::glanceChanged);
     run(*tracker, 30);
     fake.clock.set(fake.clock.now().addSecs(-3600)); // a time server's step, or a dual-boot clock
@@ -386,7 +386,7 @@ TEST_F(TrackerTest, AZoneChangeMovesTheDayAtOnce)
         other.workspace.setFront(editor);
         Platform platform = other.platform();
         platform.clock = &clock;
-        Tracker tracker(nullptr, false, platform, settings);
+        Tracker tracker(Sampling::whenTold, platform, settings);
         run(tracker, clock, 4);
         clock.setTimeZone(QTimeZone(c.zone));
         run(tracker, clock, 4);
@@ -402,7 +402,7 @@ TEST_F(TrackerTest, AZoneChangeMovesTheDayAtOnce)
 TEST_F(TrackerTest, ControlCharactersNeverReachARecordedName)
 {
     fake.workspace.setFront(app("org.example.\x1b[31mEvil", "Evil\u202Egnp.exe\n\x07", 300));
-    auto tracker = make(true);
+    auto tracker = make(Sampling::live);
     run(*tracker, 60);
     const UsageRow row = tracker->store()->allRows().value(0);
     EXPECT_EQ(row.key.id, "org.example.[31mEvil");
@@ -411,7 +411,7 @@ TEST_F(TrackerTest, ControlCharactersNeverReachARecordedName)
 
 TEST_F(TrackerTest, ChangesTheFileRefusesLeaveEverythingAsTheFileIs)
 {
-    auto tracker = make(true);
+    auto tracker = make(Sampling::live);
     run(*tracker, 60);
     tracker->exclude(UsageItem{terminalKey, "Terminal", 0});
     HistoryLock other(dbPath());

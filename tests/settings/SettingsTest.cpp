@@ -10,7 +10,7 @@ TEST(SettingsTest, DefaultsWhenNothingIsStored)
 {
     QTemporaryDir dir;
     const Settings settings(dir.filePath("Horavane.conf"));
-    EXPECT_FALSE(settings.showsTimeInMenuBar());
+    EXPECT_FALSE(settings.showsTimeInTray());
     EXPECT_EQ(settings.idleMinutes(), 2);
     EXPECT_EQ(settings.chartColors(), 8);
     EXPECT_FALSE(settings.backupEnabled());
@@ -56,7 +56,7 @@ TEST(SettingsTest, ValuesOfTheWrongTypeReadAsDefaults)
     const Settings settings(path);
     EXPECT_EQ(settings.idleMinutes(), 2);
     EXPECT_EQ(settings.chartColors(), 8);
-    EXPECT_FALSE(settings.showsTimeInMenuBar());
+    EXPECT_FALSE(settings.showsTimeInTray());
     EXPECT_EQ(settings.lastBackup(), 1700000000.5);
 }
 

@@ -53,11 +53,11 @@ TEST_F(AccessibilityFetchTest, PageThatIsNotAWebsiteIsAnAnswerWithoutHost)
 
 TEST_F(AccessibilityFetchTest, RefusalAndFailurePassThrough)
 {
-    ax.trusted = false;
+    ax.enabled = false;
     EXPECT_EQ(fetch(BrowserFamily::firefox), Outcome::denied());
-    ax.trusted = true;
-    ax.apps.insert(pid, {std::nullopt, -25204});
-    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::failed(-25204));
+    ax.enabled = true;
+    ax.apps.insert(pid, {std::nullopt, Accessibility::Error::noReply});
+    EXPECT_EQ(fetch(BrowserFamily::chromium), Outcome::failed(Accessibility::Error::noReply));
 }
 
 TEST_F(AccessibilityFetchTest, PrivateChromiumWindowIsNeverRead)
@@ -81,7 +81,6 @@ TEST_F(AccessibilityFetchTest, EachFamilyChecksItsOwnPrivateTitle)
     showPage(QStringLiteral("https://page.example/"));
     ax.names.insert(QStringLiteral("frame"), QStringLiteral("Page (Incognito)"));
     EXPECT_EQ(fetch(BrowserFamily::firefox), Outcome::answered(QStringLiteral("page.example")));
-    EXPECT_EQ(fetch(BrowserFamily::dia), Outcome::answered(QStringLiteral("page.example")));
     ax.names.insert(QStringLiteral("frame"), QStringLiteral("Private Browsing tips — Mozilla Firefox"));
     EXPECT_EQ(fetch(BrowserFamily::firefox), Outcome::answered(QStringLiteral("page.example")));
     ax.names.insert(QStringLiteral("frame"), QStringLiteral("Page — Mozilla Firefox Private Browsing"));

@@ -30,31 +30,22 @@ TEST_P(BrowserFamilyTest, IdentifierDecidesTheFamily)
 }
 
 const std::optional<BrowserFamily> chromium = BrowserFamily::chromium;
-const std::optional<BrowserFamily> safari = BrowserFamily::safari;
-const std::optional<BrowserFamily> dia = BrowserFamily::dia;
 const std::optional<BrowserFamily> firefox = BrowserFamily::firefox;
 
 INSTANTIATE_TEST_SUITE_P(
-    MacIdentifiers, BrowserFamilyTest,
-    ::testing::Values(
-        FamilyCase{"net.imput.helium", chromium}, FamilyCase{"com.google.Chrome", chromium},
-        FamilyCase{"com.google.Chrome.beta", chromium}, FamilyCase{"com.google.Chrome.dev", chromium},
-        FamilyCase{"com.google.Chrome.canary", chromium}, FamilyCase{"org.chromium.Chromium", chromium},
-        FamilyCase{"com.brave.Browser", chromium}, FamilyCase{"com.brave.Browser.beta", chromium},
-        FamilyCase{"com.brave.Browser.nightly", chromium}, FamilyCase{"com.microsoft.edgemac", chromium},
-        FamilyCase{"com.microsoft.edgemac.Beta", chromium}, FamilyCase{"com.microsoft.edgemac.Dev", chromium},
-        FamilyCase{"com.microsoft.edgemac.Canary", chromium}, FamilyCase{"com.vivaldi.Vivaldi", chromium},
-        FamilyCase{"com.vivaldi.Vivaldi.snapshot", chromium}, FamilyCase{"com.operasoftware.Opera", chromium},
-        FamilyCase{"com.operasoftware.OperaNext", chromium}, FamilyCase{"com.operasoftware.OperaDeveloper", chromium},
-        FamilyCase{"com.operasoftware.OperaGX", chromium}, FamilyCase{"ai.perplexity.comet", chromium},
-        FamilyCase{"company.thebrowser.Browser", chromium}, FamilyCase{"com.apple.Safari", safari},
-        FamilyCase{"com.apple.SafariTechnologyPreview", safari}, FamilyCase{"company.thebrowser.dia", dia},
-        FamilyCase{"org.mozilla.firefox", firefox}, FamilyCase{"org.mozilla.firefoxdeveloperedition", firefox},
-        FamilyCase{"org.mozilla.nightly", firefox}, FamilyCase{"app.zen-browser.zen", firefox},
-        FamilyCase{"org.mozilla.com.zen.browser", firefox},
-        FamilyCase{"io.gitlab.librewolf-community.librewolf", firefox}, FamilyCase{"net.librewolf.librewolf", firefox},
-        FamilyCase{"net.waterfox.waterfox", firefox}, FamilyCase{"org.waterfoxproject.waterfox", firefox},
-        FamilyCase{"org.mozilla.floorp", firefox}));
+    ReverseDnsIdentifiers, BrowserFamilyTest,
+    ::testing::Values(FamilyCase{"net.imput.helium", chromium}, FamilyCase{"com.google.Chrome", chromium},
+                      FamilyCase{"com.google.Chrome.beta", chromium}, FamilyCase{"com.google.Chrome.dev", chromium},
+                      FamilyCase{"com.google.Chrome.canary", chromium}, FamilyCase{"org.chromium.Chromium", chromium},
+                      FamilyCase{"com.brave.Browser", chromium}, FamilyCase{"com.brave.Browser.beta", chromium},
+                      FamilyCase{"com.brave.Browser.nightly", chromium}, FamilyCase{"com.vivaldi.Vivaldi", chromium},
+                      FamilyCase{"com.vivaldi.Vivaldi.snapshot", chromium}, FamilyCase{"org.mozilla.firefox", firefox},
+                      FamilyCase{"org.mozilla.firefoxdeveloperedition", firefox},
+                      FamilyCase{"org.mozilla.nightly", firefox}, FamilyCase{"app.zen-browser.zen", firefox},
+                      FamilyCase{"org.mozilla.com.zen.browser", firefox},
+                      FamilyCase{"io.gitlab.librewolf-community.librewolf", firefox},
+                      FamilyCase{"net.librewolf.librewolf", firefox}, FamilyCase{"net.waterfox.waterfox", firefox},
+                      FamilyCase{"org.waterfoxproject.waterfox", firefox}, FamilyCase{"org.mozilla.floorp", firefox}));
 
 INSTANTIATE_TEST_SUITE_P(
     LinuxIdentifiers, BrowserFamilyTest,
@@ -72,18 +63,15 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     NotBrowsers, BrowserFamilyTest,
     ::testing::Values(FamilyCase{"", std::nullopt}, FamilyCase{"com.google.chrome", std::nullopt},
-                      FamilyCase{"com.apple.WebKit", std::nullopt}, FamilyCase{"company.thebrowser", std::nullopt},
-                      FamilyCase{"company.thebrowser.Dia", std::nullopt}, FamilyCase{"Chromium", std::nullopt},
-                      FamilyCase{"chromium.desktop", std::nullopt}, FamilyCase{" firefox", std::nullopt},
-                      FamilyCase{"firefox-esr ", std::nullopt}, FamilyCase{"org.mozilla.firefox.", std::nullopt},
+                      FamilyCase{"Chromium", std::nullopt}, FamilyCase{"chromium.desktop", std::nullopt},
+                      FamilyCase{" firefox", std::nullopt}, FamilyCase{"firefox-esr ", std::nullopt},
+                      FamilyCase{"org.mozilla.firefox.", std::nullopt},
                       FamilyCase{"org.mozilla.thunderbird", std::nullopt}, FamilyCase{"xterm", std::nullopt}));
 
 TEST(BrowserFamilyPermission, OnlyFirefoxFamilyNeedsAccessibility)
 {
     EXPECT_EQ(BrowserFamily(BrowserFamily::firefox).permission(), BrowserPermission::accessibility);
-    EXPECT_EQ(BrowserFamily(BrowserFamily::chromium).permission(), BrowserPermission::automation);
-    EXPECT_EQ(BrowserFamily(BrowserFamily::safari).permission(), BrowserPermission::automation);
-    EXPECT_EQ(BrowserFamily(BrowserFamily::dia).permission(), BrowserPermission::automation);
+    EXPECT_EQ(BrowserFamily(BrowserFamily::chromium).permission(), BrowserPermission::rendererAccessibility);
 }
 
 } // namespace

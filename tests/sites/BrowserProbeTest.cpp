@@ -199,7 +199,7 @@ TEST_F(BrowserProbeTest, AnswerFromTheFutureIsNotFresh)
 TEST_F(BrowserProbeTest, FailureClearsTheSiteButKeepsThePermission)
 {
     round(Outcome::answered(QStringLiteral("example.org")));
-    round(Outcome::failed(-1712));
+    round(Outcome::failed(Accessibility::Error::noReply));
     EXPECT_EQ(probe->state(firefox).permission, Permission::granted);
     EXPECT_EQ(ask(), ProbeResult::none());
     EXPECT_EQ(calls(), 3); // a failure does not back off
@@ -223,9 +223,9 @@ TEST_P(FailureLogTest, FailuresAreLoggedUnlessNothingWasKnownAnyway)
         round(*GetParam().before);
     clock.advance(10); // past any back-off
     LogCapture::lines().clear();
-    round(Outcome::failed(-1712));
+    round(Outcome::failed(Accessibility::Error::noReply));
     const QStringList expected = GetParam().logged
-                                     ? QStringList{QStringLiteral("Request to org.mozilla.firefox failed with -1712")}
+                                     ? QStringList{QStringLiteral("Request to org.mozilla.firefox failed: no reply")}
                                      : QStringList{};
     EXPECT_EQ(LogCapture::lines(), expected);
 }
@@ -235,7 +235,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FailureLogCase{"PermissionUnknown", std::nullopt, true},
                       FailureLogCase{"AfterAHost", Outcome::answered(QStringLiteral("example.org")), true},
                       FailureLogCase{"AfterAnAnswerWithoutHost", Outcome::answered(std::nullopt), false},
-                      FailureLogCase{"AfterAFailureWhileUnknown", Outcome::failed(-1), true},
+                      FailureLogCase{"AfterAFailureWhileUnknown", Outcome::failed(Accessibility::Error::noReply), true},
                       FailureLogCase{"WhileDenied", Outcome::denied(), true}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -243,9 +243,9 @@ TEST_F(BrowserProbeTest, RepeatedFailuresWhileGrantedAreLoggedOnce)
 {
     round(Outcome::answered(QStringLiteral("example.org")));
     LogCapture::lines().clear();
-    round(Outcome::failed(-1712));
-    round(Outcome::failed(-1712));
-    round(Outcome::failed(-1712));
+    round(Outcome::failed(Accessibility::Error::noReply));
+    round(Outcome::failed(Accessibility::Error::noReply));
+    round(Outcome::failed(Accessibility::Error::noReply));
     EXPECT_EQ(LogCapture::lines().size(), 1);
 }
 
@@ -320,7 +320,7 @@ TEST_F(BrowserProbeTest, ProbeWithItsOwnPoolAnswers)
 TEST_F(BrowserProbeTest, AccessFollowsTheStatesForAskedBrowsers)
 {
     EXPECT_EQ(probe->access(chromium), Access::notAsked);
-    fetch->answer(Outcome::failed(-1));
+    fetch->answer(Outcome::failed(Accessibility::Error::noReply));
     ask(chromium, BrowserFamily::chromium);
     EXPECT_EQ(probe->access(chromium), Access::waiting);
     settle();
@@ -332,14 +332,14 @@ TEST_F(BrowserProbeTest, AccessFollowsTheStatesForAskedBrowsers)
     EXPECT_EQ(probe->access(chromium), Access::granted);
 }
 
-TEST_F(BrowserProbeTest, AccessOfFirefoxBrowsersFollowsTrustAlone)
+TEST_F(BrowserProbeTest, AccessOfFirefoxBrowsersFollowsTheSwitchAlone)
 {
     round(Outcome::answered(QStringLiteral("example.org")), QStringLiteral("firefox-esr"));
-    ax.trusted = false;
+    ax.enabled = false;
     EXPECT_EQ(probe->access(QStringLiteral("firefox-esr")), Access::notAsked);
     settings.setHasAskedForAccessibility(true);
     EXPECT_EQ(probe->access(QStringLiteral("firefox-esr")), Access::denied);
-    ax.trusted = true;
+    ax.enabled = true;
     EXPECT_EQ(probe->access(QStringLiteral("librewolf")), Access::granted); // never asked, still granted
 }
 
@@ -364,7 +364,7 @@ TEST(PermissionNames, AreTheCaseNames)
     EXPECT_EQ(BrowserProbe::name(Permission::denied), QLatin1String("denied"));
 }
 
-class OpenSettingsTest : public ::testing::Test
+class RequestPermissionTest : public ::testing::Test
 {
 protected:
     QTemporaryDir dir;
@@ -372,29 +372,29 @@ protected:
     FakeAccessibility ax;
 };
 
-TEST_F(OpenSettingsTest, AccessibilityAsksWhileOffThenOpensThePane)
+TEST_F(RequestPermissionTest, AccessibilityAsksWhileOffThenOpensItsSettings)
 {
-    ax.trusted = false;
-    BrowserPermissions::openSettings(BrowserPermission::accessibility, ax, settings);
-    EXPECT_EQ(ax.trustRequests, 1);
-    EXPECT_TRUE(ax.openedPanes.isEmpty());
+    ax.enabled = false;
+    BrowserPermissions::request(BrowserPermission::accessibility, ax, settings);
+    EXPECT_EQ(ax.enableRequests, 1);
+    EXPECT_EQ(ax.settingsOpenings, 0);
     EXPECT_TRUE(settings.hasAskedForAccessibility());
 
     // Declined: the question comes back rather than a settings program the desktop may not have.
-    BrowserPermissions::openSettings(BrowserPermission::accessibility, ax, settings);
-    EXPECT_EQ(ax.trustRequests, 2);
+    BrowserPermissions::request(BrowserPermission::accessibility, ax, settings);
+    EXPECT_EQ(ax.enableRequests, 2);
 
-    ax.trusted = true;
-    BrowserPermissions::openSettings(BrowserPermission::accessibility, ax, settings);
-    EXPECT_EQ(ax.trustRequests, 2);
-    EXPECT_EQ(ax.openedPanes, QList{Accessibility::SettingsPane::accessibility});
+    ax.enabled = true;
+    BrowserPermissions::request(BrowserPermission::accessibility, ax, settings);
+    EXPECT_EQ(ax.enableRequests, 2);
+    EXPECT_EQ(ax.settingsOpenings, 1);
 }
 
-TEST_F(OpenSettingsTest, AutomationOpensItsPaneAndLeavesTheFlag)
+TEST_F(RequestPermissionTest, RendererAccessibilityIsEnabledAndLeavesTheFlag)
 {
-    BrowserPermissions::openSettings(BrowserPermission::automation, ax, settings);
-    EXPECT_EQ(ax.trustRequests, 0);
-    EXPECT_EQ(ax.openedPanes, QList{Accessibility::SettingsPane::automation});
+    BrowserPermissions::request(BrowserPermission::rendererAccessibility, ax, settings);
+    EXPECT_EQ(ax.enableRequests, 0);
+    EXPECT_EQ(ax.rendererRequests, 1);
     EXPECT_FALSE(settings.hasAskedForAccessibility());
 }
 

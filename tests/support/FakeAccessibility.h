@@ -12,14 +12,15 @@ class FakeAccessibility final : public Accessibility
 public:
     static AccessibleElement element(const QString& path) { return {QStringLiteral(":1.42"), path}; }
 
-    bool isTrusted() const override { return trusted; }
-    void requestTrust() override { ++trustRequests; }
-    void openSettings(SettingsPane pane) override { openedPanes.append(pane); }
+    bool isEnabled() const override { return enabled; }
+    void enable() override { ++enableRequests; }
+    void openSettings() override { ++settingsOpenings; }
+    void enableRendererAccessibility() override { ++rendererRequests; }
 
     ApplicationAnswer application(qint64 pid, Timeout timeout) const override
     {
         message(QStringLiteral("application"), timeout);
-        return apps.value(pid, ApplicationAnswer{std::nullopt, -25204});
+        return apps.value(pid, ApplicationAnswer{std::nullopt, Error::noReply});
     }
 
     std::optional<AccessibleElement> window(const AccessibleElement& application, Window which,
@@ -65,16 +66,17 @@ public:
     void addBrowser(qint64 pid, const QString& windowPath)
     {
         const QString app = QStringLiteral("app-%1").arg(pid);
-        apps.insert(pid, ApplicationAnswer{element(app), 0});
+        apps.insert(pid, ApplicationAnswer{element(app), Error::none});
         focused.insert(app, windowPath);
     }
 
     // Monotonic time as the fake's messages have moved it.
     std::chrono::milliseconds now() const { return elapsed; }
 
-    bool trusted = true;
-    int trustRequests = 0;
-    QList<SettingsPane> openedPanes;
+    bool enabled = true;
+    int enableRequests = 0;
+    int settingsOpenings = 0;
+    int rendererRequests = 0;
     QHash<qint64, ApplicationAnswer> apps;
     QHash<QString, QString> focused; // application path → window path
     QHash<QString, QString> main;

@@ -13,25 +13,23 @@ public:
     std::optional<bool> screenIsLocked() const override { return locked; }
     std::optional<bool> onConsole() const override { return console; }
     double secondsSinceLastInput() const override { return idleSeconds; }
-    std::optional<QList<PowerAssertion>> displaySleepAssertions() const override
+    std::optional<QList<DisplaySleepHold>> displaySleepHolds() const override
     {
-        ++assertionQueries;
-        return assertions;
+        ++holdQueries;
+        return holds;
     }
     std::optional<qint64> parentProcess(qint64 pid) const override
     {
         const auto it = parents.constFind(pid);
         return it == parents.cend() ? std::nullopt : std::optional<qint64>(*it);
     }
-    QByteArray processName(qint64 pid) const override { return names.value(pid); }
 
     bool displayAsleep = false;
     bool known = true;
     std::optional<bool> locked = false;
     std::optional<bool> console = true;
     double idleSeconds = 0;
-    std::optional<QList<PowerAssertion>> assertions = QList<PowerAssertion>();
+    std::optional<QList<DisplaySleepHold>> holds = QList<DisplaySleepHold>();
     QHash<qint64, qint64> parents;
-    QHash<qint64, QByteArray> names;
-    mutable int assertionQueries = 0;
+    mutable int holdQueries = 0;
 };

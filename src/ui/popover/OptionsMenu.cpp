@@ -9,9 +9,9 @@ OptionsMenu::OptionsMenu(Settings& settings, QWidget* parent) : QMenu(parent)
 {
     m_showsTime = addAction(QStringLiteral("Show Time in Menu Bar"));
     m_showsTime->setCheckable(true);
-    m_showsTime->setChecked(settings.showsTimeInMenuBar());
-    connect(m_showsTime, &QAction::toggled, &settings, &Settings::setShowsTimeInMenuBar);
-    connect(&settings, &Settings::showsTimeInMenuBarChanged, m_showsTime, &QAction::setChecked);
+    m_showsTime->setChecked(settings.showsTimeInTray());
+    connect(m_showsTime, &QAction::toggled, &settings, &Settings::setShowsTimeInTray);
+    connect(&settings, &Settings::showsTimeInTrayChanged, m_showsTime, &QAction::setChecked);
 
     m_opensAtLogin = addAction(QStringLiteral("Open at Login"));
     m_opensAtLogin->setCheckable(true);

@@ -19,7 +19,7 @@ public:
     // Shows the login item's real state without announcing it.
     void setOpensAtLogin(bool on);
 
-    QAction* showsTimeInMenuBar() const { return m_showsTime; }
+    QAction* showsTimeInTray() const { return m_showsTime; }
     QAction* opensAtLogin() const { return m_opensAtLogin; }
     QMenu* colouredSlices() const { return m_colours; }
     QAction* checkForUpdates() const { return m_checkForUpdates; }

@@ -29,7 +29,7 @@ QString PermissionNotice::text(const Tracker::BlockedBrowser& browser)
         return opening + QStringLiteral(" yet. ") + browser.name +
                QStringLiteral(" can only be asked through Accessibility, which Horavane uses just to read the "
                               "address of the page in front.");
-    case BrowserPermission::automation:
+    case BrowserPermission::rendererAccessibility:
         break;
     }
     return opening + QStringLiteral(" yet.");

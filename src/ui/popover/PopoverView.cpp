@@ -83,7 +83,7 @@ PopoverView::PopoverView(Tracker& tracker, Icons& icons, Settings& settings, Upd
     });
     connect(m_ring, &RingView::hovered, this, &PopoverView::ringHovered);
     connect(m_notice, &PermissionNotice::settingsRequested, this, [this](BrowserPermission permission) {
-        BrowserPermissions::openSettings(permission, m_accessibility, m_settings);
+        BrowserPermissions::request(permission, m_accessibility, m_settings);
     });
     connect(m_history, &FooterRow::clicked, this, &PopoverView::historyRequested);
 

@@ -23,7 +23,7 @@ class Settings;
 class Tracker;
 class UpdateChecker;
 
-// Today at a glance, in the window under the menu-bar item: the ring, the list of items, a notice when a
+// Today at a glance, in the window under the tray item: the ring, the list of items, a notice when a
 // browser keeps its pages to itself, the options menu and the way to the history. Reads the tracker only
 // while it is on screen.
 class PopoverView : public QWidget

@@ -1,8 +1,8 @@
 #include "ChartColorsPreview.h"
 
-#include "MenuBarIcon.h"
 #include "Sector.h"
 #include "Theme.h"
+#include "TrayIcon.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -160,8 +160,8 @@ void ChartColorsPreview::paintIcon(QPainter& painter) const
         // The image is a template: its alpha is the shape, tinted here in the text colour.
         QPainter tint(&image);
         tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        tint.fillRect(QRectF(0, 0, MenuBarIcon::side, MenuBarIcon::side), Theme::primary(palette()));
+        tint.fillRect(QRectF(0, 0, TrayIcon::side, TrayIcon::side), Theme::primary(palette()));
     }
-    const QPointF origin((iconBox.width() - MenuBarIcon::side) / 2, (iconBox.height() - MenuBarIcon::side) / 2);
+    const QPointF origin((iconBox.width() - TrayIcon::side) / 2, (iconBox.height() - TrayIcon::side) / 2);
     painter.drawImage(origin, image);
 }

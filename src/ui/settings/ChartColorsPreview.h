@@ -1,15 +1,15 @@
 #pragma once
 
-#include "MenuBarIcon.h"
 #include "Palette.h"
 #include "Spring.h"
+#include "TrayIcon.h"
 
 #include <QList>
 #include <QWidget>
 #include <array>
 
-// What the ring and the menu-bar icon look like with a number of colours, on a fixed sample day:
-// a small ring chart beside the menu-bar image. Changes of the number animate with a spring.
+// What the ring and the tray icon look like with a number of colours, on a fixed sample day:
+// a small ring chart beside the tray image. Changes of the number animate with a spring.
 class ChartColorsPreview : public QWidget
 {
     Q_OBJECT
@@ -41,7 +41,7 @@ public:
     bool isAnimating() const { return m_driver.isRunning(); }
 
     QWidget* ring() const { return m_ring; }
-    QWidget* menuBarIcon() const { return m_icon; }
+    QWidget* trayIcon() const { return m_icon; }
 
 private:
     void paintRing(QPainter& painter) const;
@@ -53,5 +53,5 @@ private:
     SpringDriver m_driver;
     QWidget* m_ring = nullptr;
     QWidget* m_icon = nullptr;
-    mutable MenuBarIcon::ImageCache m_iconCache; // its own, so the tray's image stays cached too
+    mutable TrayIcon::ImageCache m_iconCache; // its own, so the tray's image stays cached too
 };

@@ -207,7 +207,7 @@ QWidget* SettingsView::makeGeneralTab()
     layout->addStretch(1);
 
     connect(m_openAtLogin, &QCheckBox::clicked, this, &SettingsView::setOpensAtLogin);
-    connect(m_showsTime, &QCheckBox::clicked, &m_settings, &Settings::setShowsTimeInMenuBar);
+    connect(m_showsTime, &QCheckBox::clicked, &m_settings, &Settings::setShowsTimeInTray);
     connect(m_idle, &QComboBox::activated, this,
             [this](int index) { m_settings.setIdleMinutes(m_idle->itemData(index).toDouble()); });
     connect(m_colours, &SegmentedControl::idChosen, &m_settings, &Settings::setChartColors);
@@ -273,8 +273,8 @@ void SettingsView::bindSettings()
 {
     const auto showTime = [this](bool on) { m_showsTime->setChecked(on); };
     const auto showIdle = [this](double minutes) {
-        // A stored value of 0 or less counts as the default; other values off the list select nothing.
-        const double effective = minutes > 0 ? minutes : 2;
+        // Values off the list select nothing.
+        const double effective = Settings::idleLimitMinutes(minutes);
         m_idle->setCurrentIndex(m_idle->findData(static_cast<int>(effective)));
         if (effective != static_cast<int>(effective))
             m_idle->setCurrentIndex(-1);
@@ -287,12 +287,12 @@ void SettingsView::bindSettings()
     const auto showTab = [this](const QString& raw) {
         m_tabs->setCurrentIndex(SettingsTabs::fromRawValue(raw) == SettingsTab::data ? 1 : 0);
     };
-    showTime(m_settings.showsTimeInMenuBar());
+    showTime(m_settings.showsTimeInTray());
     showIdle(m_settings.idleMinutes());
     showColours(m_settings.chartColors());
     showTab(m_settings.settingsTab());
 
-    connect(&m_settings, &Settings::showsTimeInMenuBarChanged, this, showTime);
+    connect(&m_settings, &Settings::showsTimeInTrayChanged, this, showTime);
     connect(&m_settings, &Settings::idleMinutesChanged, this, showIdle);
     connect(&m_settings, &Settings::chartColorsChanged, this, showColours);
     connect(&m_settings, &Settings::settingsTabChanged, this, showTab);

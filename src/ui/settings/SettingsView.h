@@ -82,7 +82,7 @@ public:
 
     QTabWidget* tabs() const { return m_tabs; }
     QCheckBox* openAtLogin() const { return m_openAtLogin; }
-    QCheckBox* showsTimeInMenuBar() const { return m_showsTime; }
+    QCheckBox* showsTimeInTray() const { return m_showsTime; }
     QComboBox* idlePicker() const { return m_idle; }
     SegmentedControl* colourPicker() const { return m_colours; }
     ChartColorsPreview* preview() const { return m_preview; }

@@ -1,8 +1,6 @@
 #pragma once
 
-// Counts the program's open windows (history, settings, welcome). A desktop with a dock would show the
-// program there while one is open; on Linux there is no such policy to switch, so what remains is the
-// count and bringing a newly shown window to the front.
+// Counts the program's open windows (history, settings, welcome) and brings a newly shown one to the front.
 namespace AppPresence {
 
 // A window's content appeared; its window is brought forward shortly after, unless in preview mode.

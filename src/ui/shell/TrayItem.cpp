@@ -1,12 +1,12 @@
 #include "TrayItem.h"
 
 #include "DurationText.h"
-#include "MenuBarIcon.h"
-#include "MenuBarLabel.h"
 #include "PanelAppearance.h"
 #include "Settings.h"
 #include "StatusItem.h"
 #include "Tracker.h"
+#include "TrayIcon.h"
+#include "TrayLabel.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -35,7 +35,7 @@ TrayItem::TrayItem(const Tracker& tracker, const Settings& settings, StatusItem*
 {
     connect(&tracker, &Tracker::glanceChanged, this, &TrayItem::redraw);
     connect(&settings, &Settings::chartColorsChanged, this, &TrayItem::redraw);
-    connect(&settings, &Settings::showsTimeInMenuBarChanged, this, &TrayItem::redraw);
+    connect(&settings, &Settings::showsTimeInTrayChanged, this, &TrayItem::redraw);
     qGuiApp->installEventFilter(this); // the panel's colours follow the desktop's palette
     if (m_item) {
         connect(m_item, &StatusItem::activated, this,
@@ -69,26 +69,25 @@ bool TrayItem::eventFilter(QObject* watched, QEvent* event)
 void TrayItem::redraw()
 {
     const Glance& glance = m_tracker.glance();
-    const QColor ink = MenuBarLabel::textColor(PanelAppearance::current(QGuiApplication::palette()));
+    const QColor ink = TrayLabel::textColor(PanelAppearance::current(QGuiApplication::palette()));
     // The ring drawn anew at each size a tray asks for, rather than one image scaled into its slot. The
     // time is text beside it where the panel draws a label, and in the tooltip everywhere; never squeezed
     // into the icon.
     m_rings = QIcon();
     QList<StatusItem::Pixmap> pixmaps;
     for (const int pixels : sizes) {
-        QImage image = MenuBarLabel::image(glance, false, m_settings.chartColors(), ink, pixels / MenuBarIcon::side);
+        QImage image = TrayLabel::image(glance, false, m_settings.chartColors(), ink, pixels / TrayIcon::side);
         image.setDevicePixelRatio(1);
         m_rings.addPixmap(QPixmap::fromImage(image));
         pixmaps.append(pixmapOf(image));
     }
-    m_image = MenuBarLabel::image(glance, false, m_settings.chartColors(), ink, qGuiApp->devicePixelRatio(),
-                                  &m_ringCache);
-    m_toolTip = MenuBarLabel::toolTip(glance);
-    m_label = m_settings.showsTimeInMenuBar() ? DurationText::string(double(glance.minutes) * 60) : QString();
+    m_image = TrayLabel::image(glance, false, m_settings.chartColors(), ink, qGuiApp->devicePixelRatio(), &m_ringCache);
+    m_toolTip = TrayLabel::toolTip(glance);
+    m_label = m_settings.showsTimeInTray() ? DurationText::string(double(glance.minutes) * 60) : QString();
     if (m_item) {
         m_item->setIcons(pixmaps);
         m_item->setLabel(m_label);
-        m_item->setToolTip(MenuBarLabel::accessibleName(), DurationText::string(double(glance.minutes) * 60));
+        m_item->setToolTip(TrayLabel::accessibleName(), DurationText::string(double(glance.minutes) * 60));
     } else {
         m_icon->setIcon(m_rings);
         m_icon->setToolTip(m_toolTip);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MenuBarIcon.h"
+#include "TrayIcon.h"
 
 #include <QIcon>
 #include <QImage>
@@ -52,7 +52,7 @@ private:
     std::unique_ptr<QSystemTrayIcon> m_icon;
     QIcon m_rings;
     QImage m_image;
-    MenuBarIcon::ImageCache m_ringCache; // its own, so the settings preview never evicts it
+    TrayIcon::ImageCache m_ringCache; // its own, so the settings preview never evicts it
     QString m_toolTip;
     QString m_label;
 };

@@ -1,7 +1,7 @@
 #include "WelcomeSymbols.h"
 
-#include "MenuBarIcon.h"
 #include "Theme.h"
+#include "TrayIcon.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -9,7 +9,7 @@
 
 namespace {
 
-void drawMenuBar(QPainter& painter, const QRectF& box, qreal line)
+void drawTray(QPainter& painter, const QRectF& box, qreal line)
 {
     const QRectF screen(box.left() + line / 2, box.top() + box.height() * 0.14, box.width() - line,
                         box.height() * 0.72);
@@ -74,8 +74,8 @@ void WelcomeSymbols::draw(QPainter& painter, Symbol symbol, const QRectF& rect, 
     painter.setPen(QPen(color, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     switch (symbol) {
-    case Symbol::menuBar:
-        drawMenuBar(painter, box, line);
+    case Symbol::tray:
+        drawTray(painter, box, line);
         break;
     case Symbol::lock:
         drawLock(painter, box, line);
@@ -114,8 +114,8 @@ QPixmap WelcomeSymbols::appIcon(qreal side, const QColor& color, qreal devicePix
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(pixels / MenuBarIcon::side, pixels / MenuBarIcon::side);
-        MenuBarIcon::draw(&painter, MenuBarIcon::resting());
+        painter.scale(pixels / TrayIcon::side, pixels / TrayIcon::side);
+        TrayIcon::draw(&painter, TrayIcon::resting());
         // The ring is drawn as a template (black with alpha); this gives it the colour.
         painter.resetTransform();
         painter.setCompositionMode(QPainter::CompositionMode_SourceIn);

@@ -11,7 +11,7 @@ namespace WelcomeSymbols {
 
 enum class Symbol
 {
-    menuBar, // a screen with the bar at its top and an arrow pointing up to it
+    tray, // a screen with the panel at its top and an arrow pointing up to it
     globe,
     lock,
     allowed, // a filled circle with a checkmark cut out

@@ -73,7 +73,7 @@ WelcomeView::WelcomeView(Tracker& tracker, Icons& icons, Settings& settings, Acc
     layout->addSpacing(26);
     auto* points = new QVBoxLayout;
     points->setSpacing(20);
-    m_points.append(new WelcomePoint(WelcomeSymbols::Symbol::menuBar, QStringLiteral("It lives in your menu bar"),
+    m_points.append(new WelcomePoint(WelcomeSymbols::Symbol::tray, QStringLiteral("It lives in your menu bar"),
                                      QStringLiteral("Click the ring at the top of your screen to see today."), this));
     m_points.append(new WelcomePoint(WelcomeSymbols::Symbol::globe, QStringLiteral("Websites count on their own"),
                                      siteDetectionText, this));
@@ -187,8 +187,8 @@ void WelcomeView::requestAccess(const RunningApp& app)
     // Every browser is read through the session's accessibility: while it is off, allowing one asks to
     // switch it on (and, for a Chromium-family browser, to start it with renderer accessibility).
     const std::optional<BrowserPermission> permission = BrowserList::permission(app);
-    if (permission && !m_accessibility.isTrusted())
-        BrowserPermissions::openSettings(*permission, m_accessibility, m_settings);
+    if (permission && !m_accessibility.isEnabled())
+        BrowserPermissions::request(*permission, m_accessibility, m_settings);
     m_tracker.requestBrowserAccess(app);
     refreshBrowsers(); // "Waiting for your answer…" at once rather than at the next second
 }
@@ -196,7 +196,7 @@ void WelcomeView::requestAccess(const RunningApp& app)
 void WelcomeView::openSettings(const RunningApp& app)
 {
     if (const std::optional<BrowserPermission> permission = BrowserList::permission(app))
-        BrowserPermissions::openSettings(*permission, m_accessibility, m_settings);
+        BrowserPermissions::request(*permission, m_accessibility, m_settings);
     refreshBrowsers();
 }
 

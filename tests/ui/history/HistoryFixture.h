@@ -20,7 +20,7 @@ struct HistoryFixture
     {
         auto store = Store::open(dir.filePath("usage.sqlite"));
         this->store = store.get();
-        tracker = std::make_unique<Tracker>(std::move(store), false, fake.platform(), settings);
+        tracker = std::make_unique<Tracker>(Tracker::Sampling::whenTold, fake.platform(), settings, std::move(store));
     }
 
     // Adds seconds for an app on a day of March 2025.

@@ -258,7 +258,8 @@ TEST_F(HistoryViewTest, ReloadsOnlyWhenAWholeMinuteChangesAndOnlyWhileShown)
 {
     fake.workspace.setFront(app(editor.id, "Editor"));
     store->add({UsageRow{"2025-03-05", editor, "Editor", 95}}); // 125 s today with the 30 s recorded
-    tracker = std::make_unique<Tracker>(Store::open(dir.filePath("usage.sqlite")), false, fake.platform(), settings);
+    tracker = std::make_unique<Tracker>(Tracker::Sampling::whenTold, fake.platform(), settings,
+                                        Store::open(dir.filePath("usage.sqlite")));
     tracker->tick(); // the first sample only starts the count
     HistoryView& history = shown();
     const auto today = [&] { return history.model().days().last().summary.items.first().seconds; };

@@ -16,7 +16,7 @@ TEST(HistoryFileNotice, SaysWhenTimeIsOnlyInMemoryAndWhereADamagedFileWent)
     Settings settings(configDir.filePath("Horavane.conf"));
     const QString history = fake.places.databasePath();
     QDir().mkpath(history); // a folder where the file should be: it cannot open
-    Tracker tracker(nullptr, true, fake.platform(), settings);
+    Tracker tracker(Tracker::Sampling::live, fake.platform(), settings);
     tracker.keepOpening(HistoryFile(history, fake.clock));
     HistoryFileNotice notice(tracker);
     EXPECT_FALSE(notice.isHidden());

@@ -59,13 +59,13 @@ TEST_F(OptionsTest, TheMenuSitsBehindAnEllipsisButtonNamedOptions)
     EXPECT_EQ(popover->optionsMenu()->quit()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
-TEST_F(OptionsTest, ShowTimeInMenuBarFollowsTheSettingBothWays)
+TEST_F(OptionsTest, ShowTimeInTrayFollowsTheSettingBothWays)
 {
-    QAction* showsTime = popover->optionsMenu()->showsTimeInMenuBar();
+    QAction* showsTime = popover->optionsMenu()->showsTimeInTray();
     EXPECT_FALSE(showsTime->isChecked());
     showsTime->trigger();
-    EXPECT_TRUE(settings.showsTimeInMenuBar());
-    settings.setShowsTimeInMenuBar(false); // from the settings window
+    EXPECT_TRUE(settings.showsTimeInTray());
+    settings.setShowsTimeInTray(false); // from the settings window
     EXPECT_FALSE(showsTime->isChecked());
 }
 
@@ -138,7 +138,7 @@ TEST(PermissionNoticeTexts, EachPermissionHasItsOwnTextAndButton)
          "Accessibility, which Horavane uses just to read the address of the page in front.",
          "Open Accessibility Settings…"},
         {"automation",
-         {"Chromium", BrowserPermission::automation, "chromium"},
+         {"Chromium", BrowserPermission::rendererAccessibility, "chromium"},
          "Horavane can't see which websites you visit in Chromium yet.",
          "Set Up Browser Access…"},
     };
@@ -162,7 +162,7 @@ TEST(PermissionNoticeTexts, EachPermissionHasItsOwnTextAndButton)
 TEST(PermissionNoticeTexts, ABrowserNameIsShownAsWrittenNotAsMarkup)
 {
     PermissionNotice notice;
-    notice.setBlockedBrowser(Tracker::BlockedBrowser{"<b>Web</b>", BrowserPermission::automation, "web"});
+    notice.setBlockedBrowser(Tracker::BlockedBrowser{"<b>Web</b>", BrowserPermission::rendererAccessibility, "web"});
     EXPECT_EQ(notice.label()->textFormat(), Qt::PlainText);
     EXPECT_TRUE(notice.label()->text().contains("<b>Web</b>"));
 }

@@ -42,7 +42,7 @@ struct PopoverFixture
         auto store = Store::open(fake.places.databasePath());
         if (!rows.isEmpty())
             store->add(rows);
-        tracker = std::make_unique<Tracker>(std::move(store), false, fake.platform(), settings);
+        tracker = std::make_unique<Tracker>(Tracker::Sampling::whenTold, fake.platform(), settings, std::move(store));
     }
 
     static ItemKey key(const QString& name) { return ItemKey{ItemKind::app, QStringLiteral("org.example.") + name}; }

@@ -257,22 +257,22 @@ TEST_F(PopoverViewTest, TheNoticeFollowsTheTrackersBlockedBrowserAndOpensTheRigh
     EXPECT_FALSE(popover->notice()->isVisible());
 
     // The notice is what the tracker says; the popover shows it whenever the tracker announces a change.
-    popover->notice()->setBlockedBrowser(Tracker::BlockedBrowser{"Chromium", BrowserPermission::automation, "chromium"});
+    popover->notice()->setBlockedBrowser(
+        Tracker::BlockedBrowser{"Chromium", BrowserPermission::rendererAccessibility, "chromium"});
     EXPECT_TRUE(popover->notice()->isVisible());
     popover->notice()->button()->click();
-    ASSERT_EQ(fake.accessibility.openedPanes.size(), 1);
-    EXPECT_EQ(fake.accessibility.openedPanes.first(), Accessibility::SettingsPane::automation);
+    EXPECT_EQ(fake.accessibility.rendererRequests, 1);
 
     // While the session's accessibility is off, every click asks again, so a refusal can be revisited;
     // once it is on, the desktop's accessibility settings open.
     popover->notice()->setBlockedBrowser(Tracker::BlockedBrowser{"Firefox ESR", BrowserPermission::accessibility, "firefox-esr"});
-    fake.accessibility.trusted = false;
+    fake.accessibility.enabled = false;
     popover->notice()->button()->click();
     popover->notice()->button()->click();
-    EXPECT_EQ(fake.accessibility.trustRequests, 2);
-    fake.accessibility.trusted = true;
+    EXPECT_EQ(fake.accessibility.enableRequests, 2);
+    fake.accessibility.enabled = true;
     popover->notice()->button()->click();
-    EXPECT_EQ(fake.accessibility.openedPanes.last(), Accessibility::SettingsPane::accessibility);
+    EXPECT_EQ(fake.accessibility.settingsOpenings, 1);
 
     emit tracker->blockedBrowserChanged(); // the tracker has none
     EXPECT_FALSE(popover->notice()->isVisible());

@@ -39,7 +39,7 @@ TEST(ChartColorsPreviewTest, ACountChangeSpringsToTheNewSharesAndIsDescribed)
     preview.setCount(3);
     EXPECT_TRUE(preview.isAnimating());
     EXPECT_EQ(preview.ring()->accessibleName(), QStringLiteral("Chart with 3 colours"));
-    EXPECT_EQ(preview.menuBarIcon()->accessibleName(), QStringLiteral("Menu bar icon with 3 colours"));
+    EXPECT_EQ(preview.trayIcon()->accessibleName(), QStringLiteral("Menu bar icon with 3 colours"));
     QTRY_VERIFY_WITH_TIMEOUT(!preview.isAnimating(), 30000);
     const QList<double> drawn = preview.drawnShares();
     const QList<double> expected{26, 18, 14, 0, 0, 0, 0, 0, 42};
@@ -47,7 +47,7 @@ TEST(ChartColorsPreviewTest, ACountChangeSpringsToTheNewSharesAndIsDescribed)
     for (qsizetype i = 0; i < drawn.size(); ++i)
         EXPECT_NEAR(drawn[i], expected[i], 0.01) << i;
     EXPECT_EQ(preview.ring()->size(), QSize(52, 52));
-    EXPECT_EQ(preview.menuBarIcon()->size(), QSize(44, 24));
+    EXPECT_EQ(preview.trayIcon()->size(), QSize(44, 24));
 }
 
 } // namespace

@@ -88,7 +88,7 @@ struct SettingsFixture
     }
 
     // A tracker over a store holding today's (name, seconds) rows.
-    void start(const QList<std::pair<QString, double>>& usage, bool live = false)
+    void start(const QList<std::pair<QString, double>>& usage, Tracker::Sampling sampling = Tracker::Sampling::whenTold)
     {
         auto store = Store::open(fake.places.databasePath());
         QList<UsageRow> rows;
@@ -96,7 +96,7 @@ struct SettingsFixture
             rows.append(UsageRow{today(), key(name), name, seconds});
         if (!rows.isEmpty())
             store->add(rows);
-        tracker = std::make_unique<Tracker>(std::move(store), live, fake.platform(), settings);
+        tracker = std::make_unique<Tracker>(sampling, fake.platform(), settings, std::move(store));
     }
 
     // The view on the offscreen screen, as the settings window shows it.

@@ -263,7 +263,7 @@ TEST_F(SettingsDataTest, TurningBackupOnInPreviewFlushesButCopiesNothing)
 
 TEST_F(SettingsDataTest, TurningBackupOnMakesACopyAtOnceAndListsIt)
 {
-    start({{"Editor", 600}}, true);
+    start({{"Editor", 600}}, Tracker::Sampling::live);
     SettingsView& view = shown();
     QSignalSpy finished(&backup, &Backup::finished);
     view.backsUp()->click();

@@ -57,11 +57,11 @@ TEST_F(SettingsViewTest, IdlePickerShowsAndStoresItsChoices)
 TEST_F(SettingsViewTest, ShowTimeFollowsTheSettingBothWays)
 {
     SettingsView& view = shown();
-    EXPECT_FALSE(view.showsTimeInMenuBar()->isChecked());
-    view.showsTimeInMenuBar()->click();
-    EXPECT_TRUE(settings.showsTimeInMenuBar());
-    settings.setShowsTimeInMenuBar(false); // the popover's menu changed it
-    EXPECT_FALSE(view.showsTimeInMenuBar()->isChecked());
+    EXPECT_FALSE(view.showsTimeInTray()->isChecked());
+    view.showsTimeInTray()->click();
+    EXPECT_TRUE(settings.showsTimeInTray());
+    settings.setShowsTimeInTray(false); // the popover's menu changed it
+    EXPECT_FALSE(view.showsTimeInTray()->isChecked());
 }
 
 TEST_F(SettingsViewTest, ColourPickerStoresItsCountAndThePreviewFollows)

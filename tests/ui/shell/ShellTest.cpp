@@ -165,13 +165,13 @@ TEST(TrayItemTest, DrawsTheRingAtEverySizeInThePanelsInkAndTheTimeInTheTooltip)
     qputenv("XDG_CURRENT_DESKTOP", "GNOME");
     QTemporaryDir dir;
     Settings settings(dir.filePath("Horavane.conf"));
-    settings.setShowsTimeInMenuBar(true);
+    settings.setShowsTimeInTray(true);
     FakeClock clock;
     Platform platform;
     platform.clock = &clock;
     auto store = Store::open(dir.filePath("usage.sqlite"));
     store->add({UsageRow{Day::string(clock.now(), clock.timeZone()), ItemKey{ItemKind::app, "a"}, "A", 3900}});
-    Tracker tracker(std::move(store), false, platform, settings);
+    Tracker tracker(Tracker::Sampling::whenTold, platform, settings, std::move(store));
     TrayItem tray(tracker, settings);
     qunsetenv("XDG_CURRENT_DESKTOP");
 

@@ -106,13 +106,13 @@ TEST_F(StatusItemTest, ThePanelGetsTheTimeAsLabelAndTheRingAtEverySize)
 
     QTemporaryDir dir;
     Settings settings(dir.filePath("Horavane.conf"));
-    settings.setShowsTimeInMenuBar(true);
+    settings.setShowsTimeInTray(true);
     FakeClock clock;
     Platform platform;
     platform.clock = &clock;
     auto store = Store::open(dir.filePath("usage.sqlite"));
     store->add({UsageRow{Day::string(clock.now(), clock.timeZone()), ItemKey{ItemKind::app, "a"}, "A", 3900}});
-    Tracker tracker(std::move(store), false, platform, settings);
+    Tracker tracker(Tracker::Sampling::whenTold, platform, settings, std::move(store));
     TrayItem tray(tracker, settings, status.get());
 
     EXPECT_EQ(property(status->serviceName(), "XAyatanaLabel").toString(), "1h 5m");
@@ -131,7 +131,7 @@ TEST_F(StatusItemTest, ThePanelGetsTheTimeAsLabelAndTheRingAtEverySize)
     pixmaps.endArray();
     EXPECT_EQ(sizes, (QList<QSize>{{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}}));
 
-    settings.setShowsTimeInMenuBar(false);
+    settings.setShowsTimeInTray(false);
     EXPECT_EQ(property(status->serviceName(), "XAyatanaLabel").toString(), "");
 
     QSignalSpy clicked(&tray, &TrayItem::clicked);

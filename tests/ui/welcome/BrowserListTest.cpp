@@ -43,14 +43,14 @@ TEST(WelcomeBrowsers, OnlyKnownBrowsersOnceEachSortedByName)
         {"nothing running", {}, {}},
         {"no browser among the applications", {editor, app("", "Unnamed", 7)}, {}},
         {"browsers sorted by name, others left out",
-         {safari, editor, firefox, chromium},
-         {"Chromium/400", "Firefox ESR/300", "Safari/500"}},
+         {chrome, editor, firefox, chromium},
+         {"Chromium/400", "Firefox ESR/300", "Google Chrome/500"}},
         {"a browser's windows and second process listed once, the first seen",
          {firefox, chromium, app("firefox-esr", "Firefox ESR", 301), firefox},
          {"Chromium/400", "Firefox ESR/300"}},
-        {"a nameless browser sorts first", {safari, app("chromium", "", 9)}, {"/9", "Safari/500"}},
+        {"a nameless browser sorts first", {chrome, app("chromium", "", 9)}, {"/9", "Google Chrome/500"}},
         {"plain code-point order: capitals before small letters, not by locale",
-         {app("chromium", "chromium", 1), app("firefox", "Zen", 2), app("com.apple.Safari", "Épiphanie", 3)},
+         {app("chromium", "chromium", 1), app("firefox", "Zen", 2), app("google-chrome", "Épiphanie", 3)},
          {"Zen/2", "chromium/1", "Épiphanie/3"}},
         {"the identifier must match exactly", {app("Chromium", "Chromium", 4), app("firefox ", "Firefox", 5)}, {}},
     };
@@ -98,18 +98,18 @@ TEST(WelcomeBrowserList, KeepsItsRowsWhileTheSameBrowsersRun)
     WelcomeFixture fixture;
     BrowserList list(fixture.icons);
     EXPECT_TRUE(
-        list.setEntries({{chromium, BrowserProbe::Access::notAsked}, {safari, BrowserProbe::Access::notAsked}}));
+        list.setEntries({{chromium, BrowserProbe::Access::notAsked}, {chrome, BrowserProbe::Access::notAsked}}));
     const QList<BrowserRow*> first = list.rows();
     first[0]->button()->setFocus();
 
-    EXPECT_TRUE(list.setEntries({{chromium, BrowserProbe::Access::denied}, {safari, BrowserProbe::Access::granted}}));
+    EXPECT_TRUE(list.setEntries({{chromium, BrowserProbe::Access::denied}, {chrome, BrowserProbe::Access::granted}}));
     EXPECT_EQ(list.rows(), first);
-    EXPECT_FALSE(list.setEntries({{chromium, BrowserProbe::Access::denied}, {safari, BrowserProbe::Access::granted}}));
+    EXPECT_FALSE(list.setEntries({{chromium, BrowserProbe::Access::denied}, {chrome, BrowserProbe::Access::granted}}));
     EXPECT_EQ(shownState(*first[0]), "Open Settings…");
     EXPECT_EQ(shownState(*first[1]), "Allowed");
 
-    EXPECT_TRUE(list.setEntries({{safari, BrowserProbe::Access::granted}}));
+    EXPECT_TRUE(list.setEntries({{chrome, BrowserProbe::Access::granted}}));
     ASSERT_EQ(list.rows().size(), 1);
-    EXPECT_EQ(list.rows()[0]->app(), safari);
+    EXPECT_EQ(list.rows()[0]->app(), chrome);
     EXPECT_EQ(shownState(*list.rows()[0]), "Allowed");
 }

@@ -28,7 +28,7 @@ public:
         std::unique_lock lock(m_mutex);
         ++m_calls;
         m_changed.wait(lock, [&] { return m_open || m_outcomes.contains(pid); });
-        return m_outcomes.value(pid, Outcome::failed(-1));
+        return m_outcomes.value(pid, Outcome::failed(Accessibility::Error::noReply));
     }
     void answer(qint64 pid, const Outcome& outcome)
     {
@@ -90,7 +90,7 @@ inline RunningApp app(const char* id, const char* name, qint64 pid)
 }
 
 inline const RunningApp chromium = app("chromium", "Chromium", 400);
-inline const RunningApp safari = app("com.apple.Safari", "Safari", 500);
+inline const RunningApp chrome = app("google-chrome", "Google Chrome", 500);
 inline const RunningApp firefox = app("firefox-esr", "Firefox ESR", 300);
 inline const RunningApp editor = app("org.gnome.TextEditor", "Text Editor", 600);
 
@@ -99,8 +99,8 @@ struct WelcomeFixture
 {
     WelcomeFixture()
     {
-        tracker = std::make_unique<Tracker>(nullptr, false, fake.platform(), settings, fetch);
-        fake.accessibility.trusted = false;
+        tracker = std::make_unique<Tracker>(Tracker::Sampling::whenTold, fake.platform(), settings, nullptr, fetch);
+        fake.accessibility.enabled = false;
     }
     ~WelcomeFixture()
     {

@@ -70,39 +70,39 @@ TEST_F(WelcomeViewTest, NoBrowserRunningShowsOnlyTheFirstText)
     EXPECT_FALSE(firefoxTextShown());
 }
 
-TEST_F(WelcomeViewTest, SafariAndFirefoxAreListedByNameWithTheFirefoxText)
+TEST_F(WelcomeViewTest, ChromeAndFirefoxAreListedByNameWithTheFirefoxText)
 {
-    running = {safari, editor, firefox, safari};
+    running = {chrome, editor, firefox, chrome};
     open();
     EXPECT_TRUE(listShown());
-    EXPECT_EQ(rowNames(), (QStringList{"Firefox ESR", "Safari"}));
+    EXPECT_EQ(rowNames(), (QStringList{"Firefox ESR", "Google Chrome"}));
     EXPECT_TRUE(firefoxTextShown());
     EXPECT_EQ(view->firefoxLabel()->text(), WelcomeView::firefoxText);
 
-    running = {safari};
-    QTRY_COMPARE_WITH_TIMEOUT(rowNames(), QStringList{"Safari"}, refreshWait);
+    running = {chrome};
+    QTRY_COMPARE_WITH_TIMEOUT(rowNames(), QStringList{"Google Chrome"}, refreshWait);
     EXPECT_FALSE(firefoxTextShown()); // only a Firefox-family browser needs it
 }
 
-TEST_F(WelcomeViewTest, FirefoxFollowsTrustAndWhetherThePromptWasShown)
+TEST_F(WelcomeViewTest, FirefoxFollowsTheSwitchAndWhetherThePromptWasShown)
 {
     struct Case
     {
         const char* name;
-        bool trusted;
+        bool switchedOn;
         bool asked;
         BrowserProbe::Access expected;
     };
     const Case cases[] = {
         {"never asked", false, false, BrowserProbe::Access::notAsked},
-        {"asked, not trusted", false, true, BrowserProbe::Access::denied},
-        {"trusted", true, true, BrowserProbe::Access::granted},
-        {"trusted without our prompt", true, false, BrowserProbe::Access::granted},
+        {"asked, switched off", false, true, BrowserProbe::Access::denied},
+        {"switched on", true, true, BrowserProbe::Access::granted},
+        {"switched on without our prompt", true, false, BrowserProbe::Access::granted},
     };
     running = {firefox};
     open();
     for (const Case& test : cases) {
-        fake.accessibility.trusted = test.trusted;
+        fake.accessibility.enabled = test.switchedOn;
         settings.setHasAskedForAccessibility(test.asked);
         QTRY_COMPARE_WITH_TIMEOUT(access(firefox), std::optional(test.expected), refreshWait);
         EXPECT_TRUE(view->refreshTimer().isActive()) << test.name;
@@ -146,19 +146,18 @@ TEST_F(WelcomeViewTest, AllowingAsksTheBrowserAndFollowsTheAnswer)
     }
 }
 
-TEST_F(WelcomeViewTest, OpenSettingsOpensThePaneOfTheBrowsersPermission)
+TEST_F(WelcomeViewTest, OpenSettingsRequestsTheBrowsersPermission)
 {
     running = {chromium, firefox};
-    fake.accessibility.trusted = true;
+    fake.accessibility.enabled = true;
     fetch->answer(chromium.pid, BrowserFetch::Outcome::denied());
     tracker->requestBrowserAccess(chromium);
     open();
     QTRY_COMPARE_WITH_TIMEOUT(access(chromium), std::optional(BrowserProbe::Access::denied), refreshWait);
 
     row(chromium)->button()->click();
-    EXPECT_EQ(fake.accessibility.openedPanes,
-              (QList<Accessibility::SettingsPane>{Accessibility::SettingsPane::automation}));
-    EXPECT_EQ(fake.accessibility.trustRequests, 0);
+    EXPECT_EQ(fake.accessibility.rendererRequests, 1);
+    EXPECT_EQ(fake.accessibility.enableRequests, 0);
 }
 
 TEST_F(WelcomeViewTest, WhileAccessibilityIsOffEveryBrowserAsksToSwitchItOnAgainAndAgain)
@@ -167,21 +166,20 @@ TEST_F(WelcomeViewTest, WhileAccessibilityIsOffEveryBrowserAsksToSwitchItOnAgain
     open();
     ASSERT_EQ(access(firefox), BrowserProbe::Access::notAsked);
     row(firefox)->button()->click();
-    EXPECT_EQ(fake.accessibility.trustRequests, 1);
+    EXPECT_EQ(fake.accessibility.enableRequests, 1);
     EXPECT_TRUE(settings.hasAskedForAccessibility());
     EXPECT_EQ(access(firefox), BrowserProbe::Access::denied);
 
     // The user said no; the row still leads back to the question.
     EXPECT_EQ(row(firefox)->button()->text(), "Open Settings…");
     row(firefox)->button()->click();
-    EXPECT_EQ(fake.accessibility.trustRequests, 2);
+    EXPECT_EQ(fake.accessibility.enableRequests, 2);
 
     // A Chromium-family browser is read the same way, and also needs its own launcher flag.
     row(chromium)->button()->click();
-    EXPECT_EQ(fake.accessibility.openedPanes,
-              QList<Accessibility::SettingsPane>{Accessibility::SettingsPane::automation});
+    EXPECT_EQ(fake.accessibility.rendererRequests, 1);
 
-    fake.accessibility.trusted = true; // the user agreed
+    fake.accessibility.enabled = true; // the user agreed
     QTRY_COMPARE_WITH_TIMEOUT(access(firefox), std::optional(BrowserProbe::Access::granted), refreshWait);
 }
 

@@ -18,7 +18,7 @@ namespace {
 using Timeout = Accessibility::Timeout;
 namespace P = AtspiProtocol;
 
-// The trust calls come from the main thread and have no timeout of their own.
+// The calls about the switch come from the main thread and have no timeout of their own.
 constexpr Timeout sessionTimeout{250};
 // An application with more top-level windows than this is not looked through further.
 constexpr qsizetype windowLimit = 100;
@@ -130,32 +130,28 @@ void AtspiAccessibility::connectNow() const
     bus(sessionTimeout);
 }
 
-bool AtspiAccessibility::isTrusted() const
+bool AtspiAccessibility::isEnabled() const
 {
     return switchedOn(sessionTimeout).value_or(false);
 }
 
-void AtspiAccessibility::requestTrust()
+void AtspiAccessibility::enable()
 {
-    // Nothing waits for the answer: the next isTrusted() is ordered after it on the same connection.
+    // Nothing waits for the answer: the next isEnabled() is ordered after it on the same connection.
     m_session.asyncCall(statusCall(QStringLiteral("Set"), {QString(P::statusInterface), QStringLiteral("IsEnabled"),
                                                            QVariant::fromValue(QDBusVariant(true))}),
                         milliseconds(sessionTimeout));
 }
 
-void AtspiAccessibility::openSettings(SettingsPane pane)
+void AtspiAccessibility::openSettings()
 {
-    const std::optional<QStringList> command = settingsCommand(pane, qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
+    const std::optional<QStringList> command = settingsCommand(qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
     if (command)
         QProcess::startDetached(command->constFirst(), command->mid(1));
 }
 
-std::optional<QStringList> AtspiAccessibility::settingsCommand(SettingsPane pane, const QString& desktop,
-                                                               const QStringList& searchPaths)
+std::optional<QStringList> AtspiAccessibility::settingsCommand(const QString& desktop, const QStringList& searchPaths)
 {
-    // Browsers that need their own switch (Chromium's renderer accessibility) have no desktop settings page.
-    if (pane != SettingsPane::accessibility)
-        return std::nullopt;
     QList<QStringList> known = {
         {QStringLiteral("gnome-control-center"), QStringLiteral("universal-access")},
         {QStringLiteral("systemsettings"), QStringLiteral("kcm_access")},
@@ -251,11 +247,11 @@ std::optional<QDBusConnection> AtspiAccessibility::bus(Timeout timeout) const
 Accessibility::ApplicationAnswer AtspiAccessibility::application(qint64 pid, Timeout timeout) const
 {
     if (pid <= 0)
-        return {std::nullopt, noApplicationError};
+        return {std::nullopt, Error::noApplication};
     const std::optional<QDBusConnection> connection = bus(timeout);
     if (!connection) {
         // No accessibility bus: accessibility is off, unless the desktop says it is on and the bus is broken.
-        return {std::nullopt, switchedOn(timeout).value_or(false) ? noReplyError : disabledError};
+        return {std::nullopt, switchedOn(timeout).value_or(false) ? Error::noReply : Error::switchedOff};
     }
 
     QString cached;
@@ -270,9 +266,9 @@ Accessibility::ApplicationAnswer AtspiAccessibility::application(qint64 pid, Tim
         const QList<QDBusMessage> replies = callAll(*connection, {ownerPid(cached), getRole(app)}, timeout);
         if (pidOf(replies.at(0)) == quint32(pid)) {
             if (P::decodeRole(P::firstArgument(replies.at(1))) == P::applicationRole)
-                return {app, 0};
+                return {app, Error::none};
             if (isNoReply(replies.at(1)))
-                return {std::nullopt, noReplyError};
+                return {std::nullopt, Error::noReply};
         }
         QMutexLocker lock(&m_mutex);
         m_busNames.remove(pid);
@@ -281,9 +277,9 @@ Accessibility::ApplicationAnswer AtspiAccessibility::application(qint64 pid, Tim
     if (const std::optional<AccessibleElement> found = findApplication(*connection, pid, timeout)) {
         QMutexLocker lock(&m_mutex);
         m_busNames.insert(pid, found->service);
-        return {found, 0};
+        return {found, Error::none};
     }
-    return {std::nullopt, switchedOn(timeout) == false ? disabledError : noApplicationError};
+    return {std::nullopt, switchedOn(timeout) == false ? Error::switchedOff : Error::noApplication};
 }
 
 std::optional<AccessibleElement> AtspiAccessibility::findApplication(const QDBusConnection& bus, qint64 pid,

@@ -14,11 +14,6 @@
 class AtspiAccessibility final : public Accessibility
 {
 public:
-    // No reply in time, or a reply that makes no sense.
-    static constexpr int noReplyError = -25204;
-    // No application of that process is on the accessibility bus.
-    static constexpr int noApplicationError = -25202;
-
     // session reaches org.a11y.Bus; the session bus of the desktop unless a test brings its own.
     explicit AtspiAccessibility(QDBusConnection session = QDBusConnection::sessionBus());
     ~AtspiAccessibility() override;
@@ -30,11 +25,13 @@ public:
     void connectNow() const;
 
     // The desktop's accessibility switch (org.a11y.Status.IsEnabled); false when there is no accessibility bus.
-    bool isTrusted() const override;
+    bool isEnabled() const override;
     // Turns the desktop's accessibility switch on: a lasting, session-wide change the user agreed to.
-    void requestTrust() override;
+    void enable() override;
     // Starts the desktop's accessibility settings, when a known settings program is installed.
-    void openSettings(SettingsPane pane) override;
+    void openSettings() override;
+    // A browser's own start-up is no part of the desktop's accessibility.
+    void enableRendererAccessibility() override {}
 
     ApplicationAnswer application(qint64 pid, Timeout timeout) const override;
     std::optional<AccessibleElement> window(const AccessibleElement& application, Window which,
@@ -45,10 +42,9 @@ public:
     // A window's title is read along with the window, so that asking for it right after costs nothing.
     QString name(const AccessibleElement& element, Timeout timeout) const override;
 
-    // The program and arguments that open the settings for the pane on the desktop named as in
-    // XDG_CURRENT_DESKTOP, looked up in searchPaths (PATH when empty); none when there is no such place.
-    static std::optional<QStringList> settingsCommand(SettingsPane pane, const QString& desktop,
-                                                      const QStringList& searchPaths = {});
+    // The program and arguments that open the accessibility settings on the desktop named as in
+    // XDG_CURRENT_DESKTOP, looked up in searchPaths (PATH when empty); none when there is no such program.
+    static std::optional<QStringList> settingsCommand(const QString& desktop, const QStringList& searchPaths = {});
 
 private:
     // This thread's connection to the accessibility bus, or none when it cannot be reached.

@@ -58,10 +58,10 @@ void DisplaySleepHoldWatch::refresh()
     m_reading = true;
     m_readAgain = false;
     DisplaySleepHolders::read(m_systemBus, m_sessionBus, this,
-                              [this](std::optional<QList<PowerAssertion>> holds) { finish(std::move(holds)); });
+                              [this](std::optional<QList<DisplaySleepHold>> holds) { finish(std::move(holds)); });
 }
 
-void DisplaySleepHoldWatch::finish(std::optional<QList<PowerAssertion>> holds)
+void DisplaySleepHoldWatch::finish(std::optional<QList<DisplaySleepHold>> holds)
 {
     m_holds = std::move(holds);
     m_reading = false;

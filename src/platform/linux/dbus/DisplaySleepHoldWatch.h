@@ -19,7 +19,7 @@ public:
     DisplaySleepHoldWatch(QDBusConnection systemBus, QDBusConnection sessionBus, QObject* parent = nullptr);
 
     // The last answer; unknown before the first read ends or when no source answered.
-    std::optional<QList<PowerAssertion>> holds() const { return m_holds; }
+    std::optional<QList<DisplaySleepHold>> holds() const { return m_holds; }
     // Starts a read unless one is running.
     void refresh();
 
@@ -33,11 +33,11 @@ private slots:
     void onLogindPropertiesChanged(const QDBusMessage& message);
 
 private:
-    void finish(std::optional<QList<PowerAssertion>> holds);
+    void finish(std::optional<QList<DisplaySleepHold>> holds);
 
     QDBusConnection m_systemBus;
     QDBusConnection m_sessionBus;
-    std::optional<QList<PowerAssertion>> m_holds;
+    std::optional<QList<DisplaySleepHold>> m_holds;
     bool m_reading = false;
     // A change was announced while a read was running, which may have missed it.
     bool m_readAgain = false;

@@ -16,9 +16,9 @@ const QString gnomeInhibitorInterface = QStringLiteral("org.gnome.SessionManager
 constexpr uint gnomeInhibitIdle = 8;
 
 // A pid-less hold is listed once; the presence rules never tie it to an application.
-void add(QList<PowerAssertion>& holds, qint64 pid)
+void add(QList<DisplaySleepHold>& holds, qint64 pid)
 {
-    const PowerAssertion hold{pid, QString::fromLatin1(DisplaySleepHolders::holdType)};
+    const DisplaySleepHold hold{pid};
     if (!holds.contains(hold))
         holds.append(hold);
 }
@@ -60,7 +60,7 @@ bool answered(const QDBusMessage& reply)
 }
 
 // logind's a(ssssuu) list: what (colon-separated), who, why, mode, uid, pid.
-void addLogindHolds(const QDBusMessage& reply, QList<PowerAssertion>& holds)
+void addLogindHolds(const QDBusMessage& reply, QList<DisplaySleepHold>& holds)
 {
     const QVariant list = DBusCall::firstArgument(reply);
     if (list.metaType() != QMetaType::fromType<QDBusArgument>())
@@ -142,7 +142,7 @@ QList<QDBusPendingCall> askInhibitors(const QDBusConnection& session, const QLis
 // Bus names whose owners hold the display. GNOME keeps no pid for an inhibitor: an application id that
 // is also the application's bus name (as GApplication ids are) leads to its process, any other hold is
 // listed without one.
-QStringList holdingNames(const QList<QDBusMessage>& answers, QList<PowerAssertion>& holds)
+QStringList holdingNames(const QList<QDBusMessage>& answers, QList<DisplaySleepHold>& holds)
 {
     QStringList names;
     for (qsizetype i = 0; i + 1 < answers.size(); i += 2) {
@@ -166,7 +166,7 @@ QList<QDBusPendingCall> askOwners(const QDBusConnection& session, const QStringL
     return calls;
 }
 
-void addOwners(const QList<QDBusMessage>& answers, QList<PowerAssertion>& holds)
+void addOwners(const QList<QDBusMessage>& answers, QList<DisplaySleepHold>& holds)
 {
     for (const QDBusMessage& answer : answers) {
         const QVariant pid = DBusCall::firstArgument(answer);
@@ -177,7 +177,7 @@ void addOwners(const QList<QDBusMessage>& answers, QList<PowerAssertion>& holds)
 } // namespace
 
 void DisplaySleepHolders::read(const QDBusConnection& systemBus, const QDBusConnection& sessionBus, QObject* context,
-                               std::function<void(std::optional<QList<PowerAssertion>>)> done)
+                               std::function<void(std::optional<QList<DisplaySleepHold>>)> done)
 {
     whenAll(askLists(systemBus, sessionBus), context,
             [sessionBus, context, done = std::move(done)](const QList<QDBusMessage>& lists) {
@@ -188,7 +188,7 @@ void DisplaySleepHolders::read(const QDBusConnection& systemBus, const QDBusConn
                     done(std::nullopt);
                     return;
                 }
-                auto holds = std::make_shared<QList<PowerAssertion>>();
+                auto holds = std::make_shared<QList<DisplaySleepHold>>();
                 addLogindHolds(logind, *holds);
                 // KDE tells only that something holds, not who.
                 const QVariant kdeHolds = DBusCall::firstArgument(kde);

@@ -14,12 +14,9 @@
 // here waits: the answer comes back through the event loop.
 namespace DisplaySleepHolders {
 
-// The type every hold found here gets: each of them keeps the display from sleeping while idle.
-inline constexpr const char* holdType = "PreventUserIdleDisplaySleep";
-
 // Asks every source and calls done with every hold found; a hold whose process cannot be told has pid 0,
 // and none at all means no source answered. done is never called once context is gone.
 void read(const QDBusConnection& systemBus, const QDBusConnection& sessionBus, QObject* context,
-          std::function<void(std::optional<QList<PowerAssertion>>)> done);
+          std::function<void(std::optional<QList<DisplaySleepHold>>)> done);
 
 } // namespace DisplaySleepHolders

@@ -77,7 +77,7 @@ double LinuxSessionState::secondsSinceLastInput() const
     return m_idleSeconds ? m_idleSeconds() : 0;
 }
 
-std::optional<QList<PowerAssertion>> LinuxSessionState::displaySleepAssertions() const
+std::optional<QList<DisplaySleepHold>> LinuxSessionState::displaySleepHolds() const
 {
     // The next idle sample sees what this read finds; logind has no change signal to wait for.
     m_displaySleepHolds->refresh();
@@ -87,11 +87,6 @@ std::optional<QList<PowerAssertion>> LinuxSessionState::displaySleepAssertions()
 std::optional<qint64> LinuxSessionState::parentProcess(qint64 pid) const
 {
     return ProcessInfo::parent(pid);
-}
-
-QByteArray LinuxSessionState::processName(qint64 pid) const
-{
-    return ProcessInfo::name(pid);
 }
 
 QString LinuxSessionState::sourcesDescription() const

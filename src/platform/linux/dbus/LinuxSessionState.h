@@ -27,9 +27,8 @@ public:
     std::optional<bool> screenIsLocked() const override;
     std::optional<bool> onConsole() const override;
     double secondsSinceLastInput() const override;
-    std::optional<QList<PowerAssertion>> displaySleepAssertions() const override;
+    std::optional<QList<DisplaySleepHold>> displaySleepHolds() const override;
     std::optional<qint64> parentProcess(qint64 pid) const override;
-    QByteArray processName(qint64 pid) const override;
 
     // One line naming the sources found and what they say, for the log at start.
     QString sourcesDescription() const;

@@ -1,5 +1,6 @@
 #include "ProcessInfo.h"
 
+#include <QByteArray>
 #include <QList>
 #include <cerrno>
 #include <fcntl.h>
@@ -51,12 +52,4 @@ std::optional<qint64> ProcessInfo::parent(qint64 pid)
     if (!ok || parentPid < 0)
         return std::nullopt;
     return parentPid;
-}
-
-QByteArray ProcessInfo::name(qint64 pid)
-{
-    QByteArray comm = readProcFile(pid, "comm");
-    if (comm.endsWith('\n'))
-        comm.chop(1);
-    return comm;
 }

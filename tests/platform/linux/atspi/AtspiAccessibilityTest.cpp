@@ -108,7 +108,7 @@ TEST_F(AtspiAccessibilityTest, FindsTheApplicationOfAProcessAndReadsItsTree)
 {
     const QString browser = m_fake->addApplication(browserTree());
     const auto answer = m_accessibility->application(ownPid(), timeout);
-    ASSERT_EQ(answer.error, 0);
+    ASSERT_EQ(answer.error, Accessibility::Error::none);
     EXPECT_EQ(answer.element, app(browser));
 
     EXPECT_EQ(m_accessibility->window(app(browser), Accessibility::Window::focused, timeout), at(browser, "frame2"));
@@ -206,32 +206,32 @@ TEST_F(AtspiAccessibilityTest, ANewConnectionOfTheProcessReplacesOneThatWentAway
 TEST_F(AtspiAccessibilityTest, WhyNoApplicationIsFound)
 {
     const qint64 noSuchProcess = 1; // init has no connection to this bus
-    EXPECT_EQ(m_accessibility->application(noSuchProcess, timeout).error, AtspiAccessibility::noApplicationError);
+    EXPECT_EQ(m_accessibility->application(noSuchProcess, timeout).error, Accessibility::Error::noApplication);
     m_fake->setEnabled(false);
-    EXPECT_EQ(m_accessibility->application(noSuchProcess, timeout).error, Accessibility::disabledError);
-    EXPECT_EQ(m_accessibility->application(0, timeout).error, AtspiAccessibility::noApplicationError);
+    EXPECT_EQ(m_accessibility->application(noSuchProcess, timeout).error, Accessibility::Error::switchedOff);
+    EXPECT_EQ(m_accessibility->application(0, timeout).error, Accessibility::Error::noApplication);
 
     // With accessibility off an application that exposes itself anyway is still read.
     const QString browser = m_fake->addApplication(browserTree());
     EXPECT_EQ(m_accessibility->application(ownPid(), timeout).element, app(browser));
 }
 
-TEST_F(AtspiAccessibilityTest, WithoutALauncherNothingIsTrustedOrFound)
+TEST_F(AtspiAccessibilityTest, WithoutALauncherNothingIsEnabledOrFound)
 {
     m_fake->setLauncherPresent(false);
     const AtspiAccessibility fresh(m_fake->session());
-    EXPECT_FALSE(fresh.isTrusted());
-    EXPECT_EQ(fresh.application(ownPid(), timeout).error, Accessibility::disabledError);
+    EXPECT_FALSE(fresh.isEnabled());
+    EXPECT_EQ(fresh.application(ownPid(), timeout).error, Accessibility::Error::switchedOff);
     EXPECT_EQ(fresh.window(AccessibleElement{":1.1", FakeAtspi::path("root")}, Accessibility::Window::main, timeout),
               std::nullopt);
 }
 
-TEST_F(AtspiAccessibilityTest, TrustIsTheDesktopSwitch)
+TEST_F(AtspiAccessibilityTest, EnabledIsTheDesktopSwitch)
 {
     m_fake->setEnabled(false);
-    EXPECT_FALSE(m_accessibility->isTrusted());
-    m_accessibility->requestTrust();
-    EXPECT_TRUE(m_accessibility->isTrusted());
+    EXPECT_FALSE(m_accessibility->isEnabled());
+    m_accessibility->enable();
+    EXPECT_TRUE(m_accessibility->isEnabled());
     EXPECT_TRUE(m_fake->enabled());
 }
 
@@ -270,7 +270,7 @@ TEST_F(AtspiAccessibilityTest, AnApplicationThatHangsFailsWithNoReply)
     m_fake->removeApplication(browser);
     nodes["root"].delayMs = 3000;
     m_fake->addApplication(nodes);
-    EXPECT_NE(m_accessibility->application(ownPid(), 200ms).error, 0);
+    EXPECT_NE(m_accessibility->application(ownPid(), 200ms).error, Accessibility::Error::none);
 }
 
 TEST_F(AtspiAccessibilityTest, AWalksNextElementsAreAskedAheadAndNotKeptStale)
@@ -339,17 +339,13 @@ TEST(AtspiSettings, TheDesktopsOwnSettingsProgramOpensTheAccessibilityPage)
     install(both, "gnome-control-center");
     install(both, "systemsettings");
 
-    using Pane = Accessibility::SettingsPane;
-    const auto command = [](Pane pane, const QString& desktop, const QTemporaryDir& dir) {
-        return AtspiAccessibility::settingsCommand(pane, desktop, {dir.path()});
+    const auto command = [](const QString& desktop, const QTemporaryDir& dir) {
+        return AtspiAccessibility::settingsCommand(desktop, {dir.path()});
     };
-    EXPECT_EQ(command(Pane::accessibility, "GNOME", gnomeOnly),
+    EXPECT_EQ(command("GNOME", gnomeOnly),
               (QStringList{gnomeOnly.filePath("gnome-control-center"), "universal-access"}));
-    EXPECT_EQ(command(Pane::accessibility, "GNOME", kdeOnly),
-              (QStringList{kdeOnly.filePath("systemsettings"), "kcm_access"}));
-    EXPECT_EQ(command(Pane::accessibility, "KDE", both), (QStringList{both.filePath("systemsettings"), "kcm_access"}));
-    EXPECT_EQ(command(Pane::accessibility, "ubuntu:GNOME", both),
-              (QStringList{both.filePath("gnome-control-center"), "universal-access"}));
-    EXPECT_EQ(command(Pane::accessibility, "KDE", none), std::nullopt);
-    EXPECT_EQ(command(Pane::automation, "GNOME", both), std::nullopt);
+    EXPECT_EQ(command("GNOME", kdeOnly), (QStringList{kdeOnly.filePath("systemsettings"), "kcm_access"}));
+    EXPECT_EQ(command("KDE", both), (QStringList{both.filePath("systemsettings"), "kcm_access"}));
+    EXPECT_EQ(command("ubuntu:GNOME", both), (QStringList{both.filePath("gnome-control-center"), "universal-access"}));
+    EXPECT_EQ(command("KDE", none), std::nullopt);
 }

@@ -2,7 +2,7 @@
 // tests/e2e/with-x11-session.sh --a11y; skipped anywhere else.
 #include "AccessibilityFetch.h"
 #include "AtspiAccessibility.h"
-#include "FirefoxReader.h"
+#include "PageReader.h"
 #include "RealBrowsers.h"
 
 #include <QElapsedTimer>
@@ -22,13 +22,13 @@ constexpr int loadTimeoutMs = 30000;
 
 std::optional<QString> frontAddress(const Accessibility& accessibility, qint64 pid)
 {
-    return FirefoxReader(accessibility).frontPage(pid).address;
+    return PageReader(accessibility).frontPage(pid).address;
 }
 
 // The median of n page reads, in milliseconds.
 double medianReadMs(const Accessibility& accessibility, qint64 pid, int n = 21)
 {
-    const FirefoxReader reader(accessibility);
+    const PageReader reader(accessibility);
     std::vector<double> times;
     for (int i = 0; i < n; ++i) {
         QElapsedTimer timer;
@@ -43,13 +43,13 @@ double medianReadMs(const Accessibility& accessibility, qint64 pid, int n = 21)
 // The title of the window the reader would walk.
 QString frontWindowName(const Accessibility& accessibility, qint64 pid)
 {
-    const auto app = accessibility.application(pid, FirefoxReader::messagingTimeout);
+    const auto app = accessibility.application(pid, PageReader::messagingTimeout);
     if (!app.element)
         return {};
-    auto window = accessibility.window(*app.element, Accessibility::Window::focused, FirefoxReader::messagingTimeout);
+    auto window = accessibility.window(*app.element, Accessibility::Window::focused, PageReader::messagingTimeout);
     if (!window)
-        window = accessibility.window(*app.element, Accessibility::Window::main, FirefoxReader::messagingTimeout);
-    return window ? accessibility.name(*window, FirefoxReader::messagingTimeout) : QString();
+        window = accessibility.window(*app.element, Accessibility::Window::main, PageReader::messagingTimeout);
+    return window ? accessibility.name(*window, PageReader::messagingTimeout) : QString();
 }
 
 class RealBrowserTest : public ::testing::Test
@@ -62,8 +62,8 @@ protected:
         s_server = std::make_unique<PageServer>(QStringLiteral(HORAVANE_E2E_PAGES));
         s_accessibility = std::make_unique<AtspiAccessibility>();
         // The session's switch lives in memory: turning it on here changes nothing outside the session.
-        s_accessibility->requestTrust();
-        eventually([] { return s_accessibility->isTrusted(); }, 5000);
+        s_accessibility->enable();
+        eventually([] { return s_accessibility->isEnabled(); }, 5000);
     }
 
     static void TearDownTestSuite()
@@ -79,7 +79,7 @@ protected:
         if (!Browser::installed(Browser::Kind::firefox) || !Browser::installed(Browser::Kind::chromium))
             GTEST_SKIP() << "needs firefox-esr and chromium";
         ASSERT_TRUE(s_server->isRunning());
-        ASSERT_TRUE(s_accessibility->isTrusted());
+        ASSERT_TRUE(s_accessibility->isEnabled());
     }
 
     static const Accessibility& accessibility() { return *s_accessibility; }
@@ -140,7 +140,7 @@ TEST_F(RealBrowserTest, FirefoxFrontTabAndPrivateWindow)
         << frontWindowName(accessibility(), firefox.pid()).toStdString();
     firefox.go(url("beta.html"));
     EXPECT_TRUE(shows(firefox, "beta.html")); // the reader alone does not look at the window
-    const FirefoxReader::Reading reading = FirefoxReader(accessibility()).read(firefox.pid(), [](const QString& title) {
+    const PageReader::Reading reading = PageReader(accessibility()).read(firefox.pid(), [](const QString& title) {
         return title.endsWith("Private Browsing");
     });
     EXPECT_TRUE(reading.skipped);
@@ -187,7 +187,7 @@ TEST_F(RealBrowserTest, ChromiumWithoutRendererAccessibilityIsDenied)
             return outcome == BrowserFetch::Outcome::denied();
         },
         loadTimeoutMs))
-        << "last outcome kind " << int(outcome.kind) << " code " << outcome.code;
+        << "last outcome kind " << int(outcome.kind) << " error " << int(outcome.error);
 }
 
 TEST_F(RealBrowserTest, WorkerThreadsReadTwoBrowsersAtOnce)

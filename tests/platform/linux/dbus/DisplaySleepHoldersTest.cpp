@@ -17,9 +17,9 @@ const QString gnomePath = QStringLiteral("/org/gnome/SessionManager");
 const QString mprisPath = QStringLiteral("/org/mpris/MediaPlayer2");
 const QString playerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
 
-PowerAssertion hold(qint64 pid)
+DisplaySleepHold hold(qint64 pid)
 {
-    return {pid, QStringLiteral("PreventUserIdleDisplaySleep")};
+    return {pid};
 }
 
 class DisplaySleepHoldersTest : public ::testing::Test
@@ -94,7 +94,7 @@ protected:
     }
 
     // The answer of the read a new watch starts with.
-    std::optional<QList<PowerAssertion>> holds()
+    std::optional<QList<DisplaySleepHold>> holds()
     {
         const auto watch = makeWatch();
         QSignalSpy read(watch.get(), &DisplaySleepHoldWatch::readFinished);
@@ -115,7 +115,7 @@ TEST_F(DisplaySleepHoldersTest, LogindIdleInhibitorsWithTheirPids)
                                " ('sleep', 'updater', 'saving', 'delay', 1000, 13),"
                                " ('handle-lid-switch', 'desktop', 'docked', 'block', 1000, 14),"
                                " ('idle', 'twice', 'same process', 'block', 1000, 11)]"));
-    EXPECT_EQ(holds(), (QList<PowerAssertion>{hold(11), hold(12)}));
+    EXPECT_EQ(holds(), (QList<DisplaySleepHold>{hold(11), hold(12)}));
 }
 
 TEST_F(DisplaySleepHoldersTest, LogindListInAnotherShapeIsSkipped)
@@ -123,7 +123,7 @@ TEST_F(DisplaySleepHoldersTest, LogindListInAnotherShapeIsSkipped)
     ASSERT_NE(system.startMock({login1, loginPath, manager}, login1), 0);
     addMethod(system, login1, loginPath, manager, QStringLiteral("ListInhibitors"), QStringLiteral("as"),
               QStringLiteral("ret = ['idle']"));
-    EXPECT_EQ(holds(), QList<PowerAssertion>());
+    EXPECT_EQ(holds(), QList<DisplaySleepHold>());
 }
 
 TEST_F(DisplaySleepHoldersTest, PlayingMediaPlayerAloneHoldsNothing)
@@ -131,7 +131,7 @@ TEST_F(DisplaySleepHoldersTest, PlayingMediaPlayerAloneHoldsNothing)
     // Music plays the same way: only the inhibitor a video takes holds the display.
     ASSERT_NE(startPlayer(QStringLiteral("org.mpris.MediaPlayer2.music"), QStringLiteral("Playing")), 0);
     startLogind(QStringLiteral("[]"));
-    EXPECT_EQ(holds(), QList<PowerAssertion>());
+    EXPECT_EQ(holds(), QList<DisplaySleepHold>());
 }
 
 TEST_F(DisplaySleepHoldersTest, GnomeIdleInhibitorsReachTheirApplication)
@@ -142,7 +142,7 @@ TEST_F(DisplaySleepHoldersTest, GnomeIdleInhibitorsReachTheirApplication)
     ASSERT_NE(appPid, 0);
     startGnome(QStringLiteral("[(1, 8, 'org.example.Viewer'), (2, 4, 'org.example.Viewer'), (3, 12, 'Firefox'),"
                               " (4, 8, 'org.example.NotRunning')]"));
-    EXPECT_EQ(holds(), (QList<PowerAssertion>{hold(0), hold(appPid)}));
+    EXPECT_EQ(holds(), (QList<DisplaySleepHold>{hold(0), hold(appPid)}));
 }
 
 TEST_F(DisplaySleepHoldersTest, KdeInhibitionIsAHoldWithoutProcess)
@@ -153,7 +153,7 @@ TEST_F(DisplaySleepHoldersTest, KdeInhibitionIsAHoldWithoutProcess)
     ASSERT_NE(session.startMock({kde, path, interface}, kde), 0);
     addMethod(session, kde, path, interface, QStringLiteral("HasInhibit"), QStringLiteral("b"),
               QStringLiteral("ret = True"));
-    EXPECT_EQ(holds(), QList<PowerAssertion>{hold(0)});
+    EXPECT_EQ(holds(), QList<DisplaySleepHold>{hold(0)});
 }
 
 TEST_F(DisplaySleepHoldersTest, HungSourceLeavesTheOthersAnswer)
@@ -162,7 +162,7 @@ TEST_F(DisplaySleepHoldersTest, HungSourceLeavesTheOthersAnswer)
     ASSERT_NE(session.startMock({gnomeSession, gnomePath, gnomeSession}, gnomeSession), 0);
     addMethod(session, gnomeSession, gnomePath, gnomeSession, QStringLiteral("GetInhibitors"), QStringLiteral("ao"),
               QStringLiteral("time.sleep(3); ret = []"));
-    EXPECT_EQ(holds(), QList<PowerAssertion>{hold(11)});
+    EXPECT_EQ(holds(), QList<DisplaySleepHold>{hold(11)});
 }
 
 TEST_F(DisplaySleepHoldersTest, SampleGetsTheLastAnswerAndTheNextOneSeesTheChange)
@@ -170,14 +170,14 @@ TEST_F(DisplaySleepHoldersTest, SampleGetsTheLastAnswerAndTheNextOneSeesTheChang
     startLogind(QStringLiteral("[('idle', 'player', 'video', 'block', 1000, 11)]"));
     LinuxSessionState state(system.connect(QStringLiteral("tested")), session.connect(QStringLiteral("tested")),
                             nullptr, nullptr);
-    const QList<PowerAssertion> first{hold(11)};
-    ASSERT_TRUE(waitUntil([&] { return state.displaySleepAssertions() == first; }, 10000));
+    const QList<DisplaySleepHold> first{hold(11)};
+    ASSERT_TRUE(waitUntil([&] { return state.displaySleepHolds() == first; }, 10000));
     listLogindInhibitors(QStringLiteral("[('idle', 'player', 'video', 'block', 1000, 12)]"));
     // No event is handled between the change and this sample, so an answer that waited on the bus
     // would already show it.
-    EXPECT_EQ(state.displaySleepAssertions(), first);
-    const QList<PowerAssertion> second{hold(12)};
-    EXPECT_TRUE(waitUntil([&] { return state.displaySleepAssertions() == second; }, 10000));
+    EXPECT_EQ(state.displaySleepHolds(), first);
+    const QList<DisplaySleepHold> second{hold(12)};
+    EXPECT_TRUE(waitUntil([&] { return state.displaySleepHolds() == second; }, 10000));
 }
 
 TEST_F(DisplaySleepHoldersTest, AnnouncedChangesAreReadWithoutBeingAsked)
@@ -193,13 +193,13 @@ TEST_F(DisplaySleepHoldersTest, AnnouncedChangesAreReadWithoutBeingAsked)
     const auto watch = makeWatch();
     QSignalSpy read(watch.get(), &DisplaySleepHoldWatch::readFinished);
     ASSERT_TRUE(read.wait(30000));
-    ASSERT_EQ(watch->holds(), QList<PowerAssertion>());
+    ASSERT_EQ(watch->holds(), QList<DisplaySleepHold>());
 
     struct Row
     {
         const char* name;
         std::function<void()> announce;
-        QList<PowerAssertion> expected;
+        QList<DisplaySleepHold> expected;
     };
     const Row rows[] = {
         {"GNOME inhibitor added",

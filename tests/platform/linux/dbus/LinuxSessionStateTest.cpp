@@ -82,7 +82,7 @@ TEST_F(SessionStateTest, WithoutServicesEverythingIsUnknown)
     EXPECT_EQ(state->screenIsLocked(), std::nullopt);
     EXPECT_EQ(state->onConsole(), std::nullopt);
     // No service that keeps holds answered: unknown, which counts as no hold.
-    EXPECT_EQ(state->displaySleepAssertions(), std::nullopt);
+    EXPECT_EQ(state->displaySleepHolds(), std::nullopt);
     EXPECT_TRUE(state->sourcesDescription().contains(QLatin1String("no logind session")));
 }
 
@@ -93,7 +93,7 @@ TEST(SessionStateWithoutBuses, EverythingIsUnknownAndNothingWaits)
     LinuxSessionState state(none, none, nullptr, nullptr);
     EXPECT_FALSE(state.sessionIsKnown());
     EXPECT_EQ(state.screenIsLocked(), std::nullopt);
-    EXPECT_EQ(state.displaySleepAssertions(), std::nullopt);
+    EXPECT_EQ(state.displaySleepHolds(), std::nullopt);
     EXPECT_FALSE(state.displayIsAsleep());
     EXPECT_EQ(state.secondsSinceLastInput(), 0);
 }

@@ -1,9 +1,9 @@
-#include "MenuBarIcon.h"
+#include "TrayIcon.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
-namespace MenuBarIcon {
+namespace TrayIcon {
 
 namespace {
 
@@ -113,7 +113,7 @@ QImage image(const QList<int>& shares, int count, qreal devicePixelRatio)
 QImage ImageCache::image(const QList<int>& shares, int count, qreal devicePixelRatio)
 {
     if (m_image.isNull() || m_shares != shares || m_count != count || m_devicePixelRatio != devicePixelRatio) {
-        m_image = MenuBarIcon::image(shares, count, devicePixelRatio);
+        m_image = TrayIcon::image(shares, count, devicePixelRatio);
         m_shares = shares;
         m_count = count;
         m_devicePixelRatio = devicePixelRatio;
@@ -121,4 +121,4 @@ QImage ImageCache::image(const QList<int>& shares, int count, qreal devicePixelR
     return m_image;
 }
 
-} // namespace MenuBarIcon
+} // namespace TrayIcon

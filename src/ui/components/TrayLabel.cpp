@@ -1,16 +1,16 @@
-#include "MenuBarLabel.h"
+#include "TrayLabel.h"
 
 #include "DurationText.h"
-#include "MenuBarIcon.h"
 #include "Theme.h"
+#include "TrayIcon.h"
 
 #include <QPainter>
 
-namespace MenuBarLabel {
+namespace TrayLabel {
 
 namespace {
 
-constexpr qreal timePixelSize = 13; // the menu-bar text size
+constexpr qreal timePixelSize = 13; // the tray text size
 
 QFont timeFont()
 {
@@ -25,20 +25,20 @@ QColor textColor(Appearance panel)
 }
 
 QImage image(const Glance& glance, bool showsTime, int chartColors, const QColor& color, qreal devicePixelRatio,
-             MenuBarIcon::ImageCache* cache)
+             TrayIcon::ImageCache* cache)
 {
     if (!(devicePixelRatio > 0))
         devicePixelRatio = 1;
     const int count = Palette::effectiveColorCount(chartColors);
     const QList<int> shares = glance.shares.mid(0, count);
     const QImage ring =
-        cache ? cache->image(shares, count, devicePixelRatio) : MenuBarIcon::image(shares, count, devicePixelRatio);
+        cache ? cache->image(shares, count, devicePixelRatio) : TrayIcon::image(shares, count, devicePixelRatio);
 
     const QString time = showsTime ? DurationText::string(double(glance.minutes) * 60) : QString();
     const QFont font = timeFont();
     const QSizeF textSize = showsTime ? Theme::monospacedDigitsSize(font, time) : QSizeF();
-    const qreal width = MenuBarIcon::side + (showsTime ? spacing + std::ceil(textSize.width()) : 0);
-    const qreal height = std::max<qreal>(MenuBarIcon::side, std::ceil(textSize.height()));
+    const qreal width = TrayIcon::side + (showsTime ? spacing + std::ceil(textSize.width()) : 0);
+    const qreal height = std::max<qreal>(TrayIcon::side, std::ceil(textSize.height()));
 
     // A ratio chosen for a pixel size (22 / 17) may carry rounding noise that must not add a pixel.
     const auto pixels = [devicePixelRatio](qreal points) { return qCeil(points * devicePixelRatio - 1e-6); };
@@ -50,12 +50,12 @@ QImage image(const Glance& glance, bool showsTime, int chartColors, const QColor
     painter.setRenderHint(QPainter::TextAntialiasing);
 
     // The ring is a template: its alpha is the shape, the panel's text colour is the ink.
-    const qreal ringTop = (height - MenuBarIcon::side) / 2;
+    const qreal ringTop = (height - TrayIcon::side) / 2;
     QImage tinted = ring;
     {
         QPainter tint(&tinted);
         tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        tint.fillRect(QRectF(0, 0, MenuBarIcon::side, MenuBarIcon::side), color);
+        tint.fillRect(QRectF(0, 0, TrayIcon::side, TrayIcon::side), color);
     }
     painter.drawImage(QPointF(0, ringTop), tinted);
 
@@ -63,7 +63,7 @@ QImage image(const Glance& glance, bool showsTime, int chartColors, const QColor
         const QFontMetricsF metrics(font);
         const qreal baseline = (height - metrics.height()) / 2 + metrics.ascent();
         painter.setPen(color);
-        Theme::drawMonospacedDigits(painter, QPointF(MenuBarIcon::side + spacing, baseline), font, time);
+        Theme::drawMonospacedDigits(painter, QPointF(TrayIcon::side + spacing, baseline), font, time);
     }
     return result;
 }
@@ -78,4 +78,4 @@ QString accessibleName()
     return QStringLiteral("Horavane");
 }
 
-} // namespace MenuBarLabel
+} // namespace TrayLabel

@@ -1,16 +1,16 @@
 #pragma once
 
 #include "Glance.h"
-#include "MenuBarIcon.h"
 #include "Palette.h"
+#include "TrayIcon.h"
 
 #include <QColor>
 #include <QImage>
 #include <QString>
 
-// What the tray item shows: the menu-bar ring, tinted for the panel, with today's time beside it where an
+// What the tray item shows: the tray ring, tinted for the panel, with today's time beside it where an
 // image may carry it (the preview's sheet), and a tooltip.
-namespace MenuBarLabel {
+namespace TrayLabel {
 
 constexpr qreal spacing = 4; // points between the ring and the time
 
@@ -19,10 +19,10 @@ QColor textColor(Appearance panel);
 // The label image at the pixel ratio: the ring of the first effective-count shares, then the time when
 // showsTime is on. chartColors is the stored "chartColors" value. The ring comes from the owner's cache when given.
 QImage image(const Glance& glance, bool showsTime, int chartColors, const QColor& color, qreal devicePixelRatio,
-             MenuBarIcon::ImageCache* cache = nullptr);
+             TrayIcon::ImageCache* cache = nullptr);
 // "Horavane — " and today's time, for the tray item's tooltip.
 QString toolTip(const Glance& glance);
 // The accessible name of the tray item.
 QString accessibleName();
 
-} // namespace MenuBarLabel
+} // namespace TrayLabel

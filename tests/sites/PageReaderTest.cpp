@@ -1,24 +1,24 @@
-#include "FirefoxReader.h"
+#include "PageReader.h"
 #include "FakeAccessibility.h"
 
 #include <gtest/gtest.h>
 
-using Answer = FirefoxReader::Answer;
+using Answer = PageReader::Answer;
 using Role = AccessibleRole;
 
 namespace {
 
 constexpr qint64 pid = 4242;
 
-class FirefoxReaderTest : public ::testing::Test
+class PageReaderTest : public ::testing::Test
 {
 protected:
-    FirefoxReaderTest() { ax.addBrowser(pid, QStringLiteral("window")); }
+    PageReaderTest() { ax.addBrowser(pid, QStringLiteral("window")); }
 
     Answer frontPage() const { return reader.frontPage(pid); }
 
     FakeAccessibility ax;
-    FirefoxReader reader{ax, [this] { return ax.now(); }};
+    PageReader reader{ax, [this] { return ax.now(); }};
 };
 
 QSizeF size(double width, double height)
@@ -26,23 +26,23 @@ QSizeF size(double width, double height)
     return QSizeF(width, height);
 }
 
-TEST_F(FirefoxReaderTest, UntrustedIsDeniedWithoutAskingTheBrowser)
+TEST_F(PageReaderTest, SwitchedOffIsDeniedWithoutAskingTheBrowser)
 {
-    ax.trusted = false;
+    ax.enabled = false;
     EXPECT_EQ(frontPage(), Answer::denied());
     EXPECT_TRUE(ax.messages.isEmpty());
 }
 
-TEST_F(FirefoxReaderTest, ApplicationErrorsMapToDeniedOrFailed)
+TEST_F(PageReaderTest, ApplicationErrorsMapToDeniedOrFailed)
 {
-    ax.apps.insert(1, {std::nullopt, Accessibility::disabledError});
-    ax.apps.insert(2, {std::nullopt, -25204});
+    ax.apps.insert(1, {std::nullopt, Accessibility::Error::switchedOff});
+    ax.apps.insert(2, {std::nullopt, Accessibility::Error::noReply});
     EXPECT_EQ(reader.frontPage(1), Answer::denied());
-    EXPECT_EQ(reader.frontPage(2), Answer::failed(-25204));
-    EXPECT_EQ(reader.frontPage(3), Answer::failed(-25204)); // no such process in the fake
+    EXPECT_EQ(reader.frontPage(2), Answer::failed(Accessibility::Error::noReply));
+    EXPECT_EQ(reader.frontPage(3), Answer::failed(Accessibility::Error::noReply)); // no such process in the fake
 }
 
-TEST_F(FirefoxReaderTest, MainWindowStandsInForAMissingFocusedWindow)
+TEST_F(PageReaderTest, MainWindowStandsInForAMissingFocusedWindow)
 {
     ax.focused.clear();
     ax.main.insert(QStringLiteral("app-4242"), QStringLiteral("main"));
@@ -51,16 +51,16 @@ TEST_F(FirefoxReaderTest, MainWindowStandsInForAMissingFocusedWindow)
     EXPECT_EQ(frontPage(), Answer::page(QStringLiteral("https://example.org/")));
 }
 
-TEST_F(FirefoxReaderTest, NoWindowIsNoPage)
+TEST_F(PageReaderTest, NoWindowIsNoPage)
 {
     ax.focused.clear();
-    const FirefoxReader::Reading reading = reader.read(pid);
+    const PageReader::Reading reading = reader.read(pid);
     EXPECT_EQ(reading.answer, Answer::page(std::nullopt));
     EXPECT_FALSE(reading.hasWindow);
     EXPECT_TRUE(ax.visited.isEmpty());
 }
 
-TEST_F(FirefoxReaderTest, EveryMessageCarriesTheOneSecondTimeout)
+TEST_F(PageReaderTest, EveryMessageCarriesTheOneSecondTimeout)
 {
     ax.add(QStringLiteral("window"), Role::window, {QStringLiteral("page")});
     ax.add(QStringLiteral("page"), Role::webArea, {}, QStringLiteral("https://example.org/"), size(1, 1));
@@ -70,7 +70,7 @@ TEST_F(FirefoxReaderTest, EveryMessageCarriesTheOneSecondTimeout)
         EXPECT_EQ(timeout, std::chrono::milliseconds(1000));
 }
 
-TEST_F(FirefoxReaderTest, BrowserInterfacePageIsSearchedForTheRealPage)
+TEST_F(PageReaderTest, BrowserInterfacePageIsSearchedForTheRealPage)
 {
     ax.add(QStringLiteral("window"), Role::window, {QStringLiteral("ui")});
     ax.add(QStringLiteral("ui"), Role::webArea, {QStringLiteral("group")},
@@ -88,7 +88,7 @@ struct CandidateCase
     const char* winner;
 };
 
-class CandidateTest : public FirefoxReaderTest, public ::testing::WithParamInterface<CandidateCase>
+class CandidateTest : public PageReaderTest, public ::testing::WithParamInterface<CandidateCase>
 {
 };
 
@@ -115,17 +115,17 @@ INSTANTIATE_TEST_SUITE_P(
                       CandidateCase{"NegativeExtentsLoseToRealArea", size(-5, -5), size(2, 2), "right"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(FirefoxReaderTest, PageWithoutAddressCanWin)
+TEST_F(PageReaderTest, PageWithoutAddressCanWin)
 {
     ax.add(QStringLiteral("window"), Role::window, {QStringLiteral("big"), QStringLiteral("small")});
     ax.add(QStringLiteral("big"), Role::webArea, {}, std::nullopt, size(1000, 1000));
     ax.add(QStringLiteral("small"), Role::webArea, {}, QStringLiteral("https://small.example/"), size(10, 10));
-    const FirefoxReader::Reading reading = reader.read(pid);
+    const PageReader::Reading reading = reader.read(pid);
     EXPECT_EQ(reading.answer, Answer::page(std::nullopt));
     EXPECT_TRUE(reading.sawWebArea);
 }
 
-TEST_F(FirefoxReaderTest, ChildrenOfAPageAreNotSearched)
+TEST_F(PageReaderTest, ChildrenOfAPageAreNotSearched)
 {
     ax.add(QStringLiteral("window"), Role::window, {QStringLiteral("page")});
     ax.add(QStringLiteral("page"), Role::webArea, {QStringLiteral("frame")}, QStringLiteral("https://outer.example/"),
@@ -135,7 +135,7 @@ TEST_F(FirefoxReaderTest, ChildrenOfAPageAreNotSearched)
     EXPECT_FALSE(ax.visited.contains(QStringLiteral("frame")));
 }
 
-TEST_F(FirefoxReaderTest, BackgroundTabsDoNotCount)
+TEST_F(PageReaderTest, BackgroundTabsDoNotCount)
 {
     // Gecko keeps every tab's document in the tree at the same size; only the front one is showing.
     ax.add(QStringLiteral("window"), Role::window, {QStringLiteral("tab1"), QStringLiteral("tab2")});
@@ -147,7 +147,7 @@ TEST_F(FirefoxReaderTest, BackgroundTabsDoNotCount)
     EXPECT_FALSE(ax.visited.contains(QStringLiteral("inside")));
 }
 
-class SkippedRoleTest : public FirefoxReaderTest, public ::testing::WithParamInterface<Role>
+class SkippedRoleTest : public PageReaderTest, public ::testing::WithParamInterface<Role>
 {
 };
 
@@ -166,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Roles, SkippedRoleTest,
                                            Role::menuButton, Role::popUpButton, Role::radioButton, Role::checkBox,
                                            Role::textField, Role::comboBox, Role::staticText, Role::image));
 
-TEST_F(FirefoxReaderTest, OrdinaryRolesAreSearched)
+TEST_F(PageReaderTest, OrdinaryRolesAreSearched)
 {
     ax.add(QStringLiteral("window"), Role::window, {QStringLiteral("a")});
     ax.add(QStringLiteral("a"), Role::application, {QStringLiteral("b")});
@@ -191,29 +191,29 @@ void buildWide(FakeAccessibility& ax, int fanout, int pageIndex)
     ax.add(QStringLiteral("window"), Role::window, children);
 }
 
-TEST_F(FirefoxReaderTest, AtMostFourHundredElementsAreVisited)
+TEST_F(PageReaderTest, AtMostFourHundredElementsAreVisited)
 {
     buildWide(ax, 1000, 399);
-    const FirefoxReader::Reading reading = reader.read(pid);
+    const PageReader::Reading reading = reader.read(pid);
     EXPECT_EQ(reading.answer, Answer::page(QStringLiteral("https://found.example/")));
     EXPECT_EQ(ax.visited.size(), 400);
     EXPECT_EQ(ax.visited.last(), QStringLiteral("399"));
     EXPECT_FALSE(reading.complete);
 }
 
-TEST_F(FirefoxReaderTest, ThePageJustPastTheBudgetIsNotSeen)
+TEST_F(PageReaderTest, ThePageJustPastTheBudgetIsNotSeen)
 {
     buildWide(ax, 1000, 400);
-    const FirefoxReader::Reading reading = reader.read(pid);
+    const PageReader::Reading reading = reader.read(pid);
     EXPECT_EQ(reading.answer, Answer::page(std::nullopt));
     EXPECT_FALSE(ax.visited.contains(QStringLiteral("400")));
     EXPECT_FALSE(reading.sawWebArea);
 }
 
-TEST_F(FirefoxReaderTest, SmallTreeIsWalkedCompletely)
+TEST_F(PageReaderTest, SmallTreeIsWalkedCompletely)
 {
     buildWide(ax, 399, 0);
-    const FirefoxReader::Reading reading = reader.read(pid);
+    const PageReader::Reading reading = reader.read(pid);
     EXPECT_EQ(ax.visited.size(), 400);
     EXPECT_TRUE(reading.complete);
 }
@@ -230,32 +230,32 @@ void buildChain(FakeAccessibility& ax, int length)
     ax.add(QString::number(length), Role::webArea, {}, QStringLiteral("https://bottom.example/"), size(1, 1));
 }
 
-TEST_F(FirefoxReaderTest, PageAtDepthThirtyIsFound)
+TEST_F(PageReaderTest, PageAtDepthThirtyIsFound)
 {
     buildChain(ax, 30);
     EXPECT_EQ(frontPage(), Answer::page(QStringLiteral("https://bottom.example/")));
 }
 
-TEST_F(FirefoxReaderTest, NothingBelowDepthThirtyIsVisited)
+TEST_F(PageReaderTest, NothingBelowDepthThirtyIsVisited)
 {
     buildChain(ax, 31);
-    const FirefoxReader::Reading reading = reader.read(pid);
+    const PageReader::Reading reading = reader.read(pid);
     EXPECT_EQ(reading.answer, Answer::page(std::nullopt));
     EXPECT_EQ(ax.visited.last(), QStringLiteral("30")); // visited, its children not queued
     EXPECT_FALSE(reading.complete);
 }
 
-TEST_F(FirefoxReaderTest, WalkStopsAtItsDeadline)
+TEST_F(PageReaderTest, WalkStopsAtItsDeadline)
 {
     buildWide(ax, 100, 50);
     ax.costPerMessage = std::chrono::milliseconds(100);
-    const FirefoxReader::Reading reading = reader.read(pid);
+    const PageReader::Reading reading = reader.read(pid);
     EXPECT_EQ(reading.answer, Answer::page(std::nullopt));
     EXPECT_EQ(ax.visited.size(), 20); // 2 s of 100 ms messages
     EXPECT_FALSE(reading.complete);
 }
 
-TEST_F(FirefoxReaderTest, SlowElementsStillLetEarlierFindsCount)
+TEST_F(PageReaderTest, SlowElementsStillLetEarlierFindsCount)
 {
     buildWide(ax, 100, 5);
     ax.costPerMessage = std::chrono::milliseconds(1000);
@@ -265,7 +265,7 @@ TEST_F(FirefoxReaderTest, SlowElementsStillLetEarlierFindsCount)
     EXPECT_EQ(frontPage(), Answer::page(QStringLiteral("https://found.example/")));
 }
 
-TEST_F(FirefoxReaderTest, CyclicTreeEndsWithinTheBudget)
+TEST_F(PageReaderTest, CyclicTreeEndsWithinTheBudget)
 {
     ax.add(QStringLiteral("window"), Role::window, {QStringLiteral("loop")});
     ax.add(QStringLiteral("loop"), Role::other, {QStringLiteral("window"), QStringLiteral("loop")});
@@ -273,12 +273,12 @@ TEST_F(FirefoxReaderTest, CyclicTreeEndsWithinTheBudget)
     EXPECT_EQ(ax.visited.size(), 400);
 }
 
-TEST_F(FirefoxReaderTest, WindowFilterDeclinesWithoutWalking)
+TEST_F(PageReaderTest, WindowFilterDeclinesWithoutWalking)
 {
     ax.names.insert(QStringLiteral("window"), QStringLiteral("Secret - Chromium (Incognito)"));
     ax.add(QStringLiteral("window"), Role::window, {QStringLiteral("page")});
     ax.add(QStringLiteral("page"), Role::webArea, {}, QStringLiteral("https://secret.example/"), size(1, 1));
-    const FirefoxReader::Reading reading =
+    const PageReader::Reading reading =
         reader.read(pid, [](const QString& title) { return title.endsWith(QLatin1String("(Incognito)")); });
     EXPECT_TRUE(reading.skipped);
     EXPECT_EQ(reading.answer, Answer::page(std::nullopt));

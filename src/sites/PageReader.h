@@ -10,7 +10,7 @@
 // Reads the address of the page a browser shows from its accessibility tree: a breadth-first walk of
 // the front window for web areas, bounded in depth, elements, wall time and time per message, that
 // keeps the largest. Synchronous; runs on the probe's worker threads.
-class FirefoxReader
+class PageReader
 {
 public:
     // The result of one read.
@@ -19,17 +19,17 @@ public:
         enum class Kind
         {
             page,   // the address of the chosen web area, or none when no page was found
-            failed, // the application did not answer, with the backend's error code
+            failed, // the application did not answer, with the reason
             denied, // this program may not read accessibility trees
         };
 
         Kind kind = Kind::page;
         std::optional<QString> address;
-        int code = 0;
+        Accessibility::Error error = Accessibility::Error::none;
 
-        static Answer page(std::optional<QString> address) { return {Kind::page, std::move(address), 0}; }
-        static Answer failed(int code) { return {Kind::failed, std::nullopt, code}; }
-        static Answer denied() { return {Kind::denied, std::nullopt, 0}; }
+        static Answer page(std::optional<QString> address) { return {Kind::page, std::move(address), {}}; }
+        static Answer failed(Accessibility::Error error) { return {Kind::failed, std::nullopt, error}; }
+        static Answer denied() { return {Kind::denied, std::nullopt, {}}; }
 
         bool operator==(const Answer&) const = default;
     };
@@ -56,7 +56,7 @@ public:
     static constexpr QLatin1StringView interfacePrefix{"chrome:"};
 
     // ticks defaults to the steady clock.
-    explicit FirefoxReader(const Accessibility& accessibility, Ticks ticks = {});
+    explicit PageReader(const Accessibility& accessibility, Ticks ticks = {});
 
     // The address of the largest page in the front window of the process.
     Answer frontPage(qint64 pid) const;

@@ -1,4 +1,4 @@
-#include "FirefoxReader.h"
+#include "PageReader.h"
 
 #include <algorithm>
 #include <vector>
@@ -14,7 +14,7 @@ constexpr AccessibleRole skippedRoles[] = {
     AccessibleRole::image,
 };
 
-constexpr std::size_t maxVisits = FirefoxReader::lastIndex + 2;
+constexpr std::size_t maxVisits = PageReader::lastIndex + 2;
 
 bool isSkipped(AccessibleRole role)
 {
@@ -36,29 +36,29 @@ std::chrono::milliseconds steadyNow()
 
 } // namespace
 
-FirefoxReader::FirefoxReader(const Accessibility& accessibility, Ticks ticks)
+PageReader::PageReader(const Accessibility& accessibility, Ticks ticks)
     : m_accessibility(accessibility), m_ticks(ticks ? std::move(ticks) : Ticks(steadyNow))
 {
 }
 
-FirefoxReader::Answer FirefoxReader::frontPage(qint64 pid) const
+PageReader::Answer PageReader::frontPage(qint64 pid) const
 {
     return read(pid).answer;
 }
 
-FirefoxReader::Reading FirefoxReader::read(qint64 pid, const WindowFilter& skipWindow) const
+PageReader::Reading PageReader::read(qint64 pid, const WindowFilter& skipWindow) const
 {
     Reading reading;
-    if (!m_accessibility.isTrusted()) {
+    if (!m_accessibility.isEnabled()) {
         reading.answer = Answer::denied();
         return reading;
     }
     const Accessibility::ApplicationAnswer app = m_accessibility.application(pid, messagingTimeout);
-    if (app.error == Accessibility::disabledError) {
+    if (app.error == Accessibility::Error::switchedOff) {
         reading.answer = Answer::denied();
         return reading;
     }
-    if (app.error != 0 || !app.element) {
+    if (app.error != Accessibility::Error::none || !app.element) {
         reading.answer = Answer::failed(app.error);
         return reading;
     }
@@ -78,7 +78,7 @@ FirefoxReader::Reading FirefoxReader::read(qint64 pid, const WindowFilter& skipW
     return reading;
 }
 
-void FirefoxReader::walk(const AccessibleElement& root, Reading& reading) const
+void PageReader::walk(const AccessibleElement& root, Reading& reading) const
 {
     struct Entry
     {

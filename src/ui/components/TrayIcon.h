@@ -5,9 +5,9 @@
 
 class QPainter;
 
-// The small monochrome ring of the menu bar: today's largest shares as arcs, drawn as a template image
+// The small monochrome ring of the tray: today's largest shares as arcs, drawn as a template image
 // (black with alpha) that the label tints for the panel.
-namespace MenuBarIcon {
+namespace TrayIcon {
 
 struct Arc
 {
@@ -66,4 +66,4 @@ private:
     QImage m_image;
 };
 
-} // namespace MenuBarIcon
+} // namespace TrayIcon
