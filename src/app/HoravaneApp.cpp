@@ -83,8 +83,11 @@ HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* pa
         },
         askUser, tellUser);
     if (GnomeShellWorkspace* shell = desktop.gnomeShell()) {
+        const QDBusConnection bus = QDBusConnection::sessionBus();
         m_gnomeGuide = std::make_unique<GnomeGuide>(
-            *shell, askUser, tellUser, [] { return GnomeExtension::enable(QDBusConnection::sessionBus()); });
+            *shell, bus, [bus] { return GnomeExtension::status(bus); },
+            [bus] { return GnomeExtension::enable(bus, GnomeExtension::Reinstall::whenMissingOrOutOfDate); }, askUser,
+            tellUser);
         connect(m_gnomeGuide.get(), &GnomeGuide::changed, this, &HoravaneApp::showDesktopNotice);
         connect(shell, &GnomeShellWorkspace::extensionAnswersChanged, this, [](bool answers) {
             qInfo() << (answers ? "Horavane's GNOME Shell extension answers: recording"
@@ -199,10 +202,10 @@ void HoravaneApp::showSettings()
 
 void HoravaneApp::showDesktopNotice()
 {
-    const QString text = m_gnomeGuide ? m_gnomeGuide->notice() : m_desktop.unsupportedDesktopNotice();
-    const QString button = m_gnomeGuide ? m_gnomeGuide->buttonTitle() : QString();
+    const GnomeGuide::Notice notice =
+        m_gnomeGuide ? m_gnomeGuide->notice() : GnomeGuide::Notice{m_desktop.unsupportedDesktopNotice(), QString()};
     if (m_popover)
-        m_popover->setDesktopNotice(text, button);
+        m_popover->setDesktopNotice(notice.text, notice.button);
     if (m_welcomeView)
-        m_welcomeView->setDesktopNotice(text, button);
+        m_welcomeView->setDesktopNotice(notice.text, notice.button);
 }
