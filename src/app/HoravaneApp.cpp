@@ -2,6 +2,7 @@
 
 #include "AppPresence.h"
 #include "DesktopComposition.h"
+#include "DesktopPanelTone.h"
 #include "GnomeExtension.h"
 #include "GnomeShellWorkspace.h"
 #include "HistoryView.h"
@@ -97,7 +98,8 @@ HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* pa
     // A status item where the panel hosts them (with the time as its label); an XEmbed tray icon elsewhere.
     m_statusItem = StatusNotifierItem::create(QDBusConnection::sessionBus(), QStringLiteral("Horavane"),
                                               QStringLiteral("Horavane"));
-    m_tray = std::make_unique<TrayItem>(m_tracker, m_settings, m_statusItem.get());
+    m_panelTone = std::make_unique<DesktopPanelTone>(QDBusConnection::sessionBus());
+    m_tray = std::make_unique<TrayItem>(m_tracker, m_settings, m_statusItem.get(), m_panelTone.get());
     connect(m_tray.get(), &TrayItem::clicked, this, &HoravaneApp::showPopover);
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (bus.registerObject(QStringLiteral("/app/corvani/Horavane"), this, QDBusConnection::ExportScriptableSlots))

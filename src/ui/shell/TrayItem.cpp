@@ -2,6 +2,7 @@
 
 #include "DurationText.h"
 #include "PanelAppearance.h"
+#include "PanelTone.h"
 #include "Settings.h"
 #include "StatusItem.h"
 #include "Tracker.h"
@@ -30,9 +31,12 @@ StatusItem::Pixmap pixmapOf(const QImage& image)
 
 } // namespace
 
-TrayItem::TrayItem(const Tracker& tracker, const Settings& settings, StatusItem* item, QObject* parent)
-    : QObject(parent), m_tracker(tracker), m_settings(settings), m_item(item)
+TrayItem::TrayItem(const Tracker& tracker, const Settings& settings, StatusItem* item, const PanelTone* panel,
+                   QObject* parent)
+    : QObject(parent), m_tracker(tracker), m_settings(settings), m_item(item), m_panel(panel)
 {
+    if (m_panel)
+        connect(m_panel, &PanelTone::changed, this, &TrayItem::redraw);
     connect(&tracker, &Tracker::glanceChanged, this, &TrayItem::redraw);
     connect(&settings, &Settings::chartColorsChanged, this, &TrayItem::redraw);
     connect(&settings, &Settings::showsTimeInTrayChanged, this, &TrayItem::redraw);
@@ -69,19 +73,24 @@ bool TrayItem::eventFilter(QObject* watched, QEvent* event)
 void TrayItem::redraw()
 {
     const Glance& glance = m_tracker.glance();
-    const QColor ink = TrayLabel::textColor(PanelAppearance::current(QGuiApplication::palette()));
+    const PanelAppearance::Panel panel =
+        PanelAppearance::of(m_panel ? m_panel->isDark() : std::nullopt, QGuiApplication::palette());
+    const QColor ink = PanelAppearance::ink(panel);
+    const QColor halo = PanelAppearance::halo(panel);
     // The ring drawn anew at each size a tray asks for, rather than one image scaled into its slot. The
     // time is text beside it where the panel draws a label, and in the tooltip everywhere; never squeezed
     // into the icon.
     m_rings = QIcon();
     QList<StatusItem::Pixmap> pixmaps;
     for (const int pixels : sizes) {
-        QImage image = TrayLabel::image(glance, false, m_settings.chartColors(), ink, pixels / TrayIcon::side);
+        QImage image =
+            TrayLabel::image(glance, false, m_settings.chartColors(), ink, pixels / TrayIcon::side, nullptr, halo);
         image.setDevicePixelRatio(1);
         m_rings.addPixmap(QPixmap::fromImage(image));
         pixmaps.append(pixmapOf(image));
     }
-    m_image = TrayLabel::image(glance, false, m_settings.chartColors(), ink, qGuiApp->devicePixelRatio(), &m_ringCache);
+    m_image =
+        TrayLabel::image(glance, false, m_settings.chartColors(), ink, qGuiApp->devicePixelRatio(), &m_ringCache, halo);
     m_toolTip = TrayLabel::toolTip(glance);
     m_label = m_settings.showsTimeInTray() ? DurationText::string(double(glance.minutes) * 60) : QString();
     if (m_item) {

@@ -9,6 +9,7 @@
 #include <QSystemTrayIcon>
 #include <memory>
 
+class PanelTone;
 class Settings;
 class StatusItem;
 class Tracker;
@@ -24,8 +25,10 @@ public:
     // The pixel sizes trays ask for: 16 to 24 on most panels, 32 and 48 on large or scaled ones.
     static constexpr int sizes[] = {16, 22, 24, 32, 48};
 
-    // item: the desktop's status item, or null for a plain tray icon.
-    TrayItem(const Tracker& tracker, const Settings& settings, StatusItem* item = nullptr, QObject* parent = nullptr);
+    // item: the desktop's status item, or null for a plain tray icon. panel: what the desktop tells of the
+    // panel's tone, or null when it tells nothing.
+    TrayItem(const Tracker& tracker, const Settings& settings, StatusItem* item = nullptr,
+             const PanelTone* panel = nullptr, QObject* parent = nullptr);
     ~TrayItem() override;
 
     // Where the item is on screen; empty when the tray does not say.
@@ -49,6 +52,7 @@ private:
     const Tracker& m_tracker;
     const Settings& m_settings;
     StatusItem* m_item;
+    const PanelTone* m_panel;
     std::unique_ptr<QSystemTrayIcon> m_icon;
     QIcon m_rings;
     QImage m_image;

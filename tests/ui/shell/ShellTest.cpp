@@ -1,6 +1,7 @@
 #include "AppPresence.h"
 #include "FakeClock.h"
 #include "PanelAppearance.h"
+#include "PanelTone.h"
 #include "Period.h"
 #include "PopupWindow.h"
 #include "Settings.h"
@@ -133,36 +134,26 @@ TEST(PopupWindowTest, ClosingIsAnnounced)
     QTRY_COMPARE(closed.count(), 1);
 }
 
-TEST(PanelAppearanceTest, FollowsThePanelNotTheApplication)
+TEST(PanelAppearanceTest, TheDesktopsWordWinsAndAGuessGetsAHalo)
 {
     QPalette light;
     light.setColor(QPalette::Window, QColor(0xf6, 0xf5, 0xf4));
     QPalette dark;
     dark.setColor(QPalette::Window, QColor(0x24, 0x24, 0x24));
-    struct Case
-    {
-        const char* name;
-        QString desktop;
-        std::optional<QColor> plasma;
-        QPalette palette;
-        Appearance expected;
-    };
-    const Case cases[] = {
-        {"GNOME's top bar is dark under a light theme", "GNOME", std::nullopt, light, Appearance::dark},
-        {"Ubuntu's session names GNOME second", "ubuntu:GNOME", std::nullopt, light, Appearance::dark},
-        {"Plasma with a dark colour scheme", "KDE", QColor(0x31, 0x36, 0x3b), light, Appearance::dark},
-        {"Plasma with a light colour scheme", "KDE", QColor(0xde, 0xe0, 0xe2), dark, Appearance::light},
-        {"Plasma without a colour scheme file", "KDE", std::nullopt, dark, Appearance::dark},
-        {"Xfce follows the theme", "XFCE", std::nullopt, light, Appearance::light},
-        {"no desktop named", "", std::nullopt, dark, Appearance::dark},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(PanelAppearance::of(c.desktop, c.plasma, c.palette), c.expected) << c.name;
+    using PanelAppearance::Panel;
+    EXPECT_EQ(PanelAppearance::of(true, light), (Panel{Appearance::dark, true}));
+    EXPECT_EQ(PanelAppearance::of(false, dark), (Panel{Appearance::light, true}));
+    EXPECT_EQ(PanelAppearance::of(std::nullopt, dark), (Panel{Appearance::dark, false}));
+    EXPECT_FALSE(PanelAppearance::halo({Appearance::dark, true}).isValid());
+    EXPECT_EQ(PanelAppearance::halo({Appearance::light, false}).lightness(), 255) << "a light halo for black ink";
 }
 
 TEST(TrayItemTest, DrawsTheRingAtEverySizeInThePanelsInkAndTheTimeInTheTooltip)
 {
-    qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+    struct DarkPanel : PanelTone
+    {
+        std::optional<bool> isDark() const override { return true; }
+    } panel;
     QTemporaryDir dir;
     Settings settings(dir.filePath("Horavane.conf"));
     settings.setShowsTimeInTray(true);
@@ -172,8 +163,7 @@ TEST(TrayItemTest, DrawsTheRingAtEverySizeInThePanelsInkAndTheTimeInTheTooltip)
     auto store = Store::open(dir.filePath("usage.sqlite"));
     store->add({UsageRow{Day::string(clock.now(), clock.timeZone()), ItemKey{ItemKind::app, "a"}, "A", 3900}});
     Tracker tracker(Tracker::Sampling::whenTold, platform, settings, std::move(store));
-    TrayItem tray(tracker, settings);
-    qunsetenv("XDG_CURRENT_DESKTOP");
+    TrayItem tray(tracker, settings, nullptr, &panel);
 
     EXPECT_EQ(tray.toolTip(), "Horavane — 1h 5m");
     for (const int pixels : TrayItem::sizes) {
@@ -184,7 +174,7 @@ TEST(TrayItemTest, DrawsTheRingAtEverySizeInThePanelsInkAndTheTimeInTheTooltip)
             for (int x = 0; x < image.width(); ++x)
                 if (qAlpha(image.pixel(x, y)) > 200) {
                     ++inked;
-                    EXPECT_GT(qGray(image.pixel(x, y)), 200) << "light ink on GNOME's dark bar";
+                    EXPECT_GT(qGray(image.pixel(x, y)), 200) << "light ink on a dark panel";
                 }
         EXPECT_GT(inked, pixels) << pixels;
     }
