@@ -195,11 +195,20 @@ void HoravaneApp::showSettings()
         auto* view = new SettingsView(m_tracker, m_icons, m_settings, m_updates, m_backupController, m_loginItem,
                                       m_desktop.places());
         connect(view, &SettingsView::welcomeRequested, this, &HoravaneApp::showWelcome);
+        view->setPanelDrawsTime(panelDrawsTime());
         window(m_settingsWindow, QStringLiteral("Horavane Settings"), view, QSize());
     }
     m_settingsWindow->show();
     m_settingsWindow->raise();
     m_settingsWindow->activateWindow();
+}
+
+bool HoravaneApp::panelDrawsTime() const
+{
+    // Of the hosts of status items, only GNOME Shell's draws their text beside the icon; Plasma's and Xfce's
+    // show it in no way but the tooltip, and a plain tray icon has no text at all.
+    const QStringList desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").toUpper().split(u':');
+    return m_statusItem && (desktops.contains(QStringLiteral("GNOME")) || desktops.contains(QStringLiteral("UNITY")));
 }
 
 void HoravaneApp::showDesktopNotice()

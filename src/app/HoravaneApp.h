@@ -51,6 +51,7 @@ public:
     void showSettings();
 
 private:
+    bool panelDrawsTime() const;
     // A top-level window around content, counted while shown and made once.
     QWidget* window(std::unique_ptr<QWidget>& slot, const QString& title, QWidget* content, const QSize& size);
     // What the user must know or do about the desktop, in the popover and the welcome window.

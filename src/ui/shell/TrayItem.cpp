@@ -96,7 +96,7 @@ void TrayItem::redraw()
     if (m_item) {
         m_item->setIcons(pixmaps);
         m_item->setLabel(m_label);
-        m_item->setToolTip(TrayLabel::accessibleName(), DurationText::string(double(glance.minutes) * 60));
+        m_item->setToolTip(m_toolTip, QString()); // the title: hosts without a label show only the tooltip
     } else {
         m_icon->setIcon(m_rings);
         m_icon->setToolTip(m_toolTip);

@@ -133,6 +133,7 @@ TEST_F(StatusItemTest, ThePanelGetsTheTimeAsLabelAndTheRingAtEverySize)
 
     settings.setShowsTimeInTray(false);
     EXPECT_EQ(property(status->serviceName(), "XAyatanaLabel").toString(), "");
+    EXPECT_EQ(status->toolTipTitle(), "Horavane — 1h 5m") << "hosts that draw no label show the tooltip alone";
 
     QSignalSpy clicked(&tray, &TrayItem::clicked);
     QDBusMessage activate = QDBusMessage::createMethodCall(status->serviceName(), "/StatusNotifierItem",
