@@ -15,6 +15,7 @@
 #include "StatusNotifierItem.h"
 #include "TrayItem.h"
 #include "WelcomeView.h"
+#include "WindowKeys.h"
 #include "WindowVisibilityReader.h"
 #include "XdgPlaces.h"
 
@@ -147,6 +148,7 @@ QWidget* HoravaneApp::window(std::unique_ptr<QWidget>& slot, const QString& titl
     if (size.isValid())
         slot->resize(size);
     slot->installEventFilter(new PresenceWatcher(slot.get()));
+    WindowKeys::install(slot.get());
     return slot.get();
 }
 

@@ -8,11 +8,15 @@
 #include "Store.h"
 #include "Tracker.h"
 #include "TrayItem.h"
+#include "WindowKeys.h"
 #include "WindowVisibilityReader.h"
 
 #include <QTemporaryDir>
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -177,5 +181,41 @@ TEST(TrayItemTest, DrawsTheRingAtEverySizeInThePanelsInkAndTheTimeInTheTooltip)
                     EXPECT_GT(qGray(image.pixel(x, y)), 200) << "light ink on a dark panel";
                 }
         EXPECT_GT(inked, pixels) << pixels;
+    }
+}
+
+TEST(WindowKeysTest, EscapeAndCtrlWCloseReturnPressesTheFocusedButton)
+{
+    struct Case {
+        const char* name;
+        QKeySequence keys;
+        bool onButton;
+        bool closes;
+        int clicks;
+    };
+    const Case cases[] = {
+        {"Escape closes", QKeySequence(Qt::Key_Escape), true, true, 0},
+        {"Ctrl+W closes", QKeySequence(Qt::CTRL | Qt::Key_W), false, true, 0},
+        {"Return presses the focused button", QKeySequence(Qt::Key_Return), true, false, 1},
+        {"Enter too", QKeySequence(Qt::Key_Enter), true, false, 1},
+        {"Return on a check box does not toggle it", QKeySequence(Qt::Key_Return), false, false, 0},
+    };
+    for (const Case& c : cases) {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* button = new QPushButton(QStringLiteral("Allow…"));
+        auto* box = new QCheckBox(QStringLiteral("Open at Login"));
+        layout->addWidget(button);
+        layout->addWidget(box);
+        WindowKeys::install(&window);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QWidget* focus = c.onButton ? static_cast<QWidget*>(button) : box;
+        focus->setFocus();
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        QTest::keySequence(focus, c.keys);
+        EXPECT_EQ(window.isVisible(), !c.closes) << c.name;
+        EXPECT_EQ(clicked.count(), c.clicks) << c.name;
+        EXPECT_FALSE(box->isChecked()) << c.name;
     }
 }
