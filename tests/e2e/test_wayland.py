@@ -1,6 +1,8 @@
 """The recorder on headless Wayland compositors, with no X server: run inside with-wayland-session.sh."""
 import json
 import os
+import select
+import signal
 import subprocess
 import tempfile
 import time
@@ -135,6 +137,12 @@ class Gnome(Desktop):
                                "/org/gnome/Shell", "--method", "org.gnome.Shell.Eval", code],
                               check=True, capture_output=True, text=True, timeout=60).stdout
 
+    @staticmethod
+    def answers():
+        return subprocess.run(["gdbus", "call", "--session", "--timeout", "5", "--dest", "org.gnome.Shell",
+                               "--object-path", "/org/gnome/Shell", "--method", "org.gnome.Shell.Eval", "1"],
+                              capture_output=True, timeout=60).returncode == 0
+
     def extension_running(self):
         return "'1'" in self.eval(f"Main.extensionManager.lookup('{self.UUID}')?.state")  # 1: enabled, or active
 
@@ -258,6 +266,45 @@ class GnomeExtensionArrives(unittest.TestCase):
         self.assertIn(f'string "{FLOWER}"', messages)
         for title in titles:
             self.assertNotIn(f'string "{title}"', messages)
+
+
+@unittest.skipUnless(COMPOSITOR == "gnome", "needs with-wayland-session.sh gnome")
+class GnomeUserFlow(NativeWindowsInFront):
+    """The user's own way, with nothing of the test's: while the shell runs, `horavane --gnome-extension install`;
+    then a log-out and log-in; from then on, windows get their time as above."""
+
+    @classmethod
+    def setUpClass(cls):
+        subprocess.run([os.environ["HORAVANE_BIN"], "--gnome-extension", "install"], check=True, timeout=10,
+                       capture_output=True)
+        cls.shell = log_out_and_in()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.shell.terminate()
+        cls.shell.wait(timeout=60)
+
+    def setUp(self):
+        self.desktop = Gnome(with_extension=False)
+        self.recorder = None
+
+
+def log_out_and_in():
+    """Stops the shell, waits until it has ended, and starts it again with the same folders, settings and session
+    bus: systemd's user bus, and the settings service on it, outlive a quick log-out and log-in. Returns the new
+    shell."""
+    owner = subprocess.run(["gdbus", "call", "--session", "--dest", "org.freedesktop.DBus", "--object-path", "/",
+                            "--method", "org.freedesktop.DBus.GetConnectionUnixProcessID", "org.gnome.Shell"],
+                           check=True, capture_output=True, text=True, timeout=60).stdout  # (uint32 1234,)
+    shell = os.pidfd_open(int(owner.strip("()\n,").split()[-1]))
+    try:
+        signal.pidfd_send_signal(shell, signal.SIGTERM)
+        assert select.select([shell], [], [], 60)[0], "GNOME Shell did not quit"  # readable once it has ended
+    finally:
+        os.close(shell)
+    started = subprocess.Popen([os.environ["HORAVANE_WAYLAND_COMPOSITOR"]])
+    wait_until(Gnome.answers, lambda: "GNOME Shell did not come back")
+    return started
 
 
 @unittest.skipUnless(COMPOSITOR == "weston", "needs with-wayland-session.sh weston")

@@ -97,7 +97,7 @@ esac
 if [[ -n $root ]]; then
     # The root's programs with this machine's devices and system bus (no /run/systemd: GNOME then uses its
     # stand-in for logind), and this session's folders at the same paths.
-    command=(bwrap --ro-bind "$root" / --dev-bind /dev /dev --proc /proc --ro-bind /sys /sys
+    command=(bwrap --die-with-parent --ro-bind "$root" / --dev-bind /dev /dev --proc /proc --ro-bind /sys /sys
         --ro-bind /etc/machine-id /etc/machine-id --tmpfs /run --bind-try /run/dbus /run/dbus
         --tmpfs /tmp --tmpfs /var/tmp --bind "$scratch" "$scratch" --bind "$HOME" "$HOME" -- "${command[@]}")
 fi
