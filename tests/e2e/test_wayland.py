@@ -133,9 +133,11 @@ class Gnome(Desktop):
             self.log_in_with_extension()
 
     def eval(self, code):
-        return subprocess.run(["gdbus", "call", "--session", "--dest", "org.gnome.Shell", "--object-path",
-                               "/org/gnome/Shell", "--method", "org.gnome.Shell.Eval", code],
-                              check=True, capture_output=True, text=True, timeout=60).stdout
+        answer = subprocess.run(["gdbus", "call", "--session", "--dest", "org.gnome.Shell", "--object-path",
+                                 "/org/gnome/Shell", "--method", "org.gnome.Shell.Eval", code],
+                                check=True, capture_output=True, text=True, timeout=60).stdout
+        assert answer.startswith("(true,"), f"{code}: {answer}"
+        return answer
 
     @staticmethod
     def answers():
@@ -143,8 +145,14 @@ class Gnome(Desktop):
                                "--object-path", "/org/gnome/Shell", "--method", "org.gnome.Shell.Eval", "1"],
                               capture_output=True, timeout=60).returncode == 0
 
+    def extension_state(self):
+        return self.eval(f"Main.extensionManager.lookup('{self.UUID}')?.state")
+
     def extension_running(self):
-        return "'1'" in self.eval(f"Main.extensionManager.lookup('{self.UUID}')?.state")  # 1: enabled, or active
+        return "'1'" in self.extension_state()  # ENABLED, named ACTIVE from GNOME 46 on
+
+    def wait_for_extension(self):
+        wait_until(self.extension_running, lambda: f"the extension did not start: {self.extension_state()}")
 
     def log_in_with_extension(self):
         """What a user does: install and enable the extension, then log in again (here: the shell loads it)."""
@@ -157,7 +165,7 @@ class Gnome(Desktop):
         self.eval(f"const manager = Main.extensionManager; manager.loadExtension(manager.createExtensionObject("
                   f"'{self.UUID}', Gio.File.new_for_path('{folder}'), ExtensionUtils.ExtensionType.PER_USER))")
         self.eval(f"Main.extensionManager.enableExtension('{self.UUID}')")
-        wait_until(self.extension_running, lambda: "the extension did not start")
+        self.wait_for_extension()
 
     def app_ids(self):
         return self.eval(f"{self.WINDOWS}.map(w => w.get_wm_class()).join(' ')")
@@ -172,7 +180,8 @@ class Gnome(Desktop):
 
     def touch_input(self):
         # The device stays: the shell crashes on input from one already gone.
-        self.eval("const {Clutter, GLib} = imports.gi; globalThis.e2ePointer ??= Clutter.get_default_backend()"
+        self.eval("const {Clutter, GLib} = imports.gi; globalThis.e2ePointer ??= (Clutter.get_default_backend?.()"
+                  " ?? global.stage.context.get_backend())"  # GNOME 51 has only the latter
                   ".get_default_seat().create_virtual_device(Clutter.InputDeviceType.POINTER_DEVICE);"
                   "globalThis.e2ePointer.notify_relative_motion(GLib.get_monotonic_time(), 1, 1)")
 
@@ -278,6 +287,7 @@ class GnomeUserFlow(NativeWindowsInFront):
         subprocess.run([os.environ["HORAVANE_BIN"], "--gnome-extension", "install"], check=True, timeout=10,
                        capture_output=True)
         cls.shell = log_out_and_in()
+        Gnome(with_extension=False).wait_for_extension()  # the shell loads it as it starts, Horavane may start earlier
 
     @classmethod
     def tearDownClass(cls):
