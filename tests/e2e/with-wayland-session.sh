@@ -20,7 +20,7 @@ root=""
 while [[ ${1:-} == --* ]]; do
     case $1 in
     --a11y) a11y=1 && options+=("$1") && shift ;;
-    --root) root=$(realpath "$2") && options+=("$1" "$root") && shift 2 ;;
+    --root) root=$(realpath -m "$2") && options+=("$1" "$root") && shift 2 ;;
     *) break ;;
     esac
 done
