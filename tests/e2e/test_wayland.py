@@ -277,28 +277,6 @@ class GnomeExtensionArrives(unittest.TestCase):
             self.assertNotIn(f'string "{title}"', messages)
 
 
-@unittest.skipUnless(COMPOSITOR == "gnome", "needs with-wayland-session.sh gnome")
-class GnomeUserFlow(NativeWindowsInFront):
-    """The user's own way, with nothing of the test's: while the shell runs, `horavane --gnome-extension install`;
-    then a log-out and log-in; from then on, windows get their time as above."""
-
-    @classmethod
-    def setUpClass(cls):
-        subprocess.run([os.environ["HORAVANE_BIN"], "--gnome-extension", "install"], check=True, timeout=10,
-                       capture_output=True)
-        cls.shell = log_out_and_in()
-        Gnome(with_extension=False).wait_for_extension()  # the shell loads it as it starts, Horavane may start earlier
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.shell.terminate()
-        cls.shell.wait(timeout=60)
-
-    def setUp(self):
-        self.desktop = Gnome(with_extension=False)
-        self.recorder = None
-
-
 def log_out_and_in():
     """Stops the shell, waits until it has ended, and starts it again with the same folders, settings and session
     bus: systemd's user bus, and the settings service on it, outlive a quick log-out and log-in. Returns the new
@@ -315,6 +293,24 @@ def log_out_and_in():
     started = subprocess.Popen([os.environ["HORAVANE_WAYLAND_COMPOSITOR"]])
     wait_until(Gnome.answers, lambda: "GNOME Shell did not come back")
     return started
+
+
+@unittest.skipUnless(COMPOSITOR == "gnome", "needs with-wayland-session.sh gnome")
+class GnomeUserFlow(NativeWindowsInFront):
+    """The user's own way, with nothing of the test's: while the shell runs, `horavane --gnome-extension install`;
+    then a log-out and log-in; from then on, windows get their time as above."""
+
+    @classmethod
+    def setUpClass(cls):
+        subprocess.run([os.environ["HORAVANE_BIN"], "--gnome-extension", "install"], check=True, timeout=10,
+                       capture_output=True)
+        shell = log_out_and_in()
+        cls.addClassCleanup(lambda: (shell.terminate(), shell.wait(timeout=60)))
+        Gnome(with_extension=False).wait_for_extension()  # the shell loads it as it starts; Horavane may be first
+
+    def setUp(self):
+        self.desktop = Gnome(with_extension=False)
+        self.recorder = None
 
 
 @unittest.skipUnless(COMPOSITOR == "weston", "needs with-wayland-session.sh weston")
