@@ -18,10 +18,13 @@ flock 9
 rm -rf "$root.partial"
 packages=(kwin-wayland plasma-integration gnome-shell dbus-daemon dbus-bin dbus-system-bus-common libglib2.0-bin
     at-spi2-core libgl1-mesa-dri libegl-mesa0 fonts-dejavu-core)
-# The mirror is a snapshot: a release file past its date still counts.
+# This machine's Debian mirror (the one of its release, not of its updates); it may be a snapshot, where a
+# release file past its date still counts.
+mirror=$(apt-get indextargets --format '$(REPO_URI) $(RELEASE)' | awk '$2 !~ /-/ { print $1; exit }')
+[[ -n $mirror ]] || { echo "$0: no Debian mirror in this machine's apt sources" >&2; exit 1; }
 mmdebstrap --variant=minbase --mode=root --aptopt='APT::Install-Recommends "false"' \
     --aptopt='Acquire::Check-Valid-Until "false"' --include="$(IFS=,; echo "${packages[*]}")" \
-    "$release" "$root.partial" http://deb.debian.org/debian
+    "$release" "$root.partial" "$mirror"
 # A copy of KWin without the file capability the packaged binary carries, which a namespace refuses; KWin reads
 # its own name, so the copy takes the original's place.
 cp "$root.partial/usr/bin/kwin_wayland" "$root.partial/usr/bin/kwin_wayland.plain"
