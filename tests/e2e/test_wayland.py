@@ -297,8 +297,8 @@ def log_out_and_in():
 
 @unittest.skipUnless(COMPOSITOR == "gnome", "needs with-wayland-session.sh gnome")
 class GnomeUserFlow(NativeWindowsInFront):
-    """The user's own way, with nothing of the test's: while the shell runs, `horavane --gnome-extension install`;
-    then a log-out and log-in; from then on, windows get their time as above."""
+    """The user's own way to the extension, with no help from Eval: while the shell runs, `horavane
+    --gnome-extension install`; then a log-out and log-in; from then on, windows get their time as above."""
 
     @classmethod
     def setUpClass(cls):
