@@ -18,6 +18,7 @@ test_packages=(
     sway kwin-wayland weston gnome-shell dconf-gsettings-backend dconf-service
     clang-14 libclang-rt-14-dev llvm-14
     python3-dbus
+    mmdebstrap bubblewrap # the compositors of newer Debian releases, from a root of theirs
 )
 
 packages=("${build_packages[@]}")
