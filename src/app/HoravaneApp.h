@@ -66,8 +66,8 @@ private:
     UpdateChecker m_updates;
     XdgAutostart m_loginItem;
     std::unique_ptr<BrowserAccess> m_browserAccess;
-    std::unique_ptr<GnomeGuide> m_gnomeGuide; // on GNOME
-    std::unique_ptr<StatusNotifierItem> m_statusItem; // the panel's item, when the desktop hosts them
+    std::unique_ptr<GnomeGuide> m_gnomeGuide;         // on GNOME
+    std::unique_ptr<StatusNotifierItem> m_statusItem; // the panels' item, on a session bus
     std::unique_ptr<TrayItem> m_tray;
     PopoverView* m_popover = nullptr;
     std::unique_ptr<PopupWindow> m_popup;

@@ -1,4 +1,5 @@
-"""The tray item on a real X11 desktop with a tray host: a click opens today's popover."""
+"""The tray item on a real X11 desktop with an XEmbed tray host: a click opens today's popover, a right click its
+menu."""
 import os
 import re
 import subprocess
@@ -44,13 +45,16 @@ class TrayItem(unittest.TestCase):
             time.sleep(0.1)
         return None
 
+    def tray_icon(self):
+        icon = self.wait_for(lambda: [w for w in horavane_windows() if w[3] <= 64 and w[4] <= 64 and w[3] > 4])
+        self.assertTrue(icon, f"no tray item among {windows()}")
+        return icon[0]
+
     def test_a_click_on_the_tray_item_opens_todays_popover(self):
         self.terminal.activate()
         touch_input()
         time.sleep(3)
-        icon = self.wait_for(lambda: [w for w in horavane_windows() if w[3] <= 64 and w[4] <= 64 and w[3] > 4])
-        self.assertTrue(icon, f"no tray item among {windows()}")
-        _, _, _, width, height, x, y = icon[0]
+        _, _, _, width, height, x, y = self.tray_icon()
         subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"], check=True)
         popover = self.wait_for(lambda: [w for w in horavane_windows() if w[3] == 300])
         self.assertTrue(popover, f"no popover among {windows()}")
@@ -61,6 +65,14 @@ class TrayItem(unittest.TestCase):
         subprocess.run(["import", "-window", "root", shot], check=True, timeout=60)
         self.assertGreater(os.path.getsize(shot), 0)
         self.assertEqual(self.recorder.stop(), 0)
+
+    def test_quit_horavane_in_the_right_click_menu_quits(self):
+        _, _, _, width, height, x, y = self.tray_icon()
+        subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "3"], check=True)
+        menu = self.wait_for(lambda: [w for w in horavane_windows() if w[4] > 64])
+        self.assertTrue(menu, f"no menu among {windows()}")
+        subprocess.run(["xdotool", "key", "Up", "Return"], check=True)  # the last command: Quit Horavane
+        self.assertEqual(self.recorder.process.wait(timeout=30), 0, "".join(self.recorder.log))
 
 
 if __name__ == "__main__":
