@@ -1,6 +1,7 @@
 """The recorder on headless Wayland compositors, with no X server: run inside with-wayland-session.sh."""
 import json
 import os
+import re
 import subprocess
 import tempfile
 import time
@@ -250,6 +251,92 @@ class GnomeExtensionArrives(unittest.TestCase):
         self.assertIn(f'string "{FLOWER}"', messages)
         for title in titles:
             self.assertNotIn(f'string "{title}"', messages)
+
+
+@unittest.skipUnless(COMPOSITOR == "gnome", "needs with-wayland-session.sh gnome")
+class GnomeTopBar(unittest.TestCase):
+    """Horavane's item as the extension's top-bar button, with a StatusNotifierWatcher on the bus beside it."""
+
+    BUTTON = "imports.ui.main.panel.statusArea['horavane']"
+    WATCHER = "org.kde.StatusNotifierWatcher"
+
+    def setUp(self):
+        self.desktop = Gnome()
+        self.watcher = subprocess.Popen(["/usr/bin/python3", "-m", "dbusmock", "--session", self.WATCHER,
+                                         "/StatusNotifierWatcher", self.WATCHER], stdout=subprocess.DEVNULL)
+        self.assertTrue(self.wait_for(lambda: self.watcher_call("AddMethod", self.WATCHER,
+                                                                "RegisterStatusNotifierItem", "s", "", "")))
+        self.recorder = Recorder().start()
+
+    def tearDown(self):
+        self.recorder.close()
+        self.watcher.terminate()
+        self.watcher.wait(timeout=30)
+        self.desktop.close()
+
+    def wait_for(self, condition, seconds=30):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            found = condition()
+            if found:
+                return found
+            time.sleep(0.2)
+        return None
+
+    def watcher_call(self, method, *arguments):
+        return subprocess.run(["gdbus", "call", "--session", "--dest", self.WATCHER, "--object-path",
+                               "/StatusNotifierWatcher", "--method", f"org.freedesktop.DBus.Mock.{method}",
+                               *arguments], capture_output=True, text=True, timeout=60).stdout
+
+    def shell_json(self, expression):
+        """The value of a shell expression, which Eval answers in JSON."""
+        answer = self.desktop.eval(expression)
+        return json.loads(answer[answer.index("'") + 1:answer.rindex("'")] or "null")
+
+    def popovers(self):
+        """The frames (x, y, width, height) of Horavane's windows."""
+        return self.shell_json(f"{Gnome.WINDOWS}.filter(w => w.get_pid() == {self.recorder.process.pid})"
+                               ".map(w => {const r = w.get_frame_rect(); return [r.x, r.y, r.width, r.height];})")
+
+    def click(self, x, y, button="Clutter.BUTTON_PRIMARY"):
+        self.desktop.eval("const {Clutter, GLib} = imports.gi; globalThis.e2ePointer ??= Clutter.get_default_backend()"
+                          ".get_default_seat().create_virtual_device(Clutter.InputDeviceType.POINTER_DEVICE);"
+                          "const time = GLib.get_monotonic_time();"
+                          f"globalThis.e2ePointer.notify_absolute_motion(time, {x}, {y});"
+                          "for (const state of [Clutter.ButtonState.PRESSED, Clutter.ButtonState.RELEASED])"
+                          f"  globalThis.e2ePointer.notify_button(time, {button}, state);")
+
+    def test_one_button_whose_click_opens_the_popover_below_it_and_a_click_elsewhere_closes_it(self):
+        button = self.wait_for(lambda: self.shell_json(
+            f"{self.BUTTON} ? [...{self.BUTTON}.get_transformed_position(), ...{self.BUTTON}.get_transformed_size()]"
+            " : null"))
+        self.assertTrue(button, "no Horavane button in the top bar")
+        self.assertEqual(self.shell_json("Object.keys(imports.ui.main.panel.statusArea)"
+                                         ".filter(k => k.toLowerCase().includes('horavane')).length"), 1)
+        # The watcher's panel would show a second item under any name Horavane still owns.
+        for name in re.findall(r"'(org\.kde\.StatusNotifierItem-[^']+)'", self.watcher_call(
+                "GetMethodCalls", "RegisterStatusNotifierItem")):
+            owned = subprocess.run(["gdbus", "call", "--session", "--dest", "org.freedesktop.DBus", "--object-path",
+                                    "/org/freedesktop/DBus", "--method", "org.freedesktop.DBus.NameHasOwner", name],
+                                   capture_output=True, text=True, timeout=60).stdout
+            self.assertIn("false", owned, f"{name} is still on the bus")
+
+        x, y, width, height = button
+        self.click(x + width / 2, y + height / 2)
+        centre = x + width / 2
+        below = self.wait_for(lambda: [(px, py) for px, py, pw, _ in self.popovers()
+                                       if px <= centre <= px + pw and y + height - 1 <= py <= y + height + 48])
+        self.assertTrue(below, f"no popover just below the button at {button}: {self.popovers()}")
+
+        self.click(640, 600)
+        self.assertTrue(self.wait_for(lambda: not self.popovers()), f"the popover stayed open: {self.popovers()}")
+
+        self.click(x + width / 2, y + height / 2, "Clutter.BUTTON_SECONDARY")
+        items = self.wait_for(lambda: self.shell_json(
+            f"{self.BUTTON}.menu.isOpen && {self.BUTTON}.menu._getMenuItems().map(i => i.label ? i.label.text : '')"))
+        self.assertEqual(items, ["Show History", "Settings…", "", "Quit Horavane"])
+        self.desktop.eval(f"{self.BUTTON}.menu._getMenuItems()[3].activate(imports.gi.Clutter.get_current_event())")
+        self.assertEqual(self.recorder.process.wait(timeout=30), 0, "".join(self.recorder.log))
 
 
 @unittest.skipUnless(COMPOSITOR == "weston", "needs with-wayland-session.sh weston")
