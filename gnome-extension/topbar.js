@@ -221,6 +221,8 @@ class TopBarHost {
             this._closePopover(); // a second click closes it, as with a menu
             return;
         }
+        if (Main.overview.visible)
+            Main.overview.hide(); // the popover belongs over the desktop, not among the overview's windows
         const [x, y] = this._button.get_transformed_position();
         const [width, height] = this._button.get_transformed_size();
         this._awaitingPopover = onWayland();

@@ -10,7 +10,6 @@
 #include <memory>
 
 class QMenu;
-
 class Settings;
 class StatusItem;
 class Tracker;
@@ -39,10 +38,6 @@ public:
     QString toolTip() const { return m_toolTip; }
     // The text beside the ring; empty when the time is not shown.
     QString label() const { return m_label; }
-    // The item's menu, also the XEmbed icon's on a right click.
-    QMenu* menu() const { return m_menu.get(); }
-    // The XEmbed icon while it stands in for the status item; null otherwise.
-    QSystemTrayIcon* fallbackIcon() const { return m_icon.get(); }
 
 signals:
     void clicked(const QRect& anchor);
@@ -61,7 +56,7 @@ private:
     const Tracker& m_tracker;
     const Settings& m_settings;
     StatusItem* m_item;
-    std::unique_ptr<QMenu> m_menu;
+    std::unique_ptr<QMenu> m_menu; // the status item's, and the XEmbed icon's on a right click
     std::unique_ptr<QSystemTrayIcon> m_icon;
     bool m_saidNoTray = false;
     QIcon m_rings;
