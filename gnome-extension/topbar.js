@@ -249,6 +249,7 @@ class TopBarHost {
             else if (this._popoverFocused)
                 this._closePopover();
         });
+        this._overviewSignal = Main.overview.connect('showing', () => this._closePopover());
         this._clickSignal = global.stage.connect('captured-event', (stage, event) => {
             const type = event.type();
             if (type !== Clutter.EventType.BUTTON_PRESS && type !== Clutter.EventType.TOUCH_BEGIN)
@@ -296,6 +297,7 @@ class TopBarHost {
             this._popover.disconnect(id);
         global.display.disconnect(this._focusSignal);
         global.stage.disconnect(this._clickSignal);
+        Main.overview.disconnect(this._overviewSignal);
         this._popover = null;
         this._popoverFocused = false;
     }
