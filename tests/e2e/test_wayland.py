@@ -255,18 +255,21 @@ class GnomeExtensionArrives(unittest.TestCase):
 
 @unittest.skipUnless(COMPOSITOR == "gnome", "needs with-wayland-session.sh gnome")
 class GnomeTopBar(unittest.TestCase):
-    """Horavane's item as the extension's top-bar button, with a StatusNotifierWatcher on the bus beside it."""
+    """Horavane's item as the extension's top-bar button, which takes it over from a StatusNotifierWatcher that
+    had it first."""
 
     BUTTON = "imports.ui.main.panel.statusArea['horavane']"
     WATCHER = "org.kde.StatusNotifierWatcher"
 
     def setUp(self):
-        self.desktop = Gnome()
+        self.desktop = Gnome(with_extension=False)
         self.watcher = subprocess.Popen(["/usr/bin/python3", "-m", "dbusmock", "--session", self.WATCHER,
                                          "/StatusNotifierWatcher", self.WATCHER], stdout=subprocess.DEVNULL)
         self.assertTrue(self.wait_for(lambda: self.watcher_call("AddMethod", self.WATCHER,
                                                                 "RegisterStatusNotifierItem", "s", "", "")))
         self.recorder = Recorder().start()
+        self.assertTrue(self.wait_for(self.names_given_to_the_watcher))
+        self.desktop.log_in_with_extension()
 
     def tearDown(self):
         self.recorder.close()
@@ -288,6 +291,16 @@ class GnomeTopBar(unittest.TestCase):
                                "/StatusNotifierWatcher", "--method", f"org.freedesktop.DBus.Mock.{method}",
                                *arguments], capture_output=True, text=True, timeout=60).stdout
 
+    def button_geometry(self):
+        """The button's x, y, width and height on the screen, once the top bar has laid it out."""
+        geometry = self.shell_json(
+            f"(b => b ? [...b.get_transformed_position(), ...b.get_transformed_size()] : [])({self.BUTTON})")
+        return geometry if len(geometry) == 4 and None not in geometry and geometry[2] > 0 else None
+
+    def names_given_to_the_watcher(self):
+        return re.findall(r"'(org\.kde\.StatusNotifierItem-[^']+)'",
+                          self.watcher_call("GetMethodCalls", "RegisterStatusNotifierItem"))
+
     def shell_json(self, expression):
         """The value of a shell expression, which Eval answers in JSON."""
         answer = self.desktop.eval(expression)
@@ -307,15 +320,12 @@ class GnomeTopBar(unittest.TestCase):
                           f"  globalThis.e2ePointer.notify_button(time, {button}, state);")
 
     def test_one_button_whose_click_opens_the_popover_below_it_and_a_click_elsewhere_closes_it(self):
-        button = self.wait_for(lambda: self.shell_json(
-            f"{self.BUTTON} ? [...{self.BUTTON}.get_transformed_position(), ...{self.BUTTON}.get_transformed_size()]"
-            " : null"))
+        button = self.wait_for(self.button_geometry)
         self.assertTrue(button, "no Horavane button in the top bar")
         self.assertEqual(self.shell_json("Object.keys(imports.ui.main.panel.statusArea)"
                                          ".filter(k => k.toLowerCase().includes('horavane')).length"), 1)
         # The watcher's panel would show a second item under any name Horavane still owns.
-        for name in re.findall(r"'(org\.kde\.StatusNotifierItem-[^']+)'", self.watcher_call(
-                "GetMethodCalls", "RegisterStatusNotifierItem")):
+        for name in self.names_given_to_the_watcher():
             owned = subprocess.run(["gdbus", "call", "--session", "--dest", "org.freedesktop.DBus", "--object-path",
                                     "/org/freedesktop/DBus", "--method", "org.freedesktop.DBus.NameHasOwner", name],
                                    capture_output=True, text=True, timeout=60).stdout
