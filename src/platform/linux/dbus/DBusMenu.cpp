@@ -216,8 +216,10 @@ DBusMenu::DBusMenu(const QDBusConnection& bus, QObject* parent) : QObject(parent
     qDBusRegisterMetaType<MenuLayout>();
     qDBusRegisterMetaType<MenuProperties>();
     qDBusRegisterMetaType<MenuPropertiesList>();
+    qRegisterMetaType<MenuPropertiesList>("MenuPropertiesList"); // the names the interface's methods use
     qDBusRegisterMetaType<MenuEvent>();
     qDBusRegisterMetaType<MenuEvents>();
+    qRegisterMetaType<MenuEvents>("MenuEvents");
     new DBusMenuAdaptor(this);
     m_bus.registerObject(path, this, QDBusConnection::ExportAdaptors);
 }

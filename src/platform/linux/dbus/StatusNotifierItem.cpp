@@ -106,12 +106,19 @@ public:
         connect(item, &StatusNotifierItem::toolTipChanged, this, &StatusNotifierAdaptor::NewToolTip);
         connect(item, &StatusNotifierItem::labelChanged, this,
                 [this](const QString& label) { emit XAyatanaNewLabel(label, labelGuide()); });
+        connect(item, &StatusItem::hostChanged, this, [this] { emit NewStatus(status()); });
     }
 
     QString category() const { return QStringLiteral("ApplicationStatus"); }
     QString id() const { return m_item->id(); }
     QString title() const { return m_item->title(); }
-    QString status() const { return QStringLiteral("Active"); }
+    // Passive while the top bar shows the item: other hosts (the AppIndicator extension finds items on the bus
+    // by itself) then hide it, so that it shows once.
+    QString status() const
+    {
+        return m_item->host() == StatusNotifierItem::Host::topBar ? QStringLiteral("Passive")
+                                                                  : QStringLiteral("Active");
+    }
     int windowId() const { return 0; }
     QString iconName() const { return {}; }
     SniPixmaps iconPixmap() const

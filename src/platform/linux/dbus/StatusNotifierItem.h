@@ -10,7 +10,8 @@ class DBusMenu;
 // Xfce's and most other panels show it: icons at every size for the panel to choose from, the label
 // beside them that AppIndicator hosts draw (XAyatanaLabel), and a menu. It is on the bus from the start and
 // registers with a host whenever one appears, again when one restarts: Horavane's own GNOME Shell extension
-// (its top-bar button) in preference to the session's StatusNotifierWatcher, so that one item shows.
+// (its top-bar button) in preference to the session's StatusNotifierWatcher. So that one item shows, it then
+// leaves the watcher and tells every other host that it is passive.
 class StatusNotifierItem final : public StatusItem
 {
     Q_OBJECT

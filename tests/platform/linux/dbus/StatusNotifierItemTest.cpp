@@ -4,6 +4,7 @@
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
+#include <QDBusMetaType>
 #include <QDBusPendingCall>
 #include <QDBusVariant>
 #include <QSignalSpy>
@@ -24,6 +25,31 @@ const HostService watcher{QStringLiteral("org.kde.StatusNotifierWatcher"), QStri
                           QStringLiteral("org.kde.StatusNotifierWatcher")};
 const HostService topBar{QStringLiteral("app.corvani.Horavane.Shell"), QStringLiteral("/app/corvani/Horavane/TopBar"),
                          QStringLiteral("app.corvani.Horavane.TopBar")};
+
+// A host's click in a group of events, "(isvu)".
+struct GroupClick
+{
+    int id = 0;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(GroupClick)
+
+namespace {
+
+QDBusArgument& operator<<(QDBusArgument& out, const GroupClick& click)
+{
+    out.beginStructure();
+    out << click.id << QString("clicked") << QDBusVariant(0) << 0u;
+    out.endStructure();
+    return out;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& in, GroupClick&)
+{
+    return in; // only ever sent
+}
 
 class StatusNotifierItemTest : public ::testing::Test
 {
@@ -145,6 +171,15 @@ TEST_F(StatusNotifierItemTest, RegistersWithWhicheverHostRunsPreferringTheTopBar
             const HostService& host = c.expected == Host::topBar ? topBar : watcher;
             EXPECT_EQ(registered(host).value(registered(host).size() - 1), item.serviceName());
         }
+        // Hosts that find items by themselves hide a passive one.
+        EXPECT_EQ(ask(item.serviceName(), "/StatusNotifierItem", "org.freedesktop.DBus.Properties", "Get",
+                      {QString("org.kde.StatusNotifierItem"), QString("Status")})
+                      .arguments()
+                      .value(0)
+                      .value<QDBusVariant>()
+                      .variant()
+                      .toString(),
+                  c.expected == Host::topBar ? "Passive" : "Active");
         if (c.expected == Host::topBar) { // the watcher's panel drops an item whose name has gone
             for (const QString& name : std::as_const(watcherNames))
                 EXPECT_FALSE(onBus(name)) << name.toStdString();
@@ -205,6 +240,20 @@ TEST_F(StatusNotifierItemTest, TheMenuListsTheCommandsAndAClickChoosesOne)
         {4, {{"label", "Quit__Now"}, {"enabled", true}, {"visible", true}}},
     };
     EXPECT_EQ(entries, expected);
+    // Hosts that refresh entries ask for some of their properties.
+    const QDBusArgument group = menu("GetGroupProperties", {QVariant::fromValue(QList<int>{4}), QStringList{"label"}})
+                                    .arguments()
+                                    .value(0)
+                                    .value<QDBusArgument>();
+    int id = 0;
+    QVariantMap properties;
+    group.beginArray();
+    group.beginStructure();
+    group >> id >> properties;
+    group.endStructure();
+    group.endArray();
+    EXPECT_EQ(id, 4);
+    EXPECT_EQ(properties, (QVariantMap{{"label", "Quit__Now"}})) << "only the properties asked for";
 
     struct Case
     {
@@ -214,11 +263,14 @@ TEST_F(StatusNotifierItemTest, TheMenuListsTheCommandsAndAClickChoosesOne)
         int chosen; // -1: none
     };
     const QVariant data = QVariant::fromValue(QDBusVariant(0));
+    qDBusRegisterMetaType<GroupClick>();
+    qDBusRegisterMetaType<QList<GroupClick>>();
     const Case cases[] = {
         {"a click on the first command", "Event", {1, QString("clicked"), data, 0u}, 0},
         {"a click on the last", "Event", {4, QString("clicked"), data, 0u}, 3},
         {"hovering is no choice", "Event", {2, QString("hovered"), data, 0u}, -1},
         {"a click on the separator", "Event", {3, QString("clicked"), data, 0u}, -1},
+        {"a click in a group of events", "EventGroup", {QVariant::fromValue(QList<GroupClick>{{2}})}, 1},
         {"a click on no entry", "Event", {9, QString("clicked"), data, 0u}, -1},
         {"the menu opening", "AboutToShow", {0}, -1},
     };
