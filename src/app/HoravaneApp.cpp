@@ -96,13 +96,18 @@ HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* pa
                                 : "Horavane's GNOME Shell extension left: nothing is in front");
         });
     }
-    // A status item where the panel hosts them (with the time as its label); an XEmbed tray icon elsewhere.
-    m_statusItem = StatusNotifierItem::create(QDBusConnection::sessionBus(), QStringLiteral("Horavane"),
-                                              QStringLiteral("Horavane"));
-    m_panelTone = std::make_unique<DesktopPanelTone>(QDBusConnection::sessionBus());
+    // A status item for whichever panel hosts them, now or later (with the time as its label); an XEmbed
+    // tray icon while none does.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected())
+        m_statusItem =
+            std::make_unique<StatusNotifierItem>(bus, QStringLiteral("Horavane"), QStringLiteral("Horavane"));
+    m_panelTone = std::make_unique<DesktopPanelTone>(bus);
     m_tray = std::make_unique<TrayItem>(m_tracker, m_settings, m_statusItem.get(), m_panelTone.get());
     connect(m_tray.get(), &TrayItem::clicked, this, &HoravaneApp::showPopover);
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    connect(m_tray.get(), &TrayItem::historyRequested, this, &HoravaneApp::showHistory);
+    connect(m_tray.get(), &TrayItem::settingsRequested, this, &HoravaneApp::showSettings);
+    connect(m_tray.get(), &TrayItem::quitRequested, qApp, &QApplication::quit);
     if (bus.registerObject(QStringLiteral("/app/corvani/Horavane"), this, QDBusConnection::ExportScriptableSlots))
         bus.registerService(busName);
     if (!m_settings.hasSeenWelcome())

@@ -69,7 +69,7 @@ private:
     XdgAutostart m_loginItem;
     std::unique_ptr<BrowserAccess> m_browserAccess;
     std::unique_ptr<GnomeGuide> m_gnomeGuide;         // on GNOME
-    std::unique_ptr<StatusNotifierItem> m_statusItem; // the panel's item, when the desktop hosts them
+    std::unique_ptr<StatusNotifierItem> m_statusItem; // the panels' item, on a session bus
     std::unique_ptr<DesktopPanelTone> m_panelTone;
     std::unique_ptr<TrayItem> m_tray;
     PopoverView* m_popover = nullptr;

@@ -126,6 +126,10 @@ class Gnome(Desktop):
 
     WINDOWS = "global.get_window_actors().map(a => a.meta_window)"
     UUID = "horavane@corvani.app"
+    # A pointer of the test's own, made once: the shell crashes on input from one already gone.
+    POINTER = ("const {Clutter, GLib} = imports.gi; globalThis.e2ePointer ??= (Clutter.get_default_backend?.()"
+               " ?? global.stage.context.get_backend())"  # GNOME 51 has only the latter
+               ".get_default_seat().create_virtual_device(Clutter.InputDeviceType.POINTER_DEVICE);")
 
     def __init__(self, with_extension=True):
         super().__init__()
@@ -179,11 +183,13 @@ class Gnome(Desktop):
                   ".forEach(w => w.activate(global.get_current_time()))")
 
     def touch_input(self):
-        # The device stays: the shell crashes on input from one already gone.
-        self.eval("const {Clutter, GLib} = imports.gi; globalThis.e2ePointer ??= (Clutter.get_default_backend?.()"
-                  " ?? global.stage.context.get_backend())"  # GNOME 51 has only the latter
-                  ".get_default_seat().create_virtual_device(Clutter.InputDeviceType.POINTER_DEVICE);"
-                  "globalThis.e2ePointer.notify_relative_motion(GLib.get_monotonic_time(), 1, 1)")
+        self.eval(f"{self.POINTER} globalThis.e2ePointer.notify_relative_motion(GLib.get_monotonic_time(), 1, 1)")
+
+    def click(self, x, y, button="Clutter.BUTTON_PRIMARY"):
+        self.eval(f"{self.POINTER} const time = GLib.get_monotonic_time();"
+                  f"globalThis.e2ePointer.notify_absolute_motion(time, {x}, {y});"
+                  "for (const state of [Clutter.ButtonState.PRESSED, Clutter.ButtonState.RELEASED])"
+                  f"  globalThis.e2ePointer.notify_button(time, {button}, state);")
 
     def program_script_loaded(self):
         return False
@@ -311,6 +317,92 @@ class GnomeUserFlow(NativeWindowsInFront):
     def setUp(self):
         self.desktop = Gnome(with_extension=False)
         self.recorder = None
+
+
+@unittest.skipUnless(COMPOSITOR == "gnome", "needs with-wayland-session.sh gnome")
+class GnomeTopBar(unittest.TestCase):
+    """Horavane's item as the extension's top-bar button, which takes it over from the AppIndicator extension where
+    that is installed (Debian 12's; the newer shells' roots have none)."""
+
+    BUTTON = "Main.panel.statusArea['horavane']"
+    APPINDICATOR = "ubuntu-appindicators@ubuntu.com"  # Debian's gnome-shell-extension-appindicator
+
+    def setUp(self):
+        self.desktop = Gnome(with_extension=False)
+        self.appindicator = "true" in self.desktop.eval(
+            f"Main.extensionManager.lookup('{self.APPINDICATOR}') !== undefined")
+        if self.appindicator:
+            self.desktop.eval(f"Main.extensionManager.enableExtension('{self.APPINDICATOR}')")
+        self.recorder = Recorder().start()
+        if self.appindicator:
+            self.assertTrue(self.wait_for(self.appindicator_items),
+                            "the AppIndicator extension did not show Horavane")
+        self.desktop.log_in_with_extension()
+
+    def tearDown(self):
+        self.recorder.close()
+        self.desktop.close()
+
+    def wait_for(self, condition, seconds=30):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            found = condition()
+            if found:
+                return found
+            time.sleep(0.2)
+        return None
+
+    def shell_json(self, expression):
+        """The value of a shell expression, which Eval answers in JSON."""
+        answer = self.desktop.eval(expression)
+        return json.loads(answer[answer.index("'") + 1:answer.rindex("'")] or "null")
+
+    def appindicator_items(self):
+        """The AppIndicator extension's items that show."""
+        return self.shell_json("Object.entries(Main.panel.statusArea)"
+                               ".filter(([role, item]) => role.startsWith('appindicator-') && item.visible)"
+                               ".map(([role]) => role)")
+
+    def button_geometry(self):
+        """The button's x, y, width and height on the screen, once the top bar has laid it out."""
+        geometry = self.shell_json(
+            f"(b => b ? [...b.get_transformed_position(), ...b.get_transformed_size()] : [])({self.BUTTON})")
+        return geometry if len(geometry) == 4 and None not in geometry and geometry[2] > 0 else None
+
+    def popovers(self):
+        """The frames (x, y, width, height) of Horavane's windows."""
+        return self.shell_json(f"{Gnome.WINDOWS}.filter(w => w.get_pid() == {self.recorder.process.pid})"
+                               ".map(w => {const r = w.get_frame_rect(); return [r.x, r.y, r.width, r.height];})")
+
+    def click(self, x, y, button="Clutter.BUTTON_PRIMARY"):
+        self.desktop.click(x, y, button)
+
+    def test_one_button_whose_click_opens_the_popover_below_it_and_a_click_elsewhere_closes_it(self):
+        self.assertTrue(self.wait_for(lambda: self.shell_json(f"{self.BUTTON}?.accessible_name")),
+                        "no Horavane button in the top bar")
+        if self.appindicator:
+            self.assertTrue(self.wait_for(lambda: self.appindicator_items() == []),
+                            f"the AppIndicator extension still shows {self.appindicator_items()}")
+        # Where the button is once the item's tool tip and icon have come and the other item has left.
+        self.assertTrue(self.wait_for(lambda: ", " in self.shell_json(f"{self.BUTTON}.accessible_name")))
+        button = self.wait_for(self.button_geometry)
+
+        x, y, width, height = button
+        self.click(x + width / 2, y + height / 2)
+        centre = x + width / 2
+        below = self.wait_for(lambda: [(px, py) for px, py, pw, _ in self.popovers()
+                                       if px <= centre <= px + pw and y + height - 1 <= py <= y + height + 48])
+        self.assertTrue(below, f"no popover just below the button at {button}: {self.popovers()}")
+
+        self.click(640, 600)
+        self.assertTrue(self.wait_for(lambda: not self.popovers()), f"the popover stayed open: {self.popovers()}")
+
+        self.click(x + width / 2, y + height / 2, "Clutter.BUTTON_SECONDARY")
+        items = self.wait_for(lambda: self.shell_json(
+            f"{self.BUTTON}.menu.isOpen && {self.BUTTON}.menu._getMenuItems().map(i => i.label ? i.label.text : '')"))
+        self.assertEqual(items, ["Show History", "Settings…", "", "Quit Horavane"])
+        self.desktop.eval(f"{self.BUTTON}.menu._getMenuItems()[3].activate(imports.gi.Clutter.get_current_event())")
+        self.assertEqual(self.recorder.process.wait(timeout=30), 0, "".join(self.recorder.log))
 
 
 @unittest.skipUnless(COMPOSITOR == "weston", "needs with-wayland-session.sh weston")

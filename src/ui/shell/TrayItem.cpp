@@ -1,5 +1,6 @@
 #include "TrayItem.h"
 
+#include "CommandTitles.h"
 #include "DurationText.h"
 #include "PanelAppearance.h"
 #include "PanelTone.h"
@@ -11,6 +12,7 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QtEndian>
 
 namespace {
@@ -33,7 +35,8 @@ StatusItem::Pixmap pixmapOf(const QImage& image)
 
 TrayItem::TrayItem(const Tracker& tracker, const Settings& settings, StatusItem* item, const PanelTone* panel,
                    QObject* parent)
-    : QObject(parent), m_tracker(tracker), m_settings(settings), m_item(item), m_panel(panel)
+    : QObject(parent), m_tracker(tracker), m_settings(settings), m_item(item), m_panel(panel),
+      m_menu(std::make_unique<QMenu>())
 {
     if (m_panel)
         connect(m_panel, &PanelTone::changed, this, &TrayItem::redraw);
@@ -41,19 +44,28 @@ TrayItem::TrayItem(const Tracker& tracker, const Settings& settings, StatusItem*
     connect(&settings, &Settings::chartColorsChanged, this, &TrayItem::redraw);
     connect(&settings, &Settings::showsTimeInTrayChanged, this, &TrayItem::redraw);
     qGuiApp->installEventFilter(this); // the panel's colours follow the desktop's palette
+    connect(m_menu->addAction(CommandTitles::showHistory()), &QAction::triggered, this, &TrayItem::historyRequested);
+    connect(m_menu->addAction(CommandTitles::settings()), &QAction::triggered, this, &TrayItem::settingsRequested);
+    m_menu->addSeparator();
+    connect(m_menu->addAction(CommandTitles::quit()), &QAction::triggered, this, &TrayItem::quitRequested);
     if (m_item) {
+        QStringList titles;
+        for (const QAction* action : m_menu->actions())
+            titles.append(action->isSeparator() ? QString() : action->text());
+        m_item->setMenu(titles);
+        connect(m_item, &StatusItem::menuChosen, this, [this](int index) {
+            if (index >= 0 && index < m_menu->actions().size())
+                m_menu->actions().at(index)->trigger();
+        });
         connect(m_item, &StatusItem::activated, this,
                 [this](const QPoint& at) { emit clicked(at.isNull() ? QRect() : QRect(at, QSize(1, 1))); });
-    } else {
-        m_icon = std::make_unique<QSystemTrayIcon>();
-        connect(m_icon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-            if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
-                emit clicked(m_icon->geometry());
+        connect(m_item, &StatusItem::hostChanged, this, [this] {
+            chooseFallback();
+            redraw(); // another panel, perhaps of another colour
         });
     }
     redraw();
-    if (m_icon)
-        m_icon->show();
+    chooseFallback();
 }
 
 TrayItem::~TrayItem() = default;
@@ -61,6 +73,31 @@ TrayItem::~TrayItem() = default;
 QRect TrayItem::geometry() const
 {
     return m_icon ? m_icon->geometry() : QRect();
+}
+
+void TrayItem::chooseFallback()
+{
+    const bool shown = m_item && m_item->isShown();
+    // Qt's tray icon is XEmbed only while no watcher runs; on Wayland there is no XEmbed at all.
+    const bool fallback = !shown && QGuiApplication::platformName() == QLatin1String("xcb");
+    if (!fallback) {
+        m_icon.reset();
+    } else if (!m_icon) {
+        m_icon = std::make_unique<QSystemTrayIcon>();
+        m_icon->setContextMenu(m_menu.get());
+        connect(m_icon.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+            if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+                emit clicked(m_icon->geometry());
+        });
+        m_icon->setIcon(m_rings);
+        m_icon->setToolTip(m_toolTip);
+        m_icon->show();
+    }
+    if (!shown && !(m_icon && QSystemTrayIcon::isSystemTrayAvailable()) && !m_saidNoTray) {
+        m_saidNoTray = true;
+        qInfo() << "No panel shows a tray item yet: Horavane keeps recording; open its history with"
+                   " \"horavane --history\" or \"Show History\" in its desktop entry's menu";
+    }
 }
 
 bool TrayItem::eventFilter(QObject* watched, QEvent* event)
@@ -73,8 +110,10 @@ bool TrayItem::eventFilter(QObject* watched, QEvent* event)
 void TrayItem::redraw()
 {
     const Glance& glance = m_tracker.glance();
-    const PanelAppearance::Panel panel =
-        PanelAppearance::of(m_panel ? m_panel->isDark() : std::nullopt, QGuiApplication::palette());
+    // Our own top-bar button sits on GNOME's dark bar, whatever the desktop's settings say.
+    const bool hostIsDark = m_item && m_item->panelIsDark();
+    const PanelAppearance::Panel panel = PanelAppearance::of(
+        hostIsDark ? std::optional(true) : (m_panel ? m_panel->isDark() : std::nullopt), QGuiApplication::palette());
     const QColor ink = PanelAppearance::ink(panel);
     const QColor halo = PanelAppearance::halo(panel);
     // The ring drawn anew at each size a tray asks for, rather than one image scaled into its slot. The
@@ -97,7 +136,8 @@ void TrayItem::redraw()
         m_item->setIcons(pixmaps);
         m_item->setLabel(m_label);
         m_item->setToolTip(m_toolTip, QString()); // the title: hosts without a label show only the tooltip
-    } else {
+    }
+    if (m_icon) {
         m_icon->setIcon(m_rings);
         m_icon->setToolTip(m_toolTip);
     }

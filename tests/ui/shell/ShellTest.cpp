@@ -5,6 +5,7 @@
 #include "Period.h"
 #include "PopupWindow.h"
 #include "Settings.h"
+#include "StatusItem.h"
 #include "Store.h"
 #include "Tracker.h"
 #include "TrayItem.h"
@@ -16,10 +17,10 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 TEST(WindowVisibilityReaderTest, FollowsShowMinimiseAndHide)
@@ -184,9 +185,77 @@ TEST(TrayItemTest, DrawsTheRingAtEverySizeInThePanelsInkAndTheTimeInTheTooltip)
     }
 }
 
+namespace {
+
+// A panel's item that keeps what the tray item gives it.
+class FakeStatusItem final : public StatusItem
+{
+public:
+    void setIcons(const QList<Pixmap>& pixmaps) override { icons = pixmaps; }
+    void setLabel(const QString&) override {}
+    void setToolTip(const QString&, const QString&) override {}
+    void setMenu(const QStringList& list) override { titles = list; }
+    bool isShown() const override { return true; }
+    bool panelIsDark() const override { return dark; }
+
+    QList<Pixmap> icons;
+    QStringList titles;
+    bool dark = false;
+};
+
+} // namespace
+
+TEST(TrayItemTest, TheItemsMenuAsksForEachCommandAndItsInkFollowsTheHostsPanel)
+{
+    QTemporaryDir dir;
+    Settings settings(dir.filePath("Horavane.conf"));
+    FakeClock clock;
+    Platform platform;
+    platform.clock = &clock;
+    Tracker tracker(Tracker::Sampling::whenTold, platform, settings, Store::open(dir.filePath("usage.sqlite")));
+    FakeStatusItem item;
+    struct LightPanel : PanelTone
+    {
+        std::optional<bool> isDark() const override { return false; }
+    } panel;
+    TrayItem tray(tracker, settings, &item, &panel);
+    EXPECT_EQ(item.titles, (QStringList{"Show History", "Settings…", "", "Quit Horavane"}));
+
+    QSignalSpy history(&tray, &TrayItem::historyRequested);
+    QSignalSpy settingsWindow(&tray, &TrayItem::settingsRequested);
+    QSignalSpy quit(&tray, &TrayItem::quitRequested);
+    const struct
+    {
+        int index;
+        QList<int> counts; // history, settings, quit
+    } choices[] = {{0, {1, 0, 0}}, {1, {1, 1, 0}}, {2, {1, 1, 0}}, {3, {1, 1, 1}}, {7, {1, 1, 1}}};
+    for (const auto& choice : choices) {
+        emit item.menuChosen(choice.index);
+        EXPECT_EQ((QList<int>{int(history.size()), int(settingsWindow.size()), int(quit.size())}), choice.counts)
+            << choice.index;
+    }
+
+    // The desktop says its panel is light, so only a host known to be dark gets light ink.
+    for (const bool dark : {false, true}) {
+        item.dark = dark;
+        emit item.hostChanged();
+        const StatusItem::Pixmap& icon = item.icons.constLast();
+        int light = 0, inked = 0;
+        for (int i = 0; i < icon.argb.size(); i += 4) {
+            if (uchar(icon.argb[i]) > 200) { // alpha first, in network byte order
+                ++inked;
+                light += uchar(icon.argb[i + 1]) > 200;
+            }
+        }
+        EXPECT_GT(inked, 0);
+        EXPECT_EQ(light, dark ? inked : 0) << "dark panel: " << dark;
+    }
+}
+
 TEST(WindowKeysTest, EscapeAndCtrlWCloseReturnPressesTheFocusedButton)
 {
-    struct Case {
+    struct Case
+    {
         const char* name;
         QKeySequence keys;
         bool onButton;

@@ -92,16 +92,11 @@ protected:
 
 } // namespace
 
-TEST_F(StatusItemTest, WithoutAPanelThereIsNoItem)
-{
-    EXPECT_EQ(StatusNotifierItem::create(item, "Horavane", "Horavane"), nullptr);
-}
-
 TEST_F(StatusItemTest, ThePanelGetsTheTimeAsLabelAndTheRingAtEverySize)
 {
     startWatcher();
-    const std::unique_ptr<StatusNotifierItem> status = StatusNotifierItem::create(item, "Horavane", "Horavane");
-    ASSERT_NE(status, nullptr);
+    const auto status = std::make_unique<StatusNotifierItem>(item, "Horavane", "Horavane");
+    ASSERT_TRUE(status->isShown());
     EXPECT_EQ(watcher.items(), QStringList{status->serviceName()});
 
     QTemporaryDir dir;
