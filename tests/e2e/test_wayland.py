@@ -329,7 +329,7 @@ class GnomeTopBar(unittest.TestCase):
 
     def setUp(self):
         self.desktop = Gnome(with_extension=False)
-        self.appindicator = "true" in self.desktop.eval(
+        self.appindicator = "'true'" in self.desktop.eval(
             f"Main.extensionManager.lookup('{self.APPINDICATOR}') !== undefined")
         if self.appindicator:
             self.desktop.eval(f"Main.extensionManager.enableExtension('{self.APPINDICATOR}')")
@@ -384,7 +384,7 @@ class GnomeTopBar(unittest.TestCase):
             self.assertTrue(self.wait_for(lambda: self.appindicator_items() == []),
                             f"the AppIndicator extension still shows {self.appindicator_items()}")
         # Where the button is once the item's tool tip and icon have come and the other item has left.
-        self.assertTrue(self.wait_for(lambda: ", " in self.shell_json(f"{self.BUTTON}.accessible_name")))
+        self.assertTrue(self.wait_for(lambda: " — " in self.shell_json(f"{self.BUTTON}.accessible_name")))
         button = self.wait_for(self.button_geometry)
 
         x, y, width, height = button
