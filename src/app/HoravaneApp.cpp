@@ -125,11 +125,7 @@ void HoravaneApp::showPopover(const QRect& anchor)
         m_popup = std::make_unique<PopupWindow>(m_popover, &DesktopComposition::active);
         showDesktopNotice();
     }
-    if (m_popup->isVisible()) {
-        m_popup->hide(); // a second click on the tray item closes it, as with a menu
-        return;
-    }
-    m_popup->popUp(anchor);
+    m_popup->toggle(anchor);
 }
 
 QWidget* HoravaneApp::window(std::unique_ptr<QWidget>& slot, const QString& title, QWidget* content, const QSize& size)
