@@ -22,8 +22,8 @@ def horavane_windows():
 
 
 def shown(window_id):
-    info = subprocess.run(["xwininfo", "-id", window_id], capture_output=True, text=True, check=True).stdout
-    return "IsViewable" in info
+    info = subprocess.run(["xwininfo", "-id", window_id], capture_output=True, text=True).stdout
+    return "IsViewable" in info  # not when unmapped or gone
 
 
 def distance(a, b):

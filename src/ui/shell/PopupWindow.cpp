@@ -79,17 +79,23 @@ QPoint PopupWindow::placement(const QRect& anchor, const QSize& size, const QRec
 
 void PopupWindow::popUp(const QRect& anchor)
 {
-    QScreen* screen = anchor.isValid() ? QGuiApplication::screenAt(anchor.center()) : nullptr;
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
+    m_anchor = anchor;
     updateShape(); // a compositor may have started or stopped since the last time
     adjustSize();
-    const QRect panel = panelRect();
-    if (screen)
-        move(placement(anchor, panel.size(), screen->geometry(), screen->availableGeometry()) - panel.topLeft());
+    place();
     show();
     raise();
     activateWindow();
+}
+
+void PopupWindow::place()
+{
+    QScreen* screen = m_anchor.isValid() ? QGuiApplication::screenAt(m_anchor.center()) : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect panel = panelRect();
+    if (screen)
+        move(placement(m_anchor, panel.size(), screen->geometry(), screen->availableGeometry()) - panel.topLeft());
 }
 
 void PopupWindow::toggle(const QRect& anchor)
@@ -108,6 +114,13 @@ void PopupWindow::changeEvent(QEvent* event)
         m_lostFocus.start();
         hide();
     }
+}
+
+void PopupWindow::resizeEvent(QResizeEvent* event)
+{
+    PopoverPanel::resizeEvent(event);
+    if (isVisible())
+        place(); // content that grows once shown keeps its edge by the tray item
 }
 
 void PopupWindow::keyPressEvent(QKeyEvent* event)

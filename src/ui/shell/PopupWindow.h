@@ -32,8 +32,12 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void place();
+
+    QRect m_anchor;
     QElapsedTimer m_lostFocus; // when it last closed for losing the focus
 };
