@@ -15,7 +15,7 @@ test_packages=(
     xvfb openbox xdotool xterm x11-apps x11-utils dbus dbus-x11 at-spi2-core python3-dbusmock sqlite3
     firefox-esr chromium trayer imagemagick hicolor-icon-theme
     firefox-esr-l10n-de firefox-esr-l10n-fr chromium-l10n mpv mpv-mpris
-    sway kwin-wayland weston gnome-shell
+    sway kwin-wayland kded5 weston gnome-shell
     clang-14 libclang-rt-14-dev llvm-14
     python3-dbus
 )

@@ -5,6 +5,7 @@
 #include "GnomeExtension.h"
 #include "GnomeShellWorkspace.h"
 #include "HistoryView.h"
+#include "KWinPopupPlacement.h"
 #include "LinuxPlatform.h"
 #include "Notice.h"
 #include "PopoverView.h"
@@ -123,6 +124,10 @@ void HoravaneApp::showPopover(const QRect& anchor)
                 m_popover->setOpensAtLogin(m_loginItem.isEnabled()); // show the real state
         });
         m_popup = std::make_unique<PopupWindow>(m_popover, &DesktopComposition::active);
+        m_popup->setWindowTitle(QStringLiteral("Today"));
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+            m_popupPlacement = KWinPopupPlacement::create(QDBusConnection::sessionBus(), m_popup->windowTitle(),
+                                                          [this] { return m_popup->intendedPosition(); });
         showDesktopNotice();
     }
     m_popup->toggle(anchor);

@@ -14,6 +14,7 @@
 #include <QObject>
 #include <memory>
 
+class KWinPopupPlacement;
 class LinuxPlatform;
 class PopoverView;
 class PopupWindow;
@@ -66,11 +67,12 @@ private:
     UpdateChecker m_updates;
     XdgAutostart m_loginItem;
     std::unique_ptr<BrowserAccess> m_browserAccess;
-    std::unique_ptr<GnomeGuide> m_gnomeGuide; // on GNOME
+    std::unique_ptr<GnomeGuide> m_gnomeGuide;         // on GNOME
     std::unique_ptr<StatusNotifierItem> m_statusItem; // the panel's item, when the desktop hosts them
     std::unique_ptr<TrayItem> m_tray;
     PopoverView* m_popover = nullptr;
     std::unique_ptr<PopupWindow> m_popup;
+    std::unique_ptr<KWinPopupPlacement> m_popupPlacement; // on KWin's Wayland session
     std::unique_ptr<QWidget> m_history;
     std::unique_ptr<QWidget> m_welcome;
     WelcomeView* m_welcomeView = nullptr;

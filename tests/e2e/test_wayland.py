@@ -1,6 +1,7 @@
 """The recorder on headless Wayland compositors, with no X server: run inside with-wayland-session.sh."""
 import json
 import os
+import re
 import subprocess
 import tempfile
 import time
@@ -250,6 +251,62 @@ class GnomeExtensionArrives(unittest.TestCase):
         self.assertIn(f'string "{FLOWER}"', messages)
         for title in titles:
             self.assertNotIn(f'string "{title}"', messages)
+
+
+@unittest.skipUnless(COMPOSITOR == "kwin", "needs with-wayland-session.sh kwin")
+class PopoverAtTheTrayItem(unittest.TestCase):
+    """Plasma's status item host calls Activate with the click point, in screen coordinates."""
+
+    POPOVER = f'{KWin.WINDOWS}.filter(function (w) {{ return w.caption == "Today"; }})'
+
+    def watcher_items(self):
+        return subprocess.run(["gdbus", "call", "--session", "--dest", "org.kde.StatusNotifierWatcher", "--object-path",
+                               "/StatusNotifierWatcher", "--method", "org.freedesktop.DBus.Properties.Get",
+                               "org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems"],
+                              capture_output=True, text=True, timeout=60).stdout
+
+    def test_opens_by_the_click_out_of_the_task_manager_and_closes_when_another_window_takes_the_focus(self):
+        desktop = KWin()
+        watcher = subprocess.Popen(["kded5"], env=dict(os.environ, QT_QPA_PLATFORM="offscreen"),
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        recorder = None
+        try:
+            desktop.open(TERMINAL)
+            deadline = time.monotonic() + 60
+            while "'org.kde.StatusNotifierItem-" not in self.watcher_items():
+                self.assertLess(time.monotonic(), deadline, "no status notifier watcher")
+                subprocess.run(["gdbus", "call", "--session", "--dest", "org.kde.kded5", "--object-path", "/kded",
+                                "--method", "org.kde.kded5.loadModule", "statusnotifierwatcher"],
+                               capture_output=True, timeout=60)
+                if not recorder and "<@as" in self.watcher_items():
+                    recorder = Recorder().start()
+                time.sleep(0.2)
+            item = re.search(r"'(org\.kde\.StatusNotifierItem-[^'/]+)", self.watcher_items())[1]
+            click = (100, 790)  # in a panel at the bottom left
+            subprocess.run(["gdbus", "call", "--session", "--dest", item, "--object-path", "/StatusNotifierItem",
+                            "--method", "org.kde.StatusNotifierItem.Activate", str(click[0]), str(click[1])],
+                           check=True, capture_output=True, timeout=60)
+            placed = ""
+            while not placed:
+                self.assertLess(time.monotonic(), deadline + 60, "no popover")
+                placed = desktop.ask(f"{self.POPOVER}.map(function (w) {{ var g = w.frameGeometry;"
+                                     " return [g.x, g.y, g.width, g.height, w.skipTaskbar].join(' '); }).join('')")
+            x, y, width, height, skips_taskbar = placed.split()
+            x, y, width, height = int(x), int(y), int(width), int(height)
+            gap = max(0, x - click[0], click[0] - (x + width), y - click[1], click[1] - (y + height))
+            self.assertLessEqual(gap, 48, placed)
+            self.assertEqual(skips_taskbar, "true")
+            desktop.focus(TERMINAL)
+            while desktop.ask(f"{self.POPOVER}.length") != "0":
+                self.assertLess(time.monotonic(), deadline + 120, "the popover stayed open")
+                time.sleep(0.2)
+            self.assertEqual(recorder.stop(), 0)
+        finally:
+            desktop.close()
+            watcher.terminate()
+            watcher.wait(timeout=30)
+            if recorder:
+                recorder.close()
 
 
 @unittest.skipUnless(COMPOSITOR == "weston", "needs with-wayland-session.sh weston")

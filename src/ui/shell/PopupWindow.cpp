@@ -94,8 +94,10 @@ void PopupWindow::place()
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     const QRect panel = panelRect();
-    if (screen)
-        move(placement(m_anchor, panel.size(), screen->geometry(), screen->availableGeometry()) - panel.topLeft());
+    if (!screen)
+        return;
+    m_position = placement(m_anchor, panel.size(), screen->geometry(), screen->availableGeometry()) - panel.topLeft();
+    move(m_position);
 }
 
 void PopupWindow::toggle(const QRect& anchor)

@@ -22,6 +22,9 @@ public:
     void popUp(const QRect& anchor);
     // What a click on the tray item does: opens the window, or closes it when it is open.
     void toggle(const QRect& anchor);
+    // Where the window should be; on Wayland, where the window system ignores move(), for a compositor's
+    // script to put it there.
+    QPoint intendedPosition() const { return m_position; }
     // Where the panel goes for an anchor on a screen, kept inside the screen's available area (the
     // screen less its panels). The anchor may lie inside a panel, outside that area.
     static QPoint placement(const QRect& anchor, const QSize& size, const QRect& screen, const QRect& available);
@@ -39,5 +42,6 @@ private:
     void place();
 
     QRect m_anchor;
+    QPoint m_position;
     QElapsedTimer m_lostFocus; // when it last closed for losing the focus
 };
