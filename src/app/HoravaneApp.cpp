@@ -13,6 +13,7 @@
 #include "Settings.h"
 #include "SettingsView.h"
 #include "StatusNotifierItem.h"
+#include "SwayPopupPlacement.h"
 #include "TrayItem.h"
 #include "WelcomeView.h"
 #include "WindowVisibilityReader.h"
@@ -126,11 +127,23 @@ void HoravaneApp::showPopover(const QRect& anchor)
         m_popup = std::make_unique<PopupWindow>(m_popover, &DesktopComposition::active);
         m_popup->setWindowTitle(QStringLiteral("Today"));
         if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-            m_popupPlacement = KWinPopupPlacement::create(QDBusConnection::sessionBus(), m_popup->windowTitle(),
-                                                          [this] { return m_popup->intendedPosition(); });
+            placePopupByCompositor();
         showDesktopNotice();
     }
     m_popup->toggle(anchor);
+}
+
+void HoravaneApp::placePopupByCompositor()
+{
+    const auto position = [this] { return m_popup->intendedPosition(); };
+    m_popupPlacement = KWinPopupPlacement::create(QDBusConnection::sessionBus(), m_popup->windowTitle(), position);
+    if (m_popupPlacement)
+        return;
+    auto sway = SwayPopupPlacement::create(m_popup->windowTitle(), position);
+    if (!sway)
+        return;
+    connect(m_popup.get(), &PopupWindow::intendedPositionChanged, sway.get(), &SwayPopupPlacement::place);
+    m_popupPlacement = std::move(sway);
 }
 
 QWidget* HoravaneApp::window(std::unique_ptr<QWidget>& slot, const QString& title, QWidget* content, const QSize& size)

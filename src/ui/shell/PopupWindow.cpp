@@ -96,8 +96,13 @@ void PopupWindow::place()
     const QRect panel = panelRect();
     if (!screen)
         return;
-    m_position = placement(m_anchor, panel.size(), screen->geometry(), screen->availableGeometry()) - panel.topLeft();
-    move(m_position);
+    const QPoint position =
+        placement(m_anchor, panel.size(), screen->geometry(), screen->availableGeometry()) - panel.topLeft();
+    move(position);
+    if (position != m_position) {
+        m_position = position;
+        emit intendedPositionChanged();
+    }
 }
 
 void PopupWindow::toggle(const QRect& anchor)

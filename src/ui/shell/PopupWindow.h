@@ -31,6 +31,7 @@ public:
 
 signals:
     void closed();
+    void intendedPositionChanged();
 
 protected:
     void changeEvent(QEvent* event) override;
