@@ -57,7 +57,7 @@ class TrayItem(unittest.TestCase):
             time.sleep(0.1)
         return None
 
-    def test_a_click_on_the_tray_item_opens_todays_popover_beside_it_and_a_click_elsewhere_closes_it(self):
+    def test_a_click_on_the_item_opens_todays_popover_beside_it_a_click_elsewhere_or_on_the_item_closes_it(self):
         self.terminal.activate()
         touch_input()
         time.sleep(3)
@@ -76,6 +76,11 @@ class TrayItem(unittest.TestCase):
         self.assertGreater(os.path.getsize(shot), 0)
         subprocess.run(["xdotool", "mousemove", "640", "100", "click", "1"], check=True)
         self.assertTrue(self.wait_for(lambda: not shown(popover_id)), "a click elsewhere leaves the popover open")
+        for opens in (True, False):  # a second click on the item closes it, as a menu's title does
+            subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"],
+                           check=True)
+            self.assertTrue(self.wait_for(lambda: any(shown(w[0]) for w in horavane_windows() if w[3] == 300) == opens),
+                            f"open after the click: {not opens}")
         self.assertEqual(self.recorder.stop(), 0)
 
 

@@ -81,7 +81,9 @@ void SwayPopupPlacement::readMessages()
             continue;
         const QJsonObject event = QJsonDocument::fromJson(payload).object();
         const QJsonObject window = event.value(QLatin1String("container")).toObject();
-        if (event.value(QLatin1String("change")).toString() == QLatin1String("new") &&
+        const QString change = event.value(QLatin1String("change")).toString();
+        // A new window has no title yet; it comes with the next event.
+        if ((change == QLatin1String("new") || change == QLatin1String("title")) &&
             window.value(QLatin1String("pid")).toInteger() == QCoreApplication::applicationPid() &&
             window.value(QLatin1String("name")).toString() == m_title)
             place();
