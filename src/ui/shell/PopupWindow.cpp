@@ -12,8 +12,8 @@ constexpr int gap = 4; // between the tray item and the window
 // A click on the tray item that takes the focus from the window arrives just after the window closed for it.
 constexpr int clickAfterFocusLossMs = 500;
 
-// A parentless popup on Wayland is an ordinary window that the compositor places, lists in the task manager
-// and leaves open on a click elsewhere; a tool window is at least kept out of the task list.
+// A parentless popup on Wayland is an ordinary window all the same, and Qt ignores the focus changes of one, so
+// it would stay open on a click elsewhere; a tool window hears that it lost the focus and closes.
 Qt::WindowFlags popoverWindowType()
 {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ? Qt::Tool : Qt::Popup;
@@ -93,9 +93,9 @@ void PopupWindow::place()
     QScreen* screen = m_anchor.isValid() ? QGuiApplication::screenAt(m_anchor.center()) : nullptr;
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    const QRect panel = panelRect();
     if (!screen)
         return;
+    const QRect panel = panelRect();
     const QPoint position =
         placement(m_anchor, panel.size(), screen->geometry(), screen->availableGeometry()) - panel.topLeft();
     move(position);

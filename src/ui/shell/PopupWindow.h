@@ -7,7 +7,7 @@
 
 // The window that drops from the tray item, like a menu: frameless, closed by a click outside or Escape.
 // On X11 a popup that grabs the pointer; on Wayland, where a popup needs a parent window, a tool window
-// kept out of the task list that closes when it loses the focus.
+// that closes when it loses the focus.
 class PopupWindow : public PopoverPanel
 {
     Q_OBJECT

@@ -36,6 +36,18 @@ function added(w) {
 (workspace.windowAdded || workspace.clientAdded).connect(added);
 )js";
 
+// The script, for this process's window with the title, asking this D-Bus service's placement object.
+QByteArray scriptText(const QString& service, const QString& title)
+{
+    // The title goes in as JSON, so that no character of it can end the script's string early.
+    const QByteArray wanted =
+        QJsonDocument(QJsonArray{QCoreApplication::applicationPid(), title}).toJson(QJsonDocument::Compact);
+    return QByteArray(script)
+        .replace("%SERVICE%", service.toUtf8())
+        .replace("%PATH%", objectPath.toUtf8())
+        .replace("%WANTED%", wanted);
+}
+
 } // namespace
 
 std::unique_ptr<KWinPopupPlacement> KWinPopupPlacement::create(QDBusConnection bus, const QString& title,
@@ -45,9 +57,7 @@ std::unique_ptr<KWinPopupPlacement> KWinPopupPlacement::create(QDBusConnection b
     if (!bus.registerObject(objectPath, placement.get(), QDBusConnection::ExportScriptableSlots))
         return nullptr;
     QString problem;
-    placement->m_script = KWinScript::load(
-        bus, pluginName, scriptText(bus.baseService(), objectPath, QCoreApplication::applicationPid(), title),
-        &problem);
+    placement->m_script = KWinScript::load(bus, pluginName, scriptText(bus.baseService(), title), &problem);
     if (!placement->m_script)
         return nullptr;
     return placement;
@@ -62,16 +72,6 @@ KWinPopupPlacement::~KWinPopupPlacement()
 {
     m_script.reset(); // unloads it while the object it asks still exists
     m_bus.unregisterObject(objectPath);
-}
-
-QByteArray KWinPopupPlacement::scriptText(const QString& service, const QString& path, qint64 pid, const QString& title)
-{
-    // The title goes in as JSON, so that no character of it can end the script's string early.
-    const QByteArray wanted = QJsonDocument(QJsonArray{pid, title}).toJson(QJsonDocument::Compact);
-    return QByteArray(script)
-        .replace("%SERVICE%", service.toUtf8())
-        .replace("%PATH%", path.toUtf8())
-        .replace("%WANTED%", wanted);
 }
 
 void KWinPopupPlacement::position(int& x, int& y) const

@@ -23,9 +23,6 @@ public:
                                                       std::function<QPoint()> position);
     ~KWinPopupPlacement() override;
 
-    // The script's text, for this process's window with the title, asking this D-Bus service and object path.
-    static QByteArray scriptText(const QString& service, const QString& path, qint64 pid, const QString& title);
-
 public slots:
     // From the script: where the window goes.
     Q_SCRIPTABLE void position(int& x, int& y) const;

@@ -9,8 +9,8 @@
 class QLocalSocket;
 
 // Puts Horavane's popover where it belongs on sway, where a Wayland window cannot place itself: over sway's
-// IPC socket it hears of each new or renamed window and moves this process's window with the popover's title to where
-// the popover should be, and again whenever told that the place changed.
+// IPC socket it hears of each new or renamed window, moves this process's window with the popover's title to
+// where the popover should be, and moves it again whenever told that the place changed.
 class SwayPopupPlacement final : public QObject
 {
     Q_OBJECT
