@@ -29,7 +29,7 @@ struct X11Event
     Kind kind = Kind::activeWindowChanged;
     quint32 window = 0;
     IdleAlarm alarm = IdleAlarm::limitReached;
-    qint64 idleMs = 0; // when the alarm went off
+    qint64 idleMs = 0; // the idle time when the alarm went off
 
     bool operator==(const X11Event&) const = default;
 };
@@ -68,6 +68,7 @@ public:
     // Sets the alarm to go off once, as an X11Event, at this idle time; an alarm set anew forgets its last value.
     // One whose condition holds already goes off at once.
     void setIdleAlarm(IdleAlarm alarm, qint64 milliseconds);
+    // Stops listening to the alarm.
     void clearIdleAlarm(IdleAlarm alarm);
     // Milliseconds since the last keyboard or pointer input, asked of the server; none without the XScreenSaver
     // extension.
