@@ -8,6 +8,7 @@ build_packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
     libsqlite3-dev libglib2.0-dev
     libxcb1-dev libxcb-ewmh-dev libxcb-icccm4-dev libxcb-screensaver0-dev libxcb-dpms0-dev libxcb-res0-dev
+    libxcb-sync-dev
     libwayland-dev wayland-protocols plasma-wayland-protocols qt6-wayland
 )
 test_packages=(

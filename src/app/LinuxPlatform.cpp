@@ -155,4 +155,6 @@ void LinuxPlatform::setIdleLimit(double minutes)
     const qint64 limit = qint64(Settings::idleLimitMinutes(minutes) * 60 * 1000);
     if (m_idle)
         m_idle->setLimit(limit);
+    else if (auto* x11 = qobject_cast<X11Workspace*>(m_workspace.get()))
+        x11->setIdleLimit(limit);
 }

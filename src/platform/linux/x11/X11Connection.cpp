@@ -9,6 +9,7 @@
 #include <xcb/dpms.h>
 #include <xcb/res.h>
 #include <xcb/screensaver.h>
+#include <xcb/sync.h>
 #include <xcb/xcb.h>
 
 namespace {
@@ -37,10 +38,22 @@ constexpr const char* atomNames[atomCount] = {"_NET_ACTIVE_WINDOW",  "_NET_SUPPO
 // Property values longer than this (in 32-bit units) are of no use for naming an application.
 constexpr uint32_t longestProperty = 256;
 
+constexpr int idleAlarmCount = int(IdleAlarm::inputAgain) + 1;
+
 bool extensionPresent(xcb_connection_t* c, xcb_extension_t* extension)
 {
     const xcb_query_extension_reply_t* data = xcb_get_extension_data(c, extension);
     return data && data->present;
+}
+
+xcb_sync_int64_t syncValue(int64_t value)
+{
+    return {int32_t(value >> 32), uint32_t(value)};
+}
+
+int64_t fromSync(xcb_sync_int64_t value)
+{
+    return int64_t(uint64_t(uint32_t(value.hi)) << 32 | value.lo);
 }
 
 } // namespace
@@ -55,6 +68,14 @@ struct X11Connection::Private
     bool resource = false;
     bool screenSaver = false;
     bool dpms = false;
+    xcb_sync_counter_t idleCounter = XCB_NONE;
+    uint8_t syncFirstEvent = 0;
+    struct Alarm
+    {
+        xcb_sync_alarm_t id = XCB_NONE;
+        std::optional<int64_t> value; // what it waits for, while it has not gone off
+    };
+    Alarm alarms[idleAlarmCount];
     quint64 roundTrips = 0;
     QList<X11Event> events;
     std::function<void()> eventsLeftBehind;
@@ -87,7 +108,12 @@ struct X11Connection::Private
         bool added = false;
         while (xcb_generic_event_t* raw = readSocket ? xcb_poll_for_event(c) : xcb_poll_for_queued_event(c)) {
             Owned<xcb_generic_event_t> event(raw);
-            switch (event->response_type & ~0x80) {
+            const uint8_t type = event->response_type & ~0x80;
+            if (idleCounter != XCB_NONE && type == syncFirstEvent + XCB_SYNC_ALARM_NOTIFY) {
+                added = keepAlarm(*reinterpret_cast<xcb_sync_alarm_notify_event_t*>(raw)) || added;
+                continue;
+            }
+            switch (type) {
             case XCB_PROPERTY_NOTIFY: {
                 const auto* notify = reinterpret_cast<xcb_property_notify_event_t*>(raw);
                 if (notify->window == root && notify->atom == atoms[activeWindowAtom]) {
@@ -106,6 +132,21 @@ struct X11Connection::Private
             }
         }
         return added;
+    }
+
+    // Only an alarm that went off as last set counts: one set anew or cleared since may have gone off before.
+    bool keepAlarm(const xcb_sync_alarm_notify_event_t& notify)
+    {
+        for (int i = 0; i < idleAlarmCount; ++i) {
+            Alarm& alarm = alarms[i];
+            if (notify.alarm != alarm.id || alarm.value != fromSync(notify.alarm_value) ||
+                notify.state == XCB_SYNC_ALARMSTATE_DESTROYED)
+                continue;
+            alarm.value.reset();
+            events.append({X11Event::Kind::idleAlarm, XCB_NONE, IdleAlarm(i), fromSync(notify.counter_value)});
+            return true;
+        }
+        return false;
     }
 
     xcb_get_property_cookie_t askProperty(xcb_window_t window, xcb_atom_t atom, xcb_atom_t type)
@@ -155,13 +196,36 @@ struct X11Connection::Private
         xcb_prefetch_extension_data(c, &xcb_res_id);
         xcb_prefetch_extension_data(c, &xcb_screensaver_id);
         xcb_prefetch_extension_data(c, &xcb_dpms_id);
+        xcb_prefetch_extension_data(c, &xcb_sync_id);
         screenSaver = extensionPresent(c, &xcb_screensaver_id);
         dpms = extensionPresent(c, &xcb_dpms_id);
+        if (extensionPresent(c, &xcb_sync_id))
+            findIdleCounter();
         if (extensionPresent(c, &xcb_res_id)) {
             // Client ids, and with them pids, came with version 1.2.
             const auto reply = wait(xcb_res_query_version_reply, xcb_res_query_version(c, 1, 2));
             resource = reply && (reply->server_major > 1 || (reply->server_major == 1 && reply->server_minor >= 2));
         }
+    }
+
+    void findIdleCounter()
+    {
+        // The extension is to be initialized before anything else is asked of it.
+        const auto initialized = xcb_sync_initialize(c, XCB_SYNC_MAJOR_VERSION, XCB_SYNC_MINOR_VERSION);
+        const auto listed = xcb_sync_list_system_counters(c);
+        const bool ready = wait(xcb_sync_initialize_reply, initialized) != nullptr;
+        const auto counters = wait(xcb_sync_list_system_counters_reply, listed);
+        if (!ready || !counters)
+            return;
+        for (auto it = xcb_sync_list_system_counters_counters_iterator(counters.get()); it.rem;
+             xcb_sync_systemcounter_next(&it)) {
+            // The name follows the entry's 14 bytes on the wire; xcb_sync_systemcounter_name() looks past the
+            // struct's padding to 16, two bytes late.
+            const char* name = reinterpret_cast<const char*>(it.data) + 14;
+            if (QByteArrayView(name, it.data->name_len) == "IDLETIME")
+                idleCounter = it.data->counter;
+        }
+        syncFirstEvent = xcb_get_extension_data(c, &xcb_sync_id)->first_event;
     }
 
     void watchRoot()
@@ -232,7 +296,9 @@ QString X11Connection::sourcesDescription() const
     const QStringList sources{
         d->ewmhActiveWindow ? QStringLiteral("EWMH active window") : QStringLiteral("no EWMH active window"),
         d->resource ? QStringLiteral("X-Resource") : QStringLiteral("no X-Resource"),
-        d->screenSaver ? QStringLiteral("XScreenSaver") : QStringLiteral("no XScreenSaver"),
+        d->idleCounter   ? QStringLiteral("idle from SYNC IDLETIME alarms")
+        : d->screenSaver ? QStringLiteral("idle from XScreenSaver")
+                         : QStringLiteral("no idle time"),
         d->dpms ? QStringLiteral("DPMS") : QStringLiteral("no DPMS"),
     };
     return QStringLiteral("X11 ") + d->display + QStringLiteral(" (") + sources.join(QStringLiteral(", ")) + u')';
@@ -321,6 +387,49 @@ bool X11Connection::watchDestruction(quint32 window)
     return exists;
 }
 
+bool X11Connection::hasIdleAlarms() const
+{
+    return d->idleCounter != XCB_NONE;
+}
+
+void X11Connection::setIdleAlarm(IdleAlarm which, qint64 milliseconds)
+{
+    if (d->failed() || d->idleCounter == XCB_NONE)
+        return;
+    Private::Alarm& alarm = d->alarms[int(which)];
+    // The comparisons are "at least" and "at most": below a value is at most one less. With a delta of 0, the
+    // alarm goes off once and then rests until set anew.
+    const bool falling = which == IdleAlarm::inputAgain;
+    const int64_t value = falling ? milliseconds - 1 : milliseconds;
+    const uint32_t test = falling ? XCB_SYNC_TESTTYPE_NEGATIVE_COMPARISON : XCB_SYNC_TESTTYPE_POSITIVE_COMPARISON;
+    const uint32_t mask = XCB_SYNC_CA_COUNTER | XCB_SYNC_CA_VALUE_TYPE | XCB_SYNC_CA_VALUE | XCB_SYNC_CA_TEST_TYPE |
+                          XCB_SYNC_CA_DELTA | XCB_SYNC_CA_EVENTS;
+    if (alarm.id == XCB_NONE) {
+        alarm.id = xcb_generate_id(d->c);
+        const xcb_sync_create_alarm_value_list_t values{
+            d->idleCounter, XCB_SYNC_VALUETYPE_ABSOLUTE, syncValue(value), test, syncValue(0), 1};
+        xcb_sync_create_alarm_aux(d->c, alarm.id, mask, &values);
+    } else {
+        const xcb_sync_change_alarm_value_list_t values{
+            d->idleCounter, XCB_SYNC_VALUETYPE_ABSOLUTE, syncValue(value), test, syncValue(0), 1};
+        xcb_sync_change_alarm_aux(d->c, alarm.id, mask, &values);
+    }
+    alarm.value = value;
+    xcb_flush(d->c);
+}
+
+void X11Connection::clearIdleAlarm(IdleAlarm which)
+{
+    Private::Alarm& alarm = d->alarms[int(which)];
+    if (d->failed() || !alarm.value)
+        return;
+    xcb_sync_change_alarm_value_list_t values{};
+    values.events = 0; // it may still go off, unheard
+    xcb_sync_change_alarm_aux(d->c, alarm.id, XCB_SYNC_CA_EVENTS, &values);
+    alarm.value.reset();
+    xcb_flush(d->c);
+}
+
 std::optional<quint32> X11Connection::millisecondsSinceInput()
 {
     if (d->failed() || !d->screenSaver)
@@ -337,6 +446,27 @@ bool X11Connection::displayIsAsleep()
         return false;
     const auto reply = d->wait(xcb_dpms_info_reply, xcb_dpms_info(d->c));
     return reply && reply->state && reply->power_level != XCB_DPMS_DPMS_MODE_ON;
+}
+
+std::optional<qint64> X11Connection::displaySleepIdleMs()
+{
+    if (d->failed() || !d->dpms)
+        return std::nullopt;
+    const auto infoCookie = xcb_dpms_info(d->c);
+    const auto timeoutsCookie = xcb_dpms_get_timeouts(d->c);
+    const auto info = d->wait(xcb_dpms_info_reply, infoCookie);
+    const auto timeouts = d->wait(xcb_dpms_get_timeouts_reply, timeoutsCookie);
+    if (!info || !info->state || !timeouts)
+        return std::nullopt;
+    // A timeout of 0 leaves that power level out.
+    std::optional<qint64> shortest;
+    for (const uint16_t seconds : {timeouts->standby_timeout, timeouts->suspend_timeout, timeouts->off_timeout}) {
+        if (seconds > 0)
+            shortest = std::min<qint64>(shortest.value_or(seconds), seconds);
+    }
+    if (!shortest)
+        return std::nullopt;
+    return *shortest * 1000;
 }
 
 quint64 X11Connection::roundTrips() const

@@ -8,16 +8,28 @@
 #include <memory>
 #include <optional>
 
-// Something on the X server that changes what is in front.
+// The alarms this connection sets on the server's idle time. inputAgain goes off when the idle time falls below
+// its value, that is on input since; the others when the idle time reaches theirs.
+enum class IdleAlarm
+{
+    limitReached,
+    displayMaySleep,
+    inputAgain
+};
+
+// Something on the X server that changes what is in front, or an idle alarm that went off.
 struct X11Event
 {
     enum class Kind
     {
         activeWindowChanged,
-        windowDestroyed
+        windowDestroyed,
+        idleAlarm
     };
     Kind kind = Kind::activeWindowChanged;
     quint32 window = 0;
+    IdleAlarm alarm = IdleAlarm::limitReached;
+    qint64 idleMs = 0; // the idle time when the alarm went off
 
     bool operator==(const X11Event&) const = default;
 };
@@ -51,10 +63,21 @@ public:
     WindowFacts windowFacts(quint32 window);
     // Asks to hear of the window's destruction; false when the window no longer exists.
     bool watchDestruction(quint32 window);
-    // Milliseconds since the last keyboard or pointer input; none without the XScreenSaver extension.
+    // Whether the server counts the idle time in a SYNC counter, which setIdleAlarm needs.
+    bool hasIdleAlarms() const;
+    // Sets the alarm to go off once, as an X11Event, at this idle time; an alarm set anew forgets its last value.
+    // One whose condition holds already goes off at once.
+    void setIdleAlarm(IdleAlarm alarm, qint64 milliseconds);
+    // Stops listening to the alarm.
+    void clearIdleAlarm(IdleAlarm alarm);
+    // Milliseconds since the last keyboard or pointer input, asked of the server; none without the XScreenSaver
+    // extension.
     std::optional<quint32> millisecondsSinceInput();
     // Whether DPMS has put the display into standby, suspend or off; false without DPMS.
     bool displayIsAsleep();
+    // The idle time after which DPMS may put the display to sleep: its shortest timeout while it is enabled; none
+    // when it never will.
+    std::optional<qint64> displaySleepIdleMs();
 
     // Replies waited for so far, for measurements.
     quint64 roundTrips() const;

@@ -2,6 +2,7 @@
 
 #include "AppIdentity.h"
 #include "X11Connection.h"
+#include "X11Idle.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -43,6 +44,7 @@ X11Workspace::X11Workspace(std::unique_ptr<X11Connection> connection, QObject* p
     QObject::connect(m_notifier, &QSocketNotifier::activated, this, [this] { pump(true, Announce::now); });
     m_x->setEventsLeftBehindHandler([this] { pumpLater(); });
     m_activeWindow = m_x->activeWindow();
+    m_idle = std::make_unique<X11Idle>(*m_x);
 }
 
 X11Workspace::~X11Workspace() = default;
@@ -90,14 +92,19 @@ QString X11Workspace::ownProcessName() const
     return comm.open(QIODevice::ReadOnly) ? QString::fromUtf8(comm.readAll()).trimmed() : QString();
 }
 
+void X11Workspace::setIdleLimit(qint64 milliseconds)
+{
+    m_idle->setLimit(milliseconds);
+}
+
 double X11Workspace::secondsSinceLastInput() const
 {
-    return mutableSelf(this)->m_x->millisecondsSinceInput().value_or(0) / 1000.0;
+    return m_idle->secondsSinceLastInput();
 }
 
 bool X11Workspace::displayIsAsleep() const
 {
-    return mutableSelf(this)->m_x->displayIsAsleep();
+    return m_idle->displayIsAsleep();
 }
 
 QString X11Workspace::description() const
@@ -120,17 +127,24 @@ void X11Workspace::pump(bool readSocket, Announce announce)
     while (!events.isEmpty()) {
         bool activeMoved = false;
         for (const X11Event& event : std::as_const(events)) {
-            if (event.kind == X11Event::Kind::windowDestroyed)
-                m_apps.remove(event.window);
-            else
+            switch (event.kind) {
+            case X11Event::Kind::activeWindowChanged:
                 activeMoved = true;
+                break;
+            case X11Event::Kind::windowDestroyed:
+                m_apps.remove(event.window);
+                break;
+            case X11Event::Kind::idleAlarm:
+                m_idle->alarmWentOff(event);
+                break;
+            }
         }
         if (activeMoved) {
             const quint32 active = m_x->activeWindow();
             changed = changed || active != m_activeWindow;
             m_activeWindow = active;
         }
-        events = m_x->takeEvents(false); // whatever arrived while waiting for that reply
+        events = m_x->takeEvents(false); // whatever arrived while waiting for a reply
     }
     m_pumping = false;
     if (m_x->hasFailed()) // the server is gone: stop watching a socket that would stay readable

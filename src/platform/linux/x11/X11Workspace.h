@@ -10,6 +10,7 @@
 
 class QSocketNotifier;
 class X11Connection;
+class X11Idle;
 
 // The desktop as an X11 session shows it: the application of the active window, and the input and display
 // facts the session state needs, all from one connection of this program's own.
@@ -29,11 +30,15 @@ public:
     QString ownIdentifier() const override;
     QString ownProcessName() const override;
 
-    // Seconds since the last keyboard or pointer input; 0 when the server cannot tell.
+    // The user's idle limit, at which the idle time starts to count.
+    void setIdleLimit(qint64 milliseconds);
+    // Seconds since the last keyboard or pointer input once the idle limit is reached, else 0; without the
+    // server's idle alarms, always. 0 when the server cannot tell.
     double secondsSinceLastInput() const;
     // Whether the display is in a DPMS power-saving state; false when the server has no DPMS.
     bool displayIsAsleep() const;
-    // Which X sources were found, e.g. "X11 :1 (EWMH active window, X-Resource, XScreenSaver, no DPMS)".
+    // Which X sources were found, e.g.
+    // "X11 :1 (EWMH active window, X-Resource, idle from SYNC IDLETIME alarms, no DPMS)".
     QString description() const override;
     // Replies from the X server waited for so far, for measurements.
     quint64 roundTrips() const;
@@ -53,6 +58,7 @@ private:
     void indexDesktopEntries();
 
     std::unique_ptr<X11Connection> m_x;
+    std::unique_ptr<X11Idle> m_idle;
     QSocketNotifier* m_notifier = nullptr;
     quint32 m_activeWindow = 0;
     QHash<quint32, std::optional<RunningApp>> m_apps; // by window, resolved once

@@ -12,7 +12,8 @@ public:
     // A new notification with this timeout replaces the last one. It starts as "not idle": the user just acted
     // (changing the idle limit takes input), and a new notification would not tell a resume it never saw.
     void armed(qint64 timeoutMs);
-    void idled(qint64 nowMs);
+    // `idleMs`: how long the user has been idle, where the notification tells; else the timeout.
+    void idled(qint64 nowMs, std::optional<qint64> idleMs = std::nullopt);
     void resumed();
 
     // 0 until the notification goes idle; then the time since the last input.

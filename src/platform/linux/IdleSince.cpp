@@ -10,9 +10,9 @@ void IdleSince::armed(qint64 timeoutMs)
     m_lastInputMs.reset();
 }
 
-void IdleSince::idled(qint64 nowMs)
+void IdleSince::idled(qint64 nowMs, std::optional<qint64> idleMs)
 {
-    m_lastInputMs = nowMs - m_timeoutMs;
+    m_lastInputMs = nowMs - std::clamp<qint64>(idleMs.value_or(m_timeoutMs), m_timeoutMs, UINT32_MAX);
 }
 
 void IdleSince::resumed()

@@ -8,7 +8,9 @@ TEST(IdleSince, LastInputFromTheNotifications)
 {
     using Step = std::function<void(IdleSince&)>;
     const auto armed = [](qint64 timeout) { return Step([=](IdleSince& idle) { idle.armed(timeout); }); };
-    const auto idled = [](qint64 at) { return Step([=](IdleSince& idle) { idle.idled(at); }); };
+    const auto idled = [](qint64 at, std::optional<qint64> idleMs = std::nullopt) {
+        return Step([=](IdleSince& idle) { idle.idled(at, idleMs); });
+    };
     const Step resumed = [](IdleSince& idle) { idle.resumed(); };
     struct Row
     {
@@ -21,6 +23,7 @@ TEST(IdleSince, LastInputFromTheNotifications)
         {"nothing before the first notice", {armed(120'000)}, 50'000, 0},
         {"idled a timeout after the last input", {armed(120'000), idled(200'000)}, 200'000, 120},
         {"and counting on from there", {armed(120'000), idled(200'000)}, 260'500, 180.5},
+        {"or as long as the notification says", {armed(120'000), idled(200'000, 150'000)}, 210'000, 160},
         {"input again", {armed(120'000), idled(200'000), resumed}, 260'000, 0},
         {"a new limit starts afresh", {armed(120'000), idled(200'000), armed(300'000)}, 260'000, 0},
         {"and idles at its own timeout", {armed(120'000), armed(300'000), idled(600'000)}, 600'000, 300},
