@@ -1,0 +1,227 @@
+"""The tray item under the panels users have: run inside with-panel-session.sh xfce, plasma or gnome.
+
+Horavane starts before the panel (or its tray) comes up, as an autostarted program often does, and then the user
+looks at the item, opens its popover, clicks elsewhere, and quits from its menu."""
+import math
+import os
+import subprocess
+import tempfile
+import time
+import unittest
+from collections import Counter
+from typing import NamedTuple
+
+from harness import Recorder
+from test_tray import windows
+
+PANEL = os.environ.get("HORAVANE_PANEL", "")
+
+
+class Rect(NamedTuple):
+    x: int
+    y: int
+    width: int
+    height: int
+
+    def centre(self):
+        return self.x + self.width // 2, self.y + self.height // 2
+
+    def distance(self, other):
+        """Pixels between the nearest edges of two rectangles; 0 when they touch or overlap."""
+        dx = max(0, other.x - (self.x + self.width), self.x - (other.x + other.width))
+        dy = max(0, other.y - (self.y + self.height), self.y - (other.y + other.height))
+        return math.hypot(dx, dy)
+
+
+def wait_for(condition, seconds=30):
+    """condition's first true answer, or None when none came in time."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = condition()
+        if found:
+            return found
+        time.sleep(0.2)
+    return None
+
+
+def run(command, **options):
+    return subprocess.run(command, check=True, capture_output=True, text=True, timeout=60, **options).stdout
+
+
+def rgb_pixels(image, rect):
+    """The pixels of rect inside an image file, row by row, as (r, g, b)."""
+    raw = subprocess.run(["convert", image, "-crop", f"{rect.width}x{rect.height}+{rect.x}+{rect.y}", "+repage",
+                          "-depth", "8", "rgb:-"], check=True, capture_output=True, timeout=60).stdout
+    return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
+
+
+def luminance(rgb):
+    def linear(c):
+        c /= 255
+        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+
+    r, g, b = (linear(c) for c in rgb)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast(a, b):
+    light, dark = sorted((luminance(a), luminance(b)), reverse=True)
+    return (light + 0.05) / (dark + 0.05)
+
+
+def ink_contrast(pixels):
+    """The contrast of the item's ink against the panel: the region's commonest colour is the panel, the commonest
+    of the clearly different ones the ring (its anti-aliased edge has many shades, the solid ring one)."""
+    counts = Counter(pixels)
+    background = counts.most_common(1)[0][0]
+    ink = [(n, colour) for colour, n in counts.items() if contrast(colour, background) > 1.2]
+    if not ink:
+        return 1.0, background, None
+    colour = max(ink)[1]
+    return contrast(colour, background), background, colour
+
+
+def ink_bounds(pixels, rect):
+    """Where pixels (of rect) differ from its commonest colour: what the panel draws on its background."""
+    background = Counter(pixels).most_common(1)[0][0]
+    points = [(i % rect.width, i // rect.width) for i, p in enumerate(pixels) if contrast(p, background) > 1.2]
+    if not points:
+        return None
+    xs, ys = [p[0] for p in points], [p[1] for p in points]
+    return Rect(rect.x + min(xs), rect.y + min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1)
+
+
+class Xfce:
+    """xfce4-panel under Xvfb with its default dark style, holding only its tray (StatusNotifierItems and XEmbed
+    icons) at the right end; driven with xdotool."""
+
+    CONFIG = """<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-panel" version="1.0">
+  <property name="configver" type="int" value="2"/>
+  <property name="panels" type="array">
+    <value type="int" value="1"/>
+    <property name="dark-mode" type="bool" value="true"/>
+    <property name="panel-1" type="empty">
+      <property name="position" type="string" value="p=6;x=0;y=0"/>
+      <property name="length" type="uint" value="100"/>
+      <property name="position-locked" type="bool" value="true"/>
+      <property name="icon-size" type="uint" value="16"/>
+      <property name="size" type="uint" value="26"/>
+      <property name="plugin-ids" type="array"><value type="int" value="1"/><value type="int" value="2"/></property>
+    </property>
+  </property>
+  <property name="plugins" type="empty">
+    <property name="plugin-1" type="string" value="separator">
+      <property name="expand" type="bool" value="true"/>
+      <property name="style" type="uint" value="0"/>
+    </property>
+    <property name="plugin-2" type="string" value="systray">
+      <property name="square-icons" type="bool" value="true"/>
+    </property>
+  </property>
+</channel>
+"""
+
+    def __init__(self):
+        self.folder = tempfile.TemporaryDirectory(prefix="horavane-xfce-")
+        self.processes = []
+
+    def start(self):
+        channels = os.path.join(self.folder.name, "xfce4/xfconf/xfce-perchannel-xml")
+        os.makedirs(channels)
+        with open(os.path.join(channels, "xfce4-panel.xml"), "w") as file:
+            file.write(self.CONFIG)
+        # The panel and the services the bus starts for it (its settings daemon) keep their files in here.
+        home = {"HOME": self.folder.name, "XDG_CONFIG_HOME": self.folder.name,
+                "XDG_CACHE_HOME": f"{self.folder.name}/cache", "XDG_DATA_HOME": f"{self.folder.name}/data"}
+        run(["dbus-update-activation-environment", *(f"{k}={v}" for k, v in home.items())])
+        self.processes.append(subprocess.Popen(["xfce4-panel", "--disable-wm-check"], env=dict(os.environ, **home),
+                                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+
+    def panel(self):
+        """The panel's own window, across the top of the screen."""
+        for _, _, name, width, height, x, y in windows():
+            if name == "Xfce4-panel" and width >= 640:
+                return Rect(x, y, width, height)
+        return None
+
+    def screenshot(self, rect):
+        with tempfile.NamedTemporaryFile(suffix=".png") as image:
+            run(["import", "-silent", "-window", "root", image.name])
+            return rgb_pixels(image.name, rect)
+
+    def item(self):
+        panel = self.panel()
+        if not panel:
+            return None
+        inside = Rect(panel.x + 2, panel.y + 2, panel.width - 4, panel.height - 4)  # within its border lines
+        return ink_bounds(self.screenshot(inside), inside)
+
+    def click(self, x, y, button=1):
+        run(["xdotool", "mousemove", str(x), str(y), "click", str(button)])
+
+    def popover(self):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--class", "Horavane"], capture_output=True,
+                               text=True, timeout=60).stdout.split()
+        for window in found:
+            geometry = dict(line.split("=") for line in run(["xdotool", "getwindowgeometry", "--shell", window])
+                            .splitlines())
+            rect = Rect(*(int(geometry[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")))
+            if rect.width > 64 and rect.height > 64:
+                return rect
+        return None
+
+    def open_menu(self, item):
+        self.click(*item.centre(), button=3)
+        time.sleep(1)  # no window of the program's to wait for: the panel draws the menu
+
+    def choose_quit(self):
+        run(["xdotool", "key", "Up", "Return"])  # the last command: Quit Horavane
+
+    def close(self):
+        for process in reversed(self.processes):
+            process.terminate()
+            process.wait(timeout=30)
+        self.folder.cleanup()
+
+
+PANELS = {"xfce": Xfce}
+
+
+@unittest.skipUnless(PANEL in PANELS, "needs with-panel-session.sh xfce, plasma or gnome")
+class ItemUnderARealPanel(unittest.TestCase):
+    def setUp(self):
+        self.panel = PANELS[PANEL]()
+        self.recorder = Recorder(preferences={"showsTimeInMenuBar": "true"}).start()
+
+    def tearDown(self):
+        self.recorder.close()
+        self.panel.close()
+
+    def test_the_item_as_the_user_meets_it(self):
+        self.panel.start()
+        item = wait_for(self.panel.item, seconds=60)
+        self.assertTrue(item, "no item once the panel came up: " + "".join(self.recorder.log))
+
+        with self.subTest("its ink stands out from the panel"):
+            region = Rect(item.x - 4, item.y - 2, item.width + 8, item.height + 4)
+            ratio, background, ink = ink_contrast(self.panel.screenshot(region))
+            self.assertGreaterEqual(ratio, 3.0, f"ink {ink} on {background}")
+
+        with self.subTest("a click opens the popover at the item, a click elsewhere closes it"):
+            self.panel.click(*item.centre())
+            popover = wait_for(self.panel.popover)
+            self.assertTrue(popover, "no popover")
+            self.assertLessEqual(popover.distance(item), 48, f"popover {popover}, item {item}")
+            self.panel.click(640, 600)
+            self.assertTrue(wait_for(lambda: not self.panel.popover()), "the popover stays open")
+
+        with self.subTest("Quit Horavane in its menu quits"):
+            self.panel.open_menu(item)
+            self.panel.choose_quit()
+            self.assertTrue(wait_for(lambda: self.recorder.process.poll() is not None), "Horavane still runs")
+            self.assertEqual(self.recorder.process.returncode, 0, "".join(self.recorder.log))
+
+
+if __name__ == "__main__":
+    unittest.main()
