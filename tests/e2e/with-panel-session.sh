@@ -13,7 +13,7 @@ shift
 case $HORAVANE_PANEL in
 xfce) exec "$here/with-x11-session.sh" "$@" ;;
 plasma) exec "$here/with-wayland-session.sh" kwin "$@" ;;
-gnome) HORAVANE_GNOME_EXTENSIONS=ubuntu-appindicators@ubuntu.com exec "$here/with-wayland-session.sh" gnome "$@" ;;
+gnome) HORAVANE_GNOME_EXTENSION=ubuntu-appindicators@ubuntu.com exec "$here/with-wayland-session.sh" gnome "$@" ;;
 *)
     echo "$0: unknown panel $HORAVANE_PANEL" >&2
     exit 2
