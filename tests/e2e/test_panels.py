@@ -252,7 +252,133 @@ class Gnome:
         self.folder.cleanup()
 
 
-PANELS = {"xfce": Xfce, "gnome": Gnome}
+class Plasma:
+    """plasmashell on KWin with a panel at the top holding only its system tray, and kded, whose watcher module
+    loads as a Plasma session loads it. No input reaches the panel here: KWin's virtual outputs have no input
+    devices and Debian has no client for its fake-input protocol. So the clicks are the calls plasmashell makes for
+    them: Activate on the item, and the menu entry chosen over com.canonical.dbusmenu."""
+
+    LAYOUT = """[Containments][1]
+formfactor=2
+lastScreen=0
+location=3
+plugin=org.kde.panel
+
+[Containments][1][Applets][2]
+plugin=org.kde.plasma.systemtray
+
+[Containments][1][Applets][2][Configuration]
+SystrayContainmentId=3
+
+[Containments][3]
+formfactor=2
+lastScreen=0
+location=3
+plugin=org.kde.plasma.private.systemtray
+
+[Containments][3][General]
+extraItems=
+knownItems=org.kde.plasma.battery,org.kde.plasma.keyboardlayout,org.kde.plasma.manage-inputmethod,\
+org.kde.plasma.mediacontroller,org.kde.plasma.devicenotifier,org.kde.plasma.clipboard,org.kde.plasma.notifications
+"""  # its own items known and none of them on: the tray shows the program's item alone
+    KDE = {"XDG_CURRENT_DESKTOP": "KDE", "KDE_FULL_SESSION": "true", "KDE_SESSION_VERSION": "5"}
+
+    def __init__(self):
+        import dbus  # Debian's python3-dbus: it passes the file descriptor that KWin writes a screenshot into
+
+        self.dbus = dbus
+        self.bus = dbus.SessionBus()
+        self.kwin = test_wayland.KWin()
+        self.processes = []
+
+    def start(self):
+        with open(os.path.join(os.environ["XDG_CONFIG_HOME"], "plasma-org.kde.plasma.desktop-appletsrc"), "w") as file:
+            file.write(self.LAYOUT)
+        offscreen = dict(os.environ, QT_QPA_PLATFORM="offscreen", **self.KDE)
+        for command, env in ((["/usr/lib/x86_64-linux-gnu/libexec/kactivitymanagerd"], offscreen),
+                             (["kded5"], offscreen),
+                             (["plasmashell", "--no-respawn"], dict(os.environ, QT_QPA_PLATFORM="wayland", **self.KDE))):
+            self.processes.append(subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
+                                                   stderr=subprocess.DEVNULL))
+
+    def panel(self):
+        text = self.kwin.ask(f"{self.kwin.WINDOWS}.filter(function (w) {{ return w.dock; }}).map(function (w) {{"
+                             " return [w.x, w.y, w.width, w.height].join(' '); })[0]")
+        return Rect(*(int(n) for n in text.split())) if text and text != "undefined" else None
+
+    def sni(self):
+        """The item's object, as the watcher lists it."""
+        try:
+            watcher = self.bus.get_object("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher")
+            items = watcher.Get("org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems",
+                                dbus_interface="org.freedesktop.DBus.Properties")
+        except self.dbus.DBusException:
+            return None
+        if not items:
+            return None
+        service, _, path = str(items[0]).partition("/")
+        return self.bus.get_object(service, "/" + path)
+
+    def screenshot(self, rect):
+        screenshots = self.bus.get_object("org.kde.KWin", "/org/kde/KWin/ScreenShot2")
+        readable, writable = os.pipe()
+        with os.fdopen(readable, "rb") as pipe:
+            try:
+                meta = screenshots.CaptureArea(rect.x, rect.y, rect.width, rect.height,
+                                               self.dbus.Dictionary({}, signature="sv"),
+                                               self.dbus.types.UnixFd(writable),
+                                               dbus_interface="org.kde.KWin.ScreenShot2")
+            finally:
+                os.close(writable)
+            data = pipe.read()
+        width, height, stride = (int(meta[key]) for key in ("width", "height", "stride"))
+        # 32-bit pixels, blue first in memory
+        return [(data[row * stride + 4 * i + 2], data[row * stride + 4 * i + 1], data[row * stride + 4 * i])
+                for row in range(height) for i in range(width)]
+
+    def item(self):
+        panel = self.panel()
+        if not panel or not self.sni():
+            return None
+        inside = Rect(panel.x + 2, panel.y + 2, panel.width - 4, panel.height - 4)  # within its border lines
+        return ink_bounds(self.screenshot(inside), inside)
+
+    def click(self, x, y, button=1):
+        item = self.sni()
+        if item and button == 1:
+            item.Activate(x, y, dbus_interface="org.kde.StatusNotifierItem")
+        else:  # a click on the desktop: it takes the focus
+            self.kwin.ask(f"{self.kwin.WINDOWS}.filter(function (w) {{ return w.desktopWindow; }})"
+                          ".map(function (w) { workspace.activeClient = w; return 1; }).length")
+
+    def popover(self, pid):
+        text = self.kwin.ask(f"{self.kwin.WINDOWS}.filter(function (w) {{ return w.pid == {pid} && w.width > 64"
+                             " && w.height > 64; }).map(function (w) { return [w.x, w.y, w.width, w.height]"
+                             ".join(' '); })[0]")
+        return Rect(*(int(n) for n in text.split())) if text and text != "undefined" else None
+
+    def open_menu(self, item):
+        """What plasmashell does on a right click at an item with a menu: reads the menu to show it."""
+        sni = self.sni()
+        path = sni.Get("org.kde.StatusNotifierItem", "Menu", dbus_interface="org.freedesktop.DBus.Properties")
+        self.menu = self.bus.get_object(sni.bus_name, path)
+        self.menu.AboutToShow(0, dbus_interface="com.canonical.dbusmenu")
+        _, (_, _, entries) = self.menu.GetLayout(0, -1, [], dbus_interface="com.canonical.dbusmenu")
+        self.entries = {str(properties.get("label", "")).replace("&", ""): int(ident)
+                        for ident, properties, _ in entries}
+
+    def choose_quit(self):
+        assert "Quit Horavane" in self.entries, f"no Quit Horavane among {list(self.entries)}"
+        self.menu.Event(self.entries["Quit Horavane"], "clicked", self.dbus.Int32(0, variant_level=1), 0,
+                        dbus_interface="com.canonical.dbusmenu")
+
+    def close(self):
+        for process in reversed(self.processes):
+            process.terminate()
+            process.wait(timeout=30)
+
+
+PANELS = {"xfce": Xfce, "plasma": Plasma, "gnome": Gnome}
 
 
 @unittest.skipUnless(PANEL in PANELS, "needs with-panel-session.sh xfce, plasma or gnome")

@@ -12,7 +12,10 @@ export HORAVANE_PANEL=$1
 shift
 case $HORAVANE_PANEL in
 xfce) exec "$here/with-x11-session.sh" "$@" ;;
-plasma) exec "$here/with-wayland-session.sh" kwin "$@" ;;
+plasma)
+    # OpenGL, which KWin's screenshots need, and screenshots for any caller
+    KWIN_COMPOSE=O2 KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 exec "$here/with-wayland-session.sh" kwin "$@"
+    ;;
 gnome) HORAVANE_GNOME_EXTENSION=ubuntu-appindicators@ubuntu.com exec "$here/with-wayland-session.sh" gnome "$@" ;;
 *)
     echo "$0: unknown panel $HORAVANE_PANEL" >&2
