@@ -34,6 +34,15 @@ class Rect(NamedTuple):
         return math.hypot(dx, dy)
 
 
+def rect_from(text):
+    """A Rect from "x y width height" as a shell script answers it; None for anything else (no such thing, or not
+    laid out yet)."""
+    numbers = text.split()
+    if len(numbers) != 4 or not all(n.lstrip("-").isdigit() for n in numbers):
+        return None
+    return Rect(*(int(n) for n in numbers))
+
+
 def wait_for(condition, seconds=30):
     """condition's first true answer, or None when none came in time."""
     deadline = time.monotonic() + seconds
@@ -213,7 +222,7 @@ class Gnome:
         """Where an actor of the shell is on the screen; None when there is no such actor."""
         text = self.answer(f"const a = {actor}; a ? [...a.get_transformed_position(), ...a.get_transformed_size()]"
                            ".map(Math.round).join(' ') : ''")
-        return Rect(*(int(n) for n in text.split())) if text else None
+        return rect_from(text)
 
     def item(self):
         return self.rect_of(f"{self.ITEM}?._icon")  # the icon; the extension draws the label beside it
@@ -237,14 +246,21 @@ class Gnome:
         text = self.answer(f"global.get_window_actors().map(a => a.meta_window).filter(w => w.get_pid() == {pid})"
                            ".map(w => w.get_frame_rect()).filter(r => r.width > 64 && r.height > 64)"
                            ".map(r => [r.x, r.y, r.width, r.height].join(' '))[0] ?? ''")
-        return Rect(*(int(n) for n in text.split())) if text else None
+        return rect_from(text)
 
     def open_menu(self, item):
         self.click(*item.centre(), button=3)
 
     def choose_quit(self):
-        entry = wait_for(lambda: self.rect_of(f"{self.ITEM}?.menu?._getMenuItems()"
-                                              ".find(i => i.label?.text === 'Quit Horavane')"), seconds=10)
+        quit = (f"{self.ITEM}?.menu?.isOpen && {self.ITEM}.menu._getMenuItems()"
+                ".find(i => i.label?.text === 'Quit Horavane')")
+
+        def settled():  # the menu slides in: its entry is where it stays once two looks agree
+            first = self.rect_of(quit)
+            time.sleep(0.2)
+            return first if first and first == self.rect_of(quit) else None
+
+        entry = wait_for(settled, seconds=10)
         assert entry, "no Quit Horavane in the item's menu"
         self.click(*entry.centre())
 
@@ -304,7 +320,7 @@ org.kde.plasma.mediacontroller,org.kde.plasma.devicenotifier,org.kde.plasma.clip
     def panel(self):
         text = self.kwin.ask(f"{self.kwin.WINDOWS}.filter(function (w) {{ return w.dock; }}).map(function (w) {{"
                              " return [w.x, w.y, w.width, w.height].join(' '); })[0]")
-        return Rect(*(int(n) for n in text.split())) if text and text != "undefined" else None
+        return rect_from(text)
 
     def sni(self):
         """The item's object, as the watcher lists it."""
@@ -344,9 +360,9 @@ org.kde.plasma.mediacontroller,org.kde.plasma.devicenotifier,org.kde.plasma.clip
         return ink_bounds(self.screenshot(inside), inside)
 
     def click(self, x, y, button=1):
-        item = self.sni()
-        if item and button == 1:
-            item.Activate(x, y, dbus_interface="org.kde.StatusNotifierItem")
+        item = self.item()
+        if item and item.distance(Rect(x, y, 0, 0)) == 0:
+            self.sni().Activate(x, y, dbus_interface="org.kde.StatusNotifierItem")
         else:  # a click on the desktop: it takes the focus
             self.kwin.ask(f"{self.kwin.WINDOWS}.filter(function (w) {{ return w.desktopWindow; }})"
                           ".map(function (w) { workspace.activeClient = w; return 1; }).length")
@@ -355,7 +371,7 @@ org.kde.plasma.mediacontroller,org.kde.plasma.devicenotifier,org.kde.plasma.clip
         text = self.kwin.ask(f"{self.kwin.WINDOWS}.filter(function (w) {{ return w.pid == {pid} && w.width > 64"
                              " && w.height > 64; }).map(function (w) { return [w.x, w.y, w.width, w.height]"
                              ".join(' '); })[0]")
-        return Rect(*(int(n) for n in text.split())) if text and text != "undefined" else None
+        return rect_from(text)
 
     def open_menu(self, item):
         """What plasmashell does on a right click at an item with a menu: reads the menu to show it."""
@@ -411,6 +427,7 @@ class ItemUnderARealPanel(unittest.TestCase):
             self.assertTrue(wait_for(lambda: not self.panel.popover(pid)), "the popover stays open")
 
         with self.subTest("Quit Horavane in its menu quits"):
+            self.panel.click(640, 600)  # away from whatever an earlier step left open
             self.panel.open_menu(item)
             self.panel.choose_quit()
             self.assertTrue(wait_for(lambda: self.recorder.process.poll() is not None), "Horavane still runs")
