@@ -184,7 +184,8 @@ class Xfce:
     def open_menu(self, item):
         before = set(windows())
         self.click(*item.centre(), button=3)
-        self.menu = wait_for(lambda: [Rect(*w[5:], *w[3:5]) for w in set(windows()) - before if w[3] > 30 and w[4] > 30])
+        self.menu = wait_for(lambda: [Rect(x, y, width, height) for _, _, _, width, height, x, y
+                                      in set(windows()) - before if width > 30 and height > 30])
 
     def choose_quit(self):
         assert self.menu, "no menu"
@@ -308,12 +309,13 @@ org.kde.plasma.mediacontroller,org.kde.plasma.devicenotifier,org.kde.plasma.clip
         self.processes = []
 
     def start(self):
-        with open(os.path.join(os.environ["XDG_CONFIG_HOME"], "plasma-org.kde.plasma.desktop-appletsrc"), "w") as file:
+        layout = os.path.join(os.environ["XDG_CONFIG_HOME"], "plasma-org.kde.plasma.desktop-appletsrc")
+        with open(layout, "w") as file:
             file.write(self.LAYOUT)
         offscreen = dict(os.environ, QT_QPA_PLATFORM="offscreen", **self.KDE)
+        on_screen = dict(os.environ, QT_QPA_PLATFORM="wayland", **self.KDE)
         for command, env in ((["/usr/lib/x86_64-linux-gnu/libexec/kactivitymanagerd"], offscreen),
-                             (["kded5"], offscreen),
-                             (["plasmashell", "--no-respawn"], dict(os.environ, QT_QPA_PLATFORM="wayland", **self.KDE))):
+                             (["kded5"], offscreen), (["plasmashell", "--no-respawn"], on_screen)):
             self.processes.append(subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
                                                    stderr=subprocess.DEVNULL))
 
@@ -354,7 +356,7 @@ org.kde.plasma.mediacontroller,org.kde.plasma.devicenotifier,org.kde.plasma.clip
 
     def item(self):
         panel = self.panel()
-        if not panel or not self.sni():
+        if not panel:
             return None
         inside = Rect(panel.x + 2, panel.y + 2, panel.width - 4, panel.height - 4)  # within its border lines
         return ink_bounds(self.screenshot(inside), inside)
