@@ -18,7 +18,7 @@ test_packages=(
     sway kwin-wayland weston gnome-shell
     clang-14 libclang-rt-14-dev llvm-14
     python3-dbus
-    xfce4-panel plasma-desktop gnome-shell-extension-appindicator
+    xfce4-panel plasma-desktop qtwayland5 gnome-shell-extension-appindicator
 )
 
 packages=("${build_packages[@]}")
