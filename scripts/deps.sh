@@ -6,7 +6,7 @@ set -euo pipefail
 build_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
-    libsqlite3-dev
+    libsqlite3-dev libglib2.0-dev
     libxcb1-dev libxcb-ewmh-dev libxcb-icccm4-dev libxcb-screensaver0-dev libxcb-dpms0-dev libxcb-res0-dev
     libwayland-dev wayland-protocols plasma-wayland-protocols qt6-wayland
 )
@@ -15,10 +15,11 @@ test_packages=(
     xvfb openbox xdotool xterm x11-apps x11-utils dbus dbus-x11 at-spi2-core python3-dbusmock sqlite3
     firefox-esr chromium trayer imagemagick hicolor-icon-theme
     firefox-esr-l10n-de firefox-esr-l10n-fr chromium-l10n mpv mpv-mpris
-    sway kwin-wayland weston gnome-shell
+    sway kwin-wayland weston gnome-shell gnome-shell-extension-appindicator dconf-gsettings-backend dconf-service
     clang-14 libclang-rt-14-dev llvm-14
     python3-dbus
-    xfce4-panel plasma-desktop qtwayland5 gnome-shell-extension-appindicator
+    xfce4-panel plasma-desktop qtwayland5 # real panels around the tray item
+    mmdebstrap bubblewrap # the compositors of newer Debian releases, from a root of theirs
 )
 
 packages=("${build_packages[@]}")

@@ -78,18 +78,22 @@ int record(int argc, char** argv, bool opensHistory)
     return app.exec();
 }
 
-// Puts the GNOME Shell extension of the running (or installed) shell's version in the user's extensions folder.
+// Puts the GNOME Shell extension of the running (or installed) shell's version in the user's extensions folder and
+// switches it on, as the in-app button does.
 int installGnomeExtension(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (const std::optional<QString> problem =
-            GnomeExtension::install(GnomeExtension::shellVersion(QDBusConnection::sessionBus()))) {
-        printTo(stderr, QStringLiteral("horavane: %1\n").arg(*problem));
+    const GnomeExtension::Enabled enabled =
+        GnomeExtension::enable(QDBusConnection::sessionBus(), GnomeExtension::Reinstall::always);
+    if (enabled.problem) {
+        printTo(stderr, QStringLiteral("horavane: %1\n").arg(*enabled.problem));
         return 1;
     }
-    printTo(stdout, QStringLiteral("Installed the extension in %1.\nEnable it with \"gnome-extensions enable %2\", "
-                                   "then log out and back in.\n")
-                        .arg(GnomeExtension::installedFolder(), GnomeExtension::uuid));
+    printTo(stdout, (enabled.atNextLogIn ? QStringLiteral("Installed the extension in %1 and enabled it. GNOME Shell "
+                                                          "starts it when you log in: log out and back in.\n")
+                                         : QStringLiteral("Installed the extension in %1 and enabled it: it runs "
+                                                          "now.\n"))
+                        .arg(GnomeExtension::installedFolder()));
     return 0;
 }
 

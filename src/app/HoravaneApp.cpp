@@ -2,6 +2,7 @@
 
 #include "AppPresence.h"
 #include "DesktopComposition.h"
+#include "DesktopPanelTone.h"
 #include "GnomeExtension.h"
 #include "GnomeShellWorkspace.h"
 #include "HistoryView.h"
@@ -14,6 +15,7 @@
 #include "StatusNotifierItem.h"
 #include "TrayItem.h"
 #include "WelcomeView.h"
+#include "WindowKeys.h"
 #include "WindowVisibilityReader.h"
 #include "XdgPlaces.h"
 
@@ -83,20 +85,29 @@ HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* pa
         },
         askUser, tellUser);
     if (GnomeShellWorkspace* shell = desktop.gnomeShell()) {
+        const QDBusConnection bus = QDBusConnection::sessionBus();
         m_gnomeGuide = std::make_unique<GnomeGuide>(
-            *shell, askUser, tellUser, [] { return GnomeExtension::enable(QDBusConnection::sessionBus()); });
+            *shell, bus, [bus] { return GnomeExtension::status(bus); },
+            [bus] { return GnomeExtension::enable(bus, GnomeExtension::Reinstall::whenMissingOrOutOfDate); }, askUser,
+            tellUser);
         connect(m_gnomeGuide.get(), &GnomeGuide::changed, this, &HoravaneApp::showDesktopNotice);
         connect(shell, &GnomeShellWorkspace::extensionAnswersChanged, this, [](bool answers) {
             qInfo() << (answers ? "Horavane's GNOME Shell extension answers: recording"
                                 : "Horavane's GNOME Shell extension left: nothing is in front");
         });
     }
-    // A status item where the panel hosts them (with the time as its label); an XEmbed tray icon elsewhere.
-    m_statusItem = StatusNotifierItem::create(QDBusConnection::sessionBus(), QStringLiteral("Horavane"),
-                                              QStringLiteral("Horavane"));
-    m_tray = std::make_unique<TrayItem>(m_tracker, m_settings, m_statusItem.get());
-    connect(m_tray.get(), &TrayItem::clicked, this, &HoravaneApp::showPopover);
+    // A status item for whichever panel hosts them, now or later (with the time as its label); an XEmbed
+    // tray icon while none does.
     QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected())
+        m_statusItem =
+            std::make_unique<StatusNotifierItem>(bus, QStringLiteral("Horavane"), QStringLiteral("Horavane"));
+    m_panelTone = std::make_unique<DesktopPanelTone>(bus);
+    m_tray = std::make_unique<TrayItem>(m_tracker, m_settings, m_statusItem.get(), m_panelTone.get());
+    connect(m_tray.get(), &TrayItem::clicked, this, &HoravaneApp::showPopover);
+    connect(m_tray.get(), &TrayItem::historyRequested, this, &HoravaneApp::showHistory);
+    connect(m_tray.get(), &TrayItem::settingsRequested, this, &HoravaneApp::showSettings);
+    connect(m_tray.get(), &TrayItem::quitRequested, qApp, &QApplication::quit);
     if (bus.registerObject(QStringLiteral("/app/corvani/Horavane"), this, QDBusConnection::ExportScriptableSlots))
         bus.registerService(busName);
     if (!m_settings.hasSeenWelcome())
@@ -142,6 +153,7 @@ QWidget* HoravaneApp::window(std::unique_ptr<QWidget>& slot, const QString& titl
     if (size.isValid())
         slot->resize(size);
     slot->installEventFilter(new PresenceWatcher(slot.get()));
+    WindowKeys::install(slot.get());
     return slot.get();
 }
 
@@ -190,6 +202,7 @@ void HoravaneApp::showSettings()
         auto* view = new SettingsView(m_tracker, m_icons, m_settings, m_updates, m_backupController, m_loginItem,
                                       m_desktop.places());
         connect(view, &SettingsView::welcomeRequested, this, &HoravaneApp::showWelcome);
+        view->setPanelDrawsTime(panelDrawsTime());
         window(m_settingsWindow, QStringLiteral("Horavane Settings"), view, QSize());
     }
     m_settingsWindow->show();
@@ -197,12 +210,20 @@ void HoravaneApp::showSettings()
     m_settingsWindow->activateWindow();
 }
 
+bool HoravaneApp::panelDrawsTime() const
+{
+    // Of the hosts of status items, only GNOME Shell's draws their text beside the icon; Plasma's and Xfce's
+    // show it in no way but the tooltip, and a plain tray icon has no text at all.
+    const QStringList desktops = qEnvironmentVariable("XDG_CURRENT_DESKTOP").toUpper().split(u':');
+    return m_statusItem && (desktops.contains(QStringLiteral("GNOME")) || desktops.contains(QStringLiteral("UNITY")));
+}
+
 void HoravaneApp::showDesktopNotice()
 {
-    const QString text = m_gnomeGuide ? m_gnomeGuide->notice() : m_desktop.unsupportedDesktopNotice();
-    const QString button = m_gnomeGuide ? m_gnomeGuide->buttonTitle() : QString();
+    const GnomeGuide::Notice notice =
+        m_gnomeGuide ? m_gnomeGuide->notice() : GnomeGuide::Notice{m_desktop.unsupportedDesktopNotice(), QString()};
     if (m_popover)
-        m_popover->setDesktopNotice(text, button);
+        m_popover->setDesktopNotice(notice.text, notice.button);
     if (m_welcomeView)
-        m_welcomeView->setDesktopNotice(text, button);
+        m_welcomeView->setDesktopNotice(notice.text, notice.button);
 }

@@ -14,6 +14,7 @@
 #include <QObject>
 #include <memory>
 
+class DesktopPanelTone;
 class LinuxPlatform;
 class PopoverView;
 class PopupWindow;
@@ -50,6 +51,7 @@ public:
     void showSettings();
 
 private:
+    bool panelDrawsTime() const;
     // A top-level window around content, counted while shown and made once.
     QWidget* window(std::unique_ptr<QWidget>& slot, const QString& title, QWidget* content, const QSize& size);
     // What the user must know or do about the desktop, in the popover and the welcome window.
@@ -66,8 +68,9 @@ private:
     UpdateChecker m_updates;
     XdgAutostart m_loginItem;
     std::unique_ptr<BrowserAccess> m_browserAccess;
-    std::unique_ptr<GnomeGuide> m_gnomeGuide; // on GNOME
-    std::unique_ptr<StatusNotifierItem> m_statusItem; // the panel's item, when the desktop hosts them
+    std::unique_ptr<GnomeGuide> m_gnomeGuide;         // on GNOME
+    std::unique_ptr<StatusNotifierItem> m_statusItem; // the panels' item, on a session bus
+    std::unique_ptr<DesktopPanelTone> m_panelTone;
     std::unique_ptr<TrayItem> m_tray;
     PopoverView* m_popover = nullptr;
     std::unique_ptr<PopupWindow> m_popup;

@@ -45,10 +45,13 @@ wait_for() {
     return 1
 }
 
-# A private session bus; exports DBUS_SESSION_BUS_ADDRESS.
+# A private session bus, listening where the configuration says or on the address given; exports
+# DBUS_SESSION_BUS_ADDRESS.
 start_session_bus() {
-    local address pid
-    read -r address pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -sd ' ')
+    local address pid listen=()
+    [[ -n ${1:-} ]] && listen=(--address="$1")
+    read -r address pid < <(dbus-daemon --session "${listen[@]}" --fork --print-address=1 --print-pid=1 |
+        paste -sd ' ')
     pids+=("$pid")
     export DBUS_SESSION_BUS_ADDRESS="$address"
 }

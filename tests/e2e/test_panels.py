@@ -205,7 +205,7 @@ class Gnome:
     virtual pointer of the shell's own (Eval, in unsafe mode: a test's lever)."""
 
     EXTENSION = "ubuntu-appindicators@ubuntu.com"
-    ITEM = "Object.entries(imports.ui.main.panel.statusArea).find(([key]) => key.startsWith('appindicator-'))?.[1]"
+    ITEM = "Object.entries(Main.panel.statusArea).find(([key]) => key.startsWith('appindicator-'))?.[1]"
 
     def __init__(self):
         self.shell = test_wayland.Gnome(with_extension=False)
@@ -236,15 +236,10 @@ class Gnome:
         return rgb_pixels(image, Rect(0, 0, rect.width, rect.height))
 
     def click(self, x, y, button=1):
-        # The device stays: the shell crashes on input from one already gone.
-        self.shell.eval("const {Clutter, GLib} = imports.gi; globalThis.e2ePointer ??= Clutter.get_default_backend()"
-                        ".get_default_seat().create_virtual_device(Clutter.InputDeviceType.POINTER_DEVICE);"
-                        f"const t = GLib.get_monotonic_time(); e2ePointer.notify_absolute_motion(t, {x}, {y});"
-                        f"e2ePointer.notify_button(t + 1, {button}, Clutter.ButtonState.PRESSED);"
-                        f"e2ePointer.notify_button(t + 2, {button}, Clutter.ButtonState.RELEASED)")
+        self.shell.click(x, y, button)
 
     def popover(self, pid):
-        text = self.answer(f"global.get_window_actors().map(a => a.meta_window).filter(w => w.get_pid() == {pid})"
+        text = self.answer(f"{self.shell.WINDOWS}.filter(w => w.get_pid() == {pid})"
                            ".map(w => w.get_frame_rect()).filter(r => r.width > 64 && r.height > 64)"
                            ".map(r => [r.x, r.y, r.width, r.height].join(' '))[0] ?? ''")
         return rect_from(text)

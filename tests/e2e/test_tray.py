@@ -1,4 +1,5 @@
-"""The tray item on a real X11 desktop with a tray host: a click opens today's popover."""
+"""The tray item on a real X11 desktop with an XEmbed tray host: a click opens today's popover, a right click its
+menu; a StatusNotifierWatcher takes the item over while it runs."""
 import os
 import re
 import subprocess
@@ -44,13 +45,16 @@ class TrayItem(unittest.TestCase):
             time.sleep(0.1)
         return None
 
+    def tray_icon(self):
+        icon = self.wait_for(lambda: [w for w in horavane_windows() if w[3] <= 64 and w[4] <= 64 and w[3] > 4])
+        self.assertTrue(icon, f"no tray item among {windows()}")
+        return icon[0]
+
     def test_a_click_on_the_tray_item_opens_todays_popover(self):
         self.terminal.activate()
         touch_input()
         time.sleep(3)
-        icon = self.wait_for(lambda: [w for w in horavane_windows() if w[3] <= 64 and w[4] <= 64 and w[3] > 4])
-        self.assertTrue(icon, f"no tray item among {windows()}")
-        _, _, _, width, height, x, y = icon[0]
+        _, _, _, width, height, x, y = self.tray_icon()
         subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"], check=True)
         popover = self.wait_for(lambda: [w for w in horavane_windows() if w[3] == 300])
         self.assertTrue(popover, f"no popover among {windows()}")
@@ -61,6 +65,46 @@ class TrayItem(unittest.TestCase):
         subprocess.run(["import", "-window", "root", shot], check=True, timeout=60)
         self.assertGreater(os.path.getsize(shot), 0)
         self.assertEqual(self.recorder.stop(), 0)
+
+    def test_quit_horavane_in_the_right_click_menu_quits(self):
+        _, _, _, width, height, x, y = self.tray_icon()
+        subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "3"], check=True)
+        menu = self.wait_for(lambda: [w for w in horavane_windows() if w[4] > 64])
+        self.assertTrue(menu, f"no menu among {windows()}")
+        subprocess.run(["xdotool", "key", "Up", "Return"], check=True)  # the last command: Quit Horavane
+        self.assertEqual(self.recorder.process.wait(timeout=30), 0, "".join(self.recorder.log))
+
+    def test_a_status_notifier_watcher_takes_the_item_from_the_xembed_tray_while_it_runs(self):
+        self.tray_icon()
+        watcher = start_watcher()
+        try:
+            self.assertTrue(self.wait_for(lambda: not [w for w in horavane_windows() if w[3] <= 64 and w[4] <= 64]),
+                            f"still an XEmbed icon beside the watcher's item: {windows()}")
+        finally:
+            watcher.terminate()
+            watcher.wait(timeout=30)
+        self.tray_icon()
+
+
+def start_watcher():
+    """A StatusNotifierWatcher (dbusmock) that takes its name only once it answers registrations, as a panel's
+    does."""
+    mock, interface = "org.kde.StatusNotifierWatcherMock", "org.kde.StatusNotifierWatcher"
+    process = subprocess.Popen(["/usr/bin/python3", "-m", "dbusmock", "--session", mock, "/StatusNotifierWatcher",
+                                interface], stdout=subprocess.DEVNULL)
+
+    def call(method, *arguments):
+        return subprocess.run(["gdbus", "call", "--session", "--dest", mock, "--object-path", "/StatusNotifierWatcher",
+                               "--method", method, *arguments], capture_output=True, text=True, timeout=60)
+
+    deadline = time.monotonic() + 30
+    while call("org.freedesktop.DBus.Mock.AddMethod", interface, "RegisterStatusNotifierItem", "s", "", "").returncode:
+        assert time.monotonic() < deadline, "dbusmock did not start"
+        time.sleep(0.1)
+    call("org.freedesktop.DBus.Mock.AddMethod", interface, "TakeName", "", "",
+         f"self.watcherName = dbus.service.BusName('{interface}', self.bus_name.get_bus())")
+    call(f"{interface}.TakeName")
+    return process
 
 
 if __name__ == "__main__":

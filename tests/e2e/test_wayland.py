@@ -1,6 +1,8 @@
 """The recorder on headless Wayland compositors, with no X server: run inside with-wayland-session.sh."""
 import json
 import os
+import select
+import signal
 import subprocess
 import tempfile
 import time
@@ -14,6 +16,14 @@ FLOWER = "org.freedesktop.weston.flower"
 PROGRAMS = {TERMINAL: "weston-terminal", FLOWER: "weston-flower"}
 
 
+def wait_until(condition, failure):
+    deadline = time.monotonic() + 60
+    while not condition():
+        if time.monotonic() > deadline:
+            raise AssertionError(failure())
+        time.sleep(0.1)
+
+
 class Desktop:
     """Opens native Wayland windows and puts them in front, the way each compositor lets a test do it."""
 
@@ -23,11 +33,7 @@ class Desktop:
     def open(self, app_id):
         self.processes.append(subprocess.Popen([PROGRAMS[app_id]], stdout=subprocess.DEVNULL,
                                                stderr=subprocess.DEVNULL))
-        deadline = time.monotonic() + 60
-        while app_id not in self.app_ids():
-            if time.monotonic() > deadline:
-                raise AssertionError(f"{app_id} did not open: {self.app_ids()}")
-            time.sleep(0.1)
+        wait_until(lambda: app_id in self.app_ids(), lambda: f"{app_id} did not open: {self.app_ids()}")
 
     def close(self):
         for process in self.processes:
@@ -115,9 +121,15 @@ class KWin(Desktop):
 
 class Gnome(Desktop):
     """GNOME Shell in unsafe mode: Eval (a test's lever, not the program's) looks, switches, makes input, and
-    loads Horavane's extension as the shell does at log-in."""
+    loads Horavane's extension as the shell does at log-in. Eval's code sees the names its module has: Main and Gio
+    on every version (GNOME 45 on has no imports.ui)."""
 
     WINDOWS = "global.get_window_actors().map(a => a.meta_window)"
+    UUID = "horavane@corvani.app"
+    # A pointer of the test's own, made once: the shell crashes on input from one already gone.
+    POINTER = ("const {Clutter, GLib} = imports.gi; globalThis.e2ePointer ??= (Clutter.get_default_backend?.()"
+               " ?? global.stage.context.get_backend())"  # GNOME 51 has only the latter
+               ".get_default_seat().create_virtual_device(Clutter.InputDeviceType.POINTER_DEVICE);")
 
     def __init__(self, with_extension=True):
         super().__init__()
@@ -125,23 +137,39 @@ class Gnome(Desktop):
             self.log_in_with_extension()
 
     def eval(self, code):
-        return subprocess.run(["gdbus", "call", "--session", "--dest", "org.gnome.Shell", "--object-path",
-                               "/org/gnome/Shell", "--method", "org.gnome.Shell.Eval", code],
-                              check=True, capture_output=True, text=True, timeout=60).stdout
+        answer = subprocess.run(["gdbus", "call", "--session", "--dest", "org.gnome.Shell", "--object-path",
+                                 "/org/gnome/Shell", "--method", "org.gnome.Shell.Eval", code],
+                                check=True, capture_output=True, text=True, timeout=60).stdout
+        assert answer.startswith("(true,"), f"{code}: {answer}"
+        return answer
+
+    @staticmethod
+    def answers():
+        return subprocess.run(["gdbus", "call", "--session", "--timeout", "5", "--dest", "org.gnome.Shell",
+                               "--object-path", "/org/gnome/Shell", "--method", "org.gnome.Shell.Eval", "1"],
+                              capture_output=True, timeout=60).returncode == 0
+
+    def extension_state(self):
+        return self.eval(f"Main.extensionManager.lookup('{self.UUID}')?.state")
+
+    def extension_running(self):
+        return "'1'" in self.extension_state()  # ENABLED, named ACTIVE from GNOME 46 on
+
+    def wait_for_extension(self):
+        wait_until(self.extension_running, lambda: f"the extension did not start: {self.extension_state()}")
 
     def log_in_with_extension(self):
         """What a user does: install and enable the extension, then log in again (here: the shell loads it)."""
-        if "'1'" in self.eval("imports.ui.main.extensionManager.lookup('horavane@corvani.app')?.state"):
+        if self.extension_running():
             return  # an earlier test of this session did
         subprocess.run([os.environ["HORAVANE_BIN"], "--gnome-extension", "install"], check=True, timeout=10,
                        capture_output=True)
-        subprocess.run(["gnome-extensions", "enable", "horavane@corvani.app"], check=True, timeout=60)
-        folder = os.path.join(os.environ["XDG_DATA_HOME"], "gnome-shell/extensions/horavane@corvani.app")
-        state = self.eval("const {extensionManager} = imports.ui.main; const utils = imports.misc.extensionUtils;"
-                          "extensionManager.loadExtension(extensionManager.createExtensionObject("
-                          f"'horavane@corvani.app', imports.gi.Gio.File.new_for_path('{folder}'),"
-                          "utils.ExtensionType.PER_USER)); extensionManager.lookup('horavane@corvani.app').state")
-        assert "'1'" in state, f"the extension did not start: {state}"
+        folder = os.path.join(os.environ["XDG_DATA_HOME"], "gnome-shell/extensions", self.UUID)
+        # GNOME 45 on loads in a promise, which Eval awaits; it enables in one, which the loop below waits for.
+        self.eval(f"const manager = Main.extensionManager; manager.loadExtension(manager.createExtensionObject("
+                  f"'{self.UUID}', Gio.File.new_for_path('{folder}'), ExtensionUtils.ExtensionType.PER_USER))")
+        self.eval(f"Main.extensionManager.enableExtension('{self.UUID}')")
+        self.wait_for_extension()
 
     def app_ids(self):
         return self.eval(f"{self.WINDOWS}.map(w => w.get_wm_class()).join(' ')")
@@ -155,10 +183,13 @@ class Gnome(Desktop):
                   ".forEach(w => w.activate(global.get_current_time()))")
 
     def touch_input(self):
-        # The device stays: the shell crashes on input from one already gone.
-        self.eval("const {Clutter, GLib} = imports.gi; globalThis.e2ePointer ??= Clutter.get_default_backend()"
-                  ".get_default_seat().create_virtual_device(Clutter.InputDeviceType.POINTER_DEVICE);"
-                  "globalThis.e2ePointer.notify_relative_motion(GLib.get_monotonic_time(), 1, 1)")
+        self.eval(f"{self.POINTER} globalThis.e2ePointer.notify_relative_motion(GLib.get_monotonic_time(), 1, 1)")
+
+    def click(self, x, y, button="Clutter.BUTTON_PRIMARY"):
+        self.eval(f"{self.POINTER} const time = GLib.get_monotonic_time();"
+                  f"globalThis.e2ePointer.notify_absolute_motion(time, {x}, {y});"
+                  "for (const state of [Clutter.ButtonState.PRESSED, Clutter.ButtonState.RELEASED])"
+                  f"  globalThis.e2ePointer.notify_button(time, {button}, state);")
 
     def program_script_loaded(self):
         return False
@@ -250,6 +281,128 @@ class GnomeExtensionArrives(unittest.TestCase):
         self.assertIn(f'string "{FLOWER}"', messages)
         for title in titles:
             self.assertNotIn(f'string "{title}"', messages)
+
+
+def log_out_and_in():
+    """Stops the shell, waits until it has ended, and starts it again with the same folders, settings and session
+    bus: systemd's user bus, and the settings service on it, outlive a quick log-out and log-in. Returns the new
+    shell."""
+    owner = subprocess.run(["gdbus", "call", "--session", "--dest", "org.freedesktop.DBus", "--object-path", "/",
+                            "--method", "org.freedesktop.DBus.GetConnectionUnixProcessID", "org.gnome.Shell"],
+                           check=True, capture_output=True, text=True, timeout=60).stdout  # (uint32 1234,)
+    shell = os.pidfd_open(int(owner.strip("()\n,").split()[-1]))
+    try:
+        signal.pidfd_send_signal(shell, signal.SIGTERM)
+        assert select.select([shell], [], [], 60)[0], "GNOME Shell did not quit"  # readable once it has ended
+    finally:
+        os.close(shell)
+    started = subprocess.Popen([os.environ["HORAVANE_WAYLAND_COMPOSITOR"]])
+    wait_until(Gnome.answers, lambda: "GNOME Shell did not come back")
+    return started
+
+
+@unittest.skipUnless(COMPOSITOR == "gnome", "needs with-wayland-session.sh gnome")
+class GnomeUserFlow(NativeWindowsInFront):
+    """The user's own way to the extension, with no help from Eval: while the shell runs, `horavane
+    --gnome-extension install`; then a log-out and log-in; from then on, windows get their time as above."""
+
+    @classmethod
+    def setUpClass(cls):
+        subprocess.run([os.environ["HORAVANE_BIN"], "--gnome-extension", "install"], check=True, timeout=10,
+                       capture_output=True)
+        shell = log_out_and_in()
+        cls.addClassCleanup(lambda: (shell.terminate(), shell.wait(timeout=60)))
+        Gnome(with_extension=False).wait_for_extension()  # the shell loads it as it starts; Horavane may be first
+
+    def setUp(self):
+        self.desktop = Gnome(with_extension=False)
+        self.recorder = None
+
+
+@unittest.skipUnless(COMPOSITOR == "gnome", "needs with-wayland-session.sh gnome")
+class GnomeTopBar(unittest.TestCase):
+    """Horavane's item as the extension's top-bar button, which takes it over from the AppIndicator extension where
+    that is installed (Debian 12's; the newer shells' roots have none)."""
+
+    BUTTON = "Main.panel.statusArea['horavane']"
+    APPINDICATOR = "ubuntu-appindicators@ubuntu.com"  # Debian's gnome-shell-extension-appindicator
+
+    def setUp(self):
+        self.desktop = Gnome(with_extension=False)
+        self.appindicator = "true" in self.desktop.eval(
+            f"Main.extensionManager.lookup('{self.APPINDICATOR}') !== undefined")
+        if self.appindicator:
+            self.desktop.eval(f"Main.extensionManager.enableExtension('{self.APPINDICATOR}')")
+        self.recorder = Recorder().start()
+        if self.appindicator:
+            self.assertTrue(self.wait_for(self.appindicator_items),
+                            "the AppIndicator extension did not show Horavane")
+        self.desktop.log_in_with_extension()
+
+    def tearDown(self):
+        self.recorder.close()
+        self.desktop.close()
+
+    def wait_for(self, condition, seconds=30):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            found = condition()
+            if found:
+                return found
+            time.sleep(0.2)
+        return None
+
+    def shell_json(self, expression):
+        """The value of a shell expression, which Eval answers in JSON."""
+        answer = self.desktop.eval(expression)
+        return json.loads(answer[answer.index("'") + 1:answer.rindex("'")] or "null")
+
+    def appindicator_items(self):
+        """The AppIndicator extension's items that show."""
+        return self.shell_json("Object.entries(Main.panel.statusArea)"
+                               ".filter(([role, item]) => role.startsWith('appindicator-') && item.visible)"
+                               ".map(([role]) => role)")
+
+    def button_geometry(self):
+        """The button's x, y, width and height on the screen, once the top bar has laid it out."""
+        geometry = self.shell_json(
+            f"(b => b ? [...b.get_transformed_position(), ...b.get_transformed_size()] : [])({self.BUTTON})")
+        return geometry if len(geometry) == 4 and None not in geometry and geometry[2] > 0 else None
+
+    def popovers(self):
+        """The frames (x, y, width, height) of Horavane's windows."""
+        return self.shell_json(f"{Gnome.WINDOWS}.filter(w => w.get_pid() == {self.recorder.process.pid})"
+                               ".map(w => {const r = w.get_frame_rect(); return [r.x, r.y, r.width, r.height];})")
+
+    def click(self, x, y, button="Clutter.BUTTON_PRIMARY"):
+        self.desktop.click(x, y, button)
+
+    def test_one_button_whose_click_opens_the_popover_below_it_and_a_click_elsewhere_closes_it(self):
+        self.assertTrue(self.wait_for(lambda: self.shell_json(f"{self.BUTTON}?.accessible_name")),
+                        "no Horavane button in the top bar")
+        if self.appindicator:
+            self.assertTrue(self.wait_for(lambda: self.appindicator_items() == []),
+                            f"the AppIndicator extension still shows {self.appindicator_items()}")
+        # Where the button is once the item's tool tip and icon have come and the other item has left.
+        self.assertTrue(self.wait_for(lambda: ", " in self.shell_json(f"{self.BUTTON}.accessible_name")))
+        button = self.wait_for(self.button_geometry)
+
+        x, y, width, height = button
+        self.click(x + width / 2, y + height / 2)
+        centre = x + width / 2
+        below = self.wait_for(lambda: [(px, py) for px, py, pw, _ in self.popovers()
+                                       if px <= centre <= px + pw and y + height - 1 <= py <= y + height + 48])
+        self.assertTrue(below, f"no popover just below the button at {button}: {self.popovers()}")
+
+        self.click(640, 600)
+        self.assertTrue(self.wait_for(lambda: not self.popovers()), f"the popover stayed open: {self.popovers()}")
+
+        self.click(x + width / 2, y + height / 2, "Clutter.BUTTON_SECONDARY")
+        items = self.wait_for(lambda: self.shell_json(
+            f"{self.BUTTON}.menu.isOpen && {self.BUTTON}.menu._getMenuItems().map(i => i.label ? i.label.text : '')"))
+        self.assertEqual(items, ["Show History", "Settings…", "", "Quit Horavane"])
+        self.desktop.eval(f"{self.BUTTON}.menu._getMenuItems()[3].activate(imports.gi.Clutter.get_current_event())")
+        self.assertEqual(self.recorder.process.wait(timeout=30), 0, "".join(self.recorder.log))
 
 
 @unittest.skipUnless(COMPOSITOR == "weston", "needs with-wayland-session.sh weston")

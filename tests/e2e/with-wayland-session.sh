@@ -8,29 +8,39 @@
 # GNOME Shell runs in unsafe mode (tests drive it through org.gnome.Shell.Eval) with no extensions; it needs a
 # system bus and, with logind absent, no /run/systemd: it gets both in a mount namespace of its own. It starts with
 # the extension HORAVANE_GNOME_EXTENSION names (its id), if any, on, as at log-in.
-# With --a11y first, the session also gets an accessibility bus, as with-x11-session.sh gives it, and
-# exports HORAVANE_WAYLAND_A11Y=1.
+# With --a11y, the session also gets an accessibility bus, as with-x11-session.sh gives it, and exports
+# HORAVANE_WAYLAND_A11Y=1.
+# With --root DIR (made by newer-root.sh), kwin or gnome is the one of that newer Debian: it runs from DIR, which
+# sees this session's folders, HOME, devices and system bus at the same paths, while COMMAND runs here.
+# HORAVANE_WAYLAND_COMPOSITOR names a command that starts the compositor again (after a log-out, say).
 set -euo pipefail
 
+options=() # those handed on when the script runs itself
 a11y=0
-if [[ ${1:-} == --a11y ]]; then
-    a11y=1
-    shift
-fi
+root=""
+while [[ ${1:-} == --* ]]; do
+    case $1 in
+    --a11y) a11y=1 && options+=("$1") && shift ;;
+    --root) root=$(realpath -m "$2") && options+=("$1" "$root") && shift 2 ;;
+    *) break ;;
+    esac
+done
 if [[ $# -lt 2 ]]; then
-    echo "usage: $0 [--a11y] sway|kwin|gnome|weston COMMAND [ARGUMENT...]" >&2
+    echo "usage: $0 [--a11y] [--root DIR] sway|kwin|gnome|weston COMMAND [ARGUMENT...]" >&2
     exit 2
 fi
 compositor=$1
 shift
+if [[ -n $root && ! -x $root/usr/bin/kwin_wayland ]]; then
+    echo "$0: $root is no root made by newer-root.sh" >&2
+    exit 2
+fi
 
 if [[ $(id -u) -eq 0 ]]; then
     user=horavane-e2e
     if ! id -u "$user" > /dev/null 2>&1; then
         useradd --system --user-group --create-home --home-dir "/var/tmp/$user" --shell /usr/sbin/nologin "$user"
     fi
-    options=()
-    [[ $a11y == 1 ]] && options+=(--a11y)
     as_user=(setpriv --reuid="$user" --regid="$user" --init-groups env HOME="/var/tmp/$user" USER="$user"
         "$0" "${options[@]}" "$compositor" "$@")
     [[ $compositor == gnome ]] || exec "${as_user[@]}"
@@ -54,46 +64,61 @@ export XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config" XDG_
 export XDG_DATA_HOME="$scratch/data"
 export XDG_SESSION_TYPE=wayland
 
-start_session_bus
+start_session_bus "unix:path=$XDG_RUNTIME_DIR/bus" # where a compositor in a root finds it too
 
 socket=horavane-wayland-$$
 case $compositor in
 sway)
     printf 'xwayland disable\noutput HEADLESS-1 resolution 1280x800\n' > "$scratch/sway.conf"
-    WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman sway -c "$scratch/sway.conf" \
-        > "$scratch/compositor.log" 2>&1 &
-    pids+=($!)
-    wait_for sh -c "ls '$XDG_RUNTIME_DIR'/sway-ipc.*.sock > /dev/null 2>&1" || true
-    SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -1)
-    export SWAYSOCK
-    socket=$(cd "$XDG_RUNTIME_DIR" && ls wayland-* 2>/dev/null | grep -v lock | head -1)
+    command=(env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman sway -c "$scratch/sway.conf")
     ;;
 kwin)
     # The packaged binary carries a file capability that containers refuse; a plain copy runs (and must keep
-    # its name, which KWin reads).
-    mkdir "$scratch/kwin"
-    cp /usr/bin/kwin_wayland "$scratch/kwin/kwin_wayland"
-    KWIN_COMPOSE=${KWIN_COMPOSE:-Q} "$scratch/kwin/kwin_wayland" --virtual --no-lockscreen --socket "$socket" --width 1280 \
-        --height 800 > "$scratch/compositor.log" 2>&1 &
-    pids+=($!)
+    # its name, which KWin reads). A root has its copy in place already.
+    kwin=/usr/bin/kwin_wayland
+    if [[ -z $root ]]; then
+        mkdir "$scratch/kwin"
+        cp /usr/bin/kwin_wayland "$scratch/kwin/kwin_wayland"
+        kwin=$scratch/kwin/kwin_wayland
+    fi
+    command=(env KWIN_COMPOSE="${KWIN_COMPOSE:-Q}" "$kwin" --virtual --no-lockscreen --socket "$socket"
+        --width 1280 --height 800)
     ;;
 gnome)
     if [[ -n ${HORAVANE_GNOME_EXTENSION:-} ]]; then
         gsettings set org.gnome.shell enabled-extensions "['$HORAVANE_GNOME_EXTENSION']"
     fi
-    gnome-shell --headless --virtual-monitor 1280x800 --wayland --no-x11 --unsafe-mode --wayland-display "$socket" \
-        > "$scratch/compositor.log" 2>&1 &
-    pids+=($!)
+    command=(gnome-shell --headless --virtual-monitor 1280x800 --wayland --no-x11 --unsafe-mode
+        --wayland-display "$socket")
     ;;
 weston)
-    weston --backend=headless-backend.so --socket="$socket" --idle-time=0 > "$scratch/compositor.log" 2>&1 &
-    pids+=($!)
+    command=(weston --backend=headless-backend.so --socket="$socket" --idle-time=0)
     ;;
 *)
     echo "$session_name: unknown compositor $compositor" >&2
     exit 2
     ;;
 esac
+if [[ -n $root ]]; then
+    # The root's programs with this machine's devices and system bus (no /run/systemd: GNOME then uses its
+    # stand-in for logind), and this session's folders at the same paths.
+    command=(bwrap --die-with-parent --ro-bind "$root" / --dev-bind /dev /dev --proc /proc --ro-bind /sys /sys
+        --ro-bind /etc/machine-id /etc/machine-id --tmpfs /run --bind-try /run/dbus /run/dbus
+        --tmpfs /tmp --tmpfs /var/tmp --bind "$scratch" "$scratch" --bind "$HOME" "$HOME" -- "${command[@]}")
+fi
+# Kept as a command of its own, so that a test can start the compositor again after stopping it.
+export HORAVANE_WAYLAND_COMPOSITOR=$scratch/start-compositor
+printf '#!/bin/bash\nexec %s >> %q 2>&1\n' "$(printf '%q ' "${command[@]}")" "$scratch/compositor.log" \
+    > "$HORAVANE_WAYLAND_COMPOSITOR"
+chmod +x "$HORAVANE_WAYLAND_COMPOSITOR"
+"$HORAVANE_WAYLAND_COMPOSITOR" &
+pids+=($!)
+if [[ $compositor == sway ]]; then
+    wait_for sh -c "ls '$XDG_RUNTIME_DIR'/sway-ipc.*.sock > /dev/null 2>&1" || true
+    SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -1)
+    export SWAYSOCK
+    socket=$(cd "$XDG_RUNTIME_DIR" && ls wayland-* 2>/dev/null | grep -v lock | head -1)
+fi
 
 if [[ -z $socket ]] || ! wait_for test -S "$XDG_RUNTIME_DIR/$socket"; then
     fail "$compositor did not come up" "$scratch/compositor.log"
@@ -107,6 +132,8 @@ if [[ $compositor == gnome ]] && ! wait_for sh -c 'gdbus call --session --timeou
     fail "GNOME Shell did not come onto the session bus" "$scratch/compositor.log"
 fi
 export WAYLAND_DISPLAY="$socket" HORAVANE_WAYLAND_SESSION="$compositor"
+# As a desktop session does at log-in: services the bus starts (gnome-extensions' helper, say) find the display.
+dbus-update-activation-environment WAYLAND_DISPLAY XDG_SESSION_TYPE
 
 if [[ $a11y == 1 ]]; then
     start_accessibility_bus

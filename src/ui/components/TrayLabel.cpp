@@ -25,7 +25,7 @@ QColor textColor(Appearance panel)
 }
 
 QImage image(const Glance& glance, bool showsTime, int chartColors, const QColor& color, qreal devicePixelRatio,
-             TrayIcon::ImageCache* cache)
+             TrayIcon::ImageCache* cache, const QColor& halo)
 {
     if (!(devicePixelRatio > 0))
         devicePixelRatio = 1;
@@ -51,13 +51,22 @@ QImage image(const Glance& glance, bool showsTime, int chartColors, const QColor
 
     // The ring is a template: its alpha is the shape, the panel's text colour is the ink.
     const qreal ringTop = (height - TrayIcon::side) / 2;
-    QImage tinted = ring;
-    {
-        QPainter tint(&tinted);
+    const auto tinted = [&ring](const QColor& ink) {
+        QImage image = ring;
+        QPainter tint(&image);
         tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        tint.fillRect(QRectF(0, 0, TrayIcon::side, TrayIcon::side), color);
+        tint.fillRect(QRectF(0, 0, TrayIcon::side, TrayIcon::side), ink);
+        return image;
+    };
+    if (halo.isValid()) {
+        const QImage outline = tinted(halo);
+        const qreal pixel = 1 / devicePixelRatio;
+        for (const int dx : {-1, 0, 1})
+            for (const int dy : {-1, 0, 1})
+                if (dx != 0 || dy != 0)
+                    painter.drawImage(QPointF(dx * pixel, ringTop + dy * pixel), outline);
     }
-    painter.drawImage(QPointF(0, ringTop), tinted);
+    painter.drawImage(QPointF(0, ringTop), tinted(color));
 
     if (showsTime) {
         const QFontMetricsF metrics(font);

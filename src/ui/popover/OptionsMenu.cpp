@@ -1,5 +1,6 @@
 #include "OptionsMenu.h"
 
+#include "CommandTitles.h"
 #include "Palette.h"
 #include "Settings.h"
 
@@ -34,12 +35,12 @@ OptionsMenu::OptionsMenu(Settings& settings, QWidget* parent) : QMenu(parent)
     addSeparator();
     m_checkForUpdates = addAction(QStringLiteral("Check for Updates…"));
     connect(m_checkForUpdates, &QAction::triggered, this, &OptionsMenu::updateCheckRequested);
-    m_settings = addAction(QStringLiteral("Settings…"));
+    m_settings = addAction(CommandTitles::settings());
     m_settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     connect(m_settings, &QAction::triggered, this, &OptionsMenu::settingsRequested);
 
     addSeparator();
-    m_quit = addAction(QStringLiteral("Quit Horavane"));
+    m_quit = addAction(CommandTitles::quit());
     m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(m_quit, &QAction::triggered, this, &OptionsMenu::quitRequested);
 }

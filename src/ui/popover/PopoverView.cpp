@@ -2,6 +2,7 @@
 
 #include "Breakdown.h"
 #include "BrowserPermissions.h"
+#include "CommandTitles.h"
 #include "Divider.h"
 #include "FooterRow.h"
 #include "HistoryFileNotice.h"
@@ -72,7 +73,7 @@ PopoverView::PopoverView(Tracker& tracker, Icons& icons, Settings& settings, Upd
 
     auto* footer = new QHBoxLayout;
     footer->setContentsMargins(6, 0, 6, 0);
-    m_history = new FooterRow(QStringLiteral("Show History"), this);
+    m_history = new FooterRow(CommandTitles::showHistory(), this);
     footer->addWidget(m_history);
     layout->addLayout(footer);
 

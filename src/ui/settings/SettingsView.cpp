@@ -166,8 +166,8 @@ QWidget* SettingsView::makeGeneralTab()
     for (const int minutes : idleChoices)
         m_idle->addItem(SettingsTexts::idleChoice(minutes), minutes);
     basics->addRow(QStringLiteral("Stop counting after"), m_idle);
-    basics->setFooter(QStringLiteral("Idle means no keyboard or mouse activity. Time keeps counting while the app in "
-                                     "front is playing video."));
+    m_basics = basics;
+    setPanelDrawsTime(true);
     layout->addWidget(basics);
 
     auto* colours = new FormSection({}, page);
@@ -489,4 +489,15 @@ void SettingsView::setNotice(const std::optional<QString>& notice)
 {
     m_notice = notice;
     presentAlert();
+}
+
+void SettingsView::setPanelDrawsTime(bool draws)
+{
+    // Where the panel draws no text beside its items, the setting would change nothing visible.
+    m_showsTime->setEnabled(draws);
+    m_basics->setFooter(draws ? QStringLiteral("Idle means no keyboard or mouse activity. Time keeps counting while "
+                                               "the app in front is playing video.")
+                              : QStringLiteral("Your panel shows no text beside its items, so today's time is in the "
+                                               "tooltip of Horavane's item. Idle means no keyboard or mouse activity. "
+                                               "Time keeps counting while the app in front is playing video."));
 }

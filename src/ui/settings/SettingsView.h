@@ -83,6 +83,8 @@ public:
     QTabWidget* tabs() const { return m_tabs; }
     QCheckBox* openAtLogin() const { return m_openAtLogin; }
     QCheckBox* showsTimeInTray() const { return m_showsTime; }
+    // Whether the panel draws the time beside the tray ring (else the time is only in the item's tooltip).
+    void setPanelDrawsTime(bool draws);
     QComboBox* idlePicker() const { return m_idle; }
     SegmentedControl* colourPicker() const { return m_colours; }
     ChartColorsPreview* preview() const { return m_preview; }
@@ -153,6 +155,7 @@ private:
     QTabWidget* m_tabs = nullptr;
     QCheckBox* m_openAtLogin = nullptr;
     QCheckBox* m_showsTime = nullptr;
+    FormSection* m_basics = nullptr;
     QComboBox* m_idle = nullptr;
     SegmentedControl* m_colours = nullptr;
     ChartColorsPreview* m_preview = nullptr;

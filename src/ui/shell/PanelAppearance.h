@@ -4,19 +4,25 @@
 
 #include <QColor>
 #include <QPalette>
-#include <QString>
 #include <optional>
 
-// Whether the panel that holds the tray is dark or light, which decides the tray ring's ink. Panels do
-// not follow the application palette: GNOME's top bar is dark whatever the theme, Plasma's panel takes the
-// colour scheme's header colour, and other panels follow the desktop theme, as the palette does.
+// The panel that holds the tray, as the tray ring's ink needs it: dark or light, and whether the desktop said
+// so. When it did not, the application palette is only a guess (a dark panel over a light theme is common), so
+// the ring gets a thin halo in the opposite tone that keeps it readable on either.
 namespace PanelAppearance {
 
-// The panel's appearance on the desktop named by XDG_CURRENT_DESKTOP (a colon-separated list), given
-// Plasma's header or window background colour when known and the application palette.
-Appearance of(const QString& currentDesktop, const std::optional<QColor>& plasmaPanel, const QPalette& palette);
+struct Panel
+{
+    Appearance tone = Appearance::light;
+    bool known = false;
 
-// The same for this session: the environment, Plasma's colour scheme in kdeglobals, the palette.
-Appearance current(const QPalette& palette);
+    bool operator==(const Panel&) const = default;
+};
+
+Panel of(const std::optional<bool>& desktopSaysDark, const QPalette& palette);
+
+// The ring's ink on that panel, and its halo (invalid when none is needed).
+QColor ink(const Panel& panel);
+QColor halo(const Panel& panel);
 
 } // namespace PanelAppearance

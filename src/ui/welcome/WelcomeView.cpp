@@ -218,8 +218,10 @@ void WelcomeView::hideEvent(QHideEvent* event)
 
 void WelcomeView::keyPressEvent(QKeyEvent* event)
 {
-    // Keys the focused control leaves alone arrive here: Return is the window's default action.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // Keys the focused control leaves alone arrive here: Return is the window's default action, unless a button
+    // has the focus, which the window presses instead.
+    const bool onButton = qobject_cast<QPushButton*>(focusWidget()) != nullptr;
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !onButton) {
         finish();
         return;
     }

@@ -130,6 +130,13 @@ TEST(TrayLabel, RingTakesThePanelsTextColour)
         EXPECT_GT(pixel.alpha(), 150) << int(panel);
     }
     EXPECT_EQ(TrayLabel::textColor(Appearance::dark).rgb(), QColor(Qt::white).rgb());
+
+    // A halo outlines the ring: light just inside the arc, the ink on it.
+    const QImage haloed = TrayLabel::image(glanceOf({100}, 2), false, 8, Qt::black, 1, nullptr, Qt::white)
+                              .convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(haloed.pixelColor(8, 15).rgb(), QColor(Qt::black).rgb());
+    EXPECT_GT(qGray(haloed.pixel(8, 13)), 200);
+    EXPECT_GT(qAlpha(haloed.pixel(8, 13)), 150);
 }
 
 TEST(TrayLabel, ToolTip)

@@ -1,20 +1,26 @@
 #include "AppPresence.h"
 #include "FakeClock.h"
 #include "PanelAppearance.h"
+#include "PanelTone.h"
 #include "Period.h"
 #include "PopupWindow.h"
 #include "Settings.h"
+#include "StatusItem.h"
 #include "Store.h"
 #include "Tracker.h"
 #include "TrayItem.h"
+#include "WindowKeys.h"
 #include "WindowVisibilityReader.h"
 
 #include <QTemporaryDir>
 
+#include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 TEST(WindowVisibilityReaderTest, FollowsShowMinimiseAndHide)
@@ -133,36 +139,26 @@ TEST(PopupWindowTest, ClosingIsAnnounced)
     QTRY_COMPARE(closed.count(), 1);
 }
 
-TEST(PanelAppearanceTest, FollowsThePanelNotTheApplication)
+TEST(PanelAppearanceTest, TheDesktopsWordWinsAndAGuessGetsAHalo)
 {
     QPalette light;
     light.setColor(QPalette::Window, QColor(0xf6, 0xf5, 0xf4));
     QPalette dark;
     dark.setColor(QPalette::Window, QColor(0x24, 0x24, 0x24));
-    struct Case
-    {
-        const char* name;
-        QString desktop;
-        std::optional<QColor> plasma;
-        QPalette palette;
-        Appearance expected;
-    };
-    const Case cases[] = {
-        {"GNOME's top bar is dark under a light theme", "GNOME", std::nullopt, light, Appearance::dark},
-        {"Ubuntu's session names GNOME second", "ubuntu:GNOME", std::nullopt, light, Appearance::dark},
-        {"Plasma with a dark colour scheme", "KDE", QColor(0x31, 0x36, 0x3b), light, Appearance::dark},
-        {"Plasma with a light colour scheme", "KDE", QColor(0xde, 0xe0, 0xe2), dark, Appearance::light},
-        {"Plasma without a colour scheme file", "KDE", std::nullopt, dark, Appearance::dark},
-        {"Xfce follows the theme", "XFCE", std::nullopt, light, Appearance::light},
-        {"no desktop named", "", std::nullopt, dark, Appearance::dark},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(PanelAppearance::of(c.desktop, c.plasma, c.palette), c.expected) << c.name;
+    using PanelAppearance::Panel;
+    EXPECT_EQ(PanelAppearance::of(true, light), (Panel{Appearance::dark, true}));
+    EXPECT_EQ(PanelAppearance::of(false, dark), (Panel{Appearance::light, true}));
+    EXPECT_EQ(PanelAppearance::of(std::nullopt, dark), (Panel{Appearance::dark, false}));
+    EXPECT_FALSE(PanelAppearance::halo({Appearance::dark, true}).isValid());
+    EXPECT_EQ(PanelAppearance::halo({Appearance::light, false}).lightness(), 255) << "a light halo for black ink";
 }
 
 TEST(TrayItemTest, DrawsTheRingAtEverySizeInThePanelsInkAndTheTimeInTheTooltip)
 {
-    qputenv("XDG_CURRENT_DESKTOP", "GNOME");
+    struct DarkPanel : PanelTone
+    {
+        std::optional<bool> isDark() const override { return true; }
+    } panel;
     QTemporaryDir dir;
     Settings settings(dir.filePath("Horavane.conf"));
     settings.setShowsTimeInTray(true);
@@ -172,8 +168,7 @@ TEST(TrayItemTest, DrawsTheRingAtEverySizeInThePanelsInkAndTheTimeInTheTooltip)
     auto store = Store::open(dir.filePath("usage.sqlite"));
     store->add({UsageRow{Day::string(clock.now(), clock.timeZone()), ItemKey{ItemKind::app, "a"}, "A", 3900}});
     Tracker tracker(Tracker::Sampling::whenTold, platform, settings, std::move(store));
-    TrayItem tray(tracker, settings);
-    qunsetenv("XDG_CURRENT_DESKTOP");
+    TrayItem tray(tracker, settings, nullptr, &panel);
 
     EXPECT_EQ(tray.toolTip(), "Horavane — 1h 5m");
     for (const int pixels : TrayItem::sizes) {
@@ -184,8 +179,112 @@ TEST(TrayItemTest, DrawsTheRingAtEverySizeInThePanelsInkAndTheTimeInTheTooltip)
             for (int x = 0; x < image.width(); ++x)
                 if (qAlpha(image.pixel(x, y)) > 200) {
                     ++inked;
-                    EXPECT_GT(qGray(image.pixel(x, y)), 200) << "light ink on GNOME's dark bar";
+                    EXPECT_GT(qGray(image.pixel(x, y)), 200) << "light ink on a dark panel";
                 }
         EXPECT_GT(inked, pixels) << pixels;
+    }
+}
+
+namespace {
+
+// A panel's item that keeps what the tray item gives it.
+class FakeStatusItem final : public StatusItem
+{
+public:
+    void setIcons(const QList<Pixmap>& pixmaps) override { icons = pixmaps; }
+    void setLabel(const QString&) override {}
+    void setToolTip(const QString&, const QString&) override {}
+    void setMenu(const QStringList& list) override { titles = list; }
+    bool isShown() const override { return true; }
+    bool panelIsDark() const override { return dark; }
+
+    QList<Pixmap> icons;
+    QStringList titles;
+    bool dark = false;
+};
+
+} // namespace
+
+TEST(TrayItemTest, TheItemsMenuAsksForEachCommandAndItsInkFollowsTheHostsPanel)
+{
+    QTemporaryDir dir;
+    Settings settings(dir.filePath("Horavane.conf"));
+    FakeClock clock;
+    Platform platform;
+    platform.clock = &clock;
+    Tracker tracker(Tracker::Sampling::whenTold, platform, settings, Store::open(dir.filePath("usage.sqlite")));
+    FakeStatusItem item;
+    struct LightPanel : PanelTone
+    {
+        std::optional<bool> isDark() const override { return false; }
+    } panel;
+    TrayItem tray(tracker, settings, &item, &panel);
+    EXPECT_EQ(item.titles, (QStringList{"Show History", "Settings…", "", "Quit Horavane"}));
+
+    QSignalSpy history(&tray, &TrayItem::historyRequested);
+    QSignalSpy settingsWindow(&tray, &TrayItem::settingsRequested);
+    QSignalSpy quit(&tray, &TrayItem::quitRequested);
+    const struct
+    {
+        int index;
+        QList<int> counts; // history, settings, quit
+    } choices[] = {{0, {1, 0, 0}}, {1, {1, 1, 0}}, {2, {1, 1, 0}}, {3, {1, 1, 1}}, {7, {1, 1, 1}}};
+    for (const auto& choice : choices) {
+        emit item.menuChosen(choice.index);
+        EXPECT_EQ((QList<int>{int(history.size()), int(settingsWindow.size()), int(quit.size())}), choice.counts)
+            << choice.index;
+    }
+
+    // The desktop says its panel is light, so only a host known to be dark gets light ink.
+    for (const bool dark : {false, true}) {
+        item.dark = dark;
+        emit item.hostChanged();
+        const StatusItem::Pixmap& icon = item.icons.constLast();
+        int light = 0, inked = 0;
+        for (int i = 0; i < icon.argb.size(); i += 4) {
+            if (uchar(icon.argb[i]) > 200) { // alpha first, in network byte order
+                ++inked;
+                light += uchar(icon.argb[i + 1]) > 200;
+            }
+        }
+        EXPECT_GT(inked, 0);
+        EXPECT_EQ(light, dark ? inked : 0) << "dark panel: " << dark;
+    }
+}
+
+TEST(WindowKeysTest, EscapeAndCtrlWCloseReturnPressesTheFocusedButton)
+{
+    struct Case
+    {
+        const char* name;
+        QKeySequence keys;
+        bool onButton;
+        bool closes;
+        int clicks;
+    };
+    const Case cases[] = {
+        {"Escape closes", QKeySequence(Qt::Key_Escape), true, true, 0},
+        {"Ctrl+W closes", QKeySequence(Qt::CTRL | Qt::Key_W), false, true, 0},
+        {"Return presses the focused button", QKeySequence(Qt::Key_Return), true, false, 1},
+        {"Enter too", QKeySequence(Qt::Key_Enter), true, false, 1},
+        {"Return on a check box does not toggle it", QKeySequence(Qt::Key_Return), false, false, 0},
+    };
+    for (const Case& c : cases) {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* button = new QPushButton(QStringLiteral("Allow…"));
+        auto* box = new QCheckBox(QStringLiteral("Open at Login"));
+        layout->addWidget(button);
+        layout->addWidget(box);
+        WindowKeys::install(&window);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QWidget* focus = c.onButton ? static_cast<QWidget*>(button) : box;
+        focus->setFocus();
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        QTest::keySequence(focus, c.keys);
+        EXPECT_EQ(window.isVisible(), !c.closes) << c.name;
+        EXPECT_EQ(clicked.count(), c.clicks) << c.name;
+        EXPECT_FALSE(box->isChecked()) << c.name;
     }
 }

@@ -92,16 +92,11 @@ protected:
 
 } // namespace
 
-TEST_F(StatusItemTest, WithoutAPanelThereIsNoItem)
-{
-    EXPECT_EQ(StatusNotifierItem::create(item, "Horavane", "Horavane"), nullptr);
-}
-
 TEST_F(StatusItemTest, ThePanelGetsTheTimeAsLabelAndTheRingAtEverySize)
 {
     startWatcher();
-    const std::unique_ptr<StatusNotifierItem> status = StatusNotifierItem::create(item, "Horavane", "Horavane");
-    ASSERT_NE(status, nullptr);
+    const auto status = std::make_unique<StatusNotifierItem>(item, "Horavane", "Horavane");
+    ASSERT_TRUE(status->isShown());
     EXPECT_EQ(watcher.items(), QStringList{status->serviceName()});
 
     QTemporaryDir dir;
@@ -133,6 +128,7 @@ TEST_F(StatusItemTest, ThePanelGetsTheTimeAsLabelAndTheRingAtEverySize)
 
     settings.setShowsTimeInTray(false);
     EXPECT_EQ(property(status->serviceName(), "XAyatanaLabel").toString(), "");
+    EXPECT_EQ(status->toolTipTitle(), "Horavane — 1h 5m") << "hosts that draw no label show the tooltip alone";
 
     QSignalSpy clicked(&tray, &TrayItem::clicked);
     QDBusMessage activate = QDBusMessage::createMethodCall(status->serviceName(), "/StatusNotifierItem",

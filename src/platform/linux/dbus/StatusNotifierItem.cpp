@@ -1,5 +1,7 @@
 #include "StatusNotifierItem.h"
 
+#include "DBusMenu.h"
+
 #include <QCoreApplication>
 #include <QDBusAbstractAdaptor>
 #include <QDBusArgument>
@@ -14,6 +16,10 @@ namespace {
 const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString watcherPath = QStringLiteral("/StatusNotifierWatcher");
 const QString itemPath = QStringLiteral("/StatusNotifierItem");
+// Horavane's GNOME Shell extension, which shows the item as a button of the top bar.
+const QString topBarService = QStringLiteral("app.corvani.Horavane.Shell");
+const QString topBarPath = QStringLiteral("/app/corvani/Horavane/TopBar");
+const QString topBarInterface = QStringLiteral("app.corvani.Horavane.TopBar");
 constexpr int callTimeoutMs = 1000;
 
 // The interface's own structures: an icon size "(iiay)" and the tool tip "(sa(iiay)ss)".
@@ -100,12 +106,19 @@ public:
         connect(item, &StatusNotifierItem::toolTipChanged, this, &StatusNotifierAdaptor::NewToolTip);
         connect(item, &StatusNotifierItem::labelChanged, this,
                 [this](const QString& label) { emit XAyatanaNewLabel(label, labelGuide()); });
+        connect(item, &StatusItem::hostChanged, this, [this] { emit NewStatus(status()); });
     }
 
     QString category() const { return QStringLiteral("ApplicationStatus"); }
     QString id() const { return m_item->id(); }
     QString title() const { return m_item->title(); }
-    QString status() const { return QStringLiteral("Active"); }
+    // Passive while the top bar shows the item: other hosts (the AppIndicator extension finds items on the bus
+    // by itself) then hide it, so that it shows once.
+    QString status() const
+    {
+        return m_item->host() == StatusNotifierItem::Host::topBar ? QStringLiteral("Passive")
+                                                                  : QStringLiteral("Active");
+    }
     int windowId() const { return 0; }
     QString iconName() const { return {}; }
     SniPixmaps iconPixmap() const
@@ -117,7 +130,7 @@ public:
     }
     SniToolTip toolTip() const { return SniToolTip{{}, {}, m_item->toolTipTitle(), m_item->toolTipText()}; }
     bool itemIsMenu() const { return false; }
-    QDBusObjectPath menu() const { return QDBusObjectPath(QStringLiteral("/NO_DBUSMENU")); }
+    QDBusObjectPath menu() const { return QDBusObjectPath(DBusMenu::path); }
     QString label() const { return m_item->label(); }
     // The widest the label gets, so that panels keep its room steady as the minutes change.
     QString labelGuide() const { return QStringLiteral("88h 88m"); }
@@ -125,7 +138,7 @@ public:
 public slots:
     void Activate(int x, int y) { m_item->activate(x, y); }
     void SecondaryActivate(int x, int y) { m_item->activate(x, y); }
-    void ContextMenu(int x, int y) { m_item->activate(x, y); }
+    void ContextMenu(int x, int y) { m_item->activate(x, y); } // hosts that ask for this show the menu themselves
     void Scroll(int, const QString&) {}
 
 signals:
@@ -139,32 +152,23 @@ private:
     StatusNotifierItem* m_item;
 };
 
-std::unique_ptr<StatusNotifierItem> StatusNotifierItem::create(const QDBusConnection& bus, const QString& id,
-                                                               const QString& title)
-{
-    if (!bus.isConnected() || !bus.interface() || !bus.interface()->isServiceRegistered(watcherService))
-        return nullptr;
-    std::unique_ptr<StatusNotifierItem> item(new StatusNotifierItem(bus, id, title));
-    if (!item->registerWithWatcher())
-        return nullptr;
-    return item;
-}
-
-StatusNotifierItem::StatusNotifierItem(const QDBusConnection& bus, QString id, QString title)
-    : m_bus(bus), m_id(std::move(id)), m_title(std::move(title))
+StatusNotifierItem::StatusNotifierItem(const QDBusConnection& bus, QString id, QString title, QObject* parent)
+    : StatusItem(parent), m_bus(bus), m_id(std::move(id)), m_title(std::move(title)), m_menu(new DBusMenu(bus, this))
 {
     qDBusRegisterMetaType<SniPixmap>();
     qDBusRegisterMetaType<SniPixmaps>();
     qDBusRegisterMetaType<SniToolTip>();
-    static int instances = 0;
-    m_service =
-        QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(QCoreApplication::applicationPid()).arg(++instances);
+    connect(m_menu, &DBusMenu::chosen, this, &StatusItem::menuChosen);
     new StatusNotifierAdaptor(this);
     m_bus.registerObject(itemPath, this, QDBusConnection::ExportAdaptors);
-    m_bus.registerService(m_service);
-    // A panel that restarts brings a new watcher, which knows nothing of items registered before.
-    m_watcher = new QDBusServiceWatcher(watcherService, m_bus, QDBusServiceWatcher::WatchForRegistration, this);
-    connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] { registerWithWatcher(); });
+    takeNewName();
+    // Hosts come and go: a panel that restarts brings a new watcher, which knows nothing of items registered
+    // before, and the extension starts when it is enabled, or at the next log-in.
+    auto* hosts = new QDBusServiceWatcher(this);
+    hosts->setConnection(m_bus);
+    hosts->setWatchedServices({watcherService, topBarService});
+    connect(hosts, &QDBusServiceWatcher::serviceOwnerChanged, this, &StatusNotifierItem::findHost);
+    findHost();
 }
 
 StatusNotifierItem::~StatusNotifierItem()
@@ -173,12 +177,43 @@ StatusNotifierItem::~StatusNotifierItem()
     m_bus.unregisterService(m_service);
 }
 
-bool StatusNotifierItem::registerWithWatcher()
+void StatusNotifierItem::findHost()
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(watcherService, watcherPath, watcherService,
-                                                       QStringLiteral("RegisterStatusNotifierItem"));
+    const Host before = m_host;
+    QDBusConnectionInterface* bus = m_bus.interface();
+    auto runs = [bus](const QString& service) { return bus && bus->isServiceRegistered(service).value(); };
+    m_host = Host::none;
+    if (runs(topBarService)) {
+        if (before == Host::topBar)
+            m_host = Host::topBar; // it only lost the watcher beside it
+        else {
+            if (before == Host::watcher)
+                takeNewName();
+            if (registerWith(topBarService, topBarPath, topBarInterface))
+                m_host = Host::topBar;
+        }
+    }
+    if (m_host == Host::none && runs(watcherService) && registerWith(watcherService, watcherPath, watcherService))
+        m_host = Host::watcher;
+    if (m_host != before)
+        emit hostChanged();
+}
+
+bool StatusNotifierItem::registerWith(const QString& service, const QString& path, const QString& interface)
+{
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(service, path, interface, QStringLiteral("RegisterStatusNotifierItem"));
     call << m_service;
     return m_bus.call(call, QDBus::Block, callTimeoutMs).type() == QDBusMessage::ReplyMessage;
+}
+
+void StatusNotifierItem::takeNewName()
+{
+    static int names = 0;
+    if (!m_service.isEmpty())
+        m_bus.unregisterService(m_service);
+    m_service = QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(QCoreApplication::applicationPid()).arg(++names);
+    m_bus.registerService(m_service);
 }
 
 void StatusNotifierItem::setIcons(const QList<Pixmap>& pixmaps)
@@ -204,6 +239,11 @@ void StatusNotifierItem::setToolTip(const QString& title, const QString& text)
     m_toolTipTitle = title;
     m_toolTipText = text;
     emit toolTipChanged();
+}
+
+void StatusNotifierItem::setMenu(const QStringList& titles)
+{
+    m_menu->setTitles(titles);
 }
 
 void StatusNotifierItem::activate(int x, int y)

@@ -3,29 +3,38 @@
 #include "StatusItem.h"
 
 #include <QDBusConnection>
-#include <QDBusObjectPath>
-#include <memory>
 
-class QDBusServiceWatcher;
+class DBusMenu;
 
 // The tray item as a StatusNotifierItem over D-Bus, as Plasma, the AppIndicator extension of GNOME,
-// Xfce's and most other panels show it: icons at every size for the panel to choose from, and the label
-// beside them that AppIndicator hosts draw (XAyatanaLabel). Registers again when the watcher restarts.
+// Xfce's and most other panels show it: icons at every size for the panel to choose from, the label
+// beside them that AppIndicator hosts draw (XAyatanaLabel), and a menu. It is on the bus from the start and
+// registers with a host whenever one appears, again when one restarts: Horavane's own GNOME Shell extension
+// (its top-bar button) in preference to the session's StatusNotifierWatcher. So that one item shows, it then
+// leaves the watcher and tells every other host that it is passive.
 class StatusNotifierItem final : public StatusItem
 {
     Q_OBJECT
 public:
-    // The item, registered with the session's StatusNotifierWatcher; none when no watcher runs or no
-    // panel hosts items, so the caller falls back to an XEmbed tray icon.
-    static std::unique_ptr<StatusNotifierItem> create(const QDBusConnection& bus, const QString& id,
-                                                      const QString& title);
+    enum class Host
+    {
+        none,
+        watcher, // org.kde.StatusNotifierWatcher
+        topBar,  // Horavane's GNOME Shell extension
+    };
+
+    StatusNotifierItem(const QDBusConnection& bus, QString id, QString title, QObject* parent = nullptr);
     ~StatusNotifierItem() override;
 
     void setIcons(const QList<Pixmap>& pixmaps) override;
     void setLabel(const QString& label) override;
     void setToolTip(const QString& title, const QString& text) override;
+    void setMenu(const QStringList& titles) override;
+    bool isShown() const override { return m_host != Host::none; }
+    bool panelIsDark() const override { return m_host == Host::topBar; } // GNOME's top bar is always dark
 
-    // The D-Bus name the item is known by.
+    Host host() const { return m_host; }
+    // The D-Bus name the item is known by now; a new one each time it leaves a watcher for the top bar.
     QString serviceName() const { return m_service; }
 
     // What the interface's properties read.
@@ -45,8 +54,11 @@ signals:
     void toolTipChanged();
 
 private:
-    StatusNotifierItem(const QDBusConnection& bus, QString id, QString title);
-    bool registerWithWatcher();
+    // Registers with the best host on the bus now, or notes that none runs.
+    void findHost();
+    bool registerWith(const QString& service, const QString& path, const QString& interface);
+    // A watcher forgets an item whose name leaves the bus, which the watcher's panel then stops showing.
+    void takeNewName();
 
     QDBusConnection m_bus;
     QString m_service;
@@ -56,5 +68,6 @@ private:
     QString m_label;
     QString m_toolTipTitle;
     QString m_toolTipText;
-    QDBusServiceWatcher* m_watcher = nullptr;
+    DBusMenu* m_menu;
+    Host m_host = Host::none;
 };

@@ -1,5 +1,8 @@
 #include "GnomeExtension.h"
 
+#include "ShellSettings.h"
+
+#include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <QDir>
@@ -10,10 +13,31 @@
 #include <QStandardPaths>
 
 const QString GnomeExtension::uuid = QStringLiteral("horavane@corvani.app");
+const int GnomeExtension::oldestShell = HORAVANE_GNOME_SHELL_OLDEST;
+const int GnomeExtension::newestShell = HORAVANE_GNOME_SHELL_NEWEST;
 
 namespace {
 
 constexpr int processTimeoutMs = 10000;
+constexpr int shellTimeoutMs = 2000;
+
+const QString shellService = QStringLiteral("org.gnome.Shell");
+const QString shellPath = QStringLiteral("/org/gnome/Shell");
+const QString extensionsInterface = QStringLiteral("org.gnome.Shell.Extensions");
+
+// The shell's numbers for an extension's state (ExtensionState in the shell's extensionUtils).
+enum ShellState
+{
+    active = 1,
+    inactive = 2,
+    error = 3,
+    outOfDate = 4,
+    downloading = 5,
+    initialized = 6,
+    disabling = 7,
+    enabling = 8,
+    uninstalled = 99
+};
 
 int majorVersion(const QString& text)
 {
@@ -27,15 +51,48 @@ QString userExtensionsFolder()
            QStringLiteral("/gnome-shell/extensions/") + GnomeExtension::uuid;
 }
 
+QDBusMessage callShell(const QDBusConnection& bus, const QString& method, const QVariantList& arguments)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(shellService, shellPath, extensionsInterface, method);
+    call.setArguments(arguments);
+    return bus.call(call, QDBus::Block, shellTimeoutMs);
+}
+
+// What the running shell says of the extension; empty when it does not know it or does not run.
+QVariantMap extensionInfo(const QDBusConnection& bus)
+{
+    const QDBusMessage reply = callShell(bus, QStringLiteral("GetExtensionInfo"), {GnomeExtension::uuid});
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+        return {};
+    return qdbus_cast<QVariantMap>(reply.arguments().constFirst());
+}
+
+GnomeExtension::State stateOf(const QVariantMap& info)
+{
+    using State = GnomeExtension::State;
+    switch (info.value(QStringLiteral("state")).toInt()) {
+    case active:
+    case enabling:
+        return State::running;
+    case error:
+        return State::failed;
+    case outOfDate:
+        return State::outOfDate;
+    case uninstalled:
+        return State::notInstalled;
+    default: // inactive, initialized (user extensions off), disabling, downloading
+        return State::turnedOff;
+    }
+}
+
 } // namespace
 
 int GnomeExtension::shellVersion(const QDBusConnection& bus)
 {
-    QDBusMessage get =
-        QDBusMessage::createMethodCall(QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
-                                       QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    get << QStringLiteral("org.gnome.Shell") << QStringLiteral("ShellVersion");
-    const QDBusMessage reply = bus.call(get, QDBus::Block, 2000);
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        shellService, shellPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << shellService << QStringLiteral("ShellVersion");
+    const QDBusMessage reply = bus.call(get, QDBus::Block, shellTimeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
         if (const int version = majorVersion(reply.arguments().constFirst().value<QDBusVariant>().variant().toString()))
             return version;
@@ -44,6 +101,13 @@ int GnomeExtension::shellVersion(const QDBusConnection& bus)
     if (!shell.waitForFinished(processTimeoutMs))
         return 0;
     return majorVersion(QString::fromUtf8(shell.readAllStandardOutput()));
+}
+
+QString GnomeExtension::formFor(int shellVersion)
+{
+    if (shellVersion < oldestShell || shellVersion > newestShell)
+        return QString();
+    return shellVersion >= HORAVANE_GNOME_SHELL_MODULES ? QStringLiteral("modules") : QStringLiteral("imports");
 }
 
 QString GnomeExtension::installedFolder()
@@ -56,7 +120,14 @@ QString GnomeExtension::installedFolder()
 
 std::optional<QString> GnomeExtension::install(int shellVersion)
 {
-    const QString form = shellVersion >= 45 ? QStringLiteral("modules") : QStringLiteral("imports");
+    const QString form = formFor(shellVersion);
+    if (shellVersion == 0)
+        return QStringLiteral("cannot tell which version of GNOME Shell runs here");
+    if (form.isEmpty())
+        return QStringLiteral("the extension runs on GNOME Shell %1 to %2, and this is GNOME Shell %3")
+            .arg(oldestShell)
+            .arg(newestShell)
+            .arg(shellVersion);
     const QString folder = userExtensionsFolder();
     if (!QDir().mkpath(folder))
         return QStringLiteral("cannot create %1").arg(folder);
@@ -70,17 +141,38 @@ std::optional<QString> GnomeExtension::install(int shellVersion)
     return std::nullopt;
 }
 
-std::optional<QString> GnomeExtension::enable(const QDBusConnection& bus)
+GnomeExtension::Status GnomeExtension::status(const QDBusConnection& bus)
 {
-    if (installedFolder().isEmpty())
-        if (const std::optional<QString> problem = install(shellVersion(bus)))
-            return problem;
-    QProcess tool;
-    tool.start(QStringLiteral("gnome-extensions"), {QStringLiteral("enable"), uuid});
-    if (!tool.waitForFinished(processTimeoutMs))
-        return QStringLiteral("gnome-extensions did not run: %1").arg(tool.errorString());
-    if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
-        return QStringLiteral("gnome-extensions enable failed: %1")
-            .arg(QString::fromUtf8(tool.readAllStandardError()).trimmed());
-    return std::nullopt;
+    Status status;
+    status.shellVersion = shellVersion(bus);
+    const QVariantMap info = extensionInfo(bus);
+    if (!info.isEmpty()) {
+        status.state = stateOf(info);
+        if (status.state == State::failed)
+            status.error = info.value(QStringLiteral("error")).toString();
+    } else if (!installedFolder().isEmpty() && ShellSettings::starts(uuid)) {
+        status.state = State::needsLogIn;
+    }
+    return status;
+}
+
+GnomeExtension::Enabled GnomeExtension::enable(const QDBusConnection& bus, Reinstall reinstall)
+{
+    const Status before = status(bus);
+    const bool installs =
+        reinstall == Reinstall::always || before.state == State::outOfDate || installedFolder().isEmpty();
+    if (installs)
+        if (std::optional<QString> problem = install(before.shellVersion))
+            return {.problem = std::move(problem)};
+    if (std::optional<QString> problem = ShellSettings::switchOn(uuid))
+        return {.problem = std::move(problem)};
+    // A shell that knows the extension runs it at once; one that does not (it was installed while the shell
+    // ran), or knows only the copy just replaced, starts it at the next log-in.
+    const bool known = before.state != State::notInstalled && before.state != State::needsLogIn;
+    if (known && !installs) {
+        const QDBusMessage reply = callShell(bus, QStringLiteral("EnableExtension"), {uuid});
+        if (reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool())
+            return {};
+    }
+    return {.problem = std::nullopt, .atNextLogIn = true};
 }

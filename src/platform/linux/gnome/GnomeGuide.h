@@ -1,45 +1,56 @@
 #pragma once
 
+#include "GnomeExtension.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
-#include <optional>
 
 class GnomeShellWorkspace;
 
-// Leads a GNOME user to the shell extension through which Horavane sees the window in front: says that it is
-// missing, enables it when asked (after asking first), tells that the shell loads it at the next log-in, and
-// steps aside once the extension answers, with no restart of Horavane.
+// Leads a GNOME user to the shell extension through which Horavane sees the window in front. Follows what the
+// shell makes of it (not installed, waiting for a log-in, turned off, out of date, failed, running), says so in
+// plain words with the one action that helps, and steps aside once the extension answers, with no restart of
+// Horavane.
 class GnomeGuide final : public QObject
 {
     Q_OBJECT
 public:
-    static const QString missingText;
-    static const QString enabledText;
-    static const QString enableButtonTitle;
+    struct Notice
+    {
+        QString text;   // empty when all is well
+        QString button; // empty when the user has nothing to press
+
+        bool operator==(const Notice&) const = default;
+    };
     static const QString question;
 
-    // `ask` puts a yes-or-no question, `tell` a message; `enable` installs and enables the extension and says
-    // what went wrong.
-    GnomeGuide(GnomeShellWorkspace& shell, std::function<bool(const QString&)> ask,
-               std::function<void(const QString&)> tell, std::function<std::optional<QString>()> enable,
-               QObject* parent = nullptr);
+    // What the popover and the welcome window say for a state of the extension.
+    static Notice noticeFor(const GnomeExtension::Status& status);
 
-    // What the notice says; empty once the extension answers.
-    QString notice() const;
-    // The notice's button; empty when there is nothing to do but log out and in.
-    QString buttonTitle() const;
+    // `read` tells the extension's state, `enable` installs and switches it on; `ask` puts a yes-or-no question,
+    // `tell` a message. Reads again whenever the shell reports a change of an extension on `bus`.
+    GnomeGuide(GnomeShellWorkspace& shell, const QDBusConnection& bus, std::function<GnomeExtension::Status()> read,
+               std::function<GnomeExtension::Enabled()> enable, std::function<bool(const QString&)> ask,
+               std::function<void(const QString&)> tell, QObject* parent = nullptr);
+
+    Notice notice() const;
 
     // The user pressed the notice's button.
     void enableRequested();
+
+public slots:
+    void refresh();
 
 signals:
     void changed();
 
 private:
     GnomeShellWorkspace& m_shell;
+    std::function<GnomeExtension::Status()> m_read;
+    std::function<GnomeExtension::Enabled()> m_enable;
     std::function<bool(const QString&)> m_ask;
     std::function<void(const QString&)> m_tell;
-    std::function<std::optional<QString>()> m_enable;
-    bool m_enabled = false; // in this session, waiting for the next log-in
+    GnomeExtension::Status m_status;
+    bool m_waitsForLogIn = false; // a copy installed in this session, which the shell starts at the next log-in
 };

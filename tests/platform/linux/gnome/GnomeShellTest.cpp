@@ -204,21 +204,60 @@ TEST_F(GnomeShellTest, AWatchThatFiresBeforeItsIdArrivesStillCounts)
     EXPECT_EQ(idle->secondsSinceLastInput(), 0) << "the user-active watch fired before its id arrived";
 }
 
-TEST_F(GnomeShellTest, GuideAsksBeforeEnablingAndStepsAsideWhenTheExtensionAnswers)
+TEST(GnomeGuideTest, SaysWhatTheShellMakesOfTheExtensionWithTheOneActionThatHelps)
 {
-    GnomeShellWorkspace shell(bus.connect(QStringLiteral("tested")));
+    using GnomeExtension::State;
+    const QString none;
+    struct Row
+    {
+        GnomeExtension::Status status;
+        QString says;
+        QString button;
+    };
+    const Row rows[] = {
+        {{State::notInstalled, 43, none}, "log out and back in", "Enable Extension…"},
+        {{State::notInstalled, 0, none}, "log out and back in", "Enable Extension…"},
+        {{State::needsLogIn, 48, none}, "log out and back in, and recording starts", none},
+        {{State::turnedOff, 51, none}, "turned off", "Turn On Extension"},
+        {{State::outOfDate, 51, none}, "out of date", "Update Extension"},
+        {{State::failed, 45, "SyntaxError: bad token"}, "(SyntaxError: bad token)", none},
+        {{State::failed, 45, none}, "(no reason given)", none},
+        {{State::running, 48, none}, none, none},
+        {{State::notInstalled, 52, none}, "runs on GNOME 43 to 51, and this is GNOME 52", none},
+        {{State::outOfDate, 42, none}, "this is GNOME 42", none},
+        {{State::running, 52, none}, none, none}, // the shell's version check switched off
+    };
+    for (const Row& row : rows) {
+        const GnomeGuide::Notice notice = GnomeGuide::noticeFor(row.status);
+        SCOPED_TRACE(notice.text.toStdString());
+        EXPECT_EQ(notice.text.isEmpty(), row.says.isEmpty());
+        EXPECT_TRUE(notice.text.contains(row.says));
+        EXPECT_EQ(notice.button, row.button);
+    }
+}
+
+TEST_F(GnomeShellTest, GuideFollowsTheShellAsksBeforeInstallingAndStepsAsideWhenTheExtensionAnswers)
+{
+    const QString gnomeShell = QStringLiteral("org.gnome.Shell");
+    const QString shellPath = QStringLiteral("/org/gnome/Shell");
+    const QString extensions = QStringLiteral("org.gnome.Shell.Extensions");
+    ASSERT_NE(bus.startMock({gnomeShell, shellPath, extensions}, gnomeShell), 0);
+    const QDBusConnection tested = bus.connect(QStringLiteral("tested"));
+    GnomeShellWorkspace shell(tested);
+    GnomeExtension::Status status{GnomeExtension::State::notInstalled, 48, QString()};
     bool agrees = false;
-    std::optional<QString> enableProblem = QStringLiteral("gnome-extensions was not found");
+    GnomeExtension::Enabled outcome{QStringLiteral("cannot write the folder"), false};
     int enabled = 0;
     QStringList told;
     GnomeGuide guide(
-        shell, [&](const QString&) { return agrees; }, [&](const QString& message) { told.append(message); },
+        shell, tested, [&] { return status; },
         [&] {
             ++enabled;
-            return enableProblem;
-        });
-    const auto state = [&] { return std::pair(guide.notice(), guide.buttonTitle()); };
-    EXPECT_EQ(state(), std::pair(GnomeGuide::missingText, GnomeGuide::enableButtonTitle));
+            return outcome;
+        },
+        [&](const QString&) { return agrees; }, [&](const QString& message) { told.append(message); });
+    const auto button = [&] { return guide.notice().button; };
+    EXPECT_EQ(button(), QStringLiteral("Enable Extension…"));
 
     guide.enableRequested(); // declined: nothing is done
     EXPECT_EQ(enabled, 0);
@@ -226,13 +265,21 @@ TEST_F(GnomeShellTest, GuideAsksBeforeEnablingAndStepsAsideWhenTheExtensionAnswe
     guide.enableRequested(); // failed: said, and still offered
     EXPECT_EQ(enabled, 1);
     ASSERT_EQ(told.size(), 1);
-    EXPECT_TRUE(told[0].endsWith(QStringLiteral("gnome-extensions was not found"))) << told[0].toStdString();
-    EXPECT_EQ(state(), std::pair(GnomeGuide::missingText, GnomeGuide::enableButtonTitle));
-    enableProblem.reset();
-    guide.enableRequested(); // done: waits for the next log-in
-    EXPECT_EQ(state(), std::pair(GnomeGuide::enabledText, QString()));
+    EXPECT_TRUE(told[0].endsWith(QStringLiteral("cannot write the folder"))) << told[0].toStdString();
+    EXPECT_EQ(button(), QStringLiteral("Enable Extension…"));
+
+    // An update of an out-of-date copy: asks nothing, and waits for the log-in although the shell still
+    // reports the copy it loaded.
+    status.state = GnomeExtension::State::outOfDate;
+    emitSignal(gnomeShell, shellPath, extensions, QStringLiteral("ExtensionStateChanged"), QStringLiteral("sa{sv}"),
+               {GnomeExtension::uuid, QVariantMap()});
+    ASSERT_TRUE(waitUntil([&] { return button() == QStringLiteral("Update Extension"); }));
+    agrees = false;
+    outcome = {std::nullopt, true};
+    guide.enableRequested();
+    EXPECT_EQ(enabled, 2);
+    EXPECT_EQ(guide.notice(), GnomeGuide::noticeFor({GnomeExtension::State::needsLogIn, 0, QString()}));
 
     startExtension();
-    ASSERT_TRUE(waitUntil([&] { return guide.notice().isEmpty(); }));
-    EXPECT_TRUE(guide.buttonTitle().isEmpty());
+    ASSERT_TRUE(waitUntil([&] { return guide.notice() == GnomeGuide::Notice{}; }));
 }
