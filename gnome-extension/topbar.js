@@ -90,16 +90,30 @@ class TopBarHost {
         box.add_child(this._label);
         this._button.add_child(box);
         this._button.accessible_name = 'Horavane';
-        // A left click asks for the popover; the others open the menu, as the button does by itself.
-        this._button.connect('event', (actor, event) => {
-            const type = event.type();
-            if ((type === Clutter.EventType.BUTTON_PRESS && event.get_button() === Clutter.BUTTON_PRIMARY) ||
-                type === Clutter.EventType.TOUCH_BEGIN) {
-                this._activate();
-                return Clutter.EVENT_STOP;
-            }
-            return Clutter.EVENT_PROPAGATE;
-        });
+        // A left click asks for the popover; the others open the menu, as the button does by itself. GNOME 50 on
+        // sees clicks through a gesture that opens the menu for any button: ours takes its place there.
+        if (this._button._clickGesture) {
+            this._button._clickGesture.set_enabled(false);
+            const click = new Clutter.ClickGesture();
+            click.set_recognize_on_press(true);
+            click.connect('recognize', () => {
+                if (click.get_button() === Clutter.BUTTON_PRIMARY || click.get_button() === 0) // 0: a touch
+                    this._activate();
+                else
+                    this._button.menu.toggle();
+            });
+            this._button.add_action(click);
+        } else {
+            this._button.connect('event', (actor, event) => {
+                const type = event.type();
+                if ((type === Clutter.EventType.BUTTON_PRESS && event.get_button() === Clutter.BUTTON_PRIMARY) ||
+                    type === Clutter.EventType.TOUCH_BEGIN) {
+                    this._activate();
+                    return Clutter.EVENT_STOP;
+                }
+                return Clutter.EVENT_PROPAGATE;
+            });
+        }
         Main.panel.addToStatusArea('horavane', this._button);
 
         this._signals = Gio.DBus.session.signal_subscribe(owner, null, null, null, null,

@@ -15,7 +15,8 @@ test_packages=(
     xvfb openbox xdotool xterm x11-apps x11-utils dbus dbus-x11 at-spi2-core python3-dbusmock sqlite3
     firefox-esr chromium trayer imagemagick hicolor-icon-theme
     firefox-esr-l10n-de firefox-esr-l10n-fr chromium-l10n mpv mpv-mpris
-    sway kwin-wayland weston gnome-shell gnome-shell-extension-appindicator dconf-gsettings-backend dconf-service
+    sway kwin-wayland kded5 weston gnome-shell gnome-shell-extension-appindicator dconf-gsettings-backend
+    dconf-service
     clang-14 libclang-rt-14-dev llvm-14
     python3-dbus
     xfce4-panel plasma-desktop qtwayland5 # real panels around the tray item

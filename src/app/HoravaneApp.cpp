@@ -6,6 +6,7 @@
 #include "GnomeExtension.h"
 #include "GnomeShellWorkspace.h"
 #include "HistoryView.h"
+#include "KWinPopupPlacement.h"
 #include "LinuxPlatform.h"
 #include "Notice.h"
 #include "PopoverView.h"
@@ -13,6 +14,7 @@
 #include "Settings.h"
 #include "SettingsView.h"
 #include "StatusNotifierItem.h"
+#include "SwayPopupPlacement.h"
 #include "TrayItem.h"
 #include "WelcomeView.h"
 #include "WindowKeys.h"
@@ -134,13 +136,25 @@ void HoravaneApp::showPopover(const QRect& anchor)
                 m_popover->setOpensAtLogin(m_loginItem.isEnabled()); // show the real state
         });
         m_popup = std::make_unique<PopupWindow>(m_popover, &DesktopComposition::active);
+        m_popup->setWindowTitle(QStringLiteral("Today"));
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+            placePopupByCompositor();
         showDesktopNotice();
     }
-    if (m_popup->isVisible()) {
-        m_popup->hide(); // a second click on the tray item closes it, as with a menu
+    m_popup->toggle(anchor);
+}
+
+void HoravaneApp::placePopupByCompositor()
+{
+    const auto position = [this] { return m_popup->intendedPosition(); };
+    m_popupPlacement = KWinPopupPlacement::create(QDBusConnection::sessionBus(), m_popup->windowTitle(), position);
+    if (m_popupPlacement)
         return;
-    }
-    m_popup->popUp(anchor);
+    auto sway = SwayPopupPlacement::create(m_popup->windowTitle(), position);
+    if (!sway)
+        return;
+    connect(m_popup.get(), &PopupWindow::intendedPositionChanged, sway.get(), &SwayPopupPlacement::place);
+    m_popupPlacement = std::move(sway);
 }
 
 QWidget* HoravaneApp::window(std::unique_ptr<QWidget>& slot, const QString& title, QWidget* content, const QSize& size)

@@ -56,6 +56,8 @@ private:
     QWidget* window(std::unique_ptr<QWidget>& slot, const QString& title, QWidget* content, const QSize& size);
     // What the user must know or do about the desktop, in the popover and the welcome window.
     void showDesktopNotice();
+    // On Wayland the popover cannot place itself: KWin's script or sway's IPC puts it by the tray item.
+    void placePopupByCompositor();
 
     LinuxPlatform& m_desktop;
     Settings& m_settings;
@@ -74,6 +76,7 @@ private:
     std::unique_ptr<TrayItem> m_tray;
     PopoverView* m_popover = nullptr;
     std::unique_ptr<PopupWindow> m_popup;
+    std::unique_ptr<QObject> m_popupPlacement; // on Wayland, where KWin or sway can place it
     std::unique_ptr<QWidget> m_history;
     std::unique_ptr<QWidget> m_welcome;
     WelcomeView* m_welcomeView = nullptr;

@@ -1,6 +1,7 @@
 """The recorder on headless Wayland compositors, with no X server: run inside with-wayland-session.sh."""
 import json
 import os
+import re
 import select
 import signal
 import subprocess
@@ -53,6 +54,18 @@ class Sway(Desktop):
 
     def program_script_loaded(self):
         return False
+
+    def popover(self):
+        """The popover's (x, y, width, height) and whether it stays out of the task manager; None when closed."""
+        def nodes(node):
+            yield node
+            for child in node.get("nodes", []) + node.get("floating_nodes", []):
+                yield from nodes(child)
+        for node in nodes(json.loads(self.app_ids())):
+            if node.get("name") == "Today":
+                rect = node["rect"]
+                return (rect["x"], rect["y"], rect["width"], rect["height"]), True  # sway has no task manager
+        return None
 
 
 class KWin(Desktop):
@@ -117,6 +130,15 @@ class KWin(Desktop):
                                  "org.kde.kwin.Scripting.isScriptLoaded", "string:app.corvani.Horavane"],
                                 check=True, capture_output=True, text=True, timeout=60).stdout
         return loaded.split()[-1] == "true"
+
+    def popover(self):
+        found = self.ask(f'{self.WINDOWS}.filter(function (w) {{ return w.caption == "Today"; }}).map(function (w) {{'
+                         ' var g = w.frameGeometry; return [g.x, g.y, g.width, g.height, w.skipTaskbar].join(" "); })'
+                         '.join("")')
+        if not found:
+            return None
+        x, y, width, height, skips_taskbar = found.split()
+        return (int(x), int(y), int(width), int(height)), skips_taskbar == "true"
 
 
 class Gnome(Desktop):
@@ -329,7 +351,7 @@ class GnomeTopBar(unittest.TestCase):
 
     def setUp(self):
         self.desktop = Gnome(with_extension=False)
-        self.appindicator = "true" in self.desktop.eval(
+        self.appindicator = "'true'" in self.desktop.eval(
             f"Main.extensionManager.lookup('{self.APPINDICATOR}') !== undefined")
         if self.appindicator:
             self.desktop.eval(f"Main.extensionManager.enableExtension('{self.APPINDICATOR}')")
@@ -384,7 +406,7 @@ class GnomeTopBar(unittest.TestCase):
             self.assertTrue(self.wait_for(lambda: self.appindicator_items() == []),
                             f"the AppIndicator extension still shows {self.appindicator_items()}")
         # Where the button is once the item's tool tip and icon have come and the other item has left.
-        self.assertTrue(self.wait_for(lambda: ", " in self.shell_json(f"{self.BUTTON}.accessible_name")))
+        self.assertTrue(self.wait_for(lambda: " — " in self.shell_json(f"{self.BUTTON}.accessible_name")))
         button = self.wait_for(self.button_geometry)
 
         x, y, width, height = button
@@ -403,6 +425,66 @@ class GnomeTopBar(unittest.TestCase):
         self.assertEqual(items, ["Show History", "Settings…", "", "Quit Horavane"])
         self.desktop.eval(f"{self.BUTTON}.menu._getMenuItems()[3].activate(imports.gi.Clutter.get_current_event())")
         self.assertEqual(self.recorder.process.wait(timeout=30), 0, "".join(self.recorder.log))
+
+
+@unittest.skipUnless(COMPOSITOR in ("kwin", "sway"), "needs with-wayland-session.sh kwin or sway")
+class PopoverAtTheTrayItem(unittest.TestCase):
+    """A panel's status item host (Plasma's, here without the panel) calls Activate with the click point."""
+
+    def watcher_items(self):
+        return subprocess.run(["gdbus", "call", "--session", "--dest", "org.kde.StatusNotifierWatcher", "--object-path",
+                               "/StatusNotifierWatcher", "--method", "org.freedesktop.DBus.Properties.Get",
+                               "org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems"],
+                              capture_output=True, text=True, timeout=60).stdout
+
+    def test_opens_by_the_click_out_of_the_task_manager_closes_on_a_second_click_or_when_focus_leaves(self):
+        desktop = DESKTOPS[COMPOSITOR]()
+        watcher = subprocess.Popen(["kded5"], env=dict(os.environ, QT_QPA_PLATFORM="offscreen"),
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        recorder = None
+        try:
+            desktop.open(TERMINAL)
+            deadline = time.monotonic() + 60
+            while "'org.kde.StatusNotifierItem-" not in self.watcher_items():
+                self.assertLess(time.monotonic(), deadline, "no status notifier watcher")
+                subprocess.run(["gdbus", "call", "--session", "--dest", "org.kde.kded5", "--object-path", "/kded",
+                                "--method", "org.kde.kded5.loadModule", "statusnotifierwatcher"],
+                               capture_output=True, timeout=60)
+                if not recorder and "<@as" in self.watcher_items():
+                    recorder = Recorder().start()
+                time.sleep(0.2)
+            item = re.search(r"'(org\.kde\.StatusNotifierItem-[^'/]+)", self.watcher_items())[1]
+            click = (100, 790)  # in a panel at the bottom left
+
+            def click_item(opens):
+                subprocess.run(["gdbus", "call", "--session", "--dest", item, "--object-path", "/StatusNotifierItem",
+                                "--method", "org.kde.StatusNotifierItem.Activate", str(click[0]), str(click[1])],
+                               check=True, capture_output=True, timeout=60)
+                while bool(desktop.popover()) != opens:
+                    self.assertLess(time.monotonic(), deadline + 60, f"open after the click: {not opens}")
+                    time.sleep(0.2)
+
+            for opens in (True, False, True):  # a second click on the item closes it
+                click_item(opens)
+            while True:  # the compositor moves it there once it shows
+                (x, y, width, height), out_of_task_manager = desktop.popover()
+                gap = max(0, x - click[0], click[0] - (x + width), y - click[1], click[1] - (y + height))
+                if gap <= 48:
+                    break
+                self.assertLess(time.monotonic(), deadline + 90, f"far from the item: {(x, y, width, height)}")
+                time.sleep(0.2)
+            self.assertTrue(out_of_task_manager)
+            desktop.focus(TERMINAL)
+            while desktop.popover():
+                self.assertLess(time.monotonic(), deadline + 120, "the popover stayed open")
+                time.sleep(0.2)
+            self.assertEqual(recorder.stop(), 0)
+        finally:
+            desktop.close()
+            watcher.terminate()
+            watcher.wait(timeout=30)
+            if recorder:
+                recorder.close()
 
 
 @unittest.skipUnless(COMPOSITOR == "weston", "needs with-wayland-session.sh weston")

@@ -74,7 +74,7 @@ TEST(AppPresenceTest, CountsWindowsAndNeverGoesBelowZero)
     AppPresence::setPreviewMode(false);
 }
 
-TEST(PopupWindowTest, PlacementUnderTheTrayAboveItOrAtTheTopRight)
+TEST(PopupWindowTest, PlacementBesideTheItemAwayFromThePanelOrAtTheTopRight)
 {
     const QRect screen(0, 0, 1280, 800);
     const QSize size(300, 400);
@@ -82,17 +82,22 @@ TEST(PopupWindowTest, PlacementUnderTheTrayAboveItOrAtTheTopRight)
     {
         const char* name;
         QRect anchor;
+        QRect available; // the screen less the panel's reserved room
         QPoint expected;
     } rows[] = {
-        {"tray at the top", QRect(1000, 0, 24, 24), QPoint(862, 28)},
-        {"tray at the bottom", QRect(1000, 776, 24, 24), QPoint(862, 372)},
-        {"near the right edge", QRect(1250, 0, 24, 24), QPoint(980, 28)},
-        {"near the left edge", QRect(0, 0, 24, 24), QPoint(0, 28)},
-        {"tray does not say", QRect(), QPoint(976, 4)},
-        {"tray on another screen", QRect(3000, 0, 24, 24), QPoint(976, 4)},
+        {"tray at the top", QRect(1000, 0, 24, 24), screen, QPoint(862, 28)},
+        {"tray at the bottom", QRect(1000, 776, 24, 24), screen, QPoint(862, 372)},
+        {"near the right edge", QRect(1250, 0, 24, 24), screen, QPoint(980, 28)},
+        {"near the left edge", QRect(0, 0, 24, 24), screen, QPoint(0, 28)},
+        {"click point in a top panel", QRect(1100, 10, 1, 1), QRect(0, 28, 1280, 772), QPoint(951, 28)},
+        {"click point in a bottom panel at the left", QRect(100, 790, 1, 1), QRect(0, 0, 1280, 772), QPoint(0, 372)},
+        {"item in a left panel", QRect(8, 300, 32, 32), QRect(48, 0, 1232, 800), QPoint(48, 116)},
+        {"item in a right panel near the bottom", QRect(1240, 780, 32, 20), QRect(0, 0, 1232, 800), QPoint(932, 400)},
+        {"tray does not say", QRect(), screen, QPoint(976, 4)},
+        {"tray on another screen", QRect(3000, 0, 24, 24), screen, QPoint(976, 4)},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(PopupWindow::placement(row.anchor, size, screen), row.expected) << row.name;
+        EXPECT_EQ(PopupWindow::placement(row.anchor, size, screen, row.available), row.expected) << row.name;
 }
 
 TEST(PopupWindowTest, RoundedAndShadowedWhereTheDesktopCompositesSquareElsewhere)
@@ -106,8 +111,8 @@ TEST(PopupWindowTest, RoundedAndShadowedWhereTheDesktopCompositesSquareElsewhere
         const QRect panel = popup.panelRect();
         EXPECT_EQ(panel.size(), QSize(300, 200)) << composites;
         EXPECT_EQ(popup.isRounded(), composites);
-        const QRect screen = popup.screen()->availableGeometry();
-        EXPECT_EQ(popup.pos() + panel.topLeft(), PopupWindow::placement(QRect(), panel.size(), screen))
+        const QRect available = popup.screen()->availableGeometry();
+        EXPECT_EQ(popup.pos() + panel.topLeft(), PopupWindow::placement(QRect(), panel.size(), available, available))
             << "the panel, not its shadow, keeps its distance to the screen's edges";
 
         const QImage picture = popup.grab().toImage().convertToFormat(QImage::Format_ARGB32);
