@@ -1,7 +1,7 @@
 """The tray item under the panels users have: run inside with-panel-session.sh xfce, plasma or gnome.
 
-Horavane starts before the panel (or its tray) comes up, as an autostarted program often does, and then the user
-looks at the item, opens its popover, clicks elsewhere, and quits from its menu."""
+Horavane starts before the panel's tray comes up, as an autostarted program often does; then the user looks at the
+item, opens its popover with a click, closes it with a click elsewhere, and quits from the item's menu."""
 import math
 import os
 import subprocess
@@ -10,6 +10,8 @@ import time
 import unittest
 from collections import Counter
 from typing import NamedTuple
+
+import dbus  # Debian's python3-dbus: it hands KWin the pipe it writes a screenshot into
 
 import test_wayland
 from harness import Recorder
@@ -209,7 +211,6 @@ class Gnome:
 
     def __init__(self):
         self.shell = test_wayland.Gnome(with_extension=False)
-        self.folder = tempfile.TemporaryDirectory(prefix="horavane-gnome-")
         run(["gnome-extensions", "disable", self.EXTENSION])
 
     def start(self):
@@ -229,11 +230,11 @@ class Gnome:
         return self.rect_of(f"{self.ITEM}?._icon")  # the icon; the extension draws the label beside it
 
     def screenshot(self, rect):
-        image = os.path.join(self.folder.name, "panel.png")
-        run(["gdbus", "call", "--session", "--dest", "org.gnome.Shell.Screenshot", "--object-path",
-             "/org/gnome/Shell/Screenshot", "--method", "org.gnome.Shell.Screenshot.ScreenshotArea", str(rect.x),
-             str(rect.y), str(rect.width), str(rect.height), "false", image])
-        return rgb_pixels(image, Rect(0, 0, rect.width, rect.height))
+        with tempfile.NamedTemporaryFile(suffix=".png") as image:
+            run(["gdbus", "call", "--session", "--dest", "org.gnome.Shell.Screenshot", "--object-path",
+                 "/org/gnome/Shell/Screenshot", "--method", "org.gnome.Shell.Screenshot.ScreenshotArea",
+                 str(rect.x), str(rect.y), str(rect.width), str(rect.height), "false", image.name])
+            return rgb_pixels(image.name, Rect(0, 0, rect.width, rect.height))
 
     def click(self, x, y, button=1):
         self.shell.click(x, y, button)
@@ -261,7 +262,7 @@ class Gnome:
         self.click(*entry.centre())
 
     def close(self):
-        self.folder.cleanup()
+        pass  # the session ends with the shell
 
 
 class Plasma:
@@ -296,9 +297,6 @@ org.kde.plasma.mediacontroller,org.kde.plasma.devicenotifier,org.kde.plasma.clip
     KDE = {"XDG_CURRENT_DESKTOP": "KDE", "KDE_FULL_SESSION": "true", "KDE_SESSION_VERSION": "5"}
 
     def __init__(self):
-        import dbus  # Debian's python3-dbus: it passes the file descriptor that KWin writes a screenshot into
-
-        self.dbus = dbus
         self.bus = dbus.SessionBus()
         self.kwin = test_wayland.KWin()
         self.processes = []
@@ -325,7 +323,7 @@ org.kde.plasma.mediacontroller,org.kde.plasma.devicenotifier,org.kde.plasma.clip
             watcher = self.bus.get_object("org.kde.StatusNotifierWatcher", "/StatusNotifierWatcher")
             items = watcher.Get("org.kde.StatusNotifierWatcher", "RegisteredStatusNotifierItems",
                                 dbus_interface="org.freedesktop.DBus.Properties")
-        except self.dbus.DBusException:
+        except dbus.DBusException:
             return None
         if not items:
             return None
@@ -338,8 +336,8 @@ org.kde.plasma.mediacontroller,org.kde.plasma.devicenotifier,org.kde.plasma.clip
         with os.fdopen(readable, "rb") as pipe:
             try:
                 meta = screenshots.CaptureArea(rect.x, rect.y, rect.width, rect.height,
-                                               self.dbus.Dictionary({}, signature="sv"),
-                                               self.dbus.types.UnixFd(writable),
+                                               dbus.Dictionary({}, signature="sv"),
+                                               dbus.types.UnixFd(writable),
                                                dbus_interface="org.kde.KWin.ScreenShot2")
             finally:
                 os.close(writable)
@@ -382,7 +380,7 @@ org.kde.plasma.mediacontroller,org.kde.plasma.devicenotifier,org.kde.plasma.clip
 
     def choose_quit(self):
         assert "Quit Horavane" in self.entries, f"no Quit Horavane among {list(self.entries)}"
-        self.menu.Event(self.entries["Quit Horavane"], "clicked", self.dbus.Int32(0, variant_level=1), 0,
+        self.menu.Event(self.entries["Quit Horavane"], "clicked", dbus.Int32(0, variant_level=1), 0,
                         dbus_interface="com.canonical.dbusmenu")
 
     def close(self):
