@@ -415,9 +415,13 @@ class ItemUnderARealPanel(unittest.TestCase):
         with self.subTest("a click opens the popover at the item, a click elsewhere closes it"):
             self.panel.click(*item.centre())
             pid = self.recorder.process.pid
-            popover = wait_for(lambda: self.panel.popover(pid))
-            self.assertTrue(popover, "no popover")
-            self.assertLessEqual(popover.distance(item), 48, f"popover {popover}, item {item}")
+            seen = []  # the compositor may show it first where it likes and move it a moment later
+
+            def by_the_item():
+                seen.append(self.panel.popover(pid))
+                return seen[-1] and seen[-1].distance(item) <= 48
+
+            self.assertTrue(wait_for(by_the_item), f"no popover within 48 px of the item {item}, last {seen[-1]}")
             self.panel.click(640, 600)
             self.assertTrue(wait_for(lambda: not self.panel.popover(pid)), "the popover stays open")
 
