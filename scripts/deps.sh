@@ -20,6 +20,7 @@ test_packages=(
     dconf-service
     clang-14 libclang-rt-14-dev llvm-14
     python3-dbus
+    xfce4-panel plasma-desktop qtwayland5 # real panels around the tray item
     mmdebstrap bubblewrap # the compositors of newer Debian releases, from a root of theirs
 )
 
