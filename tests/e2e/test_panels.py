@@ -202,19 +202,25 @@ class Xfce:
 
 
 class Gnome:
-    """GNOME Shell with the AppIndicator extension, on from the shell's start. Horavane comes first as a user meets
-    it: the extension goes off, as the lock screen turns extensions off, and comes back on. Input goes through a
-    virtual pointer of the shell's own (Eval, in unsafe mode: a test's lever)."""
+    """GNOME Shell as its users have it: Horavane's extension, whose top-bar button holds the item, and the
+    AppIndicator extension, which must then not show it a second time. Horavane comes first as a user meets it: the
+    extensions go off, as the lock screen turns them off, and come back on. Input goes through a virtual pointer of
+    the shell's own (Eval, in unsafe mode: a test's lever)."""
 
-    EXTENSION = "ubuntu-appindicators@ubuntu.com"
-    ITEM = "Object.entries(Main.panel.statusArea).find(([key]) => key.startsWith('appindicator-'))?.[1]"
+    EXTENSIONS = ("ubuntu-appindicators@ubuntu.com", test_wayland.Gnome.UUID)
+    ITEM = "Main.panel.statusArea['horavane']"
+    OTHERS = "Object.keys(Main.panel.statusArea).filter(key => key.startsWith('appindicator-')).length"
 
     def __init__(self):
-        self.shell = test_wayland.Gnome(with_extension=False)
-        run(["gnome-extensions", "disable", self.EXTENSION])
+        self.shell = test_wayland.Gnome(with_extension=True)
+        run(["gsettings", "set", "org.gnome.desktop.interface", "enable-hot-corners", "false"])
+        self.shell.eval("Main.overview.hide()")
+        for extension in self.EXTENSIONS:
+            self.shell.eval(f"Main.extensionManager.disableExtension('{extension}')")
 
     def start(self):
-        run(["gnome-extensions", "enable", self.EXTENSION])
+        for extension in self.EXTENSIONS:
+            self.shell.eval(f"Main.extensionManager.enableExtension('{extension}')")
 
     def answer(self, code):
         reply = self.shell.eval(code)
@@ -227,7 +233,8 @@ class Gnome:
         return rect_from(text)
 
     def item(self):
-        return self.rect_of(f"{self.ITEM}?._icon")  # the icon; the extension draws the label beside it
+        """The top-bar button, once it is the only item of Horavane's."""
+        return self.rect_of(self.ITEM) if self.answer(self.OTHERS) == "0" else None
 
     def screenshot(self, rect):
         with tempfile.NamedTemporaryFile(suffix=".png") as image:
@@ -408,7 +415,9 @@ class ItemUnderARealPanel(unittest.TestCase):
         self.assertTrue(item, "no item once the panel came up: " + "".join(self.recorder.log))
 
         with self.subTest("its ink stands out from the panel"):
-            region = Rect(item.x - 4, max(item.y - 2, 0), item.width + 8, item.height + 4)
+            # Around the icon; GNOME's item is a top-bar button already as high as the bar.
+            margin = 0 if PANEL == "gnome" else 2
+            region = Rect(item.x - 4, max(item.y - margin, 0), item.width + 8, item.height + 2 * margin)
             ratio, background, ink = ink_contrast(self.panel.screenshot(region))
             self.assertGreaterEqual(ratio, 3.0, f"ink {ink} on {background}")
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs COMMAND in a throw-away session for one real panel: "xfce" (X11), "plasma" (KWin on Wayland) or "gnome"
-# (GNOME Shell on Wayland, with the AppIndicator extension on from its start). Exports HORAVANE_PANEL=PANEL and the
+# (GNOME Shell on Wayland, with Horavane's and the AppIndicator extension). Exports HORAVANE_PANEL=PANEL and the
 # XDG_CURRENT_DESKTOP that desktop's log-in sets; the test itself starts the panel (xfce, plasma) so that Horavane
 # can come first.
 set -euo pipefail
@@ -22,7 +22,7 @@ plasma)
     exec "$here/with-wayland-session.sh" kwin "$@"
     ;;
 gnome)
-    export XDG_CURRENT_DESKTOP=GNOME HORAVANE_GNOME_EXTENSION=ubuntu-appindicators@ubuntu.com
+    export XDG_CURRENT_DESKTOP=GNOME
     exec "$here/with-wayland-session.sh" gnome "$@"
     ;;
 *)

@@ -6,8 +6,7 @@
 # sway refuses to run as root: started as root, the script runs itself, and COMMAND, as an unprivileged
 # user made for tests (created on first use).
 # GNOME Shell runs in unsafe mode (tests drive it through org.gnome.Shell.Eval) with no extensions; it needs a
-# system bus and, with logind absent, no /run/systemd: it gets both in a mount namespace of its own. It starts with
-# the extension HORAVANE_GNOME_EXTENSION names (its id), if any, on, as at log-in.
+# system bus and, with logind absent, no /run/systemd: it gets both in a mount namespace of its own.
 # With --a11y, the session also gets an accessibility bus, as with-x11-session.sh gives it, and exports
 # HORAVANE_WAYLAND_A11Y=1.
 # With --root DIR (made by newer-root.sh), kwin or gnome is the one of that newer Debian: it runs from DIR, which
@@ -85,9 +84,6 @@ kwin)
         --width 1280 --height 800)
     ;;
 gnome)
-    if [[ -n ${HORAVANE_GNOME_EXTENSION:-} ]]; then
-        gsettings set org.gnome.shell enabled-extensions "['$HORAVANE_GNOME_EXTENSION']"
-    fi
     command=(gnome-shell --headless --virtual-monitor 1280x800 --wayland --no-x11 --unsafe-mode
         --wayland-display "$socket")
     ;;
