@@ -136,7 +136,7 @@ void HoravaneApp::showPopover(const QRect& anchor)
                 m_popover->setOpensAtLogin(m_loginItem.isEnabled()); // show the real state
         });
         m_popup = std::make_unique<PopupWindow>(m_popover, &DesktopComposition::active);
-        m_popup->setWindowTitle(QStringLiteral("Today"));
+        m_popup->setWindowTitle(QStringLiteral("Horavane — Today")); // in task lists and for screen readers
         if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
             placePopupByCompositor();
         showDesktopNotice();

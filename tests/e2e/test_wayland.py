@@ -17,6 +17,9 @@ FLOWER = "org.freedesktop.weston.flower"
 PROGRAMS = {TERMINAL: "weston-terminal", FLOWER: "weston-flower"}
 
 
+POPOVER = "Horavane — Today"  # the popover's window title
+
+
 def wait_until(condition, failure):
     deadline = time.monotonic() + 60
     while not condition():
@@ -62,7 +65,7 @@ class Sway(Desktop):
             for child in node.get("nodes", []) + node.get("floating_nodes", []):
                 yield from nodes(child)
         for node in nodes(json.loads(self.app_ids())):
-            if node.get("name") == "Today":
+            if node.get("name") == POPOVER:
                 rect = node["rect"]
                 return (rect["x"], rect["y"], rect["width"], rect["height"]), True  # sway has no task manager
         return None
@@ -132,7 +135,8 @@ class KWin(Desktop):
         return loaded.split()[-1] == "true"
 
     def popover(self):
-        found = self.ask(f'{self.WINDOWS}.filter(function (w) {{ return w.caption == "Today"; }}).map(function (w) {{'
+        found = self.ask(f'{self.WINDOWS}.filter(function (w) {{ return w.caption == "{POPOVER}"; }})'
+                         '.map(function (w) {'
                          ' var g = w.frameGeometry; return [g.x, g.y, g.width, g.height, w.skipTaskbar].join(" "); })'
                          '.join("")')
         if not found:
