@@ -1,7 +1,9 @@
 #include "SegmentedControl.h"
 
+#include "SegmentedControlAccessible.h"
 #include "Theme.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -26,19 +28,47 @@ SegmentedControl::SegmentedControl(const QList<Segment>& segments, int segmentWi
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFocusPolicy(Qt::TabFocus);
     setFont(Theme::font(TextStyle::body));
+    static const bool accessible = (QAccessible::installFactory(SegmentedControlAccessible::factory), true);
+    Q_UNUSED(accessible);
+}
+
+qsizetype SegmentedControl::indexOf(int id) const
+{
+    for (qsizetype i = 0; i < m_segments.size(); ++i)
+        if (m_segments[i].id == id)
+            return i;
+    return -1;
 }
 
 void SegmentedControl::setCurrentId(int id)
 {
-    qsizetype index = -1;
-    for (qsizetype i = 0; i < m_segments.size(); ++i)
-        if (m_segments[i].id == id)
-            index = i;
+    const qsizetype index = indexOf(id);
     if (index == m_current)
         return;
     m_current = index;
-    setAccessibleDescription(index >= 0 ? m_segments[index].title : QString());
+    announceChoice();
     update();
+}
+
+void SegmentedControl::chooseId(int id)
+{
+    choose(indexOf(id));
+}
+
+void SegmentedControl::announceChoice()
+{
+    if (m_current < 0 || !QAccessible::isActive())
+        return;
+    QAccessible::State checked;
+    checked.checked = true;
+    QAccessibleStateChangeEvent change(this, checked);
+    change.setChild(int(m_current));
+    QAccessible::updateAccessibility(&change);
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(int(m_current));
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 std::optional<int> SegmentedControl::currentId() const
@@ -128,7 +158,7 @@ void SegmentedControl::paintEvent(QPaintEvent*)
     painter.setPen(Theme::primary(colors));
     for (qsizetype i = 0; i < m_segments.size(); ++i)
         painter.drawText(QRect(int(i) * width, 0, width, barHeight), Qt::AlignCenter, m_segments[i].title);
-    if (hasFocus() && m_keyboardFocus && m_current >= 0) {
+    if (hasFocus()) {
         painter.setPen(QPen(colors.color(QPalette::Highlight), 1.5));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(track.adjusted(0.75, 0.75, -0.75, -0.75), cornerRadius, cornerRadius);
@@ -140,7 +170,7 @@ void SegmentedControl::choose(qsizetype index)
     if (index < 0 || index >= m_segments.size() || index == m_current)
         return;
     m_current = index;
-    setAccessibleDescription(m_segments[index].title);
+    announceChoice();
     update();
     emit idChosen(m_segments[index].id);
 }
@@ -167,14 +197,13 @@ void SegmentedControl::keyPressEvent(QKeyEvent* event)
 
 void SegmentedControl::focusInEvent(QFocusEvent* event)
 {
-    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
     QWidget::focusInEvent(event);
+    announceChoice();
     update();
 }
 
 void SegmentedControl::focusOutEvent(QFocusEvent* event)
 {
-    m_keyboardFocus = false;
     QWidget::focusOutEvent(event);
     update();
 }
