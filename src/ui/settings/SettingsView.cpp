@@ -96,6 +96,7 @@ QScrollArea* scrolling(QWidget* content, QWidget* parent)
     area->setFrameShape(QFrame::NoFrame);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setWidgetResizable(true);
+    area->setFocusPolicy(Qt::NoFocus); // the controls inside take the focus, and the area scrolls to them
     area->setWidget(content);
     return area;
 }
