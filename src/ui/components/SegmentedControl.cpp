@@ -1,5 +1,6 @@
 #include "SegmentedControl.h"
 
+#include "FocusRing.h"
 #include "SegmentedControlAccessible.h"
 #include "Theme.h"
 
@@ -158,11 +159,8 @@ void SegmentedControl::paintEvent(QPaintEvent*)
     painter.setPen(Theme::primary(colors));
     for (qsizetype i = 0; i < m_segments.size(); ++i)
         painter.drawText(QRect(int(i) * width, 0, width, barHeight), Qt::AlignCenter, m_segments[i].title);
-    if (hasFocus()) {
-        painter.setPen(QPen(colors.color(QPalette::Highlight), 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(track.adjusted(0.75, 0.75, -0.75, -0.75), cornerRadius, cornerRadius);
-    }
+    if (hasFocus())
+        FocusRing::draw(painter, track, colors, cornerRadius);
 }
 
 void SegmentedControl::choose(qsizetype index)

@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QWidget>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -31,7 +33,25 @@ constexpr std::array<Style, 11> styles{{
     {10, QFont::Normal},   // caption2
 }};
 
-constexpr qreal secondaryOpacity = 0.5;
+// The design's body text size, against which the desktop's font is measured.
+constexpr qreal designBodyPixels = 13;
+// Secondary text is the text colour at this opacity, or more where that would not read.
+constexpr qreal secondaryOpacity = 0.6;
+
+QColor blend(const QColor& over, const QColor& under, qreal opacity)
+{
+    return QColor::fromRgbF(float(under.redF() + (over.redF() - under.redF()) * opacity),
+                            float(under.greenF() + (over.greenF() - under.greenF()) * opacity),
+                            float(under.blueF() + (over.blueF() - under.blueF()) * opacity));
+}
+
+qreal luminance(const QColor& color)
+{
+    const auto linear = [](qreal channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
+}
 
 QString digits()
 {
@@ -118,9 +138,30 @@ void useSecondaryText(QWidget* widget)
     widget->installEventFilter(new SecondaryText(widget));
 }
 
+qreal scaled(qreal designPixels)
+{
+    const qreal desktopPixels = QFontInfo(QApplication::font()).pixelSize();
+    return designPixels * std::max<qreal>(1, desktopPixels / designBodyPixels);
+}
+
 qreal pixelSize(TextStyle style)
 {
-    return styles[static_cast<size_t>(style)].pixelSize;
+    return scaled(styles[static_cast<size_t>(style)].pixelSize);
+}
+
+qreal contrast(const QColor& a, const QColor& b)
+{
+    const qreal la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readableBackground(const QColor& background, const QColor& text, qreal ratio)
+{
+    const QColor away = luminance(text) > 0.5 ? QColor(Qt::black) : QColor(Qt::white);
+    QColor color = background;
+    for (qreal step = 0.05; contrast(color, text) < ratio && step <= 1; step += 0.05)
+        color = blend(away, background, step);
+    return color;
 }
 
 QFont systemFont(qreal pixelSize, QFont::Weight weight)
@@ -134,7 +175,7 @@ QFont systemFont(qreal pixelSize, QFont::Weight weight)
 QFont font(TextStyle style, QFont::Weight weight)
 {
     const Style& entry = styles[static_cast<size_t>(style)];
-    return systemFont(entry.pixelSize, weight == QFont::Normal ? entry.weight : weight);
+    return systemFont(scaled(entry.pixelSize), weight == QFont::Normal ? entry.weight : weight);
 }
 
 QColor primary(const QPalette& palette)
@@ -158,7 +199,15 @@ void fillHoverBackground(QPainter& painter, const QRectF& bounds, const QPalette
 
 QColor secondary(const QPalette& palette)
 {
-    return primary(palette, secondaryOpacity);
+    // Solid, so that its contrast is what it measures; on a slightly tinted panel it stays readable.
+    const QColor text = primary(palette), window = palette.color(QPalette::Window);
+    qreal opacity = secondaryOpacity;
+    QColor color = blend(text, window, opacity);
+    while (contrast(color, window) < textContrast + 0.3 && opacity < 1) {
+        opacity = std::min<qreal>(1, opacity + 0.05);
+        color = blend(text, window, opacity);
+    }
+    return color;
 }
 
 QSizeF monospacedDigitsSize(const QFont& font, const QString& text)

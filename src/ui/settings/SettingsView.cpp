@@ -3,6 +3,7 @@
 #include "CSV.h"
 #include "ChartColorsPreview.h"
 #include "ExcludedList.h"
+#include "FocusRing.h"
 #include "FormSection.h"
 #include "LoginItem.h"
 #include "Palette.h"
@@ -257,6 +258,7 @@ QWidget* SettingsView::makeDataTab()
     auto* privacy = new FormSection(QStringLiteral("Privacy"), page);
     m_welcomeButton = new QPushButton(QStringLiteral("Show Welcome Screen"), page);
     m_welcomeButton->setFlat(true);
+    FocusRing::install(m_welcomeButton); // a flat button shows no focus of its own
     m_welcomeButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     privacy->addWidget(m_welcomeButton);
     privacy->setFooter(PlatformTexts::privacyFooter());
