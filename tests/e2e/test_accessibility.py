@@ -67,6 +67,9 @@ class WindowsForEveryone(unittest.TestCase):
     def setUp(self):
         set_accessibility(True)
         self.recorder = Recorder(preferences={"hasSeenWelcome": "false"}).start()  # the welcome window opens
+        answers = lambda: subprocess.run(["gdbus", "introspect", "--session", "--dest", BUS, "--object-path",  # noqa
+                                          "/MenuBar"], capture_output=True, timeout=60).returncode == 0
+        self.assertTrue(wait_for(answers), "horavane does not answer on the session bus")
 
     def tearDown(self):
         self.recorder.close()
@@ -104,6 +107,10 @@ class WindowsForEveryone(unittest.TestCase):
                 unnamed = [describe(node) for node in shown
                            if has(node, Atspi.StateType.FOCUSABLE) and not node.get_name().strip()]
                 self.assertEqual(unnamed, [], "focus stops without a name")
+                for box in (node for node in shown if node.get_role() == Atspi.Role.COMBO_BOX):
+                    labels = [relation for relation in box.get_relation_set()
+                              if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY]
+                    self.assertTrue(labels, f"{describe(box)} has a label")  # its name is its current choice
                 for group in shown:
                     choices = [group.get_child_at_index(i) for i in range(group.get_child_count())]
                     if choices and all(c.get_role() == Atspi.Role.RADIO_BUTTON for c in choices):

@@ -119,6 +119,7 @@ SettingsView::SettingsView(Tracker& tracker, Icons& icons, Settings& settings, U
     layout->setContentsMargins(0, 8, 0, 0);
     m_tabs = new QTabWidget(this);
     m_tabs->setDocumentMode(true);
+    m_tabs->setFocusPolicy(Qt::NoFocus); // its tab bar is the focus stop, with the name of the tab
     m_tabs->addTab(scrolling(makeGeneralTab(), m_tabs), QStringLiteral("General"));
     m_tabs->addTab(scrolling(makeDataTab(), m_tabs), QStringLiteral("Data"));
     paintTabIcons();
