@@ -15,6 +15,7 @@ namespace {
 
 constexpr int titlePadding = 12; // on each side of a title
 constexpr qreal plateInset = 2;
+constexpr int titleMargin = 4; // above and below a title
 
 bool isDark(const QPalette& palette)
 {
@@ -77,6 +78,11 @@ std::optional<int> SegmentedControl::currentId() const
     return m_current >= 0 ? std::optional(m_segments[m_current].id) : std::nullopt;
 }
 
+int SegmentedControl::trackHeight() const
+{
+    return std::max(barHeight, fontMetrics().height() + 2 * titleMargin); // grows with a larger desktop font
+}
+
 int SegmentedControl::segmentWidth() const
 {
     const QFontMetrics metrics(font());
@@ -90,7 +96,7 @@ QRect SegmentedControl::segmentRect(int id) const
 {
     for (qsizetype i = 0; i < m_segments.size(); ++i)
         if (m_segments[i].id == id)
-            return QRect(int(i) * segmentWidth(), 0, segmentWidth(), barHeight);
+            return QRect(int(i) * segmentWidth(), 0, segmentWidth(), trackHeight());
     return {};
 }
 
@@ -104,7 +110,7 @@ QString SegmentedControl::title(int id) const
 
 QSize SegmentedControl::sizeHint() const
 {
-    return {int(m_segments.size()) * segmentWidth(), barHeight};
+    return {int(m_segments.size()) * segmentWidth(), trackHeight()};
 }
 
 QSize SegmentedControl::minimumSizeHint() const
@@ -135,7 +141,7 @@ void SegmentedControl::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QPalette& colors = palette();
-    const QRectF track(0, 0, sizeHint().width(), barHeight);
+    const QRectF track(0, 0, sizeHint().width(), trackHeight());
     QPainterPath trackPath;
     trackPath.addRoundedRect(track, cornerRadius, cornerRadius);
     painter.fillPath(trackPath, trackColor(colors));
@@ -145,11 +151,11 @@ void SegmentedControl::paintEvent(QPaintEvent*)
     for (qsizetype i = 1; i < m_segments.size(); ++i) {
         if (i == m_current || i - 1 == m_current)
             continue;
-        painter.fillRect(QRectF(i * width - 0.5, 5, 1, barHeight - 10), Theme::primary(colors, 0.15));
+        painter.fillRect(QRectF(i * width - 0.5, 5, 1, trackHeight() - 10), Theme::primary(colors, 0.15));
     }
     if (m_current >= 0) {
-        const QRectF plate =
-            QRectF(m_current * width, 0, width, barHeight).adjusted(plateInset, plateInset, -plateInset, -plateInset);
+        const QRectF plate = QRectF(m_current * width, 0, width, trackHeight())
+                                 .adjusted(plateInset, plateInset, -plateInset, -plateInset);
         QPainterPath platePath;
         platePath.addRoundedRect(plate, cornerRadius - plateInset, cornerRadius - plateInset);
         if (!isDark(colors)) // a hairline edge lifts the white plate off a light track
@@ -158,7 +164,7 @@ void SegmentedControl::paintEvent(QPaintEvent*)
     }
     painter.setPen(Theme::primary(colors));
     for (qsizetype i = 0; i < m_segments.size(); ++i)
-        painter.drawText(QRect(int(i) * width, 0, width, barHeight), Qt::AlignCenter, m_segments[i].title);
+        painter.drawText(QRect(int(i) * width, 0, width, trackHeight()), Qt::AlignCenter, m_segments[i].title);
     if (hasFocus())
         FocusRing::draw(painter, track, colors, cornerRadius);
 }
@@ -178,7 +184,7 @@ void SegmentedControl::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
     const int width = segmentWidth();
-    if (width > 0 && event->position().x() >= 0 && event->position().y() >= 0 && event->position().y() < barHeight)
+    if (width > 0 && event->position().x() >= 0 && event->position().y() >= 0 && event->position().y() < trackHeight())
         choose(qsizetype(event->position().x()) / width);
 }
 

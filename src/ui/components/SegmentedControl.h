@@ -19,7 +19,7 @@ public:
         QString title;
     };
 
-    static constexpr int barHeight = 24;
+    static constexpr int barHeight = 24; // at the least
     static constexpr qreal cornerRadius = 6;
 
     // Every segment is at least `segmentWidth` wide, wider when its title needs it.
@@ -56,6 +56,7 @@ protected:
 
 private:
     int segmentWidth() const;
+    int trackHeight() const;
     void choose(qsizetype index);
     qsizetype indexOf(int id) const;
     // Tells assistive technology which segment is chosen (and focused, with the focus here).
