@@ -145,6 +145,9 @@ void SegmentedControl::paintEvent(QPaintEvent*)
     QPainterPath trackPath;
     trackPath.addRoundedRect(track, cornerRadius, cornerRadius);
     painter.fillPath(trackPath, trackColor(colors));
+    painter.setPen(QPen(Theme::outline(colors), 1));
+    painter.drawRoundedRect(track.adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius, cornerRadius);
+    painter.setPen(Qt::NoPen);
 
     const int width = segmentWidth();
     // Lines only between two segments that are both unchosen, as the plate covers its own edges.

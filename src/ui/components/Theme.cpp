@@ -35,8 +35,9 @@ constexpr std::array<Style, 11> styles{{
 
 // The design's body text size, against which the desktop's font is measured.
 constexpr qreal designBodyPixels = 13;
-// Secondary text is the text colour at this opacity, or more where that would not read.
+// Secondary text and outlines are the text colour at these opacities, or more where that would not stand out.
 constexpr qreal secondaryOpacity = 0.6;
+constexpr qreal outlineOpacity = 0.35;
 
 QColor blend(const QColor& over, const QColor& under, qreal opacity)
 {
@@ -133,6 +134,23 @@ private:
 
 namespace Theme {
 
+namespace {
+
+// The text colour over the window at `opacity`, or more until it stands out `least` from the window, and a little
+// more, so that it still does on a slightly tinted panel. Solid, so that its contrast is what it measures.
+QColor faded(const QPalette& palette, qreal opacity, qreal least)
+{
+    const QColor text = primary(palette), window = palette.color(QPalette::Window);
+    QColor color = blend(text, window, opacity);
+    while (contrast(color, window) < least + 0.3 && opacity < 1) {
+        opacity = std::min<qreal>(1, opacity + 0.05);
+        color = blend(text, window, opacity);
+    }
+    return color;
+}
+
+} // namespace
+
 void useSecondaryText(QWidget* widget)
 {
     widget->installEventFilter(new SecondaryText(widget));
@@ -199,15 +217,12 @@ void fillHoverBackground(QPainter& painter, const QRectF& bounds, const QPalette
 
 QColor secondary(const QPalette& palette)
 {
-    // Solid, so that its contrast is what it measures; on a slightly tinted panel it stays readable.
-    const QColor text = primary(palette), window = palette.color(QPalette::Window);
-    qreal opacity = secondaryOpacity;
-    QColor color = blend(text, window, opacity);
-    while (contrast(color, window) < textContrast + 0.3 && opacity < 1) {
-        opacity = std::min<qreal>(1, opacity + 0.05);
-        color = blend(text, window, opacity);
-    }
-    return color;
+    return faded(palette, secondaryOpacity, textContrast);
+}
+
+QColor outline(const QPalette& palette)
+{
+    return faded(palette, outlineOpacity, outlineContrast);
 }
 
 QSizeF monospacedDigitsSize(const QFont& font, const QString& text)

@@ -67,6 +67,7 @@ void drawSymbol(QPainter& painter, Symbol symbol, const QRectF& rect, const QCol
 
 QColor primary(const QPalette& palette);   // text colour
 QColor secondary(const QPalette& palette); // secondary text: the text colour faded, still readable on the window
+QColor outline(const QPalette& palette);   // a control's outline, standing out 3:1 from the window
 // Gives the widget's text the secondary colour of its parent's palette, now and after every palette change
 // (the desktop switching between light and dark).
 void useSecondaryText(QWidget* widget);

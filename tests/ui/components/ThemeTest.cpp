@@ -80,6 +80,7 @@ TEST(Theme, TextAndFocusStandOutInLightAndDark)
             {"secondary text", Theme::secondary(palette), window, Theme::textContrast},
             {"secondary text on a form", Theme::secondary(palette), panel, Theme::textContrast},
             {"the prominent button's title", accentText, prominent, Theme::textContrast},
+            {"a picker's outline", Theme::outline(palette), window, Theme::outlineContrast},
             {"a focus ring", FocusRing::color(palette, window), window, Theme::outlineContrast},
             {"a focus ring on the prominent button", FocusRing::color(palette, prominent), prominent,
              Theme::outlineContrast},
