@@ -13,6 +13,8 @@ from harness import Recorder, set_accessibility  # noqa: E402
 
 BUS = "app.corvani.Horavane"
 WINDOW_ROLES = (Atspi.Role.FRAME, Atspi.Role.DIALOG)
+CONTROLS = (Atspi.Role.PUSH_BUTTON, Atspi.Role.TOGGLE_BUTTON, Atspi.Role.CHECK_BOX, Atspi.Role.RADIO_BUTTON,
+            Atspi.Role.COMBO_BOX, Atspi.Role.PAGE_TAB, Atspi.Role.LINK)
 
 
 def call(path, method, *args):
@@ -61,8 +63,9 @@ def describe(node):
 
 
 class WindowsForEveryone(unittest.TestCase):
-    """Each window is a named window to assistive technology, every focus stop in it has a name, its pickers are
-    radio groups with one choice checked, and Escape closes it."""
+    """Each window is a named window to assistive technology, every focus stop in it has a name, the keyboard reaches
+    every control, a choice list is labelled, pickers are radio groups with one choice checked, and Escape closes
+    the window."""
 
     def setUp(self):
         set_accessibility(True)
@@ -107,6 +110,9 @@ class WindowsForEveryone(unittest.TestCase):
                 unnamed = [describe(node) for node in shown
                            if has(node, Atspi.StateType.FOCUSABLE) and not node.get_name().strip()]
                 self.assertEqual(unnamed, [], "focus stops without a name")
+                unreachable = [describe(node) for node in shown
+                               if node.get_role() in CONTROLS and not has(node, Atspi.StateType.FOCUSABLE)]
+                self.assertEqual(unreachable, [], "controls the keyboard cannot reach")
                 for box in (node for node in shown if node.get_role() == Atspi.Role.COMBO_BOX):
                     labels = [relation for relation in box.get_relation_set()
                               if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY]

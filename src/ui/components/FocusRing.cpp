@@ -33,7 +33,7 @@ public:
     {
         if (watched != m_widget || event->type() != QEvent::Paint || !m_widget->hasFocus())
             return QObject::eventFilter(watched, event);
-        static_cast<QObject*>(m_widget)->event(event);
+        static_cast<QObject*>(m_widget)->event(event); // the widget paints itself first (QWidget::event is protected)
         QPainter painter(m_widget);
         const QPalette& palette = m_widget->palette();
         drawRing(painter, QRectF(m_widget->rect()).adjusted(1, 1, -1, -1),

@@ -119,7 +119,10 @@ SettingsView::SettingsView(Tracker& tracker, Icons& icons, Settings& settings, U
     layout->setContentsMargins(0, 8, 0, 0);
     m_tabs = new QTabWidget(this);
     m_tabs->setDocumentMode(true);
-    m_tabs->setFocusPolicy(Qt::NoFocus); // its tab bar is the focus stop, with the name of the tab
+    // The tab bar is the focus stop, named by its current tab, rather than its unnamed container (which hands its
+    // own focus policy on to the bar).
+    m_tabs->setFocusPolicy(Qt::NoFocus);
+    m_tabs->tabBar()->setFocusPolicy(Qt::TabFocus);
     m_tabs->addTab(scrolling(makeGeneralTab(), m_tabs), QStringLiteral("General"));
     m_tabs->addTab(scrolling(makeDataTab(), m_tabs), QStringLiteral("Data"));
     paintTabIcons();

@@ -62,8 +62,10 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     if (object == qApp)
         return new ApplicationAccessible;
     auto* widget = qobject_cast<QWidget*>(object);
-    // A window of plain widgets, or the popover's panel (a widget of its own class, asked about first).
-    if (widget && widget->isWindow() && (className == QLatin1String("QWidget") || qobject_cast<PopoverPanel*>(widget)))
+    if (!widget || !widget->isWindow() || className != QLatin1String(object->metaObject()->className()))
+        return nullptr; // asked again for each base class: only the first time counts
+    // A window of plain widgets, or the popover's panel; other windows (dialogs, menus, the tray icon) are Qt's.
+    if (className == QLatin1String("QWidget") || qobject_cast<PopoverPanel*>(widget))
         return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }

@@ -254,7 +254,7 @@ void WelcomeView::paintIcon()
 
 void WelcomeView::paintProminent()
 {
-    // The one action of the window stands out in the accent colour.
+    // The one action of the window stands out in the accent colour, darkened where its title would not read.
     QPalette prominent = m_getStarted->palette();
     prominent.setColor(QPalette::Button, Theme::readableBackground(palette().color(QPalette::Highlight),
                                                                    palette().color(QPalette::HighlightedText)));
