@@ -22,6 +22,12 @@ def call(path, method, *args):
                            *args], capture_output=True, text=True, timeout=60, check=True).stdout
 
 
+def answers():
+    """Whether horavane's menu is on the session bus yet (it may still be starting after its log said so)."""
+    return subprocess.run(["gdbus", "introspect", "--session", "--dest", BUS, "--object-path", "/MenuBar"],
+                          capture_output=True, timeout=60).returncode == 0
+
+
 def wait_for(condition, seconds=20):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
@@ -70,8 +76,6 @@ class WindowsForEveryone(unittest.TestCase):
     def setUp(self):
         set_accessibility(True)
         self.recorder = Recorder(preferences={"hasSeenWelcome": "false"}).start()  # the welcome window opens
-        answers = lambda: subprocess.run(["gdbus", "introspect", "--session", "--dest", BUS, "--object-path",  # noqa
-                                          "/MenuBar"], capture_output=True, timeout=60).returncode == 0
         self.assertTrue(wait_for(answers), "horavane does not answer on the session bus")
 
     def tearDown(self):
