@@ -17,6 +17,7 @@
 #include "SwayPopupPlacement.h"
 #include "TrayItem.h"
 #include "WelcomeView.h"
+#include "WindowAccessibility.h"
 #include "WindowKeys.h"
 #include "WindowVisibilityReader.h"
 #include "XdgPlaces.h"
@@ -73,6 +74,7 @@ HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* pa
       m_tracker(Tracker::Sampling::live, desktop.platform(), settings),
       m_backupController(m_tracker, settings, m_backup, desktop.places()), m_icons(m_appIcons, desktop.places())
 {
+    WindowAccessibility::install();
     m_tracker.keepOpening(HistoryFile(desktop.places().databasePath(), *desktop.platform().clock));
     if (m_tracker.keepsTimeInMemoryOnly())
         qWarning().noquote() << "Cannot open" << desktop.places().databasePath()
@@ -181,6 +183,7 @@ void HoravaneApp::showHistory()
         auto* visibility = new WindowVisibilityReader(view);
         connect(visibility, &WindowVisibilityReader::changed, view, &HistoryView::setShown);
         window(m_history, QStringLiteral("Horavane"), view, QSize(680, 600));
+        m_history->setAccessibleName(QStringLiteral("Horavane — History")); // its title alone does not say which
     }
     m_history->show();
     m_history->raise();

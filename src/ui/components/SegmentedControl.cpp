@@ -1,7 +1,10 @@
 #include "SegmentedControl.h"
 
+#include "FocusRing.h"
+#include "SegmentedControlAccessible.h"
 #include "Theme.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,6 +15,7 @@ namespace {
 
 constexpr int titlePadding = 12; // on each side of a title
 constexpr qreal plateInset = 2;
+constexpr int titleMargin = 4; // above and below a title
 
 bool isDark(const QPalette& palette)
 {
@@ -26,24 +30,57 @@ SegmentedControl::SegmentedControl(const QList<Segment>& segments, int segmentWi
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFocusPolicy(Qt::TabFocus);
     setFont(Theme::font(TextStyle::body));
+    static const bool accessible = (QAccessible::installFactory(SegmentedControlAccessible::factory), true);
+    Q_UNUSED(accessible);
+}
+
+qsizetype SegmentedControl::indexOf(int id) const
+{
+    for (qsizetype i = 0; i < m_segments.size(); ++i)
+        if (m_segments[i].id == id)
+            return i;
+    return -1;
 }
 
 void SegmentedControl::setCurrentId(int id)
 {
-    qsizetype index = -1;
-    for (qsizetype i = 0; i < m_segments.size(); ++i)
-        if (m_segments[i].id == id)
-            index = i;
+    const qsizetype index = indexOf(id);
     if (index == m_current)
         return;
     m_current = index;
-    setAccessibleDescription(index >= 0 ? m_segments[index].title : QString());
+    announceChoice();
     update();
+}
+
+void SegmentedControl::chooseId(int id)
+{
+    choose(indexOf(id));
+}
+
+void SegmentedControl::announceChoice()
+{
+    if (m_current < 0 || !QAccessible::isActive())
+        return;
+    QAccessible::State checked;
+    checked.checked = true;
+    QAccessibleStateChangeEvent change(this, checked);
+    change.setChild(int(m_current));
+    QAccessible::updateAccessibility(&change);
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(int(m_current));
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 std::optional<int> SegmentedControl::currentId() const
 {
     return m_current >= 0 ? std::optional(m_segments[m_current].id) : std::nullopt;
+}
+
+int SegmentedControl::trackHeight() const
+{
+    return std::max(barHeight, fontMetrics().height() + 2 * titleMargin); // grows with a larger desktop font
 }
 
 int SegmentedControl::segmentWidth() const
@@ -59,7 +96,7 @@ QRect SegmentedControl::segmentRect(int id) const
 {
     for (qsizetype i = 0; i < m_segments.size(); ++i)
         if (m_segments[i].id == id)
-            return QRect(int(i) * segmentWidth(), 0, segmentWidth(), barHeight);
+            return QRect(int(i) * segmentWidth(), 0, segmentWidth(), trackHeight());
     return {};
 }
 
@@ -73,7 +110,7 @@ QString SegmentedControl::title(int id) const
 
 QSize SegmentedControl::sizeHint() const
 {
-    return {int(m_segments.size()) * segmentWidth(), barHeight};
+    return {int(m_segments.size()) * segmentWidth(), trackHeight()};
 }
 
 QSize SegmentedControl::minimumSizeHint() const
@@ -104,21 +141,24 @@ void SegmentedControl::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QPalette& colors = palette();
-    const QRectF track(0, 0, sizeHint().width(), barHeight);
+    const QRectF track(0, 0, sizeHint().width(), trackHeight());
     QPainterPath trackPath;
     trackPath.addRoundedRect(track, cornerRadius, cornerRadius);
     painter.fillPath(trackPath, trackColor(colors));
+    painter.setPen(QPen(Theme::outline(colors), 1));
+    painter.drawRoundedRect(track.adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius, cornerRadius);
+    painter.setPen(Qt::NoPen);
 
     const int width = segmentWidth();
     // Lines only between two segments that are both unchosen, as the plate covers its own edges.
     for (qsizetype i = 1; i < m_segments.size(); ++i) {
         if (i == m_current || i - 1 == m_current)
             continue;
-        painter.fillRect(QRectF(i * width - 0.5, 5, 1, barHeight - 10), Theme::primary(colors, 0.15));
+        painter.fillRect(QRectF(i * width - 0.5, 5, 1, trackHeight() - 10), Theme::primary(colors, 0.15));
     }
     if (m_current >= 0) {
-        const QRectF plate =
-            QRectF(m_current * width, 0, width, barHeight).adjusted(plateInset, plateInset, -plateInset, -plateInset);
+        const QRectF plate = QRectF(m_current * width, 0, width, trackHeight())
+                                 .adjusted(plateInset, plateInset, -plateInset, -plateInset);
         QPainterPath platePath;
         platePath.addRoundedRect(plate, cornerRadius - plateInset, cornerRadius - plateInset);
         if (!isDark(colors)) // a hairline edge lifts the white plate off a light track
@@ -127,12 +167,9 @@ void SegmentedControl::paintEvent(QPaintEvent*)
     }
     painter.setPen(Theme::primary(colors));
     for (qsizetype i = 0; i < m_segments.size(); ++i)
-        painter.drawText(QRect(int(i) * width, 0, width, barHeight), Qt::AlignCenter, m_segments[i].title);
-    if (hasFocus() && m_keyboardFocus && m_current >= 0) {
-        painter.setPen(QPen(colors.color(QPalette::Highlight), 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(track.adjusted(0.75, 0.75, -0.75, -0.75), cornerRadius, cornerRadius);
-    }
+        painter.drawText(QRect(int(i) * width, 0, width, trackHeight()), Qt::AlignCenter, m_segments[i].title);
+    if (hasFocus())
+        FocusRing::draw(painter, track, colors, cornerRadius);
 }
 
 void SegmentedControl::choose(qsizetype index)
@@ -140,7 +177,7 @@ void SegmentedControl::choose(qsizetype index)
     if (index < 0 || index >= m_segments.size() || index == m_current)
         return;
     m_current = index;
-    setAccessibleDescription(m_segments[index].title);
+    announceChoice();
     update();
     emit idChosen(m_segments[index].id);
 }
@@ -150,7 +187,7 @@ void SegmentedControl::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
     const int width = segmentWidth();
-    if (width > 0 && event->position().x() >= 0 && event->position().y() >= 0 && event->position().y() < barHeight)
+    if (width > 0 && event->position().x() >= 0 && event->position().y() >= 0 && event->position().y() < trackHeight())
         choose(qsizetype(event->position().x()) / width);
 }
 
@@ -167,14 +204,13 @@ void SegmentedControl::keyPressEvent(QKeyEvent* event)
 
 void SegmentedControl::focusInEvent(QFocusEvent* event)
 {
-    m_keyboardFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
     QWidget::focusInEvent(event);
+    announceChoice();
     update();
 }
 
 void SegmentedControl::focusOutEvent(QFocusEvent* event)
 {
-    m_keyboardFocus = false;
     QWidget::focusOutEvent(event);
     update();
 }

@@ -7,7 +7,8 @@
 
 // Joined choices in one rounded track, one of them chosen: the chosen segment is a plain raised plate, the
 // others lie flat on the track with a faint line between neighbours. Drawn from the palette, so it reads the
-// same in light and dark. Arrow keys move the choice when it has the focus.
+// same in light and dark. Arrow keys move the choice when it has the focus, which a ring shows. To assistive
+// technology it is a group of radio buttons.
 class SegmentedControl : public QWidget
 {
     Q_OBJECT
@@ -18,7 +19,7 @@ public:
         QString title;
     };
 
-    static constexpr int barHeight = 24;
+    static constexpr int barHeight = 24; // at the least
     static constexpr qreal cornerRadius = 6;
 
     // Every segment is at least `segmentWidth` wide, wider when its title needs it.
@@ -27,6 +28,9 @@ public:
     // Shows the segment with the id as chosen, without announcing it; an id not offered chooses none.
     void setCurrentId(int id);
     std::optional<int> currentId() const;
+    // Chooses the segment with the id as a click on it does, announcing a change.
+    void chooseId(int id);
+    const QList<Segment>& segments() const { return m_segments; }
     // Where the segment with the id is drawn, in the control's coordinates; empty for an id not offered.
     QRect segmentRect(int id) const;
     QString title(int id) const;
@@ -52,10 +56,13 @@ protected:
 
 private:
     int segmentWidth() const;
+    int trackHeight() const;
     void choose(qsizetype index);
+    qsizetype indexOf(int id) const;
+    // Tells assistive technology which segment is chosen (and focused, with the focus here).
+    void announceChoice();
 
     QList<Segment> m_segments;
     int m_minimumSegmentWidth = 0;
     qsizetype m_current = -1;
-    bool m_keyboardFocus = false; // the focus ring shows only when the keyboard brought the focus
 };

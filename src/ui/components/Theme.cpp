@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QWidget>
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -31,7 +33,26 @@ constexpr std::array<Style, 11> styles{{
     {10, QFont::Normal},   // caption2
 }};
 
-constexpr qreal secondaryOpacity = 0.5;
+// The design's body text size, against which the desktop's font is measured.
+constexpr qreal designBodyPixels = 13;
+// Secondary text and outlines are the text colour at these opacities, or more where that would not stand out.
+constexpr qreal secondaryOpacity = 0.6;
+constexpr qreal outlineOpacity = 0.35;
+
+QColor blend(const QColor& over, const QColor& under, qreal opacity)
+{
+    return QColor::fromRgbF(float(under.redF() + (over.redF() - under.redF()) * opacity),
+                            float(under.greenF() + (over.greenF() - under.greenF()) * opacity),
+                            float(under.blueF() + (over.blueF() - under.blueF()) * opacity));
+}
+
+qreal luminance(const QColor& color)
+{
+    const auto linear = [](qreal channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
+}
 
 QString digits()
 {
@@ -113,14 +134,52 @@ private:
 
 namespace Theme {
 
+namespace {
+
+// The text colour over the window at `opacity`, or more until it stands out `least` from the window, and a little
+// more, so that it still does on a slightly tinted panel. Solid, so that its contrast is what it measures.
+QColor faded(const QPalette& palette, qreal opacity, qreal least)
+{
+    const QColor text = primary(palette), window = palette.color(QPalette::Window);
+    QColor color = blend(text, window, opacity);
+    while (contrast(color, window) < least + 0.3 && opacity < 1) {
+        opacity = std::min<qreal>(1, opacity + 0.05);
+        color = blend(text, window, opacity);
+    }
+    return color;
+}
+
+} // namespace
+
 void useSecondaryText(QWidget* widget)
 {
     widget->installEventFilter(new SecondaryText(widget));
 }
 
+qreal scaled(qreal designPixels)
+{
+    const qreal desktopPixels = QFontInfo(QApplication::font()).pixelSize();
+    return designPixels * std::max<qreal>(1, desktopPixels / designBodyPixels);
+}
+
 qreal pixelSize(TextStyle style)
 {
-    return styles[static_cast<size_t>(style)].pixelSize;
+    return scaled(styles[static_cast<size_t>(style)].pixelSize);
+}
+
+qreal contrast(const QColor& a, const QColor& b)
+{
+    const qreal la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor readableBackground(const QColor& background, const QColor& text, qreal ratio)
+{
+    const QColor away = luminance(text) > 0.5 ? QColor(Qt::black) : QColor(Qt::white);
+    QColor color = background;
+    for (qreal step = 0.05; contrast(color, text) < ratio && step <= 1; step += 0.05)
+        color = blend(away, background, step);
+    return color;
 }
 
 QFont systemFont(qreal pixelSize, QFont::Weight weight)
@@ -134,7 +193,7 @@ QFont systemFont(qreal pixelSize, QFont::Weight weight)
 QFont font(TextStyle style, QFont::Weight weight)
 {
     const Style& entry = styles[static_cast<size_t>(style)];
-    return systemFont(entry.pixelSize, weight == QFont::Normal ? entry.weight : weight);
+    return systemFont(scaled(entry.pixelSize), weight == QFont::Normal ? entry.weight : weight);
 }
 
 QColor primary(const QPalette& palette)
@@ -158,7 +217,12 @@ void fillHoverBackground(QPainter& painter, const QRectF& bounds, const QPalette
 
 QColor secondary(const QPalette& palette)
 {
-    return primary(palette, secondaryOpacity);
+    return faded(palette, secondaryOpacity, textContrast);
+}
+
+QColor outline(const QPalette& palette)
+{
+    return faded(palette, outlineOpacity, outlineContrast);
 }
 
 QSizeF monospacedDigitsSize(const QFont& font, const QString& text)

@@ -34,8 +34,19 @@ namespace Theme {
 QFont font(TextStyle style, QFont::Weight weight = QFont::Normal);
 // The system font at a given size in device-independent pixels.
 QFont systemFont(qreal pixelSize, QFont::Weight weight = QFont::Normal);
-// The style's size in device-independent pixels.
+// The style's size in device-independent pixels, grown with the desktop's font.
 qreal pixelSize(TextStyle style);
+// A size of the design, in device-independent pixels, grown as the desktop's font is larger than the design's
+// body text; never smaller than designed.
+qreal scaled(qreal designPixels);
+
+// The contrast ratio of two opaque colours, from 1 (the same) to 21 (black on white).
+qreal contrast(const QColor& a, const QColor& b);
+// The least contrast text needs, and controls' outlines and focus rings.
+constexpr qreal textContrast = 4.5;
+constexpr qreal outlineContrast = 3;
+// `background` darkened (on a light `text`) or lightened (on a dark one) until `text` reads on it with `ratio`.
+QColor readableBackground(const QColor& background, const QColor& text, qreal ratio = textContrast);
 
 enum class Symbol
 {
@@ -55,7 +66,8 @@ QPixmap symbol(Symbol symbol, qreal pointSize, const QColor& color, qreal device
 void drawSymbol(QPainter& painter, Symbol symbol, const QRectF& rect, const QColor& color);
 
 QColor primary(const QPalette& palette);   // text colour
-QColor secondary(const QPalette& palette); // secondary text
+QColor secondary(const QPalette& palette); // secondary text: the text colour faded, still readable on the window
+QColor outline(const QPalette& palette);   // a control's outline, standing out 3:1 from the window
 // Gives the widget's text the secondary colour of its parent's palette, now and after every palette change
 // (the desktop switching between light and dark).
 void useSecondaryText(QWidget* widget);

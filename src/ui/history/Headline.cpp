@@ -37,7 +37,7 @@ Headline::Headline(QWidget* parent) : QWidget(parent), m_driver([this](double se
     auto* left = new QVBoxLayout;
     left->setSpacing(2);
     m_title = headlineLabel(QString(), this);
-    m_total = new DigitsLabel(Theme::systemFont(30, QFont::DemiBold), this);
+    m_total = new DigitsLabel(Theme::systemFont(Theme::scaled(30), QFont::DemiBold), this);
     left->addWidget(m_title, 0, Qt::AlignLeft);
     left->addWidget(m_total, 0, Qt::AlignLeft);
     row->addLayout(left);

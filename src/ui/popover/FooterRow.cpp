@@ -1,5 +1,6 @@
 #include "FooterRow.h"
 
+#include "FocusRing.h"
 #include "PointerTracker.h"
 #include "Theme.h"
 
@@ -44,4 +45,6 @@ void FooterRow::paintEvent(QPaintEvent*)
     const QRectF label = bounds.adjusted(padding, 0, -padding, 0);
     painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
                      fontMetrics().elidedText(text(), Qt::ElideRight, qRound(label.width())));
+    if (hasFocus())
+        FocusRing::draw(painter, bounds, palette(), cornerRadius);
 }

@@ -104,6 +104,7 @@ void ExcludedList::rebuild()
         line->addWidget(name, 1);
         row.button = new QPushButton(QStringLiteral("Track Again"), row.widget);
         row.button->setFont(Theme::font(TextStyle::callout));
+        row.button->setAccessibleName(QStringLiteral("Track %1 again").arg(row.name)); // one per row: say which
         line->addWidget(row.button);
         const ItemKey key = row.key;
         // The tracker announces the change, which rebuilds this list; the button goes with its row,

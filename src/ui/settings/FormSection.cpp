@@ -2,8 +2,10 @@
 
 #include "Theme.h"
 
+#include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
@@ -38,6 +40,30 @@ protected:
             first = false;
         }
     }
+};
+
+// A click on a row's label presses the row's check box, as a click on a check box's own text would.
+class LabelClick final : public QObject
+{
+public:
+    LabelClick(QLabel* label, QAbstractButton* button) : QObject(label), m_button(button)
+    {
+        label->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && m_button->isEnabled()) {
+            m_button->setFocus(Qt::MouseFocusReason);
+            m_button->click();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QAbstractButton* m_button;
 };
 
 QLabel* secondaryLabel(const QString& text, TextStyle style, QWidget* parent)
@@ -101,6 +127,11 @@ QWidget* FormSection::wrap(QWidget* left, QWidget* control)
     if (control) {
         control->setParent(row);
         layout->addWidget(control, 0, Qt::AlignRight | Qt::AlignVCenter);
+        if (auto* label = qobject_cast<QLabel*>(left)) {
+            label->setBuddy(control); // the label names the control to assistive technology
+            if (auto* button = qobject_cast<QAbstractButton*>(control); button && button->isCheckable())
+                new LabelClick(label, button);
+        }
     }
     m_rows->addWidget(row);
     return row;

@@ -3,6 +3,7 @@
 #include "CSV.h"
 #include "ChartColorsPreview.h"
 #include "ExcludedList.h"
+#include "FocusRing.h"
 #include "FormSection.h"
 #include "LoginItem.h"
 #include "Palette.h"
@@ -96,6 +97,7 @@ QScrollArea* scrolling(QWidget* content, QWidget* parent)
     area->setFrameShape(QFrame::NoFrame);
     area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setWidgetResizable(true);
+    area->setFocusPolicy(Qt::NoFocus); // the controls inside take the focus, and the area scrolls to them
     area->setWidget(content);
     return area;
 }
@@ -117,6 +119,10 @@ SettingsView::SettingsView(Tracker& tracker, Icons& icons, Settings& settings, U
     layout->setContentsMargins(0, 8, 0, 0);
     m_tabs = new QTabWidget(this);
     m_tabs->setDocumentMode(true);
+    // The tab bar is the focus stop, named by its current tab, rather than its unnamed container (which hands its
+    // own focus policy on to the bar).
+    m_tabs->setFocusPolicy(Qt::NoFocus);
+    m_tabs->tabBar()->setFocusPolicy(Qt::TabFocus);
     m_tabs->addTab(scrolling(makeGeneralTab(), m_tabs), QStringLiteral("General"));
     m_tabs->addTab(scrolling(makeDataTab(), m_tabs), QStringLiteral("Data"));
     paintTabIcons();
@@ -256,6 +262,7 @@ QWidget* SettingsView::makeDataTab()
     auto* privacy = new FormSection(QStringLiteral("Privacy"), page);
     m_welcomeButton = new QPushButton(QStringLiteral("Show Welcome Screen"), page);
     m_welcomeButton->setFlat(true);
+    FocusRing::install(m_welcomeButton); // a flat button shows no focus of its own
     m_welcomeButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     privacy->addWidget(m_welcomeButton);
     privacy->setFooter(PlatformTexts::privacyFooter());

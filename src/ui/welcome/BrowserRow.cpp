@@ -81,6 +81,10 @@ void BrowserRow::setAccess(BrowserProbe::Access access)
     m_access = access;
     const bool asks = access == BrowserProbe::Access::notAsked || access == BrowserProbe::Access::denied;
     m_button->setText(stateText(access));
+    // Every row has such a button: its name says which browser it is for.
+    m_button->setAccessibleName(access == BrowserProbe::Access::denied
+                                    ? QStringLiteral("Open Settings for %1…").arg(m_name->text())
+                                    : QStringLiteral("Allow %1…").arg(m_name->text()));
     m_button->setVisible(asks);
     m_waiting->setVisible(access == BrowserProbe::Access::waiting);
     m_allowed->setVisible(access == BrowserProbe::Access::granted);

@@ -4,6 +4,7 @@
 #include "BrowserFamily.h"
 #include "BrowserList.h"
 #include "BrowserPermissions.h"
+#include "FocusRing.h"
 #include "LoginItem.h"
 #include "Notice.h"
 #include "PlatformTexts.h"
@@ -96,6 +97,7 @@ WelcomeView::WelcomeView(Tracker& tracker, Icons& icons, Settings& settings, Acc
     m_getStarted->setMinimumHeight(40);
     m_getStarted->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     paintProminent();
+    FocusRing::install(m_getStarted); // the style's own ring would be lost on the accent colour
     layout->addWidget(m_getStarted);
     connect(m_getStarted, &QPushButton::clicked, this, &WelcomeView::finish);
 
@@ -252,9 +254,10 @@ void WelcomeView::paintIcon()
 
 void WelcomeView::paintProminent()
 {
-    // The one action of the window stands out in the accent colour.
+    // The one action of the window stands out in the accent colour, darkened where its title would not read.
     QPalette prominent = m_getStarted->palette();
-    prominent.setColor(QPalette::Button, palette().color(QPalette::Highlight));
+    prominent.setColor(QPalette::Button, Theme::readableBackground(palette().color(QPalette::Highlight),
+                                                                   palette().color(QPalette::HighlightedText)));
     prominent.setColor(QPalette::ButtonText, palette().color(QPalette::HighlightedText));
     m_getStarted->setPalette(prominent);
 }

@@ -2,6 +2,7 @@
 #include "Divider.h"
 #include "Theme.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QSignalSpy>
@@ -53,6 +54,33 @@ TEST(SegmentedControl, ClickingAnotherSegmentChoosesItOnce)
     control.setCurrentId(9); // not offered: none is chosen, nothing announced
     EXPECT_EQ(control.currentId(), std::nullopt);
     EXPECT_EQ(chosen.count(), 1);
+}
+
+TEST(SegmentedControl, IsARadioGroupWhoseButtonsChooseAsAClickDoes)
+{
+    SegmentedControl control({{7, "7 Days"}, {30, "30 Days"}}, 84);
+    control.setAccessibleName("Period");
+    control.setCurrentId(7);
+    QSignalSpy chosen(&control, &SegmentedControl::idChosen);
+    QAccessibleInterface* group = QAccessible::queryAccessibleInterface(&control);
+    ASSERT_EQ(group->childCount(), 2);
+    struct Expected
+    {
+        const char* name;
+        bool checked;
+    };
+    for (const auto& [index, expected] : {std::pair{0, Expected{"7 Days", true}}, {1, Expected{"30 Days", false}}}) {
+        QAccessibleInterface* choice = group->child(index);
+        EXPECT_EQ(choice, group->child(index)) << "the same interface every time";
+        EXPECT_EQ(choice->role(), QAccessible::RadioButton);
+        EXPECT_EQ(choice->text(QAccessible::Name), expected.name);
+        EXPECT_EQ(bool(choice->state().checked), expected.checked) << expected.name;
+        EXPECT_EQ(group->indexOfChild(choice), index);
+    }
+    group->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen[0][0].toInt(), 30);
+    EXPECT_TRUE(group->child(1)->state().checked);
 }
 
 TEST(SegmentedControl, TheChosenSegmentStandsOutInLightAndDark)

@@ -1,10 +1,15 @@
 #include "Theme.h"
+#include "FocusRing.h"
 #include "RollingText.h"
 #include "Sector.h"
 #include "Spring.h"
 
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -17,6 +22,72 @@ TEST(Theme, StylesGetSmallerDownTheTable)
     EXPECT_EQ(Theme::font(TextStyle::headline).weight(), QFont::DemiBold);
     EXPECT_EQ(Theme::font(TextStyle::body, QFont::Medium).weight(), QFont::Medium);
     EXPECT_EQ(Theme::font(TextStyle::callout).pixelSize(), 12);
+}
+
+TEST(Theme, SizesGrowWithTheDesktopFontAndNeverShrink)
+{
+    const QFont before = QApplication::font();
+    for (const auto& [desktopPixels, body, footnote] : {std::tuple{9, 13, 10}, {13, 13, 10}, {20, 20, 15}}) {
+        QFont desktop = before;
+        desktop.setPixelSize(desktopPixels);
+        QApplication::setFont(desktop);
+        EXPECT_EQ(Theme::font(TextStyle::body).pixelSize(), body) << desktopPixels;
+        EXPECT_EQ(Theme::font(TextStyle::footnote).pixelSize(), footnote) << desktopPixels;
+    }
+    QApplication::setFont(before);
+}
+
+// Fusion's light colours, a desktop whose accent is a light blue, and the dark colours of the previews.
+QPalette appearance(const char* name)
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+    QPalette palette = fusion->standardPalette();
+    if (name == std::string_view("light blue accent"))
+        palette.setColor(QPalette::Highlight, QColor(0x8c, 0xc8, 0xf5));
+    if (name == std::string_view("dark")) {
+        const QColor window(0x1e, 0x1e, 0x1e), text(0xf0, 0xf0, 0xf0);
+        palette.setColor(QPalette::Window, window);
+        palette.setColor(QPalette::WindowText, text);
+        palette.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    }
+    return palette;
+}
+
+// Solid `color` at `opacity` over `under`, as a translucent fill is seen.
+QColor over(const QColor& under, QColor color, qreal opacity)
+{
+    return QColor::fromRgbF(under.redF() + (color.redF() - under.redF()) * opacity,
+                            under.greenF() + (color.greenF() - under.greenF()) * opacity,
+                            under.blueF() + (color.blueF() - under.blueF()) * opacity);
+}
+
+TEST(Theme, TextAndFocusStandOutInLightAndDark)
+{
+    EXPECT_DOUBLE_EQ(Theme::contrast(Qt::black, Qt::white), 21);
+    for (const char* name : {"light", "light blue accent", "dark"}) {
+        const QPalette palette = appearance(name);
+        const QColor window = palette.color(QPalette::Window);
+        const QColor panel = over(window, Theme::primary(palette), 0.04); // a settings form's rows
+        const QColor accentText = palette.color(QPalette::HighlightedText);
+        const QColor prominent = Theme::readableBackground(palette.color(QPalette::Highlight), accentText);
+        const struct
+        {
+            const char* what;
+            QColor a, b;
+            qreal least;
+        } pairs[] = {
+            {"text", Theme::primary(palette), window, Theme::textContrast},
+            {"secondary text", Theme::secondary(palette), window, Theme::textContrast},
+            {"secondary text on a form", Theme::secondary(palette), panel, Theme::textContrast},
+            {"the prominent button's title", accentText, prominent, Theme::textContrast},
+            {"a picker's outline", Theme::outline(palette), window, Theme::outlineContrast},
+            {"a focus ring", FocusRing::color(palette, window), window, Theme::outlineContrast},
+            {"a focus ring on the prominent button", FocusRing::color(palette, prominent), prominent,
+             Theme::outlineContrast},
+        };
+        for (const auto& pair : pairs)
+            EXPECT_GE(Theme::contrast(pair.a, pair.b), pair.least) << name << ": " << pair.what;
+    }
 }
 
 TEST(Theme, DigitsShareOneWidth)

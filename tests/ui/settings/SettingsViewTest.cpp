@@ -64,6 +64,25 @@ TEST_F(SettingsViewTest, ShowTimeFollowsTheSettingBothWays)
     EXPECT_FALSE(view.showsTimeInTray()->isChecked());
 }
 
+TEST_F(SettingsViewTest, RowLabelsNameTheirControlsAndAClickOnOneTogglesItsCheckBox)
+{
+    SettingsView& view = shown();
+    for (QWidget* control : std::initializer_list<QWidget*>{view.showsTimeInTray(), view.idlePicker()}) {
+        QLabel* label = nullptr;
+        for (QLabel* candidate : control->parentWidget()->findChildren<QLabel*>())
+            if (candidate->buddy() == control)
+                label = candidate;
+        ASSERT_NE(label, nullptr) << control->accessibleName().toStdString();
+        auto* box = qobject_cast<QCheckBox*>(control);
+        const bool before = box && box->isChecked();
+        QTest::mouseClick(label, Qt::LeftButton);
+        if (box) {
+            EXPECT_NE(box->isChecked(), before) << label->text().toStdString();
+        }
+    }
+    EXPECT_TRUE(settings.showsTimeInTray());
+}
+
 TEST_F(SettingsViewTest, ColourPickerStoresItsCountAndThePreviewFollows)
 {
     settings.setChartColors(0);
@@ -93,6 +112,7 @@ TEST_F(SettingsViewTest, ExcludedItemsAreSortedByNameAndTrackAgainBringsTheirTim
     QPushButton* again = view.excludedList()->trackAgainButton(key("beta"));
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->text(), QStringLiteral("Track Again"));
+    EXPECT_EQ(again->accessibleName(), QStringLiteral("Track beta again"));
     again->click();
     QTRY_COMPARE(view.excludedList()->names(), QStringList{"Alpha"});
     EXPECT_FALSE(tracker->excluded().contains(key("beta")));

@@ -64,17 +64,23 @@ TEST(WelcomeBrowserRow, ShowsOneStateAtATime)
     {
         BrowserProbe::Access access;
         const char* shown;
+        const char* buttonSays = ""; // to a screen reader, which hears one such button per row
     };
     const Case cases[] = {
-        {BrowserProbe::Access::notAsked, "Allow…"}, {BrowserProbe::Access::waiting, "Waiting for your answer…"},
-        {BrowserProbe::Access::granted, "Allowed"}, {BrowserProbe::Access::denied, "Open Settings…"},
-        {BrowserProbe::Access::notAsked, "Allow…"}, // and back, as after a restart of the probe's owner
+        {BrowserProbe::Access::notAsked, "Allow…", "Allow Chromium…"},
+        {BrowserProbe::Access::waiting, "Waiting for your answer…"},
+        {BrowserProbe::Access::granted, "Allowed"},
+        {BrowserProbe::Access::denied, "Open Settings…", "Open Settings for Chromium…"},
+        {BrowserProbe::Access::notAsked, "Allow…", "Allow Chromium…"}, // and back, as after the probe's owner restarts
     };
     BrowserRow row(chromium, QImage());
     EXPECT_EQ(shownState(row), "Allow…"); // before any state is set
     for (const Case& test : cases) {
         row.setAccess(test.access);
         EXPECT_EQ(shownState(row), QString::fromUtf8(test.shown)) << test.shown;
+        if (*test.buttonSays) {
+            EXPECT_EQ(row.button()->accessibleName(), QString::fromUtf8(test.buttonSays));
+        }
     }
 }
 
