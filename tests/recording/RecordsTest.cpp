@@ -161,6 +161,21 @@ TEST(DurationTexts, Table)
         EXPECT_EQ(DurationText::string(row.seconds), QString::fromLatin1(row.text)) << row.seconds;
 }
 
+TEST(DurationTexts, Spoken)
+{
+    const struct
+    {
+        double seconds;
+        const char* text;
+    } rows[] = {
+        {0, "0 minutes"},         {30, "less than a minute"},  {60, "1 minute"},          {3599, "59 minutes"},
+        {3600, "1 hour"},         {3660, "1 hour 1 minute"},   {5520, "1 hour 32 minutes"}, {7200, "2 hours"},
+        {7260, "2 hours 1 minute"}, {9000, "2 hours 30 minutes"}, {std::nan(""), "0 minutes"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(DurationText::spoken(row.seconds), QString::fromLatin1(row.text)) << row.seconds;
+}
+
 TEST(Glances, SharesAppearFromOneMinute)
 {
     EXPECT_EQ(Glance(Summary(DayTotals{{ItemKey{ItemKind::app, "a"}, {"a", 59}}})), Glance());
