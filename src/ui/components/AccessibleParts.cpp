@@ -61,7 +61,8 @@ private:
 class PartsInterface : public QAccessibleWidget
 {
 public:
-    PartsInterface(QWidget* widget, AccessibleParts* parts) : QAccessibleWidget(widget, QAccessible::List), m_parts(parts)
+    PartsInterface(QWidget* widget, AccessibleParts* parts)
+        : QAccessibleWidget(widget, QAccessible::List), m_parts(parts)
     {
     }
     ~PartsInterface() override

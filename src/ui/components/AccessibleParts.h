@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QString>
+#include <Qt>
 
 class QWidget;
 
@@ -29,4 +30,9 @@ public:
     static void install();
     // Tells assistive technology that the keyboard moved to another part of the focused widget.
     static void announceCurrent(QWidget* widget, int index);
+    // Whether a focus change takes the focus out of the window rather than to another widget in it.
+    static bool focusLeavesWindow(Qt::FocusReason reason)
+    {
+        return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    }
 };

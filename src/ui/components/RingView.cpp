@@ -183,7 +183,7 @@ Sector RingView::sectorOf(int index) const
     const double after = before + m_breakdown.slices[index].seconds;
     const qreal r = m_diameter / 2;
     const Animated style = m_styles.value(m_breakdown.slices[index].id);
-    return Sector{QPointF(r, r),      style.inner.value * r, style.outer.value * r, before / total * 360,
+    return Sector{QPointF(r, r),       style.inner.value * r, style.outer.value * r, before / total * 360,
                   after / total * 360, angularInset,          cornerRadius};
 }
 
@@ -251,8 +251,10 @@ void RingView::focusInEvent(QFocusEvent* event)
 void RingView::focusOutEvent(QFocusEvent* event)
 {
     update();
-    // What the keyboard pointed at goes with the focus; the pointer's place, if any, counts again.
-    pointerMoved(m_tracker->location());
+    // What the keyboard pointed at goes with the focus; the pointer's place, if any, counts again. Not when
+    // the window loses the focus (a menu, another window, or the window closing as its owner goes away).
+    if (!AccessibleParts::focusLeavesWindow(event->reason()))
+        pointerMoved(m_tracker->location());
     QWidget::focusOutEvent(event);
 }
 

@@ -302,8 +302,10 @@ void BarChart::focusInEvent(QFocusEvent* event)
 
 void BarChart::focusOutEvent(QFocusEvent* event)
 {
-    // What the keyboard pointed at goes with the focus; the pointer's place, if any, counts again.
-    pointerMoved(m_tracker->location());
+    // What the keyboard pointed at goes with the focus; the pointer's place, if any, counts again. Not when
+    // the window loses the focus (a menu, another window, or the window closing as its owner goes away).
+    if (!AccessibleParts::focusLeavesWindow(event->reason()))
+        pointerMoved(m_tracker->location());
     update();
     QWidget::focusOutEvent(event);
 }

@@ -128,8 +128,8 @@ bool ItemList::eventFilter(QObject* watched, QEvent* event)
 
 bool ItemList::rowKeyPressed(ItemRow* row, const QKeyEvent& event)
 {
-    const bool menuKey = event.key() == Qt::Key_Menu ||
-                         (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier);
+    const bool menuKey =
+        event.key() == Qt::Key_Menu || (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier);
     if (menuKey) {
         showMenu(row, QPoint(ItemRow::padding, rowHeight / 2));
         return true;

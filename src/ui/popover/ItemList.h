@@ -80,7 +80,7 @@ private:
     std::optional<ItemKey> m_hovered;
     std::optional<ItemKey> m_highlighted;
     bool m_excludable = false;
-    int m_current = 0; // the row Tab reaches
+    int m_current = 0;      // the row Tab reaches
     QPointer<QMenu> m_menu; // the open "Don’t Track" menu, if any
 };
 

@@ -133,9 +133,10 @@ TEST_F(ItemListTest, RowsAreListItemsTheArrowsMoveBetweenAndTheMenuKeyOffersDont
         int focused;
         bool menu;
     } steps[] = {
-        {Qt::Key_Down, {}, 1, false},   {Qt::Key_Down, {}, 2, false}, {Qt::Key_Down, {}, 2, false},
-        {Qt::Key_Up, {}, 1, false},     {Qt::Key_Home, {}, 0, false}, {Qt::Key_End, {}, 2, false},
-        {Qt::Key_Menu, {}, 2, true},    {Qt::Key_F10, Qt::ShiftModifier, 2, true},
+        {Qt::Key_Down, {}, 1, false}, {Qt::Key_Down, {}, 2, false},
+        {Qt::Key_Down, {}, 2, false}, {Qt::Key_Up, {}, 1, false},
+        {Qt::Key_Home, {}, 0, false}, {Qt::Key_End, {}, 2, false},
+        {Qt::Key_Menu, {}, 2, true},  {Qt::Key_F10, Qt::ShiftModifier, 2, true},
     };
     for (const auto& step : steps) {
         QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
