@@ -5,6 +5,7 @@
 #include "PointerTracker.h"
 
 #include <QAccessible>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -123,6 +124,12 @@ bool ItemList::eventFilter(QObject* watched, QEvent* event)
         setCurrent(static_cast<int>(m_rows.indexOf(row)));
     if (row && event->type() == QEvent::KeyPress && rowKeyPressed(row, *static_cast<QKeyEvent*>(event)))
         return true;
+    // The windowing system may turn the Menu key into a context menu request of its own.
+    if (row && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        showMenu(row, QPoint(ItemRow::padding, rowHeight / 2), true);
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -131,7 +138,7 @@ bool ItemList::rowKeyPressed(ItemRow* row, const QKeyEvent& event)
     const bool menuKey =
         event.key() == Qt::Key_Menu || (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier);
     if (menuKey) {
-        showMenu(row, QPoint(ItemRow::padding, rowHeight / 2));
+        showMenu(row, QPoint(ItemRow::padding, rowHeight / 2), true);
         return true;
     }
     const int index = static_cast<int>(m_rows.indexOf(row));
@@ -211,7 +218,7 @@ void ItemList::makeVisibleRows()
         row->installEventFilter(this);
         row->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(row, &QWidget::customContextMenuRequested, this,
-                [this, row](const QPoint& position) { showMenu(row, position); });
+                [this, row](const QPoint& position) { showMenu(row, position, false); });
         auto* tracker = new PointerTracker(row);
         connect(tracker, &PointerTracker::moved, this,
                 [this, row](const std::optional<QPointF>& location) { pointerMoved(row, location.has_value()); });
@@ -232,7 +239,7 @@ void ItemList::pointerMoved(ItemRow* row, bool inside)
         setHovered(std::nullopt);
 }
 
-void ItemList::showMenu(ItemRow* row, const QPoint& position)
+void ItemList::showMenu(ItemRow* row, const QPoint& position, bool byKeyboard)
 {
     // The Menu key may come both as a key and as a context menu request: one menu answers both.
     if (!m_excludable || m_menu)
@@ -241,9 +248,12 @@ void ItemList::showMenu(ItemRow* row, const QPoint& position)
     m_menu = menu;
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const UsageItem item = row->item();
-    connect(menu->addAction(excludeTitle(item.name)), &QAction::triggered, this,
-            [this, item] { emit excludeRequested(item); });
-    menu->popup(row->mapToGlobal(position));
+    QAction* exclude = menu->addAction(excludeTitle(item.name));
+    connect(exclude, &QAction::triggered, this, [this, item] { emit excludeRequested(item); });
+    // From the keyboard the entry is highlighted, so Return chooses it.
+    menu->popup(row->mapToGlobal(position), byKeyboard ? exclude : nullptr);
+    if (byKeyboard)
+        menu->setActiveAction(exclude);
 }
 
 bool ItemList::isRowHovered(const ItemKey& key) const

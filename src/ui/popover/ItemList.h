@@ -64,7 +64,7 @@ private:
     void setCurrent(int index);
     void placeRows();
     void pointerMoved(ItemRow* row, bool inside);
-    void showMenu(ItemRow* row, const QPoint& position);
+    void showMenu(ItemRow* row, const QPoint& position, bool byKeyboard);
     bool isRowHovered(const ItemKey& key) const;
     bool contains(const ItemKey& key) const;
     std::optional<AdaptiveColor> swatchOf(const ItemKey& key) const;

@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QMenu>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
@@ -144,6 +145,7 @@ TEST_F(ItemListTest, RowsAreListItemsTheArrowsMoveBetweenAndTheMenuKeyOffersDont
         ASSERT_EQ(menu != nullptr, step.menu) << step.key;
         if (menu) {
             EXPECT_EQ(menu->actions().first()->text(), ItemList::excludeTitle("example.com"));
+            EXPECT_EQ(static_cast<QMenu*>(menu)->activeAction(), menu->actions().first()) << "Return chooses it";
             menu->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
