@@ -190,7 +190,8 @@ class PicturesAndRows(unittest.TestCase):
         rows = self.named("Apps and websites")
         self.assertEqual(rows.get_role(), Atspi.Role.LIST)
         row = children(rows)[0]
-        self.assertEqual((row.get_role(), row.get_name()), (Atspi.Role.LIST_ITEM, "www.youtube.com, 1 hour 32 minutes"))
+        self.assertEqual((row.get_role(), row.get_name()),
+                         (Atspi.Role.LIST_ITEM, "www.youtube.com, 1 hour 32 minutes"))
         row.grab_focus()
         self.assertTrue(wait_for(lambda: has(row, Atspi.StateType.FOCUSED)), "the row takes the focus")
         key("Down", "Up", "Menu", "Return")  # the next row and back, then Don't Track from the row's menu
