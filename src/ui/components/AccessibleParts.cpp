@@ -133,6 +133,12 @@ void AccessibleParts::install()
     Q_UNUSED(installed);
 }
 
+void AccessibleParts::announceNewParts(QWidget* widget)
+{
+    QAccessibleEvent event(widget, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&event);
+}
+
 void AccessibleParts::announceCurrent(QWidget* widget, int index)
 {
     if (index < 0 || !widget->hasFocus())

@@ -28,6 +28,8 @@ public:
 
     // Lets parts widgets and widgets with a role property be read as such; idempotent.
     static void install();
+    // Tells assistive technology that the parts changed, so it reads them again.
+    static void announceNewParts(QWidget* widget);
     // Tells assistive technology that the keyboard moved to another part of the focused widget.
     static void announceCurrent(QWidget* widget, int index);
     // Whether a focus change takes the focus out of the window rather than to another widget in it.

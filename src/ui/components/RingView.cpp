@@ -62,6 +62,7 @@ void RingView::setBreakdown(const Breakdown& breakdown)
     emphasisChanged(false);
     centerChanged(false);
     update();
+    AccessibleParts::announceNewParts(this);
 }
 
 void RingView::setImposedFocus(const std::optional<Focus>& focus)

@@ -43,6 +43,7 @@ void BarChart::setContent(double average)
     m_average = average;
     snapOpacities();
     update();
+    AccessibleParts::announceNewParts(this);
 }
 
 void BarChart::setFocusedSlice(const std::optional<QString>& focusedSlice)
