@@ -1,5 +1,8 @@
 """The real program as a screen reader and a keyboard user meet it: its windows read over AT-SPI, driven by keys."""
+import datetime
+import os
 import re
+import sqlite3
 import subprocess
 import time
 import unittest
@@ -132,4 +135,84 @@ class WindowsForEveryone(unittest.TestCase):
                                     "--sync"], check=True, timeout=60, capture_output=True)
                 subprocess.run(["xdotool", "key", "Escape"], check=True, timeout=60)
                 self.assertTrue(wait_for(lambda: not has(window, Atspi.StateType.SHOWING)), f"{name} stays open")
+        self.assertEqual(self.recorder.stop(), 0)
+
+
+def children(node):
+    return [node.get_child_at_index(i) for i in range(fresh(node).get_child_count())]
+
+
+def names(node):
+    return [child.get_name() for child in children(node)]
+
+
+def key(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "100", *keys], check=True, timeout=60)
+
+
+class PicturesAndRows(unittest.TestCase):
+    """The history's ring and bar chart read their values out, the keys choose a day and go back to all days, and an
+    item's row leads to Don't Track without a mouse."""
+
+    def setUp(self):
+        set_accessibility(True)
+        self.recorder = Recorder()
+        today = datetime.date.today()
+        os.makedirs(os.path.dirname(self.recorder.database))
+        with sqlite3.connect(self.recorder.database) as db:
+            db.execute("CREATE TABLE usage (day TEXT NOT NULL, kind INTEGER NOT NULL, id TEXT NOT NULL,"
+                       " name TEXT NOT NULL, seconds REAL NOT NULL, PRIMARY KEY (day, kind, id)) WITHOUT ROWID")
+            db.executemany("INSERT INTO usage VALUES (?, ?, ?, ?, ?)", [
+                (today.isoformat(), 1, "www.youtube.com", "www.youtube.com", 5520),
+                (today.isoformat(), 0, "org.example.Editor", "Editor", 1200),
+                ((today - datetime.timedelta(days=1)).isoformat(), 0, "org.example.Editor", "Editor", 600),
+            ])
+        subprocess.run(["xdotool", "mousemove", "0", "0"], check=True, timeout=60)  # the keys alone point
+        self.recorder.start(["--history"])
+
+    def tearDown(self):
+        self.recorder.close()
+
+    def named(self, name):
+        """The shown element of that name in any of the program's windows."""
+        def find():
+            app = application()
+            return next((node for node in tree(app) if node.get_name() == name
+                         and has(node, Atspi.StateType.SHOWING)), None) if app else None
+
+        found = wait_for(find)
+        self.assertIsNotNone(found, f"nothing named {name}")
+        return found
+
+    def test_values_a_day_chosen_and_an_item_excluded_by_keyboard(self):
+        ring = self.named("Time by app and website")
+        chart = self.named("Time per day")
+        self.assertEqual(ring.get_role(), Atspi.Role.LIST)
+        self.assertIn("www.youtube.com, 1 hour 32 minutes", names(ring))
+        self.assertEqual(len(names(chart)), 7)
+        self.assertTrue(names(chart)[5].endswith(", 10 minutes"), names(chart))  # yesterday: Editor alone
+        subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Horavane$", "windowactivate", "--sync"],
+                       check=True, timeout=60, capture_output=True)
+
+        chart.grab_focus()
+        self.assertTrue(wait_for(lambda: has(chart, Atspi.StateType.FOCUSED)), "the chart takes the focus")
+        key("Left", "Left", "Return")  # today, then yesterday, chosen
+        self.assertTrue(wait_for(lambda: names(ring) == ["Editor, 10 minutes"]), names(ring))
+        self.assertTrue(has(children(chart)[5], Atspi.StateType.SELECTED))
+        self.named("Show All Days")
+        key("Escape")  # back to all days; the window stays open
+        self.assertTrue(wait_for(lambda: "www.youtube.com, 1 hour 32 minutes" in names(ring)), names(ring))
+        self.assertTrue(has(chart, Atspi.StateType.SHOWING))
+
+        rows = self.named("Apps and websites")
+        self.assertEqual(rows.get_role(), Atspi.Role.LIST)
+        row = children(rows)[0]
+        self.assertEqual((row.get_role(), row.get_name()),
+                         (Atspi.Role.LIST_ITEM, "www.youtube.com, 1 hour 32 minutes"))
+        row.grab_focus()
+        self.assertTrue(wait_for(lambda: has(row, Atspi.StateType.FOCUSED)), "the row takes the focus")
+        key("Down", "Up", "Menu", "Return")  # the next row and back, then Don't Track from the row's menu
+        self.assertTrue(wait_for(lambda: not any(n.startswith("www.youtube.com") for n in names(ring))), names(ring))
+        with sqlite3.connect(f"file:{self.recorder.database}?mode=ro", uri=True) as db:
+            self.assertEqual(db.execute("SELECT id FROM excluded").fetchall(), [("www.youtube.com",)])
         self.assertEqual(self.recorder.stop(), 0)

@@ -72,7 +72,7 @@ TEST(ScalarOrder, ComparesCodePointsNotUtf16Units)
     const QString privateUse = QString(QChar(0xE000));
     EXPECT_LT(QString::compare(supplementary, privateUse), 0); // UTF-16 order puts it first…
     EXPECT_GT(compareByScalars(supplementary, privateUse), 0); // …the code point order does not
-    EXPECT_LT(compareByScalars(u"B", u"a"), 0);                 // case-sensitive, no locale
+    EXPECT_LT(compareByScalars(u"B", u"a"), 0);                // case-sensitive, no locale
     EXPECT_LT(compareByScalars(u"ab", u"abc"), 0);
     EXPECT_EQ(compareByScalars(u"same", u"same"), 0);
 }
@@ -153,12 +153,34 @@ TEST(DurationTexts, Table)
         double seconds;
         const char* text;
     } rows[] = {
-        {0, "0m"},      {59.9, "<1m"},  {-5, "0m"},     {std::nan(""), "0m"}, {60, "1m"},
-        {3599, "59m"},  {3600, "1h"},   {3660, "1h 1m"}, {3900, "1h 5m"},     {90000, "25h"},
-        {7199, "1h 59m"}, {1e7, "2777h 46m"},
+        {0, "0m"},    {59.9, "<1m"},   {-5, "0m"},      {std::nan(""), "0m"}, {60, "1m"},       {3599, "59m"},
+        {3600, "1h"}, {3660, "1h 1m"}, {3900, "1h 5m"}, {90000, "25h"},       {7199, "1h 59m"}, {1e7, "2777h 46m"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(DurationText::string(row.seconds), QString::fromLatin1(row.text)) << row.seconds;
+}
+
+TEST(DurationTexts, Spoken)
+{
+    const struct
+    {
+        double seconds;
+        const char* text;
+    } rows[] = {
+        {0, "0 minutes"},
+        {30, "less than a minute"},
+        {60, "1 minute"},
+        {3599, "59 minutes"},
+        {3600, "1 hour"},
+        {3660, "1 hour 1 minute"},
+        {5520, "1 hour 32 minutes"},
+        {7200, "2 hours"},
+        {7260, "2 hours 1 minute"},
+        {9000, "2 hours 30 minutes"},
+        {std::nan(""), "0 minutes"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(DurationText::spoken(row.seconds), QString::fromLatin1(row.text)) << row.seconds;
 }
 
 TEST(Glances, SharesAppearFromOneMinute)
@@ -171,16 +193,16 @@ TEST(Glances, SharesAppearFromOneMinute)
 
 TEST(Glances, SharesAreEvenPercentagesRoundedHalfAway)
 {
-    const Glance twoToOne(Summary(DayTotals{{ItemKey{ItemKind::app, "a"}, {"a", 120}},
-                                            {ItemKey{ItemKind::app, "b"}, {"b", 60}}}));
+    const Glance twoToOne(
+        Summary(DayTotals{{ItemKey{ItemKind::app, "a"}, {"a", 120}}, {ItemKey{ItemKind::app, "b"}, {"b", 60}}}));
     EXPECT_EQ(twoToOne.shares, QList<int>({66, 34}));
     EXPECT_EQ(twoToOne.minutes, 3);
-    const Glance tiny(Summary(DayTotals{{ItemKey{ItemKind::app, "a"}, {"a", 60}},
-                                        {ItemKey{ItemKind::app, "b"}, {"b", 1}}}));
+    const Glance tiny(
+        Summary(DayTotals{{ItemKey{ItemKind::app, "a"}, {"a", 60}}, {ItemKey{ItemKind::app, "b"}, {"b", 1}}}));
     EXPECT_EQ(tiny.shares, QList<int>({98, 2}));
     // 99 and 1 of 100 are both exactly half a step: both round up, and the shares add up to 102.
-    const Glance half(Summary(DayTotals{{ItemKey{ItemKind::app, "a"}, {"a", 99}},
-                                        {ItemKey{ItemKind::app, "b"}, {"b", 1}}}));
+    const Glance half(
+        Summary(DayTotals{{ItemKey{ItemKind::app, "a"}, {"a", 99}}, {ItemKey{ItemKind::app, "b"}, {"b", 1}}}));
     EXPECT_EQ(half.shares, QList<int>({100, 2}));
 }
 
@@ -204,7 +226,8 @@ TEST(Periods, RawValuesAreExact)
 TEST(DayKeys, ZeroPaddedAndOrderedAsText)
 {
     EXPECT_EQ(Day::string(berlinTime(2025, 3, 5, 12, 0), berlin), "2025-03-05");
-    EXPECT_LT(Day::string(berlinTime(2025, 12, 9, 12, 0), berlin), Day::string(berlinTime(2025, 12, 10, 12, 0), berlin));
+    EXPECT_LT(Day::string(berlinTime(2025, 12, 9, 12, 0), berlin),
+              Day::string(berlinTime(2025, 12, 10, 12, 0), berlin));
     EXPECT_EQ(Day::string(QDateTime(QDate(987, 1, 2), QTime(12, 0), QTimeZone::utc()), QTimeZone::utc()), "0987-01-02");
 }
 

@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QPainter>
 #include <cmath>
 #include <numbers>
@@ -27,6 +28,7 @@ constexpr qreal labelWidth = 0.66;    // of the diameter
 constexpr qreal valueSize = 0.15;     // of the diameter
 constexpr qreal valueShrink = 0.75;
 constexpr qreal labelSpacing = 1;
+constexpr qreal focusWidth = 2;
 constexpr SpringParameters emphasisSpring{0.25, 0.85};
 
 const QString accessibleRingName = QStringLiteral("Time by app and website");
@@ -38,6 +40,8 @@ RingView::RingView(QWidget* parent)
       m_value(emphasisSpring), m_tracker(new PointerTracker(this))
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setFocusPolicy(Qt::StrongFocus);
+    AccessibleParts::install();
     setAccessibleName(accessibleRingName);
     connect(m_tracker, &PointerTracker::moved, this, &RingView::pointerMoved);
     connect(&m_springs, &SpringDriver::advanced, this, qOverload<>(&QWidget::update));
@@ -58,6 +62,7 @@ void RingView::setBreakdown(const Breakdown& breakdown)
     emphasisChanged(false);
     centerChanged(false);
     update();
+    AccessibleParts::announceNewParts(this);
 }
 
 void RingView::setImposedFocus(const std::optional<Focus>& focus)
@@ -164,6 +169,96 @@ bool RingView::isAnimating() const
     return m_springs.isRunning();
 }
 
+QString RingView::partName(int index) const
+{
+    const Slice& slice = m_breakdown.slices.at(index);
+    return QStringLiteral("%1, %2").arg(slice.name, DurationText::spoken(slice.seconds));
+}
+
+Sector RingView::sectorOf(int index) const
+{
+    const double total = m_breakdown.slicesTotal();
+    double before = 0;
+    for (int i = 0; i < index; ++i)
+        before += m_breakdown.slices[i].seconds;
+    const double after = before + m_breakdown.slices[index].seconds;
+    const qreal r = m_diameter / 2;
+    const Animated style = m_styles.value(m_breakdown.slices[index].id);
+    return Sector{QPointF(r, r),       style.inner.value * r, style.outer.value * r, before / total * 360,
+                  after / total * 360, angularInset,          cornerRadius};
+}
+
+QRect RingView::partRect(int index) const
+{
+    return sectorOf(index).path().boundingRect().translated(ringOrigin()).toAlignedRect();
+}
+
+int RingView::currentPart() const
+{
+    for (int i = 0; i < partCount(); ++i)
+        if (m_breakdown.slices[i].id == m_pointedId)
+            return i;
+    return -1;
+}
+
+void RingView::pointAtSlice(int index)
+{
+    double before = 0;
+    for (int i = 0; i < index; ++i)
+        before += m_breakdown.slices[i].seconds;
+    setChartAngle(before + m_breakdown.slices[index].seconds / 2, false);
+    AccessibleParts::announceCurrent(this, index);
+}
+
+void RingView::keyPressEvent(QKeyEvent* event)
+{
+    const int last = partCount() - 1;
+    const int current = currentPart();
+    int next = -1;
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        next = current < 0 ? 0 : std::min(current + 1, last);
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        next = current < 0 ? last : std::max(current - 1, 0);
+        break;
+    case Qt::Key_Home:
+        next = 0;
+        break;
+    case Qt::Key_End:
+        next = last;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (next >= 0)
+        pointAtSlice(next);
+    event->accept();
+}
+
+void RingView::focusInEvent(QFocusEvent* event)
+{
+    // Arriving by Tab shows where the arrows start; a click or a window opening changes nothing.
+    const bool tabbed = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (tabbed && currentPart() < 0 && partCount() > 0)
+        pointAtSlice(0);
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void RingView::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    // What the keyboard pointed at goes with the focus; the pointer's place, if any, counts again. Not when
+    // the window loses the focus (a menu, another window, or the window closing as its owner goes away).
+    if (!AccessibleParts::focusLeavesWindow(event->reason()))
+        pointerMoved(m_tracker->location());
+    QWidget::focusOutEvent(event);
+}
+
 void RingView::pointerMoved(const std::optional<QPointF>& location)
 {
     setChartAngle(location ? ringValue(*location - ringOrigin()) : std::nullopt, false);
@@ -244,6 +339,13 @@ void RingView::paintEvent(QPaintEvent*)
     painter.translate(ringOrigin());
     paintRing(painter);
     paintCenter(painter);
+    if (hasFocus()) {
+        // The focus shows as a circle just inside the hole, clear of the slices and the label.
+        const qreal r = m_diameter / 2;
+        painter.setPen(QPen(palette().color(QPalette::Highlight), focusWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(r, r), holeRatio * r - focusWidth, holeRatio * r - focusWidth);
+    }
 }
 
 void RingView::paintRing(QPainter& painter)
@@ -264,17 +366,11 @@ void RingView::paintRing(QPainter& painter)
     if (!(total > 0))
         return;
     painter.setPen(Qt::NoPen);
-    double sum = 0;
-    for (const Slice& slice : m_breakdown.slices) {
-        const double start = sum / total * 360;
-        sum += slice.seconds;
-        const double end = sum / total * 360;
-        const Animated style = m_styles.value(slice.id);
-        const Sector sector{center, style.inner.value * r, style.outer.value * r, start,
-                            end,    angularInset,          cornerRadius};
+    for (int i = 0; i < partCount(); ++i) {
+        const Slice& slice = m_breakdown.slices[i];
         QColor color = slice.color.resolved(palette());
-        color.setAlphaF(color.alphaF() * std::clamp(style.opacity.value, 0.0, 1.0));
-        painter.fillPath(sector.path(), color);
+        color.setAlphaF(color.alphaF() * std::clamp(m_styles.value(slice.id).opacity.value, 0.0, 1.0));
+        painter.fillPath(sectorOf(i).path(), color);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccessibleParts.h"
 #include "Breakdown.h"
 #include "Focus.h"
 #include "RollingText.h"
@@ -12,10 +13,12 @@
 #include <optional>
 
 class PointerTracker;
+struct Sector;
 
 // The coloured ring of one breakdown: sectors from 12 o'clock clockwise, the slice under the pointer or in
-// the imposed focus emphasised, and the time and name of what is emphasised in the middle.
-class RingView : public QWidget
+// the imposed focus emphasised, and the time and name of what is emphasised in the middle. The arrow keys
+// move from slice to slice as the pointer would; screen readers read the slices as a list.
+class RingView : public QWidget, public AccessibleParts
 {
     Q_OBJECT
 public:
@@ -65,6 +68,11 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    int partCount() const override { return static_cast<int>(m_breakdown.slices.size()); }
+    QString partName(int index) const override;
+    QRect partRect(int index) const override;
+    int currentPart() const override;
+
 signals:
     // The pointer entered another slice (item or other), or left every slice.
     void hovered(const std::optional<Focus>& focus);
@@ -72,6 +80,9 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct Animated
@@ -84,6 +95,9 @@ private:
     QPointF ringOrigin() const;
     void pointerMoved(const std::optional<QPointF>& location);
     void setChartAngle(const std::optional<double>& angle, bool force);
+    // Points at the middle of a slice, as the pointer would.
+    void pointAtSlice(int index);
+    Sector sectorOf(int index) const;
     void emphasisChanged(bool animated);
     bool stepSprings(double seconds);
     void paintRing(QPainter& painter);

@@ -7,6 +7,8 @@
 #include "Theme.h"
 
 #include <QEvent>
+#include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -27,6 +29,8 @@ QString axisValue(double hours)
 BarChart::BarChart(const HistoryModel& model, QWidget* parent)
     : QWidget(parent), m_model(model), m_springs([this](double seconds) { return stepOpacities(seconds); })
 {
+    setFocusPolicy(Qt::StrongFocus);
+    AccessibleParts::install();
     setAccessibleName(QStringLiteral("Time per day"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_tracker = new PointerTracker(this);
@@ -39,6 +43,7 @@ void BarChart::setContent(double average)
     m_average = average;
     snapOpacities();
     update();
+    AccessibleParts::announceNewParts(this);
 }
 
 void BarChart::setFocusedSlice(const std::optional<QString>& focusedSlice)
@@ -194,6 +199,118 @@ QSize BarChart::minimumSizeHint() const
     return QSize(120, chartHeight);
 }
 
+int BarChart::partCount() const
+{
+    return static_cast<int>(m_model.days().size());
+}
+
+QString BarChart::partName(int index) const
+{
+    const DayUsage& day = m_model.days().at(index);
+    return QStringLiteral("%1, %2").arg(QLocale().toString(day.date.date(), QLocale::LongFormat),
+                                        DurationText::spoken(day.summary.total));
+}
+
+QRect BarChart::partRect(int index) const
+{
+    const ChartScale chart = scale();
+    const QDateTime& date = m_model.days().at(index).date;
+    const QRectF plot = chart.plot();
+    return QRectF(QPointF(chart.x(date), plot.top()), QPointF(chart.x(date.addSecs(86400)), plot.bottom()))
+        .toAlignedRect();
+}
+
+int BarChart::indexOf(const std::optional<QString>& day) const
+{
+    const QList<DayUsage>& days = m_model.days();
+    for (int i = 0; day && i < days.size(); ++i)
+        if (days[i].day == *day)
+            return i;
+    return -1;
+}
+
+int BarChart::currentPart() const
+{
+    return indexOf(m_model.hoveredDay());
+}
+
+bool BarChart::isPartChosen(int index) const
+{
+    return index >= 0 && index == indexOf(m_model.selectedDay());
+}
+
+void BarChart::pointAtDay(int index)
+{
+    emit pointed(m_model.days().at(index).day, std::nullopt);
+    AccessibleParts::announceCurrent(this, index);
+}
+
+void BarChart::keyPressEvent(QKeyEvent* event)
+{
+    const int last = partCount() - 1;
+    const int current = currentPart();
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        if (last >= 0)
+            pointAtDay(current < 0 ? 0 : std::min(current + 1, last));
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        if (last >= 0)
+            pointAtDay(current < 0 ? last : std::max(current - 1, 0));
+        break;
+    case Qt::Key_Home:
+        if (last >= 0)
+            pointAtDay(0);
+        break;
+    case Qt::Key_End:
+        if (last >= 0)
+            pointAtDay(last);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (current >= 0)
+            emit clicked(m_model.days().at(current).day);
+        break;
+    case Qt::Key_Escape:
+        // A click on the chosen day goes back to all days; without one, Escape is the window's.
+        if (!m_model.selectedDay() || event->modifiers() != Qt::NoModifier) {
+            event->ignore();
+            return;
+        }
+        emit clicked(m_model.selectedDay());
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void BarChart::focusInEvent(QFocusEvent* event)
+{
+    // Arriving by Tab points at the chosen day, else at the newest one, so the arrows start from there.
+    const bool tabbed = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (tabbed && currentPart() < 0 && partCount() > 0) {
+        const int chosen = indexOf(m_model.selectedDay());
+        pointAtDay(chosen >= 0 ? chosen : partCount() - 1);
+    }
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void BarChart::focusOutEvent(QFocusEvent* event)
+{
+    // What the keyboard pointed at goes with the focus; the pointer's place, if any, counts again. Not when
+    // the window loses the focus (a menu, another window, or the window closing as its owner goes away).
+    if (!AccessibleParts::focusLeavesWindow(event->reason()))
+        pointerMoved(m_tracker->location());
+    update();
+    QWidget::focusOutEvent(event);
+}
+
 void BarChart::pointerMoved(const std::optional<QPointF>& location)
 {
     if (!location) {
@@ -229,6 +346,19 @@ void BarChart::paintEvent(QPaintEvent*)
     paintBars(painter, chart);
     paintAverage(painter, chart);
     paintHoverLabel(painter, chart);
+    paintFocus(painter, chart);
+}
+
+void BarChart::paintFocus(QPainter& painter, const ChartScale& chart) const
+{
+    if (!hasFocus())
+        return;
+    // Around the day the keys point at, else around the whole plot.
+    const int current = currentPart();
+    const QRectF area = current >= 0 ? QRectF(partRect(current)) : chart.plot();
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(area.adjusted(1, 1, -1, -1), 4, 4);
 }
 
 void BarChart::paintGrid(QPainter& painter, const ChartScale& chart) const

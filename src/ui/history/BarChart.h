@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AccessibleParts.h"
 #include "ChartScale.h"
 #include "Segment.h"
 #include "Spring.h"
@@ -14,7 +15,9 @@ class PointerTracker;
 // The stacked bars of the history: one bar per day, a piece per coloured item and a grey rest, the daily
 // average as a dashed rule, and the hovered day's time above its bar. Reads everything from the model;
 // reports the day and piece under the pointer and the day clicked, and leaves the deciding to its owner.
-class BarChart : public QWidget
+// The arrow keys point at days as the pointer does, Return or Space chooses one and Escape the chosen one
+// again (back to all days); screen readers read the days as a list.
+class BarChart : public QWidget, public AccessibleParts
 {
     Q_OBJECT
 public:
@@ -47,6 +50,12 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    int partCount() const override;
+    QString partName(int index) const override;
+    QRect partRect(int index) const override;
+    int currentPart() const override;
+    bool isPartChosen(int index) const override;
+
 signals:
     // The pointer moved to a day and piece, or left (both none); sent on every move.
     void pointed(const std::optional<QString>& day, const std::optional<Segment>& segment);
@@ -57,8 +66,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    int indexOf(const std::optional<QString>& day) const;
+    void pointAtDay(int index);
     double slotFraction() const;
     double axisHeight() const;
     QRectF pieceRect(const ChartScale& chart, const QDateTime& date, double below, double seconds) const;
@@ -69,6 +83,7 @@ private:
     void paintBars(QPainter& painter, const ChartScale& scale) const;
     void paintAverage(QPainter& painter, const ChartScale& scale) const;
     void paintHoverLabel(QPainter& painter, const ChartScale& scale) const;
+    void paintFocus(QPainter& painter, const ChartScale& scale) const;
 
     const HistoryModel& m_model;
     double m_average = 0;

@@ -1,9 +1,13 @@
 #include "ItemList.h"
 
+#include "AccessibleParts.h"
 #include "ItemRow.h"
 #include "PointerTracker.h"
 
+#include <QAccessible>
+#include <QContextMenuEvent>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -25,9 +29,13 @@ ItemList::ItemList(Icons& icons, QWidget* parent) : QWidget(parent), m_icons(ico
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scroll->setWidgetResizable(false);
+    m_scroll->setFocusPolicy(Qt::NoFocus); // the rows take the focus, not the frame around them
     m_scroll->viewport()->setAutoFillBackground(false);
     m_canvas = new QWidget;
     m_canvas->setAutoFillBackground(false);
+    AccessibleParts::install();
+    m_canvas->setProperty(AccessibleParts::roleProperty, QAccessible::List);
+    m_canvas->setAccessibleName(QStringLiteral("Apps and websites"));
     m_scroll->setWidget(m_canvas);
     layout->addWidget(m_scroll);
 
@@ -60,6 +68,7 @@ void ItemList::setItems(const QList<UsageItem>& items, const QHash<ItemKey, Adap
     for (qsizetype i = 0; i < m_rows.size(); ++i)
         if (m_rows[i])
             m_rows[i]->setItem(m_items[i], swatchOf(m_items[i].key));
+    setCurrent(std::clamp<int>(m_current, 0, std::max<int>(0, static_cast<int>(m_items.size()) - 1)));
 
     if (m_hovered && !contains(*m_hovered))
         setHovered(std::nullopt);
@@ -110,7 +119,75 @@ bool ItemList::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_scroll->viewport() && event->type() == QEvent::Resize)
         placeRows();
+    auto* row = qobject_cast<ItemRow*>(watched);
+    if (row && event->type() == QEvent::FocusIn)
+        setCurrent(static_cast<int>(m_rows.indexOf(row)));
+    if (row && event->type() == QEvent::KeyPress && rowKeyPressed(row, *static_cast<QKeyEvent*>(event)))
+        return true;
+    // The windowing system may turn the Menu key into a context menu request of its own.
+    if (row && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        showMenu(row, QPoint(ItemRow::padding, rowHeight / 2), true);
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+bool ItemList::rowKeyPressed(ItemRow* row, const QKeyEvent& event)
+{
+    const bool menuKey =
+        event.key() == Qt::Key_Menu || (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier);
+    if (menuKey) {
+        showMenu(row, QPoint(ItemRow::padding, rowHeight / 2), true);
+        return true;
+    }
+    const int index = static_cast<int>(m_rows.indexOf(row));
+    const int last = static_cast<int>(m_rows.size()) - 1;
+    const int page = std::max(1, m_scroll->viewport()->height() / rowHeight);
+    int next = -1;
+    switch (event.key()) {
+    case Qt::Key_Down:
+        next = std::min(index + 1, last);
+        break;
+    case Qt::Key_Up:
+        next = std::max(index - 1, 0);
+        break;
+    case Qt::Key_PageDown:
+        next = std::min(index + page, last);
+        break;
+    case Qt::Key_PageUp:
+        next = std::max(index - page, 0);
+        break;
+    case Qt::Key_Home:
+        next = 0;
+        break;
+    case Qt::Key_End:
+        next = last;
+        break;
+    default:
+        return false;
+    }
+    focusRow(next);
+    return true;
+}
+
+void ItemList::focusRow(int index)
+{
+    // The row may not have been made yet: scrolling it into view makes it.
+    m_scroll->ensureVisible(0, index * rowHeight + rowHeight / 2, 0, rowHeight / 2);
+    makeVisibleRows();
+    setCurrent(index);
+    if (ItemRow* target = row(index))
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+void ItemList::setCurrent(int index)
+{
+    // Only the current row is a Tab stop, so Tab passes the list in one step.
+    m_current = index;
+    for (qsizetype i = 0; i < m_rows.size(); ++i)
+        if (m_rows[i])
+            m_rows[i]->setFocusPolicy(i == m_current ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void ItemList::placeRows()
@@ -137,9 +214,11 @@ void ItemList::makeVisibleRows()
         row->setItem(m_items[i], swatchOf(m_items[i].key));
         row->setHovered(isRowHovered(m_items[i].key));
         row->setGeometry(0, static_cast<int>(i) * rowHeight, width, rowHeight);
+        row->setFocusPolicy(i == m_current ? Qt::TabFocus : Qt::NoFocus);
+        row->installEventFilter(this);
         row->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(row, &QWidget::customContextMenuRequested, this,
-                [this, row](const QPoint& position) { showMenu(row, position); });
+                [this, row](const QPoint& position) { showMenu(row, position, false); });
         auto* tracker = new PointerTracker(row);
         connect(tracker, &PointerTracker::moved, this,
                 [this, row](const std::optional<QPointF>& location) { pointerMoved(row, location.has_value()); });
@@ -160,16 +239,21 @@ void ItemList::pointerMoved(ItemRow* row, bool inside)
         setHovered(std::nullopt);
 }
 
-void ItemList::showMenu(ItemRow* row, const QPoint& position)
+void ItemList::showMenu(ItemRow* row, const QPoint& position, bool byKeyboard)
 {
-    if (!m_excludable)
+    // The Menu key may come both as a key and as a context menu request: one menu answers both.
+    if (!m_excludable || m_menu)
         return;
     auto* menu = new QMenu(this);
+    m_menu = menu;
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const UsageItem item = row->item();
-    connect(menu->addAction(excludeTitle(item.name)), &QAction::triggered, this,
-            [this, item] { emit excludeRequested(item); });
-    menu->popup(row->mapToGlobal(position));
+    QAction* exclude = menu->addAction(excludeTitle(item.name));
+    connect(exclude, &QAction::triggered, this, [this, item] { emit excludeRequested(item); });
+    // From the keyboard the entry is highlighted, so Return chooses it.
+    menu->popup(row->mapToGlobal(position), byKeyboard ? exclude : nullptr);
+    if (byKeyboard)
+        menu->setActiveAction(exclude);
 }
 
 bool ItemList::isRowHovered(const ItemKey& key) const

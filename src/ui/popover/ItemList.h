@@ -6,17 +6,20 @@
 
 #include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 #include <optional>
 
 class Icons;
 class ItemRow;
 class PointerTracker;
+class QKeyEvent;
+class QMenu;
 class QScrollArea;
 
 // A scrolling list of items, one 32-point row each, with colour swatches, icons and durations. Rows are
-// made only as they scroll into view. Hovering a row reports its key; a right click offers to stop
-// tracking the item.
+// made only as they scroll into view. Hovering a row reports its key; a right click, or the Menu key on the
+// focused row, offers to stop tracking the item. Tab reaches one row and the arrows move between rows.
 class ItemList : public QWidget
 {
     Q_OBJECT
@@ -45,6 +48,8 @@ public:
     // Draws the icon of the site's row again, for a favicon that has just arrived.
     void reloadIcons(const QString& host);
     QScrollArea* scrollArea() const { return m_scroll; }
+    // Scrolls to the row at index, makes it and gives it the keyboard focus.
+    void focusRow(int index);
 
 signals:
     void hoveredChanged(const std::optional<ItemKey>& key);
@@ -55,9 +60,11 @@ protected:
 
 private:
     void makeVisibleRows();
+    bool rowKeyPressed(ItemRow* row, const QKeyEvent& event);
+    void setCurrent(int index);
     void placeRows();
     void pointerMoved(ItemRow* row, bool inside);
-    void showMenu(ItemRow* row, const QPoint& position);
+    void showMenu(ItemRow* row, const QPoint& position, bool byKeyboard);
     bool isRowHovered(const ItemKey& key) const;
     bool contains(const ItemKey& key) const;
     std::optional<AdaptiveColor> swatchOf(const ItemKey& key) const;
@@ -73,6 +80,8 @@ private:
     std::optional<ItemKey> m_hovered;
     std::optional<ItemKey> m_highlighted;
     bool m_excludable = false;
+    int m_current = 0;      // the row Tab reaches
+    QPointer<QMenu> m_menu; // the open "Don’t Track" menu, if any
 };
 
 Q_DECLARE_METATYPE(std::optional<ItemKey>)

@@ -1,15 +1,27 @@
 #include "ItemRow.h"
 
+#include "AccessibleParts.h"
 #include "DurationText.h"
 #include "ItemIcon.h"
 #include "Theme.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QPainter>
+
+namespace {
+
+constexpr qreal focusWidth = 2;
+
+} // namespace
 
 ItemRow::ItemRow(Icons& icons, QWidget* parent) : QWidget(parent), m_icons(icons)
 {
     setFont(Theme::font(TextStyle::body));
+    // The list decides which row Tab reaches; the arrows move between rows.
+    setFocusPolicy(Qt::NoFocus);
+    AccessibleParts::install();
+    setProperty(AccessibleParts::roleProperty, QAccessible::ListItem);
 }
 
 void ItemRow::setItem(const UsageItem& item, const std::optional<AdaptiveColor>& swatch)
@@ -22,7 +34,7 @@ void ItemRow::setItem(const UsageItem& item, const std::optional<AdaptiveColor>&
     m_swatch = swatch;
     m_duration = DurationText::string(item.seconds);
     // The row reads as one element to assistive technology, name and time together.
-    setAccessibleName(item.name + QStringLiteral(", ") + m_duration);
+    setAccessibleName(QStringLiteral("%1, %2").arg(item.name, DurationText::spoken(item.seconds)));
     update();
 }
 
@@ -50,8 +62,14 @@ void ItemRow::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF bounds = rect();
-    if (m_hovered)
+    if (m_hovered || hasFocus())
         Theme::fillHoverBackground(painter, bounds, palette(), cornerRadius);
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), focusWidth));
+        painter.setBrush(Qt::NoBrush);
+        const qreal inset = focusWidth / 2;
+        painter.drawRoundedRect(bounds.adjusted(inset, inset, -inset, -inset), cornerRadius, cornerRadius);
+    }
 
     qreal x = padding;
     const qreal middle = bounds.center().y();
@@ -78,6 +96,18 @@ void ItemRow::paintEvent(QPaintEvent*)
         painter.setPen(Theme::primary(palette()));
         painter.drawText(QPointF(x, baseline), metrics.elidedText(m_item.name, Qt::ElideMiddle, nameWidth));
     }
+}
+
+void ItemRow::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void ItemRow::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void ItemRow::changeEvent(QEvent* event)

@@ -9,7 +9,8 @@
 
 class Icons;
 
-// One line of the item list: colour swatch, icon, name and duration, on a rounded background while hovered.
+// One line of the item list: colour swatch, icon, name and duration, on a rounded background while hovered
+// or focused; a list item to assistive technology, named with the item and its time.
 class ItemRow : public QWidget
 {
     Q_OBJECT
@@ -35,6 +36,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     Icons& m_icons;

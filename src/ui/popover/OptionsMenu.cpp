@@ -32,6 +32,9 @@ OptionsMenu::OptionsMenu(Settings& settings, QWidget* parent) : QMenu(parent)
     showColorCount(settings.chartColors());
     connect(&settings, &Settings::chartColorsChanged, this, &OptionsMenu::showColorCount);
 
+    m_dontTrack = addMenu(QStringLiteral("Don\u2019t Track"));
+    m_dontTrack->menuAction()->setVisible(false);
+
     addSeparator();
     m_checkForUpdates = addAction(QStringLiteral("Check for Updates…"));
     connect(m_checkForUpdates, &QAction::triggered, this, &OptionsMenu::updateCheckRequested);
@@ -48,6 +51,15 @@ OptionsMenu::OptionsMenu(Settings& settings, QWidget* parent) : QMenu(parent)
 void OptionsMenu::setOpensAtLogin(bool on)
 {
     m_opensAtLogin->setChecked(on); // setChecked does not trigger
+}
+
+void OptionsMenu::setExcludable(const QList<UsageItem>& items)
+{
+    m_dontTrack->clear();
+    for (const UsageItem& item : items)
+        connect(m_dontTrack->addAction(item.name), &QAction::triggered, this,
+                [this, item] { emit excludeRequested(item); });
+    m_dontTrack->menuAction()->setVisible(!items.isEmpty());
 }
 
 void OptionsMenu::showColorCount(int stored)

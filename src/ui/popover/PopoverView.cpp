@@ -78,10 +78,12 @@ PopoverView::PopoverView(Tracker& tracker, Icons& icons, Settings& settings, Upd
     layout->addLayout(footer);
 
     connect(m_list, &ItemList::hoveredChanged, this, &PopoverView::listHovered);
-    connect(m_list, &ItemList::excludeRequested, this, [this](const UsageItem& item) {
+    const auto exclude = [this](const UsageItem& item) {
         if (!m_tracker.exclude(item))
             WriteFailure::tell(this);
-    });
+    };
+    connect(m_list, &ItemList::excludeRequested, this, exclude);
+    connect(m_options, &OptionsMenu::excludeRequested, this, exclude);
     connect(m_ring, &RingView::hovered, this, &PopoverView::ringHovered);
     connect(m_notice, &PermissionNotice::settingsRequested, this, [this](BrowserPermission permission) {
         BrowserPermissions::request(permission, m_accessibility, m_settings);
@@ -223,6 +225,7 @@ void PopoverView::rebuild()
     m_ring->setBreakdown(Breakdown(m_summary, colors));
     const QList<UsageItem> listed = rows(m_summary);
     m_list->setItems(listed, colors);
+    m_options->setExcludable(listed);
     m_list->setFixedHeight(listHeight(listed.size()));
     m_list->setVisible(!listed.isEmpty());
     fitToContent();

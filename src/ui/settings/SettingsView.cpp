@@ -194,8 +194,9 @@ QWidget* SettingsView::makeGeneralTab()
     m_excluded = new ExcludedList(m_tracker, m_icons, page);
     notTracked->addWidget(m_excluded);
     notTracked->setFooter(
-        QStringLiteral("To stop tracking an app or website, right-click it in the list and choose "
-                       "Don\u2019t Track. Its time is hidden, and comes back if you track it again."));
+        QStringLiteral("To stop tracking an app or website, right-click it in the list or press the Menu key on "
+                       "it and choose Don\u2019t Track, or choose it under Don\u2019t Track in the options menu. "
+                       "Its time is hidden, and comes back if you track it again."));
     layout->addWidget(notTracked);
 
     m_updatesSection = new FormSection(QStringLiteral("Updates"), page);

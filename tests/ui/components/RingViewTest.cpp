@@ -2,6 +2,7 @@
 #include "Breakdown.h"
 #include "Spring.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
@@ -246,6 +247,7 @@ TEST_F(RingHover, OnceSettledTheHoverPictureShowsTheHoveredSliceAlone)
     imposed->setGeometry(ring->geometry());
     imposed->setBreakdown(threeItems());
     imposed->setImposedFocus(Focus::item(ItemKey{ItemKind::site, "b.example"}));
+    imposed->setFocusPolicy(Qt::NoFocus); // the window shown last would give it the focus, and its ring
     still.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&still));
 
@@ -276,6 +278,44 @@ TEST_F(RingHover, NewDataUnderAStillPointerFollowsThePointer)
     ASSERT_EQ(spy.size(), 1);
     EXPECT_EQ(spy[0][0].value<std::optional<Focus>>(), Focus::item(ItemKey{ItemKind::site, "b.example"}));
     EXPECT_EQ(ring->pointedSlice()->id, "1:b.example");
+}
+
+TEST_F(RingHover, SlicesAreListItemsTheArrowsPointAt)
+{
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(ring);
+    ASSERT_EQ(list->childCount(), 3);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    EXPECT_EQ(list->child(0)->text(QAccessible::Name), "A, 1 minute");
+    EXPECT_EQ(list->child(2)->text(QAccessible::Name), "Everything else, less than a minute");
+    EXPECT_TRUE(list->child(0)->rect().intersects(QRect(ring->mapToGlobal(QPoint(100, 0)), QSize(20, 20))))
+        << "a starts at 12 o'clock";
+
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ring->clearFocus(); // the window gave it the focus as it opened, which points at nothing
+    EXPECT_FALSE(ring->emphasised());
+    ring->setFocus(Qt::TabFocusReason); // arriving by Tab points at the first slice
+    const struct
+    {
+        Qt::Key key;
+        int slice;
+    } steps[] = {
+        {Qt::Key_unknown, 0}, {Qt::Key_Right, 1}, {Qt::Key_Down, 2}, {Qt::Key_Right, 2},
+        {Qt::Key_Left, 1},    {Qt::Key_Home, 0},  {Qt::Key_End, 2},  {Qt::Key_Up, 1},
+    };
+    for (const auto& step : steps) {
+        if (step.key != Qt::Key_unknown)
+            QTest::keyClick(ring, step.key);
+        ASSERT_TRUE(ring->emphasised()) << step.key;
+        EXPECT_EQ(ring->emphasised()->id, ring->breakdown().slices[step.slice].id) << step.key;
+        EXPECT_EQ(list->focusChild(), list->child(step.slice)) << step.key;
+        EXPECT_TRUE(list->child(step.slice)->state().focused) << step.key;
+    }
+
+    QSignalSpy spy(ring, &RingView::hovered);
+    ring->clearFocus();
+    ASSERT_EQ(spy.size(), 1) << "what the keys pointed at goes with the focus";
+    EXPECT_EQ(spy[0][0].value<std::optional<Focus>>(), std::nullopt);
 }
 
 } // namespace

@@ -11,7 +11,11 @@
 #include "RingView.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLocale>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -357,4 +361,47 @@ TEST_F(HistoryViewTest, AllComputersAddsTheOtherComputersCopyOnlyWhenChosen)
     EXPECT_EQ(view->model().rangeSummary().total, mine + 3000);
     sides[0]->click();
     EXPECT_EQ(view->model().rangeSummary().total, mine);
+}
+
+TEST_F(HistoryViewTest, TheChartsDaysAreListItemsTheKeysPointAtAndChoose)
+{
+    HistoryView& history = shown();
+    BarChart* chart = history.chart();
+    QAccessibleInterface* days = QAccessible::queryAccessibleInterface(chart);
+    ASSERT_EQ(days->childCount(), 7);
+    EXPECT_EQ(days->child(5)->text(QAccessible::Name),
+              QLocale().toString(QDate(2025, 3, 4), QLocale::LongFormat) + ", 30 minutes");
+    EXPECT_EQ(days->childAt(chart->mapToGlobal(slotOf(3)).x(), chart->mapToGlobal(slotOf(3)).y()), days->child(4));
+
+    history.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&history));
+    chart->setFocus(Qt::TabFocusReason); // arriving by Tab points at today
+    const struct
+    {
+        Qt::Key key;
+        std::optional<QString> pointed;
+        std::optional<QString> chosen;
+        bool accepted;
+    } steps[] = {
+        {Qt::Key_unknown, "2025-03-05", std::nullopt, true},
+        {Qt::Key_Left, "2025-03-04", std::nullopt, true},
+        {Qt::Key_Return, "2025-03-04", "2025-03-04", true},
+        {Qt::Key_Up, "2025-03-03", "2025-03-04", true},
+        {Qt::Key_Space, "2025-03-03", "2025-03-03", true},
+        {Qt::Key_Escape, "2025-03-03", std::nullopt, true},  // back to all days, the window stays
+        {Qt::Key_Escape, "2025-03-03", std::nullopt, false}, // now the window's: it closes
+        {Qt::Key_Home, "2025-02-27", std::nullopt, true},
+    };
+    for (const auto& step : steps) {
+        if (step.key != Qt::Key_unknown) {
+            QKeyEvent press(QEvent::KeyPress, step.key, Qt::NoModifier);
+            QApplication::sendEvent(chart, &press);
+            EXPECT_EQ(press.isAccepted(), step.accepted) << step.key;
+        }
+        EXPECT_EQ(history.model().hoveredDay(), step.pointed) << step.key;
+        EXPECT_EQ(history.model().selectedDay(), step.chosen) << step.key;
+        EXPECT_EQ(history.headline()->title() == "Last 7 Days", !step.chosen) << step.key;
+        const int pointed = static_cast<int>(QDate(2025, 2, 27).daysTo(QDate::fromString(*step.pointed, Qt::ISODate)));
+        EXPECT_TRUE(days->child(pointed)->state().focused) << step.key;
+    }
 }

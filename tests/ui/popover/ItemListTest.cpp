@@ -3,7 +3,10 @@
 #include "PointerTracker.h"
 #include "PopoverFixture.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QMenu>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -110,4 +113,46 @@ TEST_F(ItemListTest, OnlyAnExcludableListOffersDontTrack)
     menu->close();
     ASSERT_EQ(excluded.count(), 1);
     EXPECT_EQ(excluded.first().first().value<UsageItem>(), web);
+}
+
+TEST_F(ItemListTest, RowsAreListItemsTheArrowsMoveBetweenAndTheMenuKeyOffersDontTrack)
+{
+    QAccessibleInterface* row = QAccessible::queryAccessibleInterface(list.row(0));
+    EXPECT_EQ(row->role(), QAccessible::ListItem);
+    EXPECT_EQ(row->text(QAccessible::Name), "Mail, 10 minutes");
+    EXPECT_EQ(row->parent()->role(), QAccessible::List);
+    EXPECT_EQ(list.scrollArea()->focusPolicy(), Qt::NoFocus) << "the frame is no Tab stop of its own";
+
+    list.setExcludable(true);
+    list.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
+    list.focusRow(0);
+    const struct
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int focused;
+        bool menu;
+    } steps[] = {
+        {Qt::Key_Down, {}, 1, false}, {Qt::Key_Down, {}, 2, false},
+        {Qt::Key_Down, {}, 2, false}, {Qt::Key_Up, {}, 1, false},
+        {Qt::Key_Home, {}, 0, false}, {Qt::Key_End, {}, 2, false},
+        {Qt::Key_Menu, {}, 2, true},  {Qt::Key_F10, Qt::ShiftModifier, 2, true},
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
+        QWidget* menu = QApplication::activePopupWidget();
+        ASSERT_EQ(menu != nullptr, step.menu) << step.key;
+        if (menu) {
+            EXPECT_EQ(menu->actions().first()->text(), ItemList::excludeTitle("example.com"));
+            EXPECT_EQ(static_cast<QMenu*>(menu)->activeAction(), menu->actions().first()) << "Return chooses it";
+            menu->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        EXPECT_EQ(QApplication::focusWidget(), list.row(step.focused)) << step.key;
+        int tabStops = 0;
+        for (int i = 0; i < 3; ++i)
+            tabStops += (list.row(i)->focusPolicy() & Qt::TabFocus) ? 1 : 0;
+        EXPECT_EQ(tabStops, 1) << "Tab reaches one row, the current one";
+    }
 }

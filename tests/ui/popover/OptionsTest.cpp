@@ -52,8 +52,8 @@ TEST_F(OptionsTest, TheMenuSitsBehindAnEllipsisButtonNamedOptions)
     EXPECT_EQ(popover->optionsButton()->accessibleName(), "Options");
     EXPECT_EQ(popover->optionsButton()->menu(), popover->optionsMenu());
     EXPECT_EQ(entries(*popover->optionsMenu()),
-              (QStringList{"Show Time in Menu Bar", "Open at Login", "Coloured Slices", "—", "Check for Updates…",
-                           "Settings…", "—", "Quit Horavane"}));
+              (QStringList{"Show Time in Menu Bar", "Open at Login", "Coloured Slices", "Don’t Track", "—",
+                           "Check for Updates…", "Settings…", "—", "Quit Horavane"}));
     EXPECT_EQ(entries(*popover->optionsMenu()->colouredSlices()), (QStringList{"3", "4", "5", "6", "7", "8"}));
     EXPECT_EQ(popover->optionsMenu()->settingsAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Comma));
     EXPECT_EQ(popover->optionsMenu()->quit()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));

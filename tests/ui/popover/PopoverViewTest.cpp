@@ -3,6 +3,7 @@
 #include "FooterRow.h"
 #include "ItemList.h"
 #include "ItemRow.h"
+#include "OptionsMenu.h"
 #include "PermissionNotice.h"
 #include "PopoverFixture.h"
 #include "RingView.h"
@@ -231,7 +232,7 @@ TEST_F(PopoverViewTest, FewerColouredSlicesRecolourTheRingAndTheSwatches)
     EXPECT_FALSE(popover->list()->row(4)->swatch().has_value());
 }
 
-TEST_F(PopoverViewTest, DontTrackFromARowsMenuRemovesTheItem)
+TEST_F(PopoverViewTest, DontTrackFromARowsMenuOrTheOptionsMenuRemovesTheItem)
 {
     start({{"Mail", 300}, {"Editor", 200}});
     auto popover = open();
@@ -248,6 +249,15 @@ TEST_F(PopoverViewTest, DontTrackFromARowsMenuRemovesTheItem)
     menu->close();
     EXPECT_TRUE(tracker->excluded().contains(key("Mail")));
     EXPECT_EQ(names(popover->list()->items()), QStringList{"Editor"});
+
+    // The options menu offers the listed items without pointing at a row; with none left it offers nothing.
+    QMenu* dontTrack = popover->optionsMenu()->dontTrack();
+    ASSERT_EQ(dontTrack->actions().size(), 1);
+    EXPECT_EQ(dontTrack->actions().first()->text(), "Editor");
+    dontTrack->actions().first()->trigger();
+    EXPECT_TRUE(tracker->excluded().contains(key("Editor")));
+    EXPECT_TRUE(names(popover->list()->items()).isEmpty());
+    EXPECT_FALSE(dontTrack->menuAction()->isVisible());
 }
 
 TEST_F(PopoverViewTest, TheNoticeFollowsTheTrackersBlockedBrowserAndOpensTheRightSettings)
@@ -265,7 +275,8 @@ TEST_F(PopoverViewTest, TheNoticeFollowsTheTrackersBlockedBrowserAndOpensTheRigh
 
     // While the session's accessibility is off, every click asks again, so a refusal can be revisited;
     // once it is on, the desktop's accessibility settings open.
-    popover->notice()->setBlockedBrowser(Tracker::BlockedBrowser{"Firefox ESR", BrowserPermission::accessibility, "firefox-esr"});
+    popover->notice()->setBlockedBrowser(
+        Tracker::BlockedBrowser{"Firefox ESR", BrowserPermission::accessibility, "firefox-esr"});
     fake.accessibility.enabled = false;
     popover->notice()->button()->click();
     popover->notice()->button()->click();
