@@ -6,6 +6,7 @@
 #include "HoravaneApp.h"
 #include "InstanceLock.h"
 #include "LinuxPlatform.h"
+#include "OutlinedStyle.h"
 #include "Preview.h"
 #include "PrivateFiles.h"
 #include "Program.h"
@@ -41,6 +42,7 @@ int record(int argc, char** argv, bool opensHistory)
     else if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "wayland;xcb"); // native windows, through XWayland only without the plugin
     QApplication app(argc, argv);
+    QApplication::setStyle(new OutlinedStyle);
     nameApplication();
     QGuiApplication::setDesktopFileName(QStringLiteral("app.corvani.Horavane"));
     QApplication::setQuitOnLastWindowClosed(false); // the tray item stays when windows close

@@ -9,6 +9,7 @@
 #include "HistoryView.h"
 #include "Icons.h"
 #include "LinuxAppIcons.h"
+#include "OutlinedStyle.h"
 #include "Platform.h"
 #include "PopoverPanel.h"
 #include "PopoverView.h"
@@ -140,8 +141,7 @@ void placePointer(QWidget& window, QPointF point)
     if (!target)
         target = &window;
     const QPointF local = target->mapFrom(&window, point);
-    QMouseEvent move(QEvent::MouseMove, local, window.mapToGlobal(point), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, local, window.mapToGlobal(point), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(target, &move);
 }
 
@@ -155,8 +155,10 @@ int Preview::run(int argc, char** argv, const PreviewOptions& options)
     QCoreApplication::setApplicationName(QStringLiteral("Horavane"));
     AppPresence::setPreviewMode(true);
     if (options.appearance != PreviewOptions::Appearance::system) {
-        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setStyle(new OutlinedStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
         QApplication::setPalette(paletteFor(options.appearance));
+    } else {
+        QApplication::setStyle(new OutlinedStyle);
     }
 
     const XdgPlaces places;

@@ -1,12 +1,16 @@
 #include "Theme.h"
 #include "FocusRing.h"
+#include "OutlinedStyle.h"
 #include "RollingText.h"
 #include "Sector.h"
 #include "Spring.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -61,6 +65,27 @@ QColor over(const QColor& under, QColor color, qreal opacity)
                             under.blueF() + (color.blueF() - under.blueF()) * opacity);
 }
 
+// The colour the application's style draws in the middle of the left edge of a control's `part` (by default the
+// whole control): its outline.
+QColor drawnOutline(QWidget& control, const QPalette& palette, QRect (*part)(const QWidget&) = nullptr)
+{
+    OutlinedStyle style(QStyleFactory::create("Fusion"));
+    control.setStyle(&style);
+    control.setPalette(palette);
+    control.adjustSize();
+    const QRect area = part ? part(control) : control.rect();
+    const QColor color = control.grab().toImage().pixelColor(area.left(), area.center().y());
+    control.setStyle(nullptr);
+    return color;
+}
+
+QRect checkBoxIndicator(const QWidget& box)
+{
+    QStyleOptionButton option;
+    option.initFrom(&box);
+    return box.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &box);
+}
+
 TEST(Theme, TextAndFocusStandOutInLightAndDark)
 {
     EXPECT_DOUBLE_EQ(Theme::contrast(Qt::black, Qt::white), 21);
@@ -70,6 +95,9 @@ TEST(Theme, TextAndFocusStandOutInLightAndDark)
         const QColor panel = over(window, Theme::primary(palette), 0.04); // a settings form's rows
         const QColor accentText = palette.color(QPalette::HighlightedText);
         const QColor prominent = Theme::readableBackground(palette.color(QPalette::Highlight), accentText);
+        QCheckBox checkBox(QStringLiteral("Launch at login"));
+        QComboBox comboBox;
+        comboBox.addItem(QStringLiteral("5 minutes"));
         const struct
         {
             const char* what;
@@ -81,6 +109,9 @@ TEST(Theme, TextAndFocusStandOutInLightAndDark)
             {"secondary text on a form", Theme::secondary(palette), panel, Theme::textContrast},
             {"the prominent button's title", accentText, prominent, Theme::textContrast},
             {"a picker's outline", Theme::outline(palette), window, Theme::outlineContrast},
+            {"a check box's outline", drawnOutline(checkBox, palette, checkBoxIndicator), window,
+             Theme::outlineContrast},
+            {"a combo box's outline", drawnOutline(comboBox, palette), window, Theme::outlineContrast},
             {"a focus ring", FocusRing::color(palette, window), window, Theme::outlineContrast},
             {"a focus ring on the prominent button", FocusRing::color(palette, prominent), prominent,
              Theme::outlineContrast},

@@ -1,0 +1,45 @@
+#include "OutlinedStyle.h"
+
+#include "Theme.h"
+
+#include <QPainter>
+#include <QStyleOption>
+
+namespace {
+
+// Strokes a one-pixel outline just inside `rect`, over what the base style drew there.
+void drawOutline(QPainter* painter, const QStyleOption* option, const QRectF& rect, qreal radius)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QPen(Theme::outline(option->palette), 1));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRoundedRect(rect, radius, radius);
+    painter->restore();
+}
+
+// A control showing keyboard focus keeps the base style's focus outline.
+bool showsFocus(const QStyleOption* option)
+{
+    return option->state.testFlags(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange);
+}
+
+} // namespace
+
+OutlinedStyle::OutlinedStyle(QStyle* base) : QProxyStyle(base) {}
+
+void OutlinedStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                  const QWidget* widget) const
+{
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element == PE_IndicatorCheckBox && !showsFocus(option))
+        drawOutline(painter, option, QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 0);
+}
+
+void OutlinedStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                       const QWidget* widget) const
+{
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+    if (control == CC_ComboBox && !showsFocus(option))
+        drawOutline(painter, option, QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 2);
+}

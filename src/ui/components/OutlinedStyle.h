@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QProxyStyle>
+
+// The desktop's widget style, with the outlines of check boxes and combo boxes drawn in the theme's outline
+// colour: Fusion draws them barely darker than the window, which many people cannot see.
+class OutlinedStyle final : public QProxyStyle
+{
+public:
+    // Wraps `base` (owned), or the application's own style when null.
+    explicit OutlinedStyle(QStyle* base = nullptr);
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget = nullptr) const override;
+};
