@@ -1,9 +1,9 @@
 #pragma once
 
-#include "GreyAppIcons.h"
 #include "AppIcons.h"
 #include "BrowserFetch.h"
 #include "FakePlatform.h"
+#include "GreyAppIcons.h"
 #include "Icons.h"
 #include "LoginItem.h"
 #include "NoFavicons.h"
@@ -57,7 +57,7 @@ private:
     QHash<qint64, Outcome> m_outcomes;
 };
 
-class FakeLoginItem final : public LoginItem
+class CountingLoginItem final : public LoginItem
 {
 public:
     bool isEnabled() const override { return enabled; }
@@ -128,7 +128,7 @@ struct WelcomeFixture
     Icons icons{appIcons, noFavicons(configDir.filePath("Favicons"))};
     std::shared_ptr<GatedFetch> fetch = std::make_shared<GatedFetch>();
     std::unique_ptr<Tracker> tracker;
-    FakeLoginItem loginItem;
+    CountingLoginItem loginItem;
     QList<RunningApp> running;
     std::unique_ptr<WelcomeView> view;
 };

@@ -255,7 +255,7 @@ TEST_F(WelcomeViewTest, TheLoginToggleDecidesAndShowsTheRealStateAfterAFailure)
     };
     for (const Case& test : cases) {
         settings.setHasSeenWelcome(test.seen);
-        loginItem = FakeLoginItem{};
+        loginItem = CountingLoginItem{};
         loginItem.enabled = test.registered;
         if (test.fails)
             loginItem.failure = QStringLiteral("The autostart folder is read-only.");
