@@ -18,10 +18,12 @@ void drawOutline(QPainter* painter, const QStyleOption* option, const QRectF& re
     painter->restore();
 }
 
-// A control showing keyboard focus keeps the base style's focus outline.
-bool showsFocus(const QStyleOption* option)
+// Only Fusion's outlines are too faint; other styles keep their own look. A control showing keyboard focus keeps
+// the style's focus outline.
+bool outlines(const QStyle* base, const QStyleOption* option)
 {
-    return option->state.testFlags(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange);
+    return base->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0 &&
+           !option->state.testFlags(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange);
 }
 
 } // namespace
@@ -32,7 +34,7 @@ void OutlinedStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
                                   const QWidget* widget) const
 {
     QProxyStyle::drawPrimitive(element, option, painter, widget);
-    if (element == PE_IndicatorCheckBox && !showsFocus(option))
+    if (element == PE_IndicatorCheckBox && outlines(baseStyle(), option))
         drawOutline(painter, option, QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 0);
 }
 
@@ -40,6 +42,6 @@ void OutlinedStyle::drawComplexControl(ComplexControl control, const QStyleOptio
                                        const QWidget* widget) const
 {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
-    if (control == CC_ComboBox && !showsFocus(option))
+    if (control == CC_ComboBox && outlines(baseStyle(), option))
         drawOutline(painter, option, QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 2);
 }

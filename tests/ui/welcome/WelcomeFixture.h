@@ -1,9 +1,9 @@
 #pragma once
 
+#include "GreyAppIcons.h"
 #include "AppIcons.h"
 #include "BrowserFetch.h"
 #include "FakePlatform.h"
-#include "GreyAppIcons.h"
 #include "Icons.h"
 #include "LoginItem.h"
 #include "NoFavicons.h"

@@ -7,7 +7,6 @@
 #include "WelcomeFixture.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyleOptionButton>
