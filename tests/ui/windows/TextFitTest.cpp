@@ -132,12 +132,12 @@ TEST(Windows, NoTextIsClippedAtTheDefaultAndALargerFont)
         {"settings", checkSettings},
         {"welcome", checkWelcome},
     };
-    for (const auto& [window, open] : windows)
+    for (const auto& entry : windows)
         for (qreal factor : {1.0, 1.5}) {
             const ScaledFont font(factor);
-            open([&](QWidget& view) {
+            entry.open([&](QWidget& view) {
                 QApplication::processEvents(); // the layouts settle
-                EXPECT_EQ(clippedTexts(view), QStringList()) << window << " at " << factor << "x";
+                EXPECT_EQ(clippedTexts(view), QStringList()) << entry.window << " at " << factor << "x";
             });
         }
 }
