@@ -36,6 +36,11 @@ void OutlinedStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
     QProxyStyle::drawPrimitive(element, option, painter, widget);
     if (element == PE_IndicatorCheckBox && outlines(baseStyle(), option))
         drawOutline(painter, option, QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 0);
+    // A push button whose fill stands out from the window (the prominent one) needs no outline to be seen.
+    const QPalette& palette = option->palette;
+    if (element == PE_PanelButtonCommand && outlines(baseStyle(), option) &&
+        Theme::contrast(palette.color(QPalette::Button), palette.color(QPalette::Window)) < Theme::outlineContrast)
+        drawOutline(painter, option, QRectF(option->rect).adjusted(0.5, 0.5, -0.5, -0.5), 2);
 }
 
 void OutlinedStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,

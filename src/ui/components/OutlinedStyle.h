@@ -2,8 +2,8 @@
 
 #include <QProxyStyle>
 
-// The desktop's widget style; on Fusion, check boxes and combo boxes get their outlines in the theme's outline
-// colour, since Fusion draws them barely darker than the window (or lighter than it, in dark).
+// The desktop's widget style; on Fusion, check boxes, combo boxes and push buttons get their outlines in the theme's
+// outline colour, since Fusion draws them barely darker than the window (or lighter than it, in dark).
 class OutlinedStyle final : public QProxyStyle
 {
 public:

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -98,6 +99,11 @@ TEST(Theme, TextAndFocusStandOutInLightAndDark)
         QCheckBox checkBox(QStringLiteral("Launch at login"));
         QComboBox comboBox;
         comboBox.addItem(QStringLiteral("5 minutes"));
+        QPushButton button(QStringLiteral("Choose…"));
+        // A button is seen by its fill where that stands out, else by its outline.
+        const QColor buttonFill = palette.color(QPalette::Button);
+        const QColor buttonEdge =
+            Theme::contrast(buttonFill, window) >= Theme::outlineContrast ? buttonFill : drawnOutline(button, palette);
         const struct
         {
             const char* what;
@@ -112,6 +118,7 @@ TEST(Theme, TextAndFocusStandOutInLightAndDark)
             {"a check box's outline", drawnOutline(checkBox, palette, checkBoxIndicator), window,
              Theme::outlineContrast},
             {"a combo box's outline", drawnOutline(comboBox, palette), window, Theme::outlineContrast},
+            {"a push button's edge", buttonEdge, window, Theme::outlineContrast},
             {"a focus ring", FocusRing::color(palette, window), window, Theme::outlineContrast},
             {"a focus ring on the prominent button", FocusRing::color(palette, prominent), prominent,
              Theme::outlineContrast},
