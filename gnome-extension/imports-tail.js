@@ -1,21 +1,4 @@
 
-// The top bar's object is on the bus before the reporter takes the name that Horavane waits for.
-class HoravaneExtension {
-    enable() {
-        this._topBar = new TopBarHost();
-        this._topBar.enable();
-        this._reporter = new FocusReporter();
-        this._reporter.enable();
-    }
-
-    disable() {
-        this._reporter.disable();
-        this._reporter = null;
-        this._topBar.disable();
-        this._topBar = null;
-    }
-}
-
 function init() {
-    return new HoravaneExtension();
+    return new HoravaneParts();
 }

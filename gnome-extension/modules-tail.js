@@ -1,17 +1,12 @@
 
-// The top bar's object is on the bus before the reporter takes the name that Horavane waits for.
 export default class HoravaneExtension extends Extension {
     enable() {
-        this._topBar = new TopBarHost();
-        this._topBar.enable();
-        this._reporter = new FocusReporter();
-        this._reporter.enable();
+        this._parts = new HoravaneParts();
+        this._parts.enable();
     }
 
     disable() {
-        this._reporter.disable();
-        this._reporter = null;
-        this._topBar.disable();
-        this._topBar = null;
+        this._parts.disable();
+        this._parts = null;
     }
 }
