@@ -35,6 +35,17 @@ class Window:
             self.process.kill()
 
 
+def wait_for(condition, seconds=30):
+    """condition's first true answer, or None when none came in time."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        found = condition()
+        if found:
+            return found
+        time.sleep(0.2)
+    return None
+
+
 def open_window(command, search):
     """Starts an X client and waits for its window; search is xdotool's search criteria."""
     process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

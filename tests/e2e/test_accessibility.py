@@ -12,7 +12,7 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
-from harness import Recorder, set_accessibility  # noqa: E402
+from harness import Recorder, set_accessibility, wait_for  # noqa: E402
 
 BUS = "app.corvani.Horavane"
 WINDOW_ROLES = (Atspi.Role.FRAME, Atspi.Role.DIALOG)
@@ -29,16 +29,6 @@ def answers():
     """Whether horavane's menu is on the session bus yet (it may still be starting after its log said so)."""
     return subprocess.run(["gdbus", "introspect", "--session", "--dest", BUS, "--object-path", "/MenuBar"],
                           capture_output=True, timeout=60).returncode == 0
-
-
-def wait_for(condition, seconds=20):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = condition()
-        if found:
-            return found
-        time.sleep(0.2)
-    return None
 
 
 def application():

@@ -14,7 +14,7 @@ from typing import NamedTuple
 import dbus  # Debian's python3-dbus: it hands KWin the pipe it writes a screenshot into
 
 import test_wayland
-from harness import Recorder
+from harness import Recorder, wait_for
 from test_tray import windows
 
 PANEL = os.environ.get("HORAVANE_PANEL", "")
@@ -43,17 +43,6 @@ def rect_from(text):
     if len(numbers) != 4 or not all(n.lstrip("-").isdigit() for n in numbers):
         return None
     return Rect(*(int(n) for n in numbers))
-
-
-def wait_for(condition, seconds=30):
-    """condition's first true answer, or None when none came in time."""
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = condition()
-        if found:
-            return found
-        time.sleep(0.2)
-    return None
 
 
 def run(command, **options):

@@ -9,7 +9,7 @@ import tempfile
 import time
 import unittest
 
-from harness import PageServer, Recorder, Timeline, set_accessibility
+from harness import PageServer, Recorder, Timeline, set_accessibility, wait_for
 
 COMPOSITOR = os.environ.get("HORAVANE_WAYLAND_SESSION", "")
 TERMINAL = "org.freedesktop.weston.wayland-terminal"
@@ -368,22 +368,13 @@ class GnomeTopBar(unittest.TestCase):
             self.desktop.eval(f"Main.extensionManager.enableExtension('{self.APPINDICATOR}')")
         self.recorder = Recorder().start()
         if self.appindicator:
-            self.assertTrue(self.wait_for(self.appindicator_items),
+            self.assertTrue(wait_for(self.appindicator_items),
                             "the AppIndicator extension did not show Horavane")
         self.desktop.log_in_with_extension()
 
     def tearDown(self):
         self.recorder.close()
         self.desktop.close()
-
-    def wait_for(self, condition, seconds=30):
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            found = condition()
-            if found:
-                return found
-            time.sleep(0.2)
-        return None
 
     def shell_json(self, expression):
         """The value of a shell expression, which Eval answers in JSON."""
@@ -411,31 +402,31 @@ class GnomeTopBar(unittest.TestCase):
         self.desktop.click(x, y, button)
 
     def test_one_button_whose_click_opens_the_popover_below_it_and_a_click_elsewhere_closes_it(self):
-        self.assertTrue(self.wait_for(lambda: self.shell_json(f"{self.BUTTON}?.accessible_name")),
+        self.assertTrue(wait_for(lambda: self.shell_json(f"{self.BUTTON}?.accessible_name")),
                         "no Horavane button in the top bar")
         if self.appindicator:
-            self.assertTrue(self.wait_for(lambda: self.appindicator_items() == []),
+            self.assertTrue(wait_for(lambda: self.appindicator_items() == []),
                             f"the AppIndicator extension still shows {self.appindicator_items()}")
         # Newer shells open the overview at log-in, which takes the pointer's clicks while it is up.
         self.desktop.eval("Main.overview.hide()")
-        self.assertTrue(self.wait_for(lambda: self.shell_json(
+        self.assertTrue(wait_for(lambda: self.shell_json(
             "!Main.overview.visible && !Main.overview.animationInProgress && !Main.layoutManager._startingUp")))
         # Where the button is once the item's tool tip and icon have come and the other item has left.
-        self.assertTrue(self.wait_for(lambda: " — " in self.shell_json(f"{self.BUTTON}.accessible_name")))
-        button = self.wait_for(self.button_geometry)
+        self.assertTrue(wait_for(lambda: " — " in self.shell_json(f"{self.BUTTON}.accessible_name")))
+        button = wait_for(self.button_geometry)
 
         x, y, width, height = button
         self.click(x + width / 2, y + height / 2)
         centre = x + width / 2
-        below = self.wait_for(lambda: [(px, py) for px, py, pw, _ in self.popovers()
+        below = wait_for(lambda: [(px, py) for px, py, pw, _ in self.popovers()
                                        if px <= centre <= px + pw and y + height - 1 <= py <= y + height + 48])
         self.assertTrue(below, f"no popover just below the button at {button}: {self.popovers()}")
 
         self.click(640, 600)
-        self.assertTrue(self.wait_for(lambda: not self.popovers()), f"the popover stayed open: {self.popovers()}")
+        self.assertTrue(wait_for(lambda: not self.popovers()), f"the popover stayed open: {self.popovers()}")
 
         self.click(x + width / 2, y + height / 2, "Clutter.BUTTON_SECONDARY")
-        items = self.wait_for(lambda: self.shell_json(
+        items = wait_for(lambda: self.shell_json(
             f"{self.BUTTON}.menu.isOpen && {self.BUTTON}.menu._getMenuItems().map(i => i.label ? i.label.text : '')"))
         self.assertEqual(items, ["Show History", "Settings…", "", "Quit Horavane"])
         self.desktop.eval(f"{self.BUTTON}.menu._getMenuItems()[3].activate(imports.gi.Clutter.get_current_event())")
