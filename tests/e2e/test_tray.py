@@ -13,7 +13,13 @@ ARTEFACTS = os.environ.get("HORAVANE_ARTEFACTS", "/tmp")
 
 def windows():
     """Top-level windows of the session: (id, name, class, width, height, x, y)."""
-    tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True, check=True).stdout
+    for _ in range(20):  # xwininfo fails when a window goes away while it walks the tree: walk again
+        listing = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True, timeout=60)
+        if listing.returncode == 0:
+            break
+    else:
+        raise AssertionError(f"xwininfo keeps failing: {listing.stderr}")
+    tree = listing.stdout
     pattern = re.compile(r'(0x[0-9a-f]+) "([^"]*)": \("([^"]*)" "([^"]*)"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)')
     return [(m[1], m[2], m[4], int(m[5]), int(m[6]), int(m[7]), int(m[8])) for m in pattern.finditer(tree)]
 
