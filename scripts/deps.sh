@@ -10,6 +10,7 @@ build_packages=(
     libxcb1-dev libxcb-ewmh-dev libxcb-icccm4-dev libxcb-screensaver0-dev libxcb-dpms0-dev libxcb-res0-dev
     libxcb-sync-dev
     libwayland-dev wayland-protocols plasma-wayland-protocols qt6-wayland
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n # lupdate, lrelease; Qt's own texts translated
 )
 test_packages=(
     googletest libgtest-dev libbenchmark-dev dpkg-dev

@@ -5,6 +5,7 @@
 #include "GnomeExtension.h"
 #include "HoravaneApp.h"
 #include "InstanceLock.h"
+#include "Language.h"
 #include "LinuxPlatform.h"
 #include "OutlinedStyle.h"
 #include "Preview.h"
@@ -44,6 +45,7 @@ int record(int argc, char** argv, bool opensHistory)
     QApplication app(argc, argv);
     QApplication::setStyle(new OutlinedStyle);
     nameApplication();
+    Language::installFromEnvironment();
     QGuiApplication::setDesktopFileName(QStringLiteral("app.corvani.Horavane"));
     QApplication::setQuitOnLastWindowClosed(false); // the tray item stays when windows close
     QApplication::setWindowIcon(AppIcon::icon());

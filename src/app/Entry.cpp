@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 #include "Commands.h"
 #include "DesktopModule.h"
+#include "Language.h"
 #include "Program.h"
 #include "Settings.h"
 #include "ThisComputer.h"
@@ -115,5 +116,6 @@ int Entry::main(int argc, char** argv)
         return DesktopModule::run(argc, argv, command);
     QCoreApplication app(argc, argv);
     nameApplication();
+    Language::installFromEnvironment();
     return runCommand(command);
 }
