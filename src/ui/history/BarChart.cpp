@@ -418,7 +418,7 @@ void BarChart::paintAverage(QPainter& painter, const ChartScale& chart) const
     const QFont font = Theme::font(TextStyle::caption2);
     painter.setFont(font);
     painter.setPen(Theme::secondary(palette()));
-    //: Labels the chart's dashed line at the daily average, in small print: keep it as short
+    //: Labels the chart's dashed line at the daily average, in small print: keep it as short as this
     painter.drawText(QPointF(plot.left(), y - 2 - QFontMetricsF(font).descent()), tr("avg"));
 }
 
