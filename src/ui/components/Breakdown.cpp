@@ -13,7 +13,7 @@ Breakdown::Breakdown(const Summary& summary, const QHash<ItemKey, AdaptiveColor>
     }
     const double rest = summary.total - sum;
     if (rest >= 1)
-        slices.append(Slice{Slice::otherId, Slice::otherName, rest, Palette::other()});
+        slices.append(Slice{Slice::otherId, Slice::otherName(), rest, Palette::other()});
 }
 
 double Breakdown::slicesTotal() const

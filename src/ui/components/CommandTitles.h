@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The titles of the program's commands, the same in every menu and window that offers them.
@@ -7,15 +8,15 @@ namespace CommandTitles {
 
 inline QString showHistory()
 {
-    return QStringLiteral("Show History");
+    return QCoreApplication::translate("CommandTitles", "Show History");
 }
 inline QString settings()
 {
-    return QStringLiteral("Settings…");
+    return QCoreApplication::translate("CommandTitles", "Settings…");
 }
 inline QString quit()
 {
-    return QStringLiteral("Quit Horavane");
+    return QCoreApplication::translate("CommandTitles", "Quit Horavane");
 }
 
 } // namespace CommandTitles

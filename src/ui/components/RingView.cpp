@@ -31,8 +31,6 @@ constexpr qreal labelSpacing = 1;
 constexpr qreal focusWidth = 2;
 constexpr SpringParameters emphasisSpring{0.25, 0.85};
 
-const QString accessibleRingName = QStringLiteral("Time by app and website");
-
 } // namespace
 
 RingView::RingView(QWidget* parent)
@@ -42,7 +40,7 @@ RingView::RingView(QWidget* parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setFocusPolicy(Qt::StrongFocus);
     AccessibleParts::install();
-    setAccessibleName(accessibleRingName);
+    setAccessibleName(tr("Time by app and website"));
     connect(m_tracker, &PointerTracker::moved, this, &RingView::pointerMoved);
     connect(&m_springs, &SpringDriver::advanced, this, qOverload<>(&QWidget::update));
     connect(&m_value, &RollingText::advanced, this, qOverload<>(&QWidget::update));
@@ -161,7 +159,8 @@ RingView::CenterLabel RingView::centerLabel() const
     if (const std::optional<Slice> slice = emphasised())
         return {slice->seconds, slice->name};
     const double total = m_breakdown.summary.total;
-    return {total, total > 0 ? QStringLiteral("Total") : QStringLiteral("No activity")};
+    //: Under the time in the ring's centre, which is narrow
+    return {total, total > 0 ? tr("Total") : tr("No activity")};
 }
 
 bool RingView::isAnimating() const
@@ -172,7 +171,8 @@ bool RingView::isAnimating() const
 QString RingView::partName(int index) const
 {
     const Slice& slice = m_breakdown.slices.at(index);
-    return QStringLiteral("%1, %2").arg(slice.name, DurationText::spoken(slice.seconds));
+    //: A slice as a screen reader names it: the app's or website's name, then its time spoken in words
+    return tr("%1, %2").arg(slice.name, DurationText::spoken(slice.seconds));
 }
 
 Sector RingView::sectorOf(int index) const
@@ -419,5 +419,6 @@ void RingView::centerChanged(bool animated)
     const CenterLabel label = centerLabel();
     const QString value = DurationText::string(label.seconds);
     m_value.setText(value, animated);
-    setAccessibleDescription(label.name + QStringLiteral(", ") + value);
+    //: What the ring's centre shows, for a screen reader: a name ("Total" or an item's), then a time ("1h 32m")
+    setAccessibleDescription(tr("%1, %2", "ring centre").arg(label.name, value));
 }

@@ -16,7 +16,8 @@ struct Slice
     bool operator==(const Slice&) const = default;
 
     static inline const QString otherId = QStringLiteral("other");
-    static inline const QString otherName = QStringLiteral("Everything else");
+    // The remainder's name, in the user's language.
+    static QString otherName();
 
     // The id of an item's slice, shared by the ring, the list and the history bars.
     static QString idOf(const ItemKey& key);

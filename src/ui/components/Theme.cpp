@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <QWidget>
@@ -54,9 +55,14 @@ qreal luminance(const QColor& color)
     return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
 }
 
+// The Latin digits and the locale's own, which times may be written in.
 QString digits()
 {
-    return QStringLiteral("0123456789");
+    QString all = QStringLiteral("0123456789");
+    const QLocale locale;
+    for (int digit = 0; digit <= 9; ++digit)
+        all += locale.toString(digit);
+    return all;
 }
 
 // Width of the widest digit: every digit gets a cell this wide.

@@ -4,6 +4,7 @@
 #include "Theme.h"
 #include "TrayIcon.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace TrayLabel {
@@ -79,12 +80,14 @@ QImage image(const Glance& glance, bool showsTime, int chartColors, const QColor
 
 QString toolTip(const Glance& glance)
 {
-    return accessibleName() + QStringLiteral(" — ") + DurationText::string(double(glance.minutes) * 60);
+    //: The tray item's tooltip: the program's name, then the time recorded today ("1h 32m")
+    return QCoreApplication::translate("TrayLabel", "%1 — %2")
+        .arg(accessibleName(), DurationText::string(double(glance.minutes) * 60));
 }
 
 QString accessibleName()
 {
-    return QStringLiteral("Horavane");
+    return QStringLiteral("Horavane"); // the program's name, the same in every language
 }
 
 } // namespace TrayLabel

@@ -21,7 +21,7 @@ constexpr double cornerRadius = 2;
 
 QString axisValue(double hours)
 {
-    return hours == 0 ? QStringLiteral("0") : DurationText::string(hours * 3600);
+    return hours == 0 ? QLocale().toString(0) : DurationText::string(hours * 3600);
 }
 
 } // namespace
@@ -31,7 +31,7 @@ BarChart::BarChart(const HistoryModel& model, QWidget* parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     AccessibleParts::install();
-    setAccessibleName(QStringLiteral("Time per day"));
+    setAccessibleName(tr("Time per day"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_tracker = new PointerTracker(this);
     connect(m_tracker, &PointerTracker::moved, this, &BarChart::pointerMoved);
@@ -207,8 +207,9 @@ int BarChart::partCount() const
 QString BarChart::partName(int index) const
 {
     const DayUsage& day = m_model.days().at(index);
-    return QStringLiteral("%1, %2").arg(QLocale().toString(day.date.date(), QLocale::LongFormat),
-                                        DurationText::spoken(day.summary.total));
+    //: A day's bar as a screen reader names it: the full date, then the day's time spoken in words
+    return tr("%1, %2").arg(QLocale().toString(day.date.date(), QLocale::LongFormat),
+                            DurationText::spoken(day.summary.total));
 }
 
 QRect BarChart::partRect(int index) const
@@ -417,7 +418,8 @@ void BarChart::paintAverage(QPainter& painter, const ChartScale& chart) const
     const QFont font = Theme::font(TextStyle::caption2);
     painter.setFont(font);
     painter.setPen(Theme::secondary(palette()));
-    painter.drawText(QPointF(plot.left(), y - 2 - QFontMetricsF(font).descent()), QStringLiteral("avg"));
+    //: Labels the chart's dashed line at the daily average, in small print: keep it as short as this
+    painter.drawText(QPointF(plot.left(), y - 2 - QFontMetricsF(font).descent()), tr("avg"));
 }
 
 void BarChart::paintHoverLabel(QPainter& painter, const ChartScale& chart) const

@@ -8,7 +8,7 @@
 
 ComputerSwitch::ComputerSwitch(QWidget* parent) : QWidget(parent)
 {
-    setAccessibleName(QStringLiteral("Computers"));
+    setAccessibleName(tr("Computers"));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);

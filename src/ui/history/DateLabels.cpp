@@ -1,5 +1,7 @@
 #include "DateLabels.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // One piece of a date format: a field such as "dddd" or "MMMM", or the literal text between fields.
@@ -98,15 +100,15 @@ QString DateLabels::formatWithoutYear(const QLocale& locale, bool withWeekday, b
 QString DateLabels::title(const QDate& date, const QDate& today, const QLocale& locale)
 {
     if (date == today)
-        return QStringLiteral("Today");
+        return QCoreApplication::translate("DateLabels", "Today", "a day's name");
     if (date == today.addDays(-1))
-        return QStringLiteral("Yesterday");
+        return QCoreApplication::translate("DateLabels", "Yesterday", "a day's name");
     return locale.toString(date, formatWithoutYear(locale, true, false));
 }
 
 QString DateLabels::axisLabel(const QDate& date, bool withWeekday, const QLocale& locale)
 {
     if (withWeekday)
-        return locale.toString(date, QStringLiteral("ddd"));
+        return locale.standaloneDayName(date.dayOfWeek(), QLocale::ShortFormat);
     return locale.toString(date, formatWithoutYear(locale, false, true));
 }

@@ -52,7 +52,7 @@ Headline::Headline(QWidget* parent) : QWidget(parent), m_driver([this](double se
     averageLayout->setContentsMargins(0, 0, 0, 0);
     averageLayout->setSpacing(2);
     averageLayout->addStretch(1);
-    m_averageTitle = headlineLabel(QStringLiteral("Daily Average"), m_averageColumn);
+    m_averageTitle = headlineLabel(tr("Daily Average"), m_averageColumn);
     averageLayout->addWidget(m_averageTitle, 0, Qt::AlignRight);
     m_average = new DigitsLabel(Theme::font(TextStyle::title2, QFont::Medium), m_averageColumn);
     m_average->setAlignment(Qt::AlignRight);
@@ -62,7 +62,7 @@ Headline::Headline(QWidget* parent) : QWidget(parent), m_driver([this](double se
     auto* buttonLayout = new QVBoxLayout(m_buttonPage);
     buttonLayout->setContentsMargins(0, 0, 0, 0);
     buttonLayout->addStretch(1);
-    m_showAll = new QPushButton(QStringLiteral("Show All Days"), m_buttonPage);
+    m_showAll = new QPushButton(tr("Show All Days"), m_buttonPage);
     buttonLayout->addWidget(m_showAll, 0, Qt::AlignRight);
 
     stack->addWidget(m_averageColumn);

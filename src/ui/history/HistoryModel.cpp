@@ -1,5 +1,7 @@
 #include "HistoryModel.h"
 
+#include "Slice.h"
+
 namespace {
 
 const QString otherID = QStringLiteral("other");
@@ -87,7 +89,7 @@ QList<Segment> HistoryModel::segments(const QList<DayUsage>& days, const QHash<I
         const double rest = day.summary.total - colored;
         if (rest >= 1)
             result.append(Segment{day.day + QLatin1Char('/') + otherID, day.day, day.date, otherID, std::nullopt,
-                                  QStringLiteral("Everything else"), rest, Palette::other()});
+                                  Slice::otherName(), rest, Palette::other()});
     }
     return result;
 }

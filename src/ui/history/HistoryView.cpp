@@ -29,13 +29,13 @@ QString periodTitle(Period period)
 {
     switch (period) {
     case Period::today:
-        return QStringLiteral("Today");
+        return HistoryView::tr("Today", "period");
     case Period::yesterday:
-        return QStringLiteral("Yesterday");
+        return HistoryView::tr("Yesterday", "period");
     case Period::week:
-        return QStringLiteral("Last 7 Days");
+        return HistoryView::tr("Last %Ln Days", nullptr, 7);
     case Period::month:
-        return QStringLiteral("Last 30 Days");
+        return HistoryView::tr("Last %Ln Days", nullptr, 30);
     }
     return {};
 }

@@ -7,12 +7,13 @@ constexpr int choiceWidth = 84;
 } // namespace
 
 PeriodPicker::PeriodPicker(Period period, QWidget* parent)
-    : SegmentedControl({{static_cast<int>(Period::week), QStringLiteral("7 Days")},
-                        {static_cast<int>(Period::month), QStringLiteral("30 Days")}},
+    //: One of two choices in a narrow segmented control
+    : SegmentedControl({{static_cast<int>(Period::week), tr("%Ln Days", nullptr, 7)},
+                        {static_cast<int>(Period::month), tr("%Ln Days", nullptr, 30)}},
                        choiceWidth, parent),
       m_period(period)
 {
-    setAccessibleName(QStringLiteral("Period"));
+    setAccessibleName(tr("Period"));
     setCurrentId(static_cast<int>(period));
     connect(this, &SegmentedControl::idChosen, this, [this](int id) {
         m_period = static_cast<Period>(id);

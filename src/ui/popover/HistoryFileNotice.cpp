@@ -24,13 +24,13 @@ HistoryFileNotice::HistoryFileNotice(const Tracker& tracker, QWidget* parent) : 
 QString HistoryFileNotice::text(const Tracker& tracker)
 {
     if (tracker.keepsTimeInMemoryOnly())
-        return QStringLiteral("Horavane can't open its history file right now, so the time it records is kept in "
-                              "memory. It is written to the file as soon as the file opens.");
+        return tr("Horavane can't open its history file right now, so the time it records is kept in memory. It "
+                  "is written to the file as soon as the file opens.");
     const QString aside = tracker.damagedHistoryCopy();
     if (!aside.isEmpty())
-        return QStringLiteral("The history file was damaged, so Horavane started a new one. The old file was kept "
-                              "as ") +
-               aside + QLatin1Char('.');
+        //: %1 is the path of the damaged file's copy
+        return tr("The history file was damaged, so Horavane started a new one. The old file was kept as %1.")
+            .arg(aside);
     return {};
 }
 

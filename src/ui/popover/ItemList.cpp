@@ -35,7 +35,7 @@ ItemList::ItemList(Icons& icons, QWidget* parent) : QWidget(parent), m_icons(ico
     m_canvas->setAutoFillBackground(false);
     AccessibleParts::install();
     m_canvas->setProperty(AccessibleParts::roleProperty, QAccessible::List);
-    m_canvas->setAccessibleName(QStringLiteral("Apps and websites"));
+    m_canvas->setAccessibleName(tr("Apps and websites"));
     m_scroll->setWidget(m_canvas);
     layout->addWidget(m_scroll);
 
@@ -105,7 +105,8 @@ ItemRow* ItemList::row(int index) const
 
 QString ItemList::excludeTitle(const QString& name)
 {
-    return QStringLiteral("Don’t Track “") + name + QStringLiteral("”");
+    //: A row's menu entry; %1 is the app's or website's name
+    return tr("Don’t Track “%1”").arg(name);
 }
 
 void ItemList::reloadIcons(const QString& host)

@@ -34,7 +34,8 @@ void ItemRow::setItem(const UsageItem& item, const std::optional<AdaptiveColor>&
     m_swatch = swatch;
     m_duration = DurationText::string(item.seconds);
     // The row reads as one element to assistive technology, name and time together.
-    setAccessibleName(QStringLiteral("%1, %2").arg(item.name, DurationText::spoken(item.seconds)));
+    //: A row as a screen reader names it: the app's or website's name, then its time spoken in words
+    setAccessibleName(tr("%1, %2").arg(item.name, DurationText::spoken(item.seconds)));
     update();
 }
 

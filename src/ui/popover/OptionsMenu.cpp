@@ -5,25 +5,28 @@
 #include "Settings.h"
 
 #include <QActionGroup>
+#include <QLocale>
 
 OptionsMenu::OptionsMenu(Settings& settings, QWidget* parent) : QMenu(parent)
 {
-    m_showsTime = addAction(QStringLiteral("Show Time in Menu Bar"));
+    //: Shows today's time beside the program's icon in the panel's tray
+    m_showsTime = addAction(tr("Show Time in Menu Bar"));
     m_showsTime->setCheckable(true);
     m_showsTime->setChecked(settings.showsTimeInTray());
     connect(m_showsTime, &QAction::toggled, &settings, &Settings::setShowsTimeInTray);
     connect(&settings, &Settings::showsTimeInTrayChanged, m_showsTime, &QAction::setChecked);
 
-    m_opensAtLogin = addAction(QStringLiteral("Open at Login"));
+    m_opensAtLogin = addAction(tr("Open at Login"));
     m_opensAtLogin->setCheckable(true);
     // Only the user's choice is announced; the owner answers with the real state through setOpensAtLogin.
     connect(m_opensAtLogin, &QAction::triggered, this, &OptionsMenu::openAtLoginToggled);
 
-    m_colours = addMenu(QStringLiteral("Coloured Slices"));
+    //: A submenu choosing how many items get a colour of their own in the ring and the chart
+    m_colours = addMenu(tr("Coloured Slices"));
     m_colourChoices = new QActionGroup(m_colours);
     m_colourChoices->setExclusive(true);
     for (int count = fewestColors; count <= mostColors; ++count) {
-        QAction* choice = m_colours->addAction(QString::number(count));
+        QAction* choice = m_colours->addAction(QLocale().toString(count));
         choice->setCheckable(true);
         choice->setData(count);
         m_colourChoices->addAction(choice);
@@ -32,11 +35,12 @@ OptionsMenu::OptionsMenu(Settings& settings, QWidget* parent) : QMenu(parent)
     showColorCount(settings.chartColors());
     connect(&settings, &Settings::chartColorsChanged, this, &OptionsMenu::showColorCount);
 
-    m_dontTrack = addMenu(QStringLiteral("Don\u2019t Track"));
+    //: A submenu listing today's apps and websites; choosing one stops recording its time
+    m_dontTrack = addMenu(tr("Don’t Track"));
     m_dontTrack->menuAction()->setVisible(false);
 
     addSeparator();
-    m_checkForUpdates = addAction(QStringLiteral("Check for Updates…"));
+    m_checkForUpdates = addAction(tr("Check for Updates…"));
     connect(m_checkForUpdates, &QAction::triggered, this, &OptionsMenu::updateCheckRequested);
     m_settings = addAction(CommandTitles::settings());
     m_settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));

@@ -23,16 +23,17 @@ void PermissionNotice::setBlockedBrowser(const std::optional<Tracker::BlockedBro
 
 QString PermissionNotice::text(const Tracker::BlockedBrowser& browser)
 {
-    const QString opening = QStringLiteral("Horavane can't see which websites you visit in ") + browser.name;
     switch (browser.permission) {
     case BrowserPermission::accessibility:
-        return opening + QStringLiteral(" yet. ") + browser.name +
-               QStringLiteral(" can only be asked through Accessibility, which Horavane uses just to read the "
-                              "address of the page in front.");
+        //: %1 is a web browser's name, such as Firefox
+        return tr("Horavane can't see which websites you visit in %1 yet. %1 can only be asked through "
+                  "Accessibility, which Horavane uses just to read the address of the page in front.")
+            .arg(browser.name);
     case BrowserPermission::rendererAccessibility:
         break;
     }
-    return opening + QStringLiteral(" yet.");
+    //: %1 is a web browser's name, such as Firefox
+    return tr("Horavane can't see which websites you visit in %1 yet.").arg(browser.name);
 }
 
 QString PermissionNotice::buttonTitle(BrowserPermission permission)

@@ -125,7 +125,7 @@ QWidget* PopoverView::makeHeader()
     row->setContentsMargins(12, 12, 12, 0);
     row->setSpacing(8);
 
-    auto* title = new QLabel(QStringLiteral("Today"), header);
+    auto* title = new QLabel(tr("Today", "title of the today window"), header);
     title->setFont(Theme::font(TextStyle::title3, QFont::DemiBold));
     title->setContentsMargins(4, 0, 0, 0);
     row->addWidget(title, 0, Qt::AlignVCenter);
@@ -141,7 +141,7 @@ QWidget* PopoverView::makeHeader()
     addAction(m_options->quit());
 
     m_optionsButton = new QToolButton(header);
-    m_optionsButton->setAccessibleName(QStringLiteral("Options"));
+    m_optionsButton->setAccessibleName(tr("Options"));
     m_optionsButton->setAutoRaise(true);
     m_optionsButton->setPopupMode(QToolButton::InstantPopup);
     m_optionsButton->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));

@@ -32,6 +32,8 @@ TEST(DateLabels, AxisLabelsAreTheWeekdayOrTheDayAndShortMonth)
 {
     const QDate date(2025, 3, 3);
     EXPECT_EQ(DateLabels::axisLabel(date, true, QLocale("en_US")), "Mon");
+    EXPECT_EQ(DateLabels::axisLabel(date, true, QLocale("de_DE")), "Mo")
+        << "the standalone name, as calendars write it";
     EXPECT_EQ(DateLabels::axisLabel(date, false, QLocale("en_US")), "Mar 3");
     EXPECT_EQ(DateLabels::axisLabel(date, false, QLocale("de_DE")), "3. März");
     for (const char* name : {"ja_JP", "ko_KR", "ru_RU", "zh_CN", "ar_EG", "hu_HU"}) {
