@@ -38,7 +38,12 @@ private:
 
 } // namespace
 
-const QString Backup::copyFailed = QStringLiteral("Couldn't copy the history");
+const QString Backup::copyFailed = QString::fromUtf8(QT_TRANSLATE_NOOP("Backup", "Couldn't copy the history"));
+
+QString Backup::shownProblem(const QString& stored)
+{
+    return QCoreApplication::translate("Backup", stored.toUtf8().constData());
+}
 
 Backup::Backup(Settings& settings, const Places& places, const Clock& clock, QObject* parent)
     : QObject(parent), m_settings(settings), m_places(places), m_clock(clock)
@@ -104,13 +109,13 @@ void Backup::run(Store* store)
 Backup::Outcome Backup::runNow(Store* store)
 {
     if (!claim(store))
-        return Outcome{{}, copyFailed};
+        return Outcome{{}, shownProblem(copyFailed)};
     const std::optional<Placement> placement = prepare(*store);
     const std::optional<QString> problem =
         placement ? BackupFolder::place(placement->snapshot, placement->name, placement->destination) : copyFailed;
     finish(problem);
     if (problem)
-        return Outcome{{}, problem};
+        return Outcome{{}, shownProblem(*problem)};
     const BackupFolder::Destination& destination = placement->destination;
     return Outcome{BackupFolder::computerFolder(destination.backupFolder, destination.computerId) + QLatin1Char('/') +
                        placement->name,

@@ -19,7 +19,7 @@ class Backup : public QObject
 {
     Q_OBJECT
 public:
-    // What a backup made now ended in: the copy's path, or the problem.
+    // What a backup made now ended in: the copy's path, or the problem in the user's language.
     struct Outcome
     {
         QString path;
@@ -27,8 +27,11 @@ public:
     };
 
     // Message stored in "backupProblem" when the database could not be copied; the folder's own
-    // problems are worded by the platform's texts.
+    // problems are worded by the platform's texts. Problems are stored in English, so the stored
+    // text does not change with the language, and shown through shownProblem().
     static const QString copyFailed;
+    // A stored problem in the user's language; a text that is no known problem, as it is.
+    static QString shownProblem(const QString& stored);
 
     static constexpr qint64 retrySeconds = 3600;
 

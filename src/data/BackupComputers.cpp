@@ -3,6 +3,33 @@
 #include "BackupReader.h"
 #include "Settings.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// Why another computer's copy was skipped, as one line for the user.
+QString skippedNote(const BackupFolder::Copy& copy, BackupReader::Fault fault)
+{
+    switch (fault) {
+    case BackupReader::Fault::incomplete:
+        //: %1: a computer's name; %2: the copy's day, such as "2025-03-05"
+        return QCoreApplication::translate("BackupComputers", "Skipped the copy of %1 from %2: it is still arriving.")
+            .arg(copy.computer, copy.day);
+    case BackupReader::Fault::damaged:
+        //: %1: a computer's name; %2: the copy's day, such as "2025-03-05"
+        return QCoreApplication::translate("BackupComputers", "Skipped the copy of %1 from %2: it is damaged.")
+            .arg(copy.computer, copy.day);
+    case BackupReader::Fault::otherShape:
+        break;
+    }
+    //: %1: a computer's name; %2: the copy's day, such as "2025-03-05"
+    return QCoreApplication::translate("BackupComputers",
+                                       "Skipped the copy of %1 from %2: it is not a Horavane history.")
+        .arg(copy.computer, copy.day);
+}
+
+} // namespace
+
 BackupComputers::BackupComputers(const Settings& settings) : m_settings(settings) {}
 
 void BackupComputers::refresh()
@@ -37,8 +64,7 @@ void BackupComputers::read(const QString& from, const QString& to)
         for (const BackupFolder::Copy& copy : copies) {
             BackupReader::Result result = BackupReader::days(copy.path, from, to);
             if (result.fault) {
-                m_notes.append(QStringLiteral("Skipped the copy of %1 from %2: it %3.")
-                                   .arg(copy.computer, copy.day, BackupReader::describe(*result.fault)));
+                m_notes.append(skippedNote(copy, *result.fault));
                 continue;
             }
             for (auto day = result.days.cbegin(); day != result.days.cend(); ++day) {

@@ -29,7 +29,7 @@ public:
     // The days with the other computers' time added day by day; items excluded here stay out. The
     // copies are read once for the days' span and kept until the next refresh or another span.
     QList<DayUsage> addedTo(const QList<DayUsage>& days, const QHash<ItemKey, QString>& excluded);
-    // Why copies were skipped, one line each, since the last refresh.
+    // Why copies were skipped, one line each in the user's language, since the last refresh.
     const QStringList& notes() const { return m_notes; }
 
 private:

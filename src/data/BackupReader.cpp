@@ -97,17 +97,4 @@ Result days(const QString& path, const QString& from, const QString& to)
     return result;
 }
 
-QString describe(Fault fault)
-{
-    switch (fault) {
-    case Fault::incomplete:
-        return QStringLiteral("is still arriving");
-    case Fault::damaged:
-        return QStringLiteral("is damaged");
-    case Fault::otherShape:
-        return QStringLiteral("is not a Horavane history");
-    }
-    return {};
-}
-
 } // namespace BackupReader

@@ -27,7 +27,4 @@ struct Result
 // The stored totals of every day from `from` to `to` (day keys, both included) in the copy at path.
 Result days(const QString& path, const QString& from, const QString& to);
 
-// A few words on why a copy was skipped: "is still arriving", "is damaged", "is not a Horavane history".
-QString describe(Fault fault);
-
 } // namespace BackupReader

@@ -7,7 +7,8 @@
 // are the ones another system words its own way (one implementation file per system).
 namespace PlatformTexts {
 
-// The backup's problems, stored in "backupProblem" and shown as the last backup's state.
+// The backup's problems, stored in "backupProblem" in English and shown, through Backup::shownProblem(), as
+// the last backup's state. The other texts are in the user's language.
 QString backupFolderNotChosen();
 QString backupFolderMissing();
 QString backupWriteFailed();

@@ -117,13 +117,16 @@ QString UpdateChecker::statusText(const State& state, const std::optional<QStrin
     case State::Kind::idle:
         return name;
     case State::Kind::checking:
-        return QStringLiteral("Checking\u2026");
+        //: Looking for a new version
+        return tr("Checking…");
     case State::Kind::upToDate:
-        return name + QLatin1String(" is the latest version.");
+        //: %1: Horavane and its version, such as "Horavane 1.4"
+        return tr("%1 is the latest version.").arg(name);
     case State::Kind::available:
-        return QLatin1String("Version ") + state.version + QLatin1String(" is available.");
+        //: %1: a version number, such as "1.5"
+        return tr("Version %1 is available.").arg(state.version);
     case State::Kind::failed:
-        return QStringLiteral("Couldn't check. Try again when you're online.");
+        return tr("Couldn't check. Try again when you're online.");
     }
     return name;
 }

@@ -1,6 +1,7 @@
 #include "Backup.h"
 #include "BackupHome.h"
 #include "FakeClock.h"
+#include "MarkingTranslator.h"
 #include "Settings.h"
 #include "Store.h"
 
@@ -119,6 +120,14 @@ TEST_F(BackupTest, EachComputerWritesAndPrunesOnlyItsOwnFolder)
     EXPECT_EQ(rowsIn(other + "/Horavane 2025-03-05.sqlite"), -1);
     EXPECT_EQ(namesIn(folder()).size(), 8); // seven copies and the name
     EXPECT_FALSE(QFileInfo::exists(copyOf("2025-02-26")));
+}
+
+TEST_F(BackupTest, AProblemIsStoredInEnglishAndToldInTheUsersLanguage)
+{
+    const MarkingTranslator translation;
+    settings.setBackupFolder(QString());
+    EXPECT_EQ(backup.runNow(store.get()).problem, "[Choose a backup folder first]");
+    EXPECT_EQ(settings.backupProblem(), "Choose a backup folder first"); // reads the same in any language
 }
 
 TEST_F(BackupTest, AMissingFolderIsAProblemAndIsNeverCreated)

@@ -117,8 +117,8 @@ QList<double> ChartColorsPreview::drawnShares() const
 
 void ChartColorsPreview::describe()
 {
-    m_ring->setAccessibleName(QStringLiteral("Chart with %1 colours").arg(m_count));
-    m_icon->setAccessibleName(QStringLiteral("Menu bar icon with %1 colours").arg(m_count));
+    m_ring->setAccessibleName(tr("Chart with %Ln colours", nullptr, m_count));
+    m_icon->setAccessibleName(tr("Menu bar icon with %Ln colours", nullptr, m_count));
 }
 
 void ChartColorsPreview::paintRing(QPainter& painter) const

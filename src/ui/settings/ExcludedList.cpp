@@ -22,7 +22,7 @@ ExcludedList::ExcludedList(Tracker& tracker, Icons& icons, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
-    m_empty = new QLabel(QStringLiteral("Nothing is excluded."), this);
+    m_empty = new QLabel(tr("Nothing is excluded."), this);
     m_empty->setFont(Theme::font(TextStyle::body));
     Theme::useSecondaryText(m_empty);
     layout->addWidget(m_empty);
@@ -102,9 +102,11 @@ void ExcludedList::rebuild()
         name->setFont(Theme::font(TextStyle::body));
         name->setTextFormat(Qt::PlainText);
         line->addWidget(name, 1);
-        row.button = new QPushButton(QStringLiteral("Track Again"), row.widget);
+        row.button = new QPushButton(tr("Track Again"), row.widget);
         row.button->setFont(Theme::font(TextStyle::callout));
-        row.button->setAccessibleName(QStringLiteral("Track %1 again").arg(row.name)); // one per row: say which
+        // One per row: the name says which.
+        //: %1: an app's or website's name
+        row.button->setAccessibleName(tr("Track %1 again").arg(row.name));
         line->addWidget(row.button);
         const ItemKey key = row.key;
         // The tracker announces the change, which rebuilds this list; the button goes with its row,

@@ -1,5 +1,8 @@
 #include "SettingsTexts.h"
 
+#include "Backup.h"
+
+#include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QRegularExpression>
@@ -27,11 +30,6 @@ std::optional<int> decimal(const QString& piece)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-QString counted(qint64 n, const char* unit)
-{
-    return QString::number(n) + QLatin1Char(' ') + QLatin1String(unit) + (n == 1 ? "" : "s");
-}
-
 // The largest whole number of steps from `from` that stays at or before `to` (both local times).
 template <typename Step> qint64 wholeSteps(const QDateTime& from, const QDateTime& to, qint64 guess, Step step)
 {
@@ -57,9 +55,8 @@ QString shortTime(const QTime& time, const QLocale& locale)
 
 QString SettingsTexts::idleChoice(int minutes)
 {
-    if (minutes == 1)
-        return QStringLiteral("1 minute idle");
-    return QString::number(minutes) + QLatin1String(" minutes idle");
+    //: A choice of "Stop counting after"
+    return QCoreApplication::translate("SettingsTexts", "%Ln minutes idle", nullptr, minutes);
 }
 
 QString SettingsTexts::relativeDate(const QDateTime& date, const QDateTime& now)
@@ -79,40 +76,60 @@ QString SettingsTexts::relativeDate(const QDateTime& date, const QDateTime& now)
         wholeSteps(afterMonths, to, afterMonths.daysTo(to), [](const QDateTime& d, qint64 n) { return d.addDays(n); });
     const qint64 seconds = afterMonths.addDays(days).secsTo(to);
 
+    // Each unit's texts: counted into the past and the future, and the words for one of it.
     struct Unit
     {
         qint64 count;
-        const char* name;
-        const char* last;
+        const char* ago;
+        const char* ahead;
+        const char* last; // none: one of it is counted like more
         const char* next;
     };
     const QList<Unit> units{
-        {years, "Year", "Last Year", "Next Year"},    {months, "Month", "Last Month", "Next Month"},
-        {days / 7, "Week", "Last Week", "Next Week"}, {days % 7, "Day", "Yesterday", "Tomorrow"},
-        {seconds / 3600, "Hour", nullptr, nullptr},   {seconds % 3600 / 60, "Minute", nullptr, nullptr},
-        {seconds % 60, "Second", nullptr, nullptr},
+        {years, QT_TRANSLATE_N_NOOP("SettingsTexts", "%Ln Years Ago"),
+         QT_TRANSLATE_N_NOOP("SettingsTexts", "In %Ln Years"), QT_TRANSLATE_NOOP("SettingsTexts", "Last Year"),
+         QT_TRANSLATE_NOOP("SettingsTexts", "Next Year")},
+        {months, QT_TRANSLATE_N_NOOP("SettingsTexts", "%Ln Months Ago"),
+         QT_TRANSLATE_N_NOOP("SettingsTexts", "In %Ln Months"), QT_TRANSLATE_NOOP("SettingsTexts", "Last Month"),
+         QT_TRANSLATE_NOOP("SettingsTexts", "Next Month")},
+        {days / 7, QT_TRANSLATE_N_NOOP("SettingsTexts", "%Ln Weeks Ago"),
+         QT_TRANSLATE_N_NOOP("SettingsTexts", "In %Ln Weeks"), QT_TRANSLATE_NOOP("SettingsTexts", "Last Week"),
+         QT_TRANSLATE_NOOP("SettingsTexts", "Next Week")},
+        {days % 7, QT_TRANSLATE_N_NOOP("SettingsTexts", "%Ln Days Ago"),
+         QT_TRANSLATE_N_NOOP("SettingsTexts", "In %Ln Days"), QT_TRANSLATE_NOOP("SettingsTexts", "Yesterday"),
+         QT_TRANSLATE_NOOP("SettingsTexts", "Tomorrow")},
+        {seconds / 3600, QT_TRANSLATE_N_NOOP("SettingsTexts", "%Ln Hours Ago"),
+         QT_TRANSLATE_N_NOOP("SettingsTexts", "In %Ln Hours"), nullptr, nullptr},
+        {seconds % 3600 / 60, QT_TRANSLATE_N_NOOP("SettingsTexts", "%Ln Minutes Ago"),
+         QT_TRANSLATE_N_NOOP("SettingsTexts", "In %Ln Minutes"), nullptr, nullptr},
+        {seconds % 60, QT_TRANSLATE_N_NOOP("SettingsTexts", "%Ln Seconds Ago"),
+         QT_TRANSLATE_N_NOOP("SettingsTexts", "In %Ln Seconds"), nullptr, nullptr},
     };
     for (const Unit& unit : units) {
         if (unit.count == 0)
             continue;
         if (unit.count == 1 && unit.last)
-            return QLatin1String(past ? unit.last : unit.next);
-        const QString amount = counted(unit.count, unit.name);
-        return past ? QString(amount + QLatin1String(" Ago")) : QString(QLatin1String("In ") + amount);
+            return QCoreApplication::translate("SettingsTexts", past ? unit.last : unit.next);
+        return QCoreApplication::translate("SettingsTexts", past ? unit.ago : unit.ahead, nullptr,
+                                           static_cast<int>(unit.count));
     }
-    return QStringLiteral("Now");
+    //: A moment ago, as the last backup's time
+    return QCoreApplication::translate("SettingsTexts", "Now");
 }
 
 QString SettingsTexts::backupStatus(const QString& problem, double lastBackup, const QDateTime& now,
                                     const QLocale& locale)
 {
     if (!problem.isEmpty())
-        return problem;
+        return Backup::shownProblem(problem);
     if (!(lastBackup > 0) || !std::isfinite(lastBackup) || lastBackup > latestPlausibleSeconds)
-        return QStringLiteral("Not yet");
+        //: The last backup's time when there has been none
+        return QCoreApplication::translate("SettingsTexts", "Not yet");
     const QDateTime date =
         QDateTime::fromMSecsSinceEpoch(std::llround(lastBackup * 1000), QTimeZone::utc()).toTimeZone(now.timeZone());
-    return relativeDate(date, now) + QLatin1String(" at ") + shortTime(date.time(), locale);
+    //: The last backup's time. %1: a day or time span such as "Yesterday" or "3 Hours Ago"; %2: a time of day
+    return QCoreApplication::translate("SettingsTexts", "%1 at %2")
+        .arg(relativeDate(date, now), shortTime(date.time(), locale));
 }
 
 QString SettingsTexts::longDateFormat(const QLocale& locale)

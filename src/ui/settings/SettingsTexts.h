@@ -4,10 +4,11 @@
 #include <QLocale>
 #include <QString>
 
-// The computed texts of the settings window: idle choices, the last backup and backup copy titles.
+// The computed texts of the settings window: idle choices, the last backup and backup copy titles, in the
+// user's language.
 namespace SettingsTexts {
 
-// "1 minute idle", or the whole number of minutes followed by " minutes idle".
+// "1 minute idle", "5 minutes idle".
 QString idleChoice(int minutes);
 
 // How long ago (or ahead) date is seen from now, in words with each word capitalised: "Now",
@@ -15,8 +16,8 @@ QString idleChoice(int minutes);
 // that differs is named, as the desktop's own "relative date" texts do.
 QString relativeDate(const QDateTime& date, const QDateTime& now);
 
-// The "Last backup" value: the problem when there is one, "Not yet" without a backup, else the
-// relative date, " at " and the short time of day in the locale.
+// The "Last backup" value: the stored problem shown in the user's language when there is one, "Not yet"
+// without a backup, else the relative date and the short time of day in the locale ("Yesterday at 9:41").
 QString backupStatus(const QString& problem, double lastBackup, const QDateTime& now,
                      const QLocale& locale = QLocale());
 

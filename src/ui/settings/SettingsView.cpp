@@ -20,11 +20,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
@@ -80,10 +82,11 @@ QPushButton* smallButton(const QString& text, QWidget* parent)
 
 std::optional<QString> askForFile(QWidget* parent, const QString& proposedName)
 {
-    QFileDialog dialog(parent, QStringLiteral("Save as CSV"));
+    QFileDialog dialog(parent, QCoreApplication::translate("SettingsView", "Save as CSV"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Comma-separated values (*.csv)"));
+    //: File type in the save dialog; "(*.csv)" stays as it is
+    dialog.setNameFilter(QCoreApplication::translate("SettingsView", "Comma-separated values (*.csv)"));
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     dialog.selectFile(proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -123,8 +126,10 @@ SettingsView::SettingsView(Tracker& tracker, Icons& icons, Settings& settings, U
     // own focus policy on to the bar).
     m_tabs->setFocusPolicy(Qt::NoFocus);
     m_tabs->tabBar()->setFocusPolicy(Qt::TabFocus);
-    m_tabs->addTab(scrolling(makeGeneralTab(), m_tabs), QStringLiteral("General"));
-    m_tabs->addTab(scrolling(makeDataTab(), m_tabs), QStringLiteral("Data"));
+    //: Settings tab
+    m_tabs->addTab(scrolling(makeGeneralTab(), m_tabs), tr("General"));
+    //: Settings tab: backup, export and deletion of the history
+    m_tabs->addTab(scrolling(makeDataTab(), m_tabs), tr("Data"));
     paintTabIcons();
     m_tabs->tabBar()->setExpanding(false);
     layout->addWidget(m_tabs);
@@ -161,17 +166,19 @@ QWidget* SettingsView::makeGeneralTab()
 
     auto* basics = new FormSection({}, page);
     m_openAtLogin = new QCheckBox(page);
-    m_openAtLogin->setAccessibleName(QStringLiteral("Open at Login"));
+    m_openAtLogin->setAccessibleName(tr("Open at Login"));
     m_openAtLogin->setChecked(m_loginItem.isEnabled());
-    basics->addRow(QStringLiteral("Open at Login"), m_openAtLogin);
+    basics->addRow(tr("Open at Login"), m_openAtLogin);
     m_showsTime = new QCheckBox(page);
-    m_showsTime->setAccessibleName(QStringLiteral("Show Time in Menu Bar"));
-    basics->addRow(QStringLiteral("Show Time in Menu Bar"), m_showsTime);
+    //: The panel's tray area, where Horavane's ring sits
+    m_showsTime->setAccessibleName(tr("Show Time in Menu Bar"));
+    basics->addRow(tr("Show Time in Menu Bar"), m_showsTime);
     m_idle = new QComboBox(page);
-    m_idle->setAccessibleName(QStringLiteral("Stop counting after"));
+    //: Followed by a choice such as "5 minutes idle"
+    m_idle->setAccessibleName(tr("Stop counting after"));
     for (const int minutes : idleChoices)
         m_idle->addItem(SettingsTexts::idleChoice(minutes), minutes);
-    basics->addRow(QStringLiteral("Stop counting after"), m_idle);
+    basics->addRow(tr("Stop counting after"), m_idle);
     m_basics = basics;
     setPanelDrawsTime(true);
     layout->addWidget(basics);
@@ -179,37 +186,39 @@ QWidget* SettingsView::makeGeneralTab()
     auto* colours = new FormSection({}, page);
     QList<SegmentedControl::Segment> counts;
     for (int count = 3; count <= 8; ++count)
-        counts.append({count, QString::number(count)});
+        counts.append({count, QLocale().toString(count)});
     m_colours = new SegmentedControl(counts, 32, page);
-    m_colours->setAccessibleName(QStringLiteral("Coloured Slices"));
-    colours->addRow(QStringLiteral("Coloured Slices"), m_colours);
+    //: How many slices of the ring get a colour of their own
+    m_colours->setAccessibleName(tr("Coloured Slices"));
+    colours->addRow(tr("Coloured Slices"), m_colours);
     m_preview = new ChartColorsPreview(Palette::effectiveColorCount(m_settings.chartColors()), page);
-    colours->addRow(QStringLiteral("Preview"), m_preview);
-    colours->setFooter(QStringLiteral(
+    //: Label of a picture of the ring and the menu bar icon in the chosen colours
+    colours->addRow(tr("Preview"), m_preview);
+    //: "•••" is the options menu's button in the today window
+    colours->setFooter(tr(
         "How many apps and websites get a slice and colour of their own. The rest share grey. The ring in the menu bar "
-        "follows the same number, as far as it has room. This is also in the \u2022\u2022\u2022 menu."));
+        "follows the same number, as far as it has room. This is also in the ••• menu."));
     layout->addWidget(colours);
 
-    auto* notTracked = new FormSection(QStringLiteral("Not Tracked"), page);
+    auto* notTracked = new FormSection(tr("Not Tracked"), page);
     m_excluded = new ExcludedList(m_tracker, m_icons, page);
     notTracked->addWidget(m_excluded);
-    notTracked->setFooter(
-        QStringLiteral("To stop tracking an app or website, right-click it in the list or press the Menu key on "
-                       "it and choose Don\u2019t Track, or choose it under Don\u2019t Track in the options menu. "
-                       "Its time is hidden, and comes back if you track it again."));
+    notTracked->setFooter(tr("To stop tracking an app or website, right-click it in the list or press the Menu key on "
+                             "it and choose Don’t Track, or choose it under Don’t Track in the options menu. "
+                             "Its time is hidden, and comes back if you track it again."));
     layout->addWidget(notTracked);
 
-    m_updatesSection = new FormSection(QStringLiteral("Updates"), page);
-    m_checkButton = smallButton(QStringLiteral("Check for Updates\u2026"), page);
+    m_updatesSection = new FormSection(tr("Updates"), page);
+    m_checkButton = smallButton(tr("Check for Updates…"), page);
     m_updatesSection->addRow(&m_updateLabel, m_checkButton);
     m_updateLabel->setTextFormat(Qt::PlainText);
-    m_downloadButton = smallButton(QStringLiteral("Open Download Page\u2026"), page);
-    m_downloadRow = m_updatesSection->addRow(QStringLiteral("Get the new version"), m_downloadButton);
-    m_updatesSection->setFooter(QLatin1String("This is the only time Horavane goes online, and only when you click "
-                                              "the button. It asks ") +
-                                Updates::feed().host() +
-                                QLatin1String(" for the latest version number. Nothing about you or what you use is "
-                                              "sent."));
+    m_downloadButton = smallButton(tr("Open Download Page…"), page);
+    m_downloadRow = m_updatesSection->addRow(tr("Get the new version"), m_downloadButton);
+    //: %1: the web site asked, such as "horavane.app"
+    m_updatesSection->setFooter(tr("This is the only time Horavane goes online, and only when you click the button. "
+                                   "It asks %1 for the latest version number. Nothing about you or what you use is "
+                                   "sent.")
+                                    .arg(Updates::feed().host()));
     layout->addWidget(m_updatesSection);
     layout->addStretch(1);
 
@@ -231,7 +240,7 @@ QWidget* SettingsView::makeDataTab()
     layout->setContentsMargins(20, 16, 20, 20);
     layout->setSpacing(18);
 
-    auto* backup = new FormSection(QStringLiteral("Backup"), page);
+    auto* backup = new FormSection(tr("Backup"), page);
     m_folderButton = smallButton(QString(), page);
     m_folderButton->setAccessibleName(PlatformTexts::backupFolderRow());
     m_folderMenu = new QMenu(m_folderButton);
@@ -242,26 +251,29 @@ QWidget* SettingsView::makeDataTab()
     backup->addRow(PlatformTexts::backupToggle(), m_backsUp);
     m_lastBackupLabel = new QLabel(page);
     m_lastBackupLabel->setTextFormat(Qt::PlainText);
-    m_lastBackupRow = backup->addRow(QStringLiteral("Last backup"), m_lastBackupLabel);
+    m_lastBackupRow = backup->addRow(tr("Last backup"), m_lastBackupLabel);
     m_restoreButton = smallButton(QString(), page);
     m_restoreMenu = new QMenu(m_restoreButton);
     m_restoreButton->setMenu(m_restoreMenu);
-    backup->addRow(QStringLiteral("Restore"), m_restoreButton);
+    //: Row label; its button lists the backups to restore from
+    backup->addRow(tr("Restore"), m_restoreButton);
     backup->setFooter(PlatformTexts::backupFooter());
     layout->addWidget(backup);
 
-    auto* yourData = new FormSection(QStringLiteral("Your Data"), page);
-    m_exportButton = smallButton(QStringLiteral("Save as CSV\u2026"), page);
-    yourData->addRow(QStringLiteral("Export"), m_exportButton);
-    m_deleteButton = smallButton(QStringLiteral("Delete All\u2026"), page);
+    auto* yourData = new FormSection(tr("Your Data"), page);
+    m_exportButton = smallButton(tr("Save as CSV…"), page);
+    //: Row label
+    yourData->addRow(tr("Export"), m_exportButton);
+    m_deleteButton = smallButton(tr("Delete All…"), page);
     QPalette destructive = m_deleteButton->palette();
     destructive.setColor(QPalette::ButtonText, QColor(0xE0, 0x3B, 0x2F));
     m_deleteButton->setPalette(destructive);
-    yourData->addRow(QStringLiteral("History"), m_deleteButton);
+    //: Row label; the row's button deletes all of the recorded history
+    yourData->addRow(tr("History"), m_deleteButton);
     layout->addWidget(yourData);
 
-    auto* privacy = new FormSection(QStringLiteral("Privacy"), page);
-    m_welcomeButton = new QPushButton(QStringLiteral("Show Welcome Screen"), page);
+    auto* privacy = new FormSection(tr("Privacy"), page);
+    m_welcomeButton = new QPushButton(tr("Show Welcome Screen"), page);
     m_welcomeButton->setFlat(true);
     FocusRing::install(m_welcomeButton); // a flat button shows no focus of its own
     m_welcomeButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -377,7 +389,8 @@ QString SettingsView::fullTitle(const BackupFolder::Copy& copy) const
 {
     if (copy.computerId == m_settings.computerId())
         return title(copy);
-    return title(copy) + QLatin1String(" (") + copy.computer + QLatin1Char(')');
+    //: A backup of another computer. %1: the backup's date; %2: the computer's name
+    return tr("%1 (%2)").arg(title(copy), copy.computer);
 }
 
 void SettingsView::showUpdateState()
@@ -437,7 +450,7 @@ void SettingsView::showCopies(const QList<BackupFolder::Copy>& copies)
         QAction* action = m_restoreMenu->addAction(title(copy));
         connect(action, &QAction::triggered, this, [this, copy] { setCopyToRestore(copy); });
     }
-    m_restoreButton->setText(copies.isEmpty() ? QStringLiteral("No Backups Yet") : QStringLiteral("Choose a Backup"));
+    m_restoreButton->setText(copies.isEmpty() ? tr("No Backups Yet") : tr("Choose a Backup"));
     m_restoreButton->setEnabled(!copies.isEmpty());
     emit copiesChanged();
 }
@@ -461,22 +474,23 @@ void SettingsView::exportHistory()
     // Written beside the target and renamed over it, so a failure never leaves half a file.
     const std::optional<CSV::Failure> failure = CSV::save(m_tracker.store(), *path);
     if (failure == CSV::Failure::write)
-        setNotice(QStringLiteral("The file couldn't be saved there."));
+        setNotice(tr("The file couldn't be saved there."));
     else if (failure == CSV::Failure::read)
-        setNotice(QStringLiteral("The history couldn't be read, so nothing was saved."));
+        setNotice(tr("The history couldn't be read, so nothing was saved."));
 }
 
 void SettingsView::showRestoreOutcome(const BackupFolder::Copy& copy, BackupController::RestoreOutcome outcome)
 {
     switch (outcome) {
     case BackupController::RestoreOutcome::restored:
-        setNotice(QLatin1String("History restored from ") + fullTitle(copy) + QLatin1Char('.'));
+        //: %1: the backup's date, and its computer when it is another
+        setNotice(tr("History restored from %1.").arg(fullTitle(copy)));
         break;
     case BackupController::RestoreOutcome::unreadable:
         setNotice(PlatformTexts::backupFetchFailed());
         break;
     case BackupController::RestoreOutcome::unusable:
-        setNotice(QStringLiteral("That backup couldn't be used. Your history was left as it was."));
+        setNotice(tr("That backup couldn't be used. Your history was left as it was."));
         break;
     }
 }
@@ -503,9 +517,9 @@ void SettingsView::setPanelDrawsTime(bool draws)
 {
     // Where the panel draws no text beside its items, the setting would change nothing visible.
     m_showsTime->setEnabled(draws);
-    m_basics->setFooter(draws ? QStringLiteral("Idle means no keyboard or mouse activity. Time keeps counting while "
-                                               "the app in front is playing video.")
-                              : QStringLiteral("Your panel shows no text beside its items, so today's time is in the "
-                                               "tooltip of Horavane's item. Idle means no keyboard or mouse activity. "
-                                               "Time keeps counting while the app in front is playing video."));
+    m_basics->setFooter(draws ? tr("Idle means no keyboard or mouse activity. Time keeps counting while the app in "
+                                   "front is playing video.")
+                              : tr("Your panel shows no text beside its items, so today's time is in the tooltip of "
+                                   "Horavane's item. Idle means no keyboard or mouse activity. Time keeps counting "
+                                   "while the app in front is playing video."));
 }

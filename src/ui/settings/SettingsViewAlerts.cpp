@@ -35,13 +35,16 @@ void SettingsView::presentAlert()
     // One alert at a time; a state that waits behind another alert is shown when that one is dismissed.
     std::optional<Alert> wanted;
     if (m_copyToRestore)
-        wanted = Alert{AlertKind::restore, QStringLiteral("Replace your history?"),
-                       QLatin1String("Everything recorded so far will be replaced with the backup from ") +
-                           fullTitle(*m_copyToRestore) + QLatin1String(". This can't be undone."),
-                       QStringLiteral("Replace")};
+        wanted = Alert{AlertKind::restore, tr("Replace your history?"),
+                       //: %1: the backup's date, and its computer when it is another
+                       tr("Everything recorded so far will be replaced with the backup from %1. This can't be undone.")
+                           .arg(fullTitle(*m_copyToRestore)),
+                       //: Button that replaces the history with a backup
+                       tr("Replace")};
     else if (m_isConfirmingDelete)
-        wanted = Alert{AlertKind::deleteAll, QStringLiteral("Delete all history?"), PlatformTexts::deleteAllMessage(),
-                       QStringLiteral("Delete")};
+        wanted = Alert{AlertKind::deleteAll, tr("Delete all history?"), PlatformTexts::deleteAllMessage(),
+                       //: Button that deletes all of the history
+                       tr("Delete")};
     else if (m_notice)
         wanted = Alert{AlertKind::notice, *m_notice, {}, {}};
 
@@ -68,11 +71,11 @@ void SettingsView::presentAlert()
     QPushButton* confirm = nullptr;
     QPushButton* cancel = nullptr;
     if (wanted->kind == AlertKind::notice) {
-        cancel = box->addButton(QStringLiteral("OK"), QMessageBox::RejectRole);
+        cancel = box->addButton(tr("OK"), QMessageBox::RejectRole);
     } else {
         box->setIcon(QMessageBox::Warning);
         confirm = box->addButton(wanted->confirm, QMessageBox::DestructiveRole);
-        cancel = box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+        cancel = box->addButton(tr("Cancel"), QMessageBox::RejectRole);
     }
     box->setDefaultButton(cancel);
     box->setEscapeButton(cancel);
@@ -93,8 +96,8 @@ void SettingsView::presentAlert()
         case AlertKind::deleteAll:
             m_isConfirmingDelete = false;
             if (confirmed && !m_tracker.deleteAllHistory())
-                m_notice = QStringLiteral("The history couldn't be deleted: the file is in use by another program or "
-                                          "can't be written.");
+                m_notice = tr("The history couldn't be deleted: the file is in use by another program or can't be "
+                              "written.");
             break;
         case AlertKind::notice:
             m_notice.reset();

@@ -82,9 +82,12 @@ void BrowserRow::setAccess(BrowserProbe::Access access)
     const bool asks = access == BrowserProbe::Access::notAsked || access == BrowserProbe::Access::denied;
     m_button->setText(stateText(access));
     // Every row has such a button: its name says which browser it is for.
-    m_button->setAccessibleName(access == BrowserProbe::Access::denied
-                                    ? QStringLiteral("Open Settings for %1…").arg(m_name->text())
-                                    : QStringLiteral("Allow %1…").arg(m_name->text()));
+    const QString browser = m_name->text();
+    //: %1: a browser's name
+    const QString openSettings = tr("Open Settings for %1…").arg(browser);
+    //: %1: a browser's name
+    const QString allow = tr("Allow %1…").arg(browser);
+    m_button->setAccessibleName(access == BrowserProbe::Access::denied ? openSettings : allow);
     m_button->setVisible(asks);
     m_waiting->setVisible(access == BrowserProbe::Access::waiting);
     m_allowed->setVisible(access == BrowserProbe::Access::granted);
@@ -92,22 +95,25 @@ void BrowserRow::setAccess(BrowserProbe::Access access)
 
 QString BrowserRow::displayName(const RunningApp& app)
 {
-    return app.localizedName.isEmpty() ? QStringLiteral("Browser") : app.localizedName;
+    return app.localizedName.isEmpty() ? tr("Browser") : app.localizedName;
 }
 
 QString BrowserRow::stateText(BrowserProbe::Access access)
 {
     switch (access) {
     case BrowserProbe::Access::notAsked:
-        return QStringLiteral("Allow…");
+        //: Button beside a browser that asks it for the page's address
+        return tr("Allow…");
     case BrowserProbe::Access::waiting:
-        return QStringLiteral("Waiting for your answer…");
+        return tr("Waiting for your answer…");
     case BrowserProbe::Access::granted:
-        return QStringLiteral("Allowed");
+        //: A browser's state: it lets Horavane read the page's address
+        return tr("Allowed");
     case BrowserProbe::Access::denied:
         break;
     }
-    return QStringLiteral("Open Settings…");
+    //: Button beside a browser that refused; opens where its permission is given
+    return tr("Open Settings…");
 }
 
 void BrowserRow::paintAllowedSymbol()

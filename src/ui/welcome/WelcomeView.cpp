@@ -36,11 +36,6 @@ QString keepLastWordsTogether(QString text)
 
 } // namespace
 
-const QString WelcomeView::title = QStringLiteral("Welcome to Horavane");
-const QString WelcomeView::siteDetectionText = PlatformTexts::welcomeSiteDetection();
-const QString WelcomeView::firefoxText = PlatformTexts::welcomeFirefox();
-const QString WelcomeView::loginToggleText = QStringLiteral("Open Horavane when I log in");
-
 WelcomeView::WelcomeView(Tracker& tracker, Icons& icons, Settings& settings, Accessibility& accessibility,
                          LoginItem& loginItem, std::function<QList<RunningApp>()> runningApplications, QWidget* parent)
     : QWidget(parent), m_tracker(tracker), m_settings(settings), m_accessibility(accessibility), m_loginItem(loginItem),
@@ -60,7 +55,7 @@ WelcomeView::WelcomeView(Tracker& tracker, Icons& icons, Settings& settings, Acc
     layout->addWidget(m_icon, 0, Qt::AlignHCenter);
 
     layout->addSpacing(10);
-    auto* heading = new QLabel(title, this);
+    auto* heading = new QLabel(tr("Welcome to Horavane"), this);
     heading->setFont(Theme::font(TextStyle::title, QFont::DemiBold));
     layout->addWidget(heading, 0, Qt::AlignHCenter);
 
@@ -74,10 +69,10 @@ WelcomeView::WelcomeView(Tracker& tracker, Icons& icons, Settings& settings, Acc
     layout->addSpacing(26);
     auto* points = new QVBoxLayout;
     points->setSpacing(20);
-    m_points.append(new WelcomePoint(WelcomeSymbols::Symbol::tray, QStringLiteral("It lives in your menu bar"),
-                                     QStringLiteral("Click the ring at the top of your screen to see today."), this));
-    m_points.append(new WelcomePoint(WelcomeSymbols::Symbol::globe, QStringLiteral("Websites count on their own"),
-                                     siteDetectionText, this));
+    m_points.append(new WelcomePoint(WelcomeSymbols::Symbol::tray, tr("It lives in your menu bar"),
+                                     tr("Click the ring at the top of your screen to see today."), this));
+    m_points.append(new WelcomePoint(WelcomeSymbols::Symbol::globe, tr("Websites count on their own"),
+                                     PlatformTexts::welcomeSiteDetection(), this));
     m_points.append(new WelcomePoint(WelcomeSymbols::Symbol::lock, PlatformTexts::welcomePrivacyTitle(),
                                      PlatformTexts::welcomePrivacyText(), this));
     addBrowserList(m_points[1], icons);
@@ -86,12 +81,12 @@ WelcomeView::WelcomeView(Tracker& tracker, Icons& icons, Settings& settings, Acc
     layout->addLayout(points);
 
     layout->addSpacing(26);
-    m_loginToggle = new QCheckBox(loginToggleText, this);
+    m_loginToggle = new QCheckBox(tr("Open Horavane when I log in"), this);
     m_loginToggle->setChecked(true); // a new user starts with it on
     layout->addWidget(m_loginToggle, 0, Qt::AlignHCenter);
 
     layout->addSpacing(14);
-    m_getStarted = new QPushButton(QStringLiteral("Get Started"), this);
+    m_getStarted = new QPushButton(tr("Get Started"), this);
     m_getStarted->setDefault(true);
     m_getStarted->setFont(Theme::font(TextStyle::title3, QFont::DemiBold));
     m_getStarted->setMinimumHeight(40);
@@ -121,7 +116,7 @@ void WelcomeView::addBrowserList(WelcomePoint* point, Icons& icons)
     connect(m_browsers, &BrowserList::allowRequested, this, &WelcomeView::requestAccess);
     connect(m_browsers, &BrowserList::settingsRequested, this, &WelcomeView::openSettings);
 
-    m_firefox = WelcomePoint::secondaryLabel(firefoxText, point);
+    m_firefox = WelcomePoint::secondaryLabel(PlatformTexts::welcomeFirefox(), point);
     m_firefox->setFont(Theme::font(TextStyle::callout));
     m_firefox->setContentsMargins(0, below, 0, 0);
     point->textColumn()->addWidget(m_firefox);

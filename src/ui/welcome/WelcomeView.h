@@ -31,11 +31,6 @@ public:
     static constexpr qreal iconSide = 76;
     static constexpr std::chrono::milliseconds refreshInterval{1000};
 
-    static const QString title;
-    static const QString siteDetectionText;
-    static const QString firefoxText;
-    static const QString loginToggleText;
-
     // runningApplications lists what runs now, in any order and with repeats; it is asked once a second
     // while the view is shown.
     WelcomeView(Tracker& tracker, Icons& icons, Settings& settings, Accessibility& accessibility, LoginItem& loginItem,

@@ -1,4 +1,5 @@
 #include "SettingsTexts.h"
+#include "MarkingTranslator.h"
 
 #include <QTimeZone>
 #include <gtest/gtest.h>
@@ -78,6 +79,28 @@ TEST(BackupStatusTest, RelativeDayThenShortTimeOfDayInTheLocale)
     // A locale whose short format has seconds still gives a short clock time.
     EXPECT_EQ(SettingsTexts::backupStatus(QString(), secondsOf(last.addSecs(15)), now, QLocale::c()),
               QStringLiteral("Yesterday at 09:41"));
+}
+
+TEST(TranslatedTextsTest, WholeSentencesInTheUsersLanguage)
+{
+    // A language that puts the time of day first.
+    const MarkingTranslator translation({{"%1 at %2", QStringLiteral("%2, %1")}});
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const struct
+    {
+        QString text;
+        const char* expected;
+    } cases[] = {
+        {SettingsTexts::backupStatus(QString(), secondsOf(now.addSecs(-7200)), now, german), "10:00, [2 Hours Ago]"},
+        {SettingsTexts::backupStatus(QString(), secondsOf(now.addDays(-1)), now, german), "12:00, [Yesterday]"},
+        {SettingsTexts::backupStatus(QString(), 0, now), "[Not yet]"},
+        // Problems are stored in English and shown translated.
+        {SettingsTexts::backupStatus(QStringLiteral("Couldn't write to the backup folder"), 0, now),
+         "[Couldn't write to the backup folder]"},
+        {SettingsTexts::idleChoice(5), "[5 minutes idle]"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.text, QString::fromUtf8(c.expected));
 }
 
 TEST(IdleChoiceTest, OneMinuteIsSingular)

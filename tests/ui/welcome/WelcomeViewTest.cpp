@@ -1,5 +1,6 @@
 #include "BrowserList.h"
 #include "BrowserRow.h"
+#include "PlatformTexts.h"
 #include "WelcomeFixture.h"
 #include "WelcomePoint.h"
 
@@ -51,7 +52,7 @@ TEST_F(WelcomeViewTest, TextsAndPointsInOrder)
         titles.append(point->titleLabel()->text());
     EXPECT_EQ(titles,
               (QStringList{"It lives in your menu bar", "Websites count on their own", "It stays on your computer"}));
-    EXPECT_EQ(view->points()[1]->detailLabel()->text(), WelcomeView::siteDetectionText);
+    EXPECT_EQ(view->points()[1]->detailLabel()->text(), PlatformTexts::welcomeSiteDetection());
     EXPECT_EQ(view->loginToggle()->text(), "Open Horavane when I log in");
     EXPECT_EQ(view->getStartedButton()->text(), "Get Started");
     // Every wrapped text gets the height it needs at the fixed width.
@@ -77,7 +78,7 @@ TEST_F(WelcomeViewTest, ChromeAndFirefoxAreListedByNameWithTheFirefoxText)
     EXPECT_TRUE(listShown());
     EXPECT_EQ(rowNames(), (QStringList{"Firefox ESR", "Google Chrome"}));
     EXPECT_TRUE(firefoxTextShown());
-    EXPECT_EQ(view->firefoxLabel()->text(), WelcomeView::firefoxText);
+    EXPECT_EQ(view->firefoxLabel()->text(), PlatformTexts::welcomeFirefox());
 
     running = {chrome};
     QTRY_COMPARE_WITH_TIMEOUT(rowNames(), QStringList{"Google Chrome"}, refreshWait);
