@@ -99,8 +99,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         } else if (argument == QLatin1String("--export-csv")) {
             if (!hasValue || arguments[i + 1].isEmpty())
                 //: Options and their values stay as they are.
-                return failure(QCoreApplication::translate("CommandLine",
-                                                           "--export-csv needs a file name (or - for standard output)"));
+                return failure(QCoreApplication::translate(
+                    "CommandLine", "--export-csv needs a file name (or - for standard output)"));
             result.action = Action::exportCsv;
             result.path = arguments[++i];
         } else if (argument == QLatin1String("--gnome-extension")) {
@@ -114,8 +114,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
                 const std::optional<Period> period = Periods::fromRaw(arguments[++i]);
                 if (!period)
                     //: "today", "yesterday", "week" and "month" are what --report takes: they stay as they are.
-                    return failure(QCoreApplication::translate("CommandLine",
-                                                               "unknown period \"%1\" (today, yesterday, week or month)")
+                    return failure(QCoreApplication::translate(
+                                       "CommandLine", "unknown period \"%1\" (today, yesterday, week or month)")
                                        .arg(arguments[i]));
                 result.period = *period;
             }

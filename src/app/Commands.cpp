@@ -37,10 +37,10 @@ History openHistory(const QString& databasePath)
     Store::OpenFailure failure = Store::OpenFailure::none;
     History history{Store::open(databasePath, &failure), {}};
     if (!history.store)
-        history.error = unreadable(databasePath, failure == Store::OpenFailure::damaged
-                                                     ? QCoreApplication::translate("Commands", "the file is damaged")
-                                                     : QCoreApplication::translate(
-                                                           "Commands", "it cannot be opened (locked or unreadable)"));
+        history.error = unreadable(
+            databasePath, failure == Store::OpenFailure::damaged
+                              ? QCoreApplication::translate("Commands", "the file is damaged")
+                              : QCoreApplication::translate("Commands", "it cannot be opened (locked or unreadable)"));
     return history;
 }
 

@@ -100,9 +100,9 @@ int installGnomeExtension(int argc, char** argv)
         return 1;
     }
     //: %1 is a folder.
-    const QString later = QCoreApplication::translate("DesktopMain",
-                                                      "Installed the extension in %1 and enabled it. GNOME Shell "
-                                                      "starts it when you log in: log out and back in.");
+    const QString later =
+        QCoreApplication::translate("DesktopMain", "Installed the extension in %1 and enabled it. GNOME Shell "
+                                                   "starts it when you log in: log out and back in.");
     //: %1 is a folder.
     const QString now = QCoreApplication::translate("DesktopMain", "Installed the extension in %1 and enabled it: it "
                                                                    "runs now.");

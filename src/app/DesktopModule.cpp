@@ -51,10 +51,11 @@ int DesktopModule::run(int argc, char** argv, const CommandLine& command)
         problem = QCoreApplication::translate("DesktopModule", "%1 has no entry").arg(withoutEntry);
     else if (problem.isEmpty())
         //: %1 is a file name.
-        problem = QCoreApplication::translate("DesktopModule", "%1 is missing")
-                      .arg(QStringLiteral(HORAVANE_DESKTOP_MODULE));
+        problem =
+            QCoreApplication::translate("DesktopModule", "%1 is missing").arg(QStringLiteral(HORAVANE_DESKTOP_MODULE));
     //: %1 says what went wrong.
-    const QString message = QCoreApplication::translate("DesktopModule", "cannot load the desktop part: %1").arg(problem);
+    const QString message =
+        QCoreApplication::translate("DesktopModule", "cannot load the desktop part: %1").arg(problem);
     std::fputs(QStringLiteral("horavane: %1\n").arg(message).toLocal8Bit().constData(), stderr);
     return 2;
 }

@@ -65,11 +65,11 @@ int runCommand(const CommandLine& command)
         std::optional<BackupComputers> others;
         if (command.allComputers) {
             ThisComputer::identify(settings);
-            if (const std::optional<QString> problem = BackupFolder::problem(settings.backupFolder()))
-                printTo(stderr, QStringLiteral("horavane: %1\n")
-                                    //: %1 says why the other computers' backups cannot be read.
-                                    .arg(QCoreApplication::translate("Entry", "%1; showing this computer only")
-                                             .arg(*problem)));
+            if (const std::optional<QString> problem = BackupFolder::problem(settings.backupFolder())) {
+                //: %1 says why the other computers' backups cannot be read.
+                const QString note = QCoreApplication::translate("Entry", "%1; showing this computer only");
+                printTo(stderr, QStringLiteral("horavane: %1\n").arg(note.arg(*problem)));
+            }
             others.emplace(settings);
             others->refresh();
         }
@@ -120,8 +120,8 @@ int Entry::main(int argc, char** argv)
     Language::installFromEnvironment();
     if (!command.error.isEmpty()) {
         // Parsed again now that the language is installed, to tell the mistake in it.
-        printTo(stderr, QStringLiteral("horavane: %1\n").arg(CommandLine::parse(arguments).error) +
-                            CommandLine::usage());
+        printTo(stderr,
+                QStringLiteral("horavane: %1\n").arg(CommandLine::parse(arguments).error) + CommandLine::usage());
         return 2;
     }
     return runCommand(command);

@@ -7,8 +7,8 @@
 #include "Clock.h"
 #include "DesktopComposition.h"
 #include "HistoryView.h"
-#include "Language.h"
 #include "Icons.h"
+#include "Language.h"
 #include "LinuxAppIcons.h"
 #include "OutlinedStyle.h"
 #include "Platform.h"
@@ -213,7 +213,8 @@ int Preview::run(int argc, char** argv, const PreviewOptions& options)
     switch (options.view) {
     case PreviewOptions::View::icons:
         //: The title of a sheet showing the tray ring with each number of colours.
-        plainWindow(QCoreApplication::translate("Preview", "Menu bar ring at each setting"), ringSheet(tracker.glance()));
+        plainWindow(QCoreApplication::translate("Preview", "Menu bar ring at each setting"),
+                    ringSheet(tracker.glance()));
         break;
     case PreviewOptions::View::settings:
         if (!options.real)

@@ -26,9 +26,10 @@ QString DurationText::string(double seconds)
     const qint64 hours = minutes / 60;
     const qint64 rest = minutes % 60;
     if (minutes >= 60)
-        return rest != 0 ? QCoreApplication::translate("DurationText", "%1h %2m", "hours and minutes, kept as short")
-                               .arg(number(hours), number(rest))
-                         : QCoreApplication::translate("DurationText", "%1h", "hours, kept as short").arg(number(hours));
+        return rest != 0
+                   ? QCoreApplication::translate("DurationText", "%1h %2m", "hours and minutes, kept as short")
+                         .arg(number(hours), number(rest))
+                   : QCoreApplication::translate("DurationText", "%1h", "hours, kept as short").arg(number(hours));
     return QCoreApplication::translate("DurationText", "%1m", "minutes, kept as short").arg(number(minutes));
 }
 
