@@ -23,6 +23,7 @@ public:
 
         bool operator==(const Notice&) const = default;
     };
+
     // What the popover and the welcome window say for a state of the extension.
     static Notice noticeFor(const GnomeExtension::Status& status);
 
