@@ -11,9 +11,9 @@ BrowserAccess::BrowserAccess(Accessibility& desktop, RendererAccessibility rende
 
 void BrowserAccess::enable()
 {
-    if (m_confirm(QStringLiteral("Browsers show Horavane the address of the page in front through the desktop's "
-                                 "accessibility, which is switched off. Switch it on for your session? Screen "
-                                 "readers and other assistive tools use the same switch.")))
+    if (m_confirm(tr("Browsers show Horavane the address of the page in front through the desktop's accessibility, "
+                     "which is switched off. Switch it on for your session? Screen readers and other assistive tools "
+                     "use the same switch.")))
         m_desktop.enable();
 }
 
@@ -26,51 +26,55 @@ void BrowserAccess::enableRendererAccessibility()
     const bool known = browser && !browser->id.isEmpty();
     const bool flagged = known && m_renderer.isEnabled(browser->id);
     if (!switchedOff && !known) {
-        m_tell(QStringLiteral("Chromium-family browsers show Horavane their pages when they start with "
-                              "--force-renderer-accessibility. Bring the browser to the front once, then choose "
-                              "“%1” in Horavane's window to add it for that browser.")
+        //: %1 is the name of the button in Horavane's window.
+        m_tell(tr("Chromium-family browsers show Horavane their pages when they start with "
+                  "--force-renderer-accessibility. Bring the browser to the front once, then choose “%1” in "
+                  "Horavane's window to add it for that browser.")
                    .arg(PlatformTexts::browserAccessButton()));
         return;
     }
     if (!switchedOff && flagged) {
-        m_tell(QStringLiteral("Quit %1 and start it again: it lets Horavane see its websites from its next start.")
+        //: %1 is the browser's name.
+        m_tell(tr("Quit %1 and start it again: it lets Horavane see its websites from its next start.")
                    .arg(browser->name));
         return;
     }
-    const QString name = known ? browser->name : QStringLiteral("Your browser");
+    const QString name = known ? browser->name : tr("Your browser");
     QString question;
-    if (switchedOff) {
-        question = QStringLiteral("%1 shows Horavane the address of the page in front through the desktop's "
-                                  "accessibility, which is switched off. Switch it on for your session? Screen "
-                                  "readers and other assistive tools use the same switch.")
-                       .arg(name);
-        if (known && !flagged)
-            question += QStringLiteral(" Horavane also adds renderer accessibility to how %1 starts for your "
-                                       "account; to undo that, remove the copy of its launcher in "
-                                       "~/.local/share/applications.")
-                            .arg(name);
-    } else {
-        question = QStringLiteral("%1 lets Horavane see the page in front only when it starts with renderer "
-                                  "accessibility. Horavane can add that to how %1 starts for your account; to undo "
-                                  "it, remove the copy of its launcher in ~/.local/share/applications.")
-                       .arg(name);
-    }
-    if (!m_confirm(question))
+    if (switchedOff && known && !flagged)
+        //: %1 is the browser's name.
+        question = tr("%1 shows Horavane the address of the page in front through the desktop's accessibility, which "
+                      "is switched off. Switch it on for your session? Screen readers and other assistive tools use "
+                      "the same switch. Horavane also adds renderer accessibility to how %1 starts for your account; "
+                      "to undo that, remove the copy of its launcher in ~/.local/share/applications.");
+    else if (switchedOff)
+        //: %1 is the browser's name, or "Your browser".
+        question = tr("%1 shows Horavane the address of the page in front through the desktop's accessibility, which "
+                      "is switched off. Switch it on for your session? Screen readers and other assistive tools use "
+                      "the same switch.");
+    else
+        //: %1 is the browser's name, or "Your browser".
+        question = tr("%1 lets Horavane see the page in front only when it starts with renderer accessibility. "
+                      "Horavane can add that to how %1 starts for your account; to undo it, remove the copy of its "
+                      "launcher in ~/.local/share/applications.");
+    if (!m_confirm(question.arg(name)))
         return;
     if (switchedOff)
         m_desktop.enable();
     if (!known) {
-        m_tell(QStringLiteral("Chromium-family browsers also need --force-renderer-accessibility. Bring the browser "
-                              "to the front once, then choose “Open Automation Settings…” in Horavane's window to "
-                              "add it for that browser."));
+        //: %1 is the name of the button in Horavane's window.
+        m_tell(tr("Chromium-family browsers also need --force-renderer-accessibility. Bring the browser to the front "
+                  "once, then choose “%1” in Horavane's window to add it for that browser.")
+                   .arg(PlatformTexts::browserAccessButton()));
         return;
     }
     if (flagged || m_renderer.enable(browser->id))
-        m_tell(QStringLiteral("Quit %1 and start it again to let Horavane see which websites you visit in it.")
-                   .arg(browser->name));
+        //: %1 is the browser's name.
+        m_tell(tr("Quit %1 and start it again to let Horavane see which websites you visit in it.").arg(browser->name));
     else
-        m_tell(QStringLiteral("Horavane could not change how %1 starts. Start it with --force-renderer-accessibility "
-                              "to let Horavane see its websites.")
+        //: %1 is the browser's name.
+        m_tell(tr("Horavane could not change how %1 starts. Start it with --force-renderer-accessibility to let "
+                  "Horavane see its websites.")
                    .arg(browser->name));
 }
 

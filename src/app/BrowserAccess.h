@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 #include "RendererAccessibility.h"
 
+#include <QCoreApplication>
 #include <functional>
 
 // The desktop's accessibility as the views use it, asking before switching it on for the session, plus
@@ -11,6 +12,8 @@
 // the browser must be restarted.
 class BrowserAccess final : public Accessibility
 {
+    Q_DECLARE_TR_FUNCTIONS(BrowserAccess)
+
 public:
     struct Browser
     {

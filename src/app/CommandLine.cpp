@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 CommandLine failure(const QString& error)
@@ -84,7 +86,9 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             continue;
         }
         if (actionGiven)
-            return failure(QStringLiteral("\"%1\" cannot be combined with another option").arg(argument));
+            //: %1 is an option as the user typed it.
+            return failure(QCoreApplication::translate("CommandLine", "\"%1\" cannot be combined with another option")
+                               .arg(argument));
         actionGiven = true;
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
             result.action = Action::help;
@@ -94,30 +98,37 @@ CommandLine CommandLine::parse(const QStringList& arguments)
             result.action = Action::version;
         } else if (argument == QLatin1String("--export-csv")) {
             if (!hasValue || arguments[i + 1].isEmpty())
-                return failure(QStringLiteral("--export-csv needs a file name (or - for standard output)"));
+                //: Options and their values stay as they are.
+                return failure(QCoreApplication::translate(
+                    "CommandLine", "--export-csv needs a file name (or - for standard output)"));
             result.action = Action::exportCsv;
             result.path = arguments[++i];
         } else if (argument == QLatin1String("--gnome-extension")) {
             if (!hasValue || arguments[++i] != QLatin1String("install"))
-                return failure(QStringLiteral("--gnome-extension takes \"install\""));
+                //: Options and their values stay as they are.
+                return failure(QCoreApplication::translate("CommandLine", "--gnome-extension takes \"install\""));
             result.action = Action::installGnomeExtension;
         } else if (argument == QLatin1String("--report")) {
             result.action = Action::report;
             if (hasValue) {
                 const std::optional<Period> period = Periods::fromRaw(arguments[++i]);
                 if (!period)
-                    return failure(QStringLiteral("unknown period \"%1\" (today, yesterday, week or month)")
+                    //: "today", "yesterday", "week" and "month" are what --report takes: they stay as they are.
+                    return failure(QCoreApplication::translate(
+                                       "CommandLine", "unknown period \"%1\" (today, yesterday, week or month)")
                                        .arg(arguments[i]));
                 result.period = *period;
             }
         } else {
-            return failure(QStringLiteral("unknown option \"%1\"").arg(argument));
+            return failure(QCoreApplication::translate("CommandLine", "unknown option \"%1\"").arg(argument));
         }
     }
     if (result.allComputers && result.action != Action::report)
-        return failure(QStringLiteral("--all-computers only goes with --report"));
+        //: Options and their values stay as they are.
+        return failure(QCoreApplication::translate("CommandLine", "--all-computers only goes with --report"));
     if (result.opensHistory && result.action != Action::record)
-        return failure(QStringLiteral("--history only goes with recording"));
+        //: Options and their values stay as they are.
+        return failure(QCoreApplication::translate("CommandLine", "--history only goes with recording"));
     return result;
 }
 

@@ -11,6 +11,7 @@
 #include "Store.h"
 #include "Tracker.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -24,7 +25,8 @@ struct History
 
 QString unreadable(const QString& databasePath, const QString& reason)
 {
-    return QStringLiteral("cannot read the history in %1: %2").arg(databasePath, reason);
+    //: %1 is the history file, %2 what is wrong with it.
+    return QCoreApplication::translate("Commands", "cannot read the history in %1: %2").arg(databasePath, reason);
 }
 
 // The history for the command line, which must not create a database where there is none.
@@ -35,9 +37,10 @@ History openHistory(const QString& databasePath)
     Store::OpenFailure failure = Store::OpenFailure::none;
     History history{Store::open(databasePath, &failure), {}};
     if (!history.store)
-        history.error = unreadable(databasePath, failure == Store::OpenFailure::damaged
-                                                     ? QStringLiteral("the file is damaged")
-                                                     : QStringLiteral("it cannot be opened (locked or unreadable)"));
+        history.error = unreadable(
+            databasePath, failure == Store::OpenFailure::damaged
+                              ? QCoreApplication::translate("Commands", "the file is damaged")
+                              : QCoreApplication::translate("Commands", "it cannot be opened (locked or unreadable)"));
     return history;
 }
 
@@ -75,7 +78,9 @@ Commands::Outcome Commands::report(const QString& databasePath, Period period, C
     for (qsizetype i = 0; i < summary.items.size(); ++i)
         text += durations[i].rightJustified(width) + QStringLiteral("  ") +
                 CapturedText::withoutControls(summary.items[i].name) + QLatin1Char('\n');
-    text += DurationText::string(summary.total).rightJustified(width) + QStringLiteral("  Total\n");
+    text += DurationText::string(summary.total).rightJustified(width) + QStringLiteral("  ") +
+            QCoreApplication::translate("Commands", "Total", "the last line of a report, below the items") +
+            QLatin1Char('\n');
     return {text, {}};
 }
 
@@ -88,16 +93,16 @@ QString Commands::exportCsv(const QString& databasePath, const QString& path)
     if (path == QLatin1String("-")) {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly))
-            return QStringLiteral("cannot write to standard output");
+            return QCoreApplication::translate("Commands", "cannot write to standard output");
         failure = CSV::write(history.store.get(), out);
         if (!failure && !out.flush())
             failure = CSV::Failure::write;
         if (failure == CSV::Failure::write)
-            return QStringLiteral("cannot write to standard output");
+            return QCoreApplication::translate("Commands", "cannot write to standard output");
     } else {
         failure = CSV::save(history.store.get(), path);
         if (failure == CSV::Failure::write)
-            return QStringLiteral("cannot write %1").arg(path);
+            return QCoreApplication::translate("Commands", "cannot write %1", "a file").arg(path);
     }
     if (failure == CSV::Failure::read)
         return unreadable(databasePath, history.store->errorMessage());
@@ -111,7 +116,7 @@ Commands::Outcome Commands::backup(const QString& databasePath, Settings& settin
     if (!history.error.isEmpty())
         return {{}, history.error};
     if (!history.store)
-        return {{}, QStringLiteral("there is no history to back up yet")};
+        return {{}, QCoreApplication::translate("Commands", "there is no history to back up yet")};
     Backup backup(settings, places, clock);
     const Backup::Outcome outcome = backup.runNow(history.store.get());
     settings.sync();

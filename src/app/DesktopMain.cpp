@@ -34,8 +34,12 @@ int record(int argc, char** argv, bool opensHistory)
 {
     const LinuxPlatform::Session session = LinuxPlatform::session();
     if (session == LinuxPlatform::Session::none) {
-        printTo(stderr, QStringLiteral("horavane: cannot open a Wayland or X display; Horavane needs a desktop "
-                                       "session (is WAYLAND_DISPLAY or DISPLAY set?)\n"));
+        QCoreApplication app(argc, argv); // for the translations only
+        Language::installFromEnvironment();
+        printTo(stderr, QStringLiteral("horavane: %1\n")
+                            .arg(QCoreApplication::translate("DesktopMain",
+                                                             "cannot open a Wayland or X display; Horavane needs a "
+                                                             "desktop session (is WAYLAND_DISPLAY or DISPLAY set?)")));
         return 2;
     }
     if (session == LinuxPlatform::Session::x11)
@@ -52,7 +56,8 @@ int record(int argc, char** argv, bool opensHistory)
 
     std::unique_ptr<LinuxPlatform> desktop = LinuxPlatform::create(session);
     if (!desktop) {
-        printTo(stderr, QStringLiteral("horavane: the display went away during start\n"));
+        printTo(stderr, QStringLiteral("horavane: %1\n")
+                            .arg(QCoreApplication::translate("DesktopMain", "the display went away during start")));
         return 2;
     }
     const XdgPlaces& places = desktop->places();
@@ -66,7 +71,7 @@ int record(int argc, char** argv, bool opensHistory)
                                                          HoravaneApp::busName, QStringLiteral("showHistory")))
                     .type() == QDBusMessage::ReplyMessage)
             return 0;
-        printTo(stderr, QStringLiteral("Horavane is already running.\n"));
+        printTo(stderr, QCoreApplication::translate("DesktopMain", "Horavane is already running.") + u'\n');
         return 1;
     }
     qCInfo(lcDesktop).noquote() << "Desktop sources:" << desktop->sourcesDescription();
@@ -87,17 +92,21 @@ int record(int argc, char** argv, bool opensHistory)
 int installGnomeExtension(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    Language::installFromEnvironment();
     const GnomeExtension::Enabled enabled =
         GnomeExtension::enable(QDBusConnection::sessionBus(), GnomeExtension::Reinstall::always);
     if (enabled.problem) {
         printTo(stderr, QStringLiteral("horavane: %1\n").arg(*enabled.problem));
         return 1;
     }
-    printTo(stdout, (enabled.atNextLogIn ? QStringLiteral("Installed the extension in %1 and enabled it. GNOME Shell "
-                                                          "starts it when you log in: log out and back in.\n")
-                                         : QStringLiteral("Installed the extension in %1 and enabled it: it runs "
-                                                          "now.\n"))
-                        .arg(GnomeExtension::installedFolder()));
+    //: %1 is a folder.
+    const QString later =
+        QCoreApplication::translate("DesktopMain", "Installed the extension in %1 and enabled it. GNOME Shell "
+                                                   "starts it when you log in: log out and back in.");
+    //: %1 is a folder.
+    const QString now = QCoreApplication::translate("DesktopMain", "Installed the extension in %1 and enabled it: it "
+                                                                   "runs now.");
+    printTo(stdout, (enabled.atNextLogIn ? later : now).arg(GnomeExtension::installedFolder()) + u'\n');
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "DesktopModule.h"
 
 #include "DesktopMain.h"
+#include "Language.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -26,24 +27,35 @@ QStringList candidates()
 
 int DesktopModule::run(int argc, char** argv, const CommandLine& command)
 {
-    QString problem;
+    QString loadError;
+    QString withoutEntry; // a module that lacks the entry function
     for (const QString& path : candidates()) {
         if (!QFileInfo::exists(path))
             continue;
         // Never unloaded: the module's threads and Qt's plugins may outlive its entry function.
         void* module = ::dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
         if (!module) {
-            problem = QString::fromLocal8Bit(::dlerror());
+            loadError = QString::fromLocal8Bit(::dlerror());
             break;
         }
         if (auto* entry = reinterpret_cast<DesktopMain::Function>(::dlsym(module, DesktopMain::symbol)))
             return entry(argc, argv, command);
-        problem = path + QStringLiteral(" has no entry");
+        withoutEntry = path;
         break;
     }
-    if (problem.isEmpty())
-        problem = QStringLiteral("%1 is missing").arg(QStringLiteral(HORAVANE_DESKTOP_MODULE));
-    std::fputs(QStringLiteral("horavane: cannot load the desktop part: %1\n").arg(problem).toLocal8Bit().constData(),
-               stderr);
+    QCoreApplication app(argc, argv); // for the translations only
+    Language::installFromEnvironment();
+    QString problem = loadError;
+    if (problem.isEmpty() && !withoutEntry.isEmpty())
+        //: %1 is a file that lacks the function that starts it.
+        problem = QCoreApplication::translate("DesktopModule", "%1 has no entry").arg(withoutEntry);
+    else if (problem.isEmpty())
+        //: %1 is a file name.
+        problem =
+            QCoreApplication::translate("DesktopModule", "%1 is missing").arg(QStringLiteral(HORAVANE_DESKTOP_MODULE));
+    //: %1 says what went wrong.
+    const QString message =
+        QCoreApplication::translate("DesktopModule", "cannot load the desktop part: %1").arg(problem);
+    std::fputs(QStringLiteral("horavane: %1\n").arg(message).toLocal8Bit().constData(), stderr);
     return 2;
 }

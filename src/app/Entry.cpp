@@ -31,7 +31,9 @@ int setLoginItem(const QString& value)
     else if (value == QLatin1String("off"))
         failure = autostart.disable();
     if (failure)
-        printTo(stdout, QStringLiteral("failed: %1\n").arg(*failure));
+        printTo(stdout, QCoreApplication::translate("Entry", "failed: %1", "opening at login").arg(*failure) +
+                            QLatin1Char('\n'));
+    // The state is written as the option takes it, for scripts.
     printTo(stdout, autostart.isEnabled() ? QStringLiteral("on\n") : QStringLiteral("off\n"));
     return 0;
 }
@@ -63,8 +65,11 @@ int runCommand(const CommandLine& command)
         std::optional<BackupComputers> others;
         if (command.allComputers) {
             ThisComputer::identify(settings);
-            if (const std::optional<QString> problem = BackupFolder::problem(settings.backupFolder()))
-                printTo(stderr, QStringLiteral("horavane: %1; showing this computer only\n").arg(*problem));
+            if (const std::optional<QString> problem = BackupFolder::problem(settings.backupFolder())) {
+                //: %1 says why the other computers' backups cannot be read.
+                const QString note = QCoreApplication::translate("Entry", "%1; showing this computer only");
+                printTo(stderr, QStringLiteral("horavane: %1\n").arg(note.arg(*problem)));
+            }
             others.emplace(settings);
             others->refresh();
         }
@@ -108,14 +113,16 @@ int Entry::main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const CommandLine command = CommandLine::parse(arguments);
-    if (!command.error.isEmpty()) {
-        printTo(stderr, QStringLiteral("horavane: %1\n").arg(command.error) + CommandLine::usage());
-        return 2;
-    }
-    if (command.needsDesktop())
+    if (command.error.isEmpty() && command.needsDesktop())
         return DesktopModule::run(argc, argv, command);
     QCoreApplication app(argc, argv);
     nameApplication();
     Language::installFromEnvironment();
+    if (!command.error.isEmpty()) {
+        // Parsed again now that the language is installed, to tell the mistake in it.
+        printTo(stderr,
+                QStringLiteral("horavane: %1\n").arg(CommandLine::parse(arguments).error) + CommandLine::usage());
+        return 2;
+    }
     return runCommand(command);
 }

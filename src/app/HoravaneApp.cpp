@@ -138,7 +138,8 @@ void HoravaneApp::showPopover(const QRect& anchor)
                 m_popover->setOpensAtLogin(m_loginItem.isEnabled()); // show the real state
         });
         m_popup = std::make_unique<PopupWindow>(m_popover, &DesktopComposition::active);
-        m_popup->setWindowTitle(QStringLiteral("Horavane — Today")); // in task lists and for screen readers
+        //: The title of the small window that opens from the tray, in task lists and for screen readers.
+        m_popup->setWindowTitle(tr("Horavane — Today"));
         if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
             placePopupByCompositor();
         showDesktopNotice();
@@ -183,7 +184,7 @@ void HoravaneApp::showHistory()
         auto* visibility = new WindowVisibilityReader(view);
         connect(visibility, &WindowVisibilityReader::changed, view, &HistoryView::setShown);
         window(m_history, QStringLiteral("Horavane"), view, QSize(680, 600));
-        m_history->setAccessibleName(QStringLiteral("Horavane — History")); // its title alone does not say which
+        m_history->setAccessibleName(tr("Horavane — History")); // its title alone does not say which
     }
     m_history->show();
     m_history->raise();
@@ -200,7 +201,7 @@ void HoravaneApp::showWelcome()
         m_welcomeView = view;
         if (m_gnomeGuide)
             connect(view->desktopNotice(), &Notice::buttonClicked, m_gnomeGuide.get(), &GnomeGuide::enableRequested);
-        window(m_welcome, QStringLiteral("Welcome to Horavane"), view, QSize());
+        window(m_welcome, tr("Welcome to Horavane"), view, QSize());
         showDesktopNotice();
         m_welcome->setWindowFlag(Qt::MSWindowsFixedSizeDialogHint); // sized to its content
         m_welcome->layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -220,7 +221,7 @@ void HoravaneApp::showSettings()
                                       m_desktop.places());
         connect(view, &SettingsView::welcomeRequested, this, &HoravaneApp::showWelcome);
         view->setPanelDrawsTime(panelDrawsTime());
-        window(m_settingsWindow, QStringLiteral("Horavane Settings"), view, QSize());
+        window(m_settingsWindow, tr("Horavane Settings"), view, QSize());
     }
     m_settingsWindow->show();
     m_settingsWindow->raise();

@@ -14,6 +14,7 @@
 #include "X11Workspace.h"
 #include "XdgPlaces.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QStringList>
 #include <functional>
@@ -119,9 +120,10 @@ bool LinuxPlatform::chooseWayland()
     }
     if (!m_workspace) {
         m_workspace = std::make_unique<UnknownWorkspace>(whyNots);
-        m_notice = QStringLiteral("Horavane can't see which application is in front on this desktop, so it records "
-                                  "nothing. It works on GNOME, on KDE Plasma, on wlroots desktops such as sway, and "
-                                  "on X11.");
+        m_notice = QCoreApplication::translate("LinuxPlatform",
+                                               "Horavane can't see which application is in front on this desktop, so "
+                                               "it records nothing. It works on GNOME, on KDE Plasma, on wlroots "
+                                               "desktops such as sway, and on X11.");
     }
     m_workspaceDescription = QStringLiteral("Wayland %1 (%2, %3)")
                                  .arg(m_wayland->displayName(), m_workspace->description(), m_idle->description());

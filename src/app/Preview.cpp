@@ -8,6 +8,7 @@
 #include "DesktopComposition.h"
 #include "HistoryView.h"
 #include "Icons.h"
+#include "Language.h"
 #include "LinuxAppIcons.h"
 #include "OutlinedStyle.h"
 #include "Platform.h"
@@ -31,6 +32,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
@@ -84,7 +86,7 @@ QWidget* ringSheet(const Glance& glance)
         pixmap.setDevicePixelRatio(ratio);
         auto* image = new QLabel;
         image->setPixmap(pixmap);
-        auto* number = new QLabel(QString::number(count));
+        auto* number = new QLabel(QLocale().toString(count));
         number->setFont(Theme::font(TextStyle::caption));
         number->setForegroundRole(QPalette::PlaceholderText);
         column->addWidget(image, 0, Qt::AlignHCenter);
@@ -154,6 +156,7 @@ int Preview::run(int argc, char** argv, const PreviewOptions& options)
         qputenv("QT_QPA_PLATFORM", "offscreen"); // pictures need no display
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Horavane"));
+    Language::installFromEnvironment(); // pictures in the desktop's language, as the program shows it
     AppPresence::setPreviewMode(true);
     if (options.appearance != PreviewOptions::Appearance::system) {
         QApplication::setStyle(new OutlinedStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
@@ -209,13 +212,15 @@ int Preview::run(int argc, char** argv, const PreviewOptions& options)
     bool fit = true;
     switch (options.view) {
     case PreviewOptions::View::icons:
-        plainWindow(QStringLiteral("Menu bar ring at each setting"), ringSheet(tracker.glance()));
+        //: The title of a sheet showing the tray ring with each number of colours.
+        plainWindow(QCoreApplication::translate("Preview", "Menu bar ring at each setting"),
+                    ringSheet(tracker.glance()));
         break;
     case PreviewOptions::View::settings:
         if (!options.real)
             for (const UsageItem& item : PreviewSample::exclusions())
                 tracker.exclude(item);
-        plainWindow(QStringLiteral("Horavane Settings"),
+        plainWindow(QCoreApplication::translate("HoravaneApp", "Horavane Settings"), // as the program titles it
                     new SettingsView(tracker, icons, settings, updates, backupController, loginItem, places));
         break;
     case PreviewOptions::View::welcome:
@@ -248,7 +253,8 @@ int Preview::run(int argc, char** argv, const PreviewOptions& options)
             return;
         const bool saved = window->grab().save(options.png, "PNG");
         if (!saved)
-            std::fprintf(stderr, "horavane: cannot save %s\n", qUtf8Printable(options.png));
+            std::fprintf(stderr, "horavane: %s\n",
+                         qUtf8Printable(QCoreApplication::translate("Preview", "cannot save %1").arg(options.png)));
         removeTemporaries();
         QCoreApplication::exit(saved ? 0 : 1);
     };

@@ -1,33 +1,52 @@
 #include "DurationText.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <cmath>
 
+namespace {
+
+// The locale's digits without group separators: "2777h" stays one compact word.
+QString number(qint64 value)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value);
+}
+
+} // namespace
+
+// The compact texts stand beside names in tight lists and in the panel; the spoken ones are what screen readers say.
 QString DurationText::string(double seconds)
 {
     if (!std::isfinite(seconds) || seconds < 60)
-        return seconds > 0 ? QStringLiteral("<1m") : QStringLiteral("0m");
+        return seconds > 0 ? QCoreApplication::translate("DurationText", "<1m", "less than a minute, kept as short")
+                           : QCoreApplication::translate("DurationText", "0m", "no time, kept as short");
     const auto minutes = static_cast<qint64>(std::trunc(seconds / 60));
     const qint64 hours = minutes / 60;
     const qint64 rest = minutes % 60;
     if (minutes >= 60)
-        return rest != 0 ? QStringLiteral("%1h %2m").arg(hours).arg(rest) : QStringLiteral("%1h").arg(hours);
-    return QStringLiteral("%1m").arg(minutes);
+        return rest != 0
+                   ? QCoreApplication::translate("DurationText", "%1h %2m", "hours and minutes, kept as short")
+                         .arg(number(hours), number(rest))
+                   : QCoreApplication::translate("DurationText", "%1h", "hours, kept as short").arg(number(hours));
+    return QCoreApplication::translate("DurationText", "%1m", "minutes, kept as short").arg(number(minutes));
 }
 
 QString DurationText::spoken(double seconds)
 {
     if (!std::isfinite(seconds) || seconds < 60)
-        return seconds > 0 ? QStringLiteral("less than a minute") : QStringLiteral("0 minutes");
+        return seconds > 0 ? QCoreApplication::translate("DurationText", "less than a minute")
+                           : QCoreApplication::translate("DurationText", "%Ln minutes", nullptr, 0);
     const auto minutes = static_cast<qint64>(std::trunc(seconds / 60));
-    const qint64 hours = minutes / 60;
-    const qint64 rest = minutes % 60;
-    // Whole phrases per case, so each can be translated with its own plural forms.
+    const int hours = static_cast<int>(minutes / 60);
+    const int rest = static_cast<int>(minutes % 60);
+    const QString minutesText = QCoreApplication::translate("DurationText", "%Ln minutes", nullptr, rest);
+    const QString hoursText = QCoreApplication::translate("DurationText", "%Ln hours", nullptr, hours);
     if (hours == 0)
-        return rest == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(rest);
+        return minutesText;
     if (rest == 0)
-        return hours == 1 ? QStringLiteral("1 hour") : QStringLiteral("%1 hours").arg(hours);
-    if (hours == 1)
-        return rest == 1 ? QStringLiteral("1 hour 1 minute") : QStringLiteral("1 hour %1 minutes").arg(rest);
-    return rest == 1 ? QStringLiteral("%1 hours 1 minute").arg(hours)
-                     : QStringLiteral("%1 hours %2 minutes").arg(hours).arg(rest);
+        return hoursText;
+    //: %1 is a number of hours ("2 hours"), %2 of minutes ("5 minutes").
+    return QCoreApplication::translate("DurationText", "%1 %2", "hours, then minutes").arg(hoursText, minutesText);
 }

@@ -26,8 +26,9 @@ inline size_t qHash(const ItemKey& key, size_t seed = 0) noexcept
     return qHashMulti(seed, rawValue(key.kind), key.id);
 }
 
-template <>
-struct std::hash<ItemKey>
+namespace std {
+template <> struct hash<ItemKey>
 {
     size_t operator()(const ItemKey& key) const noexcept { return qHash(key); }
 };
+} // namespace std

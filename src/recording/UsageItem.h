@@ -22,11 +22,12 @@ inline size_t qHash(const UsageItem& item, size_t seed = 0) noexcept
     return qHashMulti(seed, rawValue(item.key.kind), item.key.id, item.name, seconds);
 }
 
-template <>
-struct std::hash<UsageItem>
+namespace std {
+template <> struct hash<UsageItem>
 {
     size_t operator()(const UsageItem& item) const noexcept { return qHash(item); }
 };
+} // namespace std
 
 // One stored row: the seconds of one item on one day.
 struct UsageRow

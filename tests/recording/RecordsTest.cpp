@@ -4,6 +4,7 @@
 #include "ScalarOrder.h"
 #include "Summary.h"
 
+#include <QLocale>
 #include <gtest/gtest.h>
 #include <unordered_set>
 
@@ -158,6 +159,25 @@ TEST(DurationTexts, Table)
     };
     for (const auto& row : rows)
         EXPECT_EQ(DurationText::string(row.seconds), QString::fromLatin1(row.text)) << row.seconds;
+}
+
+// Compact durations take the locale's digits but never a group separator, which would split "2777h".
+TEST(DurationTexts, CompactDigitsComeFromTheLocale)
+{
+    const struct
+    {
+        QLocale locale;
+        const char* text;
+    } rows[] = {
+        {QLocale(QLocale::German, QLocale::Germany), "2777h 46m"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "2777h 46m"},
+        {QLocale(QLocale::Arabic, QLocale::Egypt), "\u0662\u0667\u0667\u0667h \u0664\u0666m"},
+    };
+    for (const auto& row : rows) {
+        QLocale::setDefault(row.locale);
+        EXPECT_EQ(DurationText::string(1e7), QString::fromUtf8(row.text)) << qPrintable(row.locale.name());
+    }
+    QLocale::setDefault(QLocale::system());
 }
 
 TEST(DurationTexts, Spoken)

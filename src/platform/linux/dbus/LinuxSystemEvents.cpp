@@ -70,10 +70,11 @@ void LinuxSystemEvents::takeSleepDelay()
 {
     if (m_sleepDelay >= 0)
         return;
-    const QDBusMessage reply =
-        DBusCall::call(m_bus, DBusCall::method(service, managerPath, managerInterface, QStringLiteral("Inhibit"),
-                                               {QStringLiteral("sleep"), QStringLiteral("Horavane"),
-                                                QStringLiteral("Saving recorded time"), QStringLiteral("delay")}));
+    //: Why Horavane holds sleep back for a moment, as the system's tools list it.
+    const QString why = tr("Saving recorded time");
+    const QDBusMessage reply = DBusCall::call(
+        m_bus, DBusCall::method(service, managerPath, managerInterface, QStringLiteral("Inhibit"),
+                                {QStringLiteral("sleep"), QStringLiteral("Horavane"), why, QStringLiteral("delay")}));
     const QVariant descriptor = DBusCall::firstArgument(reply);
     if (descriptor.metaType() != QMetaType::fromType<QDBusUnixFileDescriptor>())
         return;

@@ -49,7 +49,7 @@ bool XdgAutostart::isEnabled() const
 std::optional<QString> XdgAutostart::enable()
 {
     if (!QDir().mkpath(m_folder))
-        return QStringLiteral("cannot create %1").arg(m_folder);
+        return tr("cannot create %1", "a folder").arg(m_folder);
     QSaveFile file(entryPath());
     const QByteArray entry = "[Desktop Entry]\n"
                              "Type=Application\n"
@@ -60,7 +60,8 @@ std::optional<QString> XdgAutostart::enable()
                              "Hidden=false\n"
                              "X-GNOME-Autostart-enabled=true\n";
     if (!file.open(QIODevice::WriteOnly) || file.write(entry) != entry.size() || !file.commit())
-        return QStringLiteral("cannot write %1: %2").arg(entryPath(), file.errorString());
+        //: %1 is a file, %2 what went wrong.
+        return tr("cannot write %1: %2").arg(entryPath(), file.errorString());
     return std::nullopt;
 }
 
@@ -68,7 +69,8 @@ std::optional<QString> XdgAutostart::disable()
 {
     QFile file(entryPath());
     if (file.exists() && !file.remove())
-        return QStringLiteral("cannot remove %1: %2").arg(entryPath(), file.errorString());
+        //: %1 is a file, %2 what went wrong.
+        return tr("cannot remove %1: %2").arg(entryPath(), file.errorString());
     return std::nullopt;
 }
 

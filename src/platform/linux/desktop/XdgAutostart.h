@@ -2,9 +2,13 @@
 
 #include "LoginItem.h"
 
+#include <QCoreApplication>
+
 // Opening at login through an XDG autostart entry, $XDG_CONFIG_HOME/autostart/app.corvani.Horavane.desktop.
 class XdgAutostart final : public LoginItem
 {
+    Q_DECLARE_TR_FUNCTIONS(XdgAutostart)
+
 public:
     // The entry starts `executable`; it lives in autostartFolder (normally $XDG_CONFIG_HOME/autostart).
     XdgAutostart(QString autostartFolder, QString executable);

@@ -2,6 +2,7 @@
 
 #include "ShellSettings.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusVariant>
@@ -122,21 +123,25 @@ std::optional<QString> GnomeExtension::install(int shellVersion)
 {
     const QString form = formFor(shellVersion);
     if (shellVersion == 0)
-        return QStringLiteral("cannot tell which version of GNOME Shell runs here");
+        return QCoreApplication::translate("GnomeExtension", "cannot tell which version of GNOME Shell runs here");
     if (form.isEmpty())
-        return QStringLiteral("the extension runs on GNOME Shell %1 to %2, and this is GNOME Shell %3")
+        //: %1 to %2 are the GNOME Shell versions the extension runs on, %3 the one running.
+        return QCoreApplication::translate("GnomeExtension",
+                                           "the extension runs on GNOME Shell %1 to %2, and this is GNOME Shell %3")
             .arg(oldestShell)
             .arg(newestShell)
             .arg(shellVersion);
     const QString folder = userExtensionsFolder();
     if (!QDir().mkpath(folder))
-        return QStringLiteral("cannot create %1").arg(folder);
+        return QCoreApplication::translate("GnomeExtension", "cannot create %1", "a folder").arg(folder);
     for (const char* name : {"metadata.json", "extension.js"}) {
         QFile source(QStringLiteral(":/gnome-extension/%1/%2/%3").arg(form, uuid, name));
         QSaveFile target(folder + u'/' + QLatin1String(name));
         if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly) ||
             target.write(source.readAll()) < 0 || !target.commit())
-            return QStringLiteral("cannot write %1: %2").arg(target.fileName(), target.errorString());
+            //: %1 is a file, %2 what went wrong.
+            return QCoreApplication::translate("GnomeExtension", "cannot write %1: %2")
+                .arg(target.fileName(), target.errorString());
     }
     return std::nullopt;
 }

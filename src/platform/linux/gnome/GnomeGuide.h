@@ -23,7 +23,6 @@ public:
 
         bool operator==(const Notice&) const = default;
     };
-    static const QString question;
 
     // What the popover and the welcome window say for a state of the extension.
     static Notice noticeFor(const GnomeExtension::Status& status);

@@ -6,6 +6,7 @@
 #include <gio/gio.h>
 #include <gio/gsettingsbackend.h>
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <memory>
 
@@ -71,13 +72,13 @@ std::optional<QString> ShellSettings::switchOn(const QString& uuid)
 {
     const SettingsPtr settings = shellSettings();
     if (!settings)
-        return QStringLiteral("GNOME Shell's settings are not installed");
+        return QCoreApplication::translate("ShellSettings", "GNOME Shell's settings are not installed");
     // Without dconf, GSettings keeps values in this process's memory: the shell would never see them.
     GSettingsBackend* backend = g_settings_backend_get_default();
     const bool kept = qstrcmp(G_OBJECT_TYPE_NAME(backend), "GMemorySettingsBackend") != 0;
     g_object_unref(backend);
     if (!kept)
-        return QStringLiteral("no settings store is running (dconf)");
+        return QCoreApplication::translate("ShellSettings", "no settings store is running (dconf)");
 
     QStringList enabled = list(settings.get(), enabledKey);
     QStringList disabled = list(settings.get(), disabledKey);
@@ -90,6 +91,6 @@ std::optional<QString> ShellSettings::switchOn(const QString& uuid)
         written = g_settings_set_boolean(settings.get(), userExtensionsOffKey, FALSE) && written;
     g_settings_sync(); // the program may exit right after
     if (!written)
-        return QStringLiteral("GNOME Shell's settings cannot be changed");
+        return QCoreApplication::translate("ShellSettings", "GNOME Shell's settings cannot be changed");
     return std::nullopt;
 }
