@@ -1,4 +1,168 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
+<context>
+    <name>ChartColorsPreview</name>
+    <message numerus="yes">
+        <source>Chart with %Ln colours</source>
+        <translation>
+            <numerusform>Chart with %Ln colour</numerusform>
+            <numerusform>Chart with %Ln colours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Menu bar icon with %Ln colours</source>
+        <translation>
+            <numerusform>Menu bar icon with %Ln colour</numerusform>
+            <numerusform>Menu bar icon with %Ln colours</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DurationText</name>
+    <message numerus="yes">
+        <source>%Ln minutes</source>
+        <translation>
+            <numerusform>%Ln minute</numerusform>
+            <numerusform>%Ln minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hours</source>
+        <translation>
+            <numerusform>%Ln hour</numerusform>
+            <numerusform>%Ln hours</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message numerus="yes">
+        <source>Last %Ln Days</source>
+        <translation>
+            <numerusform>Last %Ln Day</numerusform>
+            <numerusform>Last %Ln Days</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PeriodPicker</name>
+    <message numerus="yes">
+        <source>%Ln Days</source>
+        <extracomment>One of two choices in a narrow segmented control</extracomment>
+        <translation>
+            <numerusform>%Ln Day</numerusform>
+            <numerusform>%Ln Days</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SettingsTexts</name>
+    <message numerus="yes">
+        <source>%Ln minutes idle</source>
+        <extracomment>A choice of &quot;Stop counting after&quot;</extracomment>
+        <translation>
+            <numerusform>%Ln minute idle</numerusform>
+            <numerusform>%Ln minutes idle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Years Ago</source>
+        <translation>
+            <numerusform>%Ln Year Ago</numerusform>
+            <numerusform>%Ln Years Ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>In %Ln Years</source>
+        <translation>
+            <numerusform>In %Ln Year</numerusform>
+            <numerusform>In %Ln Years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Months Ago</source>
+        <translation>
+            <numerusform>%Ln Month Ago</numerusform>
+            <numerusform>%Ln Months Ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>In %Ln Months</source>
+        <translation>
+            <numerusform>In %Ln Month</numerusform>
+            <numerusform>In %Ln Months</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Weeks Ago</source>
+        <translation>
+            <numerusform>%Ln Week Ago</numerusform>
+            <numerusform>%Ln Weeks Ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>In %Ln Weeks</source>
+        <translation>
+            <numerusform>In %Ln Week</numerusform>
+            <numerusform>In %Ln Weeks</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Days Ago</source>
+        <translation>
+            <numerusform>%Ln Day Ago</numerusform>
+            <numerusform>%Ln Days Ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>In %Ln Days</source>
+        <translation>
+            <numerusform>In %Ln Day</numerusform>
+            <numerusform>In %Ln Days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Hours Ago</source>
+        <translation>
+            <numerusform>%Ln Hour Ago</numerusform>
+            <numerusform>%Ln Hours Ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>In %Ln Hours</source>
+        <translation>
+            <numerusform>In %Ln Hour</numerusform>
+            <numerusform>In %Ln Hours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Minutes Ago</source>
+        <translation>
+            <numerusform>%Ln Minute Ago</numerusform>
+            <numerusform>%Ln Minutes Ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>In %Ln Minutes</source>
+        <translation>
+            <numerusform>In %Ln Minute</numerusform>
+            <numerusform>In %Ln Minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Seconds Ago</source>
+        <translation>
+            <numerusform>%Ln Second Ago</numerusform>
+            <numerusform>%Ln Seconds Ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>In %Ln Seconds</source>
+        <translation>
+            <numerusform>In %Ln Second</numerusform>
+            <numerusform>In %Ln Seconds</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

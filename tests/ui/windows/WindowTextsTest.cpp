@@ -195,11 +195,13 @@ QString untranslatedPart(QString text, const QStringList& data)
     return text;
 }
 
-// The sample data the windows show and the locale's names for days, months and times of day.
+// The sample data the windows show, Horavane's own name (the version beside it) and the locale's names for days,
+// months and times of day.
 QStringList dataTexts()
 {
     QStringList data{QStringLiteral("Text Editor"), QStringLiteral("Terminal"), QStringLiteral("Editor"),
-                     QStringLiteral("Desk"),        QStringLiteral("example"),  QStringLiteral("org")};
+                     QStringLiteral("Desk"),        QStringLiteral("example"),  QStringLiteral("org"),
+                     QStringLiteral("Horavane")};
     const QLocale locale;
     for (int i = 1; i <= 12; ++i)
         for (auto format : {QLocale::LongFormat, QLocale::ShortFormat})
