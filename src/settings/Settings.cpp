@@ -1,10 +1,11 @@
 #include "Settings.h"
 
+#include <algorithm>
+
 namespace {
 
 // A stored value of the wrong type reads as the default, as if it were absent.
-template <typename T>
-T read(const QSettings& file, QLatin1StringView key, const T& fallback)
+template <typename T> T read(const QSettings& file, QLatin1StringView key, const T& fallback)
 {
     const QVariant value = file.value(key);
     if (!value.isValid() || !value.canConvert<T>())
@@ -27,8 +28,7 @@ T read(const QSettings& file, QLatin1StringView key, const T& fallback)
 
 } // namespace
 
-Settings::Settings(const QString& filePath, QObject* parent)
-    : QObject(parent), m_file(filePath, QSettings::IniFormat)
+Settings::Settings(const QString& filePath, QObject* parent) : QObject(parent), m_file(filePath, QSettings::IniFormat)
 {
     m_showsTimeInTray = read(m_file, SettingKeys::showsTimeInTray.name, m_showsTimeInTray);
     m_idleMinutes = read(m_file, SettingKeys::idleMinutes.name, m_idleMinutes);
@@ -42,6 +42,90 @@ Settings::Settings(const QString& filePath, QObject* parent)
     m_settingsTab = read(m_file, SettingKeys::settingsTab.name, m_settingsTab);
     m_hasSeenWelcome = read(m_file, SettingKeys::hasSeenWelcome.name, m_hasSeenWelcome);
     m_hasAskedForAccessibility = read(m_file, SettingKeys::hasAskedForAccessibility.name, m_hasAskedForAccessibility);
+    m_warnsBeforeLimit = read(m_file, SettingKeys::warnsBeforeLimit.name, m_warnsBeforeLimit);
+    m_limitsCountAllComputers = read(m_file, SettingKeys::limitsCountAllComputers.name, m_limitsCountAllComputers);
+    m_remindsOfBreaks = read(m_file, SettingKeys::remindsOfBreaks.name, m_remindsOfBreaks);
+    m_breakAfterMinutes = read(m_file, SettingKeys::breakAfterMinutes.name, m_breakAfterMinutes);
+    m_breakIdleMinutes = read(m_file, SettingKeys::breakIdleMinutes.name, m_breakIdleMinutes);
+    readDailyLimits();
+}
+
+// Entries that do not read as a known kind, a whole number of minutes and an id are left out; of two for the
+// same item the later one holds.
+void Settings::readDailyLimits()
+{
+    const QStringList entries = m_file.value(SettingKeys::dailyLimits).toStringList();
+    for (const QString& entry : entries) {
+        const QStringList parts = entry.split(QLatin1Char(' '));
+        bool kindOk = false;
+        bool minutesOk = false;
+        const int kind = parts.value(0).toInt(&kindOk);
+        const int minutes = parts.value(1).toInt(&minutesOk);
+        const QString id = entry.section(QLatin1Char(' '), 2);
+        if (!kindOk || !minutesOk || (kind != 0 && kind != 1) || id.isEmpty())
+            continue;
+        const DailyLimit limit{kind, id, std::clamp(minutes, DailyLimit::fewestMinutes, DailyLimit::mostMinutes)};
+        m_dailyLimits.removeIf([&](const DailyLimit& other) { return other.kind == kind && other.id == id; });
+        m_dailyLimits.append(limit);
+    }
+}
+
+void Settings::writeDailyLimits()
+{
+    QStringList entries;
+    for (const DailyLimit& limit : std::as_const(m_dailyLimits))
+        entries.append(QStringLiteral("%1 %2 %3").arg(limit.kind).arg(limit.minutes).arg(limit.id));
+    m_file.setValue(SettingKeys::dailyLimits, entries);
+    emit dailyLimitsChanged();
+}
+
+void Settings::setDailyLimit(const DailyLimit& limit)
+{
+    DailyLimit kept = limit;
+    kept.minutes = std::clamp(limit.minutes, DailyLimit::fewestMinutes, DailyLimit::mostMinutes);
+    for (DailyLimit& existing : m_dailyLimits) {
+        if (existing.kind == kept.kind && existing.id == kept.id) {
+            if (existing == kept)
+                return;
+            existing = kept;
+            writeDailyLimits();
+            return;
+        }
+    }
+    m_dailyLimits.append(kept);
+    writeDailyLimits();
+}
+
+void Settings::removeDailyLimit(int kind, const QString& id)
+{
+    if (m_dailyLimits.removeIf([&](const DailyLimit& limit) { return limit.kind == kind && limit.id == id; }) > 0)
+        writeDailyLimits();
+}
+
+void Settings::setWarnsBeforeLimit(bool value)
+{
+    assign(m_warnsBeforeLimit, value, SettingKeys::warnsBeforeLimit.name, &Settings::warnsBeforeLimitChanged);
+}
+
+void Settings::setLimitsCountAllComputers(bool value)
+{
+    assign(m_limitsCountAllComputers, value, SettingKeys::limitsCountAllComputers.name,
+           &Settings::limitsCountAllComputersChanged);
+}
+
+void Settings::setRemindsOfBreaks(bool value)
+{
+    assign(m_remindsOfBreaks, value, SettingKeys::remindsOfBreaks.name, &Settings::remindsOfBreaksChanged);
+}
+
+void Settings::setBreakAfterMinutes(int value)
+{
+    assign(m_breakAfterMinutes, value, SettingKeys::breakAfterMinutes.name, &Settings::breakAfterMinutesChanged);
+}
+
+void Settings::setBreakIdleMinutes(int value)
+{
+    assign(m_breakIdleMinutes, value, SettingKeys::breakIdleMinutes.name, &Settings::breakIdleMinutesChanged);
 }
 
 template <typename T, typename Signal>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLatin1StringView>
+#include <QList>
 #include <QObject>
 #include <QSettings>
 #include <QString>
@@ -11,8 +12,7 @@ namespace SettingKeys {
 
 using namespace Qt::StringLiterals;
 
-template <typename T>
-struct Key
+template <typename T> struct Key
 {
     QLatin1StringView name;
     T defaultValue;
@@ -30,8 +30,28 @@ inline constexpr Key<QLatin1StringView> computerName{"computerName"_L1, {}};
 inline constexpr Key<QLatin1StringView> settingsTab{"settingsTab"_L1, "general"_L1};
 inline constexpr Key<bool> hasSeenWelcome{"hasSeenWelcome"_L1, false};
 inline constexpr Key<bool> hasAskedForAccessibility{"hasAskedForAccessibility"_L1, false};
+inline constexpr QLatin1StringView dailyLimits{"dailyLimits"_L1}; // entries "kind minutes id"
+inline constexpr Key<bool> warnsBeforeLimit{"warnsBeforeLimit"_L1, true};
+inline constexpr Key<bool> limitsCountAllComputers{"limitsCountAllComputers"_L1, false};
+inline constexpr Key<bool> remindsOfBreaks{"remindsOfBreaks"_L1, false};
+inline constexpr Key<int> breakAfterMinutes{"breakAfterMinutes"_L1, 50};
+inline constexpr Key<int> breakIdleMinutes{"breakIdleMinutes"_L1, 5};
 
 } // namespace SettingKeys
+
+// How long one application or website may be used a day: its kind as the history stores it (0 application,
+// 1 website), its id, and the minutes.
+struct DailyLimit
+{
+    static constexpr int fewestMinutes = 5;
+    static constexpr int mostMinutes = 12 * 60;
+
+    int kind = 0;
+    QString id;
+    int minutes = 0;
+
+    bool operator==(const DailyLimit&) const = default;
+};
 
 // The user's preferences, one typed accessor per key. Values are read once and kept in memory, so
 // reading a preference costs nothing; every change is written through and announced.
@@ -58,6 +78,15 @@ public:
     QString settingsTab() const { return m_settingsTab; }
     bool hasSeenWelcome() const { return m_hasSeenWelcome; }
     bool hasAskedForAccessibility() const { return m_hasAskedForAccessibility; }
+    const QList<DailyLimit>& dailyLimits() const { return m_dailyLimits; }
+    // Also a notice five minutes before an item reaches its limit.
+    bool warnsBeforeLimit() const { return m_warnsBeforeLimit; }
+    // Limits count today's time on the user's other computers too, from their copies in the backup folder.
+    bool limitsCountAllComputers() const { return m_limitsCountAllComputers; }
+    bool remindsOfBreaks() const { return m_remindsOfBreaks; }
+    // A break is suggested after this many minutes present without a pause of breakIdleMinutes().
+    int breakAfterMinutes() const { return m_breakAfterMinutes; }
+    int breakIdleMinutes() const { return m_breakIdleMinutes; }
 
     void setShowsTimeInTray(bool value);
     void setIdleMinutes(double value);
@@ -72,6 +101,14 @@ public:
     void setSettingsTab(const QString& value);
     void setHasSeenWelcome(bool value);
     void setHasAskedForAccessibility(bool value);
+    // Sets or replaces the item's limit, its minutes kept within DailyLimit's bounds.
+    void setDailyLimit(const DailyLimit& limit);
+    void removeDailyLimit(int kind, const QString& id);
+    void setWarnsBeforeLimit(bool value);
+    void setLimitsCountAllComputers(bool value);
+    void setRemindsOfBreaks(bool value);
+    void setBreakAfterMinutes(int value);
+    void setBreakIdleMinutes(int value);
 
     // Writes pending changes to the file now.
     void sync();
@@ -92,10 +129,17 @@ signals:
     void settingsTabChanged(const QString& value);
     void hasSeenWelcomeChanged(bool value);
     void hasAskedForAccessibilityChanged(bool value);
+    void dailyLimitsChanged();
+    void warnsBeforeLimitChanged(bool value);
+    void limitsCountAllComputersChanged(bool value);
+    void remindsOfBreaksChanged(bool value);
+    void breakAfterMinutesChanged(int value);
+    void breakIdleMinutesChanged(int value);
 
 private:
-    template <typename T, typename Signal>
-    void assign(T& field, const T& value, QLatin1StringView key, Signal changed);
+    template <typename T, typename Signal> void assign(T& field, const T& value, QLatin1StringView key, Signal changed);
+    void readDailyLimits();
+    void writeDailyLimits();
 
     QSettings m_file;
     bool m_showsTimeInTray = SettingKeys::showsTimeInTray.defaultValue;
@@ -110,4 +154,10 @@ private:
     QString m_settingsTab = SettingKeys::settingsTab.defaultValue;
     bool m_hasSeenWelcome = SettingKeys::hasSeenWelcome.defaultValue;
     bool m_hasAskedForAccessibility = SettingKeys::hasAskedForAccessibility.defaultValue;
+    QList<DailyLimit> m_dailyLimits;
+    bool m_warnsBeforeLimit = SettingKeys::warnsBeforeLimit.defaultValue;
+    bool m_limitsCountAllComputers = SettingKeys::limitsCountAllComputers.defaultValue;
+    bool m_remindsOfBreaks = SettingKeys::remindsOfBreaks.defaultValue;
+    int m_breakAfterMinutes = SettingKeys::breakAfterMinutes.defaultValue;
+    int m_breakIdleMinutes = SettingKeys::breakIdleMinutes.defaultValue;
 };

@@ -60,6 +60,35 @@ TEST(SettingsTest, ValuesOfTheWrongTypeReadAsDefaults)
     EXPECT_EQ(settings.lastBackup(), 1700000000.5);
 }
 
+// Limits are kept per item, within 5 minutes and 12 hours; entries written wrongly by hand are left out.
+TEST(SettingsTest, DailyLimitsPersistOnePerItem)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Horavane.conf");
+    {
+        QSettings file(path, QSettings::IniFormat);
+        file.setValue("dailyLimits", QStringList{"0 60 org.gnome.Terminal", "1 abc example.com", "2 30 x", "1 30 ",
+                                                 "1 1 news.example.org", "1 9000 video.example.com"});
+    }
+    {
+        Settings settings(path);
+        EXPECT_EQ(settings.dailyLimits(),
+                  (QList<DailyLimit>{
+                      {0, "org.gnome.Terminal", 60}, {1, "news.example.org", 5}, {1, "video.example.com", 720}}));
+        QSignalSpy changed(&settings, &Settings::dailyLimitsChanged);
+        settings.setDailyLimit({0, "org.gnome.Terminal", 90});
+        settings.setDailyLimit({0, "org.gnome.Terminal", 90});
+        settings.removeDailyLimit(1, "news.example.org");
+        settings.removeDailyLimit(1, "never.example.net");
+        settings.setDailyLimit({1, "a b.example", 15});
+        EXPECT_EQ(changed.count(), 3);
+    }
+    const Settings reread(path);
+    EXPECT_EQ(
+        reread.dailyLimits(),
+        (QList<DailyLimit>{{0, "org.gnome.Terminal", 90}, {1, "video.example.com", 720}, {1, "a b.example", 15}}));
+}
+
 TEST(SettingsTest, RemovingChartColorsRestoresTheDefault)
 {
     QTemporaryDir dir;
