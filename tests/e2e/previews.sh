@@ -34,6 +34,14 @@ render window-month-hover-dark --window --period month --hover --dark
 [[ $(width_of "$out/popover.png") == 332 ]]
 [[ $(width_of "$out/settings.png") == 480 ]]
 [[ $(width_of "$out/welcome.png") == 500 ]]
+# The same views in German and French, as the desktop's language asks: each differs from the English one.
+for language in de_DE fr_FR; do
+    for view in popover settings welcome window; do
+        option=(); [[ $view != popover ]] && option=(--$view)
+        LANGUAGE=${language%_*} LC_ALL=$language.UTF-8 render "$view-$language" "${option[@]}"
+        ! cmp -s "$out/$view.png" "$out/$view-$language.png" || { echo "$view-$language is the English picture"; exit 1; }
+    done
+done
 # A picture with the pointer over the ring is taken once everything has settled, so it is the same every time.
 render hover-1 --pointer 220,128
 render hover-2 --pointer 220,128
