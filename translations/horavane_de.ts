@@ -632,7 +632,7 @@ Sie teilt Horavane mit, welche Anwendung im Vordergrund ist (niemals einen Fenst
     </message>
     <message>
         <source>Choose a backup folder to turn this on.</source>
-        <translation>Wählen Sie einen Sicherungsordner, um dies einzuschalten.</translation>
+        <translation>Zuerst einen Ordner wählen.</translation>
     </message>
     <message>
         <source>Backup folder</source>
