@@ -78,7 +78,7 @@
     <message>
         <source>%1 shows Horavane the address of the page in front through the desktop&apos;s accessibility, which is switched off. Switch it on for your session? Screen readers and other assistive tools use the same switch. Horavane also adds renderer accessibility to how %1 starts for your account; to undo that, remove the copy of its launcher in ~/.local/share/applications.</source>
         <extracomment>%1 is the browser&apos;s name.</extracomment>
-        <translation>%1 zeigt Horavane die Adresse der Seite im Vordergrund über die Barrierefreiheit der Arbeitsumgebung, die ausgeschaltet ist. Soll sie für Ihre Sitzung eingeschaltet werden? Bildschirmleser und andere Hilfstechnologien verwenden denselben Schalter. Horavane startet %1 für Ihr Benutzerkonto außerdem mit Renderer-Barrierefreiheit; um das rückgängig zu machen, entfernen Sie die Kopie seiner Starterdatei in ~/.local/share/applications.</translation>
+        <translation>%1 zeigt Horavane die Adresse der Seite im Vordergrund über die Barrierefreiheit der Arbeitsumgebung, die ausgeschaltet ist. Soll sie für Ihre Sitzung eingeschaltet werden? Bildschirmleser und andere Hilfstechnologien verwenden denselben Schalter. Horavane ergänzt außerdem den Start von %1 für Ihr Benutzerkonto um Renderer-Barrierefreiheit; um das rückgängig zu machen, entfernen Sie die Kopie seiner Starterdatei in ~/.local/share/applications.</translation>
     </message>
     <message>
         <source>%1 shows Horavane the address of the page in front through the desktop&apos;s accessibility, which is switched off. Switch it on for your session? Screen readers and other assistive tools use the same switch.</source>
@@ -88,7 +88,7 @@
     <message>
         <source>%1 lets Horavane see the page in front only when it starts with renderer accessibility. Horavane can add that to how %1 starts for your account; to undo it, remove the copy of its launcher in ~/.local/share/applications.</source>
         <extracomment>%1 is the browser&apos;s name, or &quot;Your browser&quot;.</extracomment>
-        <translation>%1 lässt Horavane die Seite im Vordergrund nur sehen, wenn er mit Renderer-Barrierefreiheit startet. Horavane kann %1 für Ihr Benutzerkonto so starten lassen; um das rückgängig zu machen, entfernen Sie die Kopie seiner Starterdatei in ~/.local/share/applications.</translation>
+        <translation>%1 lässt Horavane die Seite im Vordergrund nur sehen, wenn er mit Renderer-Barrierefreiheit startet. Horavane kann den Start von %1 für Ihr Benutzerkonto entsprechend anpassen; um das rückgängig zu machen, entfernen Sie die Kopie seiner Starterdatei in ~/.local/share/applications.</translation>
     </message>
     <message>
         <source>Chromium-family browsers also need --force-renderer-accessibility. Bring the browser to the front once, then choose “%1” in Horavane&apos;s window to add it for that browser.</source>
@@ -188,12 +188,12 @@
     <message>
         <source>--all-computers only goes with --report</source>
         <extracomment>Options and their values stay as they are.</extracomment>
-        <translation>--all-computers geht nur zusammen mit --report</translation>
+        <translation>--all-computers ist nur zusammen mit --report möglich</translation>
     </message>
     <message>
         <source>--history only goes with recording</source>
         <extracomment>Options and their values stay as they are.</extracomment>
-        <translation>--history geht nur beim Aufzeichnen</translation>
+        <translation>--history ist nur beim Aufzeichnen möglich</translation>
     </message>
 </context>
 <context>
@@ -416,7 +416,7 @@
     <message>
         <source>Horavane&apos;s GNOME Shell extension runs on GNOME %1 to %2, and this is GNOME %3, so Horavane records nothing here. A newer version of Horavane may support it.</source>
         <extracomment>%1 to %2 are the GNOME versions the extension runs on, %3 the one running.</extracomment>
-        <translation>Die GNOME-Shell-Erweiterung von Horavane läuft unter GNOME %1 bis %2, dies ist aber GNOME %3. Daher zeichnet Horavane hier nichts auf. Eine neuere Version von Horavane unterstützt es vielleicht.</translation>
+        <translation>Die GNOME-Shell-Erweiterung von Horavane läuft unter GNOME %1 bis %2, dies ist aber GNOME %3. Daher zeichnet Horavane hier nichts auf. Eine neuere Version von Horavane unterstützt diese GNOME-Version vielleicht.</translation>
     </message>
     <message>
         <source>Horavane needs its GNOME Shell extension to see which application is in front, and records nothing until the extension runs. Enable it, then log out and back in.</source>
