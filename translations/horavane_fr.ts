@@ -632,7 +632,7 @@ Elle indique à Horavane quelle application est au premier plan (jamais le titre
     </message>
     <message>
         <source>Choose a backup folder to turn this on.</source>
-        <translation>Choisissez un dossier de sauvegarde pour activer cette option.</translation>
+        <translation>Choisissez d’abord un dossier.</translation>
     </message>
     <message>
         <source>Backup folder</source>
