@@ -9,15 +9,15 @@
     </message>
     <message>
         <source>Choose a backup folder first</source>
-        <translation>Choisissez d’abord un dossier de sauvegarde</translation>
+        <translation>Choisissez d’abord un dossier</translation>
     </message>
     <message>
         <source>The backup folder isn&apos;t there. Is it mounted?</source>
-        <translation>Le dossier de sauvegarde est introuvable. Est-il monté&#x202f;?</translation>
+        <translation>Dossier introuvable. Est-il monté&#x202f;?</translation>
     </message>
     <message>
         <source>Couldn&apos;t write to the backup folder</source>
-        <translation>Impossible d’écrire dans le dossier de sauvegarde</translation>
+        <translation>Impossible d’écrire dans le dossier</translation>
     </message>
 </context>
 <context>
