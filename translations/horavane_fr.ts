@@ -5,19 +5,19 @@
     <name>Backup</name>
     <message>
         <source>Couldn&apos;t copy the history</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier l’historique</translation>
     </message>
     <message>
         <source>Choose a backup folder first</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d’abord un dossier</translation>
     </message>
     <message>
         <source>The backup folder isn&apos;t there. Is it mounted?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier introuvable. Est-il monté&#x202f;?</translation>
     </message>
     <message>
         <source>Couldn&apos;t write to the backup folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans le dossier</translation>
     </message>
 </context>
 <context>
@@ -25,85 +25,85 @@
     <message>
         <source>Skipped the copy of %1 from %2: it is still arriving.</source>
         <extracomment>%1: a computer&apos;s name; %2: the copy&apos;s day, such as &quot;2025-03-05&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copie de %1 du %2 ignorée&#xa0;: elle est encore en cours de transfert.</translation>
     </message>
     <message>
         <source>Skipped the copy of %1 from %2: it is damaged.</source>
         <extracomment>%1: a computer&apos;s name; %2: the copy&apos;s day, such as &quot;2025-03-05&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copie de %1 du %2 ignorée&#xa0;: elle est endommagée.</translation>
     </message>
     <message>
         <source>Skipped the copy of %1 from %2: it is not a Horavane history.</source>
         <extracomment>%1: a computer&apos;s name; %2: the copy&apos;s day, such as &quot;2025-03-05&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copie de %1 du %2 ignorée&#xa0;: ce n’est pas un historique Horavane.</translation>
     </message>
 </context>
 <context>
     <name>BarChart</name>
     <message>
         <source>Time per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps par jour</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A day&apos;s bar as a screen reader names it: the full date, then the day&apos;s time spoken in words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>avg</source>
         <extracomment>Labels the chart&apos;s dashed line at the daily average, in small print: keep it as short as this</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>moy.</translation>
     </message>
 </context>
 <context>
     <name>BrowserAccess</name>
     <message>
         <source>Browsers show Horavane the address of the page in front through the desktop&apos;s accessibility, which is switched off. Switch it on for your session? Screen readers and other assistive tools use the same switch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les navigateurs indiquent à Horavane l’adresse de la page au premier plan grâce à l’accessibilité du bureau, qui est désactivée. L’activer pour votre session&#x202f;? Les lecteurs d’écran et les autres technologies d’assistance utilisent ce même réglage.</translation>
     </message>
     <message>
         <source>Chromium-family browsers show Horavane their pages when they start with --force-renderer-accessibility. Bring the browser to the front once, then choose “%1” in Horavane&apos;s window to add it for that browser.</source>
         <extracomment>%1 is the name of the button in Horavane&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les navigateurs de la famille Chromium indiquent leurs pages à Horavane lorsqu’ils démarrent avec --force-renderer-accessibility. Mettez une fois le navigateur au premier plan, puis choisissez «&#xa0;%1&#xa0;» dans la fenêtre de Horavane pour l’ajouter à ce navigateur.</translation>
     </message>
     <message>
         <source>Quit %1 and start it again: it lets Horavane see its websites from its next start.</source>
         <extracomment>%1 is the browser&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quittez %1 et relancez-le&#xa0;: Horavane pourra voir ses sites web dès son prochain démarrage.</translation>
     </message>
     <message>
         <source>Your browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre navigateur</translation>
     </message>
     <message>
         <source>%1 shows Horavane the address of the page in front through the desktop&apos;s accessibility, which is switched off. Switch it on for your session? Screen readers and other assistive tools use the same switch. Horavane also adds renderer accessibility to how %1 starts for your account; to undo that, remove the copy of its launcher in ~/.local/share/applications.</source>
         <extracomment>%1 is the browser&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 indique à Horavane l’adresse de la page au premier plan grâce à l’accessibilité du bureau, qui est désactivée. L’activer pour votre session&#x202f;? Les lecteurs d’écran et les autres technologies d’assistance utilisent ce même réglage. Horavane ajoute aussi l’accessibilité du rendu au lancement de %1 pour votre compte&#x202f;; pour l’annuler, supprimez la copie de son lanceur dans ~/.local/share/applications.</translation>
     </message>
     <message>
         <source>%1 shows Horavane the address of the page in front through the desktop&apos;s accessibility, which is switched off. Switch it on for your session? Screen readers and other assistive tools use the same switch.</source>
         <extracomment>%1 is the browser&apos;s name, or &quot;Your browser&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 indique à Horavane l’adresse de la page au premier plan grâce à l’accessibilité du bureau, qui est désactivée. L’activer pour votre session&#x202f;? Les lecteurs d’écran et les autres technologies d’assistance utilisent ce même réglage.</translation>
     </message>
     <message>
         <source>%1 lets Horavane see the page in front only when it starts with renderer accessibility. Horavane can add that to how %1 starts for your account; to undo it, remove the copy of its launcher in ~/.local/share/applications.</source>
         <extracomment>%1 is the browser&apos;s name, or &quot;Your browser&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne laisse Horavane voir la page au premier plan que s’il démarre avec l’accessibilité du rendu. Horavane peut l’ajouter au lancement de %1 pour votre compte&#x202f;; pour l’annuler, supprimez la copie de son lanceur dans ~/.local/share/applications.</translation>
     </message>
     <message>
         <source>Chromium-family browsers also need --force-renderer-accessibility. Bring the browser to the front once, then choose “%1” in Horavane&apos;s window to add it for that browser.</source>
         <extracomment>%1 is the name of the button in Horavane&apos;s window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les navigateurs de la famille Chromium ont aussi besoin de --force-renderer-accessibility. Mettez une fois le navigateur au premier plan, puis choisissez «&#xa0;%1&#xa0;» dans la fenêtre de Horavane pour l’ajouter à ce navigateur.</translation>
     </message>
     <message>
         <source>Quit %1 and start it again to let Horavane see which websites you visit in it.</source>
         <extracomment>%1 is the browser&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quittez %1 et relancez-le pour que Horavane voie les sites web que vous y visitez.</translation>
     </message>
     <message>
         <source>Horavane could not change how %1 starts. Start it with --force-renderer-accessibility to let Horavane see its websites.</source>
         <extracomment>%1 is the browser&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Horavane n’a pas pu modifier le lancement de %1. Démarrez-le avec --force-renderer-accessibility pour que Horavane voie ses sites web.</translation>
     </message>
 </context>
 <context>
@@ -111,51 +111,51 @@
     <message>
         <source>Open Settings for %1…</source>
         <extracomment>%1: a browser&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir les paramètres de %1…</translation>
     </message>
     <message>
         <source>Allow %1…</source>
         <extracomment>%1: a browser&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser %1…</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateur</translation>
     </message>
     <message>
         <source>Allow…</source>
         <extracomment>Button beside a browser that asks it for the page&apos;s address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser…</translation>
     </message>
     <message>
         <source>Waiting for your answer…</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de votre réponse…</translation>
     </message>
     <message>
         <source>Allowed</source>
         <extracomment>A browser&apos;s state: it lets Horavane read the page&apos;s address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Autorisé</translation>
     </message>
     <message>
         <source>Open Settings…</source>
         <extracomment>Button beside a browser that refused; opens where its permission is given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir les paramètres…</translation>
     </message>
 </context>
 <context>
     <name>ChartColorsPreview</name>
     <message numerus="yes">
         <source>Chart with %Ln colours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Graphique à %Ln couleur</numerusform>
+            <numerusform>Graphique à %Ln couleurs</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Menu bar icon with %Ln colours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Icône de la barre à %Ln couleur</numerusform>
+            <numerusform>Icône de la barre à %Ln couleurs</numerusform>
         </translation>
     </message>
 </context>
@@ -164,51 +164,51 @@
     <message>
         <source>&quot;%1&quot; cannot be combined with another option</source>
         <extracomment>%1 is an option as the user typed it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être combiné avec une autre option</translation>
     </message>
     <message>
         <source>--export-csv needs a file name (or - for standard output)</source>
         <extracomment>Options and their values stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--export-csv demande un nom de fichier (ou - pour la sortie standard)</translation>
     </message>
     <message>
         <source>--gnome-extension takes &quot;install&quot;</source>
         <extracomment>Options and their values stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--gnome-extension n’accepte que «&#xa0;install&#xa0;»</translation>
     </message>
     <message>
         <source>unknown period &quot;%1&quot; (today, yesterday, week or month)</source>
         <extracomment>&quot;today&quot;, &quot;yesterday&quot;, &quot;week&quot; and &quot;month&quot; are what --report takes: they stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>période inconnue «&#xa0;%1&#xa0;» (today, yesterday, week ou month)</translation>
     </message>
     <message>
         <source>unknown option &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--all-computers only goes with --report</source>
         <extracomment>Options and their values stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--all-computers ne s’utilise qu’avec --report</translation>
     </message>
     <message>
         <source>--history only goes with recording</source>
         <extracomment>Options and their values stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--history ne s’utilise qu’en mode enregistrement</translation>
     </message>
 </context>
 <context>
     <name>CommandTitles</name>
     <message>
         <source>Show History</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l’historique</translation>
     </message>
     <message>
         <source>Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres…</translation>
     </message>
     <message>
         <source>Quit Horavane</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter Horavane</translation>
     </message>
 </context>
 <context>
@@ -216,40 +216,40 @@
     <message>
         <source>cannot read the history in %1: %2</source>
         <extracomment>%1 is the history file, %2 what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire l’historique dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est endommagé</translation>
     </message>
     <message>
         <source>it cannot be opened (locked or unreadable)</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être ouvert (verrouillé ou illisible)</translation>
     </message>
     <message>
         <source>Total</source>
         <comment>the last line of a report, below the items</comment>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>cannot write to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire sur la sortie standard</translation>
     </message>
     <message>
         <source>cannot write %1</source>
         <comment>a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire %1</translation>
     </message>
     <message>
         <source>there is no history to back up yet</source>
-        <translation type="unfinished"></translation>
+        <translation>il n’y a pas encore d’historique à sauvegarder</translation>
     </message>
 </context>
 <context>
     <name>ComputerSwitch</name>
     <message>
         <source>Computers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordinateurs</translation>
     </message>
 </context>
 <context>
@@ -257,37 +257,37 @@
     <message>
         <source>Today</source>
         <comment>a day&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd’hui</translation>
     </message>
     <message>
         <source>Yesterday</source>
         <comment>a day&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hier</translation>
     </message>
 </context>
 <context>
     <name>DesktopMain</name>
     <message>
         <source>cannot open a Wayland or X display; Horavane needs a desktop session (is WAYLAND_DISPLAY or DISPLAY set?)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’ouvrir un affichage Wayland ou X&#x202f;; Horavane a besoin d’une session de bureau (WAYLAND_DISPLAY ou DISPLAY est-il défini&#x202f;?)</translation>
     </message>
     <message>
         <source>the display went away during start</source>
-        <translation type="unfinished"></translation>
+        <translation>l’affichage a disparu pendant le démarrage</translation>
     </message>
     <message>
         <source>Horavane is already running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavane est déjà en cours d’exécution.</translation>
     </message>
     <message>
         <source>Installed the extension in %1 and enabled it. GNOME Shell starts it when you log in: log out and back in.</source>
         <extracomment>%1 is a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Extension installée dans %1 et activée. GNOME Shell la démarre à l’ouverture de session&#xa0;: déconnectez-vous puis reconnectez-vous.</translation>
     </message>
     <message>
         <source>Installed the extension in %1 and enabled it: it runs now.</source>
         <extracomment>%1 is a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Extension installée dans %1 et activée&#xa0;: elle fonctionne dès maintenant.</translation>
     </message>
 </context>
 <context>
@@ -295,17 +295,17 @@
     <message>
         <source>%1 has no entry</source>
         <extracomment>%1 is a file that lacks the function that starts it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas de point d’entrée</translation>
     </message>
     <message>
         <source>%1 is missing</source>
         <extracomment>%1 is a file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est introuvable</translation>
     </message>
     <message>
         <source>cannot load the desktop part: %1</source>
         <extracomment>%1 says what went wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de charger la partie bureau&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -313,51 +313,51 @@
     <message>
         <source>&lt;1m</source>
         <comment>less than a minute, kept as short</comment>
-        <translation type="unfinished"></translation>
+        <translation>&lt;1&#x202f;min</translation>
     </message>
     <message>
         <source>0m</source>
         <comment>no time, kept as short</comment>
-        <translation type="unfinished"></translation>
+        <translation>0&#x202f;min</translation>
     </message>
     <message>
         <source>%1h %2m</source>
         <comment>hours and minutes, kept as short</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#x202f;h %2&#x202f;min</translation>
     </message>
     <message>
         <source>%1h</source>
         <comment>hours, kept as short</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#x202f;h</translation>
     </message>
     <message>
         <source>%1m</source>
         <comment>minutes, kept as short</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#x202f;min</translation>
     </message>
     <message>
         <source>less than a minute</source>
-        <translation type="unfinished"></translation>
+        <translation>moins d’une minute</translation>
     </message>
     <message numerus="yes">
         <source>%Ln minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln minute</numerusform>
+            <numerusform>%Ln minutes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln hours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln heure</numerusform>
+            <numerusform>%Ln heures</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>hours, then minutes</comment>
         <extracomment>%1 is a number of hours (&quot;2 hours&quot;), %2 of minutes (&quot;5 minutes&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -365,50 +365,50 @@
     <message>
         <source>failed: %1</source>
         <comment>opening at login</comment>
-        <translation type="unfinished"></translation>
+        <translation>échec&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1; showing this computer only</source>
         <extracomment>%1 says why the other computers&apos; backups cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#x202f;; seul cet ordinateur est affiché</translation>
     </message>
 </context>
 <context>
     <name>ExcludedList</name>
     <message>
         <source>Nothing is excluded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’est exclu.</translation>
     </message>
     <message>
         <source>Track Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivre à nouveau</translation>
     </message>
     <message>
         <source>Track %1 again</source>
         <extracomment>%1: an app&apos;s or website&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suivre à nouveau %1</translation>
     </message>
 </context>
 <context>
     <name>GnomeExtension</name>
     <message>
         <source>cannot tell which version of GNOME Shell runs here</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de déterminer la version de GNOME Shell utilisée ici</translation>
     </message>
     <message>
         <source>the extension runs on GNOME Shell %1 to %2, and this is GNOME Shell %3</source>
         <extracomment>%1 to %2 are the GNOME Shell versions the extension runs on, %3 the one running.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l’extension fonctionne avec GNOME Shell %1 à %2, et la version utilisée ici est GNOME Shell %3</translation>
     </message>
     <message>
         <source>cannot create %1</source>
         <comment>a folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer %1</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1 is a file, %2 what went wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -416,81 +416,83 @@
     <message>
         <source>Horavane&apos;s GNOME Shell extension runs on GNOME %1 to %2, and this is GNOME %3, so Horavane records nothing here. A newer version of Horavane may support it.</source>
         <extracomment>%1 to %2 are the GNOME versions the extension runs on, %3 the one running.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’extension GNOME Shell de Horavane fonctionne avec GNOME %1 à %2, mais ce système utilise GNOME %3&#xa0;: Horavane n’enregistre donc rien ici. Une version plus récente de Horavane le prendra peut-être en charge.</translation>
     </message>
     <message>
         <source>Horavane needs its GNOME Shell extension to see which application is in front, and records nothing until the extension runs. Enable it, then log out and back in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavane a besoin de son extension GNOME Shell pour savoir quelle application est au premier plan, et n’enregistre rien tant que l’extension ne fonctionne pas. Activez-la, puis déconnectez-vous et reconnectez-vous.</translation>
     </message>
     <message>
         <source>Enable Extension…</source>
         <extracomment>A button below the notice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Activer l’extension…</translation>
     </message>
     <message>
         <source>Horavane&apos;s GNOME Shell extension is enabled. GNOME Shell starts it when you log in: log out and back in, and recording starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’extension GNOME Shell de Horavane est activée. GNOME Shell la démarre à l’ouverture de session&#xa0;: déconnectez-vous et reconnectez-vous, et l’enregistrement commencera.</translation>
     </message>
     <message>
         <source>Horavane&apos;s GNOME Shell extension is turned off, so Horavane records nothing. Turn it on to start recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’extension GNOME Shell de Horavane est désactivée, Horavane n’enregistre donc rien. Activez-la pour commencer l’enregistrement.</translation>
     </message>
     <message>
         <source>Turn On Extension</source>
         <extracomment>A button below the notice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Activer l’extension</translation>
     </message>
     <message>
         <source>GNOME Shell finds the installed copy of Horavane&apos;s extension out of date, so Horavane records nothing. Update it, then log out and back in.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour GNOME Shell, l’extension de Horavane installée est obsolète, Horavane n’enregistre donc rien. Mettez-la à jour, puis déconnectez-vous et reconnectez-vous.</translation>
     </message>
     <message>
         <source>Update Extension</source>
         <extracomment>A button below the notice.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mettre à jour l’extension</translation>
     </message>
     <message>
         <source>GNOME Shell could not start Horavane&apos;s extension (%1), so Horavane records nothing. Log out and back in to try again.</source>
         <extracomment>%1 is GNOME Shell&apos;s own reason, or &quot;no reason given&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>GNOME Shell n’a pas pu démarrer l’extension de Horavane (%1), Horavane n’enregistre donc rien. Déconnectez-vous et reconnectez-vous pour réessayer.</translation>
     </message>
     <message>
         <source>no reason given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune raison indiquée</translation>
     </message>
     <message>
         <source>Enable Horavane&apos;s GNOME Shell extension?
 
 It tells Horavane which application is in front (never a window&apos;s title). GNOME Shell starts it when you log in, so log out and back in afterwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer l’extension GNOME Shell de Horavane&#x202f;?
+
+Elle indique à Horavane quelle application est au premier plan (jamais le titre d’une fenêtre). GNOME Shell la démarre à l’ouverture de session&#xa0;: déconnectez-vous puis reconnectez-vous ensuite.</translation>
     </message>
     <message>
         <source>Horavane could not enable its GNOME Shell extension: %1</source>
         <extracomment>%1 says what went wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Horavane n’a pas pu activer son extension GNOME Shell&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>Headline</name>
     <message>
         <source>Daily Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne quotidienne</translation>
     </message>
     <message>
         <source>Show All Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher tous les jours</translation>
     </message>
 </context>
 <context>
     <name>HistoryFileNotice</name>
     <message>
         <source>Horavane can&apos;t open its history file right now, so the time it records is kept in memory. It is written to the file as soon as the file opens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavane ne peut pas ouvrir son fichier d’historique pour le moment&#xa0;: le temps enregistré est donc conservé en mémoire. Il sera écrit dans le fichier dès que celui-ci pourra être ouvert.</translation>
     </message>
     <message>
         <source>The history file was damaged, so Horavane started a new one. The old file was kept as %1.</source>
         <extracomment>%1 is the path of the damaged file&apos;s copy</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’historique était endommagé, Horavane en a donc commencé un nouveau. L’ancien fichier a été conservé sous %1.</translation>
     </message>
 </context>
 <context>
@@ -498,18 +500,18 @@ It tells Horavane which application is in front (never a window&apos;s title). G
     <message>
         <source>Today</source>
         <comment>period</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd’hui</translation>
     </message>
     <message>
         <source>Yesterday</source>
         <comment>period</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hier</translation>
     </message>
     <message numerus="yes">
         <source>Last %Ln Days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dernier jour</numerusform>
+            <numerusform>%Ln derniers jours</numerusform>
         </translation>
     </message>
 </context>
@@ -518,31 +520,31 @@ It tells Horavane which application is in front (never a window&apos;s title). G
     <message>
         <source>Horavane — Today</source>
         <extracomment>The title of the small window that opens from the tray, in task lists and for screen readers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Horavane — Aujourd’hui</translation>
     </message>
     <message>
         <source>Horavane — History</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavane — Historique</translation>
     </message>
     <message>
         <source>Welcome to Horavane</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Horavane</translation>
     </message>
     <message>
         <source>Horavane Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de Horavane</translation>
     </message>
 </context>
 <context>
     <name>ItemList</name>
     <message>
         <source>Apps and websites</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications et sites web</translation>
     </message>
     <message>
         <source>Don’t Track “%1”</source>
         <extracomment>A row&apos;s menu entry; %1 is the app&apos;s or website&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas suivre «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -550,14 +552,14 @@ It tells Horavane which application is in front (never a window&apos;s title). G
     <message>
         <source>%1, %2</source>
         <extracomment>A row as a screen reader names it: the app&apos;s or website&apos;s name, then its time spoken in words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
     <name>LinuxPlatform</name>
     <message>
         <source>Horavane can&apos;t see which application is in front on this desktop, so it records nothing. It works on GNOME, on KDE Plasma, on wlroots desktops such as sway, and on X11.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavane ne peut pas voir quelle application est au premier plan sur ce bureau, il n’enregistre donc rien. Il fonctionne sous GNOME, KDE Plasma, les bureaux wlroots comme sway, et X11.</translation>
     </message>
 </context>
 <context>
@@ -565,7 +567,7 @@ It tells Horavane which application is in front (never a window&apos;s title). G
     <message>
         <source>Saving recorded time</source>
         <extracomment>Why Horavane holds sleep back for a moment, as the system&apos;s tools list it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement du temps comptabilisé</translation>
     </message>
 </context>
 <context>
@@ -573,25 +575,25 @@ It tells Horavane which application is in front (never a window&apos;s title). G
     <message>
         <source>Show Time in Menu Bar</source>
         <extracomment>Shows today&apos;s time beside the program&apos;s icon in the panel&apos;s tray</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le temps dans la barre</translation>
     </message>
     <message>
         <source>Open at Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir à la connexion</translation>
     </message>
     <message>
         <source>Coloured Slices</source>
         <extracomment>A submenu choosing how many items get a colour of their own in the ring and the chart</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Segments colorés</translation>
     </message>
     <message>
         <source>Don’t Track</source>
         <extracomment>A submenu listing today&apos;s apps and websites; choosing one stops recording its time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas suivre</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des mises à jour…</translation>
     </message>
 </context>
 <context>
@@ -599,14 +601,14 @@ It tells Horavane which application is in front (never a window&apos;s title). G
     <message numerus="yes">
         <source>%Ln Days</source>
         <extracomment>One of two choices in a narrow segmented control</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln jour</numerusform>
+            <numerusform>%Ln jours</numerusform>
         </translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
 </context>
 <context>
@@ -614,90 +616,90 @@ It tells Horavane which application is in front (never a window&apos;s title). G
     <message>
         <source>Horavane can&apos;t see which websites you visit in %1 yet. %1 can only be asked through Accessibility, which Horavane uses just to read the address of the page in front.</source>
         <extracomment>%1 is a web browser&apos;s name, such as Firefox</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Horavane ne peut pas encore voir les sites web que vous visitez dans %1. %1 ne peut être interrogé que par l’accessibilité, que Horavane utilise uniquement pour lire l’adresse de la page au premier plan.</translation>
     </message>
     <message>
         <source>Horavane can&apos;t see which websites you visit in %1 yet.</source>
         <extracomment>%1 is a web browser&apos;s name, such as Firefox</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Horavane ne peut pas encore voir les sites web que vous visitez dans %1.</translation>
     </message>
 </context>
 <context>
     <name>PlatformTexts</name>
     <message>
         <source>Back Up to a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarder dans un dossier</translation>
     </message>
     <message>
         <source>Choose a backup folder to turn this on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d’abord un dossier.</translation>
     </message>
     <message>
         <source>Backup folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de sauvegarde</translation>
     </message>
     <message>
         <source>Choose…</source>
         <extracomment>Button that opens a folder picker, shown while no backup folder is chosen</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Choisir…</translation>
     </message>
     <message>
         <source>Other Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre dossier…</translation>
     </message>
     <message>
         <source>A copy of your history is saved once a day to a Horavane folder in the backup folder, and the last seven are kept for each computer. Your sync tool does the uploading; Horavane itself sends nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une copie de votre historique est enregistrée une fois par jour dans un dossier Horavane du dossier de sauvegarde, et les sept dernières sont conservées pour chaque ordinateur. Votre outil de synchronisation se charge de l’envoi&#x202f;; Horavane lui-même n’envoie rien.</translation>
     </message>
     <message>
         <source>That backup couldn&apos;t be read from the backup folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette sauvegarde n’a pas pu être lue dans le dossier de sauvegarde.</translation>
     </message>
     <message>
         <source>What Horavane records stays in a file on this computer, plus the backup folder if you turn that on. Horavane goes online for one thing only: when you click Check for Updates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que Horavane enregistre reste dans un fichier sur cet ordinateur, ainsi que dans le dossier de sauvegarde si vous l’activez. Horavane ne se connecte à Internet que dans un seul cas&#xa0;: quand vous cliquez sur Rechercher des mises à jour.</translation>
     </message>
     <message>
         <source>Every day Horavane has recorded on this computer will be removed. Backups in the backup folder are not touched. This can&apos;t be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les journées enregistrées par Horavane sur cet ordinateur seront supprimées. Les sauvegardes du dossier de sauvegarde ne sont pas touchées. Cette action est irréversible.</translation>
     </message>
     <message>
         <source>See where your time on this computer goes, app by app and site by site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyez à quoi vous passez votre temps sur cet ordinateur, application par application et site par site.</translation>
     </message>
     <message>
         <source>To know which site you&apos;re on, Horavane asks your browser for the address of the page in front. You allow that once per browser. Nothing else about the page is read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour savoir sur quel site vous êtes, Horavane demande à votre navigateur l’adresse de la page au premier plan. Vous l’autorisez une fois par navigateur. Rien d’autre n’est lu sur la page.</translation>
     </message>
     <message>
         <source>Firefox and browsers built on it can only be asked through the desktop&apos;s accessibility switch, which you turn on for your session. Horavane uses it just to read that address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Firefox et les navigateurs basés sur Firefox ne peuvent être interrogés que par le réglage d’accessibilité du bureau, que vous activez pour votre session. Horavane s’en sert uniquement pour lire cette adresse.</translation>
     </message>
     <message>
         <source>It stays on your computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout reste sur votre ordinateur</translation>
     </message>
     <message>
         <source>Your history is a file on this computer, and you can export or delete it in Settings. Horavane never goes online unless you ask it to check for updates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre historique est un fichier sur cet ordinateur, que vous pouvez exporter ou supprimer dans les paramètres. Horavane ne se connecte jamais à Internet, sauf si vous lui demandez de rechercher des mises à jour.</translation>
     </message>
     <message>
         <source>Open Accessibility Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir les paramètres d’accessibilité…</translation>
     </message>
     <message>
         <source>Set Up Browser Access…</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer l’accès aux navigateurs…</translation>
     </message>
     <message>
         <source>This Computer</source>
         <extracomment>The computer Horavane runs on, among the computers of a shared backup folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cet ordinateur</translation>
     </message>
     <message>
         <source>All Computers</source>
         <extracomment>The history of every computer of a shared backup folder together</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous les ordinateurs</translation>
     </message>
 </context>
 <context>
@@ -705,11 +707,11 @@ It tells Horavane which application is in front (never a window&apos;s title). G
     <message>
         <source>Today</source>
         <comment>title of the today window</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd’hui</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
 </context>
 <context>
@@ -717,38 +719,38 @@ It tells Horavane which application is in front (never a window&apos;s title). G
     <message>
         <source>Menu bar ring at each setting</source>
         <extracomment>The title of a sheet showing the tray ring with each number of colours.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’anneau de la barre pour chaque réglage</translation>
     </message>
     <message>
         <source>cannot save %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’enregistrer %1</translation>
     </message>
 </context>
 <context>
     <name>RingView</name>
     <message>
         <source>Time by app and website</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps par application et site web</translation>
     </message>
     <message>
         <source>Total</source>
         <extracomment>Under the time in the ring&apos;s centre, which is narrow</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>No activity</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune activité</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>A slice as a screen reader names it: the app&apos;s or website&apos;s name, then its time spoken in words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <comment>ring centre</comment>
         <extracomment>What the ring&apos;s centre shows, for a screen reader: a name (&quot;Total&quot; or an item&apos;s), then a time (&quot;1h 32m&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -756,366 +758,366 @@ It tells Horavane which application is in front (never a window&apos;s title). G
     <message numerus="yes">
         <source>%Ln minutes idle</source>
         <extracomment>A choice of &quot;Stop counting after&quot;</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln minute d’inactivité</numerusform>
+            <numerusform>%Ln minutes d’inactivité</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln Years Ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il y a %Ln an</numerusform>
+            <numerusform>Il y a %Ln ans</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In %Ln Years</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dans %Ln an</numerusform>
+            <numerusform>Dans %Ln ans</numerusform>
         </translation>
     </message>
     <message>
         <source>Last Year</source>
-        <translation type="unfinished"></translation>
+        <translation>L’année dernière</translation>
     </message>
     <message>
         <source>Next Year</source>
-        <translation type="unfinished"></translation>
+        <translation>L’année prochaine</translation>
     </message>
     <message numerus="yes">
         <source>%Ln Months Ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il y a %Ln mois</numerusform>
+            <numerusform>Il y a %Ln mois</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In %Ln Months</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dans %Ln mois</numerusform>
+            <numerusform>Dans %Ln mois</numerusform>
         </translation>
     </message>
     <message>
         <source>Last Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mois dernier</translation>
     </message>
     <message>
         <source>Next Month</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mois prochain</translation>
     </message>
     <message numerus="yes">
         <source>%Ln Weeks Ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il y a %Ln semaine</numerusform>
+            <numerusform>Il y a %Ln semaines</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In %Ln Weeks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dans %Ln semaine</numerusform>
+            <numerusform>Dans %Ln semaines</numerusform>
         </translation>
     </message>
     <message>
         <source>Last Week</source>
-        <translation type="unfinished"></translation>
+        <translation>La semaine dernière</translation>
     </message>
     <message>
         <source>Next Week</source>
-        <translation type="unfinished"></translation>
+        <translation>La semaine prochaine</translation>
     </message>
     <message numerus="yes">
         <source>%Ln Days Ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il y a %Ln jour</numerusform>
+            <numerusform>Il y a %Ln jours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In %Ln Days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dans %Ln jour</numerusform>
+            <numerusform>Dans %Ln jours</numerusform>
         </translation>
     </message>
     <message>
         <source>Yesterday</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier</translation>
     </message>
     <message>
         <source>Tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Demain</translation>
     </message>
     <message numerus="yes">
         <source>%Ln Hours Ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il y a %Ln heure</numerusform>
+            <numerusform>Il y a %Ln heures</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In %Ln Hours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dans %Ln heure</numerusform>
+            <numerusform>Dans %Ln heures</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln Minutes Ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il y a %Ln minute</numerusform>
+            <numerusform>Il y a %Ln minutes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In %Ln Minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dans %Ln minute</numerusform>
+            <numerusform>Dans %Ln minutes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln Seconds Ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il y a %Ln seconde</numerusform>
+            <numerusform>Il y a %Ln secondes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>In %Ln Seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dans %Ln seconde</numerusform>
+            <numerusform>Dans %Ln secondes</numerusform>
         </translation>
     </message>
     <message>
         <source>Now</source>
         <extracomment>A moment ago, as the last backup&apos;s time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À l’instant</translation>
     </message>
     <message>
         <source>Not yet</source>
         <extracomment>The last backup&apos;s time when there has been none</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pas encore</translation>
     </message>
     <message>
         <source>%1 at %2</source>
         <extracomment>The last backup&apos;s time. %1: a day or time span such as &quot;Yesterday&quot; or &quot;3 Hours Ago&quot;; %2: a time of day</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, à %2</translation>
     </message>
 </context>
 <context>
     <name>SettingsView</name>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en CSV</translation>
     </message>
     <message>
         <source>Comma-separated values (*.csv)</source>
         <extracomment>File type in the save dialog; &quot;(*.csv)&quot; stays as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs séparées par des virgules (*.csv)</translation>
     </message>
     <message>
         <source>General</source>
         <extracomment>Settings tab</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Data</source>
         <extracomment>Settings tab: backup, export and deletion of the history</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Données</translation>
     </message>
     <message>
         <source>Open at Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir à la connexion</translation>
     </message>
     <message>
         <source>Show Time in Menu Bar</source>
         <extracomment>The panel&apos;s tray area, where Horavane&apos;s ring sits</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le temps dans la barre</translation>
     </message>
     <message>
         <source>Stop counting after</source>
         <extracomment>Followed by a choice such as &quot;5 minutes idle&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le décompte après</translation>
     </message>
     <message>
         <source>Coloured Slices</source>
         <extracomment>How many slices of the ring get a colour of their own</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Segments colorés</translation>
     </message>
     <message>
         <source>Preview</source>
         <extracomment>Label of a picture of the ring and the menu bar icon in the chosen colours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>How many apps and websites get a slice and colour of their own. The rest share grey. The ring in the menu bar follows the same number, as far as it has room. This is also in the ••• menu.</source>
         <extracomment>&quot;•••&quot; is the options menu&apos;s button in the today window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre d’applications et de sites web qui ont leur propre segment et leur propre couleur. Les autres se partagent le gris. L’anneau de la barre suit le même nombre, dans la limite de la place disponible. Ce réglage se trouve aussi dans le menu •••.</translation>
     </message>
     <message>
         <source>Not Tracked</source>
-        <translation type="unfinished"></translation>
+        <translation>Non suivis</translation>
     </message>
     <message>
         <source>To stop tracking an app or website, right-click it in the list or press the Menu key on it and choose Don’t Track, or choose it under Don’t Track in the options menu. Its time is hidden, and comes back if you track it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour ne plus suivre une application ou un site web, faites un clic droit dessus dans la liste ou sélectionnez-le et appuyez sur la touche Menu, puis choisissez Ne pas suivre. Vous pouvez aussi le choisir dans le sous-menu Ne pas suivre du menu des options. Son temps est masqué, et réapparaît si vous le suivez à nouveau.</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Mises à jour</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des mises à jour…</translation>
     </message>
     <message>
         <source>Open Download Page…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la page de téléchargement…</translation>
     </message>
     <message>
         <source>Get the new version</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenir la nouvelle version</translation>
     </message>
     <message>
         <source>This is the only time Horavane goes online, and only when you click the button. It asks %1 for the latest version number. Nothing about you or what you use is sent.</source>
         <extracomment>%1: the web site asked, such as &quot;horavane.app&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C’est le seul moment où Horavane se connecte à Internet, et uniquement quand vous cliquez sur le bouton. Il demande à %1 le numéro de la dernière version. Aucune information sur vous ou sur ce que vous utilisez n’est envoyée.</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde</translation>
     </message>
     <message>
         <source>Last backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière sauvegarde</translation>
     </message>
     <message>
         <source>Restore</source>
         <extracomment>Row label; its button lists the backups to restore from</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer</translation>
     </message>
     <message>
         <source>Your Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos données</translation>
     </message>
     <message>
         <source>Save as CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en CSV…</translation>
     </message>
     <message>
         <source>Export</source>
         <extracomment>Row label</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Delete All…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout supprimer…</translation>
     </message>
     <message>
         <source>History</source>
         <extracomment>Row label; the row&apos;s button deletes all of the recorded history</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Historique</translation>
     </message>
     <message>
         <source>Privacy</source>
-        <translation type="unfinished"></translation>
+        <translation>Confidentialité</translation>
     </message>
     <message>
         <source>Show Welcome Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l’écran d’accueil</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A backup of another computer. %1: the backup&apos;s date; %2: the computer&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>No Backups Yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sauvegarde</translation>
     </message>
     <message>
         <source>Choose a Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une sauvegarde</translation>
     </message>
     <message>
         <source>The file couldn&apos;t be saved there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’a pas pu être enregistré à cet emplacement.</translation>
     </message>
     <message>
         <source>The history couldn&apos;t be read, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique n’a pas pu être lu, rien n’a donc été enregistré.</translation>
     </message>
     <message>
         <source>History restored from %1.</source>
         <extracomment>%1: the backup&apos;s date, and its computer when it is another</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Historique restauré depuis la sauvegarde du %1.</translation>
     </message>
     <message>
         <source>That backup couldn&apos;t be used. Your history was left as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette sauvegarde n’a pas pu être utilisée. Votre historique n’a pas été modifié.</translation>
     </message>
     <message>
         <source>Idle means no keyboard or mouse activity. Time keeps counting while the app in front is playing video.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’inactivité correspond à l’absence d’activité au clavier et à la souris. Le temps continue d’être compté tant que l’application au premier plan lit une vidéo.</translation>
     </message>
     <message>
         <source>Your panel shows no text beside its items, so today&apos;s time is in the tooltip of Horavane&apos;s item. Idle means no keyboard or mouse activity. Time keeps counting while the app in front is playing video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre barre n’affiche pas de texte à côté de ses icônes&#xa0;: le temps d’aujourd’hui se trouve donc dans l’infobulle de l’icône de Horavane. L’inactivité correspond à l’absence d’activité au clavier et à la souris. Le temps continue d’être compté tant que l’application au premier plan lit une vidéo.</translation>
     </message>
     <message>
         <source>Replace your history?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer votre historique&#x202f;?</translation>
     </message>
     <message>
         <source>Everything recorded so far will be replaced with the backup from %1. This can&apos;t be undone.</source>
         <extracomment>%1: the backup&apos;s date, and its computer when it is another</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tout ce qui a été enregistré jusqu’ici sera remplacé par la sauvegarde du %1. Cette action est irréversible.</translation>
     </message>
     <message>
         <source>Replace</source>
         <extracomment>Button that replaces the history with a backup</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer</translation>
     </message>
     <message>
         <source>Delete all history?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer tout l’historique&#x202f;?</translation>
     </message>
     <message>
         <source>Delete</source>
         <extracomment>Button that deletes all of the history</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>The history couldn&apos;t be deleted: the file is in use by another program or can&apos;t be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’historique n’a pas pu être supprimé&#xa0;: le fichier est utilisé par un autre programme ou n’est pas accessible en écriture.</translation>
     </message>
 </context>
 <context>
     <name>ShellSettings</name>
     <message>
         <source>GNOME Shell&apos;s settings are not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>les paramètres de GNOME Shell ne sont pas installés</translation>
     </message>
     <message>
         <source>no settings store is running (dconf)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun service de stockage des paramètres n’est lancé (dconf)</translation>
     </message>
     <message>
         <source>GNOME Shell&apos;s settings cannot be changed</source>
-        <translation type="unfinished"></translation>
+        <translation>les paramètres de GNOME Shell ne peuvent pas être modifiés</translation>
     </message>
 </context>
 <context>
@@ -1123,7 +1125,7 @@ It tells Horavane which application is in front (never a window&apos;s title). G
     <message>
         <source>Everything else</source>
         <extracomment>The ring&apos;s and the chart&apos;s grey slice: the time of all items without a colour of their own</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tout le reste</translation>
     </message>
 </context>
 <context>
@@ -1131,7 +1133,7 @@ It tells Horavane which application is in front (never a window&apos;s title). G
     <message>
         <source>%1 — %2</source>
         <extracomment>The tray item&apos;s tooltip: the program&apos;s name, then the time recorded today (&quot;1h 32m&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
 </context>
 <context>
@@ -1139,59 +1141,59 @@ It tells Horavane which application is in front (never a window&apos;s title). G
     <message>
         <source>Checking…</source>
         <extracomment>Looking for a new version</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vérification…</translation>
     </message>
     <message>
         <source>%1 is the latest version.</source>
         <extracomment>%1: Horavane and its version, such as &quot;Horavane 1.4&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est la dernière version.</translation>
     </message>
     <message>
         <source>Version %1 is available.</source>
         <extracomment>%1: a version number, such as &quot;1.5&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La version %1 est disponible.</translation>
     </message>
     <message>
         <source>Couldn&apos;t check. Try again when you&apos;re online.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de vérifier. Réessayez une fois connecté à Internet.</translation>
     </message>
 </context>
 <context>
     <name>WelcomeView</name>
     <message>
         <source>Welcome to Horavane</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Horavane</translation>
     </message>
     <message>
         <source>It lives in your menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Il se trouve dans votre barre</translation>
     </message>
     <message>
         <source>Click the ring at the top of your screen to see today.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur l’anneau en haut de votre écran pour voir votre journée.</translation>
     </message>
     <message>
         <source>Websites count on their own</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sites web sont comptés à part</translation>
     </message>
     <message>
         <source>Open Horavane when I log in</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir Horavane à la connexion</translation>
     </message>
     <message>
         <source>Get Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer</translation>
     </message>
 </context>
 <context>
     <name>WriteFailure</name>
     <message>
         <source>Horavane couldn&apos;t save that change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavane n’a pas pu enregistrer cette modification.</translation>
     </message>
     <message>
         <source>The history file is in use by another program or can&apos;t be written, so nothing was changed. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d’historique est utilisé par un autre programme ou n’est pas accessible en écriture&#xa0;: rien n’a été modifié. Réessayez dans un instant.</translation>
     </message>
 </context>
 <context>
@@ -1199,17 +1201,17 @@ It tells Horavane which application is in front (never a window&apos;s title). G
     <message>
         <source>cannot create %1</source>
         <comment>a folder</comment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer %1</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
         <extracomment>%1 is a file, %2 what went wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot remove %1: %2</source>
         <extracomment>%1 is a file, %2 what went wrong.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de supprimer %1&#xa0;: %2</translation>
     </message>
 </context>
 </TS>
