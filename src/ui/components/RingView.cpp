@@ -26,7 +26,6 @@ constexpr qreal outlineWidth = 0.1;   // of the diameter
 constexpr qreal outlineInset = 0.015; // of the diameter
 constexpr qreal labelWidth = 0.66;    // of the diameter
 constexpr qreal valueSize = 0.15;     // of the diameter
-constexpr qreal valueShrink = 0.75;
 constexpr qreal labelSpacing = 1;
 constexpr qreal focusWidth = 2;
 constexpr SpringParameters emphasisSpring{0.25, 0.85};
@@ -380,13 +379,13 @@ void RingView::paintCenter(QPainter& painter)
     const qreal width = labelWidth * m_diameter;
     const qreal left = (m_diameter - width) / 2;
 
-    // The value line is one line; it shrinks to fit, down to three quarters of its size.
+    // The value line is one line; it shrinks to fit. English durations need at most three quarters of its size;
+    // a language with longer units ("128 h 5 min") may need less, and is never cut off.
     const QString& value = m_value.text();
     QFont valueFont = Theme::systemFont(valueSize * m_diameter, QFont::DemiBold);
     const QSizeF natural = Theme::monospacedDigitsSize(valueFont, value);
     if (natural.width() > width && natural.width() > 0) {
-        const qreal scale = std::max(valueShrink, width / natural.width());
-        valueFont = Theme::systemFont(valueSize * m_diameter * scale, QFont::DemiBold);
+        valueFont = Theme::systemFont(valueSize * m_diameter * width / natural.width(), QFont::DemiBold);
     }
     const QFont nameFont = Theme::font(TextStyle::callout);
     const QFontMetricsF valueMetrics(valueFont);
