@@ -1,5 +1,8 @@
 #include "Language.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,6 +40,34 @@ TEST(Language, TheFirstWantedLanguageHoravaneHasElseEnglish)
         EXPECT_EQ(wanted, entry.wanted);
         EXPECT_EQ(Language::chosen(wanted), QLatin1String(entry.chosen)) << wanted.join(QLatin1Char(':')).toStdString();
     }
+}
+
+// Each language's own plural rule picks the form: French counts 0 as one, German and English as many.
+TEST(Language, PluralFormsFollowEachLanguagesRule)
+{
+    const struct
+    {
+        const char* language;
+        int count;
+        const char* text;
+    } cases[] = {
+        {"en", 0, "0 minutes"}, {"en", 1, "1 minute"},
+        {"en", 2, "2 minutes"}, {"de", 0, "0 Minuten"},
+        {"de", 1, "1 Minute"},  {"de", 2, "2 Minuten"},
+        {"fr", 0, "0 minute"},  {"fr", 1, "1 minute"},
+        {"fr", 2, "2 minutes"}, {"fr", 1000, "1\u202f000 minutes"},
+    };
+    for (const auto& entry : cases) {
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QStringLiteral(":/translations/horavane_%1.qm").arg(entry.language)));
+        QCoreApplication::installTranslator(&translator);
+        QLocale::setDefault(QLocale(QLatin1String(entry.language)));
+        EXPECT_EQ(QCoreApplication::translate("DurationText", "%Ln minutes", nullptr, entry.count),
+                  QString::fromUtf8(entry.text))
+            << entry.language << " " << entry.count;
+        QCoreApplication::removeTranslator(&translator);
+    }
+    QLocale::setDefault(QLocale::system());
 }
 
 } // namespace
