@@ -121,9 +121,8 @@ HistoryView::HistoryView(Tracker& tracker, Icons& icons, Settings& settings, Per
     });
     connect(m_list, &ItemList::limitRequested, this,
             [this](const UsageItem& item) { DailyLimitDialog::ask(m_settings, item.key, item.name, this); });
-    connect(m_list, &ItemList::limitRemovalRequested, this, [this](const UsageItem& item) {
-        m_settings.removeDailyLimit(rawValue(item.key.kind), item.key.id);
-    });
+    connect(m_list, &ItemList::limitRemovalRequested, this,
+            [this](const UsageItem& item) { m_settings.removeDailyLimit(rawValue(item.key.kind), item.key.id); });
     connect(&m_tracker, &Tracker::revisionChanged, this, [this] {
         if (m_shown)
             reload();

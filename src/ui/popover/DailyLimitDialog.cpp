@@ -80,7 +80,8 @@ DailyLimitDialog* DailyLimitDialog::ask(Settings& settings, const ItemKey& key, 
     const auto existing = std::find_if(limits.cbegin(), limits.cend(), [&limit](const DailyLimit& other) {
         return other.kind == limit.kind && other.id == limit.id;
     });
-    auto* dialog = new DailyLimitDialog(itemName, existing != limits.cend() ? existing->minutes : limit.minutes, parent);
+    auto* dialog =
+        new DailyLimitDialog(itemName, existing != limits.cend() ? existing->minutes : limit.minutes, parent);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, &settings, [&settings, dialog, limit] {
         settings.setDailyLimit(DailyLimit{limit.kind, limit.id, dialog->minutes()});

@@ -88,9 +88,8 @@ PopoverView::PopoverView(Tracker& tracker, Icons& icons, Settings& settings, Upd
     // The popover closes as the dialog takes the focus, so the dialog stands on its own.
     connect(m_list, &ItemList::limitRequested, this,
             [this](const UsageItem& item) { DailyLimitDialog::ask(m_settings, item.key, item.name); });
-    connect(m_list, &ItemList::limitRemovalRequested, this, [this](const UsageItem& item) {
-        m_settings.removeDailyLimit(rawValue(item.key.kind), item.key.id);
-    });
+    connect(m_list, &ItemList::limitRemovalRequested, this,
+            [this](const UsageItem& item) { m_settings.removeDailyLimit(rawValue(item.key.kind), item.key.id); });
     connect(m_ring, &RingView::hovered, this, &PopoverView::ringHovered);
     connect(m_notice, &PermissionNotice::settingsRequested, this, [this](BrowserPermission permission) {
         BrowserPermissions::request(permission, m_accessibility, m_settings);

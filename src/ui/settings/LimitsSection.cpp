@@ -88,7 +88,7 @@ LimitsSection::LimitsSection(Settings& settings, Tracker& tracker, Icons& icons,
     m_breakIdle->setAccessibleName(tr("A break is a pause of"));
     addRow(m_breakIdle->accessibleName(), m_breakIdle);
     setFooter(tr("To set a limit, right-click an app or website in the list or press the Menu key on it and choose "
-                 "Set Daily Limit…. Horavane tells you when the time is up, and once more five minutes before if you "
+                 "Set Daily Limit. Horavane tells you when the time is up, and once more five minutes before if you "
                  "like. Nothing is blocked. Time on your other computers is read from their copies in the backup "
                  "folder."));
 

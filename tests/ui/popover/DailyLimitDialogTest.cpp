@@ -20,7 +20,7 @@ TEST_F(DailyLimitDialogTest, TheKeyboardChoosesFromFiveMinutesToTwelveHoursRetur
     const struct
     {
         const char* name;
-        std::optional<int> stored; // the item's limit before
+        std::optional<int> stored;               // the item's limit before
         QList<std::pair<QString, Qt::Key>> keys; // text typed into the focused box, else a key
         std::optional<int> kept;
     } cases[] = {

@@ -188,9 +188,12 @@ TEST(ItemRowTexts, TheTimeReadsAgainstTheLimitOnOneDayAndCountsTheDaysOverOnSeve
         QString spoken;
     } cases[] = {
         {"no limit", std::nullopt, "1h 32m", "Mail, 1 hour 32 minutes"},
-        {"one day, within", LimitMark{7200, 0, 0, 1}, "1h 32m of 2h", "Mail, 1 hour 32 minutes of its daily limit of 2 hours"},
-        {"one day, over", LimitMark{3600, 1920, 1, 1}, "1h 32m of 1h", "Mail, 1 hour 32 minutes, over its daily limit of 1 hour"},
-        {"a week, within", LimitMark{3600, 0, 0, 7}, "1h 32m", "Mail, 1 hour 32 minutes, within its daily limit of 1 hour every day"},
+        {"one day, within", LimitMark{7200, 0, 0, 1}, "1h 32m of 2h",
+         "Mail, 1 hour 32 minutes of its daily limit of 2 hours"},
+        {"one day, over", LimitMark{3600, 1920, 1, 1}, "1h 32m of 1h",
+         "Mail, 1 hour 32 minutes, over its daily limit of 1 hour"},
+        {"a week, within", LimitMark{3600, 0, 0, 7}, "1h 32m",
+         "Mail, 1 hour 32 minutes, within its daily limit of 1 hour every day"},
     };
     for (const auto& each : cases) {
         EXPECT_EQ(ItemRow::timeText(5520, each.limit), each.time) << each.name;
@@ -199,5 +202,6 @@ TEST(ItemRowTexts, TheTimeReadsAgainstTheLimitOnOneDayAndCountsTheDaysOverOnSeve
     // The days over are a plural the translations spell out; the number must be there.
     const LimitMark weekOver{3600, 600, 2, 7};
     EXPECT_TRUE(ItemRow::timeText(5520, weekOver).startsWith("1h 32m, 2 "));
-    EXPECT_TRUE(ItemRow::spokenText("Mail", 5520, weekOver).startsWith("Mail, 1 hour 32 minutes, over its daily limit of 1 hour on 2 "));
+    EXPECT_TRUE(ItemRow::spokenText("Mail", 5520, weekOver)
+                    .startsWith("Mail, 1 hour 32 minutes, over its daily limit of 1 hour on 2 "));
 }

@@ -1,6 +1,6 @@
 #include "ChartColorsPreview.h"
-#include "ExcludedList.h"
 #include "DailyLimitDialog.h"
+#include "ExcludedList.h"
 #include "FeedServer.h"
 #include "LimitsSection.h"
 #include "SegmentedControl.h"
