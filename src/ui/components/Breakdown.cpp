@@ -1,6 +1,6 @@
 #include "Breakdown.h"
 
-Breakdown::Breakdown(const Summary& summary, const QHash<ItemKey, AdaptiveColor>& colors)
+Breakdown::Breakdown(const Summary& summary, const QHash<ItemKey, AdaptiveColor>& colors, const LimitMarks& limits)
     : summary(summary), colors(colors)
 {
     double sum = 0;
@@ -8,7 +8,8 @@ Breakdown::Breakdown(const Summary& summary, const QHash<ItemKey, AdaptiveColor>
         const auto color = colors.constFind(item.key);
         if (color == colors.constEnd())
             continue;
-        slices.append(Slice{Slice::idOf(item.key), item.name, item.seconds, *color});
+        const double over = limits.value(item.key).overSeconds;
+        slices.append(Slice{Slice::idOf(item.key), item.name, item.seconds, *color, std::min(over, item.seconds)});
         sum += item.seconds;
     }
     const double rest = summary.total - sum;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ItemKey.h"
+#include "LimitMarks.h"
 #include "Palette.h"
 #include "Slice.h"
 #include "Summary.h"
@@ -16,8 +17,9 @@ struct Breakdown
     QList<Slice> slices;
 
     Breakdown() = default;
-    // One slice per coloured item in summary order, then "Everything else" when at least a second remains.
-    Breakdown(const Summary& summary, const QHash<ItemKey, AdaptiveColor>& colors);
+    // One slice per coloured item in summary order, then "Everything else" when at least a second remains. A
+    // limited item's slice carries its time past the limit.
+    Breakdown(const Summary& summary, const QHash<ItemKey, AdaptiveColor>& colors, const LimitMarks& limits = {});
 
     // Sum of the slices' seconds.
     double slicesTotal() const;

@@ -18,5 +18,18 @@ inline QString quit()
 {
     return QCoreApplication::translate("CommandTitles", "Quit Horavane");
 }
+inline QString setDailyLimit()
+{
+    //: Opens a small window to choose how long an app or website may be used a day
+    return QCoreApplication::translate("CommandTitles", "Set Daily Limit…");
+}
+inline QString changeDailyLimit()
+{
+    return QCoreApplication::translate("CommandTitles", "Change Daily Limit…");
+}
+inline QString removeDailyLimit()
+{
+    return QCoreApplication::translate("CommandTitles", "Remove Daily Limit");
+}
 
 } // namespace CommandTitles

@@ -28,6 +28,8 @@ constexpr qreal labelWidth = 0.66;    // of the diameter
 constexpr qreal valueSize = 0.15;     // of the diameter
 constexpr qreal labelSpacing = 1;
 constexpr qreal focusWidth = 2;
+constexpr qreal hatchSpacing = 4.5; // between the stripes over a slice's time past its limit
+constexpr qreal hatchWidth = 1.5;
 constexpr SpringParameters emphasisSpring{0.25, 0.85};
 
 } // namespace
@@ -170,6 +172,9 @@ bool RingView::isAnimating() const
 QString RingView::partName(int index) const
 {
     const Slice& slice = m_breakdown.slices.at(index);
+    if (slice.overSeconds > 0)
+        //: A slice as a screen reader names it: the app's or website's name, then its time spoken in words
+        return tr("%1, %2, over its daily limit").arg(slice.name, DurationText::spoken(slice.seconds));
     //: A slice as a screen reader names it: the app's or website's name, then its time spoken in words
     return tr("%1, %2").arg(slice.name, DurationText::spoken(slice.seconds));
 }
@@ -369,8 +374,29 @@ void RingView::paintRing(QPainter& painter)
         const Slice& slice = m_breakdown.slices[i];
         QColor color = slice.color.resolved(palette());
         color.setAlphaF(color.alphaF() * std::clamp(m_styles.value(slice.id).opacity.value, 0.0, 1.0));
-        painter.fillPath(sectorOf(i).path(), color);
+        const Sector sector = sectorOf(i);
+        painter.fillPath(sector.path(), color);
+        if (slice.overSeconds > 0)
+            paintPastLimit(painter, sector, sector.endAngle - slice.overSeconds / total * 360);
     }
+}
+
+void RingView::paintPastLimit(QPainter& painter, const Sector& sector, qreal limitAngle)
+{
+    // Stripes in the background's colour cut the part past the limit, so it reads without telling colours apart.
+    const qreal reach = sector.outerRadius * 1.5;
+    QPainterPath wedge;
+    wedge.moveTo(sector.center);
+    wedge.arcTo(QRectF(sector.center - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)), 90 - limitAngle,
+                -(sector.endAngle - limitAngle));
+    wedge.closeSubpath();
+    painter.save();
+    painter.setClipPath(sector.path().intersected(wedge));
+    painter.setPen(QPen(palette().color(QPalette::Window), hatchWidth));
+    const qreal side = m_diameter;
+    for (qreal x = -side; x < side; x += hatchSpacing)
+        painter.drawLine(QPointF(x, 0), QPointF(x + side, side));
+    painter.restore();
 }
 
 void RingView::paintCenter(QPainter& painter)

@@ -101,6 +101,7 @@ private:
     void emphasisChanged(bool animated);
     bool stepSprings(double seconds);
     void paintRing(QPainter& painter);
+    void paintPastLimit(QPainter& painter, const Sector& sector, qreal limitAngle);
     void paintCenter(QPainter& painter);
     // Follows a change of what the middle shows; the value rolls only for changes of emphasis.
     void centerChanged(bool animated);

@@ -12,6 +12,7 @@ struct Slice
     QString name;
     double seconds = 0;
     AdaptiveColor color;
+    double overSeconds = 0; // the end of the slice that is past the item's daily limit
 
     bool operator==(const Slice&) const = default;
 

@@ -49,6 +49,16 @@ const Summary& HistoryModel::shownSummary() const
     return selected ? selected->summary : m_range;
 }
 
+QList<Summary> HistoryModel::shownDays() const
+{
+    if (const DayUsage* selected = selectedDayUsage())
+        return {selected->summary};
+    QList<Summary> days;
+    for (const DayUsage& day : m_days)
+        days.append(day.summary);
+    return days;
+}
+
 void HistoryModel::setColors(const QHash<ItemKey, AdaptiveColor>& colors)
 {
     if (colors == m_colors)

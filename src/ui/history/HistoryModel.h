@@ -31,6 +31,8 @@ public:
     const DayUsage* selectedDayUsage() const;
     // The selected day's summary, or the whole period's.
     const Summary& shownSummary() const;
+    // The summaries of the days shownSummary() adds up: the selected day's, or every day's.
+    QList<Summary> shownDays() const;
 
     // The colours of the period's largest items; the bar pieces follow them.
     void setColors(const QHash<ItemKey, AdaptiveColor>& colors);

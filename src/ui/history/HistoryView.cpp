@@ -5,6 +5,7 @@
 #include "Breakdown.h"
 #include "Clock.h"
 #include "ComputerSwitch.h"
+#include "DailyLimitDialog.h"
 #include "DateLabels.h"
 #include "Divider.h"
 #include "Headline.h"
@@ -118,10 +119,15 @@ HistoryView::HistoryView(Tracker& tracker, Icons& icons, Settings& settings, Per
         if (!m_tracker.exclude(item))
             WriteFailure::tell(this);
     });
+    connect(m_list, &ItemList::limitRequested, this,
+            [this](const UsageItem& item) { DailyLimitDialog::ask(m_settings, item.key, item.name, this); });
+    connect(m_list, &ItemList::limitRemovalRequested, this,
+            [this](const UsageItem& item) { m_settings.removeDailyLimit(rawValue(item.key.kind), item.key.id); });
     connect(&m_tracker, &Tracker::revisionChanged, this, [this] {
         if (m_shown)
             reload();
     });
+    connect(&m_settings, &Settings::dailyLimitsChanged, this, [this] { shownChanged(); });
     connect(&m_settings, &Settings::chartColorsChanged, this, [this] {
         if (m_shown)
             updateColors(false);
@@ -212,12 +218,13 @@ void HistoryView::contentChanged()
 void HistoryView::shownChanged(bool dayChosen)
 {
     const Summary& shown = m_model.shownSummary();
-    const Breakdown breakdown(shown, m_model.colors());
+    const LimitMarks limits = limitMarks(m_settings.dailyLimits(), m_model.shownDays());
+    const Breakdown breakdown(shown, m_model.colors(), limits);
     if (!(breakdown == m_ring->breakdown()))
         m_ring->setBreakdown(breakdown);
-    if (shown.items != m_list->items() || m_model.colors() != m_listColors) {
+    if (shown.items != m_list->items() || m_model.colors() != m_listColors || limits != m_list->limits()) {
         m_listColors = m_model.colors();
-        m_list->setItems(shown.items, m_model.colors());
+        m_list->setItems(shown.items, m_model.colors(), limits);
     }
     if (const DayUsage* day = m_model.selectedDayUsage()) {
         // Named against the clock's today, not the newest day loaded: after midnight that one is yesterday.

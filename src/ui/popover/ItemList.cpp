@@ -1,6 +1,7 @@
 #include "ItemList.h"
 
 #include "AccessibleParts.h"
+#include "CommandTitles.h"
 #include "ItemRow.h"
 #include "PointerTracker.h"
 
@@ -50,10 +51,12 @@ ItemList::~ItemList()
         disconnect(tracker, nullptr, this, nullptr);
 }
 
-void ItemList::setItems(const QList<UsageItem>& items, const QHash<ItemKey, AdaptiveColor>& colors)
+void ItemList::setItems(const QList<UsageItem>& items, const QHash<ItemKey, AdaptiveColor>& colors,
+                        const LimitMarks& limits)
 {
     m_items = items;
     m_colors = colors;
+    m_limits = limits;
     while (m_rows.size() > m_items.size()) {
         ItemRow* row = m_rows.takeLast();
         if (!row)
@@ -67,7 +70,7 @@ void ItemList::setItems(const QList<UsageItem>& items, const QHash<ItemKey, Adap
     m_rows.resize(m_items.size(), nullptr);
     for (qsizetype i = 0; i < m_rows.size(); ++i)
         if (m_rows[i])
-            m_rows[i]->setItem(m_items[i], swatchOf(m_items[i].key));
+            m_rows[i]->setItem(m_items[i], swatchOf(m_items[i].key), limitOf(m_items[i].key));
     setCurrent(std::clamp<int>(m_current, 0, std::max<int>(0, static_cast<int>(m_items.size()) - 1)));
 
     if (m_hovered && !contains(*m_hovered))
@@ -212,7 +215,7 @@ void ItemList::makeVisibleRows()
         if (m_rows[i])
             continue;
         auto* row = new ItemRow(m_icons, m_canvas);
-        row->setItem(m_items[i], swatchOf(m_items[i].key));
+        row->setItem(m_items[i], swatchOf(m_items[i].key), limitOf(m_items[i].key));
         row->setHovered(isRowHovered(m_items[i].key));
         row->setGeometry(0, static_cast<int>(i) * rowHeight, width, rowHeight);
         row->setFocusPolicy(i == m_current ? Qt::TabFocus : Qt::NoFocus);
@@ -251,6 +254,14 @@ void ItemList::showMenu(ItemRow* row, const QPoint& position, bool byKeyboard)
     const UsageItem item = row->item();
     QAction* exclude = menu->addAction(excludeTitle(item.name));
     connect(exclude, &QAction::triggered, this, [this, item] { emit excludeRequested(item); });
+    menu->addSeparator();
+    const bool limited = m_limits.contains(item.key);
+    QAction* limit = menu->addAction(limited ? CommandTitles::changeDailyLimit() : CommandTitles::setDailyLimit());
+    connect(limit, &QAction::triggered, this, [this, item] { emit limitRequested(item); });
+    if (limited) {
+        QAction* remove = menu->addAction(CommandTitles::removeDailyLimit());
+        connect(remove, &QAction::triggered, this, [this, item] { emit limitRemovalRequested(item); });
+    }
     // From the keyboard the entry is highlighted, so Return chooses it.
     menu->popup(row->mapToGlobal(position), byKeyboard ? exclude : nullptr);
     if (byKeyboard)
@@ -271,6 +282,12 @@ std::optional<AdaptiveColor> ItemList::swatchOf(const ItemKey& key) const
 {
     const auto it = m_colors.constFind(key);
     return it == m_colors.constEnd() ? std::nullopt : std::optional<AdaptiveColor>(*it);
+}
+
+std::optional<LimitMark> ItemList::limitOf(const ItemKey& key) const
+{
+    const auto it = m_limits.constFind(key);
+    return it == m_limits.constEnd() ? std::nullopt : std::optional<LimitMark>(*it);
 }
 
 void ItemList::updateRowStates()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ItemKey.h"
+#include "LimitMarks.h"
 #include "Palette.h"
 #include "UsageItem.h"
 
@@ -19,7 +20,8 @@ class QScrollArea;
 
 // A scrolling list of items, one 32-point row each, with colour swatches, icons and durations. Rows are
 // made only as they scroll into view. Hovering a row reports its key; a right click, or the Menu key on the
-// focused row, offers to stop tracking the item. Tab reaches one row and the arrows move between rows.
+// focused row, offers to stop tracking the item and to set, change or remove its daily limit. Tab reaches one row
+// and the arrows move between rows.
 class ItemList : public QWidget
 {
     Q_OBJECT
@@ -29,7 +31,10 @@ public:
     ItemList(Icons& icons, QWidget* parent = nullptr);
     ~ItemList() override;
 
-    void setItems(const QList<UsageItem>& items, const QHash<ItemKey, AdaptiveColor>& colors);
+    // limits: the marks of the limited items; the rows show them and the menu offers to change or remove them.
+    void setItems(const QList<UsageItem>& items, const QHash<ItemKey, AdaptiveColor>& colors,
+                  const LimitMarks& limits = {});
+    const LimitMarks& limits() const { return m_limits; }
     const QList<UsageItem>& items() const { return m_items; }
     // The item the owner points at from elsewhere (the ring); its row shows as hovered.
     void setHighlighted(const std::optional<ItemKey>& key);
@@ -37,7 +42,7 @@ public:
     // The item whose row is under the pointer; shared with the owner, announced on every change.
     void setHovered(const std::optional<ItemKey>& key);
     std::optional<ItemKey> hovered() const { return m_hovered; }
-    // Whether rows offer "Don’t Track “…”".
+    // Whether rows offer "Don’t Track “…”" and the daily limit's commands.
     void setExcludable(bool excludable);
     bool isExcludable() const { return m_excludable; }
 
@@ -54,6 +59,9 @@ public:
 signals:
     void hoveredChanged(const std::optional<ItemKey>& key);
     void excludeRequested(const UsageItem& item);
+    // "Set Daily Limit…" or "Change Daily Limit…"; the owner asks for the duration.
+    void limitRequested(const UsageItem& item);
+    void limitRemovalRequested(const UsageItem& item);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,6 +76,7 @@ private:
     bool isRowHovered(const ItemKey& key) const;
     bool contains(const ItemKey& key) const;
     std::optional<AdaptiveColor> swatchOf(const ItemKey& key) const;
+    std::optional<LimitMark> limitOf(const ItemKey& key) const;
     void updateRowStates();
 
     Icons& m_icons;
@@ -75,13 +84,14 @@ private:
     QWidget* m_canvas = nullptr;
     QList<UsageItem> m_items;
     QHash<ItemKey, AdaptiveColor> m_colors;
+    LimitMarks m_limits;
     QList<ItemRow*> m_rows; // one per item, null until made
     QList<PointerTracker*> m_trackers;
     std::optional<ItemKey> m_hovered;
     std::optional<ItemKey> m_highlighted;
     bool m_excludable = false;
     int m_current = 0;      // the row Tab reaches
-    QPointer<QMenu> m_menu; // the open "Don’t Track" menu, if any
+    QPointer<QMenu> m_menu; // the open row menu, if any
 };
 
 Q_DECLARE_METATYPE(std::optional<ItemKey>)

@@ -24,19 +24,56 @@ ItemRow::ItemRow(Icons& icons, QWidget* parent) : QWidget(parent), m_icons(icons
     setProperty(AccessibleParts::roleProperty, QAccessible::ListItem);
 }
 
-void ItemRow::setItem(const UsageItem& item, const std::optional<AdaptiveColor>& swatch)
+void ItemRow::setItem(const UsageItem& item, const std::optional<AdaptiveColor>& swatch,
+                      const std::optional<LimitMark>& limit)
 {
-    if (item == m_item && swatch == m_swatch)
+    if (item == m_item && swatch == m_swatch && limit == m_limit)
         return;
     if (item.key != m_item.key)
         m_icon = QPixmap();
     m_item = item;
     m_swatch = swatch;
-    m_duration = DurationText::string(item.seconds);
+    m_limit = limit;
+    m_duration = timeText(item.seconds, limit);
     // The row reads as one element to assistive technology, name and time together.
-    //: A row as a screen reader names it: the app's or website's name, then its time spoken in words
-    setAccessibleName(tr("%1, %2").arg(item.name, DurationText::spoken(item.seconds)));
+    setAccessibleName(spokenText(item.name, item.seconds, limit));
     update();
+}
+
+QString ItemRow::timeText(double seconds, const std::optional<LimitMark>& limit)
+{
+    const QString time = DurationText::string(seconds);
+    if (!limit)
+        return time;
+    // One day's time reads against the limit itself; a period's sum would not, so it counts the days over instead.
+    if (limit->days <= 1)
+        //: A row's time against its daily limit, both kept as short: "1h 32m of 1h"
+        return tr("%1 of %2").arg(time, DurationText::string(limit->limitSeconds));
+    if (limit->daysOver > 0)
+        //: A row's time over several days, then on how many of them it passed the item's daily limit
+        return tr("%1, %n day(s) over", nullptr, limit->daysOver).arg(time);
+    return time;
+}
+
+QString ItemRow::spokenText(const QString& name, double seconds, const std::optional<LimitMark>& limit)
+{
+    const QString time = DurationText::spoken(seconds);
+    if (!limit)
+        //: A row as a screen reader names it: the app's or website's name, then its time spoken in words
+        return tr("%1, %2").arg(name, time);
+    const QString limitTime = DurationText::spoken(limit->limitSeconds);
+    if (limit->days <= 1 && limit->daysOver > 0)
+        //: A row for a screen reader: name, time, then the daily limit the time has passed
+        return tr("%1, %2, over its daily limit of %3").arg(name, time, limitTime);
+    if (limit->days <= 1)
+        //: A row for a screen reader: name, time, then the item's daily limit
+        return tr("%1, %2 of its daily limit of %3").arg(name, time, limitTime);
+    if (limit->daysOver > 0)
+        //: A row for a screen reader: name, time over several days, the daily limit and on how many days it passed it
+        return tr("%1, %2, over its daily limit of %3 on %n day(s)", nullptr, limit->daysOver)
+            .arg(name, time, limitTime);
+    //: A row for a screen reader: name, time over several days, then the daily limit it kept to on each of them
+    return tr("%1, %2, within its daily limit of %3 every day").arg(name, time, limitTime);
 }
 
 void ItemRow::setHovered(bool hovered)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LimitMarks.h"
 #include "Palette.h"
 #include "UsageItem.h"
 
@@ -22,10 +23,17 @@ public:
 
     explicit ItemRow(Icons& icons, QWidget* parent = nullptr);
 
-    // swatch none: the item shares the remainder's grey.
-    void setItem(const UsageItem& item, const std::optional<AdaptiveColor>& swatch);
+    // swatch none: the item shares the remainder's grey; limit none: the item has no daily limit.
+    void setItem(const UsageItem& item, const std::optional<AdaptiveColor>& swatch,
+                 const std::optional<LimitMark>& limit = std::nullopt);
     const UsageItem& item() const { return m_item; }
     const std::optional<AdaptiveColor>& swatch() const { return m_swatch; }
+    const std::optional<LimitMark>& limit() const { return m_limit; }
+    // The time at the row's end: "1h 32m", against a limit on one day "1h 32m of 1h", over several days the days
+    // over it ("5h 10m, 2 days over").
+    static QString timeText(double seconds, const std::optional<LimitMark>& limit);
+    // The row as a screen reader names it.
+    static QString spokenText(const QString& name, double seconds, const std::optional<LimitMark>& limit);
     void setHovered(bool hovered);
     bool isHovered() const { return m_hovered; }
     // Draws the icon again, for a favicon that has just arrived.
@@ -43,6 +51,7 @@ private:
     Icons& m_icons;
     UsageItem m_item;
     std::optional<AdaptiveColor> m_swatch;
+    std::optional<LimitMark> m_limit;
     bool m_hovered = false;
     QString m_duration;
     QPixmap m_icon; // drawn on first paint

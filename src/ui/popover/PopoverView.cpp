@@ -3,6 +3,7 @@
 #include "Breakdown.h"
 #include "BrowserPermissions.h"
 #include "CommandTitles.h"
+#include "DailyLimitDialog.h"
 #include "Divider.h"
 #include "FooterRow.h"
 #include "HistoryFileNotice.h"
@@ -84,6 +85,11 @@ PopoverView::PopoverView(Tracker& tracker, Icons& icons, Settings& settings, Upd
     };
     connect(m_list, &ItemList::excludeRequested, this, exclude);
     connect(m_options, &OptionsMenu::excludeRequested, this, exclude);
+    // The popover closes as the dialog takes the focus, so the dialog stands on its own.
+    connect(m_list, &ItemList::limitRequested, this,
+            [this](const UsageItem& item) { DailyLimitDialog::ask(m_settings, item.key, item.name); });
+    connect(m_list, &ItemList::limitRemovalRequested, this,
+            [this](const UsageItem& item) { m_settings.removeDailyLimit(rawValue(item.key.kind), item.key.id); });
     connect(m_ring, &RingView::hovered, this, &PopoverView::ringHovered);
     connect(m_notice, &PermissionNotice::settingsRequested, this, [this](BrowserPermission permission) {
         BrowserPermissions::request(permission, m_accessibility, m_settings);
@@ -97,6 +103,7 @@ PopoverView::PopoverView(Tracker& tracker, Icons& icons, Settings& settings, Upd
     });
     connect(&m_tracker, &Tracker::blockedBrowserChanged, this, &PopoverView::showBlockedBrowser);
     connect(&m_settings, &Settings::chartColorsChanged, this, &PopoverView::rebuild);
+    connect(&m_settings, &Settings::dailyLimitsChanged, this, &PopoverView::rebuild);
     connect(&m_icons, &Icons::faviconsChanged, this, [this](const QString& host) {
         const ItemKey site{ItemKind::site, host};
         const bool shown = std::any_of(m_summary.items.cbegin(), m_summary.items.cend(),
@@ -222,9 +229,10 @@ void PopoverView::rebuild()
 {
     const int count = Palette::effectiveColorCount(m_settings.chartColors());
     const QHash<ItemKey, AdaptiveColor> colors = m_icons.colors(m_summary, count);
-    m_ring->setBreakdown(Breakdown(m_summary, colors));
+    const LimitMarks limits = limitMarks(m_settings.dailyLimits(), {m_summary});
+    m_ring->setBreakdown(Breakdown(m_summary, colors, limits));
     const QList<UsageItem> listed = rows(m_summary);
-    m_list->setItems(listed, colors);
+    m_list->setItems(listed, colors, limits);
     m_options->setExcludable(listed);
     m_list->setFixedHeight(listHeight(listed.size()));
     m_list->setVisible(!listed.isEmpty());

@@ -5,6 +5,7 @@
 #include "ExcludedList.h"
 #include "FocusRing.h"
 #include "FormSection.h"
+#include "LimitsSection.h"
 #include "LoginItem.h"
 #include "Palette.h"
 #include "Places.h"
@@ -207,6 +208,9 @@ QWidget* SettingsView::makeGeneralTab()
                              "it and choose Don’t Track, or choose it under Don’t Track in the options menu. "
                              "Its time is hidden, and comes back if you track it again."));
     layout->addWidget(notTracked);
+
+    m_limits = new LimitsSection(m_settings, m_tracker, m_icons, page);
+    layout->addWidget(m_limits);
 
     m_updatesSection = new FormSection(tr("Updates"), page);
     m_checkButton = smallButton(tr("Check for Updates…"), page);

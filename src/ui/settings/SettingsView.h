@@ -15,6 +15,7 @@ class ChartColorsPreview;
 class ExcludedList;
 class FormSection;
 class Icons;
+class LimitsSection;
 class LoginItem;
 class Places;
 class QAbstractButton;
@@ -89,6 +90,7 @@ public:
     SegmentedControl* colourPicker() const { return m_colours; }
     ChartColorsPreview* preview() const { return m_preview; }
     ExcludedList* excludedList() const { return m_excluded; }
+    LimitsSection* limits() const { return m_limits; }
     QLabel* updateLabel() const { return m_updateLabel; }
     QPushButton* checkButton() const { return m_checkButton; }
     QWidget* downloadRow() const { return m_downloadRow; }
@@ -160,6 +162,7 @@ private:
     SegmentedControl* m_colours = nullptr;
     ChartColorsPreview* m_preview = nullptr;
     ExcludedList* m_excluded = nullptr;
+    LimitsSection* m_limits = nullptr;
     FormSection* m_updatesSection = nullptr;
     QLabel* m_updateLabel = nullptr;
     QPushButton* m_checkButton = nullptr;

@@ -54,6 +54,30 @@ Breakdown threeItems()
     return Breakdown(summary, colorsFor(summary, 2));
 }
 
+TEST(RingPicture, OnlyTheTimePastTheLimitIsStriped)
+{
+    // One item of 100 s, its last 40 past its limit: the stripes cut 216°…360° in the background's colour.
+    const Summary summary = summaryOf({app("a", 100)});
+    RingView ring;
+    ring.setDiameter(156);
+    ring.resize(156, 156);
+    ring.setBreakdown(Breakdown(summary, colorsFor(summary, 1), {{summary.items[0].key, LimitMark{60, 40, 1, 1}}}));
+    EXPECT_EQ(ring.breakdown().slices[0].overSeconds, 40);
+    const QImage image = ring.grab().toImage();
+    const QColor background = ring.palette().color(QPalette::Window);
+    const auto stripedShare = [&](double from, double to) {
+        int striped = 0;
+        int all = 0;
+        for (double degrees = from; degrees < to; degrees += 0.5, ++all) {
+            const QColor pixel = image.pixelColor(at(ring, 0.87, degrees).toPoint());
+            striped += std::abs(pixel.lightness() - background.lightness()) < 30 ? 1 : 0;
+        }
+        return double(striped) / all;
+    };
+    EXPECT_EQ(stripedShare(5, 210), 0) << "the time within the limit is whole";
+    EXPECT_GT(stripedShare(222, 355), 0.15) << "the time past it is cut by stripes";
+}
+
 TEST(Breakdown, ColouredItemsThenTheRemainder)
 {
     QList<UsageItem> items;

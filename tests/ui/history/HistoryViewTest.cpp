@@ -325,6 +325,23 @@ TEST_F(HistoryViewTest, ExcludingFromTheListRemovesTheItemFromEveryDay)
     EXPECT_EQ(history.headline()->total(), DurationText::string(8530 - 4830));
 }
 
+TEST_F(HistoryViewTest, ALimitHoldsEachDayOfThePeriodOrTheChosenDayAgainstItself)
+{
+    HistoryView& history = shown();
+    settings.setDailyLimit(DailyLimit{0, editor.id, 30});
+    // Editor: 1h on the 3rd, 20m on the 4th, 30s on the 5th; a week's 1h 20m is no measure of a daily limit.
+    EXPECT_EQ(history.list()->limits().value(editor), (LimitMark{1800, 1800, 1, 7}));
+    EXPECT_EQ(history.ring()->breakdown().slices.first().overSeconds, 1800);
+
+    clickAt(slotOf(4));
+    EXPECT_EQ(history.list()->limits().value(editor), (LimitMark{1800, 0, 0, 1}));
+    EXPECT_EQ(history.ring()->breakdown().slices.first().overSeconds, 0);
+
+    emit history.list()->limitRemovalRequested(history.list()->items().first());
+    EXPECT_TRUE(settings.dailyLimits().isEmpty());
+    EXPECT_TRUE(history.list()->limits().isEmpty());
+}
+
 TEST_F(HistoryViewTest, APreviewHoverIsShownWhenTheViewAppears)
 {
     view = std::make_unique<HistoryView>(*tracker, icons, settings);

@@ -97,22 +97,43 @@ TEST_F(ItemListTest, AHoveredItemThatDisappearsIsNoLongerHovered)
     EXPECT_EQ(list.row(0)->swatch(), std::nullopt) << "colours are replaced with the items";
 }
 
-TEST_F(ItemListTest, OnlyAnExcludableListOffersDontTrack)
+TEST_F(ItemListTest, OnlyAnExcludableListOffersDontTrackAndTheDailyLimitCommands)
 {
     rightClick(list.row(0), QPoint(40, 16));
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 
     list.setExcludable(true);
+    list.setItems({mail, editor, web}, {}, {{web.key, LimitMark{600, 0, 0, 1}}});
     QSignalSpy excluded(&list, &ItemList::excludeRequested);
-    rightClick(list.row(2), QPoint(40, 16));
-    QWidget* menu = QApplication::activePopupWidget();
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->actions().size(), 1);
-    EXPECT_EQ(menu->actions().first()->text(), ItemList::excludeTitle("example.com"));
-    menu->actions().first()->trigger();
-    menu->close();
-    ASSERT_EQ(excluded.count(), 1);
-    EXPECT_EQ(excluded.first().first().value<UsageItem>(), web);
+    QSignalSpy limited(&list, &ItemList::limitRequested);
+    QSignalSpy unlimited(&list, &ItemList::limitRemovalRequested);
+    const struct
+    {
+        int row;
+        QStringList titles; // separators empty
+        int chosen;
+        QSignalSpy* spy;
+    } cases[] = {
+        {2, {ItemList::excludeTitle("example.com"), "", "Change Daily Limit…", "Remove Daily Limit"}, 0, &excluded},
+        {2, {ItemList::excludeTitle("example.com"), "", "Change Daily Limit…", "Remove Daily Limit"}, 2, &limited},
+        {2, {ItemList::excludeTitle("example.com"), "", "Change Daily Limit…", "Remove Daily Limit"}, 3, &unlimited},
+        {0, {ItemList::excludeTitle("Mail"), "", "Set Daily Limit…"}, 2, &limited},
+    };
+    for (const auto& each : cases) {
+        rightClick(list.row(each.row), QPoint(40, 16));
+        QWidget* menu = QApplication::activePopupWidget();
+        ASSERT_NE(menu, nullptr);
+        QStringList titles;
+        for (const QAction* action : menu->actions())
+            titles.append(action->text());
+        EXPECT_EQ(titles, each.titles);
+        const int before = static_cast<int>(each.spy->count());
+        menu->actions().at(each.chosen)->trigger();
+        menu->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_EQ(each.spy->count(), before + 1) << each.titles.at(each.chosen).toStdString();
+        EXPECT_EQ(each.spy->last().first().value<UsageItem>(), list.items().at(each.row));
+    }
 }
 
 TEST_F(ItemListTest, RowsAreListItemsTheArrowsMoveBetweenAndTheMenuKeyOffersDontTrack)
@@ -155,4 +176,32 @@ TEST_F(ItemListTest, RowsAreListItemsTheArrowsMoveBetweenAndTheMenuKeyOffersDont
             tabStops += (list.row(i)->focusPolicy() & Qt::TabFocus) ? 1 : 0;
         EXPECT_EQ(tabStops, 1) << "Tab reaches one row, the current one";
     }
+}
+
+TEST(ItemRowTexts, TheTimeReadsAgainstTheLimitOnOneDayAndCountsTheDaysOverOnSeveral)
+{
+    const struct
+    {
+        const char* name;
+        std::optional<LimitMark> limit;
+        QString time;
+        QString spoken;
+    } cases[] = {
+        {"no limit", std::nullopt, "1h 32m", "Mail, 1 hour 32 minutes"},
+        {"one day, within", LimitMark{7200, 0, 0, 1}, "1h 32m of 2h",
+         "Mail, 1 hour 32 minutes of its daily limit of 2 hours"},
+        {"one day, over", LimitMark{3600, 1920, 1, 1}, "1h 32m of 1h",
+         "Mail, 1 hour 32 minutes, over its daily limit of 1 hour"},
+        {"a week, within", LimitMark{3600, 0, 0, 7}, "1h 32m",
+         "Mail, 1 hour 32 minutes, within its daily limit of 1 hour every day"},
+    };
+    for (const auto& each : cases) {
+        EXPECT_EQ(ItemRow::timeText(5520, each.limit), each.time) << each.name;
+        EXPECT_EQ(ItemRow::spokenText("Mail", 5520, each.limit), each.spoken) << each.name;
+    }
+    // The days over are a plural the translations spell out; the number must be there.
+    const LimitMark weekOver{3600, 600, 2, 7};
+    EXPECT_TRUE(ItemRow::timeText(5520, weekOver).startsWith("1h 32m, 2 "));
+    EXPECT_TRUE(ItemRow::spokenText("Mail", 5520, weekOver)
+                    .startsWith("Mail, 1 hour 32 minutes, over its daily limit of 1 hour on 2 "));
 }

@@ -1,5 +1,6 @@
 #include "PopoverView.h"
 #include "Breakdown.h"
+#include "DailyLimitDialog.h"
 #include "FooterRow.h"
 #include "ItemList.h"
 #include "ItemRow.h"
@@ -14,6 +15,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -242,7 +244,6 @@ TEST_F(PopoverViewTest, DontTrackFromARowsMenuOrTheOptionsMenuRemovesTheItem)
     rightClick(mail, QPoint(40, 16));
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr) << "a right click opens the row's menu through the pointer tracker";
-    ASSERT_EQ(menu->actions().size(), 1);
     EXPECT_EQ(menu->actions().first()->text(), QStringLiteral("Don\u2019t Track \u201CMail\u201D"));
 
     menu->actions().first()->trigger();
@@ -258,6 +259,42 @@ TEST_F(PopoverViewTest, DontTrackFromARowsMenuOrTheOptionsMenuRemovesTheItem)
     EXPECT_TRUE(tracker->excluded().contains(key("Editor")));
     EXPECT_TRUE(names(popover->list()->items()).isEmpty());
     EXPECT_FALSE(dontTrack->menuAction()->isVisible());
+}
+
+TEST_F(PopoverViewTest, ADailyLimitFromARowsMenuShowsOnTheRowAndTheRingUntilRemoved)
+{
+    start({{"Mail", 5400}, {"Editor", 200}});
+    auto popover = open();
+    const auto choose = [&](const QString& title) {
+        rightClick(popover->list()->row(0), QPoint(40, 16));
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions())
+            if (action->text() == title)
+                action->trigger();
+        menu->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+
+    choose("Set Daily Limit…");
+    auto* dialog = qobject_cast<DailyLimitDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr) << "the dialog opens on its own, as the popover closes";
+    EXPECT_EQ(dialog->minutes(), 60) << "an hour to start with";
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(settings.dailyLimits(), (QList<DailyLimit>{DailyLimit{0, key("Mail").id, 60}}));
+
+    const ItemRow* mail = popover->list()->row(0);
+    EXPECT_EQ(ItemRow::timeText(mail->item().seconds, mail->limit()), "1h 30m of 1h");
+    EXPECT_EQ(mail->accessibleName(), "Mail, 1 hour 30 minutes, over its daily limit of 1 hour");
+    const Slice& slice = popover->ring()->breakdown().slices.first();
+    EXPECT_EQ(slice.overSeconds, 1800);
+    EXPECT_EQ(popover->ring()->partName(0), "Mail, 1 hour 30 minutes, over its daily limit");
+    EXPECT_EQ(popover->ring()->breakdown().slices.last().overSeconds, 0) << "Editor has no limit";
+
+    choose("Remove Daily Limit");
+    EXPECT_TRUE(settings.dailyLimits().isEmpty());
+    EXPECT_EQ(popover->list()->row(0)->accessibleName(), "Mail, 1 hour 30 minutes");
+    EXPECT_EQ(popover->ring()->breakdown().slices.first().overSeconds, 0);
 }
 
 TEST_F(PopoverViewTest, TheNoticeFollowsTheTrackersBlockedBrowserAndOpensTheRightSettings)

@@ -1,10 +1,13 @@
 #include "ChartColorsPreview.h"
+#include "DailyLimitDialog.h"
 #include "ExcludedList.h"
 #include "FeedServer.h"
+#include "LimitsSection.h"
 #include "SegmentedControl.h"
 #include "SettingsFixture.h"
 #include "Updates.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -117,6 +120,76 @@ TEST_F(SettingsViewTest, ExcludedItemsAreSortedByNameAndTrackAgainBringsTheirTim
     QTRY_COMPARE(view.excludedList()->names(), QStringList{"Alpha"});
     EXPECT_FALSE(tracker->excluded().contains(key("beta")));
     EXPECT_EQ(todaysSeconds().value("beta"), 600);
+}
+
+TEST_F(SettingsViewTest, LimitsAreListedByNameAndTheirButtonsChangeOrRemoveThem)
+{
+    start({{"beta", 600}});
+    SettingsView& view = shown();
+    LimitsSection* limits = view.limits();
+    EXPECT_TRUE(limits->emptyText()->isVisible());
+
+    settings.setDailyLimit(DailyLimit{0, "org.example.Gone", 5});
+    settings.setDailyLimit(DailyLimit{0, key("beta").id, 60});
+    settings.setDailyLimit(DailyLimit{1, "news.example", 90});
+    EXPECT_EQ(limits->names(), (QStringList{"beta", "news.example", "org.example.Gone"}))
+        << "names from the history, else the id";
+    EXPECT_FALSE(limits->emptyText()->isVisible());
+    QPushButton* change = limits->changeButton(key("beta"));
+    ASSERT_NE(change, nullptr);
+    EXPECT_EQ(change->text(), "1h");
+    EXPECT_EQ(change->accessibleName(), "Daily limit of beta: 1 hour");
+    EXPECT_EQ(limits->removeButton(key("beta"))->accessibleName(), "Remove the daily limit of beta");
+
+    change->click();
+    auto* dialog = qobject_cast<DailyLimitDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_Up);
+    QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(limits->changeButton(key("beta"))->text(), "2h");
+
+    limits->removeButton(key("beta"))->click();
+    QTRY_COMPARE(limits->names(), (QStringList{"news.example", "org.example.Gone"}));
+    EXPECT_EQ(settings.dailyLimits().size(), 2);
+}
+
+TEST_F(SettingsViewTest, LimitOptionsFollowTheSettingsBothWays)
+{
+    SettingsView& view = shown();
+    LimitsSection* limits = view.limits();
+    const struct
+    {
+        QCheckBox* box;
+        std::function<bool()> stored;
+        std::function<void(bool)> store;
+    } checks[] = {
+        {limits->warnsBefore(), [&] { return settings.warnsBeforeLimit(); },
+         [&](bool on) { settings.setWarnsBeforeLimit(on); }},
+        {limits->countsAllComputers(), [&] { return settings.limitsCountAllComputers(); },
+         [&](bool on) { settings.setLimitsCountAllComputers(on); }},
+        {limits->remindsOfBreaks(), [&] { return settings.remindsOfBreaks(); },
+         [&](bool on) { settings.setRemindsOfBreaks(on); }},
+    };
+    for (const auto& each : checks) {
+        const QString name = each.box->accessibleName();
+        EXPECT_EQ(each.box->isChecked(), each.stored()) << name.toStdString();
+        each.box->click();
+        EXPECT_EQ(each.stored(), each.box->isChecked()) << name.toStdString();
+        each.store(!each.stored());
+        EXPECT_EQ(each.box->isChecked(), each.stored()) << name.toStdString();
+    }
+
+    settings.setRemindsOfBreaks(false);
+    EXPECT_FALSE(limits->breakAfter()->isEnabled());
+    settings.setRemindsOfBreaks(true);
+    EXPECT_TRUE(limits->breakAfter()->isEnabled());
+    EXPECT_EQ(limits->breakAfter()->currentText(), "50 minutes");
+    EXPECT_EQ(limits->breakIdle()->currentText(), "5 minutes");
+    limits->breakAfter()->setCurrentIndex(limits->breakAfter()->findText("1 hour 30 minutes"));
+    emit limits->breakAfter()->activated(limits->breakAfter()->currentIndex());
+    EXPECT_EQ(settings.breakAfterMinutes(), 90);
+    settings.setBreakIdleMinutes(7);
+    EXPECT_EQ(limits->breakIdle()->currentText(), "7 minutes") << "a stored value off the list is shown";
 }
 
 TEST_F(SettingsViewTest, LoginToggleChangesTheLoginItem)

@@ -1,0 +1,231 @@
+#include "LimitsSection.h"
+
+#include "CommandTitles.h"
+#include "DailyLimitDialog.h"
+#include "DurationText.h"
+#include "ItemIcon.h"
+#include "Settings.h"
+#include "Site.h"
+#include "Theme.h"
+#include "Tracker.h"
+
+#include <QCheckBox>
+#include <QCollator>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int iconSide = 20;
+
+// The names the history and the exclusions know; a limit may outlive the item's last use.
+QHash<ItemKey, QString> knownNames(const Tracker& tracker)
+{
+    QHash<ItemKey, QString> names = tracker.excluded();
+    for (const UsageItem& item : tracker.summary(Period::month).items)
+        names.insert(item.key, item.name);
+    return names;
+}
+
+// A site reads in its own letters; its id stays the ASCII form it was recorded under.
+QString shownName(const ItemKey& key, const QString& name)
+{
+    const QString shown = name.isEmpty() ? key.id : name;
+    return key.kind == ItemKind::site ? Site::displayHost(shown) : shown;
+}
+
+// A choice for each of the durations, plus the stored one when it is none of them.
+void fillMinutes(QComboBox* box, QList<int> choices, int stored)
+{
+    if (!choices.contains(stored) && stored > 0) {
+        choices.append(stored);
+        std::sort(choices.begin(), choices.end());
+    }
+    box->clear();
+    for (const int minutes : choices)
+        box->addItem(DurationText::spoken(minutes * 60.0), minutes);
+    box->setCurrentIndex(box->findData(stored));
+}
+
+} // namespace
+
+LimitsSection::LimitsSection(Settings& settings, Tracker& tracker, Icons& icons, QWidget* parent)
+    : FormSection(tr("Limits"), parent), m_settings(settings), m_tracker(tracker), m_icons(icons)
+{
+    m_list = new QWidget(this);
+    auto* list = new QVBoxLayout(m_list);
+    list->setContentsMargins(0, 0, 0, 0);
+    list->setSpacing(6);
+    m_empty = new QLabel(tr("No app or website has a daily limit."), m_list);
+    m_empty->setFont(Theme::font(TextStyle::body));
+    m_empty->setWordWrap(true);
+    Theme::useSecondaryText(m_empty);
+    list->addWidget(m_empty);
+    addWidget(m_list);
+
+    m_warns = new QCheckBox(this);
+    //: A choice: also tell the user 5 minutes before an app or website reaches its daily limit
+    m_warns->setAccessibleName(tr("Warn 5 minutes before"));
+    addRow(m_warns->accessibleName(), m_warns);
+    m_allComputers = new QCheckBox(this);
+    //: A choice: limits add up the time on the user's other computers, read from the backup folder
+    m_allComputers->setAccessibleName(tr("Count time on all my computers"));
+    addRow(m_allComputers->accessibleName(), m_allComputers);
+    m_breaks = new QCheckBox(this);
+    m_breaks->setAccessibleName(tr("Remind me to take breaks"));
+    addRow(m_breaks->accessibleName(), m_breaks);
+    m_breakAfter = new QComboBox(this);
+    //: Followed by a duration such as "50 minutes": how long the user is present before a break is suggested
+    m_breakAfter->setAccessibleName(tr("Suggest a break after"));
+    addRow(m_breakAfter->accessibleName(), m_breakAfter);
+    m_breakIdle = new QComboBox(this);
+    //: Followed by a duration such as "5 minutes": how long away from the computer counts as a break
+    m_breakIdle->setAccessibleName(tr("A break is a pause of"));
+    addRow(m_breakIdle->accessibleName(), m_breakIdle);
+    setFooter(tr("To set a limit, right-click an app or website in the list or press the Menu key on it and choose "
+                 "Set Daily Limit. Horavane tells you when the time is up, and once more five minutes before if you "
+                 "like. Nothing is blocked. Time on your other computers is read from their copies in the backup "
+                 "folder."));
+
+    connect(m_warns, &QCheckBox::clicked, &m_settings, &Settings::setWarnsBeforeLimit);
+    connect(m_allComputers, &QCheckBox::clicked, &m_settings, &Settings::setLimitsCountAllComputers);
+    connect(m_breaks, &QCheckBox::clicked, &m_settings, &Settings::setRemindsOfBreaks);
+    connect(m_breakAfter, &QComboBox::activated, this,
+            [this](int index) { m_settings.setBreakAfterMinutes(m_breakAfter->itemData(index).toInt()); });
+    connect(m_breakIdle, &QComboBox::activated, this,
+            [this](int index) { m_settings.setBreakIdleMinutes(m_breakIdle->itemData(index).toInt()); });
+    connect(&m_settings, &Settings::warnsBeforeLimitChanged, m_warns, &QCheckBox::setChecked);
+    connect(&m_settings, &Settings::limitsCountAllComputersChanged, m_allComputers, &QCheckBox::setChecked);
+    connect(&m_settings, &Settings::remindsOfBreaksChanged, this, &LimitsSection::showBreaks);
+    connect(&m_settings, &Settings::breakAfterMinutesChanged, this, &LimitsSection::showBreaks);
+    connect(&m_settings, &Settings::breakIdleMinutesChanged, this, &LimitsSection::showBreaks);
+    connect(&m_settings, &Settings::dailyLimitsChanged, this, &LimitsSection::rebuild);
+    m_warns->setChecked(m_settings.warnsBeforeLimit());
+    m_allComputers->setChecked(m_settings.limitsCountAllComputers());
+    showBreaks();
+    rebuild();
+}
+
+QList<ItemKey> LimitsSection::keys() const
+{
+    QList<ItemKey> keys;
+    for (const Row& row : m_rows)
+        keys.append(row.key);
+    return keys;
+}
+
+QStringList LimitsSection::names() const
+{
+    QStringList names;
+    for (const Row& row : m_rows)
+        names.append(row.name);
+    return names;
+}
+
+QPushButton* LimitsSection::changeButton(const ItemKey& key) const
+{
+    for (const Row& row : m_rows)
+        if (row.key == key)
+            return row.change;
+    return nullptr;
+}
+
+QPushButton* LimitsSection::removeButton(const ItemKey& key) const
+{
+    for (const Row& row : m_rows)
+        if (row.key == key)
+            return row.remove;
+    return nullptr;
+}
+
+void LimitsSection::showBreaks()
+{
+    m_breaks->setChecked(m_settings.remindsOfBreaks());
+    fillMinutes(m_breakAfter, QList<int>(std::begin(breakAfterChoices), std::end(breakAfterChoices)),
+                m_settings.breakAfterMinutes());
+    fillMinutes(m_breakIdle, QList<int>(std::begin(breakIdleChoices), std::end(breakIdleChoices)),
+                m_settings.breakIdleMinutes());
+    m_breakAfter->setEnabled(m_settings.remindsOfBreaks());
+    m_breakIdle->setEnabled(m_settings.remindsOfBreaks());
+}
+
+void LimitsSection::rebuild()
+{
+    for (const Row& row : std::as_const(m_rows))
+        delete row.widget;
+    m_rows.clear();
+
+    const QHash<ItemKey, QString> names = knownNames(m_tracker);
+    QHash<ItemKey, int> minutes;
+    for (const DailyLimit& limit : m_settings.dailyLimits()) {
+        if (const std::optional<ItemKind> kind = itemKindFromRaw(limit.kind)) {
+            const ItemKey key{*kind, limit.id};
+            minutes.insert(key, limit.minutes);
+            m_rows.append(Row{key, shownName(key, names.value(key))});
+        }
+    }
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    std::sort(m_rows.begin(), m_rows.end(), [&collator](const Row& a, const Row& b) {
+        const int order = collator.compare(a.name, b.name);
+        return order != 0 ? order < 0 : a.key.id < b.key.id;
+    });
+    for (Row& row : m_rows) {
+        makeRow(row, minutes.value(row.key));
+        m_list->layout()->addWidget(row.widget);
+    }
+    m_empty->setVisible(m_rows.isEmpty());
+}
+
+void LimitsSection::makeRow(Row& row, int minutes)
+{
+    auto* widget = new QWidget(m_list);
+    row.widget = widget;
+    auto* line = new QHBoxLayout(widget);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(8);
+    auto* icon = new QLabel(widget);
+    icon->setFixedSize(iconSide, iconSide);
+    const qreal ratio = devicePixelRatioF();
+    QPixmap image = ItemIcon::render(m_icons, row.key, palette(), ratio)
+                        .scaled(QSize(iconSide, iconSide) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(ratio);
+    icon->setPixmap(image);
+    line->addWidget(icon);
+    auto* name = new QLabel(row.name, widget);
+    name->setFont(Theme::font(TextStyle::body));
+    name->setTextFormat(Qt::PlainText);
+    line->addWidget(name, 1);
+
+    const double seconds = minutes * 60.0;
+    auto* change = new QPushButton(DurationText::string(seconds), widget);
+    row.change = change;
+    change->setFont(Theme::font(TextStyle::callout));
+    //: A button showing an item's daily limit, which opens the window to change it; %1: name, %2: the limit in words
+    change->setAccessibleName(tr("Daily limit of %1: %2").arg(row.name, DurationText::spoken(seconds)));
+    change->setAccessibleDescription(CommandTitles::changeDailyLimit());
+    line->addWidget(change);
+    //: Takes an app's or website's daily limit away
+    auto* remove = new QPushButton(tr("Remove"), widget);
+    row.remove = remove;
+    remove->setFont(Theme::font(TextStyle::callout));
+    //: %1: an app's or website's name
+    remove->setAccessibleName(tr("Remove the daily limit of %1").arg(row.name));
+    line->addWidget(remove);
+
+    const ItemKey key = row.key;
+    const QString itemName = row.name;
+    connect(change, &QPushButton::clicked, this,
+            [this, key, itemName] { DailyLimitDialog::ask(m_settings, key, itemName, this); });
+    // The change rebuilds the list and so deletes the button: wait until its click has been handled.
+    connect(remove, &QPushButton::clicked, this, [this, key] {
+        QMetaObject::invokeMethod(
+            this, [this, key] { m_settings.removeDailyLimit(rawValue(key.kind), key.id); }, Qt::QueuedConnection);
+    });
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "FormSection.h"
+#include "ItemKey.h"
+
+#include <QList>
+
+class Icons;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class Settings;
+class Tracker;
+
+// The settings' "Limits" group: each daily limit by item name with its duration, which opens the dialog to change
+// it, and a button to remove it; the warning before a limit, counting the other computers' time, and the break
+// reminder with its two durations. Follows the preferences both ways.
+class LimitsSection : public FormSection
+{
+    Q_OBJECT
+public:
+    static constexpr int breakAfterChoices[] = {20, 25, 30, 40, 45, 50, 60, 75, 90, 120};
+    static constexpr int breakIdleChoices[] = {1, 2, 3, 5, 10, 15};
+
+    LimitsSection(Settings& settings, Tracker& tracker, Icons& icons, QWidget* parent = nullptr);
+
+    // The limited items in the order shown: by name, localized and case-insensitive.
+    QList<ItemKey> keys() const;
+    QStringList names() const;
+    // The buttons of an item's row, or null when it has none.
+    QPushButton* changeButton(const ItemKey& key) const;
+    QPushButton* removeButton(const ItemKey& key) const;
+    QLabel* emptyText() const { return m_empty; }
+    QCheckBox* warnsBefore() const { return m_warns; }
+    QCheckBox* countsAllComputers() const { return m_allComputers; }
+    QCheckBox* remindsOfBreaks() const { return m_breaks; }
+    QComboBox* breakAfter() const { return m_breakAfter; }
+    QComboBox* breakIdle() const { return m_breakIdle; }
+
+private:
+    struct Row
+    {
+        ItemKey key;
+        QString name;
+        QWidget* widget = nullptr;
+        QPushButton* change = nullptr;
+        QPushButton* remove = nullptr;
+    };
+
+    // Makes the row's widget and buttons.
+    void makeRow(Row& row, int minutes);
+    void rebuild();
+    void showBreaks();
+
+    Settings& m_settings;
+    Tracker& m_tracker;
+    Icons& m_icons;
+    QWidget* m_list = nullptr;
+    QLabel* m_empty = nullptr;
+    QList<Row> m_rows;
+    QCheckBox* m_warns = nullptr;
+    QCheckBox* m_allComputers = nullptr;
+    QCheckBox* m_breaks = nullptr;
+    QComboBox* m_breakAfter = nullptr;
+    QComboBox* m_breakIdle = nullptr;
+};
