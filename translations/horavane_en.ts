@@ -46,6 +46,25 @@
     </message>
 </context>
 <context>
+    <name>ItemRow</name>
+    <message numerus="yes">
+        <source>%1, %n day(s) over</source>
+        <extracomment>A row&apos;s time over several days, then on how many of them it passed the item&apos;s daily limit</extracomment>
+        <translation>
+            <numerusform>%1, %n day over</numerusform>
+            <numerusform>%1, %n days over</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2, over its daily limit of %3 on %n day(s)</source>
+        <extracomment>A row for a screen reader: name, time over several days, the daily limit and on how many days it passed it</extracomment>
+        <translation>
+            <numerusform>%1, %2, over its daily limit of %3 on %n day</numerusform>
+            <numerusform>%1, %2, over its daily limit of %3 on %n days</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PeriodPicker</name>
     <message numerus="yes">
         <source>%Ln Days</source>
