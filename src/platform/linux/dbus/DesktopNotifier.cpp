@@ -39,11 +39,22 @@ DesktopNotifier::DesktopNotifier(QDBusConnection bus, Icon icon, const QString& 
     connect(capabilities, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
         const QDBusPendingReply<QStringList> reply = *call;
         m_serverReadsMarkup = reply.isValid() && reply.value().contains(QLatin1String("body-markup"));
+        m_serverKnown = true;
         call->deleteLater();
+        for (const Notice& notice : std::exchange(m_waiting, {}))
+            send(notice);
     });
 }
 
 void DesktopNotifier::show(const Notice& notice)
+{
+    if (m_serverKnown)
+        send(notice);
+    else
+        m_waiting.append(notice);
+}
+
+void DesktopNotifier::send(const Notice& notice)
 {
     QStringList actions;
     if (!notice.action.isEmpty())

@@ -32,11 +32,14 @@ private slots:
     void notificationClosed(uint id, uint reason);
 
 private:
+    void send(const Notice& notice);
     void shown(QDBusPendingCallWatcher* call);
 
     QDBusConnection m_bus;
     Icon m_icon;
     QString m_desktopEntry;
+    bool m_serverKnown = false; // its capabilities answered
     bool m_serverReadsMarkup = false;
+    QList<Notice> m_waiting; // until then
     QSet<uint> m_shown; // ours, as long as they are on screen
 };
