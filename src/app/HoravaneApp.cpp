@@ -2,8 +2,8 @@
 
 #include "AppPresence.h"
 #include "BreakReminder.h"
-#include "DesktopNotifier.h"
 #include "DesktopComposition.h"
+#include "DesktopNotifier.h"
 #include "DesktopPanelTone.h"
 #include "GnomeExtension.h"
 #include "GnomeShellWorkspace.h"

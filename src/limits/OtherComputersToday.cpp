@@ -50,19 +50,19 @@ void OtherComputersToday::refresh()
     others->refresh();
     m_reading = true;
     m_pool->start([others, today, receiver = QPointer<OtherComputersToday>(this)] {
-            QHash<ItemKey, double> seconds;
-            for (const DayUsage& day : others->addedTo({today}, {}))
-                for (const UsageItem& item : day.summary.items)
-                    seconds.insert(item.key, item.seconds);
-            // Handed back through the application, which outlives this object's pool and its thread.
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(),
-                [receiver, day = today.day, seconds] {
-                    if (!receiver)
-                        return;
-                    receiver->m_reading = false;
-                    emit receiver->read(day, seconds);
-                },
-                Qt::QueuedConnection);
-        });
+        QHash<ItemKey, double> seconds;
+        for (const DayUsage& day : others->addedTo({today}, {}))
+            for (const UsageItem& item : day.summary.items)
+                seconds.insert(item.key, item.seconds);
+        // Handed back through the application, which outlives this object's pool and its thread.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [receiver, day = today.day, seconds] {
+                if (!receiver)
+                    return;
+                receiver->m_reading = false;
+                emit receiver->read(day, seconds);
+            },
+            Qt::QueuedConnection);
+    });
 }

@@ -30,7 +30,7 @@ inline constexpr Key<QLatin1StringView> computerName{"computerName"_L1, {}};
 inline constexpr Key<QLatin1StringView> settingsTab{"settingsTab"_L1, "general"_L1};
 inline constexpr Key<bool> hasSeenWelcome{"hasSeenWelcome"_L1, false};
 inline constexpr Key<bool> hasAskedForAccessibility{"hasAskedForAccessibility"_L1, false};
-inline constexpr QLatin1StringView dailyLimits{"dailyLimits"_L1}; // entries "kind minutes id"
+inline constexpr QLatin1StringView dailyLimits{"dailyLimits"_L1};   // entries "kind minutes id"
 inline constexpr QLatin1StringView limitNotices{"limitNotices"_L1}; // the day, then the notices given that day
 inline constexpr Key<bool> warnsBeforeLimit{"warnsBeforeLimit"_L1, true};
 inline constexpr Key<bool> limitsCountAllComputers{"limitsCountAllComputers"_L1, false};

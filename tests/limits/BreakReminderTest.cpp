@@ -11,7 +11,12 @@ namespace {
 // A stretch of minutes at the keyboard, idle (no input) or with the screen locked.
 struct Stretch
 {
-    enum How { working, idle, locked } how;
+    enum How
+    {
+        working,
+        idle,
+        locked
+    } how;
     int minutes;
 };
 

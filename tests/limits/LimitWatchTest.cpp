@@ -1,6 +1,6 @@
+#include "LimitWatch.h"
 #include "FakeNotifier.h"
 #include "FakePlatform.h"
-#include "LimitWatch.h"
 #include "Settings.h"
 
 #include <QTemporaryDir>
@@ -14,7 +14,15 @@ const ItemKey editorKey{ItemKind::app, "org.example.Editor"};
 // What happens, in order: use the editor for a while (at the computer or away), or something else.
 struct Step
 {
-    enum What { use, away, nextDay, restart, othersUsed, exclude } what;
+    enum What
+    {
+        use,
+        away,
+        nextDay,
+        restart,
+        othersUsed,
+        exclude
+    } what;
     int seconds = 0;
 };
 
@@ -104,17 +112,26 @@ TEST(LimitWatch, TellsOfTheWarningAndTheLimitOnceADayEachWhileTheUserIsThere)
         {"both once", {{Step::use, 30 * 60}}, {"warning", "limit"}},
         {"without the warning", {{Step::use, 30 * 60}}, {"limit"}, false},
         {"short of the warning", {{Step::use, 4 * 60}}, {}},
-        {"a new day afresh", {{Step::use, 11 * 60}, {Step::nextDay}, {Step::use, 11 * 60}},
+        {"a new day afresh",
+         {{Step::use, 11 * 60}, {Step::nextDay}, {Step::use, 11 * 60}},
          {"warning", "limit", "warning", "limit"}},
-        {"not again after a restart", {{Step::use, 6 * 60}, {Step::restart}, {Step::use, 10 * 60}},
+        {"not again after a restart",
+         {{Step::use, 6 * 60}, {Step::restart}, {Step::use, 10 * 60}},
          {"warning", "limit"}},
         {"time away does not count", {{Step::away, 30 * 60}, {Step::use, 4 * 60}}, {}},
         {"an excluded item never", {{Step::exclude}, {Step::use, 30 * 60}}, {}},
-        {"other computers' time added", {{Step::othersUsed, 9 * 60}, {Step::use, 62}}, {"warning", "limit"}, true, true},
+        {"other computers' time added",
+         {{Step::othersUsed, 9 * 60}, {Step::use, 62}},
+         {"warning", "limit"},
+         true,
+         true},
         {"other computers' time only when asked", {{Step::othersUsed, 9 * 60}, {Step::use, 62}}, {}, true, false},
         {"none while away", {{Step::othersUsed, 11 * 60}, {Step::away, 60}}, {}, true, true},
-        {"told once back from away", {{Step::othersUsed, 11 * 60}, {Step::away, 60}, {Step::use, 2}}, {"limit"},
-         true, true},
+        {"told once back from away",
+         {{Step::othersUsed, 11 * 60}, {Step::away, 60}, {Step::use, 2}},
+         {"limit"},
+         true,
+         true},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);

@@ -41,5 +41,5 @@ private:
     bool m_serverKnown = false; // its capabilities answered
     bool m_serverReadsMarkup = false;
     QList<Notice> m_waiting; // until then
-    QSet<uint> m_shown; // ours, as long as they are on screen
+    QSet<uint> m_shown;      // ours, as long as they are on screen
 };

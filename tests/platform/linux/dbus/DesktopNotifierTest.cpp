@@ -49,8 +49,8 @@ TEST(DesktopNotifier, NotifiesTheServerAndHearsItsActionOnlyForItsOwnNotices)
     int chosen = 0;
     QObject::connect(&notifier, &Notifier::actionChosen, [&] { ++chosen; });
 
-    notifier.show({QStringLiteral("Daily limit reached for AT&T"), QStringLiteral("1h <today>"),
-                   QStringLiteral("Show Today")});
+    notifier.show(
+        {QStringLiteral("Daily limit reached for AT&T"), QStringLiteral("1h <today>"), QStringLiteral("Show Today")});
     notifier.show({QStringLiteral("Time for a break"), QStringLiteral("plain"), QString()});
     ASSERT_TRUE(waitUntil([&] { return notifyCalls(bus).size() == 2; }));
     const QList<QVariantList> calls = notifyCalls(bus);
@@ -59,8 +59,7 @@ TEST(DesktopNotifier, NotifiesTheServerAndHearsItsActionOnlyForItsOwnNotices)
     EXPECT_EQ(first.value(2).toString(), "app.corvani.Horavane");
     EXPECT_EQ(first.value(3).toString(), "Daily limit reached for AT&T");
     EXPECT_EQ(first.value(4).toString(), "1h &lt;today&gt;"); // the server reads markup
-    EXPECT_EQ(first.value(5).toStringList(),
-              QStringList({"default", "Show Today", "show-today", "Show Today"}));
+    EXPECT_EQ(first.value(5).toStringList(), QStringList({"default", "Show Today", "show-today", "Show Today"}));
     const QVariantMap hints = hintsOf(first.value(6));
     EXPECT_EQ(hints.value("urgency").toInt(), 1); // never critical, which would pass do-not-disturb
     EXPECT_EQ(hints.value("desktop-entry").toString(), "app.corvani.Horavane");
