@@ -61,18 +61,9 @@ void Tick(benchmark::State& state, bool withStore, bool withLimits = false)
     reportMedian(state, micros);
 }
 
-void TickInMemory(benchmark::State& state)
-{
-    Tick(state, false);
-}
-void TickWithStore(benchmark::State& state)
-{
-    Tick(state, true);
-}
-void TickWithLimits(benchmark::State& state)
-{
-    Tick(state, false, true);
-}
+void TickInMemory(benchmark::State& state) { Tick(state, false); }
+void TickWithStore(benchmark::State& state) { Tick(state, true); }
+void TickWithLimits(benchmark::State& state) { Tick(state, false, true); }
 
 // Writes 200 pending entries (200 apps used in the last minute) into a real file.
 void Flush(benchmark::State& state)
@@ -130,14 +121,8 @@ void Month(benchmark::State& state, bool merged)
     reportMedian(state, micros);
 }
 
-void MonthSummary(benchmark::State& state)
-{
-    Month(state, true);
-}
-void MonthDays(benchmark::State& state)
-{
-    Month(state, false);
-}
+void MonthSummary(benchmark::State& state) { Month(state, true); }
+void MonthDays(benchmark::State& state) { Month(state, false); }
 
 } // namespace
 

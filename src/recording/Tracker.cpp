@@ -29,8 +29,8 @@ Tracker::Tracker(Sampling sampling, const Platform& platform, Settings& settings
     if (!fetch && m_platform.accessibility)
         fetch = std::make_shared<AccessibilityFetch>(*m_platform.accessibility);
     if (fetch && m_platform.accessibility)
-        m_probe =
-            std::make_unique<BrowserProbe>(std::move(fetch), *m_platform.clock, *m_platform.accessibility, m_settings);
+        m_probe = std::make_unique<BrowserProbe>(std::move(fetch), *m_platform.clock, *m_platform.accessibility,
+                                                 m_settings);
     m_lastTick = m_platform.clock->now();
     m_lastFlushMs = m_platform.clock->monotonicMs();
     if (m_store)
