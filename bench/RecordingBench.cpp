@@ -1,11 +1,14 @@
 // What the user pays for recording: one sample, one write of pending seconds, and a month's
 // summary over years of history.
 #include "BenchSupport.h"
+#include "FakeNotifier.h"
 #include "FakePlatform.h"
+#include "LimitWatch.h"
 #include "Settings.h"
 #include "Tracker.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <map>
@@ -31,12 +34,22 @@ void reportMedian(benchmark::State& state, std::vector<double>& micros)
     state.counters["p99_us"] = micros[micros.size() * 99 / 100];
 }
 
-void Tick(benchmark::State& state, bool withStore)
+// With limits, ten items have one (the app in front among them) and the watch adds each sample's seconds.
+void Tick(benchmark::State& state, bool withStore, bool withLimits = false)
 {
     FakePlatform fake;
     fake.workspace.setFront(appNumber(1));
     auto store = withStore ? Store::open(scratch().filePath(QStringLiteral("tick-%1.sqlite").arg(rand()))) : nullptr;
-    Tracker tracker(Tracker::Sampling::whenTold, fake.platform(), settings(), std::move(store));
+    QTemporaryDir limitsDir;
+    Settings limitSettings(limitsDir.filePath("Horavane.conf"));
+    for (int i = 0; withLimits && i < 10; ++i)
+        limitSettings.setDailyLimit({rawValue(ItemKind::app), appNumber(i).bundleId, 12 * 60});
+    Tracker tracker(Tracker::Sampling::whenTold, fake.platform(), withLimits ? limitSettings : settings(),
+                    std::move(store));
+    FakeNotifier notifier;
+    std::optional<LimitWatch> watch;
+    if (withLimits)
+        watch.emplace(tracker, limitSettings, notifier);
     std::vector<double> micros;
     micros.reserve(1 << 20);
     for (auto _ : state) {
@@ -50,6 +63,7 @@ void Tick(benchmark::State& state, bool withStore)
 
 void TickInMemory(benchmark::State& state) { Tick(state, false); }
 void TickWithStore(benchmark::State& state) { Tick(state, true); }
+void TickWithLimits(benchmark::State& state) { Tick(state, false, true); }
 
 // Writes 200 pending entries (200 apps used in the last minute) into a real file.
 void Flush(benchmark::State& state)
@@ -114,6 +128,7 @@ void MonthDays(benchmark::State& state) { Month(state, false); }
 
 BENCHMARK(TickInMemory);
 BENCHMARK(TickWithStore);
+BENCHMARK(TickWithLimits);
 BENCHMARK(Flush)->Unit(benchmark::kMillisecond);
 BENCHMARK(MonthSummary)->Arg(1)->Arg(2)->Arg(5)->Arg(10)->Unit(benchmark::kMillisecond);
 BENCHMARK(MonthDays)->Arg(1)->Arg(2)->Arg(5)->Arg(10)->Unit(benchmark::kMillisecond);

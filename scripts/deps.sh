@@ -14,7 +14,7 @@ build_packages=(
 )
 test_packages=(
     googletest libgtest-dev libbenchmark-dev dpkg-dev
-    xvfb openbox xdotool xterm x11-apps x11-utils dbus dbus-x11 at-spi2-core python3-dbusmock sqlite3
+    xvfb openbox xdotool xterm x11-apps x11-utils dbus dbus-x11 at-spi2-core python3-dbusmock sqlite3 dunst
     firefox-esr chromium trayer imagemagick hicolor-icon-theme
     firefox-esr-l10n-de firefox-esr-l10n-fr chromium-l10n mpv mpv-mpris
     sway kwin-wayland kded5 weston gnome-shell gnome-shell-extension-appindicator dconf-gsettings-backend

@@ -44,6 +44,39 @@ History openHistory(const QString& databasePath)
     return history;
 }
 
+// The item's daily limit beside its time, and whether it went over it: by how much on a single day, on how
+// many days in a longer period (a limit holds per day, so a week is not held to seven times it).
+QString limitNote(const ItemKey& key, const QList<DayUsage>& days, const QList<DailyLimit>& limits)
+{
+    const auto limit = std::find_if(limits.cbegin(), limits.cend(), [&](const DailyLimit& each) {
+        return each.kind == rawValue(key.kind) && each.id == key.id;
+    });
+    if (limit == limits.cend())
+        return {};
+    const double limitSeconds = limit->minutes * 60.0;
+    const QString limitText = DurationText::string(limitSeconds);
+    int daysOver = 0;
+    double over = 0;
+    for (const DayUsage& day : days) {
+        for (const UsageItem& item : day.summary.items) {
+            if (item.key == key && item.seconds > limitSeconds) {
+                ++daysOver;
+                over = item.seconds - limitSeconds;
+            }
+        }
+    }
+    if (days.size() == 1 && daysOver == 1)
+        //: Beside an item's time in a report; %1 is its daily limit, %2 how much it went over, such as "12m".
+        return QCoreApplication::translate("Commands", "(daily limit %1, over by %2)")
+            .arg(limitText, DurationText::string(over));
+    if (daysOver > 0)
+        //: Beside an item's time in a report of several days; %1 is its daily limit.
+        return QCoreApplication::translate("Commands", "(daily limit %1, over on %n day(s))", nullptr, daysOver)
+            .arg(limitText);
+    //: Beside an item's time in a report; %1 is its daily limit.
+    return QCoreApplication::translate("Commands", "(daily limit %1)").arg(limitText);
+}
+
 } // namespace
 
 Commands::Outcome Commands::report(const QString& databasePath, Period period, Clock& clock, Settings& settings,
@@ -57,13 +90,12 @@ Commands::Outcome Commands::report(const QString& databasePath, Period period, C
     Platform platform;
     platform.clock = &clock;
     const Tracker tracker(Tracker::Sampling::whenTold, platform, settings, std::move(history.store));
-    const Summary summary = others ? Summary::merging([&] {
-        QList<Summary> days;
-        for (const DayUsage& day : others->addedTo(tracker.days(period), tracker.excluded()))
-            days.append(day.summary);
-        return days;
-    }())
-                                   : tracker.summary(period);
+    const QList<DayUsage> days =
+        others ? others->addedTo(tracker.days(period), tracker.excluded()) : tracker.days(period);
+    QList<Summary> summaries;
+    for (const DayUsage& day : days)
+        summaries.append(day.summary);
+    const Summary summary = Summary::merging(summaries);
     if (store && store->readFailed())
         return {{}, unreadable(databasePath, store->errorMessage())};
 
@@ -75,9 +107,12 @@ Commands::Outcome Commands::report(const QString& databasePath, Period period, C
     }
     QString text;
     // Names recorded by older versions may still hold control characters: none reaches the terminal.
-    for (qsizetype i = 0; i < summary.items.size(); ++i)
-        text += durations[i].rightJustified(width) + QStringLiteral("  ") +
-                CapturedText::withoutControls(summary.items[i].name) + QLatin1Char('\n');
+    for (qsizetype i = 0; i < summary.items.size(); ++i) {
+        const UsageItem& item = summary.items[i];
+        const QString limit = limitNote(item.key, days, settings.dailyLimits());
+        text += durations[i].rightJustified(width) + QStringLiteral("  ") + CapturedText::withoutControls(item.name) +
+                (limit.isEmpty() ? QString() : QStringLiteral("  ") + limit) + QLatin1Char('\n');
+    }
     text += DurationText::string(summary.total).rightJustified(width) + QStringLiteral("  ") +
             QCoreApplication::translate("Commands", "Total", "the last line of a report, below the items") +
             QLatin1Char('\n');

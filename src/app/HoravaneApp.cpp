@@ -1,20 +1,25 @@
 #include "HoravaneApp.h"
 
 #include "AppPresence.h"
+#include "BreakReminder.h"
 #include "DesktopComposition.h"
+#include "DesktopNotifier.h"
 #include "DesktopPanelTone.h"
 #include "GnomeExtension.h"
 #include "GnomeShellWorkspace.h"
 #include "HistoryView.h"
 #include "KWinPopupPlacement.h"
+#include "LimitWatch.h"
 #include "LinuxPlatform.h"
 #include "Notice.h"
+#include "OtherComputersToday.h"
 #include "PopoverView.h"
 #include "PopupWindow.h"
 #include "Settings.h"
 #include "SettingsView.h"
 #include "StatusNotifierItem.h"
 #include "SwayPopupPlacement.h"
+#include "TrayIcon.h"
 #include "TrayItem.h"
 #include "WelcomeView.h"
 #include "WindowAccessibility.h"
@@ -27,6 +32,7 @@
 #include <QEvent>
 #include <QLayout>
 #include <QMessageBox>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace {
@@ -55,6 +61,23 @@ bool askUser(const QString& question)
                     QMessageBox::Yes | QMessageBox::Cancel);
     box.setTextFormat(Qt::PlainText);
     return box.exec() == QMessageBox::Yes;
+}
+
+// The resting ring, in a grey that reads on light and dark notices alike.
+DesktopNotifier::Icon noticeIcon()
+{
+    constexpr int pixels = 64;
+    QImage ring = TrayIcon::image({}, 0, pixels / TrayIcon::side);
+    ring.setDevicePixelRatio(1);
+    QPainter painter(&ring);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(ring.rect(), QColor(0x80, 0x80, 0x80));
+    painter.end();
+    const QImage rgba = ring.convertToFormat(QImage::Format_RGBA8888);
+    QByteArray bytes;
+    for (int y = 0; y < rgba.height(); ++y)
+        bytes.append(reinterpret_cast<const char*>(rgba.constScanLine(y)), rgba.width() * 4);
+    return {rgba.width(), rgba.height(), bytes};
 }
 
 void tellUser(const QString& message)
@@ -114,13 +137,41 @@ HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* pa
     connect(m_tray.get(), &TrayItem::quitRequested, qApp, &QApplication::quit);
     if (bus.registerObject(QStringLiteral("/app/corvani/Horavane"), this, QDBusConnection::ExportScriptableSlots))
         bus.registerService(busName);
+    if (bus.isConnected())
+        startNotices(bus);
     if (!m_settings.hasSeenWelcome())
         showWelcome();
 }
 
 HoravaneApp::~HoravaneApp() = default;
 
+void HoravaneApp::startNotices(QDBusConnection bus)
+{
+    m_notifier = std::make_unique<DesktopNotifier>(bus, noticeIcon(), busName);
+    connect(m_notifier.get(), &Notifier::actionChosen, this, &HoravaneApp::showToday);
+    m_limitWatch = std::make_unique<LimitWatch>(m_tracker, m_settings, *m_notifier);
+    m_breakReminder =
+        std::make_unique<BreakReminder>(m_tracker, *m_desktop.platform().session, m_settings, *m_notifier);
+    m_otherComputersToday = std::make_unique<OtherComputersToday>(m_settings, *m_desktop.platform().clock);
+    connect(m_otherComputersToday.get(), &OtherComputersToday::read, m_limitWatch.get(),
+            &LimitWatch::setOtherComputers);
+    m_otherComputersToday->start();
+}
+
 void HoravaneApp::showPopover(const QRect& anchor)
+{
+    makePopover();
+    m_popup->toggle(anchor);
+}
+
+void HoravaneApp::showToday()
+{
+    makePopover();
+    if (!m_popup->isVisible())
+        m_popup->popUp(QRect()); // at the top right of the screen
+}
+
+void HoravaneApp::makePopover()
 {
     if (!m_popup) {
         m_popover = new PopoverView(m_tracker, m_icons, m_settings, m_updates, *m_browserAccess);
@@ -144,7 +195,6 @@ void HoravaneApp::showPopover(const QRect& anchor)
             placePopupByCompositor();
         showDesktopNotice();
     }
-    m_popup->toggle(anchor);
 }
 
 void HoravaneApp::placePopupByCompositor()

@@ -11,10 +11,15 @@
 #include "UpdateChecker.h"
 #include "XdgAutostart.h"
 
+#include <QDBusConnection>
 #include <QObject>
 #include <memory>
 
+class BreakReminder;
+class DesktopNotifier;
 class DesktopPanelTone;
+class LimitWatch;
+class OtherComputersToday;
 class LinuxPlatform;
 class PopoverView;
 class PopupWindow;
@@ -42,6 +47,8 @@ public:
     Icons& icons() { return m_icons; }
 
     void showPopover(const QRect& anchor);
+    // Opens the popover where the tray item is not known, as a notice's "Show Today" asks.
+    void showToday();
 
 public slots:
     Q_SCRIPTABLE void showHistory();
@@ -52,6 +59,9 @@ public:
 
 private:
     bool panelDrawsTime() const;
+    void makePopover();
+    // Notices of daily limits and breaks, through the desktop's notification server.
+    void startNotices(QDBusConnection bus);
     // A top-level window around content, counted while shown and made once.
     QWidget* window(std::unique_ptr<QWidget>& slot, const QString& title, QWidget* content, const QSize& size);
     // What the user must know or do about the desktop, in the popover and the welcome window.
@@ -74,6 +84,10 @@ private:
     std::unique_ptr<StatusNotifierItem> m_statusItem; // the panels' item, on a session bus
     std::unique_ptr<DesktopPanelTone> m_panelTone;
     std::unique_ptr<TrayItem> m_tray;
+    std::unique_ptr<DesktopNotifier> m_notifier;
+    std::unique_ptr<LimitWatch> m_limitWatch;
+    std::unique_ptr<BreakReminder> m_breakReminder;
+    std::unique_ptr<OtherComputersToday> m_otherComputersToday;
     PopoverView* m_popover = nullptr;
     std::unique_ptr<PopupWindow> m_popup;
     std::unique_ptr<QObject> m_popupPlacement; // on Wayland, where KWin or sway can place it

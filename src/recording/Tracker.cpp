@@ -65,13 +65,22 @@ void Tracker::tick()
     const QDateTime now = m_platform.clock->now();
     const double elapsed = static_cast<double>(m_lastTick.msecsTo(now)) / 1000.0;
     m_lastTick = now;
-    if (m_current && elapsed > 0 && elapsed <= longestCountedInterval) {
-        m_pending[Slot{dayKey(now), *m_current}] += elapsed;
+    const QString& day = dayKey(now);
+    const bool credits = m_current && elapsed > 0 && elapsed <= longestCountedInterval;
+    if (credits) {
+        m_pending[Slot{day, *m_current}] += elapsed;
         bumpRevision();
     } else if (m_current && elapsed > longestCountedInterval) {
         qInfo("Not counted: %.0f s between two samples, as after sleep", elapsed);
     }
+    // The sample is kept and filled in place: no allocation on the two-second path.
+    m_sample.at = now;
+    m_sample.day = day;
+    m_sample.credited = credits ? std::exchange(m_current, std::nullopt) : std::nullopt;
+    m_sample.seconds = credits ? elapsed : 0;
     m_current = resolve();
+    m_sample.present = m_present;
+    emit sampled(m_sample);
     const qint64 monotonic = m_platform.clock->monotonicMs();
     if (monotonic - m_lastFlushMs >= flushIntervalMs)
         flush();
@@ -119,22 +128,25 @@ void Tracker::adopt(std::unique_ptr<Store> store)
 std::optional<ItemKey> Tracker::resolve()
 {
     const SessionState& session = *m_platform.session;
+    m_present = false;
     if (!Activity::sessionIsActive(session))
         return std::nullopt;
     const std::optional<RunningApp> front = m_platform.workspace->frontmostApplication();
-    if (!front)
+    // Where no time is counted, the user is present by keyboard and mouse alone.
+    if (!front) {
+        m_present = inputIsRecent();
         return std::nullopt;
+    }
     // Names come from other programs: whatever they hold, no control character reaches a list, a file or a terminal.
     const QString id =
         CapturedText::withoutControls(!front->bundleId.isEmpty() ? front->bundleId : front->localizedName);
-    if (id.isEmpty())
-        return std::nullopt;
     const QString ownId = m_platform.workspace->ownIdentifier();
-    if (!ownId.isEmpty() && id == ownId)
+    if (id.isEmpty() || (!ownId.isEmpty() && id == ownId) || id == m_platform.workspace->ownProcessName()) {
+        m_present = inputIsRecent();
         return std::nullopt;
-    if (id == m_platform.workspace->ownProcessName())
-        return std::nullopt;
-    if (!Activity::userIsPresent(*front, session, m_settings.idleMinutes()))
+    }
+    m_present = Activity::userIsPresent(*front, session, m_settings.idleMinutes());
+    if (!m_present)
         return std::nullopt;
     const QString name = !front->localizedName.isEmpty() ? CapturedText::withoutControls(front->localizedName) : id;
     const ItemKey key{ItemKind::app, id};
@@ -142,6 +154,11 @@ std::optional<ItemKey> Tracker::resolve()
         return std::nullopt;
     m_names.insert(key, name);
     return attribute(*front, id, name);
+}
+
+bool Tracker::inputIsRecent() const
+{
+    return m_platform.session->secondsSinceLastInput() < Settings::idleLimitMinutes(m_settings.idleMinutes()) * 60;
 }
 
 ItemKey Tracker::attribute(const RunningApp& front, const QString& id, const QString& name)

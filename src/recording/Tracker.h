@@ -37,6 +37,16 @@ public:
         bool operator==(const BlockedBrowser&) const = default;
     };
 
+    // What one sample saw, for those who act on today's time as it grows.
+    struct Sample
+    {
+        QDateTime at;
+        QString day;                     // the day key of that moment
+        std::optional<ItemKey> credited; // what the seconds since the previous sample went to, if anything
+        double seconds = 0;
+        bool present = false; // whether the user is at the computer now, as far as the tracker counts time
+    };
+
     // When the tracker looks at the application in front.
     enum class Sampling
     {
@@ -92,6 +102,8 @@ signals:
     void blockedBrowserChanged();
     // keepsTimeInMemoryOnly() or damagedHistoryCopy() changed.
     void historyFileChanged();
+    // After every sample; receivers must stay cheap, as the sample is.
+    void sampled(const Tracker::Sample& sample);
     // A live tracker with a store wrote (or tried to write) its pending seconds: time for the daily backup check.
     void flushed();
 
@@ -105,6 +117,8 @@ private:
     };
 
     std::optional<ItemKey> resolve();
+    // Whether the user touched keyboard or mouse within the idle limit.
+    bool inputIsRecent() const;
     // What the front application's time goes to; the app itself, or the site a browser shows.
     ItemKey attribute(const RunningApp& front, const QString& id, const QString& name);
     void setBlockedBrowser(const std::optional<BlockedBrowser>& notice);
@@ -128,6 +142,8 @@ private:
     QHash<Slot, double> m_pending;
     QHash<ItemKey, QString> m_names;
     std::optional<ItemKey> m_current;
+    bool m_present = false;
+    Sample m_sample;
     std::optional<HistoryFile> m_historyFile;
     QDateTime m_lastTick;
     // Writes and glances are scheduled on the monotonic clock: a wall clock set back must not hold them off.

@@ -48,6 +48,7 @@ Settings::Settings(const QString& filePath, QObject* parent) : QObject(parent), 
     m_breakAfterMinutes = read(m_file, SettingKeys::breakAfterMinutes.name, m_breakAfterMinutes);
     m_breakIdleMinutes = read(m_file, SettingKeys::breakIdleMinutes.name, m_breakIdleMinutes);
     readDailyLimits();
+    m_limitNotices = m_file.value(SettingKeys::limitNotices).toStringList();
 }
 
 // Entries that do not read as a known kind, a whole number of minutes and an id are left out; of two for the
@@ -100,6 +101,14 @@ void Settings::removeDailyLimit(int kind, const QString& id)
 {
     if (m_dailyLimits.removeIf([&](const DailyLimit& limit) { return limit.kind == kind && limit.id == id; }) > 0)
         writeDailyLimits();
+}
+
+void Settings::setLimitNotices(const QStringList& value)
+{
+    if (value == m_limitNotices)
+        return;
+    m_limitNotices = value;
+    m_file.setValue(SettingKeys::limitNotices, value);
 }
 
 void Settings::setWarnsBeforeLimit(bool value)

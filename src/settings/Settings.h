@@ -30,7 +30,8 @@ inline constexpr Key<QLatin1StringView> computerName{"computerName"_L1, {}};
 inline constexpr Key<QLatin1StringView> settingsTab{"settingsTab"_L1, "general"_L1};
 inline constexpr Key<bool> hasSeenWelcome{"hasSeenWelcome"_L1, false};
 inline constexpr Key<bool> hasAskedForAccessibility{"hasAskedForAccessibility"_L1, false};
-inline constexpr QLatin1StringView dailyLimits{"dailyLimits"_L1}; // entries "kind minutes id"
+inline constexpr QLatin1StringView dailyLimits{"dailyLimits"_L1};   // entries "kind minutes id"
+inline constexpr QLatin1StringView limitNotices{"limitNotices"_L1}; // the day, then the notices given that day
 inline constexpr Key<bool> warnsBeforeLimit{"warnsBeforeLimit"_L1, true};
 inline constexpr Key<bool> limitsCountAllComputers{"limitsCountAllComputers"_L1, false};
 inline constexpr Key<bool> remindsOfBreaks{"remindsOfBreaks"_L1, false};
@@ -79,6 +80,9 @@ public:
     bool hasSeenWelcome() const { return m_hasSeenWelcome; }
     bool hasAskedForAccessibility() const { return m_hasAskedForAccessibility; }
     const QList<DailyLimit>& dailyLimits() const { return m_dailyLimits; }
+    // The limit notices given today, kept so that a restart does not give them again: the day key first,
+    // then one entry per notice.
+    const QStringList& limitNotices() const { return m_limitNotices; }
     // Also a notice five minutes before an item reaches its limit.
     bool warnsBeforeLimit() const { return m_warnsBeforeLimit; }
     // Limits count today's time on the user's other computers too, from their copies in the backup folder.
@@ -104,6 +108,7 @@ public:
     // Sets or replaces the item's limit, its minutes kept within DailyLimit's bounds.
     void setDailyLimit(const DailyLimit& limit);
     void removeDailyLimit(int kind, const QString& id);
+    void setLimitNotices(const QStringList& value);
     void setWarnsBeforeLimit(bool value);
     void setLimitsCountAllComputers(bool value);
     void setRemindsOfBreaks(bool value);
@@ -155,6 +160,7 @@ private:
     bool m_hasSeenWelcome = SettingKeys::hasSeenWelcome.defaultValue;
     bool m_hasAskedForAccessibility = SettingKeys::hasAskedForAccessibility.defaultValue;
     QList<DailyLimit> m_dailyLimits;
+    QStringList m_limitNotices;
     bool m_warnsBeforeLimit = SettingKeys::warnsBeforeLimit.defaultValue;
     bool m_limitsCountAllComputers = SettingKeys::limitsCountAllComputers.defaultValue;
     bool m_remindsOfBreaks = SettingKeys::remindsOfBreaks.defaultValue;

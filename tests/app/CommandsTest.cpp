@@ -46,6 +46,27 @@ TEST_F(CommandsTest, ReportListsThePeriodLargestFirstWithoutExcludedItems)
     EXPECT_EQ(Commands::report(database(), Period::yesterday, clock, settings).output, "1m  XTerm\n1m  Total\n");
 }
 
+TEST_F(CommandsTest, ReportShowsEachLimitAndMarksTheItemsOverIt)
+{
+    settings.setDailyLimit({rawValue(ItemKind::app), "debian-xterm", 60});
+    settings.setDailyLimit({rawValue(ItemKind::site), "example.com", 50});
+    const struct
+    {
+        Period period;
+        QString expected; // the beginning of the report; the plural of "day" follows the language
+    } cases[] = {
+        {Period::today, " 1h 5m  XTerm  (daily limit 1h, over by 5m)\n"
+                        "   45m  example.com  (daily limit 50m)\n"
+                        "1h 50m  Total\n"},
+        {Period::yesterday, "1m  XTerm  (daily limit 1h)\n1m  Total\n"},
+        {Period::week, " 1h 6m  XTerm  (daily limit 1h, over on 1 day"},
+    };
+    for (const auto& test : cases) {
+        const QString report = Commands::report(database(), test.period, clock, settings).output;
+        EXPECT_TRUE(report.startsWith(test.expected)) << report.toStdString();
+    }
+}
+
 TEST_F(CommandsTest, ReportWithoutHistory)
 {
     const Commands::Outcome report = Commands::report(dir.filePath("none.sqlite"), Period::month, clock, settings);

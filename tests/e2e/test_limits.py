@@ -1,0 +1,60 @@
+"""Daily limits on a real desktop: a real notification server shows the notice, and its action opens today."""
+import datetime
+import os
+import shutil
+import sqlite3
+import subprocess
+import unittest
+
+from harness import Recorder, open_window, wait_for
+
+USAGE = ("CREATE TABLE usage (day TEXT NOT NULL, kind INTEGER NOT NULL, id TEXT NOT NULL, name TEXT NOT NULL, "
+         "seconds REAL NOT NULL, PRIMARY KEY (day, kind, id)) WITHOUT ROWID")
+
+
+def dunstctl(*args):
+    return subprocess.run(["dunstctl", *args], capture_output=True, text=True).stdout.strip()
+
+
+class LimitNotice(unittest.TestCase):
+    def setUp(self):
+        if not shutil.which("dunst"):
+            self.skipTest("dunst missing")
+        self.dunst = subprocess.Popen(["dunst"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(self.dunst.wait)
+        self.addCleanup(self.dunst.terminate)
+        self.assertTrue(wait_for(lambda: dunstctl("is-paused") == "false"), "dunst did not start")
+        # Every Notify call on the bus, to read what the notice says.
+        self.calls = subprocess.Popen(["dbus-monitor", "--session", "member='Notify'"], stdout=subprocess.PIPE)
+        self.addCleanup(self.calls.wait)
+        self.addCleanup(self.calls.terminate)
+        self.window = open_window(["xterm", "-T", "e2e-limit"], ["--name", "e2e-limit"])
+        self.addCleanup(self.window.close)
+
+    def test_the_limit_reached_is_told_and_its_action_opens_today(self):
+        # Five minutes less four seconds of the terminal today, and a limit of five minutes on it.
+        recorder = Recorder(preferences={"dailyLimits": "0 5 debian-xterm"})
+        self.addCleanup(recorder.close)
+        os.makedirs(os.path.dirname(recorder.database))
+        with sqlite3.connect(recorder.database) as db:
+            db.execute(USAGE)
+            db.execute("INSERT INTO usage VALUES (?, 0, 'debian-xterm', 'XTerm', 296)",
+                       (datetime.date.today().isoformat(),))
+        self.window.activate()
+        recorder.start()
+        self.assertTrue(wait_for(lambda: dunstctl("count", "displayed") == "1"), "no notice shown")
+
+        said = b""
+        while b"Daily limit reached" not in said:  # the call was made before dunst showed it
+            said += self.calls.stdout.read1()
+        self.assertIn(b'string "Daily limit reached for XTerm"', said)
+
+        dunstctl("action", "0")
+        shown = lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Horavane — Today"],
+                                       capture_output=True).returncode == 0
+        self.assertTrue(wait_for(shown), "the action did not open today's window")
+        self.assertEqual(recorder.stop(), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
