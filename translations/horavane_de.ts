@@ -56,6 +56,26 @@
     </message>
 </context>
 <context>
+    <name>BreakReminder</name>
+    <message>
+        <source>Time for a break</source>
+        <extracomment>The title of a notification.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>You have been at the computer for %n minute(s) without a pause.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show Today</source>
+        <extracomment>The action of a notification: opens the small window with today&apos;s time.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BrowserAccess</name>
     <message>
         <source>Browsers show Horavane the address of the page in front through the desktop&apos;s accessibility, which is switched off. Switch it on for your session? Screen readers and other assistive tools use the same switch.</source>
@@ -210,6 +230,19 @@
         <source>Quit Horavane</source>
         <translation>Horavane beenden</translation>
     </message>
+    <message>
+        <source>Set Daily Limit…</source>
+        <extracomment>Opens a small window to choose how long an app or website may be used a day</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Daily Limit…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Daily Limit</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -244,12 +277,57 @@
         <source>there is no history to back up yet</source>
         <translation>es gibt noch keinen Verlauf zum Sichern</translation>
     </message>
+    <message>
+        <source>(daily limit %1, over by %2)</source>
+        <extracomment>Beside an item&apos;s time in a report; %1 is its daily limit, %2 how much it went over, such as &quot;12m&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>(daily limit %1, over on %n day(s))</source>
+        <extracomment>Beside an item&apos;s time in a report of several days; %1 is its daily limit.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(daily limit %1)</source>
+        <extracomment>Beside an item&apos;s time in a report; %1 is its daily limit.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ComputerSwitch</name>
     <message>
         <source>Computers</source>
         <translation>Computer</translation>
+    </message>
+</context>
+<context>
+    <name>DailyLimitDialog</name>
+    <message>
+        <source>Daily Limit</source>
+        <extracomment>Title of the small window that sets how long an app or website may be used a day</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How long may you use “%1” each day?</source>
+        <extracomment>%1: an app&apos;s or website&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <extracomment>Label of a number box; a count of hours</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <extracomment>Label of a number box; a count of minutes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horavane tells you when the time is up. Nothing is blocked.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -554,6 +632,127 @@ Sie teilt Horavane mit, welche Anwendung im Vordergrund ist (niemals einen Fenst
         <extracomment>A row as a screen reader names it: the app&apos;s or website&apos;s name, then its time spoken in words</extracomment>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A row&apos;s time against its daily limit, both kept as short: &quot;1h 32m of 1h&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n day(s) over</source>
+        <extracomment>A row&apos;s time over several days, then on how many of them it passed the item&apos;s daily limit</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, over its daily limit of %3</source>
+        <extracomment>A row for a screen reader: name, time, then the daily limit the time has passed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 of its daily limit of %3</source>
+        <extracomment>A row for a screen reader: name, time, then the item&apos;s daily limit</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2, over its daily limit of %3 on %n day(s)</source>
+        <extracomment>A row for a screen reader: name, time over several days, the daily limit and on how many days it passed it</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2, within its daily limit of %3 every day</source>
+        <extracomment>A row for a screen reader: name, time over several days, then the daily limit it kept to on each of them</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LimitWatch</name>
+    <message>
+        <source>Daily limit reached for %1</source>
+        <extracomment>The title of a notification; %1 is an application or website.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s) left for %1</source>
+        <extracomment>The title of a notification; %1 is an application or website.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 today on all your computers, of a daily limit of %2.</source>
+        <extracomment>%1 is the time used today, such as &quot;55m&quot;; %2 the daily limit, such as &quot;1h&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 today, of a daily limit of %2.</source>
+        <extracomment>%1 is the time used today, such as &quot;55m&quot;; %2 the daily limit, such as &quot;1h&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Today</source>
+        <extracomment>The action of a notification: opens the small window with today&apos;s time.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LimitsSection</name>
+    <message>
+        <source>Limits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No app or website has a daily limit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warn 5 minutes before</source>
+        <extracomment>A choice: also tell the user 5 minutes before an app or website reaches its daily limit</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count time on all my computers</source>
+        <extracomment>A choice: limits add up the time on the user&apos;s other computers, read from the backup folder</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remind me to take breaks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggest a break after</source>
+        <extracomment>Followed by a duration such as &quot;50 minutes&quot;: how long the user is present before a break is suggested</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A break is a pause of</source>
+        <extracomment>Followed by a duration such as &quot;5 minutes&quot;: how long away from the computer counts as a break</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To set a limit, right-click an app or website in the list or press the Menu key on it and choose Set Daily Limit. Horavane tells you when the time is up, and once more five minutes before if you like. Nothing is blocked. Time on your other computers is read from their copies in the backup folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily limit of %1: %2</source>
+        <extracomment>A button showing an item&apos;s daily limit, which opens the window to change it; %1: name, %2: the limit in words</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <extracomment>Takes an app&apos;s or website&apos;s daily limit away</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove the daily limit of %1</source>
+        <extracomment>%1: an app&apos;s or website&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LinuxPlatform</name>
@@ -751,6 +950,11 @@ Sie teilt Horavane mit, welche Anwendung im Vordergrund ist (niemals einen Fenst
         <comment>ring centre</comment>
         <extracomment>What the ring&apos;s centre shows, for a screen reader: a name (&quot;Total&quot; or an item&apos;s), then a time (&quot;1h 32m&quot;)</extracomment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, over its daily limit</source>
+        <extracomment>A slice as a screen reader names it: the app&apos;s or website&apos;s name, then its time spoken in words</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>BreakReminder</name>
+    <message numerus="yes">
+        <source>You have been at the computer for %n minute(s) without a pause.</source>
+        <translation>
+            <numerusform>You have been at the computer for %n minute without a pause.</numerusform>
+            <numerusform>You have been at the computer for %n minutes without a pause.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ChartColorsPreview</name>
     <message numerus="yes">
         <source>Chart with %Ln colours</source>
@@ -15,6 +25,17 @@
         <translation>
             <numerusform>Menu bar icon with %Ln colour</numerusform>
             <numerusform>Menu bar icon with %Ln colours</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message numerus="yes">
+        <source>(daily limit %1, over on %n day(s))</source>
+        <extracomment>Beside an item&apos;s time in a report of several days; %1 is its daily limit.</extracomment>
+        <translation>
+            <numerusform>(daily limit %1, over on %n day)</numerusform>
+            <numerusform>(daily limit %1, over on %n days)</numerusform>
         </translation>
     </message>
 </context>
@@ -61,6 +82,17 @@
         <translation>
             <numerusform>%1, %2, over its daily limit of %3 on %n day</numerusform>
             <numerusform>%1, %2, over its daily limit of %3 on %n days</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LimitWatch</name>
+    <message numerus="yes">
+        <source>%n minute(s) left for %1</source>
+        <extracomment>The title of a notification; %1 is an application or website.</extracomment>
+        <translation>
+            <numerusform>%n minute left for %1</numerusform>
+            <numerusform>%n minutes left for %1</numerusform>
         </translation>
     </message>
 </context>
