@@ -18,6 +18,9 @@ LimitWatch::LimitWatch(Tracker& tracker, Settings& settings, Notifier& notifier,
 {
     connect(&tracker, &Tracker::sampled, this, &LimitWatch::sampled);
     connect(&tracker, &Tracker::excludedChanged, this, &LimitWatch::rebuild);
+    // Today's time read again when the history under it changes: opened late, deleted or restored.
+    connect(&tracker, &Tracker::historyFileChanged, this, &LimitWatch::rebuild);
+    connect(&tracker, &Tracker::historyReplaced, this, &LimitWatch::rebuild);
     connect(&settings, &Settings::dailyLimitsChanged, this, &LimitWatch::rebuild);
     connect(&settings, &Settings::limitsCountAllComputersChanged, this, &LimitWatch::rebuild);
     connect(&settings, &Settings::warnsBeforeLimitChanged, this, &LimitWatch::rebuild);

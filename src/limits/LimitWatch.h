@@ -14,7 +14,7 @@ class Settings;
 // notifications, when one comes within five minutes of its limit (if they asked for that) and when it
 // reaches it: each at most once a day per item, and only while the user is at the computer. The time
 // grows with the tracker's samples, so a sample costs a lookup; today's totals are read afresh only when
-// the limits, the exclusions or the day change.
+// the limits, the exclusions, the history file or the day change.
 class LimitWatch : public QObject
 {
     Q_OBJECT

@@ -293,6 +293,7 @@ bool Tracker::deleteAllHistory()
     m_pending.clear();
     bumpRevision();
     refreshGlance();
+    emit historyReplaced();
     return true;
 }
 
@@ -304,6 +305,7 @@ bool Tracker::restore(const QString& path)
     m_pending.clear();
     bumpRevision();
     refreshGlance();
+    emit historyReplaced();
     return true;
 }
 

@@ -102,6 +102,8 @@ signals:
     void blockedBrowserChanged();
     // keepsTimeInMemoryOnly() or damagedHistoryCopy() changed.
     void historyFileChanged();
+    // The recorded history was deleted or replaced by a restored one.
+    void historyReplaced();
     // After every sample; receivers must stay cheap, as the sample is.
     void sampled(const Tracker::Sample& sample);
     // A live tracker with a store wrote (or tried to write) its pending seconds: time for the daily backup check.

@@ -21,7 +21,8 @@ struct Step
         nextDay,
         restart,
         othersUsed,
-        exclude
+        exclude,
+        deleteHistory
     } what;
     int seconds = 0;
 };
@@ -82,6 +83,9 @@ public:
         case Step::exclude:
             tracker->exclude(UsageItem{editorKey, "Editor", 0});
             break;
+        case Step::deleteHistory:
+            tracker->deleteAllHistory();
+            break;
         }
     }
 
@@ -127,6 +131,9 @@ TEST(LimitWatch, TellsOfTheWarningAndTheLimitOnceADayEachWhileTheUserIsThere)
          true},
         {"other computers' time only when asked", {{Step::othersUsed, 9 * 60}, {Step::use, 62}}, {}, true, false},
         {"none while away", {{Step::othersUsed, 11 * 60}, {Step::away, 60}}, {}, true, true},
+        {"deleted time no longer counts",
+         {{Step::use, 6 * 60}, {Step::deleteHistory}, {Step::use, 5 * 60}},
+         {"warning"}},
         {"told once back from away",
          {{Step::othersUsed, 11 * 60}, {Step::away, 60}, {Step::use, 2}},
          {"limit"},
