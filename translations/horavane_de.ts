@@ -60,19 +60,19 @@
     <message>
         <source>Time for a break</source>
         <extracomment>The title of a notification.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeit für eine Pause</translation>
     </message>
     <message numerus="yes">
         <source>You have been at the computer for %n minute(s) without a pause.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Sie sind seit %n Minute ohne Unterbrechung am Computer.</numerusform>
+            <numerusform>Sie sind seit %n Minuten ohne Unterbrechung am Computer.</numerusform>
         </translation>
     </message>
     <message>
         <source>Show Today</source>
         <extracomment>The action of a notification: opens the small window with today&apos;s time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heute anzeigen</translation>
     </message>
 </context>
 <context>
@@ -233,15 +233,15 @@
     <message>
         <source>Set Daily Limit…</source>
         <extracomment>Opens a small window to choose how long an app or website may be used a day</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tageslimit festlegen…</translation>
     </message>
     <message>
         <source>Change Daily Limit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tageslimit ändern…</translation>
     </message>
     <message>
         <source>Remove Daily Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tageslimit entfernen</translation>
     </message>
 </context>
 <context>
@@ -280,20 +280,20 @@
     <message>
         <source>(daily limit %1, over by %2)</source>
         <extracomment>Beside an item&apos;s time in a report; %1 is its daily limit, %2 how much it went over, such as &quot;12m&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(Tageslimit %1, um %2 überschritten)</translation>
     </message>
     <message numerus="yes">
         <source>(daily limit %1, over on %n day(s))</source>
         <extracomment>Beside an item&apos;s time in a report of several days; %1 is its daily limit.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(Tageslimit %1, an %n Tag überschritten)</numerusform>
+            <numerusform>(Tageslimit %1, an %n Tagen überschritten)</numerusform>
         </translation>
     </message>
     <message>
         <source>(daily limit %1)</source>
         <extracomment>Beside an item&apos;s time in a report; %1 is its daily limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(Tageslimit %1)</translation>
     </message>
 </context>
 <context>
@@ -308,26 +308,26 @@
     <message>
         <source>Daily Limit</source>
         <extracomment>Title of the small window that sets how long an app or website may be used a day</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tageslimit</translation>
     </message>
     <message>
         <source>How long may you use “%1” each day?</source>
         <extracomment>%1: an app&apos;s or website&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange möchten Sie „%1“ höchstens pro Tag nutzen?</translation>
     </message>
     <message>
         <source>Hours</source>
         <extracomment>Label of a number box; a count of hours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stunden</translation>
     </message>
     <message>
         <source>Minutes</source>
         <extracomment>Label of a number box; a count of minutes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <source>Horavane tells you when the time is up. Nothing is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavane sagt Ihnen Bescheid, wenn die Zeit abgelaufen ist. Es wird nichts blockiert.</translation>
     </message>
 </context>
 <context>
@@ -635,38 +635,38 @@ Sie teilt Horavane mit, welche Anwendung im Vordergrund ist (niemals einen Fenst
     <message>
         <source>%1 of %2</source>
         <extracomment>A row&apos;s time against its daily limit, both kept as short: &quot;1h 32m of 1h&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message numerus="yes">
         <source>%1, %n day(s) over</source>
         <extracomment>A row&apos;s time over several days, then on how many of them it passed the item&apos;s daily limit</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n Tag über Limit</numerusform>
+            <numerusform>%1, %n Tage über Limit</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2, over its daily limit of %3</source>
         <extracomment>A row for a screen reader: name, time, then the daily limit the time has passed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, über dem Tageslimit von %3</translation>
     </message>
     <message>
         <source>%1, %2 of its daily limit of %3</source>
         <extracomment>A row for a screen reader: name, time, then the item&apos;s daily limit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 des Tageslimits von %3</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, over its daily limit of %3 on %n day(s)</source>
         <extracomment>A row for a screen reader: name, time over several days, the daily limit and on how many days it passed it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, an %n Tag über dem Tageslimit von %3</numerusform>
+            <numerusform>%1, %2, an %n Tagen über dem Tageslimit von %3</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2, within its daily limit of %3 every day</source>
         <extracomment>A row for a screen reader: name, time over several days, then the daily limit it kept to on each of them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, an jedem Tag innerhalb des Tageslimits von %3</translation>
     </message>
 </context>
 <context>
@@ -674,84 +674,84 @@ Sie teilt Horavane mit, welche Anwendung im Vordergrund ist (niemals einen Fenst
     <message>
         <source>Daily limit reached for %1</source>
         <extracomment>The title of a notification; %1 is an application or website.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tageslimit für %1 erreicht</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) left for %1</source>
         <extracomment>The title of a notification; %1 is an application or website.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Noch %n Minute für %1</numerusform>
+            <numerusform>Noch %n Minuten für %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 today on all your computers, of a daily limit of %2.</source>
         <extracomment>%1 is the time used today, such as &quot;55m&quot;; %2 the daily limit, such as &quot;1h&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heute %1 auf all Ihren Computern, bei einem Tageslimit von %2.</translation>
     </message>
     <message>
         <source>%1 today, of a daily limit of %2.</source>
         <extracomment>%1 is the time used today, such as &quot;55m&quot;; %2 the daily limit, such as &quot;1h&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heute %1, bei einem Tageslimit von %2.</translation>
     </message>
     <message>
         <source>Show Today</source>
         <extracomment>The action of a notification: opens the small window with today&apos;s time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heute anzeigen</translation>
     </message>
 </context>
 <context>
     <name>LimitsSection</name>
     <message>
         <source>Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Limits</translation>
     </message>
     <message>
         <source>No app or website has a daily limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für keine Anwendung und keine Website ist ein Tageslimit festgelegt.</translation>
     </message>
     <message>
         <source>Warn 5 minutes before</source>
         <extracomment>A choice: also tell the user 5 minutes before an app or website reaches its daily limit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>5 Minuten vorher warnen</translation>
     </message>
     <message>
         <source>Count time on all my computers</source>
         <extracomment>A choice: limits add up the time on the user&apos;s other computers, read from the backup folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeit auf allen meinen Computern zählen</translation>
     </message>
     <message>
         <source>Remind me to take breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>An Pausen erinnern</translation>
     </message>
     <message>
         <source>Suggest a break after</source>
         <extracomment>Followed by a duration such as &quot;50 minutes&quot;: how long the user is present before a break is suggested</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pause vorschlagen nach</translation>
     </message>
     <message>
         <source>A break is a pause of</source>
         <extracomment>Followed by a duration such as &quot;5 minutes&quot;: how long away from the computer counts as a break</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als Pause gilt eine Abwesenheit von</translation>
     </message>
     <message>
         <source>To set a limit, right-click an app or website in the list or press the Menu key on it and choose Set Daily Limit. Horavane tells you when the time is up, and once more five minutes before if you like. Nothing is blocked. Time on your other computers is read from their copies in the backup folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um ein Limit festzulegen, klicken Sie eine Anwendung oder Website in der Liste mit der rechten Maustaste an (oder drücken Sie auf ihr die Menütaste) und wählen Sie „Tageslimit festlegen“. Horavane sagt Ihnen Bescheid, wenn die Zeit abgelaufen ist, und auf Wunsch schon fünf Minuten vorher. Es wird nichts blockiert. Die Zeit auf Ihren anderen Computern wird aus deren Kopien im Sicherungsordner gelesen.</translation>
     </message>
     <message>
         <source>Daily limit of %1: %2</source>
         <extracomment>A button showing an item&apos;s daily limit, which opens the window to change it; %1: name, %2: the limit in words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tageslimit für %1: %2</translation>
     </message>
     <message>
         <source>Remove</source>
         <extracomment>Takes an app&apos;s or website&apos;s daily limit away</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Remove the daily limit of %1</source>
         <extracomment>%1: an app&apos;s or website&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tageslimit für %1 entfernen</translation>
     </message>
 </context>
 <context>
@@ -954,7 +954,7 @@ Sie teilt Horavane mit, welche Anwendung im Vordergrund ist (niemals einen Fenst
     <message>
         <source>%1, %2, over its daily limit</source>
         <extracomment>A slice as a screen reader names it: the app&apos;s or website&apos;s name, then its time spoken in words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, über dem Tageslimit</translation>
     </message>
 </context>
 <context>
