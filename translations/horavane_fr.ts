@@ -60,19 +60,19 @@
     <message>
         <source>Time for a break</source>
         <extracomment>The title of a notification.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il est temps de faire une pause</translation>
     </message>
     <message numerus="yes">
         <source>You have been at the computer for %n minute(s) without a pause.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vous êtes devant l’ordinateur depuis %n minute sans interruption.</numerusform>
+            <numerusform>Vous êtes devant l’ordinateur depuis %n minutes sans interruption.</numerusform>
         </translation>
     </message>
     <message>
         <source>Show Today</source>
         <extracomment>The action of a notification: opens the small window with today&apos;s time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afficher aujourd’hui</translation>
     </message>
 </context>
 <context>
@@ -233,15 +233,15 @@
     <message>
         <source>Set Daily Limit…</source>
         <extracomment>Opens a small window to choose how long an app or website may be used a day</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Définir une limite quotidienne…</translation>
     </message>
     <message>
         <source>Change Daily Limit…</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la limite quotidienne…</translation>
     </message>
     <message>
         <source>Remove Daily Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la limite quotidienne</translation>
     </message>
 </context>
 <context>
@@ -280,20 +280,20 @@
     <message>
         <source>(daily limit %1, over by %2)</source>
         <extracomment>Beside an item&apos;s time in a report; %1 is its daily limit, %2 how much it went over, such as &quot;12m&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(limite quotidienne de %1 dépassée de %2)</translation>
     </message>
     <message numerus="yes">
         <source>(daily limit %1, over on %n day(s))</source>
         <extracomment>Beside an item&apos;s time in a report of several days; %1 is its daily limit.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(limite quotidienne de %1 dépassée sur %n jour)</numerusform>
+            <numerusform>(limite quotidienne de %1 dépassée sur %n jours)</numerusform>
         </translation>
     </message>
     <message>
         <source>(daily limit %1)</source>
         <extracomment>Beside an item&apos;s time in a report; %1 is its daily limit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(limite quotidienne de %1)</translation>
     </message>
 </context>
 <context>
@@ -308,26 +308,26 @@
     <message>
         <source>Daily Limit</source>
         <extracomment>Title of the small window that sets how long an app or website may be used a day</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limite quotidienne</translation>
     </message>
     <message>
         <source>How long may you use “%1” each day?</source>
         <extracomment>%1: an app&apos;s or website&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Combien de temps vous accordez-vous chaque jour pour «&#xa0;%1&#xa0;»&#x202f;?</translation>
     </message>
     <message>
         <source>Hours</source>
         <extracomment>Label of a number box; a count of hours</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heures</translation>
     </message>
     <message>
         <source>Minutes</source>
         <extracomment>Label of a number box; a count of minutes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Minutes</translation>
     </message>
     <message>
         <source>Horavane tells you when the time is up. Nothing is blocked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavane vous prévient quand le temps est écoulé. Rien n’est bloqué.</translation>
     </message>
 </context>
 <context>
@@ -635,38 +635,38 @@ Elle indique à Horavane quelle application est au premier plan (jamais le titre
     <message>
         <source>%1 of %2</source>
         <extracomment>A row&apos;s time against its daily limit, both kept as short: &quot;1h 32m of 1h&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message numerus="yes">
         <source>%1, %n day(s) over</source>
         <extracomment>A row&apos;s time over several days, then on how many of them it passed the item&apos;s daily limit</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n jour hors limite</numerusform>
+            <numerusform>%1, %n jours hors limite</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2, over its daily limit of %3</source>
         <extracomment>A row for a screen reader: name, time, then the daily limit the time has passed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, limite quotidienne de %3 dépassée</translation>
     </message>
     <message>
         <source>%1, %2 of its daily limit of %3</source>
         <extracomment>A row for a screen reader: name, time, then the item&apos;s daily limit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 sur une limite quotidienne de %3</translation>
     </message>
     <message numerus="yes">
         <source>%1, %2, over its daily limit of %3 on %n day(s)</source>
         <extracomment>A row for a screen reader: name, time over several days, the daily limit and on how many days it passed it</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %2, limite quotidienne de %3 dépassée sur %n jour</numerusform>
+            <numerusform>%1, %2, limite quotidienne de %3 dépassée sur %n jours</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2, within its daily limit of %3 every day</source>
         <extracomment>A row for a screen reader: name, time over several days, then the daily limit it kept to on each of them</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, limite quotidienne de %3 respectée chaque jour</translation>
     </message>
 </context>
 <context>
@@ -674,84 +674,84 @@ Elle indique à Horavane quelle application est au premier plan (jamais le titre
     <message>
         <source>Daily limit reached for %1</source>
         <extracomment>The title of a notification; %1 is an application or website.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limite quotidienne atteinte pour %1</translation>
     </message>
     <message numerus="yes">
         <source>%n minute(s) left for %1</source>
         <extracomment>The title of a notification; %1 is an application or website.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Plus que %n minute pour %1</numerusform>
+            <numerusform>Plus que %n minutes pour %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 today on all your computers, of a daily limit of %2.</source>
         <extracomment>%1 is the time used today, such as &quot;55m&quot;; %2 the daily limit, such as &quot;1h&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 aujourd’hui sur tous vos ordinateurs, pour une limite quotidienne de %2.</translation>
     </message>
     <message>
         <source>%1 today, of a daily limit of %2.</source>
         <extracomment>%1 is the time used today, such as &quot;55m&quot;; %2 the daily limit, such as &quot;1h&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 aujourd’hui, pour une limite quotidienne de %2.</translation>
     </message>
     <message>
         <source>Show Today</source>
         <extracomment>The action of a notification: opens the small window with today&apos;s time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afficher aujourd’hui</translation>
     </message>
 </context>
 <context>
     <name>LimitsSection</name>
     <message>
         <source>Limits</source>
-        <translation type="unfinished"></translation>
+        <translation>Limites</translation>
     </message>
     <message>
         <source>No app or website has a daily limit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune application ni aucun site web n’a de limite quotidienne.</translation>
     </message>
     <message>
         <source>Warn 5 minutes before</source>
         <extracomment>A choice: also tell the user 5 minutes before an app or website reaches its daily limit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prévenir 5 minutes avant</translation>
     </message>
     <message>
         <source>Count time on all my computers</source>
         <extracomment>A choice: limits add up the time on the user&apos;s other computers, read from the backup folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Compter le temps sur tous mes ordinateurs</translation>
     </message>
     <message>
         <source>Remind me to take breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>Me rappeler de faire des pauses</translation>
     </message>
     <message>
         <source>Suggest a break after</source>
         <extracomment>Followed by a duration such as &quot;50 minutes&quot;: how long the user is present before a break is suggested</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Proposer une pause après</translation>
     </message>
     <message>
         <source>A break is a pause of</source>
         <extracomment>Followed by a duration such as &quot;5 minutes&quot;: how long away from the computer counts as a break</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Compter comme pause une absence de</translation>
     </message>
     <message>
         <source>To set a limit, right-click an app or website in the list or press the Menu key on it and choose Set Daily Limit. Horavane tells you when the time is up, and once more five minutes before if you like. Nothing is blocked. Time on your other computers is read from their copies in the backup folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour définir une limite, faites un clic droit sur une application ou un site web dans la liste, ou appuyez sur la touche Menu lorsqu’il est sélectionné, puis choisissez «&#xa0;Définir une limite quotidienne&#xa0;». Horavane vous prévient quand le temps est écoulé, et aussi cinq minutes avant si vous le souhaitez. Rien n’est bloqué. Le temps passé sur vos autres ordinateurs est lu dans leurs copies du dossier de sauvegarde.</translation>
     </message>
     <message>
         <source>Daily limit of %1: %2</source>
         <extracomment>A button showing an item&apos;s daily limit, which opens the window to change it; %1: name, %2: the limit in words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limite quotidienne de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Remove</source>
         <extracomment>Takes an app&apos;s or website&apos;s daily limit away</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Remove the daily limit of %1</source>
         <extracomment>%1: an app&apos;s or website&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la limite quotidienne de %1</translation>
     </message>
 </context>
 <context>
@@ -954,7 +954,7 @@ Elle indique à Horavane quelle application est au premier plan (jamais le titre
     <message>
         <source>%1, %2, over its daily limit</source>
         <extracomment>A slice as a screen reader names it: the app&apos;s or website&apos;s name, then its time spoken in words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, limite quotidienne dépassée</translation>
     </message>
 </context>
 <context>
