@@ -99,6 +99,7 @@ QWidget* FormSection::addRow(const QString& label, QWidget* control)
 {
     auto* text = new QLabel(label, m_panel);
     text->setFont(Theme::font(TextStyle::body));
+    text->setWordWrap(true); // a long translation takes two lines rather than widen the window
     return wrap(text, control);
 }
 

@@ -57,7 +57,9 @@ WelcomeView::WelcomeView(Tracker& tracker, Icons& icons, Settings& settings, Acc
     layout->addSpacing(10);
     auto* heading = new QLabel(tr("Welcome to Horavane"), this);
     heading->setFont(Theme::font(TextStyle::title, QFont::DemiBold));
-    layout->addWidget(heading, 0, Qt::AlignHCenter);
+    heading->setWordWrap(true); // in a long language at a large font
+    heading->setAlignment(Qt::AlignHCenter);
+    layout->addWidget(heading);
 
     layout->addSpacing(4);
     m_subtitle = WelcomePoint::secondaryLabel(keepLastWordsTogether(PlatformTexts::welcomeSubtitle()), this);

@@ -137,16 +137,29 @@ const struct
     {"welcome", checkWelcome},
 };
 
-TEST(Windows, NoTextIsClippedAtTheDefaultAndALargerFont)
+// In English, German and French; each window's tabs too.
+TEST(Windows, NoTextIsClippedAtTheDefaultAndALargerFontInEachLanguage)
 {
-    for (const auto& entry : windows)
-        for (qreal factor : {1.0, 1.5}) {
-            const ScaledFont font(factor);
-            entry.open([&](QWidget& view) {
-                QApplication::processEvents(); // the layouts settle
-                EXPECT_EQ(clippedTexts(view), QStringList()) << entry.window << " at " << factor << "x";
-            });
-        }
+    for (const char* language : {"en", "de", "fr"}) {
+        QTranslator translation;
+        ASSERT_TRUE(translation.load(QStringLiteral(":/translations/horavane_%1.qm").arg(QLatin1String(language))));
+        QApplication::installTranslator(&translation);
+        for (const auto& entry : windows)
+            for (qreal factor : {1.0, 1.5}) {
+                const ScaledFont font(factor);
+                entry.open([&](QWidget& view) {
+                    auto* tabs = view.findChild<QTabWidget*>();
+                    for (int tab = 0; tab < (tabs ? tabs->count() : 1); ++tab) {
+                        if (tabs)
+                            tabs->setCurrentIndex(tab);
+                        QApplication::processEvents(); // the layouts settle
+                        EXPECT_EQ(clippedTexts(view), QStringList())
+                            << language << ", " << entry.window << " tab " << tab << " at " << factor << "x";
+                    }
+                });
+            }
+        QApplication::removeTranslator(&translation);
+    }
 }
 
 // Every text a user reads or hears in the window: the accessible tree's names and descriptions (labels,
