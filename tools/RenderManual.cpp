@@ -1,4 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Horavane developers
+//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Writes the manual page: the template with the version, the summary and the option lists that `--help` prints.

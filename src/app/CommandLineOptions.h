@@ -1,4 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Horavane developers
+//
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
