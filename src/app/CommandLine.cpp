@@ -132,25 +132,25 @@ bool CommandLine::needsDesktop() const
 
 QString CommandLine::usage()
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("CommandLine", text); };
+    const auto translated = [](const char* text) { return QCoreApplication::translate("CommandLine", text); };
     // Descriptions start in one column; a longer option gets a line of its own.
-    const auto list = [&tr](const auto& options) {
+    const auto list = [&translated](const auto& options) {
         constexpr qsizetype column = 26;
         QString text;
         for (const CommandLineOptions::Option& option : options) {
-            QString left = *option.names == '\0' ? tr(QT_TRANSLATE_NOOP("CommandLine", "(no option)"))
+            QString left = *option.names == '\0' ? translated(QT_TRANSLATE_NOOP("CommandLine", "(no option)"))
                                                  : QString::fromLatin1(option.names);
             if (*option.argument != '\0')
                 left += QLatin1Char(' ') + QLatin1String(option.argument);
             left.prepend(QStringLiteral("  "));
             left = left.size() < column ? left.leftJustified(column)
                                         : left + QLatin1Char('\n') + QString(column, QLatin1Char(' '));
-            text += left + tr(option.description) + QLatin1Char('\n');
+            text += left + translated(option.description) + QLatin1Char('\n');
         }
         return text;
     };
-    return tr(QT_TRANSLATE_NOOP("CommandLine", "Usage: horavane [option]")) + QLatin1Char('\n') +
-           tr(CommandLineOptions::summary) + QStringLiteral("\n\n") + list(CommandLineOptions::program) +
-           QLatin1Char('\n') + tr(QT_TRANSLATE_NOOP("CommandLine", "Preview options:")) + QLatin1Char('\n') +
+    return translated(QT_TRANSLATE_NOOP("CommandLine", "Usage: horavane [option]")) + QLatin1Char('\n') +
+           translated(CommandLineOptions::summary) + QStringLiteral("\n\n") + list(CommandLineOptions::program) +
+           QLatin1Char('\n') + translated(QT_TRANSLATE_NOOP("CommandLine", "Preview options:")) + QLatin1Char('\n') +
            list(CommandLineOptions::preview);
 }

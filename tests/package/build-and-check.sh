@@ -7,20 +7,26 @@
 # Builds the Debian package as the README says, from a copy of the source tree, checks it as a distribution
 # would, then installs it as a user would (with its dependencies) and runs the installed program. Without root it
 # unpacks the package instead.
-# Usage: build-and-check.sh SOURCE_FOLDER SCRATCH_FOLDER VERSION
+# Usage: build-and-check.sh SOURCE_FOLDER VERSION
 set -euo pipefail
-source=$1 work=$2 version=$3
+source=$1 version=$2
 
+# Always the same folder, whichever checkout is tested: the compiler cache then finds the objects of earlier runs
+# (the paths are part of the compiler's flags). One run at a time uses it.
+work=${TMPDIR:-/tmp}/horavane-package
+exec 9> "$work.lock"
+flock 9
 rm -rf "$work"
 mkdir -p "$work/horavane"
 # What a clean checkout holds: the files git tracks or would add, without the build folders.
 git -C "$source" ls-files -z --cached --others --exclude-standard |
     while IFS= read -r -d '' file; do [[ -e $source/$file ]] && printf '%s\0' "$file"; done |
     tar -C "$source" --null -T - -cf - | tar -C "$work/horavane" -xf -
-# Compiled objects are reused across runs where ccache is installed, as in the other builds; the cache is named
-# because debhelper gives the build a home folder of its own.
+# Objects of earlier runs come from ccache where it is installed; its folder is named because debhelper gives the
+# build a home folder of its own.
 if command -v ccache > /dev/null; then
-    export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_DIR=${CCACHE_DIR:-$(ccache -k cache_dir)}
+    export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+    export CCACHE_DIR=${CCACHE_DIR:-$(ccache -k cache_dir)}
 fi
 (cd "$work/horavane" && dpkg-buildpackage -us -uc -b -j"$(nproc)") > "$work/build.log" 2>&1 ||
     { tail -50 "$work/build.log"; exit 1; }
@@ -74,3 +80,4 @@ if [[ $(id -u) -eq 0 ]] && command -v apt-get > /dev/null; then
     [[ -s $picture ]]
     [[ $was_installed -eq 1 ]] || apt-get remove -y -qq horavane > /dev/null 2>&1
 fi
+rm -rf "$work"
