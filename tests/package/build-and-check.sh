@@ -22,10 +22,12 @@ mkdir -p "$work/horavane"
 git -C "$source" ls-files -z --cached --others --exclude-standard |
     while IFS= read -r -d '' file; do [[ -e $source/$file ]] && printf '%s\0' "$file"; done |
     tar -C "$source" --null -T - -cf - | tar -C "$work/horavane" -xf -
-# Objects of earlier runs come from ccache where it is installed; its folder is named because debhelper gives the
-# build a home folder of its own.
+# Objects of earlier runs come from ccache where it is installed. Its folder and settings are named because
+# debhelper gives the build a home folder of its own.
 if command -v ccache > /dev/null; then
     export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+    settings=${XDG_CONFIG_HOME:-$HOME/.config}/ccache/ccache.conf
+    [[ -n ${CCACHE_CONFIGPATH:-} || ! -e $settings ]] || export CCACHE_CONFIGPATH=$settings
     export CCACHE_DIR=${CCACHE_DIR:-$(ccache -k cache_dir)}
 fi
 (cd "$work/horavane" && dpkg-buildpackage -us -uc -b -j"$(nproc)") > "$work/build.log" 2>&1 ||
