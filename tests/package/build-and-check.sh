@@ -65,7 +65,7 @@ for file in usr/bin/horavane usr/share/applications/app.corvani.Horavane.desktop
 done
 check lintian --fail-on error,warning --tag-display-limit 0 "$work"/horavane_*.changes
 check appstreamcli validate-tree --pedantic --no-net "$root"
-check desktop-file-validate "$root/usr/share/applications/app.corvani.Horavane.desktop"
+check quiet desktop-file-validate "$root/usr/share/applications/app.corvani.Horavane.desktop"
 check quiet manual_warnings "$root/usr/share/man/man1/horavane.1.gz"
 check test "$("$root/usr/bin/horavane" --version)" = "Horavane $version"
 check licences "$source"
