@@ -23,6 +23,7 @@ test_packages=(
     python3-dbus
     xfce4-panel plasma-desktop qtwayland5 # real panels around the tray item
     mmdebstrap bubblewrap # the compositors of newer Debian releases, from a root of theirs
+    debhelper lintian appstream desktop-file-utils reuse man-db # the Debian package and the checks on it
 )
 
 packages=("${build_packages[@]}")

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "CommandLineOptions.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -139,19 +141,25 @@ bool CommandLine::needsDesktop() const
 
 QString CommandLine::usage()
 {
-    return QStringLiteral("Usage: horavane [option]\n"
-                          "Records where your time goes, application by application and site by site.\n"
-                          "\n"
-                          "  (no option)             record in the background until quit\n"
-                          "  --history               also open the history window\n"
-                          "  --login-item on|off     open at login, or not; prints the resulting state\n"
-                          "  --preview [options]     show one view on sample data (--window, --icons, --png PATH, …)\n"
-                          "  --report [PERIOD]       print the time of today, yesterday, week or month\n"
-                          "  --all-computers         with --report: add the other computers' backups\n"
-                          "  --backup                copy the history to the backup folder now; prints the copy\n"
-                          "  --export-csv PATH       write all history as CSV to PATH (- for standard output)\n"
-                          "  --gnome-extension install\n"
-                          "                          put the GNOME Shell extension in your extensions folder\n"
-                          "  --help                  show this help\n"
-                          "  --version               show the version\n");
+    const auto translated = [](const char* text) { return QCoreApplication::translate("CommandLine", text); };
+    // Descriptions start in one column; a longer option gets a line of its own.
+    const auto list = [&translated](const auto& options) {
+        constexpr qsizetype column = 26;
+        QString text;
+        for (const CommandLineOptions::Option& option : options) {
+            QString left = *option.names == '\0' ? translated(QT_TRANSLATE_NOOP("CommandLine", "(no option)"))
+                                                 : QString::fromLatin1(option.names);
+            if (*option.argument != '\0')
+                left += QLatin1Char(' ') + QLatin1String(option.argument);
+            left.prepend(QStringLiteral("  "));
+            left = left.size() < column ? left.leftJustified(column)
+                                        : left + QLatin1Char('\n') + QString(column, QLatin1Char(' '));
+            text += left + translated(option.description) + QLatin1Char('\n');
+        }
+        return text;
+    };
+    return translated(QT_TRANSLATE_NOOP("CommandLine", "Usage: horavane [option]")) + QLatin1Char('\n') +
+           translated(CommandLineOptions::summary) + QStringLiteral("\n\n") + list(CommandLineOptions::program) +
+           QLatin1Char('\n') + translated(QT_TRANSLATE_NOOP("CommandLine", "Preview options:")) + QLatin1Char('\n') +
+           list(CommandLineOptions::preview);
 }

@@ -1,6 +1,10 @@
 #include "CommandLine.h"
+#include "CommandLineOptions.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
 #include <gtest/gtest.h>
+#include <span>
 
 TEST(CommandLineTest, NoArgumentsRecords)
 {
@@ -112,4 +116,35 @@ TEST(CommandLineTest, HistoryAndLoginItem)
     EXPECT_FALSE(CommandLine::parse({"--history", "--report"}).error.isEmpty());
     EXPECT_FALSE(CommandLine::parse({"-stylo", "fusion"}).error.isEmpty()) << "a mistyped option is no Qt option";
     EXPECT_FALSE(CommandLine::parse({"-session"}).error.isEmpty()) << "a session without its id";
+}
+
+TEST(CommandLineTest, HelpListsOptionsTheParserKnows)
+{
+    const QString unknown = CommandLine::parse({"--no-such-option"}).error;
+    for (const CommandLineOptions::Option& option : CommandLineOptions::program)
+        for (const QString& name : QString::fromLatin1(option.names).split(", ", Qt::SkipEmptyParts))
+            EXPECT_NE(CommandLine::parse({name}).error, QString(unknown).replace("--no-such-option", name))
+                << name.toStdString();
+}
+
+TEST(CommandLineTest, HelpIsTranslated)
+{
+    // Shouts every text of the command line's context, as a translation would replace it.
+    struct Shouting : QTranslator
+    {
+        bool isEmpty() const override { return false; }
+        QString translate(const char* context, const char* text, const char*, int) const override
+        {
+            return QByteArray(context) == "CommandLine" ? QString::fromUtf8(text).toUpper() : QString();
+        }
+    } shouting;
+    QCoreApplication::installTranslator(&shouting);
+    const QString help = CommandLine::usage();
+    QCoreApplication::removeTranslator(&shouting);
+    for (const auto options : {std::span<const CommandLineOptions::Option>(CommandLineOptions::program),
+                               std::span<const CommandLineOptions::Option>(CommandLineOptions::preview)})
+        for (const CommandLineOptions::Option& option : options)
+            EXPECT_TRUE(help.contains(QString::fromUtf8(option.description).toUpper())) << option.description;
+    EXPECT_TRUE(help.contains(QString::fromUtf8(CommandLineOptions::summary).toUpper()));
+    EXPECT_TRUE(help.contains("--export-csv PATH")) << "option names stay as they are";
 }
