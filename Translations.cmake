@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The translations: translations/horavane_<language>.ts, made from the sources by the `update_translations`
 # target (Qt's lupdate) and built into the program by lrelease (src/language). English carries only the
 # plural forms of texts with a count; its other texts are the sources themselves.

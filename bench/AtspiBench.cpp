@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What one page read costs over the accessibility bus, against a real Firefox and a real Chromium window
 // showing a simple page. Run it inside tests/e2e/with-x11-session.sh --a11y, which provides the desktop
 // and the bus; anywhere else the reads are skipped, and no browser is ever started on the user's desktop.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the user pays for export and backup over a long history: reading every row and turning
 // it into CSV text, and the database copy a backup makes on the main thread.
 #include "BackupComputers.h"

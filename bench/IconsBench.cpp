@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What icons and colours cost: the hue of one icon, a favicon search over ten profile databases (found in
 // the oldest, or nowhere), and the colour assignment of a popover refresh once every hue is known.
 #include "AppIcons.h"

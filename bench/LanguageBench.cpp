@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What speaking the user's language adds to every start: loading Horavane's and Qt's translations.
 #include "Language.h"
 

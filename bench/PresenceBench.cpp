@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What an idle sample costs the recorder's thread: once the idle limit has passed, the sample asks who
 // holds the display awake. The desktop here is python-dbusmock on private buses: logind and the GNOME
 // session manager each list one video hold. Answers that arrive between samples are handled outside

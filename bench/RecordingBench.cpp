@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the user pays for recording: one sample, one write of pending seconds, and a month's
 // summary over years of history.
 #include "BenchSupport.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What site detection costs the two-second sample: the probe's answer for the browser in front, and
 // the pure functions around it. The page walk's own cost (without the browser's answering time) is
 // measured over a tree held in memory.

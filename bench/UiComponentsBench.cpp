@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the user waits for while pointing at the ring: a hover change and one full repaint of the ring,
 // and the tray image when the glance changes.
 #include "Breakdown.h"

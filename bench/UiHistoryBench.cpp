@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the user waits for in the history window: opening the 30-day view over a month of 60 items a day
 // (reading the days, colours, layout and one full paint), a tracker change that alters nothing visible,
 // and a pointer move over the bars with the chart's repaint.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the user waits for when clicking the tray item: the popover built, shown and painted once, over a
 // store holding a month of history; and what an open popover pays on each sample of the tracker.
 #include "AppIcons.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the user waits for when opening the settings window: the view built, shown and painted once, with
 // a few dozen items not tracked and a full week of backup copies to list.
 #include "AppIcons.h"

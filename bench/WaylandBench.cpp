@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What one two-second sample costs on Wayland. Run it inside tests/e2e/with-wayland-session.sh (sway, kwin, or
 // gnome with Horavane's extension loaded), which provides a compositor and lets the program put a window of its
 // own in front; without one the sample is skipped.

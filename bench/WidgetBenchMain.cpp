@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main of the benchmarks of widgets: a QApplication, on the offscreen platform unless another is set.
 #include <QApplication>
 #include <benchmark/benchmark.h>

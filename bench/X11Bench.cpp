@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What one two-second sample costs on X11. Run it inside tests/e2e/with-x11-session.sh, which provides a
 // display and lets the program put a window of its own in front; without a display the sample is skipped.
 #include "DesktopEntries.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replies of AT-SPI 2 applications, which may send any well-formed D-Bus value for any question, through the
 // reader's decoding. Each input is one reply value of any D-Bus type; it travels as a real reply does
 // (marshalled by a local call on a private bus, demarshalled into QDBusArgument), then every decoder reads it.

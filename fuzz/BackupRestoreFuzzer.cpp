@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A backup file from the synced folder (which other computers and programs write to) restored into the
 // history: it is taken only when its usage table has our shape, and the history reads back afterwards.
 #include "FuzzSupport.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Recorded names (window titles, application names, hosts) through the CSV export: whatever a name holds,
 // a spreadsheet must read back exactly the rows that were exported.
 #include "CSV.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Desktop entries as any package or user may have installed them: the entry, the program of its Exec
 // lines, and the copy with the renderer accessibility flag that is written for Chromium-family browsers.
 #include "DesktopEntries.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A browser's favicon database, as another program (or a damaged disk) may have left it, through the
 // real lookup. The first byte chooses the layout (bit 0) and whether a write-ahead log lies beside the
 // database (bit 1: the next two bytes say where the rest splits into database and log).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Favicon bytes from a browser's database or the cache, decoded to an image and reduced to its hue.
 #include "FuzzSupport.h"
 #include "Icons.h"

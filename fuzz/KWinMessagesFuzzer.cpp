@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the KWin script reports, as any window in KWin may shape it: the window in front (desktop file name,
 // resource class and pid as texts) and the JSON list of normal windows, through the workspace that receives
 // them. The workspace is a real one, its script loaded into a stand-in KWin on a private bus; each input is a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Page addresses as browsers report them, down to the host a site is recorded and its favicon cached under.
 #include "FaviconCache.h"
 #include "FuzzSupport.h"

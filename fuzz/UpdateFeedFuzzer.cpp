@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The update feed's body, as any server (or anything between it and us) may send it.
 #include "FuzzSupport.h"
 #include "Updates.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a wlroots compositor tells about its windows (zwlr_foreign_toplevel_manager_v1: new windows, their app
 // ids, titles, states, done, closed) and about idleness (ext_idle_notifier_v1), through the real workspace and
 // idle watcher. The target is the compositor: it writes the wire messages on the other end of the connection's

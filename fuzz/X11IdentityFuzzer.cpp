@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Window properties as any X11 client may set them (WM_CLASS, _GTK_APPLICATION_ID,
 // _KDE_NET_WM_DESKTOP_FILE) with the process facts beside them, down to the application they name.
 // Fields are separated by NUL NUL; the first byte says which string properties are UTF8_STRING.

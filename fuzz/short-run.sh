@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A short, repeatable run of one fuzz target among the tests: fixed seed, a fixed number of inputs grown
 # from the seed corpus, at most 256 MB. Hangs are the campaigns' business (scripts/fuzz.sh): on a busy
 # machine a wall-clock limit of one second would fail this test for nothing.

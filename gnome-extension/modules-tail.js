@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 export default class HoravaneExtension extends Extension {
     enable() {

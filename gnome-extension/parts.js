@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Horavane's two parts in the shell. The top bar's object is on the bus before the reporter takes the name that
 // Horavane waits for.
 class HoravaneParts {

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tells Horavane which window is in front: its application id, desktop entry and process id. Any program on
 // the session bus can read what this exports, so it never carries window titles.
 const busName = 'app.corvani.Horavane.Shell';

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
 
 // Shows Horavane's tray item as a button of the top bar: Horavane registers its StatusNotifierItem here as it
 // would with a StatusNotifierWatcher. The button shows the item's ring and the time beside it, follows the

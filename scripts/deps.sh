@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages Horavane needs: "build" for building and running it, "test" for
 # also running every test. Installs only what is missing; uses sudo when not run as root.
 set -euo pipefail

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fuzzes one target for a while: scripts/fuzz.sh TARGET MINUTES [libFuzzer options...]
 # Targets: site_host csv favicon_image favicon_database backup_restore update_feed desktop_entry x11_identity
 # atspi_reply kwin_messages wayland_events (fuzz/CMakeLists.txt). Builds the target in build/asan (clang,

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Horavane and starts it (in an X11 desktop session); arguments go to horavane.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds Horavane with its tests and benchmarks and runs every test, then the unit and widget tests and the
 # fuzz targets' short runs under the sanitizers; ends with CTest's summary.
 set -euo pipefail

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the program's icon as PNG files at the usual sizes, for installing into the icon theme:
 // render-icons FOLDER makes FOLDER/<size>x<size>/apps/app.corvani.Horavane.png.
 #include "AppIcon.h"

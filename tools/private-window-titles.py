@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes src/sites/PrivateWindowMarkers.cpp: how Chromium and Firefox title their private windows in
 every language they ship, read from the installed browsers and their language packs.
 

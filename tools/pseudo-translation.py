@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes a pseudo-translation of Horavane's texts: every text wrapped in ‹ › and made about a third longer,
 so that a window shown in it reveals any text that escaped translation (no markers) and any text that
 would be clipped in a longer language.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The backup folder's file work that writes: the snapshot of the live database, moving it into the
 // folder for good, and fetching a copy out of it for a restore.
 #include "BackupFolder.h"

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Two computers share one synced backup folder, as two profiles with their own identities: each backs
 # up into its own subfolder, and a report of all computers adds the other's copy and skips a third
 # computer's half-synced one. A backup folder that went away is a failure with a message.

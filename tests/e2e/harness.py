@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Runs the real horavane in a test session, as a user would, and reads what it recorded.
 
 Each run gets its own home with its own XDG folders, so nothing leaks between tests or into the

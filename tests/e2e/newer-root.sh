@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds DIR, a root of a newer Debian RELEASE (trixie or sid) with its KWin and GNOME Shell, for running those
 # compositors beside a Horavane built here (with-wayland-session.sh --root DIR). Built once: a complete DIR is
 # reused at once, and a second caller waits for the first under a lock. Needs root and the Debian mirror.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A media player that reports "Playing" over MPRIS, as music or a video in a browser or player does."""
 import sys
 

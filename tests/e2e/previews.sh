@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Every view renders to a PNG on sample data without any display, as screenshots are made, at its own size.
 set -euo pipefail
 horavane=$1

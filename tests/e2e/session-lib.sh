@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # shellcheck shell=bash
 # Sourced by with-x11-session.sh and with-wayland-session.sh: a scratch folder and the processes started for
 # the session, all gone on exit; waiting on the clock; a private session bus and accessibility bus.

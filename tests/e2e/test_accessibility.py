@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The real program as a screen reader and a keyboard user meet it: its windows read over AT-SPI, driven by keys."""
 import datetime
 import os

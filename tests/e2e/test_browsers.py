@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Websites on a real X11 desktop: real firefox-esr and chromium show pages served on this machine,
 and the recorder credits the site in front, not the browser."""
 import os

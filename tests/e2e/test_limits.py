@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Daily limits on a real desktop: a real notification server shows the notice, and its action opens today."""
 import datetime
 import os

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The tray item under the panels users have: run inside with-panel-session.sh xfce, plasma or gnome.
 
 Horavane starts before the panel's tray comes up, as an autostarted program often does; then the user looks at the

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The recorder on a real X11 desktop: what it credits, and when it does not count."""
 import os
 import subprocess

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The tray item on a real X11 desktop with an XEmbed tray host: a click opens today's popover beside it, a right
 click its menu; a StatusNotifierWatcher takes the item over while it runs."""
 import os

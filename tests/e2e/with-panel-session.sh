@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs COMMAND in a throw-away session for one real panel: "xfce" (X11), "plasma" (KWin on Wayland) or "gnome"
 # (GNOME Shell on Wayland, with Horavane's and the AppIndicator extension). Exports HORAVANE_PANEL=PANEL and the
 # XDG_CURRENT_DESKTOP that desktop's log-in sets; the test itself starts the panel (xfce, plasma) so that Horavane

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs COMMAND inside a throw-away headless Wayland session without any X server. COMPOSITOR is "sway",
 # "kwin", "gnome" or "weston". Exports WAYLAND_DISPLAY, XDG_RUNTIME_DIR (private, 0700), XDG_SESSION_TYPE=wayland,
 # DBUS_SESSION_BUS_ADDRESS, HORAVANE_WAYLAND_SESSION=COMPOSITOR (and SWAYSOCK under sway), tears everything

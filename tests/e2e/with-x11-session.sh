@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs COMMAND inside a throw-away X11 session: Xvfb on a free display, openbox as the window manager
 # and a private D-Bus session bus. Exports DISPLAY, DBUS_SESSION_BUS_ADDRESS and HORAVANE_X11_SESSION=1,
 # tears everything down afterwards and exits with COMMAND's status.

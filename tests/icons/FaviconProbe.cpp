@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Asks the real browsers' databases below a home folder for a host's favicon, the way Horavane does, and
 // prints what each kind of database and the whole search returned: "<source> <top colour> <bottom colour>"
 // (the colours at the middle of the top and bottom quarter of the decoded image), or "<source> none".

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Checks the translation files against the sources: each lists every text as the sources have it now (as
 lupdate would write it), each shipped language translates all of them (English: every plural form), and every
 translation keeps its source's placeholders (%1, %n, %Ln ...).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings view's alerts: the restore and delete confirmations and the one-line notices.
 #include "SettingsView.h"
 

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Horavane developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Real firefox-esr and chromium visit a page on 127.0.0.1 with a distinctive favicon; the favicon search then
 finds that icon in each browser's own database while the browsers still run (Firefox holding its database in
 write-ahead mode), and the newest-first search returns it too.

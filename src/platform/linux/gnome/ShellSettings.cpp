@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ShellSettings.h"
 
 // GLib names a struct member "signals", which Qt defines as a keyword.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Real Firefox and Chromium windows read over the accessibility bus. Runs inside
 // tests/e2e/with-x11-session.sh --a11y; skipped anywhere else.
 #include "AccessibilityFetch.h"

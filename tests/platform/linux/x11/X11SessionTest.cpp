@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Horavane developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs against a real X server; tests/e2e/with-x11-session.sh provides one and says so in HORAVANE_X11_SESSION.
 #include "WorkspacePrinters.h"
 #include "X11Workspace.h"
