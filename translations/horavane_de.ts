@@ -215,6 +215,126 @@
         <extracomment>Options and their values stay as they are.</extracomment>
         <translation>--history ist nur beim Aufzeichnen möglich</translation>
     </message>
+    <message>
+        <source>(no option)</source>
+        <translation>(keine Option)</translation>
+    </message>
+    <message>
+        <source>Usage: horavane [option]</source>
+        <translation>Aufruf: horavane [Option]</translation>
+    </message>
+    <message>
+        <source>Preview options:</source>
+        <translation>Optionen der Vorschau:</translation>
+    </message>
+    <message>
+        <source>Records where your time goes, application by application and site by site.</source>
+        <translation>Zeichnet auf, wohin Ihre Zeit geht, Anwendung für Anwendung und Website für Website.</translation>
+    </message>
+    <message>
+        <source>record in the background until quit</source>
+        <translation>im Hintergrund aufzeichnen, bis Horavane beendet wird</translation>
+    </message>
+    <message>
+        <source>also open the history window</source>
+        <translation>zusätzlich das Verlaufsfenster öffnen</translation>
+    </message>
+    <message>
+        <source>open at login, or not; prints the resulting state</source>
+        <translation>bei der Anmeldung öffnen oder nicht; gibt den neuen Zustand aus</translation>
+    </message>
+    <message>
+        <source>show one view on sample data (options below)</source>
+        <translation>eine Ansicht mit Beispieldaten zeigen (Optionen unten)</translation>
+    </message>
+    <message>
+        <source>print the time of today, yesterday, week or month</source>
+        <translation>die Zeit von heute, gestern, der Woche oder des Monats ausgeben</translation>
+    </message>
+    <message>
+        <source>with --report: add the other computers&apos; backups</source>
+        <translation>mit --report: die Sicherungen der anderen Computer hinzunehmen</translation>
+    </message>
+    <message>
+        <source>copy the history to the backup folder now; prints the copy</source>
+        <translation>den Verlauf jetzt in den Sicherungsordner kopieren; gibt die Kopie aus</translation>
+    </message>
+    <message>
+        <source>write all history as CSV to PATH (- for standard output)</source>
+        <translation>den ganzen Verlauf als CSV nach PATH schreiben (- für die Standardausgabe)</translation>
+    </message>
+    <message>
+        <source>put the GNOME Shell extension in your extensions folder</source>
+        <translation>die GNOME-Shell-Erweiterung in Ihren Erweiterungsordner legen</translation>
+    </message>
+    <message>
+        <source>show this help</source>
+        <translation>diese Hilfe anzeigen</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>die Version anzeigen</translation>
+    </message>
+    <message>
+        <source>the history window</source>
+        <translation>das Verlaufsfenster</translation>
+    </message>
+    <message>
+        <source>the settings window</source>
+        <translation>das Einstellungsfenster</translation>
+    </message>
+    <message>
+        <source>the welcome window</source>
+        <translation>das Willkommensfenster</translation>
+    </message>
+    <message>
+        <source>the tray ring at each setting</source>
+        <translation>der Ring im Statusbereich in jeder Einstellung</translation>
+    </message>
+    <message>
+        <source>in light colours instead of the desktop&apos;s</source>
+        <translation>in hellen Farben statt denen der Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>in dark colours instead of the desktop&apos;s</source>
+        <translation>in dunklen Farben statt denen der Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>the history window&apos;s period (week unless given)</source>
+        <translation>der Zeitraum des Verlaufsfensters (ohne Angabe: week)</translation>
+    </message>
+    <message>
+        <source>the history window with a bar under the pointer</source>
+        <translation>das Verlaufsfenster mit einem Balken unter dem Zeiger</translation>
+    </message>
+    <message>
+        <source>the sample&apos;s minutes today (265 unless given)</source>
+        <translation>die heutigen Minuten der Beispieldaten (ohne Angabe: 265)</translation>
+    </message>
+    <message>
+        <source>no sample data</source>
+        <translation>keine Beispieldaten</translation>
+    </message>
+    <message>
+        <source>your own history instead of sample data</source>
+        <translation>Ihr eigener Verlauf statt Beispieldaten</translation>
+    </message>
+    <message>
+        <source>the number of chart colours</source>
+        <translation>die Anzahl der Diagrammfarben</translation>
+    </message>
+    <message>
+        <source>move the pointer to X,Y in the window</source>
+        <translation>den Zeiger im Fenster auf X,Y bewegen</translation>
+    </message>
+    <message>
+        <source>save a picture of the window to PATH and quit</source>
+        <translation>ein Bild des Fensters unter PATH speichern und beenden</translation>
+    </message>
+    <message>
+        <source>quit after S seconds (6 unless given)</source>
+        <translation>nach S Sekunden beenden (ohne Angabe: 6)</translation>
+    </message>
 </context>
 <context>
     <name>CommandTitles</name>

@@ -215,6 +215,126 @@
         <extracomment>Options and their values stay as they are.</extracomment>
         <translation>--history ne s’utilise qu’en mode enregistrement</translation>
     </message>
+    <message>
+        <source>(no option)</source>
+        <translation>(aucune option)</translation>
+    </message>
+    <message>
+        <source>Usage: horavane [option]</source>
+        <translation>Utilisation&#xa0;: horavane [option]</translation>
+    </message>
+    <message>
+        <source>Preview options:</source>
+        <translation>Options de l’aperçu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Records where your time goes, application by application and site by site.</source>
+        <translation>Enregistre où passe votre temps, application par application et site par site.</translation>
+    </message>
+    <message>
+        <source>record in the background until quit</source>
+        <translation>enregistrer en arrière-plan jusqu’à ce que Horavane soit quitté</translation>
+    </message>
+    <message>
+        <source>also open the history window</source>
+        <translation>ouvrir aussi la fenêtre de l’historique</translation>
+    </message>
+    <message>
+        <source>open at login, or not; prints the resulting state</source>
+        <translation>ouvrir à la connexion, ou non&#x202f;; affiche l’état qui en résulte</translation>
+    </message>
+    <message>
+        <source>show one view on sample data (options below)</source>
+        <translation>afficher une vue avec des données d’exemple (options ci-dessous)</translation>
+    </message>
+    <message>
+        <source>print the time of today, yesterday, week or month</source>
+        <translation>afficher le temps d’aujourd’hui, d’hier, de la semaine ou du mois</translation>
+    </message>
+    <message>
+        <source>with --report: add the other computers&apos; backups</source>
+        <translation>avec --report&#xa0;: ajouter les sauvegardes des autres ordinateurs</translation>
+    </message>
+    <message>
+        <source>copy the history to the backup folder now; prints the copy</source>
+        <translation>copier maintenant l’historique dans le dossier de sauvegarde&#x202f;; affiche la copie</translation>
+    </message>
+    <message>
+        <source>write all history as CSV to PATH (- for standard output)</source>
+        <translation>écrire tout l’historique en CSV dans PATH (- pour la sortie standard)</translation>
+    </message>
+    <message>
+        <source>put the GNOME Shell extension in your extensions folder</source>
+        <translation>placer l’extension GNOME Shell dans votre dossier d’extensions</translation>
+    </message>
+    <message>
+        <source>show this help</source>
+        <translation>afficher cette aide</translation>
+    </message>
+    <message>
+        <source>show the version</source>
+        <translation>afficher la version</translation>
+    </message>
+    <message>
+        <source>the history window</source>
+        <translation>la fenêtre de l’historique</translation>
+    </message>
+    <message>
+        <source>the settings window</source>
+        <translation>la fenêtre des paramètres</translation>
+    </message>
+    <message>
+        <source>the welcome window</source>
+        <translation>la fenêtre d’accueil</translation>
+    </message>
+    <message>
+        <source>the tray ring at each setting</source>
+        <translation>l’anneau de la zone de notification dans chaque réglage</translation>
+    </message>
+    <message>
+        <source>in light colours instead of the desktop&apos;s</source>
+        <translation>en couleurs claires au lieu de celles du bureau</translation>
+    </message>
+    <message>
+        <source>in dark colours instead of the desktop&apos;s</source>
+        <translation>en couleurs sombres au lieu de celles du bureau</translation>
+    </message>
+    <message>
+        <source>the history window&apos;s period (week unless given)</source>
+        <translation>la période de la fenêtre de l’historique (week par défaut)</translation>
+    </message>
+    <message>
+        <source>the history window with a bar under the pointer</source>
+        <translation>la fenêtre de l’historique avec une barre sous le pointeur</translation>
+    </message>
+    <message>
+        <source>the sample&apos;s minutes today (265 unless given)</source>
+        <translation>les minutes d’aujourd’hui des données d’exemple (265 par défaut)</translation>
+    </message>
+    <message>
+        <source>no sample data</source>
+        <translation>aucune donnée d’exemple</translation>
+    </message>
+    <message>
+        <source>your own history instead of sample data</source>
+        <translation>votre propre historique au lieu des données d’exemple</translation>
+    </message>
+    <message>
+        <source>the number of chart colours</source>
+        <translation>le nombre de couleurs du graphique</translation>
+    </message>
+    <message>
+        <source>move the pointer to X,Y in the window</source>
+        <translation>placer le pointeur en X,Y dans la fenêtre</translation>
+    </message>
+    <message>
+        <source>save a picture of the window to PATH and quit</source>
+        <translation>enregistrer une image de la fenêtre dans PATH et quitter</translation>
+    </message>
+    <message>
+        <source>quit after S seconds (6 unless given)</source>
+        <translation>quitter après S secondes (6 par défaut)</translation>
+    </message>
 </context>
 <context>
     <name>CommandTitles</name>
