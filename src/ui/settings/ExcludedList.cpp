@@ -4,21 +4,16 @@
 
 #include "ExcludedList.h"
 
-#include "ItemIcon.h"
-#include "Site.h"
+#include "Icons.h"
+#include "ListedItems.h"
 #include "Theme.h"
 #include "Tracker.h"
 #include "WriteFailure.h"
 
-#include "Icons.h"
-
-#include <QCollator>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 ExcludedList::ExcludedList(Tracker& tracker, Icons& icons, QWidget* parent)
     : QWidget(parent), m_tracker(tracker), m_icons(icons)
@@ -64,17 +59,6 @@ QPushButton* ExcludedList::trackAgainButton(const ItemKey& key) const
     return nullptr;
 }
 
-namespace {
-
-// A site reads in its own letters; its id stays the ASCII form it was recorded under.
-QString shownName(const ItemKey& key, const QString& name)
-{
-    const QString shown = name.isEmpty() ? key.id : name;
-    return key.kind == ItemKind::site ? Site::displayHost(shown) : shown;
-}
-
-} // namespace
-
 void ExcludedList::rebuild()
 {
     for (const Row& row : std::as_const(m_rows))
@@ -83,29 +67,13 @@ void ExcludedList::rebuild()
 
     const QHash<ItemKey, QString>& excluded = m_tracker.excluded();
     for (auto it = excluded.cbegin(); it != excluded.cend(); ++it)
-        m_rows.append(Row{it.key(), shownName(it.key(), it.value())});
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);
-    // Equal names keep a fixed order between rebuilds.
-    std::sort(m_rows.begin(), m_rows.end(), [&collator](const Row& a, const Row& b) {
-        const int order = collator.compare(a.name, b.name);
-        return order != 0 ? order < 0 : a.key.id < b.key.id;
-    });
+        m_rows.append(Row{it.key(), ListedItems::shownName(it.key(), it.value())});
+    ListedItems::sortByName(m_rows);
 
     auto* layout = static_cast<QVBoxLayout*>(this->layout());
     for (Row& row : m_rows) {
         row.widget = new QWidget(this);
-        auto* line = new QHBoxLayout(row.widget);
-        line->setContentsMargins(0, 0, 0, 0);
-        line->setSpacing(8);
-        row.icon = new QLabel(row.widget);
-        row.icon->setFixedSize(iconSide, iconSide);
-        line->addWidget(row.icon);
-        auto* name = new QLabel(row.name, row.widget);
-        name->setFont(Theme::font(TextStyle::body));
-        name->setTextFormat(Qt::PlainText);
-        line->addWidget(name, 1);
+        QHBoxLayout* line = ListedItems::startLine(row.widget, row.name, &row.icon);
         row.button = new QPushButton(tr("Track Again"), row.widget);
         row.button->setFont(Theme::font(TextStyle::callout));
         // One per row: the name says which.
@@ -132,9 +100,5 @@ void ExcludedList::rebuild()
 
 void ExcludedList::paintIcon(const Row& row)
 {
-    const qreal ratio = devicePixelRatioF();
-    const QPixmap full = ItemIcon::render(m_icons, row.key, palette(), ratio);
-    QPixmap icon = full.scaled(QSize(iconSide, iconSide) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    icon.setDevicePixelRatio(ratio);
-    row.icon->setPixmap(icon);
+    ListedItems::paintIcon(row.icon, m_icons, row.key);
 }

@@ -20,8 +20,6 @@ class ExcludedList : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int iconSide = 20;
-
     ExcludedList(Tracker& tracker, Icons& icons, QWidget* parent = nullptr);
 
     // The excluded items in the order shown: by name, localized and case-insensitive.

@@ -7,14 +7,12 @@
 #include "CommandTitles.h"
 #include "DailyLimitDialog.h"
 #include "DurationText.h"
-#include "ItemIcon.h"
+#include "ListedItems.h"
 #include "Settings.h"
-#include "Site.h"
 #include "Theme.h"
 #include "Tracker.h"
 
 #include <QCheckBox>
-#include <QCollator>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,8 +23,6 @@
 
 namespace {
 
-constexpr int iconSide = 20;
-
 // The names the history and the exclusions know; a limit may outlive the item's last use.
 QHash<ItemKey, QString> knownNames(const Tracker& tracker)
 {
@@ -34,13 +30,6 @@ QHash<ItemKey, QString> knownNames(const Tracker& tracker)
     for (const UsageItem& item : tracker.summary(Period::month).items)
         names.insert(item.key, item.name);
     return names;
-}
-
-// A site reads in its own letters; its id stays the ASCII form it was recorded under.
-QString shownName(const ItemKey& key, const QString& name)
-{
-    const QString shown = name.isEmpty() ? key.id : name;
-    return key.kind == ItemKind::site ? Site::displayHost(shown) : shown;
 }
 
 // A choice for each of the durations, plus the stored one when it is none of them.
@@ -170,16 +159,10 @@ void LimitsSection::rebuild()
         if (const std::optional<ItemKind> kind = itemKindFromRaw(limit.kind)) {
             const ItemKey key{*kind, limit.id};
             minutes.insert(key, limit.minutes);
-            m_rows.append(Row{key, shownName(key, names.value(key))});
+            m_rows.append(Row{key, ListedItems::shownName(key, names.value(key))});
         }
     }
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);
-    std::sort(m_rows.begin(), m_rows.end(), [&collator](const Row& a, const Row& b) {
-        const int order = collator.compare(a.name, b.name);
-        return order != 0 ? order < 0 : a.key.id < b.key.id;
-    });
+    ListedItems::sortByName(m_rows);
     for (Row& row : m_rows) {
         makeRow(row, minutes.value(row.key));
         m_list->layout()->addWidget(row.widget);
@@ -191,21 +174,9 @@ void LimitsSection::makeRow(Row& row, int minutes)
 {
     auto* widget = new QWidget(m_list);
     row.widget = widget;
-    auto* line = new QHBoxLayout(widget);
-    line->setContentsMargins(0, 0, 0, 0);
-    line->setSpacing(8);
-    auto* icon = new QLabel(widget);
-    icon->setFixedSize(iconSide, iconSide);
-    const qreal ratio = devicePixelRatioF();
-    QPixmap image = ItemIcon::render(m_icons, row.key, palette(), ratio)
-                        .scaled(QSize(iconSide, iconSide) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    image.setDevicePixelRatio(ratio);
-    icon->setPixmap(image);
-    line->addWidget(icon);
-    auto* name = new QLabel(row.name, widget);
-    name->setFont(Theme::font(TextStyle::body));
-    name->setTextFormat(Qt::PlainText);
-    line->addWidget(name, 1);
+    QLabel* icon = nullptr;
+    QHBoxLayout* line = ListedItems::startLine(widget, row.name, &icon);
+    ListedItems::paintIcon(icon, m_icons, row.key);
 
     const double seconds = minutes * 60.0;
     auto* change = new QPushButton(DurationText::string(seconds), widget);
