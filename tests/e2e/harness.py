@@ -50,12 +50,33 @@ def wait_for(condition, seconds=30):
     return None
 
 
+def find_windows(*search):
+    """The visible windows that match xdotool's search criteria. xdotool gives up on BadWindow when a window
+    it walks past closes meanwhile (any client's, such as a notification's): the search then runs again."""
+    while True:
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", *search], capture_output=True, text=True,
+                               timeout=60)
+        if "BadWindow" not in found.stderr:
+            return found.stdout.split()
+
+
+def wait_for_window(*search, seconds=60):
+    """The windows that match, once there is one."""
+    found = wait_for(lambda: find_windows(*search), seconds)
+    if not found:
+        raise AssertionError(f"no window for {search}")
+    return found
+
+
+def activate_window(*search):
+    """Brings the window that matches to the front, once there is one."""
+    Window(None, wait_for_window(*search)[-1]).activate()
+
+
 def open_window(command, search):
     """Starts an X client and waits for its window; search is xdotool's search criteria."""
     process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible"] + search,
-                           capture_output=True, text=True, timeout=60, check=True)
-    return Window(process, found.stdout.split()[-1])
+    return Window(process, wait_for_window(*search)[-1])
 
 
 def touch_input():

@@ -16,7 +16,7 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi  # noqa: E402
 
-from harness import Recorder, set_accessibility, wait_for  # noqa: E402
+from harness import Recorder, activate_window, set_accessibility, wait_for  # noqa: E402
 
 BUS = "app.corvani.Horavane"
 WINDOW_ROLES = (Atspi.Role.FRAME, Atspi.Role.DIALOG)
@@ -125,8 +125,7 @@ class WindowsForEveryone(unittest.TestCase):
                         checked = [c.get_name() for c in choices if has(c, Atspi.StateType.CHECKED)]
                         self.assertEqual(len(checked), 1, f"{describe(group)} has one choice: {checked}")
                 if title:  # the popover has the keyboard from the moment it opens
-                    subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$", "windowactivate",
-                                    "--sync"], check=True, timeout=60, capture_output=True)
+                    activate_window("--name", f"^{title}$")
                 subprocess.run(["xdotool", "key", "Escape"], check=True, timeout=60)
                 self.assertTrue(wait_for(lambda: not has(window, Atspi.StateType.SHOWING)), f"{name} stays open")
         self.assertEqual(self.recorder.stop(), 0)
@@ -185,8 +184,7 @@ class PicturesAndRows(unittest.TestCase):
         self.assertIn("www.youtube.com, 1 hour 32 minutes", names(ring))
         self.assertEqual(len(names(chart)), 7)
         self.assertTrue(names(chart)[5].endswith(", 10 minutes"), names(chart))  # yesterday: Editor alone
-        subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Horavane$", "windowactivate", "--sync"],
-                       check=True, timeout=60, capture_output=True)
+        activate_window("--name", "^Horavane$")
 
         chart.grab_focus()
         self.assertTrue(wait_for(lambda: has(chart, Atspi.StateType.FOCUSED)), "the chart takes the focus")

@@ -14,13 +14,11 @@ import unittest
 
 import dbus
 
-from harness import KINDS, PageServer, Recorder, Window, set_accessibility, touch_input
+from harness import KINDS, PageServer, Recorder, Window, activate_window, find_windows, set_accessibility, touch_input
 
 
 def visible_windows(window_class):
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--class", window_class], capture_output=True,
-                           text=True, timeout=60)
-    return set(found.stdout.split())
+    return set(find_windows("--class", window_class))
 
 
 class Browser:
@@ -271,15 +269,13 @@ class HoravaneWidgets:
 def answer_message_box(seconds=30):
     """Presses Return in Horavane's message box, as a user accepting its default button does."""
     deadline = time.monotonic() + seconds
-    while not (boxes := subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Horavane$"],
-                                       capture_output=True, text=True, timeout=60).stdout.split()):
+    while not (boxes := find_windows("--name", "^Horavane$")):
         if time.monotonic() > deadline:
             raise AssertionError("no message box from Horavane")
         time.sleep(0.2)
     subprocess.run(["xdotool", "windowactivate", "--sync", boxes[-1], "key", "--clearmodifiers", "Return"],
                    check=True, timeout=60)
-    while subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Horavane$"], capture_output=True,
-                         text=True, timeout=60).stdout.split() == boxes:
+    while find_windows("--name", "^Horavane$") == boxes:
         if time.monotonic() > deadline:
             raise AssertionError("Horavane's message box stayed")
         time.sleep(0.2)
@@ -301,8 +297,7 @@ class ChromiumOnly(BrowserTestCase):
         chromium = self.open("chromium", "alpha.html", accessible=False, answer="denied")
         widgets = HoravaneWidgets(self.recorder.process.pid)
         # The welcome window, brought back in front of the browser, offers the refusing browser's settings.
-        subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Welcome to Horavane$", "windowactivate",
-                        "--sync"], check=True, timeout=60)
+        activate_window("--name", "^Welcome to Horavane$")
         widgets.press("Open Settings for .*\u2026")  # the button names its browser
         answer_message_box()  # the question: switch accessibility on, and add the flag to the launcher
         answer_message_box()  # "Quit Chromium and start it again…"

@@ -10,7 +10,7 @@ import sqlite3
 import subprocess
 import unittest
 
-from harness import Recorder, open_window, wait_for
+from harness import Recorder, find_windows, open_window, wait_for
 
 USAGE = ("CREATE TABLE usage (day TEXT NOT NULL, kind INTEGER NOT NULL, id TEXT NOT NULL, name TEXT NOT NULL, "
          "seconds REAL NOT NULL, PRIMARY KEY (day, kind, id)) WITHOUT ROWID")
@@ -54,9 +54,8 @@ class LimitNotice(unittest.TestCase):
         self.assertIn(b'string "Daily limit reached for XTerm"', said)
 
         dunstctl("action", "0")
-        shown = lambda: subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Horavane — Today"],
-                                       capture_output=True).returncode == 0
-        self.assertTrue(wait_for(shown), "the action did not open today's window")
+        self.assertTrue(wait_for(lambda: find_windows("--name", "Horavane — Today")),
+                        "the action did not open today's window")
         self.assertEqual(recorder.stop(), 0)
 
 

@@ -18,7 +18,7 @@ from typing import NamedTuple
 import dbus  # Debian's python3-dbus: it hands KWin the pipe it writes a screenshot into
 
 import test_wayland
-from harness import Recorder, wait_for
+from harness import Recorder, find_windows, wait_for
 from test_tray import windows
 
 PANEL = os.environ.get("HORAVANE_PANEL", "")
@@ -166,9 +166,7 @@ class Xfce:
         run(["xdotool", "mousemove", str(x), str(y), "click", str(button)])
 
     def popover(self, pid):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)], capture_output=True,
-                               text=True, timeout=60).stdout.split()
-        for window in found:
+        for window in find_windows("--pid", str(pid)):
             geometry = dict(line.split("=") for line in run(["xdotool", "getwindowgeometry", "--shell", window])
                             .splitlines())
             rect = Rect(*(int(geometry[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")))

@@ -11,7 +11,7 @@ import unittest
 import dbus
 import dbusmock
 
-from harness import HORAVANE, KINDS, Recorder, Timeline, open_window, touch_input
+from harness import HORAVANE, KINDS, Recorder, Timeline, open_window, touch_input, wait_for_window
 
 PLAYER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "player.py")
 XTERM = ("app", "debian-xterm")
@@ -162,8 +162,7 @@ class Process(RecorderTestCase):
         # The desktop entry's "Show History" reaches the running one, as a panel without a tray needs.
         history = recorder.run(["--history"])
         self.assertEqual(history.returncode, 0, history.stderr)
-        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^Horavane$"], check=True,
-                       capture_output=True, timeout=60)
+        wait_for_window("--name", "^Horavane$")
         self.assertEqual(recorder.stop(), 0)
         recorder.start()  # the lock went with the first process
         self.assertEqual(recorder.stop(), 0)
