@@ -32,6 +32,9 @@ class LimitNotice(unittest.TestCase):
         self.calls = subprocess.Popen(["dbus-monitor", "--session", "member='Notify'"], stdout=subprocess.PIPE)
         self.addCleanup(self.calls.wait)
         self.addCleanup(self.calls.terminate)
+        for line in self.calls.stdout:  # the monitor gives up its own name once it sees every call
+            if b"member=NameLost" in line:
+                break
         self.window = open_window(["xterm", "-T", "e2e-limit"], ["--name", "e2e-limit"])
         self.addCleanup(self.window.close)
 
@@ -48,9 +51,9 @@ class LimitNotice(unittest.TestCase):
         recorder.start()
         self.assertTrue(wait_for(lambda: dunstctl("count", "displayed") == "1"), "no notice shown")
 
-        said = b""
-        while b"Daily limit reached" not in said:  # the call was made before dunst showed it
-            said += self.calls.stdout.read1()
+        said = b""  # the call was made before dunst showed it
+        while b"Daily limit reached" not in said and (more := self.calls.stdout.read1()):
+            said += more
         self.assertIn(b'string "Daily limit reached for XTerm"', said)
 
         dunstctl("action", "0")
