@@ -10,7 +10,7 @@ import subprocess
 import time
 import unittest
 
-from harness import Recorder, open_window, touch_input
+from harness import Recorder, open_window, touch_input, wait_for
 
 ARTEFACTS = os.environ.get("HORAVANE_ARTEFACTS", "/tmp")
 
@@ -59,17 +59,8 @@ class TrayItem(unittest.TestCase):
         self.tray.terminate()
         self.tray.wait()
 
-    def wait_for(self, condition, seconds=10):
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            found = condition()
-            if found:
-                return found
-            time.sleep(0.1)
-        return None
-
     def tray_icon(self):
-        icon = self.wait_for(lambda: [w for w in horavane_windows() if w[3] <= 64 and w[4] <= 64 and w[3] > 4])
+        icon = wait_for(lambda: [w for w in horavane_windows() if w[3] <= 64 and w[4] <= 64 and w[3] > 4])
         self.assertTrue(icon, f"no tray item among {windows()}")
         return icon[0]
 
@@ -79,7 +70,7 @@ class TrayItem(unittest.TestCase):
         time.sleep(3)
         _, _, _, width, height, x, y = self.tray_icon()
         subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"], check=True)
-        popover = self.wait_for(lambda: [w for w in horavane_windows() if w[3] == 300 and shown(w[0])])
+        popover = wait_for(lambda: [w for w in horavane_windows() if w[3] == 300 and shown(w[0])])
         self.assertTrue(popover, f"no popover among {windows()}")
         popover_id, _, _, pwidth, pheight, px, py = popover[0]
         self.assertLessEqual(py + pheight, y, "the popover opens above a tray at the bottom")
@@ -89,18 +80,18 @@ class TrayItem(unittest.TestCase):
         subprocess.run(["import", "-window", "root", shot], check=True, timeout=60)
         self.assertGreater(os.path.getsize(shot), 0)
         subprocess.run(["xdotool", "mousemove", "640", "100", "click", "1"], check=True)
-        self.assertTrue(self.wait_for(lambda: not shown(popover_id)), "a click elsewhere leaves the popover open")
+        self.assertTrue(wait_for(lambda: not shown(popover_id)), "a click elsewhere leaves the popover open")
         for opens in (True, False):  # a second click on the item closes it, as a menu's title does
             subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"],
                            check=True)
-            self.assertTrue(self.wait_for(lambda: any(shown(w[0]) for w in horavane_windows() if w[3] == 300) == opens),
+            self.assertTrue(wait_for(lambda: any(shown(w[0]) for w in horavane_windows() if w[3] == 300) == opens),
                             f"open after the click: {not opens}")
         self.assertEqual(self.recorder.stop(), 0)
 
     def test_quit_horavane_in_the_right_click_menu_quits(self):
         _, _, _, width, height, x, y = self.tray_icon()
         subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "3"], check=True)
-        menu = self.wait_for(lambda: [w for w in horavane_windows() if w[4] > 64])
+        menu = wait_for(lambda: [w for w in horavane_windows() if w[4] > 64])
         self.assertTrue(menu, f"no menu among {windows()}")
         subprocess.run(["xdotool", "key", "Up", "Return"], check=True)  # the last command: Quit Horavane
         self.assertEqual(self.recorder.process.wait(timeout=30), 0, "".join(self.recorder.log))
@@ -109,7 +100,7 @@ class TrayItem(unittest.TestCase):
         self.tray_icon()
         watcher = start_watcher()
         try:
-            self.assertTrue(self.wait_for(lambda: not [w for w in horavane_windows() if w[3] <= 64 and w[4] <= 64]),
+            self.assertTrue(wait_for(lambda: not [w for w in horavane_windows() if w[3] <= 64 and w[4] <= 64]),
                             f"still an XEmbed icon beside the watcher's item: {windows()}")
         finally:
             watcher.terminate()

@@ -16,21 +16,7 @@ const QString notificationsPath = QStringLiteral("/org/freedesktop/Notifications
 // The arguments of every Notify call the server received, in order.
 QList<QVariantList> notifyCalls(MockBus& bus)
 {
-    QList<QVariantList> result;
-    const QDBusMessage reply =
-        bus.mock(notifications, notificationsPath, QStringLiteral("GetMethodCalls"), {QStringLiteral("Notify")});
-    const QDBusArgument calls = reply.arguments().value(0).value<QDBusArgument>();
-    calls.beginArray();
-    while (!calls.atEnd()) {
-        quint64 time = 0;
-        QVariantList arguments;
-        calls.beginStructure();
-        calls >> time >> arguments;
-        calls.endStructure();
-        result.append(arguments);
-    }
-    calls.endArray();
-    return result;
+    return bus.receivedCalls(notifications, notificationsPath, QStringLiteral("Notify"));
 }
 
 QVariantMap hintsOf(const QVariant& value)

@@ -5,6 +5,7 @@
 #include "MockBus.h"
 
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
 #include <QFile>
@@ -117,4 +118,22 @@ QDBusMessage MockBus::mock(const QString& service, const QString& path, const QS
                            const QVariantList& arguments)
 {
     return call(service, path, QStringLiteral("org.freedesktop.DBus.Mock"), method, arguments);
+}
+
+QList<QVariantList> MockBus::receivedCalls(const QString& service, const QString& path, const QString& method)
+{
+    QList<QVariantList> result;
+    const QDBusMessage reply = mock(service, path, QStringLiteral("GetMethodCalls"), {method});
+    const QDBusArgument calls = reply.arguments().value(0).value<QDBusArgument>();
+    calls.beginArray();
+    while (!calls.atEnd()) {
+        quint64 time = 0;
+        QVariantList arguments;
+        calls.beginStructure();
+        calls >> time >> arguments;
+        calls.endStructure();
+        result.append(arguments);
+    }
+    calls.endArray();
+    return result;
 }

@@ -45,6 +45,8 @@ public:
     // Calls a method of the dbusmock control interface (AddMethod, AddProperty, EmitSignal, ...) on path.
     QDBusMessage mock(const QString& service, const QString& path, const QString& method,
                       const QVariantList& arguments);
+    // The arguments of every call of method that the mock on path received, in order.
+    QList<QVariantList> receivedCalls(const QString& service, const QString& path, const QString& method);
 
 private:
     bool waitForName(const QString& name, bool owned);

@@ -88,19 +88,9 @@ protected:
     QStringList registered(const HostService& host)
     {
         QStringList names;
-        const QDBusMessage reply = bus.mock(host.service, host.path, QStringLiteral("GetMethodCalls"),
-                                            {QStringLiteral("RegisterStatusNotifierItem")});
-        const QDBusArgument calls = reply.arguments().value(0).value<QDBusArgument>();
-        calls.beginArray();
-        while (!calls.atEnd()) {
-            quint64 time = 0;
-            QVariantList arguments;
-            calls.beginStructure();
-            calls >> time >> arguments;
-            calls.endStructure();
+        for (const QVariantList& arguments :
+             bus.receivedCalls(host.service, host.path, QStringLiteral("RegisterStatusNotifierItem")))
             names.append(arguments.value(0).toString());
-        }
-        calls.endArray();
         return names;
     }
     // A call to the item, which answers from this thread.
