@@ -47,7 +47,7 @@ void Tick(benchmark::State& state, bool withStore, bool withLimits = false)
     QTemporaryDir limitsDir;
     Settings limitSettings(limitsDir.filePath("Horavane.conf"));
     for (int i = 0; withLimits && i < 10; ++i)
-        limitSettings.setDailyLimit({rawValue(ItemKind::app), appNumber(i).bundleId, 12 * 60});
+        limitSettings.setDailyLimit({rawValue(ItemKind::app), appNumber(i).desktopId, 12 * 60});
     Tracker tracker(Tracker::Sampling::whenTold, fake.platform(), withLimits ? limitSettings : settings(),
                     std::move(store));
     FakeNotifier notifier;

@@ -30,12 +30,6 @@ LimitWatch::LimitWatch(Tracker& tracker, Settings& settings, Notifier& notifier,
     connect(&settings, &Settings::warnsBeforeLimitChanged, this, &LimitWatch::rebuild);
 }
 
-double LimitWatch::countedSeconds(const ItemKey& key) const
-{
-    const auto it = m_watched.constFind(key);
-    return it == m_watched.cend() ? 0 : it->here + it->others;
-}
-
 void LimitWatch::sampled(const Tracker::Sample& sample)
 {
     // A new day starts afresh; today's totals read now already hold this sample's seconds.

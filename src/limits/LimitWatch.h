@@ -28,10 +28,6 @@ public:
 
     LimitWatch(Tracker& tracker, Settings& settings, Notifier& notifier, QObject* parent = nullptr);
 
-    // Today's time of a limited item as its limit counts it: this computer's, with the other computers'
-    // added when the limits count all of them; 0 for an item without a limit.
-    double countedSeconds(const ItemKey& key) const;
-
 public slots:
     // The other computers' time of each item on `day`, from their newest copies.
     void setOtherComputers(const QString& day, const QHash<ItemKey, double>& seconds);

@@ -12,7 +12,7 @@
 // An application with a window in front, as the desktop describes it.
 struct RunningApp
 {
-    QString bundleId;      // stable identifier (desktop-file id on Linux); empty when unknown
+    QString desktopId;     // stable identifier: the desktop-file id, else the window class; empty when unknown
     QString localizedName; // display name; empty when unknown
     qint64 pid = 0;        // process identifier; 0 when unknown
 

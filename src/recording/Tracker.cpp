@@ -143,7 +143,7 @@ std::optional<ItemKey> Tracker::resolve()
     }
     // Names come from other programs: whatever they hold, no control character reaches a list, a file or a terminal.
     const QString id =
-        CapturedText::withoutControls(!front->bundleId.isEmpty() ? front->bundleId : front->localizedName);
+        CapturedText::withoutControls(!front->desktopId.isEmpty() ? front->desktopId : front->localizedName);
     const QString ownId = m_platform.workspace->ownIdentifier();
     if (id.isEmpty() || (!ownId.isEmpty() && id == ownId) || id == m_platform.workspace->ownProcessName()) {
         m_present = inputIsRecent();
@@ -189,10 +189,10 @@ ItemKey Tracker::attribute(const RunningApp& front, const QString& id, const QSt
 
 void Tracker::requestBrowserAccess(const RunningApp& app)
 {
-    const std::optional<BrowserFamily> family = BrowserFamily::of(app.bundleId);
-    if (app.bundleId.isEmpty() || !family || !m_probe)
+    const std::optional<BrowserFamily> family = BrowserFamily::of(app.desktopId);
+    if (app.desktopId.isEmpty() || !family || !m_probe)
         return;
-    m_probe->currentSite(app.bundleId, app.pid, *family);
+    m_probe->currentSite(app.desktopId, app.pid, *family);
 }
 
 void Tracker::setBlockedBrowser(const std::optional<BlockedBrowser>& notice)

@@ -62,7 +62,7 @@ TEST(PreviewSampleTest, TheWelcomeFindsABrowserOfEachFamilyRunning)
 {
     QList<BrowserFamily::Value> families;
     for (const RunningApp& app : PreviewSample::runningApplications())
-        if (const std::optional<BrowserFamily> family = BrowserFamily::of(app.bundleId))
+        if (const std::optional<BrowserFamily> family = BrowserFamily::of(app.desktopId))
             families.append(*family);
     EXPECT_TRUE(families.contains(BrowserFamily::firefox));
     EXPECT_TRUE(families.contains(BrowserFamily::chromium));

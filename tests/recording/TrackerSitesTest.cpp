@@ -55,19 +55,19 @@ protected:
     {
         fake.workspace.setFront(firefox);
         tracker = std::make_unique<Tracker>(Tracker::Sampling::live, fake.platform(), settings, nullptr, fetch);
-        settled(firefox.bundleId); // the start-up question, asked before any test chose an answer
+        settled(firefox.desktopId); // the start-up question, asked before any test chose an answer
     }
 
     // Waits until no question to the browser is on its way, its answer included.
-    bool settled(const QString& bundleId)
+    bool settled(const QString& desktopId)
     {
-        return QTest::qWaitFor([&] { return !tracker->probe()->state(bundleId).inFlight; }, 30000);
+        return QTest::qWaitFor([&] { return !tracker->probe()->state(desktopId).inFlight; }, 30000);
     }
 
     // Samples until the probe has heard back from the front browser, then credits `seconds`.
     void browse(int seconds)
     {
-        const QString front = fake.workspace.frontmostApplication()->bundleId;
+        const QString front = fake.workspace.frontmostApplication()->desktopId;
         const int before = fetch->calls();
         tracker->tick();
         ASSERT_TRUE(QTest::qWaitFor([&] { return fetch->calls() > before; }, 30000));

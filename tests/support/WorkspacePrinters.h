@@ -13,5 +13,5 @@
 // Readable failure messages for the values of Workspace.h that tests compare (texts print through QtPrinters.h).
 inline void PrintTo(const RunningApp& app, std::ostream* out)
 {
-    *out << "{" << app.bundleId.toStdString() << ", " << app.localizedName.toStdString() << ", " << app.pid << "}";
+    *out << "{" << app.desktopId.toStdString() << ", " << app.localizedName.toStdString() << ", " << app.pid << "}";
 }

@@ -32,12 +32,6 @@ void DigitsLabel::setText(const QString& text, bool animated)
     update();
 }
 
-void DigitsLabel::setSecondary(bool secondary)
-{
-    m_secondary = secondary;
-    update();
-}
-
 void DigitsLabel::setAlignment(Qt::Alignment alignment)
 {
     m_alignment = alignment;
@@ -60,7 +54,7 @@ void DigitsLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setPen(m_secondary ? Theme::secondary(palette()) : Theme::primary(palette()));
+    painter.setPen(Theme::primary(palette()));
     const QSizeF size = Theme::monospacedDigitsSize(m_font, m_text.text());
     const double left = m_alignment.testFlag(Qt::AlignRight) ? width() - size.width() : 0;
     m_text.draw(painter, QPointF(left + size.width() / 2, QFontMetricsF(m_font).ascent()), m_font);

@@ -21,7 +21,6 @@ public:
     void setText(const QString& text, bool animated = false);
     const QString& text() const { return m_text.text(); }
     bool isRolling() const { return m_text.isAnimating(); }
-    void setSecondary(bool secondary);
     // Left or right edge (Qt::AlignLeft or Qt::AlignRight) when the label is wider than its text.
     void setAlignment(Qt::Alignment alignment);
 
@@ -34,6 +33,5 @@ protected:
 private:
     QFont m_font;
     RollingText m_text;
-    bool m_secondary = false;
     Qt::Alignment m_alignment = Qt::AlignLeft;
 };

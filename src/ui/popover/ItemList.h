@@ -48,7 +48,6 @@ public:
     std::optional<ItemKey> hovered() const { return m_hovered; }
     // Whether rows offer "Don’t Track “…”" and the daily limit's commands.
     void setExcludable(bool excludable);
-    bool isExcludable() const { return m_excludable; }
 
     // The row showing the item at index, or null when it has not been made yet (never scrolled into view).
     ItemRow* row(int index) const;

@@ -26,9 +26,9 @@ QList<RunningApp> BrowserList::browsers(const QList<RunningApp>& running)
     QSet<QString> seen;
     for (const RunningApp& app : running) {
         // A browser with several windows or processes is listed once: its permission is the same for all.
-        if (!BrowserFamily::of(app.bundleId) || seen.contains(app.bundleId))
+        if (!BrowserFamily::of(app.desktopId) || seen.contains(app.desktopId))
             continue;
-        seen.insert(app.bundleId);
+        seen.insert(app.desktopId);
         found.append(app);
     }
     std::stable_sort(found.begin(), found.end(), [](const RunningApp& a, const RunningApp& b) {
@@ -39,7 +39,7 @@ QList<RunningApp> BrowserList::browsers(const QList<RunningApp>& running)
 
 std::optional<BrowserPermission> BrowserList::permission(const RunningApp& app)
 {
-    const std::optional<BrowserFamily> family = BrowserFamily::of(app.bundleId);
+    const std::optional<BrowserFamily> family = BrowserFamily::of(app.desktopId);
     if (!family)
         return std::nullopt;
     return family->permission();
@@ -58,7 +58,7 @@ bool BrowserList::setEntries(const QList<Entry>& entries)
         }
         m_rows.clear();
         for (const Entry& entry : entries) {
-            auto* row = new BrowserRow(entry.app, m_icons.appIcon(entry.app.bundleId), this);
+            auto* row = new BrowserRow(entry.app, m_icons.appIcon(entry.app.desktopId), this);
             connect(row, &BrowserRow::allowRequested, this, &BrowserList::allowRequested);
             connect(row, &BrowserRow::settingsRequested, this, &BrowserList::settingsRequested);
             m_layout->addWidget(row);

@@ -161,7 +161,7 @@ void WelcomeView::refreshBrowsers()
     QList<BrowserList::Entry> entries;
     entries.reserve(browsers.size());
     for (const RunningApp& app : browsers)
-        entries.append(BrowserList::Entry{app, probe->access(app.bundleId)});
+        entries.append(BrowserList::Entry{app, probe->access(app.desktopId)});
 
     const bool firefox = std::any_of(browsers.cbegin(), browsers.cend(), [](const RunningApp& app) {
         return BrowserList::permission(app) == BrowserPermission::accessibility;

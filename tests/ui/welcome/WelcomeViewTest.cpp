@@ -29,7 +29,7 @@ protected:
     BrowserRow* row(const RunningApp& app) const
     {
         for (BrowserRow* row : view->browserList()->rows())
-            if (row->app().bundleId == app.bundleId)
+            if (row->app().desktopId == app.desktopId)
                 return row;
         return nullptr;
     }

@@ -61,7 +61,7 @@ std::optional<RunningApp> AppIdIdentity::resolve(const QString& appId, qint64 pi
         facts.gtkApplicationId = id; // names its desktop entry exactly, as GTK's application id does on X
     std::optional<RunningApp> app = AppIdentity::resolve(facts, entries);
     if (app && app->pid <= 0) {
-        const DesktopEntry* entry = entries.find(app->bundleId);
+        const DesktopEntry* entry = entries.find(app->desktopId);
         app->pid = processOf(entry && !entry->program.isEmpty() ? entry->program : id, procRoot);
     }
     return app;
@@ -112,7 +112,7 @@ std::optional<RunningApp> AppIdApplications::describe(const QString& appId, qint
     if (!m_entries)
         index();
     std::optional<RunningApp> app = AppIdIdentity::resolve(appId, pid, *m_entries);
-    if (app && !m_entries->find(app->bundleId) && m_indexed.hasExpired(reindexAfterMs)) {
+    if (app && !m_entries->find(app->desktopId) && m_indexed.hasExpired(reindexAfterMs)) {
         index();
         app = AppIdIdentity::resolve(appId, pid, *m_entries);
     }

@@ -28,7 +28,7 @@ std::optional<RunningApp> WindowApplications::application(const QString& desktop
 void WindowApplications::appendOnce(QList<RunningApp>& list, const std::optional<RunningApp>& app)
 {
     const bool known = app && std::any_of(list.cbegin(), list.cend(),
-                                          [&](const RunningApp& other) { return other.bundleId == app->bundleId; });
+                                          [&](const RunningApp& other) { return other.desktopId == app->desktopId; });
     if (app && !known)
         list.append(*app);
 }

@@ -126,7 +126,7 @@ QList<RunningApp> WlrootsWorkspace::runningApplications() const
     for (Window& window : self->d->windows) {
         const std::optional<RunningApp> app = self->application(window);
         const bool known = app && std::any_of(apps.cbegin(), apps.cend(),
-                                              [&](const RunningApp& other) { return other.bundleId == app->bundleId; });
+                                              [&](const RunningApp& other) { return other.desktopId == app->desktopId; });
         if (app && !known)
             apps.append(*app);
     }

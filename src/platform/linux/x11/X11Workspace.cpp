@@ -76,7 +76,7 @@ QList<RunningApp> X11Workspace::runningApplications() const
         const auto cached = m_apps.constFind(window);
         const std::optional<RunningApp> app = cached != m_apps.cend() ? *cached : self->describe(window);
         const bool known = std::any_of(apps.cbegin(), apps.cend(),
-                                       [&](const RunningApp& other) { return app && other.bundleId == app->bundleId; });
+                                       [&](const RunningApp& other) { return app && other.desktopId == app->desktopId; });
         if (app && !known)
             apps.append(*app);
     }
@@ -198,7 +198,7 @@ std::optional<RunningApp> X11Workspace::describe(quint32 window)
         app = AppIdentity::resolve(facts, *m_entries);
         // An application installed since the index was made would otherwise be known by its class until the
         // next start, and then by its desktop id: look again, at most once a minute.
-        if (app && !m_entries->find(app->bundleId) && m_indexed.hasExpired(reindexAfterMs)) {
+        if (app && !m_entries->find(app->desktopId) && m_indexed.hasExpired(reindexAfterMs)) {
             indexDesktopEntries();
             app = AppIdentity::resolve(facts, *m_entries);
         }

@@ -91,7 +91,7 @@ protected:
     static QString front(const GnomeShellWorkspace& shell)
     {
         const std::optional<RunningApp> app = shell.frontmostApplication();
-        return app ? app->bundleId : QStringLiteral("(none)");
+        return app ? app->desktopId : QStringLiteral("(none)");
     }
 
     MockBus bus;

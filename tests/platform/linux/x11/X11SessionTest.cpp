@@ -156,7 +156,7 @@ TEST_F(X11Session, RunningApplicationsListEachApplicationOnce)
     close(second);
     const auto count = [&](const QString& id) {
         return std::count_if(running.cbegin(), running.cend(),
-                             [&](const RunningApp& app) { return app.bundleId == id; });
+                             [&](const RunningApp& app) { return app.desktopId == id; });
     };
     EXPECT_EQ(count("debian-xterm"), 1); // two windows, one application
     EXPECT_EQ(count("XCalc"), 1);
