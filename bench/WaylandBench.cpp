@@ -69,6 +69,8 @@ int main(int argc, char** argv)
         if (!idleSource)
             idleSource = MutterIdle::create(bus);
         idle = idleSource.get();
+        if (idle)
+            idle->setLimit(2 * 60 * 1000);
     }
     // Only inside the throw-away session: never open windows on the user's own desktop.
     if (workspace && qEnvironmentVariableIsSet("HORAVANE_WAYLAND_SESSION")) {

@@ -714,7 +714,7 @@ Sie teilt Horavane mit, welche Anwendung im Vordergrund ist (niemals einen Fenst
     </message>
 </context>
 <context>
-    <name>HoravaneApp</name>
+    <name>HoravaneWindows</name>
     <message>
         <source>Horavane — Today</source>
         <extracomment>The title of the small window that opens from the tray, in task lists and for screen readers.</extracomment>

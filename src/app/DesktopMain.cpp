@@ -15,13 +15,13 @@
 #include "Preview.h"
 #include "PrivateFiles.h"
 #include "Program.h"
+#include "RunningInstance.h"
 #include "Settings.h"
 #include "ThisComputer.h"
 #include "XdgPlaces.h"
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QDBusMessage>
 #include <QLoggingCategory>
 #include <cstdio>
 #include <type_traits>
@@ -69,23 +69,18 @@ int record(int argc, char** argv, bool opensHistory)
     const InstanceLock lock(places.dataFolder() + QStringLiteral("/horavane.lock"));
     if (lock.state() == InstanceLock::State::heldElsewhere) {
         // "--history" (the desktop entry's action) opens the running program's history window.
-        if (opensHistory &&
-            QDBusConnection::sessionBus()
-                    .call(QDBusMessage::createMethodCall(HoravaneApp::busName, QStringLiteral("/app/corvani/Horavane"),
-                                                         HoravaneApp::busName, QStringLiteral("showHistory")))
-                    .type() == QDBusMessage::ReplyMessage)
+        if (opensHistory && RunningInstance::showHistoryOfRunning(QDBusConnection::sessionBus()))
             return 0;
         printTo(stderr, QCoreApplication::translate("DesktopMain", "Horavane is already running.") + u'\n');
         return 1;
     }
-    qCInfo(lcDesktop).noquote() << "Desktop sources:" << desktop->sourcesDescription();
-
     Settings settings(places.settingsFile());
     desktop->setIdleLimit(settings.idleMinutes());
     QObject::connect(&settings, &Settings::idleMinutesChanged, &app,
                      [&desktop](double minutes) { desktop->setIdleLimit(minutes); });
     ThisComputer::identify(settings);
     HoravaneApp horavane(*desktop, settings); // after the lock: only one recorder ever touches the file
+    qCInfo(lcDesktop).noquote() << "Desktop sources:" << desktop->sourcesDescription();
     if (opensHistory)
         horavane.showHistory();
     return app.exec();

@@ -4,55 +4,28 @@
 
 #include "LinuxPlatform.h"
 
-#include "AppIdIdentity.h"
 #include "AtspiAccessibility.h"
+#include "DesktopPanelTone.h"
 #include "GnomeShellWorkspace.h"
+#include "IdleSource.h"
+#include "KWinPopupPlacement.h"
 #include "KWinWorkspace.h"
 #include "LinuxSessionState.h"
 #include "LinuxSystemEvents.h"
 #include "MutterIdle.h"
 #include "Settings.h"
+#include "SwayPopupPlacement.h"
 #include "WaylandConnection.h"
 #include "WaylandIdle.h"
 #include "WlrootsWorkspace.h"
+#include "X11Idle.h"
 #include "X11Workspace.h"
 #include "XdgPlaces.h"
 
 #include <QCoreApplication>
-#include <QDBusConnection>
-#include <QStringList>
-#include <functional>
+#include <QDBusConnectionInterface>
 
 namespace {
-
-// A compositor that offers no way to tell the window in front: nothing is in front, so nothing is recorded.
-class UnknownWorkspace final : public LinuxWorkspace
-{
-public:
-    // whyNots: what each known compositor's backend found missing.
-    explicit UnknownWorkspace(const QStringList& whyNots) : m_whyNots(whyNots) {}
-
-    std::optional<RunningApp> frontmostApplication() const override { return std::nullopt; }
-    QList<RunningApp> runningApplications() const override { return {}; }
-    QString ownIdentifier() const override { return AppIdApplications::ownIdentifier(); }
-    QString ownProcessName() const override { return AppIdApplications::ownProcessName(); }
-    QString description() const override
-    {
-        return QStringLiteral("unknown compositor: %1; nothing is recorded").arg(m_whyNots.join(QStringLiteral(", ")));
-    }
-
-private:
-    QStringList m_whyNots;
-};
-
-// A compositor that tells no idleness: the user never counts as idle.
-class NoIdleSource final : public IdleSource
-{
-public:
-    void setLimit(qint64) override {}
-    double secondsSinceLastInput() const override { return 0; }
-    QString description() const override { return QStringLiteral("no idle notification (idle time unknown)"); }
-};
 
 bool waylandSessionNamed()
 {
@@ -71,71 +44,31 @@ LinuxPlatform::Session LinuxPlatform::session()
     return X11Workspace::displayReachable() ? Session::x11 : Session::none;
 }
 
+LinuxPlatform::LinuxPlatform(bool wayland)
+    : m_bus(QDBusConnection::sessionBus()),
+      m_desktops(qEnvironmentVariable("XDG_CURRENT_DESKTOP").toUpper().split(u':', Qt::SkipEmptyParts)),
+      m_wayland(wayland ? WaylandConnection::connect() : nullptr), m_sources(*this)
+{
+}
+
 std::unique_ptr<LinuxPlatform> LinuxPlatform::create(Session session)
 {
-    std::unique_ptr<LinuxPlatform> result(new LinuxPlatform);
-    if (!(session == Session::wayland ? result->chooseWayland() : result->chooseX11()))
+    std::unique_ptr<LinuxPlatform> result(new LinuxPlatform(session == Session::wayland));
+    if (session == Session::wayland && !result->m_wayland)
         return nullptr;
+    result->m_workspace = result->m_sources.windowInFront();
+    if (!result->m_workspace)
+        return nullptr;
+    result->m_idle = result->m_sources.idle();
+    IdleSource* idle = result->m_idle.get();
+    result->m_session = std::make_unique<LinuxSessionState>(
+        QDBusConnection::systemBus(), result->m_bus, [idle] { return idle->secondsSinceLastInput(); },
+        [idle] { return idle->displayIsAsleep(); });
     result->m_events = std::make_unique<LinuxSystemEvents>(QDBusConnection::systemBus());
     result->m_places = std::make_unique<XdgPlaces>();
     result->m_accessibility = std::make_unique<AtspiAccessibility>();
     result->m_accessibility->connectNow();
     return result;
-}
-
-bool LinuxPlatform::chooseX11()
-{
-    QString whyNot;
-    std::unique_ptr<X11Workspace> workspace = X11Workspace::create(&whyNot);
-    if (!workspace)
-        return false;
-    X11Workspace* x11 = workspace.get();
-    m_workspaceDescription = x11->description();
-    m_session = std::make_unique<LinuxSessionState>(
-        QDBusConnection::systemBus(), QDBusConnection::sessionBus(), [x11] { return x11->secondsSinceLastInput(); },
-        [x11] { return x11->displayIsAsleep(); });
-    m_workspace = std::move(workspace);
-    return true;
-}
-
-bool LinuxPlatform::chooseWayland()
-{
-    m_wayland = WaylandConnection::connect();
-    if (!m_wayland)
-        return false;
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    m_idle = WaylandIdle::create(*m_wayland);
-    if (!m_idle)
-        m_idle = MutterIdle::create(bus); // GNOME's Mutter offers no idle protocol, only its own service
-    if (!m_idle)
-        m_idle = std::make_unique<NoIdleSource>();
-    // The first compositor whose backend answers tells the window in front.
-    const std::function<std::unique_ptr<LinuxWorkspace>(QString*)> candidates[] = {
-        [&](QString* whyNot) { return KWinWorkspace::create(bus, whyNot); },
-        [&](QString* whyNot) { return GnomeShellWorkspace::create(bus, whyNot); },
-        [&](QString* whyNot) { return WlrootsWorkspace::create(*m_wayland, whyNot); },
-    };
-    QStringList whyNots;
-    for (const auto& create : candidates) {
-        QString whyNot;
-        if ((m_workspace = create(&whyNot)))
-            break;
-        whyNots.append(whyNot);
-    }
-    if (!m_workspace) {
-        m_workspace = std::make_unique<UnknownWorkspace>(whyNots);
-        m_notice = QCoreApplication::translate("LinuxPlatform",
-                                               "Horavane can't see which application is in front on this desktop, so "
-                                               "it records nothing. It works on GNOME, on KDE Plasma, on wlroots "
-                                               "desktops such as sway, and on X11.");
-    }
-    m_workspaceDescription = QStringLiteral("Wayland %1 (%2, %3)")
-                                 .arg(m_wayland->displayName(), m_workspace->description(), m_idle->description());
-    IdleSource* idle = m_idle.get();
-    m_session = std::make_unique<LinuxSessionState>(
-        QDBusConnection::systemBus(), bus, [idle] { return idle->secondsSinceLastInput(); },
-        [] { return false; }); // no display power state on Wayland: the lock and logind tell instead
-    return true;
 }
 
 LinuxPlatform::~LinuxPlatform() = default;
@@ -148,7 +81,20 @@ Platform LinuxPlatform::platform()
 
 QString LinuxPlatform::sourcesDescription() const
 {
-    return m_workspaceDescription + QStringLiteral("; ") + m_session->sourcesDescription();
+    const QString display =
+        m_wayland ? QStringLiteral("Wayland ") + m_wayland->displayName() : QStringLiteral("X11");
+    return display + QStringLiteral("; ") + m_sources.description() + QStringLiteral("; ") +
+           m_session->sourcesDescription();
+}
+
+QString LinuxPlatform::unsupportedDesktopNotice() const
+{
+    if (!m_sources.windowInFrontUnknown())
+        return {};
+    return QCoreApplication::translate("LinuxPlatform",
+                                       "Horavane can't see which application is in front on this desktop, so "
+                                       "it records nothing. It works on GNOME, on KDE Plasma, on wlroots "
+                                       "desktops such as sway, and on X11.");
 }
 
 GnomeShellWorkspace* LinuxPlatform::gnomeShell() const
@@ -158,9 +104,100 @@ GnomeShellWorkspace* LinuxPlatform::gnomeShell() const
 
 void LinuxPlatform::setIdleLimit(double minutes)
 {
-    const qint64 limit = qint64(Settings::idleLimitMinutes(minutes) * 60 * 1000);
-    if (m_idle)
-        m_idle->setLimit(limit);
-    else if (auto* x11 = qobject_cast<X11Workspace*>(m_workspace.get()))
-        x11->setIdleLimit(limit);
+    m_idle->setLimit(qint64(Settings::idleLimitMinutes(minutes) * 60 * 1000));
+}
+
+std::unique_ptr<PopupPlacement> LinuxPlatform::choosePopoverPlacement(const QString& title,
+                                                                      const std::function<QPoint()>& position)
+{
+    return m_sources.popoverPlacement(title, position);
+}
+
+std::unique_ptr<PanelTone> LinuxPlatform::choosePanelTone()
+{
+    return m_sources.panelTone();
+}
+
+bool LinuxPlatform::names(QLatin1String desktop) const
+{
+    return m_desktops.contains(desktop);
+}
+
+bool LinuxPlatform::hasService(const QString& name) const
+{
+    return m_bus.interface() && m_bus.interface()->isServiceRegistered(name).value();
+}
+
+bool LinuxPlatform::offers(QLatin1String waylandInterface) const
+{
+    return m_wayland && m_wayland->offers(waylandInterface);
+}
+
+bool LinuxPlatform::hasSwaySocket() const
+{
+    return !qEnvironmentVariableIsEmpty("SWAYSOCK");
+}
+
+std::unique_ptr<LinuxWorkspace> LinuxPlatform::x11Windows(QString* whyNot)
+{
+    return X11Workspace::create(whyNot);
+}
+
+std::unique_ptr<LinuxWorkspace> LinuxPlatform::kwinWindows(QString* whyNot)
+{
+    return KWinWorkspace::create(m_bus, whyNot);
+}
+
+std::unique_ptr<LinuxWorkspace> LinuxPlatform::gnomeShellWindows(QString* whyNot)
+{
+    return GnomeShellWorkspace::create(m_bus, whyNot);
+}
+
+std::unique_ptr<LinuxWorkspace> LinuxPlatform::wlrootsWindows(QString* whyNot)
+{
+    return WlrootsWorkspace::create(*m_wayland, whyNot);
+}
+
+std::unique_ptr<IdleSource> LinuxPlatform::x11Idle(QString* whyNot)
+{
+    return X11Idle::create(whyNot);
+}
+
+std::unique_ptr<IdleSource> LinuxPlatform::waylandIdle(QString* whyNot)
+{
+    std::unique_ptr<IdleSource> idle = WaylandIdle::create(*m_wayland);
+    if (!idle)
+        *whyNot = QStringLiteral("no seat");
+    return idle;
+}
+
+std::unique_ptr<IdleSource> LinuxPlatform::mutterIdle(QString* whyNot)
+{
+    std::unique_ptr<IdleSource> idle = MutterIdle::create(m_bus);
+    if (!idle)
+        *whyNot = QStringLiteral("no answer");
+    return idle;
+}
+
+std::unique_ptr<PopupPlacement> LinuxPlatform::kwinPlacement(const QString& title, std::function<QPoint()> position,
+                                                             QString* whyNot)
+{
+    std::unique_ptr<PopupPlacement> placement = KWinPopupPlacement::create(m_bus, title, std::move(position));
+    if (!placement)
+        *whyNot = QStringLiteral("KWin does not run the script");
+    return placement;
+}
+
+std::unique_ptr<PopupPlacement> LinuxPlatform::swayPlacement(const QString& title, std::function<QPoint()> position,
+                                                             QString* whyNot)
+{
+    std::unique_ptr<PopupPlacement> placement = SwayPopupPlacement::create(title, std::move(position));
+    if (!placement)
+        *whyNot = QStringLiteral("sway's IPC socket does not answer");
+    return placement;
+}
+
+std::unique_ptr<PanelTone> LinuxPlatform::panelTone(Panel panel)
+{
+    return std::make_unique<DesktopPanelTone>(panel, m_bus);
 }

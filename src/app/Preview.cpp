@@ -224,7 +224,7 @@ int Preview::run(int argc, char** argv, const PreviewOptions& options)
         if (!options.real)
             for (const UsageItem& item : PreviewSample::exclusions())
                 tracker.exclude(item);
-        plainWindow(QCoreApplication::translate("HoravaneApp", "Horavane Settings"), // as the program titles it
+        plainWindow(QCoreApplication::translate("HoravaneWindows", "Horavane Settings"), // as the program titles it
                     new SettingsView(tracker, icons, settings, updates, backupController, loginItem, places));
         break;
     case PreviewOptions::View::welcome:

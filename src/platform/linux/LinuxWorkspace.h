@@ -18,4 +18,11 @@ public:
 
     // Which sources answered, for the log.
     virtual QString description() const = 0;
+    // This program's windows carry its desktop id on every backend.
+    QString ownIdentifier() const final;
+    QString ownProcessName() const final;
+
+protected:
+    // Adds the application unless the list holds it already.
+    static void appendOnce(QList<RunningApp>& list, const std::optional<RunningApp>& app);
 };

@@ -91,31 +91,16 @@ QStringList trayPanels(const QVariantMap& panel)
 
 } // namespace
 
-DesktopPanelTone::DesktopPanelTone(QDBusConnection bus, QObject* parent)
-    : PanelTone(parent), m_bus(std::move(bus)), m_desktop(qEnvironmentVariable("XDG_CURRENT_DESKTOP"))
+DesktopPanelTone::DesktopPanelTone(DesktopSession::Panel panel, QDBusConnection bus, QObject* parent)
+    : PanelTone(parent), m_panel(panel), m_bus(std::move(bus))
 {
     refresh();
-    m_bus.connect(xfconf, xfconfPath, xfconf, QStringLiteral("PropertyChanged"), this,
-                  SLOT(xfconfChanged(QString, QString, QDBusVariant)));
+    if (m_panel == DesktopSession::Panel::xfce)
+        m_bus.connect(xfconf, xfconfPath, xfconf, QStringLiteral("PropertyChanged"), this,
+                      SLOT(xfconfChanged(QString, QString, QDBusVariant)));
     // Plasma's platform theme hands a new colour scheme to applications as a palette change.
-    if (QCoreApplication::instance())
+    if (m_panel == DesktopSession::Panel::plasma && QCoreApplication::instance())
         QCoreApplication::instance()->installEventFilter(this);
-}
-
-std::optional<bool> DesktopPanelTone::darkness(const QString& currentDesktop,
-                                               const std::optional<bool>& plasmaPanelDark,
-                                               const std::optional<bool>& xfcePanelDark)
-{
-    const QStringList desktops = currentDesktop.toUpper().split(QLatin1Char(':'), Qt::SkipEmptyParts);
-    // GNOME Shell draws its top bar dark in both its light and dark styles; so do the desktops built on it.
-    for (const char* shell : {"GNOME", "UNITY", "PANTHEON"})
-        if (desktops.contains(QLatin1String(shell)))
-            return true;
-    if (desktops.contains(QLatin1String("KDE")))
-        return plasmaPanelDark;
-    if (desktops.contains(QLatin1String("XFCE")))
-        return xfcePanelDark;
-    return std::nullopt;
 }
 
 std::optional<bool> DesktopPanelTone::xfcePanelIsDark(const QVariantMap& panel, const QString& themeName)
@@ -149,10 +134,9 @@ void DesktopPanelTone::xfconfChanged(const QString& channel, const QString&, con
 
 void DesktopPanelTone::refresh()
 {
-    const bool kde = m_desktop.contains(QStringLiteral("KDE"), Qt::CaseInsensitive);
-    const bool xfce = m_desktop.contains(QStringLiteral("XFCE"), Qt::CaseInsensitive);
-    const std::optional<bool> dark =
-        darkness(m_desktop, kde ? plasmaPanelIsDark() : std::nullopt, xfce ? readXfce() : std::nullopt);
+    const std::optional<bool> dark = m_panel == DesktopSession::Panel::plasma ? plasmaPanelIsDark()
+                                     : m_panel == DesktopSession::Panel::xfce ? readXfce()
+                                                                              : std::optional(true);
     if (dark == m_dark)
         return;
     m_dark = dark;

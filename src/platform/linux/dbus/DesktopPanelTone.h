@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "DesktopSession.h"
 #include "PanelTone.h"
 
 #include <QDBusConnection>
@@ -11,22 +12,18 @@
 
 class QDBusVariant;
 
-// The panel's tone as the running desktop tells it: GNOME Shell's top bar is always dark; Plasma's panel takes
-// the colour scheme's header colour (kdeglobals); Xfce's panel is dark in its dark mode (the default since 4.18),
-// else drawn in the colour the user chose or in the GTK theme (xfconf on the session bus). Read at start and again
-// when the desktop reports a change, never per sample.
+// The panel's tone as the desktop tells it: GNOME Shell's top bar is always dark; Plasma's panel takes the
+// colour scheme's header colour (kdeglobals); Xfce's panel is dark in its dark mode (the default since 4.18), else
+// drawn in the colour the user chose or in the GTK theme (xfconf on the session bus). Read at start and again when
+// the desktop reports a change, never per sample.
 class DesktopPanelTone final : public PanelTone
 {
     Q_OBJECT
 public:
-    explicit DesktopPanelTone(QDBusConnection bus, QObject* parent = nullptr);
+    DesktopPanelTone(DesktopSession::Panel panel, QDBusConnection bus, QObject* parent = nullptr);
 
     std::optional<bool> isDark() const override { return m_dark; }
 
-    // What the desktop named by XDG_CURRENT_DESKTOP (a colon-separated list) draws, given what Plasma's colour
-    // scheme and Xfce's panel settings say when known.
-    static std::optional<bool> darkness(const QString& currentDesktop, const std::optional<bool>& plasmaPanelDark,
-                                        const std::optional<bool>& xfcePanelDark);
     // Whether the Xfce panel holding the tray is dark, from all properties of the "xfce4-panel" channel and the
     // GTK theme's name; none when the settings say nothing.
     static std::optional<bool> xfcePanelIsDark(const QVariantMap& panel, const QString& themeName);
@@ -41,7 +38,7 @@ private:
     void refresh();
     std::optional<bool> readXfce() const;
 
+    DesktopSession::Panel m_panel;
     QDBusConnection m_bus;
-    QString m_desktop;
     std::optional<bool> m_dark;
 };

@@ -62,16 +62,6 @@ QString GnomeShellWorkspace::description() const
                      : QStringLiteral("GNOME Shell, Horavane's extension not answering yet");
 }
 
-QString GnomeShellWorkspace::ownIdentifier() const
-{
-    return AppIdApplications::ownIdentifier();
-}
-
-QString GnomeShellWorkspace::ownProcessName() const
-{
-    return AppIdApplications::ownProcessName();
-}
-
 QDBusPendingCall GnomeShellWorkspace::call(const QString& method)
 {
     return m_bus.asyncCall(QDBusMessage::createMethodCall(serviceName, objectPath, interfaceName, method));
@@ -144,7 +134,7 @@ void GnomeShellWorkspace::windowsChanged()
             rows.beginStructure();
             rows >> appId >> desktopEntry >> pid;
             rows.endStructure();
-            WindowApplications::appendOnce(running, m_apps.application(desktopEntry, appId, pid));
+            appendOnce(running, m_apps.application(desktopEntry, appId, pid));
         }
         rows.endArray();
         m_running = running;

@@ -31,8 +31,6 @@ public:
     std::optional<RunningApp> frontmostApplication() const override;
     // The applications with a window on the taskbar.
     QList<RunningApp> runningApplications() const override;
-    QString ownIdentifier() const override;
-    QString ownProcessName() const override;
     // Says whether the extension answers.
     QString description() const override;
     // Whether the extension is on the bus.

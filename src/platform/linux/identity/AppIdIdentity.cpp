@@ -104,17 +104,27 @@ QString AppIdApplications::ownProcessName()
     return comm.open(QIODevice::ReadOnly) ? QString::fromUtf8(comm.readAll()).trimmed() : QString();
 }
 
+RunningApp AppIdApplications::own()
+{
+    return RunningApp{ownIdentifier(), ownProcessName(), QCoreApplication::applicationPid()};
+}
+
 std::optional<RunningApp> AppIdApplications::describe(const QString& appId, qint64 pid)
 {
-    const qint64 ownPid = QCoreApplication::applicationPid();
-    if (pid == ownPid || (pid <= 0 && withoutDesktopSuffix(appId) == ownIdentifier()))
-        return RunningApp{ownIdentifier(), ownProcessName(), ownPid};
+    if (pid == QCoreApplication::applicationPid() || (pid <= 0 && withoutDesktopSuffix(appId) == ownIdentifier()))
+        return own();
+    return describe([&](const DesktopEntries& entries) { return AppIdIdentity::resolve(appId, pid, entries); });
+}
+
+std::optional<RunningApp>
+AppIdApplications::describe(const std::function<std::optional<RunningApp>(const DesktopEntries&)>& resolve)
+{
     if (!m_entries)
         index();
-    std::optional<RunningApp> app = AppIdIdentity::resolve(appId, pid, *m_entries);
+    std::optional<RunningApp> app = resolve(*m_entries);
     if (app && !m_entries->find(app->desktopId) && m_indexed.hasExpired(reindexAfterMs)) {
         index();
-        app = AppIdIdentity::resolve(appId, pid, *m_entries);
+        app = resolve(*m_entries);
     }
     return app;
 }

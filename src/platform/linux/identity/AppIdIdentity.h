@@ -10,6 +10,7 @@
 
 #include <QElapsedTimer>
 #include <QString>
+#include <functional>
 #include <optional>
 
 // Identity of windows that a Wayland compositor names by app id (the desktop id, or a class-like name the
@@ -24,8 +25,8 @@ std::optional<RunningApp> resolve(const QString& appId, qint64 pid, const Deskto
 qint64 processOf(const QString& program, const QString& procRoot = QStringLiteral("/proc"));
 } // namespace AppIdIdentity
 
-// The applications behind app ids, over an index of the desktop entries made at the first need and made again,
-// at most once a minute, when an id names no entry (an application installed since).
+// The applications behind windows, over an index of the desktop entries made at the first need and made again,
+// at most once a minute, when a window names no entry (an application installed since).
 class AppIdApplications
 {
 public:
@@ -33,10 +34,15 @@ public:
     static QString ownIdentifier();
     // This program's process name.
     static QString ownProcessName();
+    // This program, as a window of its own shows it.
+    static RunningApp own();
 
     // The application of a window with this app id and pid (0 when the compositor gives none); this program's
     // own windows are this program.
     std::optional<RunningApp> describe(const QString& appId, qint64 pid);
+    // The application `resolve` finds in the index, asked once more of a fresh index when the one it found has
+    // no entry there.
+    std::optional<RunningApp> describe(const std::function<std::optional<RunningApp>(const DesktopEntries&)>& resolve);
 
 private:
     void index();

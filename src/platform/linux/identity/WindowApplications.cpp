@@ -4,8 +4,6 @@
 
 #include "WindowApplications.h"
 
-#include <algorithm>
-
 namespace {
 // The cap only guards a long session against unbounded growth.
 constexpr qsizetype mostDescribed = 256;
@@ -23,12 +21,4 @@ std::optional<RunningApp> WindowApplications::application(const QString& desktop
     if (m_described.size() >= mostDescribed)
         m_described.clear();
     return *m_described.insert(key, m_apps.describe(id, pid));
-}
-
-void WindowApplications::appendOnce(QList<RunningApp>& list, const std::optional<RunningApp>& app)
-{
-    const bool known = app && std::any_of(list.cbegin(), list.cend(),
-                                          [&](const RunningApp& other) { return other.desktopId == app->desktopId; });
-    if (app && !known)
-        list.append(*app);
 }

@@ -17,9 +17,6 @@ public:
     // The desktop entry decides when the compositor knows it; else the app id (a Wayland app id or an X class).
     std::optional<RunningApp> application(const QString& desktopEntry, const QString& appId, qint64 pid);
 
-    // Adds the application unless the list holds it already.
-    static void appendOnce(QList<RunningApp>& list, const std::optional<RunningApp>& app);
-
 private:
     AppIdApplications m_apps;
     QHash<QString, std::optional<RunningApp>> m_described; // by app id and pid

@@ -4,8 +4,9 @@
 
 #pragma once
 
+#include "PopupPlacement.h"
+
 #include <QDBusConnection>
-#include <QObject>
 #include <QPoint>
 #include <functional>
 #include <memory>
@@ -16,7 +17,7 @@ class KWinScript;
 // script in KWin asks this object, over D-Bus, where the window with the popover's title should go each time
 // it appears or changes size, keeps it inside the area the panels leave free, and keeps it out of the task
 // manager, the pager and the window switcher. The script is unloaded when this object goes.
-class KWinPopupPlacement final : public QObject
+class KWinPopupPlacement final : public PopupPlacement
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "app.corvani.Horavane.KWinPopup")

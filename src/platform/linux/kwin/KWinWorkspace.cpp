@@ -104,16 +104,6 @@ QList<RunningApp> KWinWorkspace::runningApplications() const
     return m_running;
 }
 
-QString KWinWorkspace::ownIdentifier() const
-{
-    return AppIdApplications::ownIdentifier();
-}
-
-QString KWinWorkspace::ownProcessName() const
-{
-    return AppIdApplications::ownProcessName();
-}
-
 QString KWinWorkspace::description() const
 {
     return QStringLiteral("KWin script %1").arg(m_script ? m_script->id() : -1);
@@ -134,7 +124,7 @@ void KWinWorkspace::windows(const QString& json)
     m_running.clear();
     for (const QJsonValue& row : QJsonDocument::fromJson(json.toUtf8()).array()) {
         const QJsonArray facts = row.toArray();
-        WindowApplications::appendOnce(m_running, m_apps.application(facts.at(0).toString(), facts.at(1).toString(),
+        appendOnce(m_running, m_apps.application(facts.at(0).toString(), facts.at(1).toString(),
                                                                      facts.at(2).toString().toLongLong()));
     }
 }

@@ -29,8 +29,6 @@ public:
     std::optional<RunningApp> frontmostApplication() const override;
     // The applications with a normal window, in KWin's order.
     QList<RunningApp> runningApplications() const override;
-    QString ownIdentifier() const override;
-    QString ownProcessName() const override;
     // Names the script's number in KWin.
     QString description() const override;
 

@@ -9,13 +9,6 @@
 #include <ext-idle-notify-v1-client-protocol.h>
 #include <idle-client-protocol.h>
 
-namespace {
-
-// An idle limit the notification starts with until told the user's; the recorder's own default.
-constexpr qint64 defaultLimitMs = 2 * 60 * 1000;
-
-} // namespace
-
 struct WaylandIdle::Private
 {
     ext_idle_notifier_v1* notifier = nullptr;
@@ -41,9 +34,7 @@ std::unique_ptr<WaylandIdle> WaylandIdle::create(WaylandConnection& connection, 
         d->kdeIdle = static_cast<org_kde_kwin_idle*>(connection.bind(&org_kde_kwin_idle_interface, 1));
     if (!d->notifier && !d->kdeIdle)
         return nullptr;
-    std::unique_ptr<WaylandIdle> idle(new WaylandIdle(connection, std::move(d), parent));
-    idle->setLimit(defaultLimitMs);
-    return idle;
+    return std::unique_ptr<WaylandIdle>(new WaylandIdle(connection, std::move(d), parent));
 }
 
 WaylandIdle::WaylandIdle(WaylandConnection& connection, std::unique_ptr<Private> d, QObject* parent)

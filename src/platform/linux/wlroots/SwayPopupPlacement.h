@@ -4,8 +4,9 @@
 
 #pragma once
 
+#include "PopupPlacement.h"
+
 #include <QByteArray>
-#include <QObject>
 #include <QPoint>
 #include <functional>
 #include <memory>
@@ -15,7 +16,7 @@ class QLocalSocket;
 // Puts Horavane's popover where it belongs on sway, where a Wayland window cannot place itself: over sway's
 // IPC socket it hears of each new or renamed window, moves this process's window with the popover's title to
 // where the popover should be, and moves it again whenever told that the place changed.
-class SwayPopupPlacement final : public QObject
+class SwayPopupPlacement final : public PopupPlacement
 {
     Q_OBJECT
 public:
@@ -23,9 +24,8 @@ public:
     static std::unique_ptr<SwayPopupPlacement> create(const QString& title, std::function<QPoint()> position);
     ~SwayPopupPlacement() override;
 
-public slots:
     // Moves the window, if it is there, to where it should be now.
-    void place();
+    void place() override;
 
 private:
     SwayPopupPlacement(QLocalSocket* socket, QString title, std::function<QPoint()> position);

@@ -123,29 +123,14 @@ QList<RunningApp> WlrootsWorkspace::runningApplications() const
 {
     auto* self = const_cast<WlrootsWorkspace*>(this); // describing a window fills its cache
     QList<RunningApp> apps;
-    for (Window& window : self->d->windows) {
-        const std::optional<RunningApp> app = self->application(window);
-        const bool known = app && std::any_of(apps.cbegin(), apps.cend(),
-                                              [&](const RunningApp& other) { return other.desktopId == app->desktopId; });
-        if (app && !known)
-            apps.append(*app);
-    }
+    for (Window& window : self->d->windows)
+        appendOnce(apps, self->application(window));
     return apps;
 }
 
 QString WlrootsWorkspace::description() const
 {
     return protocolName;
-}
-
-QString WlrootsWorkspace::ownIdentifier() const
-{
-    return AppIdApplications::ownIdentifier();
-}
-
-QString WlrootsWorkspace::ownProcessName() const
-{
-    return AppIdApplications::ownProcessName();
 }
 
 void WlrootsWorkspace::windowDone(Window& window)

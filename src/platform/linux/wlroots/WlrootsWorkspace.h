@@ -26,8 +26,6 @@ public:
     std::optional<RunningApp> frontmostApplication() const override;
     // In the order their first window appeared.
     QList<RunningApp> runningApplications() const override;
-    QString ownIdentifier() const override;
-    QString ownProcessName() const override;
     QString description() const override;
 
 private:

@@ -68,6 +68,7 @@ struct X11Connection::Private
     xcb_window_t root = XCB_NONE;
     xcb_atom_t atoms[atomCount] = {};
     QString display;
+    Use use = Use::windows;
     bool ewmhActiveWindow = false;
     bool resource = false;
     bool screenSaver = false;
@@ -195,9 +196,8 @@ struct X11Connection::Private
         }
     }
 
-    void findExtensions()
+    void findIdleExtensions()
     {
-        xcb_prefetch_extension_data(c, &xcb_res_id);
         xcb_prefetch_extension_data(c, &xcb_screensaver_id);
         xcb_prefetch_extension_data(c, &xcb_dpms_id);
         xcb_prefetch_extension_data(c, &xcb_sync_id);
@@ -205,6 +205,10 @@ struct X11Connection::Private
         dpms = extensionPresent(c, &xcb_dpms_id);
         if (extensionPresent(c, &xcb_sync_id))
             findIdleCounter();
+    }
+
+    void findResourceExtension()
+    {
         if (extensionPresent(c, &xcb_res_id)) {
             // Client ids, and with them pids, came with version 1.2.
             const auto reply = wait(xcb_res_query_version_reply, xcb_res_query_version(c, 1, 2));
@@ -259,7 +263,7 @@ struct X11Connection::Private
     }
 };
 
-std::unique_ptr<X11Connection> X11Connection::open()
+std::unique_ptr<X11Connection> X11Connection::open(Use use)
 {
     auto d = std::make_unique<Private>();
     int screenNumber = 0;
@@ -273,9 +277,14 @@ std::unique_ptr<X11Connection> X11Connection::open()
         return nullptr;
     d->root = screens.data->root;
     d->display = qEnvironmentVariable("DISPLAY");
-    d->internAtoms();
-    d->findExtensions();
-    d->watchRoot();
+    d->use = use;
+    if (use == Use::idle) {
+        d->findIdleExtensions();
+    } else {
+        d->internAtoms();
+        d->findResourceExtension();
+        d->watchRoot();
+    }
     if (d->failed())
         return nullptr;
     return std::unique_ptr<X11Connection>(new X11Connection(std::move(d)));
@@ -297,13 +306,15 @@ bool X11Connection::hasFailed() const
 
 QString X11Connection::sourcesDescription() const
 {
+    if (d->use == Use::idle) {
+        const QString idle = d->idleCounter   ? QStringLiteral("idle from SYNC IDLETIME alarms")
+                             : d->screenSaver ? QStringLiteral("idle from XScreenSaver")
+                                              : QStringLiteral("no idle time");
+        return idle + (d->dpms ? QStringLiteral(", DPMS") : QStringLiteral(", no DPMS"));
+    }
     const QStringList sources{
         d->ewmhActiveWindow ? QStringLiteral("EWMH active window") : QStringLiteral("no EWMH active window"),
         d->resource ? QStringLiteral("X-Resource") : QStringLiteral("no X-Resource"),
-        d->idleCounter   ? QStringLiteral("idle from SYNC IDLETIME alarms")
-        : d->screenSaver ? QStringLiteral("idle from XScreenSaver")
-                         : QStringLiteral("no idle time"),
-        d->dpms ? QStringLiteral("DPMS") : QStringLiteral("no DPMS"),
     };
     return QStringLiteral("X11 ") + d->display + QStringLiteral(" (") + sources.join(QStringLiteral(", ")) + u')';
 }

@@ -43,15 +43,26 @@ struct X11Event
 class X11Connection
 {
 public:
-    // Connects to $DISPLAY and starts watching the active window; none when no display can be opened.
-    static std::unique_ptr<X11Connection> open();
+    // What a connection is for: the windows (the active window, its client, its destruction) or the user's input
+    // and the display (idle alarms, XScreenSaver, DPMS), each on a connection of its own so that neither reads
+    // the other's events.
+    enum class Use
+    {
+        windows,
+        idle
+    };
+
+    // Connects to $DISPLAY and finds what this use needs, watching the active window for windows; none when no
+    // display can be opened.
+    static std::unique_ptr<X11Connection> open(Use use);
     ~X11Connection();
     X11Connection(const X11Connection&) = delete;
     X11Connection& operator=(const X11Connection&) = delete;
 
     int fileDescriptor() const;
     bool hasFailed() const;
-    // Which sources were found, for one line in the log.
+    // The display's name and which sources of this use were found, for one line in the log, e.g.
+    // "X11 :1 (EWMH active window, X-Resource)" or "idle from SYNC IDLETIME alarms, no DPMS".
     QString sourcesDescription() const;
 
     // The events that have arrived, reading the socket first when `readSocket`.

@@ -6,17 +6,14 @@
 
 #include "AppIdentity.h"
 #include "X11Connection.h"
-#include "X11Idle.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QSocketNotifier>
 
 namespace {
 
 // Windows are dropped from the cache when destroyed; the cap only guards against missed notices.
 constexpr qsizetype mostCachedWindows = 512;
-constexpr qint64 reindexAfterMs = 60 * 1000;
 
 // The queries of the Workspace interface are const, yet answering them reads the connection and fills caches.
 X11Workspace* mutableSelf(const X11Workspace* self)
@@ -28,7 +25,7 @@ X11Workspace* mutableSelf(const X11Workspace* self)
 
 std::unique_ptr<X11Workspace> X11Workspace::create(QString* whyNot, QObject* parent)
 {
-    std::unique_ptr<X11Connection> connection = X11Connection::open();
+    std::unique_ptr<X11Connection> connection = X11Connection::open(X11Connection::Use::windows);
     if (!connection) {
         *whyNot = QStringLiteral("no X display at \"%1\"").arg(qEnvironmentVariable("DISPLAY"));
         return nullptr;
@@ -38,7 +35,7 @@ std::unique_ptr<X11Workspace> X11Workspace::create(QString* whyNot, QObject* par
 
 bool X11Workspace::displayReachable()
 {
-    return X11Connection::open() != nullptr;
+    return X11Connection::open(X11Connection::Use::windows) != nullptr;
 }
 
 X11Workspace::X11Workspace(std::unique_ptr<X11Connection> connection, QObject* parent)
@@ -48,7 +45,6 @@ X11Workspace::X11Workspace(std::unique_ptr<X11Connection> connection, QObject* p
     QObject::connect(m_notifier, &QSocketNotifier::activated, this, [this] { pump(true, Announce::now); });
     m_x->setEventsLeftBehindHandler([this] { pumpLater(); });
     m_activeWindow = m_x->activeWindow();
-    m_idle = std::make_unique<X11Idle>(*m_x);
 }
 
 X11Workspace::~X11Workspace() = default;
@@ -74,41 +70,9 @@ QList<RunningApp> X11Workspace::runningApplications() const
     QList<RunningApp> apps;
     for (const quint32 window : m_x->clientWindows()) {
         const auto cached = m_apps.constFind(window);
-        const std::optional<RunningApp> app = cached != m_apps.cend() ? *cached : self->describe(window);
-        const bool known = std::any_of(apps.cbegin(), apps.cend(),
-                                       [&](const RunningApp& other) { return app && other.desktopId == app->desktopId; });
-        if (app && !known)
-            apps.append(*app);
+        LinuxWorkspace::appendOnce(apps, cached != m_apps.cend() ? *cached : self->describe(window));
     }
     return apps;
-}
-
-QString X11Workspace::ownIdentifier() const
-{
-    return QStringLiteral("app.corvani.Horavane");
-}
-
-QString X11Workspace::ownProcessName() const
-{
-    if (QCoreApplication::instance() && !QCoreApplication::applicationName().isEmpty())
-        return QCoreApplication::applicationName();
-    QFile comm(QStringLiteral("/proc/self/comm"));
-    return comm.open(QIODevice::ReadOnly) ? QString::fromUtf8(comm.readAll()).trimmed() : QString();
-}
-
-void X11Workspace::setIdleLimit(qint64 milliseconds)
-{
-    m_idle->setLimit(milliseconds);
-}
-
-double X11Workspace::secondsSinceLastInput() const
-{
-    return m_idle->secondsSinceLastInput();
-}
-
-bool X11Workspace::displayIsAsleep() const
-{
-    return m_idle->displayIsAsleep();
 }
 
 QString X11Workspace::description() const
@@ -139,8 +103,7 @@ void X11Workspace::pump(bool readSocket, Announce announce)
                 m_apps.remove(event.window);
                 break;
             case X11Event::Kind::idleAlarm:
-                m_idle->alarmWentOff(event);
-                break;
+                break; // on the idle source's connection
             }
         }
         if (activeMoved) {
@@ -175,12 +138,6 @@ void X11Workspace::pumpLater()
         Qt::QueuedConnection);
 }
 
-void X11Workspace::indexDesktopEntries()
-{
-    m_entries = DesktopEntries::load(DesktopEntries::standardFolders(), NameLocale::fromEnvironment());
-    m_indexed.start();
-}
-
 std::optional<RunningApp> X11Workspace::describe(quint32 window)
 {
     // X reuses the ids of destroyed windows: only a window whose end we will hear of may be remembered.
@@ -190,18 +147,10 @@ std::optional<RunningApp> X11Workspace::describe(quint32 window)
     WindowFacts facts = m_x->windowFacts(window);
     std::optional<RunningApp> app;
     if (facts.pid == QCoreApplication::applicationPid()) {
-        app = RunningApp{ownIdentifier(), ownProcessName(), facts.pid};
+        app = AppIdApplications::own();
     } else {
         AppIdentity::readProcess(facts);
-        if (!m_entries)
-            indexDesktopEntries();
-        app = AppIdentity::resolve(facts, *m_entries);
-        // An application installed since the index was made would otherwise be known by its class until the
-        // next start, and then by its desktop id: look again, at most once a minute.
-        if (app && !m_entries->find(app->desktopId) && m_indexed.hasExpired(reindexAfterMs)) {
-            indexDesktopEntries();
-            app = AppIdentity::resolve(facts, *m_entries);
-        }
+        app = m_identities.describe([&](const DesktopEntries& entries) { return AppIdentity::resolve(facts, entries); });
     }
     if (m_apps.size() >= mostCachedWindows)
         m_apps.clear();

@@ -4,20 +4,18 @@
 
 #pragma once
 
-#include "DesktopEntries.h"
+#include "AppIdIdentity.h"
 #include "LinuxWorkspace.h"
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <memory>
 #include <optional>
 
 class QSocketNotifier;
 class X11Connection;
-class X11Idle;
 
-// The desktop as an X11 session shows it: the application of the active window, and the input and display
-// facts the session state needs, all from one connection of this program's own.
+// The desktop as an X11 session shows it: the application of the active window, from a connection of this
+// program's own.
 class X11Workspace final : public LinuxWorkspace
 {
     Q_OBJECT
@@ -31,18 +29,7 @@ public:
     std::optional<RunningApp> frontmostApplication() const override;
     // In the order their first window appeared.
     QList<RunningApp> runningApplications() const override;
-    QString ownIdentifier() const override;
-    QString ownProcessName() const override;
-
-    // The user's idle limit, at which the idle time starts to count.
-    void setIdleLimit(qint64 milliseconds);
-    // Seconds since the last keyboard or pointer input once the idle limit is reached, else 0; without the
-    // server's idle alarms, always. 0 when the server cannot tell.
-    double secondsSinceLastInput() const;
-    // Whether the display is in a DPMS power-saving state; false when the server has no DPMS.
-    bool displayIsAsleep() const;
-    // Which X sources were found, e.g.
-    // "X11 :1 (EWMH active window, X-Resource, idle from SYNC IDLETIME alarms, no DPMS)".
+    // Which X sources were found, e.g. "X11 :1 (EWMH active window, X-Resource)".
     QString description() const override;
     // Replies from the X server waited for so far, for measurements.
     quint64 roundTrips() const;
@@ -59,15 +46,12 @@ private:
     void pump(bool readSocket, Announce announce);
     void pumpLater();
     std::optional<RunningApp> describe(quint32 window);
-    void indexDesktopEntries();
 
     std::unique_ptr<X11Connection> m_x;
-    std::unique_ptr<X11Idle> m_idle;
     QSocketNotifier* m_notifier = nullptr;
     quint32 m_activeWindow = 0;
     QHash<quint32, std::optional<RunningApp>> m_apps; // by window, resolved once
-    std::optional<DesktopEntries> m_entries;          // indexed on first need
-    QElapsedTimer m_indexed;                          // since the entries were indexed
+    AppIdApplications m_identities;
     bool m_pumping = false;
     bool m_pumpPosted = false;
 };

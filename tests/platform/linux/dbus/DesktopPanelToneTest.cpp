@@ -6,31 +6,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(DesktopPanelToneTest, EachDesktopSaysWhatItsPanelIs)
-{
-    struct Case
-    {
-        const char* name;
-        QString desktop;
-        std::optional<bool> plasma;
-        std::optional<bool> xfce;
-        std::optional<bool> expected;
-    };
-    const Case cases[] = {
-        {"GNOME's top bar is dark under a light theme", "GNOME", std::nullopt, std::nullopt, true},
-        {"Ubuntu's session names GNOME second", "ubuntu:GNOME", std::nullopt, std::nullopt, true},
-        {"Plasma with a dark colour scheme", "KDE", true, std::nullopt, true},
-        {"Plasma with a light colour scheme", "KDE", false, std::nullopt, false},
-        {"Plasma without a colour scheme file", "KDE", std::nullopt, std::nullopt, std::nullopt},
-        {"Xfce's settings", "XFCE", false, false, false},
-        {"Xfce without xfconf", "XFCE", std::nullopt, std::nullopt, std::nullopt},
-        {"another desktop", "LXQt", true, true, std::nullopt},
-        {"no desktop named", "", std::nullopt, std::nullopt, std::nullopt},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(DesktopPanelTone::darkness(c.desktop, c.plasma, c.xfce), c.expected) << c.name;
-}
-
 TEST(DesktopPanelToneTest, XfcePanelFromItsSettings)
 {
     const QVariantMap defaults{{"/panels/dark-mode", true},
