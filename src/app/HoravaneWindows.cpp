@@ -5,6 +5,7 @@
 #include "HoravaneWindows.h"
 
 #include "AppPresence.h"
+#include "BrowserAccess.h"
 #include "DesktopComposition.h"
 #include "HistoryView.h"
 #include "Notice.h"
@@ -16,6 +17,7 @@
 #include "WindowKeys.h"
 #include "WindowVisibilityReader.h"
 #include "XdgAutostart.h"
+#include "XdgPlaces.h"
 
 #include <QApplication>
 #include <QEvent>
