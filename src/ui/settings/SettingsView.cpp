@@ -254,9 +254,9 @@ QWidget* SettingsView::makeDataTab()
     m_folderMenu = new QMenu(m_folderButton);
     m_folderButton->setMenu(m_folderMenu);
     backup->addRow(PlatformTexts::backupFolderRow(), m_folderButton);
-    m_backsUp = new QCheckBox(page);
-    m_backsUp->setAccessibleName(PlatformTexts::backupToggle());
-    backup->addRow(PlatformTexts::backupToggle(), m_backsUp);
+    m_dailyBackup = new QCheckBox(page);
+    m_dailyBackup->setAccessibleName(PlatformTexts::backupToggle());
+    backup->addRow(PlatformTexts::backupToggle(), m_dailyBackup);
     m_lastBackupLabel = new QLabel(page);
     m_lastBackupLabel->setTextFormat(Qt::PlainText);
     m_lastBackupRow = backup->addRow(tr("Last backup"), m_lastBackupLabel);
@@ -290,7 +290,7 @@ QWidget* SettingsView::makeDataTab()
     layout->addWidget(privacy);
     layout->addStretch(1);
 
-    connect(m_backsUp, &QCheckBox::clicked, &m_backupController, &BackupController::setEnabled);
+    connect(m_dailyBackup, &QCheckBox::clicked, &m_backupController, &BackupController::setDailyBackup);
     connect(m_exportButton, &QPushButton::clicked, this, &SettingsView::exportHistory);
     connect(m_deleteButton, &QPushButton::clicked, this, [this] { setConfirmingDelete(true); });
     connect(m_welcomeButton, &QPushButton::clicked, this, &SettingsView::welcomeRequested);
@@ -324,7 +324,7 @@ void SettingsView::bindSettings()
     connect(&m_settings, &Settings::idleMinutesChanged, this, showIdle);
     connect(&m_settings, &Settings::chartColorsChanged, this, showColours);
     connect(&m_settings, &Settings::settingsTabChanged, this, showTab);
-    connect(&m_settings, &Settings::backupEnabledChanged, this, &SettingsView::showBackupState);
+    connect(&m_settings, &Settings::dailyBackupChanged, this, &SettingsView::showBackupState);
     connect(&m_settings, &Settings::backupProblemChanged, this, &SettingsView::showBackupState);
     connect(&m_settings, &Settings::backupFolderChanged, this, [this] {
         showBackupState();
@@ -411,14 +411,14 @@ void SettingsView::showUpdateState()
 
 void SettingsView::showBackupState()
 {
-    const bool on = m_settings.backupEnabled();
+    const bool on = m_settings.dailyBackup();
     const QString folder = m_settings.backupFolder();
-    m_backsUp->setChecked(on);
+    m_dailyBackup->setChecked(on);
     // The toggle says what it needs until there is a folder to back up to; a toggle already on stays
     // switchable, so it can be turned off.
-    m_backsUp->setEnabled(on || !folder.isEmpty());
-    m_backsUp->setText(folder.isEmpty() ? PlatformTexts::backupToggleNeedsFolder() : QString());
-    m_backsUp->setToolTip(m_backsUp->text());
+    m_dailyBackup->setEnabled(on || !folder.isEmpty());
+    m_dailyBackup->setText(folder.isEmpty() ? PlatformTexts::backupToggleNeedsFolder() : QString());
+    m_dailyBackup->setToolTip(m_dailyBackup->text());
     m_folderButton->setText(folder.isEmpty() ? PlatformTexts::chooseBackupFolder() : shownFolder(folder, m_homeFolder));
     m_folderButton->setToolTip(folder);
     fillFolderMenu();

@@ -100,7 +100,7 @@ public:
     QWidget* downloadRow() const { return m_downloadRow; }
     QPushButton* downloadButton() const { return m_downloadButton; }
     QLabel* updatesFooter() const;
-    QCheckBox* backsUp() const { return m_backsUp; }
+    QCheckBox* dailyBackup() const { return m_dailyBackup; }
     QPushButton* folderButton() const { return m_folderButton; }
     QMenu* folderMenu() const { return m_folderMenu; }
     QWidget* lastBackupRow() const { return m_lastBackupRow; }
@@ -172,7 +172,7 @@ private:
     QPushButton* m_checkButton = nullptr;
     QWidget* m_downloadRow = nullptr;
     QPushButton* m_downloadButton = nullptr;
-    QCheckBox* m_backsUp = nullptr;
+    QCheckBox* m_dailyBackup = nullptr;
     QPushButton* m_folderButton = nullptr;
     QMenu* m_folderMenu = nullptr;
     QWidget* m_lastBackupRow = nullptr;

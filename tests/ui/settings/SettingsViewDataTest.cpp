@@ -114,8 +114,8 @@ TEST_F(SettingsDataTest, TheToggleNeedsAFolderAndSyncFoldersAreOfferedFirst)
 {
     settings.setBackupFolder(QString());
     SettingsView& view = shown();
-    EXPECT_FALSE(view.backsUp()->isEnabled());
-    EXPECT_EQ(view.backsUp()->text(), QStringLiteral("Choose a backup folder to turn this on."));
+    EXPECT_FALSE(view.dailyBackup()->isEnabled());
+    EXPECT_EQ(view.dailyBackup()->text(), QStringLiteral("Choose a backup folder to turn this on."));
     EXPECT_EQ(view.folderButton()->text(), QStringLiteral("Choose\u2026"));
     QStringList offered;
     for (const QAction* action : view.folderMenu()->actions())
@@ -127,8 +127,8 @@ TEST_F(SettingsDataTest, TheToggleNeedsAFolderAndSyncFoldersAreOfferedFirst)
     view.setFolderChooser([other](QWidget*) { return std::optional(other); });
     view.folderMenu()->actions().constLast()->trigger();
     EXPECT_EQ(settings.backupFolder(), other);
-    EXPECT_TRUE(view.backsUp()->isEnabled());
-    EXPECT_EQ(view.backsUp()->text(), QString());
+    EXPECT_TRUE(view.dailyBackup()->isEnabled());
+    EXPECT_EQ(view.dailyBackup()->text(), QString());
     EXPECT_EQ(view.folderButton()->text(), other);
 
     view.folderMenu()->actions().constFirst()->trigger();
@@ -235,8 +235,8 @@ TEST_F(SettingsDataTest, LastBackupRowShowsOnlyWhileBackingUp)
 {
     SettingsView& view = shown();
     EXPECT_TRUE(view.lastBackupRow()->isHidden());
-    settings.setBackupEnabled(true);
-    EXPECT_TRUE(view.backsUp()->isChecked());
+    settings.setDailyBackup(true);
+    EXPECT_TRUE(view.dailyBackup()->isChecked());
     EXPECT_FALSE(view.lastBackupRow()->isHidden());
     EXPECT_EQ(view.lastBackupLabel()->text(), QStringLiteral("Not yet"));
 
@@ -254,8 +254,8 @@ TEST_F(SettingsDataTest, TurningBackupOnInPreviewFlushesButCopiesNothing)
     start({{"Editor", 600}});
     use("Terminal", 30); // pending, not yet written
     SettingsView& view = shown();
-    view.backsUp()->click();
-    EXPECT_TRUE(settings.backupEnabled());
+    view.dailyBackup()->click();
+    EXPECT_TRUE(settings.dailyBackup());
     double stored = 0;
     for (const UsageRow& row : tracker->store()->allRows())
         if (row.name == QStringLiteral("Terminal"))
@@ -270,13 +270,13 @@ TEST_F(SettingsDataTest, TurningBackupOnMakesACopyAtOnceAndListsIt)
     start({{"Editor", 600}}, Tracker::Sampling::live);
     SettingsView& view = shown();
     QSignalSpy finished(&backup, &Backup::finished);
-    view.backsUp()->click();
+    view.dailyBackup()->click();
     ASSERT_TRUE(finished.wait(30000));
     EXPECT_TRUE(QFile::exists(backupFolder() + "/Horavane 2025-03-05.sqlite"));
     QTRY_COMPARE(view.copies(), (QList<BackupFolder::Copy>{{backupFolder() + "/Horavane 2025-03-05.sqlite",
                                                             "2025-03-05", "this-computer", "Desk"}}));
-    settings.setBackupEnabled(false);
-    view.backsUp()->click(); // on again: today's copy is replaced, never doubled
+    settings.setDailyBackup(false);
+    view.dailyBackup()->click(); // on again: today's copy is replaced, never doubled
     ASSERT_TRUE(finished.wait(30000));
     QTRY_COMPARE(view.copies().size(), 1);
 }
