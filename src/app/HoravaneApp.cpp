@@ -6,9 +6,11 @@
 
 #include "AppPresence.h"
 #include "BreakReminder.h"
+#include "DataTab.h"
 #include "DesktopComposition.h"
 #include "DesktopNotifier.h"
 #include "DesktopPanelTone.h"
+#include "GeneralTab.h"
 #include "GnomeExtension.h"
 #include "GnomeShellWorkspace.h"
 #include "HistoryView.h"
@@ -273,8 +275,8 @@ void HoravaneApp::showSettings()
     if (!m_settingsWindow) {
         auto* view = new SettingsView(m_tracker, m_icons, m_settings, m_updates, m_backupController, m_loginItem,
                                       m_desktop.places());
-        connect(view, &SettingsView::welcomeRequested, this, &HoravaneApp::showWelcome);
-        view->setPanelDrawsTime(panelDrawsTime());
+        connect(view->dataTab(), &DataTab::welcomeRequested, this, &HoravaneApp::showWelcome);
+        view->generalTab()->setPanelDrawsTime(panelDrawsTime());
         window(m_settingsWindow, tr("Horavane Settings"), view, QSize());
     }
     m_settingsWindow->show();
