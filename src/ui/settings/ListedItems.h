@@ -49,7 +49,7 @@ private:
         QString name;
         QWidget* widget = nullptr;
         QLabel* icon = nullptr;
-        QList<QPushButton*> buttons;
+        QList<QPushButton*> buttons = {};
     };
 
     void makeRow(Row& row, const ButtonMaker& makeButtons);
