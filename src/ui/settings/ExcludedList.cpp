@@ -18,22 +18,21 @@ ExcludedList::ExcludedList(Tracker& tracker, Icons& icons, QWidget* parent)
 
 QPushButton* ExcludedList::trackAgainButton(const ItemKey& key) const
 {
-    const QList<QPushButton*> row = buttons(key);
-    return row.isEmpty() ? nullptr : row.constFirst();
+    return button(key, 0);
 }
 
 void ExcludedList::rebuild()
 {
     setItems(m_tracker.excluded(), [this](const ItemKey& key, const QString& name, QWidget* row) {
-        auto* button = new QPushButton(tr("Track Again"), row);
+        auto* again = new QPushButton(tr("Track Again"), row);
         // One per row: the name says which.
         //: %1: an app's or website's name
-        button->setAccessibleName(tr("Track %1 again").arg(name));
+        again->setAccessibleName(tr("Track %1 again").arg(name));
         // The tracker announces the change, which rebuilds this list.
-        afterClick(button, this, [this, key] {
+        afterClick(again, this, [this, key] {
             if (!m_tracker.include(key))
                 WriteFailure::tell(this);
         });
-        return QList<QPushButton*>{button};
+        return QList<QPushButton*>{again};
     });
 }

@@ -94,18 +94,12 @@ LimitsSection::LimitsSection(Settings& settings, Tracker& tracker, Icons& icons,
 
 QPushButton* LimitsSection::changeButton(const ItemKey& key) const
 {
-    return button(key, 0);
+    return m_list->button(key, 0);
 }
 
 QPushButton* LimitsSection::removeButton(const ItemKey& key) const
 {
-    return button(key, 1);
-}
-
-QPushButton* LimitsSection::button(const ItemKey& key, int index) const
-{
-    const QList<QPushButton*> row = m_list->buttons(key);
-    return index < row.size() ? row[index] : nullptr;
+    return m_list->button(key, 1);
 }
 
 void LimitsSection::showBreaks()

@@ -43,7 +43,6 @@ public:
 private:
     // Makes a limit's buttons: its duration, which opens the dialog to change it, and "Remove".
     QList<QPushButton*> makeButtons(const ItemKey& key, const QString& name, int minutes, QWidget* row);
-    QPushButton* button(const ItemKey& key, int index) const;
     void rebuild();
     void showBreaks();
 

@@ -21,6 +21,13 @@ namespace {
 
 constexpr int iconSide = 20;
 
+// A site reads in its own letters; its id stays the ASCII form it was recorded under. Without a name, the id.
+QString shownName(const ItemKey& key, const QString& name)
+{
+    const QString shown = name.isEmpty() ? key.id : name;
+    return key.kind == ItemKind::site ? Site::displayHost(shown) : shown;
+}
+
 } // namespace
 
 ListedItems::ListedItems(Icons& icons, const QString& emptyText, QWidget* parent) : QWidget(parent), m_icons(icons)
@@ -39,12 +46,6 @@ ListedItems::ListedItems(Icons& icons, const QString& emptyText, QWidget* parent
             if (row.key == ItemKey{ItemKind::site, host})
                 paintIcon(row);
     });
-}
-
-QString ListedItems::shownName(const ItemKey& key, const QString& name)
-{
-    const QString shown = name.isEmpty() ? key.id : name;
-    return key.kind == ItemKind::site ? Site::displayHost(shown) : shown;
 }
 
 void ListedItems::afterClick(QPushButton* button, QObject* context, std::function<void()> action)
@@ -116,10 +117,10 @@ QStringList ListedItems::names() const
     return names;
 }
 
-QList<QPushButton*> ListedItems::buttons(const ItemKey& key) const
+QPushButton* ListedItems::button(const ItemKey& key, qsizetype index) const
 {
     for (const Row& row : m_rows)
         if (row.key == key)
-            return row.buttons;
-    return {};
+            return row.buttons.value(index);
+    return nullptr;
 }

@@ -28,8 +28,6 @@ public:
 
     ListedItems(Icons& icons, const QString& emptyText, QWidget* parent = nullptr);
 
-    // A site reads in its own letters; its id stays the ASCII form it was recorded under. Without a name, the id.
-    static QString shownName(const ItemKey& key, const QString& name);
     // Runs the action once the button's click has been handled: an action that changes the list deletes the button.
     static void afterClick(QPushButton* button, QObject* context, std::function<void()> action);
 
@@ -38,8 +36,8 @@ public:
 
     // The rows' names, first to last.
     QStringList names() const;
-    // The buttons of an item's row; none when it has no row.
-    QList<QPushButton*> buttons(const ItemKey& key) const;
+    // The button of an item's row at `index`, first to last; null when there is none.
+    QPushButton* button(const ItemKey& key, qsizetype index) const;
     QLabel* emptyText() const { return m_empty; }
 
 private:
