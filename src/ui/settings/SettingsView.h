@@ -19,8 +19,8 @@ class Settings;
 class Tracker;
 class UpdateChecker;
 
-// The settings window's content: the General and Data tabs, the one last shown first. Owns no data: preferences
-// live in Settings, history in the tracker, copies in the backup folder.
+// The settings window's content: the General and Data tabs, opening on the one last shown (kept in the preferences).
+// Owns no data: preferences live in Settings, history in the tracker, copies in the backup folder.
 class SettingsView : public QWidget
 {
     Q_OBJECT
