@@ -56,7 +56,7 @@ struct Models
             QFile copy(folder + QStringLiteral("/Horavane 2025-03-%1.sqlite").arg(day, 2, 10, QLatin1Char('0')));
             copy.open(QIODevice::WriteOnly);
         }
-        settings.setBackupEnabled(true);
+        settings.setDailyBackup(true);
         settings.setLastBackup(1741000000);
     }
 

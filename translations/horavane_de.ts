@@ -451,6 +451,126 @@
     </message>
 </context>
 <context>
+    <name>DataTab</name>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Als CSV speichern</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <extracomment>File type in the save dialog; &quot;(*.csv)&quot; stays as it is</extracomment>
+        <translation>Kommagetrennte Werte (*.csv)</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sicherung</translation>
+    </message>
+    <message>
+        <source>Last backup</source>
+        <translation>Letzte Sicherung</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <extracomment>Row label; its button lists the backups to restore from</extracomment>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Your Data</source>
+        <translation>Ihre Daten</translation>
+    </message>
+    <message>
+        <source>Save as CSV…</source>
+        <translation>Als CSV speichern…</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <extracomment>Row label</extracomment>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Delete All…</source>
+        <translation>Alles löschen…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <extracomment>Row label; the row&apos;s button deletes all of the recorded history</extracomment>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Datenschutz</translation>
+    </message>
+    <message>
+        <source>Show Welcome Screen</source>
+        <translation>Willkommensbildschirm anzeigen</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A backup of another computer. %1: the backup&apos;s date; %2: the computer&apos;s name</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No Backups Yet</source>
+        <translation>Noch keine Sicherungen</translation>
+    </message>
+    <message>
+        <source>Choose a Backup</source>
+        <translation>Sicherung auswählen</translation>
+    </message>
+    <message>
+        <source>The file couldn&apos;t be saved there.</source>
+        <translation>Die Datei konnte dort nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The history couldn&apos;t be read, so nothing was saved.</source>
+        <translation>Der Verlauf konnte nicht gelesen werden, daher wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>History restored from %1.</source>
+        <extracomment>%1: the backup&apos;s date, and its computer when it is another</extracomment>
+        <translation>Verlauf aus der Sicherung vom %1 wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>That backup couldn&apos;t be used. Your history was left as it was.</source>
+        <translation>Diese Sicherung konnte nicht verwendet werden. Ihr Verlauf blieb unverändert.</translation>
+    </message>
+    <message>
+        <source>Replace your history?</source>
+        <translation>Ihren Verlauf ersetzen?</translation>
+    </message>
+    <message>
+        <source>Everything recorded so far will be replaced with the backup from %1. This can&apos;t be undone.</source>
+        <extracomment>%1: the backup&apos;s date, and its computer when it is another</extracomment>
+        <translation>Alles bisher Aufgezeichnete wird durch die Sicherung vom %1 ersetzt. Dies kann nicht rückgängig gemacht werden.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <extracomment>Button that replaces the history with a backup</extracomment>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Delete all history?</source>
+        <translation>Den gesamten Verlauf löschen?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <extracomment>Button that deletes all of the history</extracomment>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The history couldn&apos;t be deleted: the file is in use by another program or can&apos;t be written.</source>
+        <translation>Der Verlauf konnte nicht gelöscht werden: Die Datei wird von einem anderen Programm verwendet oder kann nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>DateLabels</name>
     <message>
         <source>Today</source>
@@ -585,6 +705,75 @@
         <source>Track %1 again</source>
         <extracomment>%1: an app&apos;s or website&apos;s name</extracomment>
         <translation>%1 wieder erfassen</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Not Tracked</source>
+        <translation>Nicht erfasst</translation>
+    </message>
+    <message>
+        <source>To stop tracking an app or website, right-click it in the list or press the Menu key on it and choose Don’t Track, or choose it under Don’t Track in the options menu. Its time is hidden, and comes back if you track it again.</source>
+        <translation>Um eine Anwendung oder Website nicht mehr zu erfassen, klicken Sie sie in der Liste mit der rechten Maustaste an (oder drücken Sie auf ihr die Menütaste) und wählen Sie „Nicht erfassen“, oder wählen Sie sie im Optionsmenü unter „Nicht erfassen“. Ihre Zeit wird ausgeblendet und erscheint wieder, wenn Sie sie erneut erfassen.</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Bei der Anmeldung öffnen</translation>
+    </message>
+    <message>
+        <source>Show Time in Menu Bar</source>
+        <extracomment>The panel&apos;s tray area, where Horavane&apos;s ring sits</extracomment>
+        <translation>Zeit in der Leiste anzeigen</translation>
+    </message>
+    <message>
+        <source>Stop counting after</source>
+        <extracomment>Followed by a choice such as &quot;5 minutes idle&quot;</extracomment>
+        <translation>Zählung anhalten nach</translation>
+    </message>
+    <message>
+        <source>Coloured Slices</source>
+        <extracomment>How many slices of the ring get a colour of their own</extracomment>
+        <translation>Farbige Segmente</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <extracomment>Label of a picture of the ring and the menu bar icon in the chosen colours</extracomment>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>How many apps and websites get a slice and colour of their own. The rest share grey. The ring in the menu bar follows the same number, as far as it has room. This is also in the ••• menu.</source>
+        <extracomment>&quot;•••&quot; is the options menu&apos;s button in the today window</extracomment>
+        <translation>Wie viele Anwendungen und Websites ein eigenes Segment und eine eigene Farbe erhalten. Der Rest teilt sich Grau. Der Ring in der Leiste folgt derselben Anzahl, soweit er Platz hat. Dies finden Sie auch im Menü •••.</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Aktualisierungen</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Nach Aktualisierungen suchen…</translation>
+    </message>
+    <message>
+        <source>Open Download Page…</source>
+        <translation>Download-Seite öffnen…</translation>
+    </message>
+    <message>
+        <source>Get the new version</source>
+        <translation>Neue Version herunterladen</translation>
+    </message>
+    <message>
+        <source>This is the only time Horavane goes online, and only when you click the button. It asks %1 for the latest version number. Nothing about you or what you use is sent.</source>
+        <extracomment>%1: the web site asked, such as &quot;horavane.app&quot;</extracomment>
+        <translation>Nur hierfür geht Horavane online, und nur, wenn Sie auf den Knopf klicken. Es fragt %1 nach der neuesten Versionsnummer. Nichts über Sie oder Ihre Nutzung wird gesendet.</translation>
+    </message>
+    <message>
+        <source>Idle means no keyboard or mouse activity. Time keeps counting while the app in front is playing video.</source>
+        <translation>Inaktiv bedeutet: keine Tastatur- oder Mausaktivität. Die Zeit zählt weiter, solange die Anwendung im Vordergrund ein Video abspielt.</translation>
+    </message>
+    <message>
+        <source>Your panel shows no text beside its items, so today&apos;s time is in the tooltip of Horavane&apos;s item. Idle means no keyboard or mouse activity. Time keeps counting while the app in front is playing video.</source>
+        <translation>Ihre Leiste zeigt keinen Text neben ihren Symbolen, daher steht die heutige Zeit in der Kurzinfo des Horavane-Symbols. Inaktiv bedeutet: keine Tastatur- oder Mausaktivität. Die Zeit zählt weiter, solange die Anwendung im Vordergrund ein Video abspielt.</translation>
     </message>
 </context>
 <context>
@@ -1236,15 +1425,6 @@ Sie teilt Horavane mit, welche Anwendung im Vordergrund ist (niemals einen Fenst
 <context>
     <name>SettingsView</name>
     <message>
-        <source>Save as CSV</source>
-        <translation>Als CSV speichern</translation>
-    </message>
-    <message>
-        <source>Comma-separated values (*.csv)</source>
-        <extracomment>File type in the save dialog; &quot;(*.csv)&quot; stays as it is</extracomment>
-        <translation>Kommagetrennte Werte (*.csv)</translation>
-    </message>
-    <message>
         <source>General</source>
         <extracomment>Settings tab</extracomment>
         <translation>Allgemein</translation>
@@ -1253,180 +1433,6 @@ Sie teilt Horavane mit, welche Anwendung im Vordergrund ist (niemals einen Fenst
         <source>Data</source>
         <extracomment>Settings tab: backup, export and deletion of the history</extracomment>
         <translation>Daten</translation>
-    </message>
-    <message>
-        <source>Open at Login</source>
-        <translation>Bei der Anmeldung öffnen</translation>
-    </message>
-    <message>
-        <source>Show Time in Menu Bar</source>
-        <extracomment>The panel&apos;s tray area, where Horavane&apos;s ring sits</extracomment>
-        <translation>Zeit in der Leiste anzeigen</translation>
-    </message>
-    <message>
-        <source>Stop counting after</source>
-        <extracomment>Followed by a choice such as &quot;5 minutes idle&quot;</extracomment>
-        <translation>Zählung anhalten nach</translation>
-    </message>
-    <message>
-        <source>Coloured Slices</source>
-        <extracomment>How many slices of the ring get a colour of their own</extracomment>
-        <translation>Farbige Segmente</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <extracomment>Label of a picture of the ring and the menu bar icon in the chosen colours</extracomment>
-        <translation>Vorschau</translation>
-    </message>
-    <message>
-        <source>How many apps and websites get a slice and colour of their own. The rest share grey. The ring in the menu bar follows the same number, as far as it has room. This is also in the ••• menu.</source>
-        <extracomment>&quot;•••&quot; is the options menu&apos;s button in the today window</extracomment>
-        <translation>Wie viele Anwendungen und Websites ein eigenes Segment und eine eigene Farbe erhalten. Der Rest teilt sich Grau. Der Ring in der Leiste folgt derselben Anzahl, soweit er Platz hat. Dies finden Sie auch im Menü •••.</translation>
-    </message>
-    <message>
-        <source>Not Tracked</source>
-        <translation>Nicht erfasst</translation>
-    </message>
-    <message>
-        <source>To stop tracking an app or website, right-click it in the list or press the Menu key on it and choose Don’t Track, or choose it under Don’t Track in the options menu. Its time is hidden, and comes back if you track it again.</source>
-        <translation>Um eine Anwendung oder Website nicht mehr zu erfassen, klicken Sie sie in der Liste mit der rechten Maustaste an (oder drücken Sie auf ihr die Menütaste) und wählen Sie „Nicht erfassen“, oder wählen Sie sie im Optionsmenü unter „Nicht erfassen“. Ihre Zeit wird ausgeblendet und erscheint wieder, wenn Sie sie erneut erfassen.</translation>
-    </message>
-    <message>
-        <source>Updates</source>
-        <translation>Aktualisierungen</translation>
-    </message>
-    <message>
-        <source>Check for Updates…</source>
-        <translation>Nach Aktualisierungen suchen…</translation>
-    </message>
-    <message>
-        <source>Open Download Page…</source>
-        <translation>Download-Seite öffnen…</translation>
-    </message>
-    <message>
-        <source>Get the new version</source>
-        <translation>Neue Version herunterladen</translation>
-    </message>
-    <message>
-        <source>This is the only time Horavane goes online, and only when you click the button. It asks %1 for the latest version number. Nothing about you or what you use is sent.</source>
-        <extracomment>%1: the web site asked, such as &quot;horavane.app&quot;</extracomment>
-        <translation>Nur hierfür geht Horavane online, und nur, wenn Sie auf den Knopf klicken. Es fragt %1 nach der neuesten Versionsnummer. Nichts über Sie oder Ihre Nutzung wird gesendet.</translation>
-    </message>
-    <message>
-        <source>Backup</source>
-        <translation>Sicherung</translation>
-    </message>
-    <message>
-        <source>Last backup</source>
-        <translation>Letzte Sicherung</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <extracomment>Row label; its button lists the backups to restore from</extracomment>
-        <translation>Wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Your Data</source>
-        <translation>Ihre Daten</translation>
-    </message>
-    <message>
-        <source>Save as CSV…</source>
-        <translation>Als CSV speichern…</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <extracomment>Row label</extracomment>
-        <translation>Export</translation>
-    </message>
-    <message>
-        <source>Delete All…</source>
-        <translation>Alles löschen…</translation>
-    </message>
-    <message>
-        <source>History</source>
-        <extracomment>Row label; the row&apos;s button deletes all of the recorded history</extracomment>
-        <translation>Verlauf</translation>
-    </message>
-    <message>
-        <source>Privacy</source>
-        <translation>Datenschutz</translation>
-    </message>
-    <message>
-        <source>Show Welcome Screen</source>
-        <translation>Willkommensbildschirm anzeigen</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <extracomment>A backup of another computer. %1: the backup&apos;s date; %2: the computer&apos;s name</extracomment>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>No Backups Yet</source>
-        <translation>Noch keine Sicherungen</translation>
-    </message>
-    <message>
-        <source>Choose a Backup</source>
-        <translation>Sicherung auswählen</translation>
-    </message>
-    <message>
-        <source>The file couldn&apos;t be saved there.</source>
-        <translation>Die Datei konnte dort nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>The history couldn&apos;t be read, so nothing was saved.</source>
-        <translation>Der Verlauf konnte nicht gelesen werden, daher wurde nichts gespeichert.</translation>
-    </message>
-    <message>
-        <source>History restored from %1.</source>
-        <extracomment>%1: the backup&apos;s date, and its computer when it is another</extracomment>
-        <translation>Verlauf aus der Sicherung vom %1 wiederhergestellt.</translation>
-    </message>
-    <message>
-        <source>That backup couldn&apos;t be used. Your history was left as it was.</source>
-        <translation>Diese Sicherung konnte nicht verwendet werden. Ihr Verlauf blieb unverändert.</translation>
-    </message>
-    <message>
-        <source>Idle means no keyboard or mouse activity. Time keeps counting while the app in front is playing video.</source>
-        <translation>Inaktiv bedeutet: keine Tastatur- oder Mausaktivität. Die Zeit zählt weiter, solange die Anwendung im Vordergrund ein Video abspielt.</translation>
-    </message>
-    <message>
-        <source>Your panel shows no text beside its items, so today&apos;s time is in the tooltip of Horavane&apos;s item. Idle means no keyboard or mouse activity. Time keeps counting while the app in front is playing video.</source>
-        <translation>Ihre Leiste zeigt keinen Text neben ihren Symbolen, daher steht die heutige Zeit in der Kurzinfo des Horavane-Symbols. Inaktiv bedeutet: keine Tastatur- oder Mausaktivität. Die Zeit zählt weiter, solange die Anwendung im Vordergrund ein Video abspielt.</translation>
-    </message>
-    <message>
-        <source>Replace your history?</source>
-        <translation>Ihren Verlauf ersetzen?</translation>
-    </message>
-    <message>
-        <source>Everything recorded so far will be replaced with the backup from %1. This can&apos;t be undone.</source>
-        <extracomment>%1: the backup&apos;s date, and its computer when it is another</extracomment>
-        <translation>Alles bisher Aufgezeichnete wird durch die Sicherung vom %1 ersetzt. Dies kann nicht rückgängig gemacht werden.</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <extracomment>Button that replaces the history with a backup</extracomment>
-        <translation>Ersetzen</translation>
-    </message>
-    <message>
-        <source>Delete all history?</source>
-        <translation>Den gesamten Verlauf löschen?</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <extracomment>Button that deletes all of the history</extracomment>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>The history couldn&apos;t be deleted: the file is in use by another program or can&apos;t be written.</source>
-        <translation>Der Verlauf konnte nicht gelöscht werden: Die Datei wird von einem anderen Programm verwendet oder kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>

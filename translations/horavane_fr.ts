@@ -451,6 +451,126 @@
     </message>
 </context>
 <context>
+    <name>DataTab</name>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Enregistrer en CSV</translation>
+    </message>
+    <message>
+        <source>Comma-separated values (*.csv)</source>
+        <extracomment>File type in the save dialog; &quot;(*.csv)&quot; stays as it is</extracomment>
+        <translation>Valeurs séparées par des virgules (*.csv)</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>Sauvegarde</translation>
+    </message>
+    <message>
+        <source>Last backup</source>
+        <translation>Dernière sauvegarde</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <extracomment>Row label; its button lists the backups to restore from</extracomment>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Your Data</source>
+        <translation>Vos données</translation>
+    </message>
+    <message>
+        <source>Save as CSV…</source>
+        <translation>Enregistrer en CSV…</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <extracomment>Row label</extracomment>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Delete All…</source>
+        <translation>Tout supprimer…</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <extracomment>Row label; the row&apos;s button deletes all of the recorded history</extracomment>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Privacy</source>
+        <translation>Confidentialité</translation>
+    </message>
+    <message>
+        <source>Show Welcome Screen</source>
+        <translation>Afficher l’écran d’accueil</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A backup of another computer. %1: the backup&apos;s date; %2: the computer&apos;s name</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>No Backups Yet</source>
+        <translation>Aucune sauvegarde</translation>
+    </message>
+    <message>
+        <source>Choose a Backup</source>
+        <translation>Choisir une sauvegarde</translation>
+    </message>
+    <message>
+        <source>The file couldn&apos;t be saved there.</source>
+        <translation>Le fichier n’a pas pu être enregistré à cet emplacement.</translation>
+    </message>
+    <message>
+        <source>The history couldn&apos;t be read, so nothing was saved.</source>
+        <translation>L’historique n’a pas pu être lu, rien n’a donc été enregistré.</translation>
+    </message>
+    <message>
+        <source>History restored from %1.</source>
+        <extracomment>%1: the backup&apos;s date, and its computer when it is another</extracomment>
+        <translation>Historique restauré depuis la sauvegarde du %1.</translation>
+    </message>
+    <message>
+        <source>That backup couldn&apos;t be used. Your history was left as it was.</source>
+        <translation>Cette sauvegarde n’a pas pu être utilisée. Votre historique n’a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>Replace your history?</source>
+        <translation>Remplacer votre historique&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Everything recorded so far will be replaced with the backup from %1. This can&apos;t be undone.</source>
+        <extracomment>%1: the backup&apos;s date, and its computer when it is another</extracomment>
+        <translation>Tout ce qui a été enregistré jusqu’ici sera remplacé par la sauvegarde du %1. Cette action est irréversible.</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <extracomment>Button that replaces the history with a backup</extracomment>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Delete all history?</source>
+        <translation>Supprimer tout l’historique&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <extracomment>Button that deletes all of the history</extracomment>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The history couldn&apos;t be deleted: the file is in use by another program or can&apos;t be written.</source>
+        <translation>L’historique n’a pas pu être supprimé&#xa0;: le fichier est utilisé par un autre programme ou n’est pas accessible en écriture.</translation>
+    </message>
+</context>
+<context>
     <name>DateLabels</name>
     <message>
         <source>Today</source>
@@ -585,6 +705,75 @@
         <source>Track %1 again</source>
         <extracomment>%1: an app&apos;s or website&apos;s name</extracomment>
         <translation>Suivre à nouveau %1</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralTab</name>
+    <message>
+        <source>Not Tracked</source>
+        <translation>Non suivis</translation>
+    </message>
+    <message>
+        <source>To stop tracking an app or website, right-click it in the list or press the Menu key on it and choose Don’t Track, or choose it under Don’t Track in the options menu. Its time is hidden, and comes back if you track it again.</source>
+        <translation>Pour ne plus suivre une application ou un site web, faites un clic droit dessus dans la liste ou sélectionnez-le et appuyez sur la touche Menu, puis choisissez Ne pas suivre. Vous pouvez aussi le choisir dans le sous-menu Ne pas suivre du menu des options. Son temps est masqué, et réapparaît si vous le suivez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Open at Login</source>
+        <translation>Ouvrir à la connexion</translation>
+    </message>
+    <message>
+        <source>Show Time in Menu Bar</source>
+        <extracomment>The panel&apos;s tray area, where Horavane&apos;s ring sits</extracomment>
+        <translation>Afficher le temps dans la barre</translation>
+    </message>
+    <message>
+        <source>Stop counting after</source>
+        <extracomment>Followed by a choice such as &quot;5 minutes idle&quot;</extracomment>
+        <translation>Arrêter le décompte après</translation>
+    </message>
+    <message>
+        <source>Coloured Slices</source>
+        <extracomment>How many slices of the ring get a colour of their own</extracomment>
+        <translation>Segments colorés</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <extracomment>Label of a picture of the ring and the menu bar icon in the chosen colours</extracomment>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>How many apps and websites get a slice and colour of their own. The rest share grey. The ring in the menu bar follows the same number, as far as it has room. This is also in the ••• menu.</source>
+        <extracomment>&quot;•••&quot; is the options menu&apos;s button in the today window</extracomment>
+        <translation>Le nombre d’applications et de sites web qui ont leur propre segment et leur propre couleur. Les autres se partagent le gris. L’anneau de la barre suit le même nombre, dans la limite de la place disponible. Ce réglage se trouve aussi dans le menu •••.</translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>Mises à jour</translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation>Rechercher des mises à jour…</translation>
+    </message>
+    <message>
+        <source>Open Download Page…</source>
+        <translation>Ouvrir la page de téléchargement…</translation>
+    </message>
+    <message>
+        <source>Get the new version</source>
+        <translation>Obtenir la nouvelle version</translation>
+    </message>
+    <message>
+        <source>This is the only time Horavane goes online, and only when you click the button. It asks %1 for the latest version number. Nothing about you or what you use is sent.</source>
+        <extracomment>%1: the web site asked, such as &quot;horavane.app&quot;</extracomment>
+        <translation>C’est le seul moment où Horavane se connecte à Internet, et uniquement quand vous cliquez sur le bouton. Il demande à %1 le numéro de la dernière version. Aucune information sur vous ou sur ce que vous utilisez n’est envoyée.</translation>
+    </message>
+    <message>
+        <source>Idle means no keyboard or mouse activity. Time keeps counting while the app in front is playing video.</source>
+        <translation>L’inactivité correspond à l’absence d’activité au clavier et à la souris. Le temps continue d’être compté tant que l’application au premier plan lit une vidéo.</translation>
+    </message>
+    <message>
+        <source>Your panel shows no text beside its items, so today&apos;s time is in the tooltip of Horavane&apos;s item. Idle means no keyboard or mouse activity. Time keeps counting while the app in front is playing video.</source>
+        <translation>Votre barre n’affiche pas de texte à côté de ses icônes&#xa0;: le temps d’aujourd’hui se trouve donc dans l’infobulle de l’icône de Horavane. L’inactivité correspond à l’absence d’activité au clavier et à la souris. Le temps continue d’être compté tant que l’application au premier plan lit une vidéo.</translation>
     </message>
 </context>
 <context>
@@ -1236,15 +1425,6 @@ Elle indique à Horavane quelle application est au premier plan (jamais le titre
 <context>
     <name>SettingsView</name>
     <message>
-        <source>Save as CSV</source>
-        <translation>Enregistrer en CSV</translation>
-    </message>
-    <message>
-        <source>Comma-separated values (*.csv)</source>
-        <extracomment>File type in the save dialog; &quot;(*.csv)&quot; stays as it is</extracomment>
-        <translation>Valeurs séparées par des virgules (*.csv)</translation>
-    </message>
-    <message>
         <source>General</source>
         <extracomment>Settings tab</extracomment>
         <translation>Général</translation>
@@ -1253,180 +1433,6 @@ Elle indique à Horavane quelle application est au premier plan (jamais le titre
         <source>Data</source>
         <extracomment>Settings tab: backup, export and deletion of the history</extracomment>
         <translation>Données</translation>
-    </message>
-    <message>
-        <source>Open at Login</source>
-        <translation>Ouvrir à la connexion</translation>
-    </message>
-    <message>
-        <source>Show Time in Menu Bar</source>
-        <extracomment>The panel&apos;s tray area, where Horavane&apos;s ring sits</extracomment>
-        <translation>Afficher le temps dans la barre</translation>
-    </message>
-    <message>
-        <source>Stop counting after</source>
-        <extracomment>Followed by a choice such as &quot;5 minutes idle&quot;</extracomment>
-        <translation>Arrêter le décompte après</translation>
-    </message>
-    <message>
-        <source>Coloured Slices</source>
-        <extracomment>How many slices of the ring get a colour of their own</extracomment>
-        <translation>Segments colorés</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <extracomment>Label of a picture of the ring and the menu bar icon in the chosen colours</extracomment>
-        <translation>Aperçu</translation>
-    </message>
-    <message>
-        <source>How many apps and websites get a slice and colour of their own. The rest share grey. The ring in the menu bar follows the same number, as far as it has room. This is also in the ••• menu.</source>
-        <extracomment>&quot;•••&quot; is the options menu&apos;s button in the today window</extracomment>
-        <translation>Le nombre d’applications et de sites web qui ont leur propre segment et leur propre couleur. Les autres se partagent le gris. L’anneau de la barre suit le même nombre, dans la limite de la place disponible. Ce réglage se trouve aussi dans le menu •••.</translation>
-    </message>
-    <message>
-        <source>Not Tracked</source>
-        <translation>Non suivis</translation>
-    </message>
-    <message>
-        <source>To stop tracking an app or website, right-click it in the list or press the Menu key on it and choose Don’t Track, or choose it under Don’t Track in the options menu. Its time is hidden, and comes back if you track it again.</source>
-        <translation>Pour ne plus suivre une application ou un site web, faites un clic droit dessus dans la liste ou sélectionnez-le et appuyez sur la touche Menu, puis choisissez Ne pas suivre. Vous pouvez aussi le choisir dans le sous-menu Ne pas suivre du menu des options. Son temps est masqué, et réapparaît si vous le suivez à nouveau.</translation>
-    </message>
-    <message>
-        <source>Updates</source>
-        <translation>Mises à jour</translation>
-    </message>
-    <message>
-        <source>Check for Updates…</source>
-        <translation>Rechercher des mises à jour…</translation>
-    </message>
-    <message>
-        <source>Open Download Page…</source>
-        <translation>Ouvrir la page de téléchargement…</translation>
-    </message>
-    <message>
-        <source>Get the new version</source>
-        <translation>Obtenir la nouvelle version</translation>
-    </message>
-    <message>
-        <source>This is the only time Horavane goes online, and only when you click the button. It asks %1 for the latest version number. Nothing about you or what you use is sent.</source>
-        <extracomment>%1: the web site asked, such as &quot;horavane.app&quot;</extracomment>
-        <translation>C’est le seul moment où Horavane se connecte à Internet, et uniquement quand vous cliquez sur le bouton. Il demande à %1 le numéro de la dernière version. Aucune information sur vous ou sur ce que vous utilisez n’est envoyée.</translation>
-    </message>
-    <message>
-        <source>Backup</source>
-        <translation>Sauvegarde</translation>
-    </message>
-    <message>
-        <source>Last backup</source>
-        <translation>Dernière sauvegarde</translation>
-    </message>
-    <message>
-        <source>Restore</source>
-        <extracomment>Row label; its button lists the backups to restore from</extracomment>
-        <translation>Restaurer</translation>
-    </message>
-    <message>
-        <source>Your Data</source>
-        <translation>Vos données</translation>
-    </message>
-    <message>
-        <source>Save as CSV…</source>
-        <translation>Enregistrer en CSV…</translation>
-    </message>
-    <message>
-        <source>Export</source>
-        <extracomment>Row label</extracomment>
-        <translation>Exporter</translation>
-    </message>
-    <message>
-        <source>Delete All…</source>
-        <translation>Tout supprimer…</translation>
-    </message>
-    <message>
-        <source>History</source>
-        <extracomment>Row label; the row&apos;s button deletes all of the recorded history</extracomment>
-        <translation>Historique</translation>
-    </message>
-    <message>
-        <source>Privacy</source>
-        <translation>Confidentialité</translation>
-    </message>
-    <message>
-        <source>Show Welcome Screen</source>
-        <translation>Afficher l’écran d’accueil</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <extracomment>A backup of another computer. %1: the backup&apos;s date; %2: the computer&apos;s name</extracomment>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>No Backups Yet</source>
-        <translation>Aucune sauvegarde</translation>
-    </message>
-    <message>
-        <source>Choose a Backup</source>
-        <translation>Choisir une sauvegarde</translation>
-    </message>
-    <message>
-        <source>The file couldn&apos;t be saved there.</source>
-        <translation>Le fichier n’a pas pu être enregistré à cet emplacement.</translation>
-    </message>
-    <message>
-        <source>The history couldn&apos;t be read, so nothing was saved.</source>
-        <translation>L’historique n’a pas pu être lu, rien n’a donc été enregistré.</translation>
-    </message>
-    <message>
-        <source>History restored from %1.</source>
-        <extracomment>%1: the backup&apos;s date, and its computer when it is another</extracomment>
-        <translation>Historique restauré depuis la sauvegarde du %1.</translation>
-    </message>
-    <message>
-        <source>That backup couldn&apos;t be used. Your history was left as it was.</source>
-        <translation>Cette sauvegarde n’a pas pu être utilisée. Votre historique n’a pas été modifié.</translation>
-    </message>
-    <message>
-        <source>Idle means no keyboard or mouse activity. Time keeps counting while the app in front is playing video.</source>
-        <translation>L’inactivité correspond à l’absence d’activité au clavier et à la souris. Le temps continue d’être compté tant que l’application au premier plan lit une vidéo.</translation>
-    </message>
-    <message>
-        <source>Your panel shows no text beside its items, so today&apos;s time is in the tooltip of Horavane&apos;s item. Idle means no keyboard or mouse activity. Time keeps counting while the app in front is playing video.</source>
-        <translation>Votre barre n’affiche pas de texte à côté de ses icônes&#xa0;: le temps d’aujourd’hui se trouve donc dans l’infobulle de l’icône de Horavane. L’inactivité correspond à l’absence d’activité au clavier et à la souris. Le temps continue d’être compté tant que l’application au premier plan lit une vidéo.</translation>
-    </message>
-    <message>
-        <source>Replace your history?</source>
-        <translation>Remplacer votre historique&#x202f;?</translation>
-    </message>
-    <message>
-        <source>Everything recorded so far will be replaced with the backup from %1. This can&apos;t be undone.</source>
-        <extracomment>%1: the backup&apos;s date, and its computer when it is another</extracomment>
-        <translation>Tout ce qui a été enregistré jusqu’ici sera remplacé par la sauvegarde du %1. Cette action est irréversible.</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <extracomment>Button that replaces the history with a backup</extracomment>
-        <translation>Remplacer</translation>
-    </message>
-    <message>
-        <source>Delete all history?</source>
-        <translation>Supprimer tout l’historique&#x202f;?</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <extracomment>Button that deletes all of the history</extracomment>
-        <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>The history couldn&apos;t be deleted: the file is in use by another program or can&apos;t be written.</source>
-        <translation>L’historique n’a pas pu être supprimé&#xa0;: le fichier est utilisé par un autre programme ou n’est pas accessible en écriture.</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,9 @@
 
 #include "AppPresence.h"
 #include "BrowserAccess.h"
+#include "DataTab.h"
 #include "DesktopComposition.h"
+#include "GeneralTab.h"
 #include "HistoryView.h"
 #include "Notice.h"
 #include "PopoverView.h"
@@ -173,8 +175,8 @@ void HoravaneWindows::showSettings()
         Parts& p = m_parts;
         auto* view = new SettingsView(p.tracker, p.icons, p.settings, p.updates, p.backupController, p.loginItem,
                                       p.places);
-        connect(view, &SettingsView::welcomeRequested, this, &HoravaneWindows::showWelcome);
-        view->setPanelDrawsTime(p.panelDrawsTime);
+        connect(view->dataTab(), &DataTab::welcomeRequested, this, &HoravaneWindows::showWelcome);
+        view->generalTab()->setPanelDrawsTime(p.panelDrawsTime);
         window(m_settingsWindow, tr("Horavane Settings"), view, QSize());
     }
     bringUp(m_settingsWindow.get());

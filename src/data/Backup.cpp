@@ -61,7 +61,7 @@ bool Backup::inProgress()
 
 void Backup::runIfDue(Store* store)
 {
-    if (!m_settings.backupEnabled())
+    if (!m_settings.dailyBackup())
         return;
     const QDateTime now = m_clock.now();
     const QTimeZone zone = m_clock.timeZone();

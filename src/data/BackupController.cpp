@@ -20,9 +20,9 @@ BackupController::BackupController(Tracker& tracker, Settings& settings, Backup&
 {
 }
 
-void BackupController::setEnabled(bool on)
+void BackupController::setDailyBackup(bool on)
 {
-    m_settings.setBackupEnabled(on);
+    m_settings.setDailyBackup(on);
     if (!on)
         return;
     // The first copy holds everything recorded up to now.
@@ -36,8 +36,8 @@ void BackupController::setFolder(const QString& folder)
     if (folder == m_settings.backupFolder())
         return;
     m_settings.setBackupFolder(folder);
-    if (m_settings.backupEnabled())
-        setEnabled(true); // the new folder gets today's copy at once
+    if (m_settings.dailyBackup())
+        setDailyBackup(true); // the new folder gets today's copy at once
 }
 
 void BackupController::reloadCopies()

@@ -35,7 +35,7 @@ public:
 
     // Switches backups on or off; switched on, today's copy is made at once and holds everything
     // recorded up to now.
-    void setEnabled(bool on);
+    void setDailyBackup(bool on);
     // Makes the folder the backup folder; with backups on, a copy is made there at once.
     void setFolder(const QString& folder);
     // Lists the copies again; only the latest request is answered.

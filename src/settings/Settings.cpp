@@ -37,7 +37,7 @@ Settings::Settings(const QString& filePath, QObject* parent) : QObject(parent), 
     m_showsTimeInTray = read(m_file, SettingKeys::showsTimeInTray.name, m_showsTimeInTray);
     m_idleMinutes = read(m_file, SettingKeys::idleMinutes.name, m_idleMinutes);
     m_chartColors = read(m_file, SettingKeys::chartColors.name, m_chartColors);
-    m_backupEnabled = read(m_file, SettingKeys::dailyBackup.name, m_backupEnabled);
+    m_dailyBackup = read(m_file, SettingKeys::dailyBackup.name, m_dailyBackup);
     m_lastBackup = read(m_file, SettingKeys::lastBackup.name, m_lastBackup);
     m_backupProblem = read(m_file, SettingKeys::backupProblem.name, m_backupProblem);
     m_backupFolder = read(m_file, SettingKeys::backupFolder.name, m_backupFolder);
@@ -175,9 +175,9 @@ void Settings::removeChartColors()
     emit chartColorsChanged(m_chartColors);
 }
 
-void Settings::setBackupEnabled(bool value)
+void Settings::setDailyBackup(bool value)
 {
-    assign(m_backupEnabled, value, SettingKeys::dailyBackup.name, &Settings::backupEnabledChanged);
+    assign(m_dailyBackup, value, SettingKeys::dailyBackup.name, &Settings::dailyBackupChanged);
 }
 
 void Settings::setLastBackup(double value)

@@ -71,7 +71,7 @@ public:
     // As stored: 0 or less stands for the default, which idleLimitMinutes() resolves.
     double idleMinutes() const { return m_idleMinutes; }
     int chartColors() const { return m_chartColors; }
-    bool backupEnabled() const { return m_backupEnabled; }
+    bool dailyBackup() const { return m_dailyBackup; }
     double lastBackup() const { return m_lastBackup; }
     QString backupProblem() const { return m_backupProblem; }
     // The folder the daily copies go to, below its "Horavane" folder; empty until the user chooses one.
@@ -100,7 +100,7 @@ public:
     void setIdleMinutes(double value);
     void setChartColors(int value);
     void removeChartColors(); // back to the default
-    void setBackupEnabled(bool value);
+    void setDailyBackup(bool value);
     void setLastBackup(double value);
     void setBackupProblem(const QString& value);
     void setBackupFolder(const QString& value);
@@ -129,7 +129,7 @@ signals:
     void showsTimeInTrayChanged(bool value);
     void idleMinutesChanged(double value);
     void chartColorsChanged(int value);
-    void backupEnabledChanged(bool value);
+    void dailyBackupChanged(bool value);
     void lastBackupChanged(double value);
     void backupProblemChanged(const QString& value);
     void backupFolderChanged(const QString& value);
@@ -154,7 +154,7 @@ private:
     bool m_showsTimeInTray = SettingKeys::showsTimeInTray.defaultValue;
     double m_idleMinutes = SettingKeys::idleMinutes.defaultValue;
     int m_chartColors = SettingKeys::chartColors.defaultValue;
-    bool m_backupEnabled = SettingKeys::dailyBackup.defaultValue;
+    bool m_dailyBackup = SettingKeys::dailyBackup.defaultValue;
     double m_lastBackup = SettingKeys::lastBackup.defaultValue;
     QString m_backupProblem = SettingKeys::backupProblem.defaultValue;
     QString m_backupFolder = SettingKeys::backupFolder.defaultValue;

@@ -43,7 +43,7 @@ protected:
     {
         store->add({UsageRow{"2025-03-05", ItemKey{ItemKind::app, "org.example.Editor"}, "Editor", 120},
                     UsageRow{"2025-03-04", ItemKey{ItemKind::site, "example.com"}, "example.com", 30}});
-        settings.setBackupEnabled(true);
+        settings.setDailyBackup(true);
         settings.setBackupFolder(places.syncFolder());
         settings.setComputerId("this-computer");
     }
@@ -97,9 +97,9 @@ TEST_F(BackupTest, TheFirstCheckWithNoBackupYetMakesACompleteCopy)
 
 TEST_F(BackupTest, NothingHappensWhileBackupsAreOffOrWithoutAStore)
 {
-    settings.setBackupEnabled(false);
+    settings.setDailyBackup(false);
     EXPECT_FALSE(check());
-    settings.setBackupEnabled(true);
+    settings.setDailyBackup(true);
     QSignalSpy finished(&backup, &Backup::finished);
     backup.runIfDue(nullptr);
     backup.run(nullptr);

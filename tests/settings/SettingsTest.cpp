@@ -17,7 +17,7 @@ TEST(SettingsTest, DefaultsWhenNothingIsStored)
     EXPECT_FALSE(settings.showsTimeInTray());
     EXPECT_EQ(settings.idleMinutes(), 2);
     EXPECT_EQ(settings.chartColors(), 8);
-    EXPECT_FALSE(settings.backupEnabled());
+    EXPECT_FALSE(settings.dailyBackup());
     EXPECT_EQ(settings.lastBackup(), 0);
     EXPECT_EQ(settings.backupProblem(), QString());
     EXPECT_EQ(settings.settingsTab(), "general");

@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -97,6 +98,21 @@ FormSection::FormSection(const QString& header, QWidget* parent) : QWidget(paren
     m_rows->setContentsMargins(0, 2, 0, 2);
     m_rows->setSpacing(0);
     layout->addWidget(m_panel);
+}
+
+QVBoxLayout* FormSection::pageLayout(QWidget* page)
+{
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(20, 16, 20, 20);
+    layout->setSpacing(18);
+    return layout;
+}
+
+QPushButton* FormSection::rowButton(const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return button;
 }
 
 QWidget* FormSection::addRow(const QString& label, QWidget* control)

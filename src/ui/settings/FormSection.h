@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
 class QVBoxLayout;
 
 // One group of a settings form: an optional header above, rows on a rounded panel, and an
@@ -19,6 +20,11 @@ public:
     static constexpr int rowHeight = 34;
 
     explicit FormSection(const QString& header = {}, QWidget* parent = nullptr);
+
+    // The layout of a settings tab: its sections one below the other.
+    static QVBoxLayout* pageLayout(QWidget* page);
+    // A button for a row's right side, as wide as its text.
+    static QPushButton* rowButton(const QString& text, QWidget* parent);
 
     // A row with a label on the left and a control on the right; returns the row so it can be hidden.
     QWidget* addRow(const QString& label, QWidget* control);

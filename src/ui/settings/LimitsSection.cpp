@@ -9,15 +9,11 @@
 #include "DurationText.h"
 #include "ListedItems.h"
 #include "Settings.h"
-#include "Theme.h"
 #include "Tracker.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -48,17 +44,9 @@ void fillMinutes(QComboBox* box, QList<int> choices, int stored)
 } // namespace
 
 LimitsSection::LimitsSection(Settings& settings, Tracker& tracker, Icons& icons, QWidget* parent)
-    : FormSection(tr("Limits"), parent), m_settings(settings), m_tracker(tracker), m_icons(icons)
+    : FormSection(tr("Limits"), parent), m_settings(settings), m_tracker(tracker)
 {
-    m_list = new QWidget(this);
-    auto* list = new QVBoxLayout(m_list);
-    list->setContentsMargins(0, 0, 0, 0);
-    list->setSpacing(6);
-    m_empty = new QLabel(tr("No app or website has a daily limit."), m_list);
-    m_empty->setFont(Theme::font(TextStyle::body));
-    m_empty->setWordWrap(true);
-    Theme::useSecondaryText(m_empty);
-    list->addWidget(m_empty);
+    m_list = new ListedItems(icons, tr("No app or website has a daily limit."), this);
     addWidget(m_list);
 
     m_warns = new QCheckBox(this);
@@ -104,36 +92,14 @@ LimitsSection::LimitsSection(Settings& settings, Tracker& tracker, Icons& icons,
     rebuild();
 }
 
-QList<ItemKey> LimitsSection::keys() const
-{
-    QList<ItemKey> keys;
-    for (const Row& row : m_rows)
-        keys.append(row.key);
-    return keys;
-}
-
-QStringList LimitsSection::names() const
-{
-    QStringList names;
-    for (const Row& row : m_rows)
-        names.append(row.name);
-    return names;
-}
-
 QPushButton* LimitsSection::changeButton(const ItemKey& key) const
 {
-    for (const Row& row : m_rows)
-        if (row.key == key)
-            return row.change;
-    return nullptr;
+    return m_list->button(key, 0);
 }
 
 QPushButton* LimitsSection::removeButton(const ItemKey& key) const
 {
-    for (const Row& row : m_rows)
-        if (row.key == key)
-            return row.remove;
-    return nullptr;
+    return m_list->button(key, 1);
 }
 
 void LimitsSection::showBreaks()
@@ -149,58 +115,35 @@ void LimitsSection::showBreaks()
 
 void LimitsSection::rebuild()
 {
-    for (const Row& row : std::as_const(m_rows))
-        delete row.widget;
-    m_rows.clear();
-
-    const QHash<ItemKey, QString> names = knownNames(m_tracker);
+    const QHash<ItemKey, QString> known = knownNames(m_tracker);
+    QHash<ItemKey, QString> names;
     QHash<ItemKey, int> minutes;
     for (const DailyLimit& limit : m_settings.dailyLimits()) {
         if (const std::optional<ItemKind> kind = itemKindFromRaw(limit.kind)) {
             const ItemKey key{*kind, limit.id};
             minutes.insert(key, limit.minutes);
-            m_rows.append(Row{key, ListedItems::shownName(key, names.value(key))});
+            names.insert(key, known.value(key));
         }
     }
-    ListedItems::sortByName(m_rows);
-    for (Row& row : m_rows) {
-        makeRow(row, minutes.value(row.key));
-        m_list->layout()->addWidget(row.widget);
-    }
-    m_empty->setVisible(m_rows.isEmpty());
+    m_list->setItems(names, [this, &minutes](const ItemKey& key, const QString& name, QWidget* row) {
+        return makeButtons(key, name, minutes.value(key), row);
+    });
 }
 
-void LimitsSection::makeRow(Row& row, int minutes)
+QList<QPushButton*> LimitsSection::makeButtons(const ItemKey& key, const QString& name, int minutes, QWidget* row)
 {
-    auto* widget = new QWidget(m_list);
-    row.widget = widget;
-    QLabel* icon = nullptr;
-    QHBoxLayout* line = ListedItems::startLine(widget, row.name, &icon);
-    ListedItems::paintIcon(icon, m_icons, row.key);
-
     const double seconds = minutes * 60.0;
-    auto* change = new QPushButton(DurationText::string(seconds), widget);
-    row.change = change;
-    change->setFont(Theme::font(TextStyle::callout));
+    auto* change = new QPushButton(DurationText::string(seconds), row);
     //: A button showing an item's daily limit, which opens the window to change it; %1: name, %2: the limit in words
-    change->setAccessibleName(tr("Daily limit of %1: %2").arg(row.name, DurationText::spoken(seconds)));
+    change->setAccessibleName(tr("Daily limit of %1: %2").arg(name, DurationText::spoken(seconds)));
     change->setAccessibleDescription(CommandTitles::changeDailyLimit());
-    line->addWidget(change);
     //: Takes an app's or website's daily limit away
-    auto* remove = new QPushButton(tr("Remove"), widget);
-    row.remove = remove;
-    remove->setFont(Theme::font(TextStyle::callout));
+    auto* remove = new QPushButton(tr("Remove"), row);
     //: %1: an app's or website's name
-    remove->setAccessibleName(tr("Remove the daily limit of %1").arg(row.name));
-    line->addWidget(remove);
+    remove->setAccessibleName(tr("Remove the daily limit of %1").arg(name));
 
-    const ItemKey key = row.key;
-    const QString itemName = row.name;
     connect(change, &QPushButton::clicked, this,
-            [this, key, itemName] { DailyLimitDialog::ask(m_settings, key, itemName, this); });
-    // The change rebuilds the list and so deletes the button: wait until its click has been handled.
-    connect(remove, &QPushButton::clicked, this, [this, key] {
-        QMetaObject::invokeMethod(
-            this, [this, key] { m_settings.removeDailyLimit(rawValue(key.kind), key.id); }, Qt::QueuedConnection);
-    });
+            [this, key, name] { DailyLimitDialog::ask(m_settings, key, name, this); });
+    ListedItems::afterClick(remove, this, [this, key] { m_settings.removeDailyLimit(rawValue(key.kind), key.id); });
+    return {change, remove};
 }

@@ -10,9 +10,9 @@
 #include <QList>
 
 class Icons;
+class ListedItems;
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QPushButton;
 class Settings;
 class Tracker;
@@ -29,13 +29,11 @@ public:
 
     LimitsSection(Settings& settings, Tracker& tracker, Icons& icons, QWidget* parent = nullptr);
 
-    // The limited items in the order shown: by name, localized and case-insensitive.
-    QList<ItemKey> keys() const;
-    QStringList names() const;
+    // The limited items.
+    ListedItems* list() const { return m_list; }
     // The buttons of an item's row, or null when it has none.
     QPushButton* changeButton(const ItemKey& key) const;
     QPushButton* removeButton(const ItemKey& key) const;
-    QLabel* emptyText() const { return m_empty; }
     QCheckBox* warnsBefore() const { return m_warns; }
     QCheckBox* countsAllComputers() const { return m_allComputers; }
     QCheckBox* remindsOfBreaks() const { return m_breaks; }
@@ -43,26 +41,14 @@ public:
     QComboBox* breakIdle() const { return m_breakIdle; }
 
 private:
-    struct Row
-    {
-        ItemKey key;
-        QString name;
-        QWidget* widget = nullptr;
-        QPushButton* change = nullptr;
-        QPushButton* remove = nullptr;
-    };
-
-    // Makes the row's widget and buttons.
-    void makeRow(Row& row, int minutes);
+    // Makes a limit's buttons: its duration, which opens the dialog to change it, and "Remove".
+    QList<QPushButton*> makeButtons(const ItemKey& key, const QString& name, int minutes, QWidget* row);
     void rebuild();
     void showBreaks();
 
     Settings& m_settings;
     Tracker& m_tracker;
-    Icons& m_icons;
-    QWidget* m_list = nullptr;
-    QLabel* m_empty = nullptr;
-    QList<Row> m_rows;
+    ListedItems* m_list = nullptr;
     QCheckBox* m_warns = nullptr;
     QCheckBox* m_allComputers = nullptr;
     QCheckBox* m_breaks = nullptr;

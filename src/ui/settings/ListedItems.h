@@ -6,40 +6,54 @@
 
 #include "ItemKey.h"
 
-#include <QCollator>
+#include <QHash>
 #include <QList>
 #include <QString>
+#include <QWidget>
 
-#include <algorithm>
+#include <functional>
 
 class Icons;
-class QHBoxLayout;
 class QLabel;
-class QWidget;
+class QPushButton;
 
 // Applications and websites as the settings' lists show them: by readable name, in reading order, each row an
-// icon and the name before its buttons.
-namespace ListedItems {
-
-// A site reads in its own letters; its id stays the ASCII form it was recorded under. Without a name, the id.
-QString shownName(const ItemKey& key, const QString& name);
-
-// Rows (with `key` and `name`) by name as people read them, case aside and numbers by value; equal names keep a
-// fixed order between rebuilds.
-template <typename Row> void sortByName(QList<Row>& rows)
+// icon and the name before its buttons; or a line saying the list is empty. Site icons follow their favicons.
+class ListedItems : public QWidget
 {
-    QCollator collator;
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);
-    std::sort(rows.begin(), rows.end(), [&collator](const Row& a, const Row& b) {
-        const int order = collator.compare(a.name, b.name);
-        return order != 0 ? order < 0 : a.key.id < b.key.id;
-    });
-}
+    Q_OBJECT
+public:
+    // Makes a row's buttons, first to last, with the row as their parent; `name` is the name the row shows.
+    using ButtonMaker = std::function<QList<QPushButton*>(const ItemKey& key, const QString& name, QWidget* row)>;
 
-// Lays out the row's icon and name; the buttons go after them on the line returned.
-QHBoxLayout* startLine(QWidget* row, const QString& name, QLabel** icon);
+    ListedItems(Icons& icons, const QString& emptyText, QWidget* parent = nullptr);
 
-void paintIcon(QLabel* icon, Icons& icons, const ItemKey& key);
+    // Runs the action once the button's click has been handled: an action that changes the list deletes the button.
+    static void afterClick(QPushButton* button, QObject* context, std::function<void()> action);
 
-} // namespace ListedItems
+    // Replaces the rows with one per item (key and recorded name, empty when none is known).
+    void setItems(const QHash<ItemKey, QString>& items, const ButtonMaker& makeButtons);
+
+    // The rows' names, first to last.
+    QStringList names() const;
+    // The button of an item's row at `index`, first to last; null when there is none.
+    QPushButton* button(const ItemKey& key, qsizetype index) const;
+    QLabel* emptyText() const { return m_empty; }
+
+private:
+    struct Row
+    {
+        ItemKey key;
+        QString name;
+        QWidget* widget = nullptr;
+        QLabel* icon = nullptr;
+        QList<QPushButton*> buttons = {};
+    };
+
+    void makeRow(Row& row, const ButtonMaker& makeButtons);
+    void paintIcon(const Row& row);
+
+    Icons& m_icons;
+    QLabel* m_empty = nullptr;
+    QList<Row> m_rows;
+};

@@ -4,11 +4,12 @@
 
 #pragma once
 
-#include "GreyAppIcons.h"
 #include "AppIcons.h"
 #include "Backup.h"
 #include "BackupController.h"
+#include "DataTab.h"
 #include "FakePlatform.h"
+#include "GreyAppIcons.h"
 #include "Icons.h"
 #include "LoginItem.h"
 #include "NoFavicons.h"
@@ -139,7 +140,7 @@ struct SettingsFixture
     // Presses the alert's button with the given text; false when no alert or no such button is shown.
     bool answerAlert(const QString& buttonText)
     {
-        QMessageBox* alert = view->alert();
+        QMessageBox* alert = view->dataTab()->alert();
         if (!alert)
             return false;
         for (QAbstractButton* button : alert->buttons())

@@ -43,7 +43,7 @@ protected:
     QStringList menuTitles() const
     {
         QStringList titles;
-        for (const QAction* action : view->restoreMenu()->actions())
+        for (const QAction* action : view->dataTab()->restoreMenu()->actions())
             titles.append(action->text());
         return titles;
     }
@@ -52,10 +52,10 @@ protected:
     {
         return QDir(fake.places.temporaryFolder()).entryList({QStringLiteral("horavane-restore-*")}, QDir::Files);
     }
-    QString exportPath() const { return configDir.filePath(SettingsView::proposedFileName); }
+    QString exportPath() const { return configDir.filePath(DataTab::proposedFileName); }
     void chooseFile(std::optional<QString> path)
     {
-        view->setFileChooser([this, path](QWidget*, const QString& proposed) {
+        view->dataTab()->setFileChooser([this, path](QWidget*, const QString& proposed) {
             proposedNames.append(proposed);
             return path;
         });
@@ -66,11 +66,11 @@ protected:
 
 TEST_F(SettingsDataTest, WithoutCopiesTheRestoreMenuCannotBeOpened)
 {
-    SettingsView& view = shown();
-    QSignalSpy listed(&view, &SettingsView::copiesChanged);
+    DataTab& tab = *shown().dataTab();
+    QSignalSpy listed(&tab, &DataTab::copiesChanged);
     QTRY_VERIFY(!listed.isEmpty());
-    EXPECT_EQ(view.restoreButton()->text(), QStringLiteral("No Backups Yet"));
-    EXPECT_FALSE(view.restoreButton()->isEnabled());
+    EXPECT_EQ(tab.restoreButton()->text(), QStringLiteral("No Backups Yet"));
+    EXPECT_FALSE(tab.restoreButton()->isEnabled());
 }
 
 TEST_F(SettingsDataTest, CopiesAreListedNewestFirstUnderTheirDates)
@@ -79,12 +79,12 @@ TEST_F(SettingsDataTest, CopiesAreListedNewestFirstUnderTheirDates)
     writeCopy("2025-03-04", {{"Editor", 60}});
     writeFile("2025-03-03", "text");
     writeFile("notes", "not a copy");
-    SettingsView& view = shown();
-    QTRY_COMPARE(view.copies().size(), 3);
-    EXPECT_EQ(view.restoreButton()->text(), QStringLiteral("Choose a Backup"));
-    EXPECT_TRUE(view.restoreButton()->isEnabled());
+    DataTab& tab = *shown().dataTab();
+    QTRY_COMPARE(tab.copies().size(), 3);
+    EXPECT_EQ(tab.restoreButton()->text(), QStringLiteral("Choose a Backup"));
+    EXPECT_TRUE(tab.restoreButton()->isEnabled());
     EXPECT_EQ(menuTitles(), (QStringList{"March 4, 2025", "March 3, 2025", "March 2, 2025"}));
-    EXPECT_EQ(SettingsView::title(BackupFolder::Copy{"x", "backup-7", {}, {}}), QStringLiteral("backup-7"));
+    EXPECT_EQ(DataTab::title(BackupFolder::Copy{"x", "backup-7", {}, {}}), QStringLiteral("backup-7"));
 }
 
 TEST_F(SettingsDataTest, EveryComputersCopiesAreListedUnderItsName)
@@ -96,87 +96,87 @@ TEST_F(SettingsDataTest, EveryComputersCopiesAreListedUnderItsName)
     ASSERT_TRUE(name.open(QIODevice::WriteOnly));
     name.write("Old Laptop\n");
     name.close();
-    SettingsView& view = shown();
-    QTRY_COMPARE(view.copies().size(), 2);
+    DataTab& tab = *shown().dataTab();
+    QTRY_COMPARE(tab.copies().size(), 2);
     EXPECT_EQ(menuTitles(), (QStringList{"This Computer", "March 4, 2025", "Old Laptop", "January 1, 2024"}));
 
     // A new computer takes over an old one's history.
-    view.setCopyToRestore(view.copies().constLast());
-    EXPECT_EQ(view.alert()->informativeText(),
+    tab.setCopyToRestore(tab.copies().constLast());
+    EXPECT_EQ(tab.alert()->informativeText(),
               QStringLiteral("Everything recorded so far will be replaced with the backup from January 1, 2024 (Old "
                              "Laptop). This can't be undone."));
     ASSERT_TRUE(answerAlert("Replace"));
-    QTRY_VERIFY(view.notice());
-    EXPECT_EQ(*view.notice(), QStringLiteral("History restored from January 1, 2024 (Old Laptop)."));
+    QTRY_VERIFY(tab.notice());
+    EXPECT_EQ(*tab.notice(), QStringLiteral("History restored from January 1, 2024 (Old Laptop)."));
 }
 
 TEST_F(SettingsDataTest, TheToggleNeedsAFolderAndSyncFoldersAreOfferedFirst)
 {
     settings.setBackupFolder(QString());
-    SettingsView& view = shown();
-    EXPECT_FALSE(view.backsUp()->isEnabled());
-    EXPECT_EQ(view.backsUp()->text(), QStringLiteral("Choose a backup folder to turn this on."));
-    EXPECT_EQ(view.folderButton()->text(), QStringLiteral("Choose\u2026"));
+    DataTab& tab = *shown().dataTab();
+    EXPECT_FALSE(tab.dailyBackup()->isEnabled());
+    EXPECT_EQ(tab.dailyBackup()->text(), QStringLiteral("Choose a backup folder to turn this on."));
+    EXPECT_EQ(tab.folderButton()->text(), QStringLiteral("Choose\u2026"));
     QStringList offered;
-    for (const QAction* action : view.folderMenu()->actions())
+    for (const QAction* action : tab.folderMenu()->actions())
         offered.append(action->text());
     EXPECT_EQ(offered, (QStringList{"~/Nextcloud", QString(), "Other Folder\u2026"}));
 
     const QString other = configDir.filePath("Backups");
     QDir().mkpath(other);
-    view.setFolderChooser([other](QWidget*) { return std::optional(other); });
-    view.folderMenu()->actions().constLast()->trigger();
+    tab.setFolderChooser([other](QWidget*) { return std::optional(other); });
+    tab.folderMenu()->actions().constLast()->trigger();
     EXPECT_EQ(settings.backupFolder(), other);
-    EXPECT_TRUE(view.backsUp()->isEnabled());
-    EXPECT_EQ(view.backsUp()->text(), QString());
-    EXPECT_EQ(view.folderButton()->text(), other);
+    EXPECT_TRUE(tab.dailyBackup()->isEnabled());
+    EXPECT_EQ(tab.dailyBackup()->text(), QString());
+    EXPECT_EQ(tab.folderButton()->text(), other);
 
-    view.folderMenu()->actions().constFirst()->trigger();
+    tab.folderMenu()->actions().constFirst()->trigger();
     EXPECT_EQ(settings.backupFolder(), fake.places.syncFolder());
-    EXPECT_EQ(view.folderButton()->text(), QStringLiteral("~/Nextcloud"));
+    EXPECT_EQ(tab.folderButton()->text(), QStringLiteral("~/Nextcloud"));
 }
 
 TEST_F(SettingsDataTest, ConfirmedRestoreReplacesTheHistoryAndSaysFromWhen)
 {
     start({{"Editor", 600}});
     writeCopy("2025-03-04", {{"Terminal", 1200}, {"Mail", 300}});
-    SettingsView& view = shown();
-    QTRY_COMPARE(view.copies().size(), 1);
+    DataTab& tab = *shown().dataTab();
+    QTRY_COMPARE(tab.copies().size(), 1);
 
-    view.restoreMenu()->actions().constFirst()->trigger();
-    ASSERT_TRUE(view.copyToRestore());
-    ASSERT_TRUE(view.alert());
-    EXPECT_EQ(view.alert()->text(), QStringLiteral("Replace your history?"));
-    EXPECT_EQ(view.alert()->informativeText(),
+    tab.restoreMenu()->actions().constFirst()->trigger();
+    ASSERT_TRUE(tab.copyToRestore());
+    ASSERT_TRUE(tab.alert());
+    EXPECT_EQ(tab.alert()->text(), QStringLiteral("Replace your history?"));
+    EXPECT_EQ(tab.alert()->informativeText(),
               QStringLiteral("Everything recorded so far will be replaced with the backup from March 4, 2025. This "
                              "can't be undone."));
     ASSERT_TRUE(answerAlert("Replace"));
-    EXPECT_FALSE(view.copyToRestore());
+    EXPECT_FALSE(tab.copyToRestore());
 
-    QTRY_VERIFY(view.notice());
-    EXPECT_EQ(*view.notice(), QStringLiteral("History restored from March 4, 2025."));
-    ASSERT_TRUE(view.alert());
-    EXPECT_EQ(view.alert()->text(), *view.notice());
+    QTRY_VERIFY(tab.notice());
+    EXPECT_EQ(*tab.notice(), QStringLiteral("History restored from March 4, 2025."));
+    ASSERT_TRUE(tab.alert());
+    EXPECT_EQ(tab.alert()->text(), *tab.notice());
     EXPECT_EQ(todaysSeconds(), (QHash<QString, double>{{"Terminal", 1200}, {"Mail", 300}}));
     EXPECT_TRUE(fetchedFiles().isEmpty());
 
     ASSERT_TRUE(answerAlert("OK"));
-    EXPECT_FALSE(view.notice());
-    EXPECT_FALSE(view.alert());
+    EXPECT_FALSE(tab.notice());
+    EXPECT_FALSE(tab.alert());
 }
 
 TEST_F(SettingsDataTest, CancelledRestoreChangesNothing)
 {
     start({{"Editor", 600}});
     writeCopy("2025-03-04", {{"Terminal", 1200}});
-    SettingsView& view = shown();
-    QTRY_COMPARE(view.copies().size(), 1);
-    view.restoreMenu()->actions().constFirst()->trigger();
+    DataTab& tab = *shown().dataTab();
+    QTRY_COMPARE(tab.copies().size(), 1);
+    tab.restoreMenu()->actions().constFirst()->trigger();
     ASSERT_TRUE(answerAlert("Cancel"));
-    EXPECT_FALSE(view.copyToRestore());
+    EXPECT_FALSE(tab.copyToRestore());
     QTest::qWait(100);
     EXPECT_FALSE(backupController->isRestoring());
-    EXPECT_FALSE(view.notice());
+    EXPECT_FALSE(tab.notice());
     EXPECT_EQ(todaysSeconds(), (QHash<QString, double>{{"Editor", 600}}));
 }
 
@@ -202,11 +202,11 @@ TEST_P(SettingsRejectedCopyTest, LeavesTheHistoryAsItWasAndSaysSo)
     QFile::remove(real);
     const QString bad = writeFile("2025-03-04", GetParam().bytes(realBytes));
 
-    SettingsView& view = shown();
-    view.setCopyToRestore(BackupFolder::Copy{bad, "2025-03-04", "this-computer", {}});
+    DataTab& tab = *shown().dataTab();
+    tab.setCopyToRestore(BackupFolder::Copy{bad, "2025-03-04", "this-computer", {}});
     ASSERT_TRUE(answerAlert("Replace"));
-    QTRY_VERIFY(view.notice());
-    EXPECT_EQ(*view.notice(), QStringLiteral("That backup couldn't be used. Your history was left as it was."));
+    QTRY_VERIFY(tab.notice());
+    EXPECT_EQ(*tab.notice(), QStringLiteral("That backup couldn't be used. Your history was left as it was."));
     EXPECT_EQ(todaysSeconds(), (QHash<QString, double>{{"Editor", 600}}));
     EXPECT_TRUE(fetchedFiles().isEmpty());
     EXPECT_TRUE(QFile::exists(bad)); // the copy itself is left alone
@@ -222,40 +222,40 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(SettingsDataTest, ACopyThatCannotBeFetchedSaysSo)
 {
     start({{"Editor", 600}});
-    SettingsView& view = shown();
-    view.setCopyToRestore(
+    DataTab& tab = *shown().dataTab();
+    tab.setCopyToRestore(
         BackupFolder::Copy{backupFolder() + "/Horavane 2025-03-04.sqlite", "2025-03-04", "this-computer", {}});
     ASSERT_TRUE(answerAlert("Replace"));
-    QTRY_VERIFY(view.notice());
-    EXPECT_EQ(*view.notice(), QStringLiteral("That backup couldn't be read from the backup folder."));
+    QTRY_VERIFY(tab.notice());
+    EXPECT_EQ(*tab.notice(), QStringLiteral("That backup couldn't be read from the backup folder."));
     EXPECT_EQ(todaysSeconds(), (QHash<QString, double>{{"Editor", 600}}));
 }
 
 TEST_F(SettingsDataTest, LastBackupRowShowsOnlyWhileBackingUp)
 {
-    SettingsView& view = shown();
-    EXPECT_TRUE(view.lastBackupRow()->isHidden());
-    settings.setBackupEnabled(true);
-    EXPECT_TRUE(view.backsUp()->isChecked());
-    EXPECT_FALSE(view.lastBackupRow()->isHidden());
-    EXPECT_EQ(view.lastBackupLabel()->text(), QStringLiteral("Not yet"));
+    DataTab& tab = *shown().dataTab();
+    EXPECT_TRUE(tab.lastBackupRow()->isHidden());
+    settings.setDailyBackup(true);
+    EXPECT_TRUE(tab.dailyBackup()->isChecked());
+    EXPECT_FALSE(tab.lastBackupRow()->isHidden());
+    EXPECT_EQ(tab.lastBackupLabel()->text(), QStringLiteral("Not yet"));
 
     const QDateTime yesterday = QDateTime::currentDateTime().addDays(-1);
     settings.setLastBackup(static_cast<double>(yesterday.toSecsSinceEpoch()));
-    EXPECT_TRUE(view.lastBackupLabel()->text().startsWith(QStringLiteral("Yesterday at ")));
+    EXPECT_TRUE(tab.lastBackupLabel()->text().startsWith(QStringLiteral("Yesterday at ")));
     settings.setBackupProblem(QStringLiteral("Couldn't write to the backup folder"));
-    EXPECT_EQ(view.lastBackupLabel()->text(), QStringLiteral("Couldn't write to the backup folder"));
+    EXPECT_EQ(tab.lastBackupLabel()->text(), QStringLiteral("Couldn't write to the backup folder"));
     settings.setBackupProblem(QString());
-    EXPECT_TRUE(view.lastBackupLabel()->text().startsWith(QStringLiteral("Yesterday at ")));
+    EXPECT_TRUE(tab.lastBackupLabel()->text().startsWith(QStringLiteral("Yesterday at ")));
 }
 
 TEST_F(SettingsDataTest, TurningBackupOnInPreviewFlushesButCopiesNothing)
 {
     start({{"Editor", 600}});
     use("Terminal", 30); // pending, not yet written
-    SettingsView& view = shown();
-    view.backsUp()->click();
-    EXPECT_TRUE(settings.backupEnabled());
+    DataTab& tab = *shown().dataTab();
+    tab.dailyBackup()->click();
+    EXPECT_TRUE(settings.dailyBackup());
     double stored = 0;
     for (const UsageRow& row : tracker->store()->allRows())
         if (row.name == QStringLiteral("Terminal"))
@@ -268,28 +268,28 @@ TEST_F(SettingsDataTest, TurningBackupOnInPreviewFlushesButCopiesNothing)
 TEST_F(SettingsDataTest, TurningBackupOnMakesACopyAtOnceAndListsIt)
 {
     start({{"Editor", 600}}, Tracker::Sampling::live);
-    SettingsView& view = shown();
+    DataTab& tab = *shown().dataTab();
     QSignalSpy finished(&backup, &Backup::finished);
-    view.backsUp()->click();
+    tab.dailyBackup()->click();
     ASSERT_TRUE(finished.wait(30000));
     EXPECT_TRUE(QFile::exists(backupFolder() + "/Horavane 2025-03-05.sqlite"));
-    QTRY_COMPARE(view.copies(), (QList<BackupFolder::Copy>{{backupFolder() + "/Horavane 2025-03-05.sqlite",
-                                                            "2025-03-05", "this-computer", "Desk"}}));
-    settings.setBackupEnabled(false);
-    view.backsUp()->click(); // on again: today's copy is replaced, never doubled
+    QTRY_COMPARE(tab.copies(), (QList<BackupFolder::Copy>{{backupFolder() + "/Horavane 2025-03-05.sqlite", "2025-03-05",
+                                                           "this-computer", "Desk"}}));
+    settings.setDailyBackup(false);
+    tab.dailyBackup()->click(); // on again: today's copy is replaced, never doubled
     ASSERT_TRUE(finished.wait(30000));
-    QTRY_COMPARE(view.copies().size(), 1);
+    QTRY_COMPARE(tab.copies().size(), 1);
 }
 
 TEST_F(SettingsDataTest, ExportWritesEveryRowAsCsvIncludingPendingTime)
 {
     start({{"Mail, Calendar", 300}, {"Editor", 600}});
     use("Editor", 30);
-    SettingsView& view = shown();
+    DataTab& tab = *shown().dataTab();
     chooseFile(exportPath());
-    view.exportButton()->click();
+    tab.exportButton()->click();
     EXPECT_EQ(proposedNames, QStringList{"Horavane History.csv"});
-    EXPECT_FALSE(view.notice());
+    EXPECT_FALSE(tab.notice());
     QFile file(exportPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("Date,Type,Name,Identifier,Seconds\n"
@@ -300,13 +300,13 @@ TEST_F(SettingsDataTest, ExportWritesEveryRowAsCsvIncludingPendingTime)
 TEST_F(SettingsDataTest, CancelledExportWritesNothingAndSaysNothing)
 {
     start({{"Editor", 600}});
-    SettingsView& view = shown();
+    DataTab& tab = *shown().dataTab();
     chooseFile(std::nullopt);
-    view.exportButton()->click();
+    tab.exportButton()->click();
     EXPECT_EQ(proposedNames.size(), 1);
     EXPECT_FALSE(QFile::exists(exportPath()));
-    EXPECT_FALSE(view.notice());
-    EXPECT_FALSE(view.alert());
+    EXPECT_FALSE(tab.notice());
+    EXPECT_FALSE(tab.alert());
 }
 
 TEST_F(SettingsDataTest, ExportIntoAnUnwritableFolderSaysSoAndKeepsTheOldFile)
@@ -316,35 +316,43 @@ TEST_F(SettingsDataTest, ExportIntoAnUnwritableFolderSaysSoAndKeepsTheOldFile)
     QFile blocker(configDir.filePath("not-a-folder"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    SettingsView& view = shown();
+    DataTab& tab = *shown().dataTab();
     chooseFile(configDir.filePath("not-a-folder/history.csv"));
-    view.exportButton()->click();
-    ASSERT_TRUE(view.notice());
-    EXPECT_EQ(*view.notice(), QStringLiteral("The file couldn't be saved there."));
-    ASSERT_TRUE(view.alert());
-    EXPECT_EQ(view.alert()->text(), QStringLiteral("The file couldn't be saved there."));
+    tab.exportButton()->click();
+    ASSERT_TRUE(tab.notice());
+    EXPECT_EQ(*tab.notice(), QStringLiteral("The file couldn't be saved there."));
+    ASSERT_TRUE(tab.alert());
+    EXPECT_EQ(tab.alert()->text(), QStringLiteral("The file couldn't be saved there."));
 }
 
 TEST_F(SettingsDataTest, DeleteAllAsksFirst)
 {
     start({{"Editor", 600}});
-    SettingsView& view = shown();
-    view.deleteButton()->click();
-    ASSERT_TRUE(view.isConfirmingDelete());
-    EXPECT_EQ(view.alert()->text(), QStringLiteral("Delete all history?"));
-    EXPECT_EQ(view.alert()->informativeText(),
+    DataTab& tab = *shown().dataTab();
+    tab.deleteButton()->click();
+    ASSERT_TRUE(tab.isConfirmingDelete());
+    EXPECT_EQ(tab.alert()->text(), QStringLiteral("Delete all history?"));
+    EXPECT_EQ(tab.alert()->informativeText(),
               QStringLiteral("Every day Horavane has recorded on this computer will be removed. Backups in the backup "
                              "folder are not touched. This can't be undone."));
     ASSERT_TRUE(answerAlert("Cancel"));
-    EXPECT_FALSE(view.isConfirmingDelete());
+    EXPECT_FALSE(tab.isConfirmingDelete());
     EXPECT_EQ(todaysSeconds().value("Editor"), 600);
 
     use("Terminal", 20);
-    view.deleteButton()->click();
+    tab.deleteButton()->click();
     ASSERT_TRUE(answerAlert("Delete"));
-    EXPECT_FALSE(view.isConfirmingDelete());
+    EXPECT_FALSE(tab.isConfirmingDelete());
     EXPECT_TRUE(todaysSeconds().isEmpty());
     EXPECT_TRUE(tracker->store()->allRows().isEmpty());
+}
+
+TEST_F(SettingsDataTest, ShowWelcomeScreenAsksTheShell)
+{
+    DataTab& tab = *shown().dataTab();
+    QSignalSpy requested(&tab, &DataTab::welcomeRequested);
+    tab.welcomeButton()->click();
+    EXPECT_EQ(requested.size(), 1);
 }
 
 } // namespace

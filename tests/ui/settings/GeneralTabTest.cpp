@@ -2,11 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "GeneralTab.h"
 #include "ChartColorsPreview.h"
 #include "DailyLimitDialog.h"
 #include "ExcludedList.h"
 #include "FeedServer.h"
 #include "LimitsSection.h"
+#include "ListedItems.h"
 #include "SegmentedControl.h"
 #include "SettingsFixture.h"
 #include "Updates.h"
@@ -16,18 +18,17 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 
-class SettingsViewTest : public ::testing::Test, protected SettingsFixture
+class SettingsGeneralTest : public ::testing::Test, protected SettingsFixture
 {
 };
 
-TEST_F(SettingsViewTest, TheStoredTabIsShownAndASwitchIsStored)
+TEST_F(SettingsGeneralTest, TheStoredTabIsShownAndASwitchIsStored)
 {
     settings.setSettingsTab(QStringLiteral("data"));
     SettingsView& view = shown();
@@ -41,40 +42,40 @@ TEST_F(SettingsViewTest, TheStoredTabIsShownAndASwitchIsStored)
     EXPECT_EQ(view.width(), 480);
 }
 
-TEST_F(SettingsViewTest, IdlePickerShowsAndStoresItsChoices)
+TEST_F(SettingsGeneralTest, IdlePickerShowsAndStoresItsChoices)
 {
     settings.setIdleMinutes(1);
-    SettingsView& view = shown();
+    GeneralTab& tab = *shown().generalTab();
     QStringList labels;
-    for (int i = 0; i < view.idlePicker()->count(); ++i)
-        labels.append(view.idlePicker()->itemText(i));
+    for (int i = 0; i < tab.idlePicker()->count(); ++i)
+        labels.append(tab.idlePicker()->itemText(i));
     EXPECT_EQ(labels, (QStringList{"1 minute idle", "2 minutes idle", "5 minutes idle", "10 minutes idle",
                                    "15 minutes idle", "30 minutes idle"}));
-    EXPECT_EQ(view.idlePicker()->currentText(), QStringLiteral("1 minute idle"));
+    EXPECT_EQ(tab.idlePicker()->currentText(), QStringLiteral("1 minute idle"));
     settings.setIdleMinutes(30);
-    EXPECT_EQ(view.idlePicker()->currentText(), QStringLiteral("30 minutes idle"));
+    EXPECT_EQ(tab.idlePicker()->currentText(), QStringLiteral("30 minutes idle"));
     settings.setIdleMinutes(0); // counts as the default
-    EXPECT_EQ(view.idlePicker()->currentText(), QStringLiteral("2 minutes idle"));
+    EXPECT_EQ(tab.idlePicker()->currentText(), QStringLiteral("2 minutes idle"));
 
-    view.idlePicker()->setCurrentIndex(3);
-    emit view.idlePicker()->activated(3);
+    tab.idlePicker()->setCurrentIndex(3);
+    emit tab.idlePicker()->activated(3);
     EXPECT_EQ(settings.idleMinutes(), 10);
 }
 
-TEST_F(SettingsViewTest, ShowTimeFollowsTheSettingBothWays)
+TEST_F(SettingsGeneralTest, ShowTimeFollowsTheSettingBothWays)
 {
-    SettingsView& view = shown();
-    EXPECT_FALSE(view.showsTimeInTray()->isChecked());
-    view.showsTimeInTray()->click();
+    GeneralTab& tab = *shown().generalTab();
+    EXPECT_FALSE(tab.showsTimeInTray()->isChecked());
+    tab.showsTimeInTray()->click();
     EXPECT_TRUE(settings.showsTimeInTray());
     settings.setShowsTimeInTray(false); // the popover's menu changed it
-    EXPECT_FALSE(view.showsTimeInTray()->isChecked());
+    EXPECT_FALSE(tab.showsTimeInTray()->isChecked());
 }
 
-TEST_F(SettingsViewTest, RowLabelsNameTheirControlsAndAClickOnOneTogglesItsCheckBox)
+TEST_F(SettingsGeneralTest, RowLabelsNameTheirControlsAndAClickOnOneTogglesItsCheckBox)
 {
-    SettingsView& view = shown();
-    for (QWidget* control : std::initializer_list<QWidget*>{view.showsTimeInTray(), view.idlePicker()}) {
+    GeneralTab& tab = *shown().generalTab();
+    for (QWidget* control : std::initializer_list<QWidget*>{tab.showsTimeInTray(), tab.idlePicker()}) {
         QLabel* label = nullptr;
         for (QLabel* candidate : control->parentWidget()->findChildren<QLabel*>())
             if (candidate->buddy() == control)
@@ -90,55 +91,55 @@ TEST_F(SettingsViewTest, RowLabelsNameTheirControlsAndAClickOnOneTogglesItsCheck
     EXPECT_TRUE(settings.showsTimeInTray());
 }
 
-TEST_F(SettingsViewTest, ColourPickerStoresItsCountAndThePreviewFollows)
+TEST_F(SettingsGeneralTest, ColourPickerStoresItsCountAndThePreviewFollows)
 {
     settings.setChartColors(0);
-    SettingsView& view = shown();
-    EXPECT_EQ(view.colourPicker()->currentId(), 8);
-    EXPECT_EQ(view.preview()->count(), 8);
-    QTest::mouseClick(view.colourPicker(), Qt::LeftButton, {}, view.colourPicker()->segmentRect(3).center());
+    GeneralTab& tab = *shown().generalTab();
+    EXPECT_EQ(tab.colourPicker()->currentId(), 8);
+    EXPECT_EQ(tab.preview()->count(), 8);
+    QTest::mouseClick(tab.colourPicker(), Qt::LeftButton, {}, tab.colourPicker()->segmentRect(3).center());
     EXPECT_EQ(settings.chartColors(), 3);
-    EXPECT_EQ(view.preview()->count(), 3);
+    EXPECT_EQ(tab.preview()->count(), 3);
     settings.setChartColors(20); // clamped, as the ring does
-    EXPECT_EQ(view.colourPicker()->currentId(), 8);
+    EXPECT_EQ(tab.colourPicker()->currentId(), 8);
 }
 
-TEST_F(SettingsViewTest, ExcludedItemsAreSortedByNameAndTrackAgainBringsTheirTimeBack)
+TEST_F(SettingsGeneralTest, ExcludedItemsAreSortedByNameAndTrackAgainBringsTheirTimeBack)
 {
     start({{"beta", 600}, {"Alpha", 300}, {"Gamma", 100}});
-    SettingsView& view = shown();
-    EXPECT_TRUE(view.excludedList()->emptyText()->isVisible());
-    EXPECT_EQ(view.excludedList()->emptyText()->text(), QStringLiteral("Nothing is excluded."));
+    GeneralTab& tab = *shown().generalTab();
+    EXPECT_TRUE(tab.excludedList()->emptyText()->isVisible());
+    EXPECT_EQ(tab.excludedList()->emptyText()->text(), QStringLiteral("Nothing is excluded."));
 
     tracker->exclude(UsageItem{key("beta"), "beta", 600});
     tracker->exclude(UsageItem{key("Alpha"), "Alpha", 300});
-    EXPECT_EQ(view.excludedList()->names(), (QStringList{"Alpha", "beta"}));
-    EXPECT_FALSE(view.excludedList()->emptyText()->isVisible());
+    EXPECT_EQ(tab.excludedList()->names(), (QStringList{"Alpha", "beta"}));
+    EXPECT_FALSE(tab.excludedList()->emptyText()->isVisible());
     EXPECT_FALSE(todaysSeconds().contains("beta"));
 
-    QPushButton* again = view.excludedList()->trackAgainButton(key("beta"));
+    QPushButton* again = tab.excludedList()->trackAgainButton(key("beta"));
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->text(), QStringLiteral("Track Again"));
     EXPECT_EQ(again->accessibleName(), QStringLiteral("Track beta again"));
     again->click();
-    QTRY_COMPARE(view.excludedList()->names(), QStringList{"Alpha"});
+    QTRY_COMPARE(tab.excludedList()->names(), QStringList{"Alpha"});
     EXPECT_FALSE(tracker->excluded().contains(key("beta")));
     EXPECT_EQ(todaysSeconds().value("beta"), 600);
 }
 
-TEST_F(SettingsViewTest, LimitsAreListedByNameAndTheirButtonsChangeOrRemoveThem)
+TEST_F(SettingsGeneralTest, LimitsAreListedByNameAndTheirButtonsChangeOrRemoveThem)
 {
     start({{"beta", 600}});
-    SettingsView& view = shown();
-    LimitsSection* limits = view.limits();
-    EXPECT_TRUE(limits->emptyText()->isVisible());
+    GeneralTab& tab = *shown().generalTab();
+    LimitsSection* limits = tab.limits();
+    EXPECT_TRUE(limits->list()->emptyText()->isVisible());
 
     settings.setDailyLimit(DailyLimit{0, "org.example.Gone", 5});
     settings.setDailyLimit(DailyLimit{0, key("beta").id, 60});
     settings.setDailyLimit(DailyLimit{1, "news.example", 90});
-    EXPECT_EQ(limits->names(), (QStringList{"beta", "news.example", "org.example.Gone"}))
+    EXPECT_EQ(limits->list()->names(), (QStringList{"beta", "news.example", "org.example.Gone"}))
         << "names from the history, else the id";
-    EXPECT_FALSE(limits->emptyText()->isVisible());
+    EXPECT_FALSE(limits->list()->emptyText()->isVisible());
     QPushButton* change = limits->changeButton(key("beta"));
     ASSERT_NE(change, nullptr);
     EXPECT_EQ(change->text(), "1h");
@@ -153,14 +154,14 @@ TEST_F(SettingsViewTest, LimitsAreListedByNameAndTheirButtonsChangeOrRemoveThem)
     EXPECT_EQ(limits->changeButton(key("beta"))->text(), "2h");
 
     limits->removeButton(key("beta"))->click();
-    QTRY_COMPARE(limits->names(), (QStringList{"news.example", "org.example.Gone"}));
+    QTRY_COMPARE(limits->list()->names(), (QStringList{"news.example", "org.example.Gone"}));
     EXPECT_EQ(settings.dailyLimits().size(), 2);
 }
 
-TEST_F(SettingsViewTest, LimitOptionsFollowTheSettingsBothWays)
+TEST_F(SettingsGeneralTest, LimitOptionsFollowTheSettingsBothWays)
 {
-    SettingsView& view = shown();
-    LimitsSection* limits = view.limits();
+    GeneralTab& tab = *shown().generalTab();
+    LimitsSection* limits = tab.limits();
     const struct
     {
         QCheckBox* box;
@@ -196,27 +197,27 @@ TEST_F(SettingsViewTest, LimitOptionsFollowTheSettingsBothWays)
     EXPECT_EQ(limits->breakIdle()->currentText(), "7 minutes") << "a stored value off the list is shown";
 }
 
-TEST_F(SettingsViewTest, LoginToggleChangesTheLoginItem)
+TEST_F(SettingsGeneralTest, LoginToggleChangesTheLoginItem)
 {
-    SettingsView& view = shown();
-    EXPECT_FALSE(view.openAtLogin()->isChecked());
-    view.openAtLogin()->click();
+    GeneralTab& tab = *shown().generalTab();
+    EXPECT_FALSE(tab.openAtLogin()->isChecked());
+    tab.openAtLogin()->click();
     EXPECT_TRUE(loginItem.enabled);
-    view.openAtLogin()->click();
+    tab.openAtLogin()->click();
     EXPECT_FALSE(loginItem.enabled);
 }
 
-TEST_F(SettingsViewTest, LoginToggleFallsBackToTheRealStateWhenTheChangeFails)
+TEST_F(SettingsGeneralTest, LoginToggleFallsBackToTheRealStateWhenTheChangeFails)
 {
     loginItem.enabled = true;
     loginItem.refuses = true;
-    SettingsView& view = shown();
+    GeneralTab& tab = *shown().generalTab();
     EXPECT_EQ(loginItem.calls, 0); // reading the state at creation changes nothing
-    EXPECT_TRUE(view.openAtLogin()->isChecked());
-    view.openAtLogin()->click();
+    EXPECT_TRUE(tab.openAtLogin()->isChecked());
+    tab.openAtLogin()->click();
     EXPECT_EQ(loginItem.calls, 1);
-    EXPECT_TRUE(view.openAtLogin()->isChecked());
-    EXPECT_FALSE(view.alert()); // no message for it
+    EXPECT_TRUE(tab.openAtLogin()->isChecked());
+    EXPECT_FALSE(view->dataTab()->alert()); // no message for it
 }
 
 // The update row against a feed server answering as each case needs.
@@ -239,21 +240,21 @@ TEST_P(SettingsUpdatesTest, StatusButtonAndDownloadRowFollowTheChecker)
     const UpdateCase row = GetParam();
     server.answer = [row](const QByteArray&) { return FeedServer::Answer{row.status, row.body, {}}; };
     updates = checker(server.url());
-    SettingsView& view = shown();
+    GeneralTab& tab = *shown().generalTab();
     QList<QUrl> opened;
-    view.setUrlOpener([&opened](const QUrl& url) { opened.append(url); });
-    EXPECT_EQ(view.updateLabel()->text(), QStringLiteral("Horavane 1.0"));
-    EXPECT_TRUE(view.checkButton()->isEnabled());
-    EXPECT_FALSE(view.downloadRow()->isVisibleTo(&view));
+    tab.setUrlOpener([&opened](const QUrl& url) { opened.append(url); });
+    EXPECT_EQ(tab.updateLabel()->text(), QStringLiteral("Horavane 1.0"));
+    EXPECT_TRUE(tab.checkButton()->isEnabled());
+    EXPECT_FALSE(tab.downloadRow()->isVisibleTo(&tab));
 
-    view.checkButton()->click();
-    EXPECT_EQ(view.updateLabel()->text(), QStringLiteral("Checking\u2026"));
-    QTRY_COMPARE_WITH_TIMEOUT(view.updateLabel()->text(), QString::fromUtf8(GetParam().text), 30000);
-    EXPECT_EQ(view.updateStatus(), view.updateLabel()->text());
-    EXPECT_TRUE(view.checkButton()->isEnabled());
-    EXPECT_EQ(view.downloadRow()->isVisibleTo(&view), GetParam().downloadRow);
+    tab.checkButton()->click();
+    EXPECT_EQ(tab.updateLabel()->text(), QStringLiteral("Checking\u2026"));
+    QTRY_COMPARE_WITH_TIMEOUT(tab.updateLabel()->text(), QString::fromUtf8(GetParam().text), 30000);
+    EXPECT_EQ(tab.updateStatus(), tab.updateLabel()->text());
+    EXPECT_TRUE(tab.checkButton()->isEnabled());
+    EXPECT_EQ(tab.downloadRow()->isVisibleTo(&tab), GetParam().downloadRow);
     if (GetParam().downloadRow) {
-        view.downloadButton()->click();
+        tab.downloadButton()->click();
         EXPECT_EQ(opened, QList<QUrl>{Updates::page()});
     }
 }
@@ -267,36 +268,28 @@ INSTANTIATE_TEST_SUITE_P(
                       UpdateCase{"not_a_feed", 200, "<html>", "Couldn't check. Try again when you're online.", false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(SettingsViewTest, CheckButtonIsDisabledWhileChecking)
+TEST_F(SettingsGeneralTest, CheckButtonIsDisabledWhileChecking)
 {
     FeedServer server;
     server.answer = [](const QByteArray&) { return FeedServer::Answer{200, {}, {}, FeedServer::Answer::Way::silent}; };
     updates = checker(server.url());
-    SettingsView& view = shown();
-    view.checkButton()->click();
-    EXPECT_EQ(view.updateLabel()->text(), QStringLiteral("Checking\u2026"));
-    EXPECT_FALSE(view.checkButton()->isEnabled());
-    view.checkButton()->click();
+    GeneralTab& tab = *shown().generalTab();
+    tab.checkButton()->click();
+    EXPECT_EQ(tab.updateLabel()->text(), QStringLiteral("Checking\u2026"));
+    EXPECT_FALSE(tab.checkButton()->isEnabled());
+    tab.checkButton()->click();
     QTest::qWait(50);
     EXPECT_LE(server.heads.size(), 1);
 }
 
-TEST_F(SettingsViewTest, UpdatesFooterNamesTheFeedsHost)
+TEST_F(SettingsGeneralTest, UpdatesFooterNamesTheFeedsHost)
 {
-    SettingsView& view = shown();
-    const QString footer = view.updatesFooter()->text();
+    GeneralTab& tab = *shown().generalTab();
+    const QString footer = tab.updatesFooter()->text();
     EXPECT_TRUE(footer.contains(QStringLiteral("It asks ") + Updates::feed().host() +
                                 QStringLiteral(" for the latest version number.")))
         << footer.toStdString();
     EXPECT_FALSE(Updates::feed().host().isEmpty());
-}
-
-TEST_F(SettingsViewTest, ShowWelcomeScreenAsksTheShell)
-{
-    SettingsView& view = shown();
-    QSignalSpy requested(&view, &SettingsView::welcomeRequested);
-    view.welcomeButton()->click();
-    EXPECT_EQ(requested.size(), 1);
 }
 
 } // namespace

@@ -2,8 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The settings view's alerts: the restore and delete confirmations and the one-line notices.
-#include "SettingsView.h"
+// The Data tab's alerts: the restore and delete confirmations and the one-line notices.
+#include "DataTab.h"
 
 #include "PlatformTexts.h"
 #include "Tracker.h"
@@ -34,7 +34,7 @@ const char* const kindProperty = "horavaneAlertKind";
 
 } // namespace
 
-void SettingsView::presentAlert()
+void DataTab::presentAlert()
 {
     // One alert at a time; a state that waits behind another alert is shown when that one is dismissed.
     std::optional<Alert> wanted;
