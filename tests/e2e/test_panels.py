@@ -130,17 +130,19 @@ class Xfce:
     def __init__(self):
         self.folder = tempfile.TemporaryDirectory(prefix="horavane-xfce-")
         self.processes = []
-
-    def start(self):
         channels = os.path.join(self.folder.name, "xfce4/xfconf/xfce-perchannel-xml")
         os.makedirs(channels)
         with open(os.path.join(channels, "xfce4-panel.xml"), "w") as file:
             file.write(self.CONFIG)
-        # The panel and the services the bus starts for it (its settings daemon) keep their files in here.
-        home = {"HOME": self.folder.name, "XDG_CONFIG_HOME": self.folder.name,
-                "XDG_CACHE_HOME": f"{self.folder.name}/cache", "XDG_DATA_HOME": f"{self.folder.name}/data"}
-        run(["dbus-update-activation-environment", *(f"{k}={v}" for k, v in home.items())])
-        self.processes.append(subprocess.Popen(["xfce4-panel", "--disable-wm-check"], env=dict(os.environ, **home),
+        # The panel and the services the bus starts for it (its settings daemon, which Horavane may start first
+        # when it asks for the panel's colours) keep their files in here, as in a session from its start.
+        self.home = {"HOME": self.folder.name, "XDG_CONFIG_HOME": self.folder.name,
+                     "XDG_CACHE_HOME": f"{self.folder.name}/cache", "XDG_DATA_HOME": f"{self.folder.name}/data"}
+        run(["dbus-update-activation-environment", *(f"{k}={v}" for k, v in self.home.items())])
+
+    def start(self):
+        self.processes.append(subprocess.Popen(["xfce4-panel", "--disable-wm-check"],
+                                               env=dict(os.environ, **self.home),
                                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
 
     def panel(self):
