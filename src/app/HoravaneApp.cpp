@@ -104,8 +104,8 @@ HoravaneApp::HoravaneApp(LinuxPlatform& desktop, Settings& settings, QObject* pa
     m_instance = std::make_unique<RunningInstance>(bus);
     connect(m_instance.get(), &RunningInstance::historyRequested, m_windows.get(), &HoravaneWindows::showHistory);
     if (bus.isConnected()) {
-        m_notices = std::make_unique<Notices>(bus, m_tracker, *desktop.platform().session, settings,
-                                              *desktop.platform().clock);
+        m_notices =
+            std::make_unique<Notices>(bus, m_tracker, *desktop.platform().session, settings, *desktop.platform().clock);
         connect(m_notices.get(), &Notices::showTodayRequested, m_windows.get(), &HoravaneWindows::showToday);
     }
     if (!settings.hasSeenWelcome())

@@ -173,8 +173,8 @@ void HoravaneWindows::showSettings()
         m_popup->hide();
     if (!m_settingsWindow) {
         Parts& p = m_parts;
-        auto* view = new SettingsView(p.tracker, p.icons, p.settings, p.updates, p.backupController, p.loginItem,
-                                      p.places);
+        auto* view =
+            new SettingsView(p.tracker, p.icons, p.settings, p.updates, p.backupController, p.loginItem, p.places);
         connect(view->dataTab(), &DataTab::welcomeRequested, this, &HoravaneWindows::showWelcome);
         view->generalTab()->setPanelDrawsTime(p.panelDrawsTime);
         window(m_settingsWindow, tr("Horavane Settings"), view, QSize());

@@ -81,8 +81,7 @@ Platform LinuxPlatform::platform()
 
 QString LinuxPlatform::sourcesDescription() const
 {
-    const QString display =
-        m_wayland ? QStringLiteral("Wayland ") + m_wayland->displayName() : QStringLiteral("X11");
+    const QString display = m_wayland ? QStringLiteral("Wayland ") + m_wayland->displayName() : QStringLiteral("X11");
     return display + QStringLiteral("; ") + m_sources.description() + QStringLiteral("; ") +
            m_session->sourcesDescription();
 }

@@ -147,8 +147,7 @@ void placePointer(QWidget& window, QPointF point)
     if (!target)
         target = &window;
     const QPointF local = target->mapFrom(&window, point);
-    QMouseEvent move(QEvent::MouseMove, local, window.mapToGlobal(point), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, local, window.mapToGlobal(point), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(target, &move);
 }
 

@@ -173,14 +173,15 @@ std::unique_ptr<PanelTone> DesktopSources::panelTone()
         *whyNot = QStringLiteral("XDG_CURRENT_DESKTOP names no ") + QLatin1String(*desktops.begin());
         return false;
     };
-    const auto tone = [&](DesktopSession::Panel panel) {
-        return [&s, panel](QString*) { return s.panelTone(panel); };
-    };
+    const auto tone = [&](DesktopSession::Panel panel) { return [&s, panel](QString*) { return s.panelTone(panel); }; };
     // GNOME Shell draws its top bar dark in both its light and dark styles; so do the desktops built on it.
     std::unique_ptr<PanelTone> chosen = choose<PanelTone>(
         QStringLiteral("panel"),
         {
-            {QStringLiteral("GNOME Shell's top bar"), [&](QString* whyNot) { return named({"GNOME", "UNITY"}, whyNot); },
+            {QStringLiteral("GNOME Shell's top bar"),
+             [&](QString* whyNot) {
+                 return named({"GNOME", "UNITY"}, whyNot);
+             },
              tone(DesktopSession::Panel::alwaysDark)},
             {QStringLiteral("Pantheon's panel"), [&](QString* whyNot) { return named({"PANTHEON"}, whyNot); },
              tone(DesktopSession::Panel::alwaysDark)},

@@ -71,8 +71,14 @@ struct FakeSession final : DesktopSession
         else
             return std::make_unique<Made>();
     }
-    std::unique_ptr<LinuxWorkspace> x11Windows(QString* w) override { return make<LinuxWorkspace, NamedWorkspace>("x11", w); }
-    std::unique_ptr<LinuxWorkspace> kwinWindows(QString* w) override { return make<LinuxWorkspace, NamedWorkspace>("kwin", w); }
+    std::unique_ptr<LinuxWorkspace> x11Windows(QString* w) override
+    {
+        return make<LinuxWorkspace, NamedWorkspace>("x11", w);
+    }
+    std::unique_ptr<LinuxWorkspace> kwinWindows(QString* w) override
+    {
+        return make<LinuxWorkspace, NamedWorkspace>("kwin", w);
+    }
     std::unique_ptr<LinuxWorkspace> gnomeShellWindows(QString* w) override
     {
         return make<LinuxWorkspace, NamedWorkspace>("gnome", w);
@@ -82,8 +88,14 @@ struct FakeSession final : DesktopSession
         return make<LinuxWorkspace, NamedWorkspace>("wlroots", w);
     }
     std::unique_ptr<IdleSource> x11Idle(QString* w) override { return make<IdleSource, NamedIdle>("x11 idle", w); }
-    std::unique_ptr<IdleSource> waylandIdle(QString* w) override { return make<IdleSource, NamedIdle>("wayland idle", w); }
-    std::unique_ptr<IdleSource> mutterIdle(QString* w) override { return make<IdleSource, NamedIdle>("mutter idle", w); }
+    std::unique_ptr<IdleSource> waylandIdle(QString* w) override
+    {
+        return make<IdleSource, NamedIdle>("wayland idle", w);
+    }
+    std::unique_ptr<IdleSource> mutterIdle(QString* w) override
+    {
+        return make<IdleSource, NamedIdle>("mutter idle", w);
+    }
     std::unique_ptr<PopupPlacement> kwinPlacement(const QString&, std::function<QPoint()>, QString* w) override
     {
         return make<PopupPlacement>("kwin placement", w);
@@ -171,8 +183,8 @@ TEST(DesktopSourcesTest, EachSessionGetsTheFirstSourceThatItOffersAndThatStarts)
         sources.panelTone();
         const std::string line = sources.description().toStdString();
         for (const QString& part : c.expected)
-            EXPECT_NE(line.find(part.toStdString()), std::string::npos) << c.name << "\n  " << part.toStdString()
-                                                                        << "\n  in: " << line;
+            EXPECT_NE(line.find(part.toStdString()), std::string::npos)
+                << c.name << "\n  " << part.toStdString() << "\n  in: " << line;
         EXPECT_EQ(sources.windowInFrontUnknown(), windows && windows->description().startsWith("unknown")) << c.name;
         EXPECT_EQ(sources.panelDrawsItemText(), c.panelDrawsText) << c.name;
     }

@@ -125,6 +125,6 @@ void KWinWorkspace::windows(const QString& json)
     for (const QJsonValue& row : QJsonDocument::fromJson(json.toUtf8()).array()) {
         const QJsonArray facts = row.toArray();
         appendOnce(m_running, m_apps.application(facts.at(0).toString(), facts.at(1).toString(),
-                                                                     facts.at(2).toString().toLongLong()));
+                                                 facts.at(2).toString().toLongLong()));
     }
 }

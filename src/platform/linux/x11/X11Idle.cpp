@@ -20,7 +20,8 @@ std::unique_ptr<X11Idle> X11Idle::create(QString* whyNot, QObject* parent)
     return std::unique_ptr<X11Idle>(new X11Idle(std::move(connection), parent));
 }
 
-X11Idle::X11Idle(std::unique_ptr<X11Connection> connection, QObject* parent) : IdleSource(parent), m_x(std::move(connection))
+X11Idle::X11Idle(std::unique_ptr<X11Connection> connection, QObject* parent)
+    : IdleSource(parent), m_x(std::move(connection))
 {
     m_clock.start();
     m_notifier = new QSocketNotifier(m_x->fileDescriptor(), QSocketNotifier::Read, this);

@@ -150,7 +150,8 @@ std::optional<RunningApp> X11Workspace::describe(quint32 window)
         app = AppIdApplications::own();
     } else {
         AppIdentity::readProcess(facts);
-        app = m_identities.describe([&](const DesktopEntries& entries) { return AppIdentity::resolve(facts, entries); });
+        app =
+            m_identities.describe([&](const DesktopEntries& entries) { return AppIdentity::resolve(facts, entries); });
     }
     if (m_apps.size() >= mostCachedWindows)
         m_apps.clear();
