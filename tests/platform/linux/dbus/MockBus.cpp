@@ -137,3 +137,44 @@ QList<QVariantList> MockBus::receivedCalls(const QString& service, const QString
     calls.endArray();
     return result;
 }
+
+QStringList MockBus::receivedMethods(const QString& service, const QString& path)
+{
+    QStringList names;
+    const QDBusMessage reply = mock(service, path, QStringLiteral("GetCalls"), {});
+    const QDBusArgument calls = reply.arguments().value(0).value<QDBusArgument>();
+    calls.beginArray();
+    while (!calls.atEnd()) {
+        quint64 time = 0;
+        QString name;
+        QVariantList arguments;
+        calls.beginStructure();
+        calls >> time >> name >> arguments;
+        calls.endStructure();
+        names.append(name);
+    }
+    calls.endArray();
+    return names;
+}
+
+void MockBusTest::SetUp()
+{
+    if (!MockBus::toolsAvailable())
+        GTEST_SKIP() << "dbus-daemon or python3-dbusmock missing";
+    ASSERT_TRUE(bus.isRunning());
+}
+
+void MockBusTest::addMethod(const QString& service, const QString& path, const QString& interface, const QString& name,
+                            const QString& in, const QString& out, const QString& code)
+{
+    const QDBusMessage reply = bus.mock(service, path, QStringLiteral("AddMethod"), {interface, name, in, out, code});
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+}
+
+void MockBusTest::emitSignal(const QString& service, const QString& path, const QString& interface, const QString& name,
+                             const QString& signature, const QVariantList& arguments)
+{
+    const QDBusMessage reply =
+        bus.mock(service, path, QStringLiteral("EmitSignal"), {interface, name, signature, arguments});
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+}

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QStringList>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
 class QProcess;
@@ -47,6 +48,8 @@ public:
                       const QVariantList& arguments);
     // The arguments of every call of method that the mock on path received, in order.
     QList<QVariantList> receivedCalls(const QString& service, const QString& path, const QString& method);
+    // The names of the methods the mock on path was called with, in order.
+    QStringList receivedMethods(const QString& service, const QString& path);
 
 private:
     bool waitForName(const QString& name, bool owned);
@@ -54,6 +57,21 @@ private:
     BusDaemon m_daemon;
     QList<std::pair<QString, QProcess*>> m_mocks;
     QStringList m_connections;
+};
+
+// A test with one private bus, skipped where the tools are missing.
+class MockBusTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+
+    // dbusmock's AddMethod and EmitSignal, failing the test when the mock refuses them.
+    void addMethod(const QString& service, const QString& path, const QString& interface, const QString& name,
+                   const QString& in, const QString& out, const QString& code);
+    void emitSignal(const QString& service, const QString& path, const QString& interface, const QString& name,
+                    const QString& signature, const QVariantList& arguments);
+
+    MockBus bus;
 };
 
 // Runs the event loop until pred() holds or timeoutMs passed; whether it holds.
