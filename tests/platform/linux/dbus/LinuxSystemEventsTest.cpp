@@ -56,8 +56,8 @@ protected:
 
     void prepareForSleep(bool starting)
     {
-        emitSignal(login1, loginPath, manager, QStringLiteral("PrepareForSleep"), QStringLiteral("b"),
-                   {QVariant(starting)});
+        bus.emitSignal(login1, loginPath, manager, QStringLiteral("PrepareForSleep"), QStringLiteral("b"),
+                       {QVariant(starting)});
     }
 };
 

@@ -68,8 +68,8 @@ protected:
               std::pair{QStringLiteral("TakeName"),
                         QStringLiteral("self.hostName = dbus.service.BusName('%1', self.bus_name.get_bus())")
                             .arg(host.service)}}) {
-            addMethod(mock, host.path, host.interface, name, code.isEmpty() ? QStringLiteral("s") : QString(),
-                      QString(), code);
+            bus.addMethod(mock, host.path, host.interface, name, code.isEmpty() ? QStringLiteral("s") : QString(),
+                          QString(), code);
         }
         bus.call(mock, host.path, host.interface, QStringLiteral("TakeName"));
     }

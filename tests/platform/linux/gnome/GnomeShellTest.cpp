@@ -24,19 +24,19 @@ protected:
     void startExtension(const QString& focus = QStringLiteral("ret = ('org.example.Alpha', '', 0)"))
     {
         ASSERT_NE(bus.startMock({extensionMock, extensionPath, extensionInterface}, extensionMock), 0);
-        addMethod(extensionMock, extensionPath, extensionInterface, QStringLiteral("Focus"), QString(),
-                  QStringLiteral("ssu"), focus);
-        addMethod(extensionMock, extensionPath, extensionInterface, QStringLiteral("Windows"), QString(),
-                  QStringLiteral("a(ssu)"),
-                  QStringLiteral("ret = [('org.example.Alpha', '', 0), ('org.example.Beta', '', 0), "
-                                 "('org.example.Alpha', '', 0)]"));
-        addMethod(
+        bus.addMethod(extensionMock, extensionPath, extensionInterface, QStringLiteral("Focus"), QString(),
+                      QStringLiteral("ssu"), focus);
+        bus.addMethod(extensionMock, extensionPath, extensionInterface, QStringLiteral("Windows"), QString(),
+                      QStringLiteral("a(ssu)"),
+                      QStringLiteral("ret = [('org.example.Alpha', '', 0), ('org.example.Beta', '', 0), "
+                                     "('org.example.Alpha', '', 0)]"));
+        bus.addMethod(
             extensionMock, extensionPath, extensionInterface, QStringLiteral("TakeName"), QString(), QString(),
             QStringLiteral("self.extensionName = dbus.service.BusName('%1', self.bus_name.get_bus())").arg(extension));
         const QDBusMessage taken =
             bus.call(extensionMock, extensionPath, extensionInterface, QStringLiteral("TakeName"));
         ASSERT_EQ(taken.type(), QDBusMessage::ReplyMessage) << taken.errorMessage().toStdString();
-        emitSignal(extension, extensionPath, extensionInterface, QStringLiteral("WindowsChanged"), QString(), {});
+        bus.emitSignal(extension, extensionPath, extensionInterface, QStringLiteral("WindowsChanged"), QString(), {});
     }
 
     static QString front(const GnomeShellWorkspace& shell)
@@ -60,11 +60,11 @@ TEST_F(GnomeShellTest, FollowsTheExtensionFromArrivalToDeparture)
     ASSERT_TRUE(waitUntil([&] { return shell.runningApplications().size() == 2; }));
 
     // A change comes as a signal: the sample that follows asks nobody.
-    emitSignal(extension, extensionPath, extensionInterface, QStringLiteral("FocusChanged"), QStringLiteral("ssu"),
-               {QStringLiteral("org.example.Beta"), QString(), QVariant::fromValue(0u)});
+    bus.emitSignal(extension, extensionPath, extensionInterface, QStringLiteral("FocusChanged"), QStringLiteral("ssu"),
+                   {QStringLiteral("org.example.Beta"), QString(), QVariant::fromValue(0u)});
     ASSERT_TRUE(waitUntil([&] { return front(shell) == "org.example.Beta"; }));
-    emitSignal(extension, extensionPath, extensionInterface, QStringLiteral("FocusChanged"), QStringLiteral("ssu"),
-               {QString(), QString(), QVariant::fromValue(0u)});
+    bus.emitSignal(extension, extensionPath, extensionInterface, QStringLiteral("FocusChanged"), QStringLiteral("ssu"),
+                   {QString(), QString(), QVariant::fromValue(0u)});
     ASSERT_TRUE(waitUntil([&] { return front(shell) == "(none)"; }));
 
     bus.stopMock(extensionMock);
@@ -150,8 +150,8 @@ TEST_F(GnomeShellTest, GuideFollowsTheShellAsksBeforeInstallingAndStepsAsideWhen
     // An update of an out-of-date copy: asks nothing, and waits for the log-in although the shell still
     // reports the copy it loaded.
     status.state = GnomeExtension::State::outOfDate;
-    emitSignal(gnomeShell, shellPath, extensions, QStringLiteral("ExtensionStateChanged"), QStringLiteral("sa{sv}"),
-               {GnomeExtension::uuid, QVariantMap()});
+    bus.emitSignal(gnomeShell, shellPath, extensions, QStringLiteral("ExtensionStateChanged"), QStringLiteral("sa{sv}"),
+                   {GnomeExtension::uuid, QVariantMap()});
     ASSERT_TRUE(waitUntil([&] { return button() == QStringLiteral("Update Extension"); }));
     agrees = false;
     outcome = {std::nullopt, true};

@@ -18,13 +18,13 @@ class MutterIdleTest : public MockBusTest
 protected:
     void addMonitorMethod(const QString& name, const QString& in, const QString& out, const QString& code)
     {
-        addMethod(mutter, mutterPath, mutter, name, in, out, code);
+        bus.addMethod(mutter, mutterPath, mutter, name, in, out, code);
     }
 
     void fire(uint id)
     {
-        emitSignal(mutter, mutterPath, mutter, QStringLiteral("WatchFired"), QStringLiteral("u"),
-                   {QVariant::fromValue(id)});
+        bus.emitSignal(mutter, mutterPath, mutter, QStringLiteral("WatchFired"), QStringLiteral("u"),
+                       {QVariant::fromValue(id)});
     }
 
     // The method names the monitor was called with, in order.
