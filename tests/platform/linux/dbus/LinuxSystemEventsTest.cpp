@@ -28,8 +28,9 @@ protected:
     void SetUp() override
     {
         MockBusTest::SetUp();
-        if (!IsSkipped() && !HasFatalFailure())
-            ASSERT_NE(bus.startMock({QStringLiteral("--template"), QStringLiteral("logind")}, login1), 0);
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        ASSERT_NE(bus.startMock({QStringLiteral("--template"), QStringLiteral("logind")}, login1), 0);
     }
 
     // Whether logind lists this program's delay on sleep.
