@@ -4,11 +4,9 @@
 
 """The real program as a screen reader and a keyboard user meet it: its windows read over AT-SPI, driven by keys."""
 import datetime
-import os
 import re
 import sqlite3
 import subprocess
-import time
 import unittest
 
 import gi
@@ -151,15 +149,11 @@ class PicturesAndRows(unittest.TestCase):
         set_accessibility(True)
         self.recorder = Recorder()
         today = datetime.date.today()
-        os.makedirs(os.path.dirname(self.recorder.database))
-        with sqlite3.connect(self.recorder.database) as db:
-            db.execute("CREATE TABLE usage (day TEXT NOT NULL, kind INTEGER NOT NULL, id TEXT NOT NULL,"
-                       " name TEXT NOT NULL, seconds REAL NOT NULL, PRIMARY KEY (day, kind, id)) WITHOUT ROWID")
-            db.executemany("INSERT INTO usage VALUES (?, ?, ?, ?, ?)", [
-                (today.isoformat(), 1, "www.youtube.com", "www.youtube.com", 5520),
-                (today.isoformat(), 0, "org.example.Editor", "Editor", 1200),
-                ((today - datetime.timedelta(days=1)).isoformat(), 0, "org.example.Editor", "Editor", 600),
-            ])
+        self.recorder.write_usage([
+            (today.isoformat(), 1, "www.youtube.com", "www.youtube.com", 5520),
+            (today.isoformat(), 0, "org.example.Editor", "Editor", 1200),
+            ((today - datetime.timedelta(days=1)).isoformat(), 0, "org.example.Editor", "Editor", 600),
+        ])
         subprocess.run(["xdotool", "mousemove", "0", "0"], check=True, timeout=60)  # the keys alone point
         self.recorder.start(["--history"])
 

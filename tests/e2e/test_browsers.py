@@ -14,7 +14,8 @@ import unittest
 
 import dbus
 
-from harness import KINDS, PageServer, Recorder, Window, activate_window, find_windows, set_accessibility, touch_input
+from harness import (KINDS, PROBE_LOG, PageServer, Recorder, Window, activate_window, find_windows, set_accessibility,
+                     touch_input, wait_for, wait_for_window)
 
 
 def visible_windows(window_class):
@@ -50,11 +51,7 @@ class Browser:
         before = visible_windows(window_class)
         self.process = subprocess.Popen(command + list(urls), env=env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
-        deadline = time.monotonic() + 60
-        while not (new := visible_windows(window_class) - before):
-            if time.monotonic() > deadline:
-                raise AssertionError(f"{kind} showed no window")
-            time.sleep(0.2)
+        new = wait_for(lambda: visible_windows(window_class) - before, 60, f"{kind} showed no window")
         self.window = Window(self.process, max(new, key=lambda window: int(window)))
 
     def keys(self, *keys):
@@ -79,8 +76,7 @@ class BrowserTestCase(unittest.TestCase):
     def setUp(self):
         set_accessibility(True)
         self.browsers = []
-        # Each page read is logged with the site it found, which the tests wait for.
-        self.recorder = Recorder(extra_env={"QT_LOGGING_RULES": "app.corvani.Horavane.probe.debug=true"}).start()
+        self.recorder = Recorder(extra_env=PROBE_LOG).start()  # the tests wait for the sites it logs
 
     def tearDown(self):
         self.recorder.close()
@@ -188,10 +184,8 @@ class OtherLanguages(BrowserTestCase):
     def wait_for_reads(self, browser, result, count):
         """Waits until the recorder has read this browser's window count times with this result."""
         line = f"Front site of {browser.process.pid}: {result}"
-        deadline = time.monotonic() + 90
-        while sum(line in entry for entry in list(self.recorder.log)) < count:
-            self.assertLess(time.monotonic(), deadline, "".join(self.recorder.log))
-            time.sleep(0.2)
+        wait_for(lambda: sum(line in entry for entry in list(self.recorder.log)) >= count, 90,
+                 lambda: "".join(self.recorder.log))
 
 
 class RefusingBrowsers(BrowserTestCase):
@@ -225,18 +219,12 @@ class HoravaneWidgets:
 
     def press(self, label, seconds=30):
         """Clicks the first showing button whose name matches this pattern; waits for it to appear."""
-        deadline = time.monotonic() + seconds
-        while time.monotonic() < deadline:
-            found = self._find(label)
-            if found:
-                # Clicked with the pointer where the button is on the screen, as a user clicks it.
-                x, y, width, height = self.bus.get_object(*found).GetExtents(
-                    dbus.UInt32(0), dbus_interface="org.a11y.atspi.Component")
-                subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"],
-                               check=True, timeout=60)
-                return
-            time.sleep(0.3)
-        raise AssertionError(f"no button {label!r} in Horavane's windows")
+        found = wait_for(lambda: self._find(label), seconds, f"no button {label!r} in Horavane's windows")
+        # Clicked with the pointer where the button is on the screen, as a user clicks it.
+        x, y, width, height = self.bus.get_object(*found).GetExtents(
+            dbus.UInt32(0), dbus_interface="org.a11y.atspi.Component")
+        subprocess.run(["xdotool", "mousemove", str(x + width // 2), str(y + height // 2), "click", "1"], check=True,
+                       timeout=60)
 
     def _find(self, label):
         registry = self.bus.get_object("org.a11y.atspi.Registry", "/org/a11y/atspi/accessible/root")
@@ -268,17 +256,10 @@ class HoravaneWidgets:
 
 def answer_message_box(seconds=30):
     """Presses Return in Horavane's message box, as a user accepting its default button does."""
-    deadline = time.monotonic() + seconds
-    while not (boxes := find_windows("--name", "^Horavane$")):
-        if time.monotonic() > deadline:
-            raise AssertionError("no message box from Horavane")
-        time.sleep(0.2)
+    boxes = wait_for_window("--name", "^Horavane$", seconds=seconds)
     subprocess.run(["xdotool", "windowactivate", "--sync", boxes[-1], "key", "--clearmodifiers", "Return"],
                    check=True, timeout=60)
-    while find_windows("--name", "^Horavane$") == boxes:
-        if time.monotonic() > deadline:
-            raise AssertionError("Horavane's message box stayed")
-        time.sleep(0.2)
+    wait_for(lambda: find_windows("--name", "^Horavane$") != boxes, seconds, "Horavane's message box stayed")
 
 
 class ChromiumOnly(BrowserTestCase):
@@ -289,8 +270,7 @@ class ChromiumOnly(BrowserTestCase):
         set_accessibility(False)
         self.browsers = []
         # Qt's widgets answer on the accessibility bus even while the session's switch is off.
-        self.recorder = Recorder(extra_env={"QT_LOGGING_RULES": "app.corvani.Horavane.probe.debug=true",
-                                            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"},
+        self.recorder = Recorder(extra_env={**PROBE_LOG, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"},
                                  preferences={"hasSeenWelcome": "false"}).start()
 
     def test_the_permission_question_leads_to_sites(self):

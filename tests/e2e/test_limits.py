@@ -4,16 +4,11 @@
 
 """Daily limits on a real desktop: a real notification server shows the notice, and its action opens today."""
 import datetime
-import os
 import shutil
-import sqlite3
 import subprocess
 import unittest
 
-from harness import Recorder, find_windows, open_window, wait_for
-
-USAGE = ("CREATE TABLE usage (day TEXT NOT NULL, kind INTEGER NOT NULL, id TEXT NOT NULL, name TEXT NOT NULL, "
-         "seconds REAL NOT NULL, PRIMARY KEY (day, kind, id)) WITHOUT ROWID")
+from harness import POPOVER, Recorder, find_windows, open_window, wait_for
 
 
 def dunstctl(*args):
@@ -42,11 +37,7 @@ class LimitNotice(unittest.TestCase):
         # Five minutes less four seconds of the terminal today, and a limit of five minutes on it.
         recorder = Recorder(preferences={"dailyLimits": "0 5 debian-xterm"})
         self.addCleanup(recorder.close)
-        os.makedirs(os.path.dirname(recorder.database))
-        with sqlite3.connect(recorder.database) as db:
-            db.execute(USAGE)
-            db.execute("INSERT INTO usage VALUES (?, 0, 'debian-xterm', 'XTerm', 296)",
-                       (datetime.date.today().isoformat(),))
+        recorder.write_usage([(datetime.date.today().isoformat(), 0, "debian-xterm", "XTerm", 296)])
         self.window.activate()
         recorder.start()
         self.assertTrue(wait_for(lambda: dunstctl("count", "displayed") == "1"), "no notice shown")
@@ -57,7 +48,7 @@ class LimitNotice(unittest.TestCase):
         self.assertIn(b'string "Daily limit reached for XTerm"', said)
 
         dunstctl("action", "0")
-        self.assertTrue(wait_for(lambda: find_windows("--name", "Horavane — Today")),
+        self.assertTrue(wait_for(lambda: find_windows("--name", POPOVER)),
                         "the action did not open today's window")
         self.assertEqual(recorder.stop(), 0)
 

@@ -17,9 +17,8 @@ from typing import NamedTuple
 
 import dbus  # Debian's python3-dbus: it hands KWin the pipe it writes a screenshot into
 
-import test_wayland
-from harness import Recorder, find_windows, wait_for
-from test_tray import windows
+from harness import Gnome as GnomeShell
+from harness import KWin, Recorder, find_windows, run, wait_for, windows
 
 PANEL = os.environ.get("HORAVANE_PANEL", "")
 
@@ -47,10 +46,6 @@ def rect_from(text):
     if len(numbers) != 4 or not all(n.lstrip("-").isdigit() for n in numbers):
         return None
     return Rect(*(int(n) for n in numbers))
-
-
-def run(command, **options):
-    return subprocess.run(command, check=True, capture_output=True, text=True, timeout=60, **options).stdout
 
 
 def rgb_pixels(image, rect):
@@ -200,12 +195,12 @@ class Gnome:
     extensions go off, as the lock screen turns them off, and come back on. Input goes through a virtual pointer of
     the shell's own (Eval, in unsafe mode: a test's lever)."""
 
-    EXTENSIONS = ("ubuntu-appindicators@ubuntu.com", test_wayland.Gnome.UUID)
+    EXTENSIONS = ("ubuntu-appindicators@ubuntu.com", GnomeShell.UUID)
     ITEM = "Main.panel.statusArea['horavane']"
     OTHERS = "Object.keys(Main.panel.statusArea).filter(key => key.startsWith('appindicator-')).length"
 
     def __init__(self):
-        self.shell = test_wayland.Gnome(with_extension=True)
+        self.shell = GnomeShell(with_extension=True)
         run(["gsettings", "set", "org.gnome.desktop.interface", "enable-hot-corners", "false"])
         self.shell.eval("Main.overview.hide()")
         for extension in self.EXTENSIONS:
@@ -216,8 +211,7 @@ class Gnome:
             self.shell.eval(f"Main.extensionManager.enableExtension('{extension}')")
 
     def answer(self, code):
-        reply = self.shell.eval(code)
-        return reply[reply.index("'") + 1:reply.rindex("'")].strip('"')
+        return self.shell.value(code).strip('"')
 
     def rect_of(self, actor):
         """Where an actor of the shell is on the screen; None when there is no such actor."""
@@ -298,7 +292,7 @@ org.kde.plasma.mediacontroller,org.kde.plasma.devicenotifier,org.kde.plasma.clip
 
     def __init__(self):
         self.bus = dbus.SessionBus()
-        self.kwin = test_wayland.KWin()
+        self.kwin = KWin()
         self.processes = []
 
     def start(self):

@@ -5,27 +5,13 @@
 """The tray item on a real X11 desktop with an XEmbed tray host: a click opens today's popover beside it, a right
 click its menu; a StatusNotifierWatcher takes the item over while it runs."""
 import os
-import re
 import subprocess
 import time
 import unittest
 
-from harness import Recorder, open_window, touch_input, wait_for
+from harness import Recorder, open_window, touch_input, wait_for, windows
 
 ARTEFACTS = os.environ.get("HORAVANE_ARTEFACTS", "/tmp")
-
-
-def windows():
-    """Top-level windows of the session: (id, name, class, width, height, x, y)."""
-    for _ in range(20):  # xwininfo fails when a window goes away while it walks the tree: walk again
-        listing = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True, timeout=60)
-        if listing.returncode == 0:
-            break
-    else:
-        raise AssertionError(f"xwininfo keeps failing: {listing.stderr}")
-    tree = listing.stdout
-    pattern = re.compile(r'(0x[0-9a-f]+) "([^"]*)": \("([^"]*)" "([^"]*)"\)\s+(\d+)x(\d+)\+-?\d+\+-?\d+\s+\+(-?\d+)\+(-?\d+)')
-    return [(m[1], m[2], m[4], int(m[5]), int(m[6]), int(m[7]), int(m[8])) for m in pattern.finditer(tree)]
 
 
 def horavane_windows():
@@ -119,10 +105,8 @@ def start_watcher():
         return subprocess.run(["gdbus", "call", "--session", "--dest", mock, "--object-path", "/StatusNotifierWatcher",
                                "--method", method, *arguments], capture_output=True, text=True, timeout=60)
 
-    deadline = time.monotonic() + 30
-    while call("org.freedesktop.DBus.Mock.AddMethod", interface, "RegisterStatusNotifierItem", "s", "", "").returncode:
-        assert time.monotonic() < deadline, "dbusmock did not start"
-        time.sleep(0.1)
+    wait_for(lambda: call("org.freedesktop.DBus.Mock.AddMethod", interface, "RegisterStatusNotifierItem", "s", "",
+                          "").returncode == 0, 30, "dbusmock did not start")
     call("org.freedesktop.DBus.Mock.AddMethod", interface, "TakeName", "", "",
          f"self.watcherName = dbus.service.BusName('{interface}', self.bus_name.get_bus())")
     call(f"{interface}.TakeName")

@@ -13,223 +13,10 @@ import tempfile
 import time
 import unittest
 
-from harness import PageServer, Recorder, Timeline, set_accessibility, wait_for
+from harness import (DESKTOPS, FLOWER, HORAVANE, PROBE_LOG, TERMINAL, Gnome, PageServer, Recorder, Sway, Timeline, run,
+                     set_accessibility, wait_for)
 
 COMPOSITOR = os.environ.get("HORAVANE_WAYLAND_SESSION", "")
-TERMINAL = "org.freedesktop.weston.wayland-terminal"
-FLOWER = "org.freedesktop.weston.flower"
-PROGRAMS = {TERMINAL: "weston-terminal", FLOWER: "weston-flower"}
-
-
-POPOVER = "Horavane — Today"  # the popover's window title
-
-
-def wait_until(condition, failure):
-    deadline = time.monotonic() + 60
-    while not condition():
-        if time.monotonic() > deadline:
-            raise AssertionError(failure())
-        time.sleep(0.1)
-
-
-class Desktop:
-    """Opens native Wayland windows and puts them in front, the way each compositor lets a test do it."""
-
-    def __init__(self):
-        self.processes = []
-
-    def open(self, app_id):
-        self.processes.append(subprocess.Popen([PROGRAMS[app_id]], stdout=subprocess.DEVNULL,
-                                               stderr=subprocess.DEVNULL))
-        wait_until(lambda: app_id in self.app_ids(), lambda: f"{app_id} did not open: {self.app_ids()}")
-
-    def close(self):
-        for process in self.processes:
-            process.terminate()
-            process.wait(timeout=30)
-
-
-class Sway(Desktop):
-    def app_ids(self):
-        return subprocess.run(["swaymsg", "-t", "get_tree"], capture_output=True, text=True, timeout=60).stdout
-
-    def focus(self, app_id):
-        subprocess.run(["swaymsg", f'[app_id="{app_id}"] focus'], check=True, capture_output=True, timeout=60)
-
-    def touch_input(self):
-        subprocess.run(["swaymsg", "seat seat0 cursor move 1 1"], check=True, capture_output=True, timeout=60)
-
-    def program_script_loaded(self):
-        return False
-
-    def popover(self):
-        """The popover's (x, y, width, height) and whether it stays out of the task manager; None when closed."""
-        def nodes(node):
-            yield node
-            for child in node.get("nodes", []) + node.get("floating_nodes", []):
-                yield from nodes(child)
-        for node in nodes(json.loads(self.app_ids())):
-            if node.get("name") == POPOVER:
-                rect = node["rect"]
-                return (rect["x"], rect["y"], rect["width"], rect["height"]), True  # sway has no task manager
-        return None
-
-
-class KWin(Desktop):
-    """KWin has no command line: throw-away scripts (the test's own, not the program's) look and switch, and
-    report back through a call on the session bus that dbus-monitor reads."""
-
-    def run_script(self, text):
-        with tempfile.NamedTemporaryFile("w", suffix=".js", dir=os.environ["XDG_RUNTIME_DIR"]) as script:
-            script.write(text)
-            script.flush()
-            name = f"e2e-{time.monotonic_ns()}"
-            loaded = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin", "/Scripting",
-                                     "org.kde.kwin.Scripting.loadScript", f"string:{script.name}", f"string:{name}"],
-                                    check=True, capture_output=True, text=True, timeout=60).stdout
-            script_id = loaded.split()[-1]
-            for path in (f"/Scripting/Script{script_id}", f"/{script_id}"):
-                if subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin", path,
-                                   "org.kde.kwin.Script.run"], capture_output=True, timeout=60).returncode == 0:
-                    break
-            return name
-
-    def unload(self, name):
-        subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin", "/Scripting",
-                        "org.kde.kwin.Scripting.unloadScript", f"string:{name}"], capture_output=True, timeout=60)
-
-    def ask(self, expression):
-        """The text a script expression gives inside KWin."""
-        member = f"e2e{time.monotonic_ns()}"
-        monitor = subprocess.Popen(["dbus-monitor", "--session", f"member='{member}'"], stdout=subprocess.PIPE,
-                                   text=True)
-        try:
-            monitor.stdout.readline()  # its own first message: it is listening
-            name = self.run_script(f'callDBus("org.freedesktop.DBus", "/", "app.corvani.e2e", "{member}", '
-                                   f"String({expression}));")
-            seen = False
-            for line in monitor.stdout:
-                seen = seen or f"member={member}" in line
-                if seen and line.strip().startswith("string "):
-                    self.unload(name)
-                    return line.strip()[len("string "):].strip('"')
-        finally:
-            monitor.kill()
-            monitor.wait()
-            monitor.stdout.close()
-        return ""
-
-    WINDOWS = "(workspace.windowList ? workspace.windowList() : workspace.clientList())"
-
-    def app_ids(self):
-        return self.ask(f"{self.WINDOWS}.map(function (w) {{ return w.resourceClass; }}).join(' ')")
-
-    def focus(self, app_id):
-        self.ask(f'{self.WINDOWS}.filter(function (w) {{ return w.resourceClass == "{app_id}"; }})'
-                 ".map(function (w) { if (workspace.windowList) workspace.activeWindow = w;"
-                 " else workspace.activeClient = w; return 1; }).length")
-
-    def touch_input(self):
-        pass  # the windows just opened and focused: input enough for the first idle notification
-
-    def program_script_loaded(self):
-        loaded = subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin", "/Scripting",
-                                 "org.kde.kwin.Scripting.isScriptLoaded", "string:app.corvani.Horavane"],
-                                check=True, capture_output=True, text=True, timeout=60).stdout
-        return loaded.split()[-1] == "true"
-
-    def popover(self):
-        found = self.ask(f'{self.WINDOWS}.filter(function (w) {{ return w.caption == "{POPOVER}"; }})'
-                         '.map(function (w) {'
-                         ' var g = w.frameGeometry; return [g.x, g.y, g.width, g.height, w.skipTaskbar].join(" "); })'
-                         '.join("")')
-        if not found:
-            return None
-        x, y, width, height, skips_taskbar = found.split()
-        return (int(x), int(y), int(width), int(height)), skips_taskbar == "true"
-
-
-class Gnome(Desktop):
-    """GNOME Shell in unsafe mode: Eval (a test's lever, not the program's) looks, switches, makes input, and
-    loads Horavane's extension as the shell does at log-in. Eval's code sees the names its module has: Main and Gio
-    on every version (GNOME 45 on has no imports.ui)."""
-
-    WINDOWS = "global.get_window_actors().map(a => a.meta_window)"
-    UUID = "horavane@corvani.app"
-    # A pointer of the test's own, made once: the shell crashes on input from one already gone.
-    POINTER = ("const {Clutter, GLib} = imports.gi; globalThis.e2ePointer ??= (Clutter.get_default_backend?.()"
-               " ?? global.stage.context.get_backend())"  # GNOME 51 has only the latter
-               ".get_default_seat().create_virtual_device(Clutter.InputDeviceType.POINTER_DEVICE);")
-
-    def __init__(self, with_extension=True):
-        super().__init__()
-        if with_extension:
-            self.log_in_with_extension()
-
-    def eval(self, code):
-        answer = subprocess.run(["gdbus", "call", "--session", "--dest", "org.gnome.Shell", "--object-path",
-                                 "/org/gnome/Shell", "--method", "org.gnome.Shell.Eval", code],
-                                check=True, capture_output=True, text=True, timeout=60).stdout
-        assert answer.startswith("(true,"), f"{code}: {answer}"
-        return answer
-
-    @staticmethod
-    def answers():
-        return subprocess.run(["gdbus", "call", "--session", "--timeout", "5", "--dest", "org.gnome.Shell",
-                               "--object-path", "/org/gnome/Shell", "--method", "org.gnome.Shell.Eval", "1"],
-                              capture_output=True, timeout=60).returncode == 0
-
-    def extension_state(self):
-        return self.eval(f"Main.extensionManager.lookup('{self.UUID}')?.state")
-
-    def extension_running(self):
-        return "'1'" in self.extension_state()  # ENABLED, named ACTIVE from GNOME 46 on
-
-    def wait_for_extension(self):
-        wait_until(self.extension_running, lambda: f"the extension did not start: {self.extension_state()}")
-
-    def log_in_with_extension(self):
-        """What a user does: install and enable the extension, then log in again (here: the shell loads it)."""
-        if self.extension_running():
-            return  # an earlier test of this session did
-        subprocess.run([os.environ["HORAVANE_BIN"], "--gnome-extension", "install"], check=True, timeout=10,
-                       capture_output=True)
-        folder = os.path.join(os.environ["XDG_DATA_HOME"], "gnome-shell/extensions", self.UUID)
-        # GNOME 45 on loads in a promise, which Eval awaits; it enables in one, which the loop below waits for.
-        self.eval(f"const manager = Main.extensionManager; manager.loadExtension(manager.createExtensionObject("
-                  f"'{self.UUID}', Gio.File.new_for_path('{folder}'), ExtensionUtils.ExtensionType.PER_USER))")
-        self.eval(f"Main.extensionManager.enableExtension('{self.UUID}')")
-        self.wait_for_extension()
-
-    def app_ids(self):
-        return self.eval(f"{self.WINDOWS}.map(w => w.get_wm_class()).join(' ')")
-
-    def titles(self):
-        listed = self.eval(f"JSON.stringify({self.WINDOWS}.map(w => w.get_title()))")
-        return json.loads(listed[listed.index("'") + 1:listed.rindex("'")].encode().decode("unicode_escape"))
-
-    def focus(self, app_id):
-        self.eval(f'{self.WINDOWS}.filter(w => w.get_wm_class() == "{app_id}")'
-                  ".forEach(w => w.activate(global.get_current_time()))")
-
-    def touch_input(self):
-        self.eval(f"{self.POINTER} globalThis.e2ePointer.notify_relative_motion(GLib.get_monotonic_time(), 1, 1)")
-
-    def click(self, x, y, button="Clutter.BUTTON_PRIMARY"):
-        """Moves the pointer there, and clicks once the shell has it there, as a hand would."""
-        x, y = int(x), int(y)
-        self.eval(f"{self.POINTER} globalThis.e2ePointer.notify_absolute_motion(GLib.get_monotonic_time(), {x}, {y})")
-        wait_until(lambda: f"[{x},{y}," in self.eval("JSON.stringify(global.get_pointer())"),
-                   lambda: f"the pointer did not reach {x}, {y}")
-        self.eval(f"{self.POINTER} const time = GLib.get_monotonic_time();"
-                  "for (const state of [Clutter.ButtonState.PRESSED, Clutter.ButtonState.RELEASED])"
-                  f"  globalThis.e2ePointer.notify_button(time, {button}, state);")
-
-    def program_script_loaded(self):
-        return False
-
-
-DESKTOPS = {"sway": Sway, "kwin": KWin, "gnome": Gnome}
 
 
 @unittest.skipUnless(COMPOSITOR in DESKTOPS, "needs with-wayland-session.sh sway, kwin or gnome")
@@ -323,9 +110,8 @@ def log_out_and_in():
     """Stops the shell, waits until it has ended, and starts it again with the same folders, settings and session
     bus: systemd's user bus, and the settings service on it, outlive a quick log-out and log-in. Returns the new
     shell."""
-    owner = subprocess.run(["gdbus", "call", "--session", "--dest", "org.freedesktop.DBus", "--object-path", "/",
-                            "--method", "org.freedesktop.DBus.GetConnectionUnixProcessID", "org.gnome.Shell"],
-                           check=True, capture_output=True, text=True, timeout=60).stdout  # (uint32 1234,)
+    owner = run(["gdbus", "call", "--session", "--dest", "org.freedesktop.DBus", "--object-path", "/", "--method",
+                 "org.freedesktop.DBus.GetConnectionUnixProcessID", "org.gnome.Shell"])  # (uint32 1234,)
     shell = os.pidfd_open(int(owner.strip("()\n,").split()[-1]))
     try:
         signal.pidfd_send_signal(shell, signal.SIGTERM)
@@ -333,7 +119,7 @@ def log_out_and_in():
     finally:
         os.close(shell)
     started = subprocess.Popen([os.environ["HORAVANE_WAYLAND_COMPOSITOR"]])
-    wait_until(Gnome.answers, lambda: "GNOME Shell did not come back")
+    wait_for(Gnome.answers, 60, "GNOME Shell did not come back")
     return started
 
 
@@ -344,8 +130,7 @@ class GnomeUserFlow(NativeWindowsInFront):
 
     @classmethod
     def setUpClass(cls):
-        subprocess.run([os.environ["HORAVANE_BIN"], "--gnome-extension", "install"], check=True, timeout=10,
-                       capture_output=True)
+        subprocess.run([HORAVANE, "--gnome-extension", "install"], check=True, timeout=10, capture_output=True)
         shell = log_out_and_in()
         cls.addClassCleanup(lambda: (shell.terminate(), shell.wait(timeout=60)))
         Gnome(with_extension=False).wait_for_extension()  # the shell loads it as it starts; Horavane may be first
@@ -384,8 +169,7 @@ class GnomeTopBar(unittest.TestCase):
 
     def shell_json(self, expression):
         """The value of a shell expression, which Eval answers in JSON."""
-        answer = self.desktop.eval(expression)
-        return json.loads(answer[answer.index("'") + 1:answer.rindex("'")] or "null")
+        return json.loads(self.desktop.value(expression) or "null")
 
     def appindicator_items(self):
         """The AppIndicator extension's items that show."""
@@ -456,40 +240,36 @@ class PopoverAtTheTrayItem(unittest.TestCase):
         recorder = None
         try:
             desktop.open(TERMINAL)
-            deadline = time.monotonic() + 60
-            while "'org.kde.StatusNotifierItem-" not in self.watcher_items():
-                self.assertLess(time.monotonic(), deadline, "no status notifier watcher")
+
+            def item_registered():  # the recorder starts once there is a watcher to register its item with
+                nonlocal recorder
                 subprocess.run(["gdbus", "call", "--session", "--dest", "org.kde.kded5", "--object-path", "/kded",
                                 "--method", "org.kde.kded5.loadModule", "statusnotifierwatcher"],
                                capture_output=True, timeout=60)
                 if not recorder and "<@as" in self.watcher_items():
                     recorder = Recorder().start()
-                time.sleep(0.2)
+                return "'org.kde.StatusNotifierItem-" in self.watcher_items()
+
+            wait_for(item_registered, 60, "no status notifier watcher")
             item = re.search(r"'(org\.kde\.StatusNotifierItem-[^'/]+)", self.watcher_items())[1]
             click = (100, 790)  # in a panel at the bottom left
 
-            def click_item(opens):
-                subprocess.run(["gdbus", "call", "--session", "--dest", item, "--object-path", "/StatusNotifierItem",
-                                "--method", "org.kde.StatusNotifierItem.Activate", str(click[0]), str(click[1])],
-                               check=True, capture_output=True, timeout=60)
-                while bool(desktop.popover()) != opens:
-                    self.assertLess(time.monotonic(), deadline + 60, f"open after the click: {not opens}")
-                    time.sleep(0.2)
+            def by_the_click():  # the compositor moves it there once it shows
+                shown = desktop.popover()
+                if shown:
+                    x, y, width, height = shown[0]
+                    if max(0, x - click[0], click[0] - (x + width), y - click[1], click[1] - (y + height)) <= 48:
+                        return shown
+                return None
 
             for opens in (True, False, True):  # a second click on the item closes it
-                click_item(opens)
-            while True:  # the compositor moves it there once it shows
-                (x, y, width, height), out_of_task_manager = desktop.popover()
-                gap = max(0, x - click[0], click[0] - (x + width), y - click[1], click[1] - (y + height))
-                if gap <= 48:
-                    break
-                self.assertLess(time.monotonic(), deadline + 90, f"far from the item: {(x, y, width, height)}")
-                time.sleep(0.2)
+                run(["gdbus", "call", "--session", "--dest", item, "--object-path", "/StatusNotifierItem",
+                     "--method", "org.kde.StatusNotifierItem.Activate", str(click[0]), str(click[1])])
+                wait_for(lambda: bool(desktop.popover()) == opens, 60, f"open after the click: {not opens}")
+            _, out_of_task_manager = wait_for(by_the_click, 60, lambda: f"far from the item: {desktop.popover()}")
             self.assertTrue(out_of_task_manager)
             desktop.focus(TERMINAL)
-            while desktop.popover():
-                self.assertLess(time.monotonic(), deadline + 120, "the popover stayed open")
-                time.sleep(0.2)
+            wait_for(lambda: not desktop.popover(), 60, "the popover stayed open")
             self.assertEqual(recorder.stop(), 0)
         finally:
             desktop.close()
@@ -523,16 +303,13 @@ class FirefoxOnWayland(unittest.TestCase):
         pages = PageServer()
         desktop = Sway()
         profile = tempfile.TemporaryDirectory(prefix="horavane-firefox-")
-        recorder = Recorder(extra_env={"QT_LOGGING_RULES": "app.corvani.Horavane.probe.debug=true"}).start()
+        recorder = Recorder(extra_env=PROBE_LOG).start()
         env = dict(os.environ, MOZ_ENABLE_WAYLAND="1", GNOME_ACCESSIBILITY="1", MOZ_CRASHREPORTER_DISABLE="1")
         firefox = subprocess.Popen(["firefox-esr", "--no-remote", "--new-instance", "--profile", profile.name,
                                     pages.url("alpha.html")], env=env, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
         try:
-            deadline = time.monotonic() + 60
-            while '"app_id": "firefox-esr"' not in desktop.app_ids():
-                self.assertLess(time.monotonic(), deadline, "firefox-esr showed no Wayland window")
-                time.sleep(0.2)
+            wait_for(lambda: '"app_id": "firefox-esr"' in desktop.app_ids(), 60, "firefox-esr showed no Wayland window")
             desktop.focus("firefox-esr")
             desktop.touch_input()
             self.assertTrue(recorder.wait_for_log(": 127.0.0.1 (", seconds=60), "".join(recorder.log))

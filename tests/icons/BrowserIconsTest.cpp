@@ -5,6 +5,7 @@
 #include "BrowserIcons.h"
 #include "FaviconDatabases.h"
 #include "Places.h"
+#include "TestFiles.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -130,11 +131,7 @@ TEST_P(KindTest, HugeBlobIsPassedOverQuietly)
 TEST_P(KindTest, CorruptFileYieldsNothing)
 {
     const QString file = path(profileDatabase(GetParam()));
-    QDir().mkpath(QFileInfo(file).path());
-    QFile corrupt(file);
-    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
-    corrupt.write(QByteArray("SQLite format 3") + QByteArray(4096, '\x7f'));
-    corrupt.close();
+    writeFile(file, QByteArray("SQLite format 3") + QByteArray(4096, '\x7f'));
     EXPECT_FALSE(lookup(QStringLiteral("example.com"), {file, GetParam()}, {}));
     EXPECT_FALSE(lookup(QStringLiteral("example.com"), {path(QStringLiteral("missing")), GetParam()}, {}));
 }
@@ -233,10 +230,8 @@ TEST_F(BrowserIconsTest, DatabasesCoverEveryLayoutAndNothingElse)
         QStringLiteral(".config/unknown-browser/Default/Favicons"), // not a browser folder
         QStringLiteral(".mozilla/firefox/old.default/Favicons"),    // the other kind's name
     };
-    for (const QString& file : files + ignored) {
-        QDir().mkpath(QFileInfo(path(file)).path());
-        QFile(path(file)).open(QIODevice::WriteOnly);
-    }
+    for (const QString& file : files + ignored)
+        writeFile(path(file), {});
     QDir().mkpath(path(QStringLiteral(".config/google-chrome/Default/Favicons"))); // a folder, not a file
 
     QStringList found;
@@ -257,10 +252,8 @@ TEST_F(BrowserIconsTest, NewestDatabaseFirstEqualTimesInRootOrder)
     const QString chrome = path(QStringLiteral(".config/google-chrome/Default/Favicons"));
     const QString gecko = path(QStringLiteral(".mozilla/firefox/a/favicons.sqlite"));
     const QString geckoLog = gecko + QStringLiteral("-wal");
-    for (const QString& file : {chromium, chrome, gecko, geckoLog}) {
-        QDir().mkpath(QFileInfo(file).path());
-        QFile(file).open(QIODevice::WriteOnly);
-    }
+    for (const QString& file : {chromium, chrome, gecko, geckoLog})
+        writeFile(file, {});
     setModified(chromium, base);
     setModified(chrome, base);
     setModified(gecko, base.addSecs(-3600));
@@ -279,14 +272,11 @@ TEST_F(BrowserIconsTest, ImageDataComesFromTheNewestDatabaseThatHasTheHost)
     FaviconDatabase newer(path(profileDatabase(Kind::firefox)), Kind::firefox);
     newer.addPageIcon(QStringLiteral("https://example.com/"), 16, bytes("newer"));
     newer.close();
-    QDir().mkpath(path(QStringLiteral(".config/vivaldi/Default")));
-    QFile corrupt(path(QStringLiteral(".config/vivaldi/Default/Favicons")));
-    corrupt.open(QIODevice::WriteOnly);
-    corrupt.write("not a database");
-    corrupt.close();
+    const QString corrupt = path(QStringLiteral(".config/vivaldi/Default/Favicons"));
+    writeFile(corrupt, "not a database");
     setModified(older.path(), base);
     setModified(newer.path(), base.addSecs(10));
-    setModified(corrupt.fileName(), base.addSecs(20)); // newest, but unreadable: the search goes on
+    setModified(corrupt, base.addSecs(20)); // newest, but unreadable: the search goes on
 
     EXPECT_EQ(imageData(QStringLiteral("example.com"), folders()), bytes("newer"));
     EXPECT_EQ(imageData(QStringLiteral("only-older.net"), folders()), bytes("only older"));

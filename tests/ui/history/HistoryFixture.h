@@ -4,25 +4,15 @@
 
 #pragma once
 
-#include "GreyAppIcons.h"
-#include "AppIcons.h"
-#include "FakePlatform.h"
-#include "Icons.h"
-#include "NoFavicons.h"
-#include "Settings.h"
-#include "Store.h"
-#include "Tracker.h"
-
-#include <QTemporaryDir>
-#include <memory>
+#include "TrackerFixture.h"
 
 // A non-live tracker over a store in a temp dir, with the fake clock on Wednesday 2025-03-05 12:00 in Berlin,
 // and the icons and settings a history view needs.
-struct HistoryFixture
+struct HistoryFixture : TrackerFixture
 {
     HistoryFixture()
     {
-        auto store = Store::open(dir.filePath("usage.sqlite"));
+        auto store = Store::open(configDir.filePath("usage.sqlite"));
         this->store = store.get();
         tracker = std::make_unique<Tracker>(Tracker::Sampling::whenTold, fake.platform(), settings, std::move(store));
     }
@@ -34,11 +24,5 @@ struct HistoryFixture
         store->add({UsageRow{day, ItemKey{kind, id}, id.section('.', -1), seconds}});
     }
 
-    FakePlatform fake;
-    QTemporaryDir dir;
-    Settings settings{dir.filePath("Horavane.conf")};
-    GreyAppIcons appIcons;
-    Icons icons{appIcons, noFavicons(dir.filePath("Favicons"))};
     Store* store = nullptr;
-    std::unique_ptr<Tracker> tracker;
 };

@@ -267,7 +267,7 @@ TEST_F(HistoryViewTest, ReloadsOnlyWhenAWholeMinuteChangesAndOnlyWhileShown)
     fake.workspace.setFront(app(editor.id, "Editor"));
     store->add({UsageRow{"2025-03-05", editor, "Editor", 95}}); // 125 s today with the 30 s recorded
     tracker = std::make_unique<Tracker>(Tracker::Sampling::whenTold, fake.platform(), settings,
-                                        Store::open(dir.filePath("usage.sqlite")));
+                                        Store::open(configDir.filePath("usage.sqlite")));
     tracker->tick(); // the first sample only starts the count
     HistoryView& history = shown();
     const auto today = [&] { return history.model().days().last().summary.items.first().seconds; };
@@ -359,7 +359,7 @@ TEST_F(HistoryViewTest, APreviewHoverIsShownWhenTheViewAppears)
 
 TEST_F(HistoryViewTest, AllComputersAddsTheOtherComputersCopyOnlyWhenChosen)
 {
-    settings.setBackupFolder(dir.filePath("Sync"));
+    settings.setBackupFolder(configDir.filePath("Sync"));
     settings.setComputerId("this-one");
     BackupComputers others(settings);
     view = std::make_unique<HistoryView>(*tracker, icons, settings);
@@ -367,7 +367,7 @@ TEST_F(HistoryViewTest, AllComputersAddsTheOtherComputersCopyOnlyWhenChosen)
     view->setShown(true);
     EXPECT_TRUE(view->computerSwitch()->isHidden()); // no other computer yet
 
-    const QString laptop = dir.filePath("Sync/Horavane/laptop");
+    const QString laptop = configDir.filePath("Sync/Horavane/laptop");
     QDir().mkpath(laptop);
     Store::open(laptop + "/Horavane 2025-03-05.sqlite")->add({UsageRow{"2025-03-04", mail, "Mail", 3000}});
     view->setShown(false);

@@ -4,27 +4,18 @@
 
 #pragma once
 
-#include "AppIcons.h"
 #include "Backup.h"
 #include "BackupController.h"
 #include "DataTab.h"
-#include "FakePlatform.h"
-#include "GreyAppIcons.h"
-#include "Icons.h"
 #include "LoginItem.h"
-#include "NoFavicons.h"
-#include "Period.h"
-#include "Settings.h"
 #include "SettingsView.h"
-#include "Store.h"
-#include "Tracker.h"
+#include "TrackerFixture.h"
 #include "UpdateChecker.h"
 
 #include <QAbstractButton>
 #include <QDir>
 #include <QLocale>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -55,7 +46,7 @@ private:
 // What a settings window works on: a tracker that samples only when told, over a store in a temporary
 // home that also holds a sync folder chosen for backups, icons without favicons, an update checker pointed at nothing
 // unless a test gives it a feed, the backup with its controller and a login item.
-struct SettingsFixture
+struct SettingsFixture : TrackerFixture
 {
     SettingsFixture()
     {
@@ -67,15 +58,9 @@ struct SettingsFixture
     }
     ~SettingsFixture() { QLocale::setDefault(QLocale::system()); }
 
-    FakePlatform fake;
-    QTemporaryDir configDir;
-    Settings settings{configDir.filePath("Horavane.conf")};
-    GreyAppIcons appIcons;
-    Icons icons{appIcons, noFavicons(configDir.filePath("Favicons"))};
     std::unique_ptr<UpdateChecker> updates = checker(QUrl(QStringLiteral("http://127.0.0.1:9/version.json")));
     Backup backup{settings, fake.places, fake.clock};
     FakeLoginItem loginItem;
-    std::unique_ptr<Tracker> tracker;
     std::unique_ptr<BackupController> backupController;
     std::unique_ptr<SettingsView> view;
 
@@ -84,24 +69,10 @@ struct SettingsFixture
         return std::make_unique<UpdateChecker>(feed, QStringLiteral("1.0"), std::chrono::milliseconds(2000));
     }
 
-    QString today() const { return Day::string(fake.clock.now(), fake.clock.timeZone()); }
-    static ItemKey key(const QString& name) { return ItemKey{ItemKind::app, QStringLiteral("org.example.") + name}; }
     // This computer's folder of copies.
     QString backupFolder(const QString& computer = QStringLiteral("this-computer")) const
     {
         return fake.places.syncFolder() + QStringLiteral("/Horavane/") + computer;
-    }
-
-    // A tracker over a store holding today's (name, seconds) rows.
-    void start(const QList<std::pair<QString, double>>& usage, Tracker::Sampling sampling = Tracker::Sampling::whenTold)
-    {
-        auto store = Store::open(fake.places.databasePath());
-        QList<UsageRow> rows;
-        for (const auto& [name, seconds] : usage)
-            rows.append(UsageRow{today(), key(name), name, seconds});
-        if (!rows.isEmpty())
-            store->add(rows);
-        tracker = std::make_unique<Tracker>(sampling, fake.platform(), settings, std::move(store));
     }
 
     // The view on the offscreen screen, as the settings window shows it.
@@ -115,17 +86,6 @@ struct SettingsFixture
         view->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
         return *view;
-    }
-
-    // Puts the application in front and samples every two seconds, leaving the time pending.
-    void use(const QString& name, int seconds)
-    {
-        fake.workspace.setFront(RunningApp{key(name).id, name, 500});
-        tracker->tick();
-        for (int t = 0; t < seconds; t += 2) {
-            fake.clock.advance(2);
-            tracker->tick();
-        }
     }
 
     // Today's seconds of each item, as every view sees them.

@@ -3,20 +3,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "AppPresence.h"
-#include "FakeClock.h"
 #include "PanelAppearance.h"
 #include "PanelTone.h"
-#include "Period.h"
 #include "PopupWindow.h"
-#include "Settings.h"
 #include "StatusItem.h"
-#include "Store.h"
-#include "Tracker.h"
+#include "TrackerFixture.h"
 #include "TrayItem.h"
 #include "WindowKeys.h"
 #include "WindowVisibilityReader.h"
-
-#include <QTemporaryDir>
 
 #include <QCheckBox>
 #include <QLabel>
@@ -168,16 +162,10 @@ TEST(TrayItemTest, DrawsTheRingAtEverySizeInThePanelsInkAndTheTimeInTheTooltip)
     {
         std::optional<bool> isDark() const override { return true; }
     } panel;
-    QTemporaryDir dir;
-    Settings settings(dir.filePath("Horavane.conf"));
-    settings.setShowsTimeInTray(true);
-    FakeClock clock;
-    Platform platform;
-    platform.clock = &clock;
-    auto store = Store::open(dir.filePath("usage.sqlite"));
-    store->add({UsageRow{Day::string(clock.now(), clock.timeZone()), ItemKey{ItemKind::app, "a"}, "A", 3900}});
-    Tracker tracker(Tracker::Sampling::whenTold, platform, settings, std::move(store));
-    TrayItem tray(tracker, settings, nullptr, &panel);
+    TrackerFixture models;
+    models.settings.setShowsTimeInTray(true);
+    models.start({{"A", 3900}});
+    TrayItem tray(*models.tracker, models.settings, nullptr, &panel);
 
     EXPECT_EQ(tray.toolTip(), "Horavane — 1h 5m");
     for (const int pixels : TrayItem::sizes) {
@@ -216,18 +204,14 @@ public:
 
 TEST(TrayItemTest, TheItemsMenuAsksForEachCommandAndItsInkFollowsTheHostsPanel)
 {
-    QTemporaryDir dir;
-    Settings settings(dir.filePath("Horavane.conf"));
-    FakeClock clock;
-    Platform platform;
-    platform.clock = &clock;
-    Tracker tracker(Tracker::Sampling::whenTold, platform, settings, Store::open(dir.filePath("usage.sqlite")));
+    TrackerFixture models;
+    models.start({});
     FakeStatusItem item;
     struct LightPanel : PanelTone
     {
         std::optional<bool> isDark() const override { return false; }
     } panel;
-    TrayItem tray(tracker, settings, &item, &panel);
+    TrayItem tray(*models.tracker, models.settings, &item, &panel);
     EXPECT_EQ(item.titles, (QStringList{"Show History", "Settings…", "", "Quit Horavane"}));
 
     QSignalSpy history(&tray, &TrayItem::historyRequested);

@@ -3,12 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "BusDaemon.h"
-#include "FakeClock.h"
-#include "Period.h"
-#include "Settings.h"
 #include "StatusNotifierItem.h"
-#include "Store.h"
-#include "Tracker.h"
+#include "TrackerFixture.h"
 #include "TrayItem.h"
 
 #include <QDBusArgument>
@@ -18,7 +14,6 @@
 #include <QDBusVariant>
 #include <QMutex>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -103,16 +98,10 @@ TEST_F(StatusItemTest, ThePanelGetsTheTimeAsLabelAndTheRingAtEverySize)
     ASSERT_TRUE(status->isShown());
     EXPECT_EQ(watcher.items(), QStringList{status->serviceName()});
 
-    QTemporaryDir dir;
-    Settings settings(dir.filePath("Horavane.conf"));
-    settings.setShowsTimeInTray(true);
-    FakeClock clock;
-    Platform platform;
-    platform.clock = &clock;
-    auto store = Store::open(dir.filePath("usage.sqlite"));
-    store->add({UsageRow{Day::string(clock.now(), clock.timeZone()), ItemKey{ItemKind::app, "a"}, "A", 3900}});
-    Tracker tracker(Tracker::Sampling::whenTold, platform, settings, std::move(store));
-    TrayItem tray(tracker, settings, status.get());
+    TrackerFixture models;
+    models.settings.setShowsTimeInTray(true);
+    models.start({{"A", 3900}});
+    TrayItem tray(*models.tracker, models.settings, status.get());
 
     EXPECT_EQ(property(status->serviceName(), "XAyatanaLabel").toString(), "1h 5m");
     QList<QSize> sizes;
@@ -130,7 +119,7 @@ TEST_F(StatusItemTest, ThePanelGetsTheTimeAsLabelAndTheRingAtEverySize)
     pixmaps.endArray();
     EXPECT_EQ(sizes, (QList<QSize>{{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}}));
 
-    settings.setShowsTimeInTray(false);
+    models.settings.setShowsTimeInTray(false);
     EXPECT_EQ(property(status->serviceName(), "XAyatanaLabel").toString(), "");
     EXPECT_EQ(status->toolTipTitle(), "Horavane — 1h 5m") << "hosts that draw no label show the tooltip alone";
 

@@ -4,18 +4,11 @@
 
 #pragma once
 
-#include "GreyAppIcons.h"
-#include "AppIcons.h"
 #include "BrowserFetch.h"
-#include "FakePlatform.h"
-#include "Icons.h"
 #include "LoginItem.h"
-#include "NoFavicons.h"
-#include "Settings.h"
-#include "Tracker.h"
+#include "TrackerFixture.h"
 #include "WelcomeView.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 #include <condition_variable>
 #include <gtest/gtest.h>
@@ -99,7 +92,7 @@ inline const RunningApp firefox = app("firefox-esr", "Firefox ESR", 300);
 inline const RunningApp editor = app("org.gnome.TextEditor", "Text Editor", 600);
 
 // A welcome window over a tracker that samples only when told and asks browsers through GatedFetch.
-struct WelcomeFixture
+struct WelcomeFixture : TrackerFixture
 {
     WelcomeFixture()
     {
@@ -125,13 +118,7 @@ struct WelcomeFixture
         return *view;
     }
 
-    FakePlatform fake;
-    QTemporaryDir configDir;
-    Settings settings{configDir.filePath("Horavane.conf")};
-    GreyAppIcons appIcons;
-    Icons icons{appIcons, noFavicons(configDir.filePath("Favicons"))};
     std::shared_ptr<GatedFetch> fetch = std::make_shared<GatedFetch>();
-    std::unique_ptr<Tracker> tracker;
     CountingLoginItem loginItem;
     QList<RunningApp> running;
     std::unique_ptr<WelcomeView> view;

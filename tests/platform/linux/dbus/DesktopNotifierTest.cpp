@@ -59,8 +59,8 @@ TEST(DesktopNotifier, NotifiesTheServerAndHearsItsActionOnlyForItsOwnNotices)
 
     // The mock numbers its notices from 1; another program's notice 7 is none of ours.
     const auto invoke = [&](uint id, const QString& action) {
-        bus.mock(notifications, notificationsPath, QStringLiteral("EmitSignal"),
-                 {notifications, QStringLiteral("ActionInvoked"), QStringLiteral("us"), QVariantList{id, action}});
+        bus.emitSignal(notifications, notificationsPath, notifications, QStringLiteral("ActionInvoked"),
+                       QStringLiteral("us"), {id, action});
     };
     invoke(7, QStringLiteral("show-today"));
     invoke(1, QStringLiteral("show-today"));

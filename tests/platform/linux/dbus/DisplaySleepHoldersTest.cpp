@@ -46,8 +46,8 @@ protected:
 
     void listLogindInhibitors(const QString& inhibitors)
     {
-        addMethod(system, login1, loginPath, manager, QStringLiteral("ListInhibitors"), QStringLiteral("a(ssssuu)"),
-                  QStringLiteral("ret = ") + inhibitors);
+        system.addMethod(login1, loginPath, manager, QStringLiteral("ListInhibitors"), QString(),
+                         QStringLiteral("a(ssssuu)"), QStringLiteral("ret = ") + inhibitors);
     }
 
     // A media player on the session bus in the given playback state; its pid.
@@ -59,36 +59,30 @@ protected:
         return pid;
     }
 
-    static void addMethod(MockBus& bus, const QString& service, const QString& path, const QString& interface,
-                          const QString& name, const QString& out, const QString& code)
-    {
-        const QDBusMessage reply =
-            bus.mock(service, path, QStringLiteral("AddMethod"), {interface, name, QString(), out, code});
-        ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
-    }
-
     // A GNOME session manager whose inhibitors are (number, flags, application id) in Python.
     void startGnome(const QString& inhibitors)
     {
         ASSERT_NE(session.startMock({gnomeSession, gnomePath, gnomeSession}, gnomeSession), 0);
-        addMethod(session, gnomeSession, gnomePath, gnomeSession, QStringLiteral("Setup"), QStringLiteral("i"),
-                  QStringLiteral("inhibitors = ") + inhibitors +
-                      QStringLiteral("\n"
-                                     "for n, flags, app in inhibitors:\n"
-                                     "    self.AddObject('/org/gnome/SessionManager/Inhibitor%d' % n,"
-                                     " 'org.gnome.SessionManager.Inhibitor', {},"
-                                     " [('GetFlags', '', 'u', 'ret = %d' % flags),"
-                                     " ('GetAppId', '', 's', 'ret = %r' % app)])\n"
-                                     "ret = len(inhibitors)"));
+        session.addMethod(gnomeSession, gnomePath, gnomeSession, QStringLiteral("Setup"), QString(),
+                          QStringLiteral("i"),
+                          QStringLiteral("inhibitors = ") + inhibitors +
+                              QStringLiteral("\n"
+                                             "for n, flags, app in inhibitors:\n"
+                                             "    self.AddObject('/org/gnome/SessionManager/Inhibitor%d' % n,"
+                                             " 'org.gnome.SessionManager.Inhibitor', {},"
+                                             " [('GetFlags', '', 'u', 'ret = %d' % flags),"
+                                             " ('GetAppId', '', 's', 'ret = %r' % app)])\n"
+                                             "ret = len(inhibitors)"));
         session.call(gnomeSession, gnomePath, gnomeSession, QStringLiteral("Setup"));
         listGnomeInhibitors(QStringLiteral("[n for n, _, _ in ") + inhibitors + QStringLiteral("]"));
     }
 
     void listGnomeInhibitors(const QString& numbers)
     {
-        addMethod(session, gnomeSession, gnomePath, gnomeSession, QStringLiteral("GetInhibitors"), QStringLiteral("ao"),
-                  QStringLiteral("ret = ['/org/gnome/SessionManager/Inhibitor%d' % n for n in ") + numbers +
-                      QStringLiteral("]"));
+        session.addMethod(gnomeSession, gnomePath, gnomeSession, QStringLiteral("GetInhibitors"), QString(),
+                          QStringLiteral("ao"),
+                          QStringLiteral("ret = ['/org/gnome/SessionManager/Inhibitor%d' % n for n in ") + numbers +
+                              QStringLiteral("]"));
     }
 
     std::unique_ptr<DisplaySleepHoldWatch> makeWatch()
@@ -125,8 +119,8 @@ TEST_F(DisplaySleepHoldersTest, LogindIdleInhibitorsWithTheirPids)
 TEST_F(DisplaySleepHoldersTest, LogindListInAnotherShapeIsSkipped)
 {
     ASSERT_NE(system.startMock({login1, loginPath, manager}, login1), 0);
-    addMethod(system, login1, loginPath, manager, QStringLiteral("ListInhibitors"), QStringLiteral("as"),
-              QStringLiteral("ret = ['idle']"));
+    system.addMethod(login1, loginPath, manager, QStringLiteral("ListInhibitors"), QString(), QStringLiteral("as"),
+                     QStringLiteral("ret = ['idle']"));
     EXPECT_EQ(holds(), QList<DisplaySleepHold>());
 }
 
@@ -155,8 +149,8 @@ TEST_F(DisplaySleepHoldersTest, KdeInhibitionIsAHoldWithoutProcess)
     const QString path = QStringLiteral("/org/freedesktop/PowerManagement/Inhibit");
     const QString interface = QStringLiteral("org.freedesktop.PowerManagement.Inhibit");
     ASSERT_NE(session.startMock({kde, path, interface}, kde), 0);
-    addMethod(session, kde, path, interface, QStringLiteral("HasInhibit"), QStringLiteral("b"),
-              QStringLiteral("ret = True"));
+    session.addMethod(kde, path, interface, QStringLiteral("HasInhibit"), QString(), QStringLiteral("b"),
+                      QStringLiteral("ret = True"));
     EXPECT_EQ(holds(), QList<DisplaySleepHold>{hold(0)});
 }
 
@@ -164,8 +158,8 @@ TEST_F(DisplaySleepHoldersTest, HungSourceLeavesTheOthersAnswer)
 {
     startLogind(QStringLiteral("[('idle', 'player', 'video', 'block', 1000, 11)]"));
     ASSERT_NE(session.startMock({gnomeSession, gnomePath, gnomeSession}, gnomeSession), 0);
-    addMethod(session, gnomeSession, gnomePath, gnomeSession, QStringLiteral("GetInhibitors"), QStringLiteral("ao"),
-              QStringLiteral("time.sleep(3); ret = []"));
+    session.addMethod(gnomeSession, gnomePath, gnomeSession, QStringLiteral("GetInhibitors"), QString(),
+                      QStringLiteral("ao"), QStringLiteral("time.sleep(3); ret = []"));
     EXPECT_EQ(holds(), QList<DisplaySleepHold>{hold(11)});
 }
 
@@ -192,8 +186,8 @@ TEST_F(DisplaySleepHoldersTest, AnnouncedChangesAreReadWithoutBeingAsked)
     startGnome(QStringLiteral("[(1, 8, 'Firefox')]"));
     listGnomeInhibitors(QStringLiteral("[]"));
     ASSERT_NE(session.startMock({kde, kdePath, kdeInterface}, kde), 0);
-    addMethod(session, kde, kdePath, kdeInterface, QStringLiteral("HasInhibit"), QStringLiteral("b"),
-              QStringLiteral("ret = False"));
+    session.addMethod(kde, kdePath, kdeInterface, QStringLiteral("HasInhibit"), QString(), QStringLiteral("b"),
+                      QStringLiteral("ret = False"));
     const auto watch = makeWatch();
     QSignalSpy read(watch.get(), &DisplaySleepHoldWatch::readFinished);
     ASSERT_TRUE(read.wait(30000));
@@ -209,25 +203,23 @@ TEST_F(DisplaySleepHoldersTest, AnnouncedChangesAreReadWithoutBeingAsked)
         {"GNOME inhibitor added",
          [&] {
              listGnomeInhibitors(QStringLiteral("[1]"));
-             session.mock(gnomeSession, gnomePath, QStringLiteral("EmitSignal"),
-                          {gnomeSession, QStringLiteral("InhibitorAdded"), QStringLiteral("o"),
-                           QVariantList{QVariant::fromValue(QDBusObjectPath(gnomePath + "/Inhibitor1"))}});
+             session.emitSignal(gnomeSession, gnomePath, gnomeSession, QStringLiteral("InhibitorAdded"),
+                                QStringLiteral("o"), {QVariant::fromValue(QDBusObjectPath(gnomePath + "/Inhibitor1"))});
          },
          {hold(0)}},
         {"GNOME inhibitor removed",
          [&] {
              listGnomeInhibitors(QStringLiteral("[]"));
-             session.mock(gnomeSession, gnomePath, QStringLiteral("EmitSignal"),
-                          {gnomeSession, QStringLiteral("InhibitorRemoved"), QStringLiteral("o"),
-                           QVariantList{QVariant::fromValue(QDBusObjectPath(gnomePath + "/Inhibitor1"))}});
+             session.emitSignal(gnomeSession, gnomePath, gnomeSession, QStringLiteral("InhibitorRemoved"),
+                                QStringLiteral("o"), {QVariant::fromValue(QDBusObjectPath(gnomePath + "/Inhibitor1"))});
          },
          {}},
         {"KDE inhibition changed",
          [&] {
-             addMethod(session, kde, kdePath, kdeInterface, QStringLiteral("HasInhibit"), QStringLiteral("b"),
-                       QStringLiteral("ret = True"));
-             session.mock(kde, kdePath, QStringLiteral("EmitSignal"),
-                          {kdeInterface, QStringLiteral("HasInhibitChanged"), QStringLiteral("b"), QVariantList{true}});
+             session.addMethod(kde, kdePath, kdeInterface, QStringLiteral("HasInhibit"), QString(), QStringLiteral("b"),
+                               QStringLiteral("ret = True"));
+             session.emitSignal(kde, kdePath, kdeInterface, QStringLiteral("HasInhibitChanged"), QStringLiteral("b"),
+                                {true});
          },
          {hold(0)}},
     };

@@ -54,10 +54,10 @@ protected:
             session.startMock({freedesktopSaver, QStringLiteral("/org/freedesktop/ScreenSaver"), freedesktopSaver},
                               freedesktopSaver),
             0);
-        session.mock(freedesktopSaver, QStringLiteral("/org/freedesktop/ScreenSaver"), QStringLiteral("AddMethod"),
-                     {freedesktopSaver, QStringLiteral("GetActive"), QString(), QStringLiteral("b"),
-                      QStringLiteral("raise dbus.exceptions.DBusException('no', "
-                                     "name='org.freedesktop.DBus.Error.NotSupported')")});
+        session.addMethod(freedesktopSaver, QStringLiteral("/org/freedesktop/ScreenSaver"), freedesktopSaver,
+                          QStringLiteral("GetActive"), QString(), QStringLiteral("b"),
+                          QStringLiteral("raise dbus.exceptions.DBusException('no', "
+                                         "name='org.freedesktop.DBus.Error.NotSupported')"));
     }
 
     void setGnomeActive(bool active)
@@ -116,9 +116,9 @@ TEST_F(SessionStateTest, FindsTheSessionByProcessWithoutTheEnvironment)
 {
     startLogind();
     qunsetenv("XDG_SESSION_ID");
-    system.mock(login1, QStringLiteral("/org/freedesktop/login1"), QStringLiteral("AddMethod"),
-                {QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("GetSessionByPID"),
-                 QStringLiteral("u"), QStringLiteral("o"), QString(QStringLiteral("ret = '") + sessionPath + "'")});
+    system.addMethod(login1, QStringLiteral("/org/freedesktop/login1"),
+                     QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("GetSessionByPID"),
+                     QStringLiteral("u"), QStringLiteral("o"), QString(QStringLiteral("ret = '") + sessionPath + "'"));
     const auto state = makeState();
     EXPECT_TRUE(state->sessionIsKnown());
     EXPECT_EQ(state->onConsole(), true);
@@ -128,10 +128,10 @@ TEST_F(SessionStateTest, FindsTheSessionThroughTheAutoAliasOutsideAnySession)
 {
     startLogind();
     qunsetenv("XDG_SESSION_ID");
-    system.mock(login1, QStringLiteral("/org/freedesktop/login1"), QStringLiteral("AddMethod"),
-                {QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("AddAlias"), QString(), QString(),
-                 QStringLiteral("self.AddObject('/org/freedesktop/login1/session/auto', "
-                                "'org.freedesktop.login1.Session', {'Id': 'c7'}, [])")});
+    system.addMethod(login1, QStringLiteral("/org/freedesktop/login1"),
+                     QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("AddAlias"), QString(), QString(),
+                     QStringLiteral("self.AddObject('/org/freedesktop/login1/session/auto', "
+                                    "'org.freedesktop.login1.Session', {'Id': 'c7'}, [])"));
     system.call(login1, QStringLiteral("/org/freedesktop/login1"), QStringLiteral("org.freedesktop.login1.Manager"),
                 QStringLiteral("AddAlias"));
     const auto state = makeState();
@@ -168,10 +168,9 @@ TEST_F(SessionStateTest, LockRequestRereadsTheLockedHint)
     startLogind();
     const auto state = makeState();
     // A locker that sets the hint without announcing it; the Lock signal alone must lead to it.
-    system.mock(login1, sessionPath, QStringLiteral("AddMethod"),
-                {sessionInterface, QStringLiteral("LockQuietly"), QString(), QString(),
-                 QStringLiteral("self.props['org.freedesktop.login1.Session']['LockedHint'] = True; "
-                                "self.EmitSignal('', 'Lock', '', [])")});
+    system.addMethod(login1, sessionPath, sessionInterface, QStringLiteral("LockQuietly"), QString(), QString(),
+                     QStringLiteral("self.props['org.freedesktop.login1.Session']['LockedHint'] = True; "
+                                    "self.EmitSignal('', 'Lock', '', [])"));
     system.call(login1, sessionPath, sessionInterface, QStringLiteral("LockQuietly"));
     EXPECT_TRUE(waitUntil([&] { return state->screenIsLocked() == true; }));
 }

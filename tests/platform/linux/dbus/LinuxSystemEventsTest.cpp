@@ -22,13 +22,14 @@ QDBusConnection noBus()
     return QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("no bus"));
 }
 
-class SleepTest : public ::testing::Test
+class SleepTest : public MockBusTest
 {
 protected:
     void SetUp() override
     {
-        if (!MockBus::toolsAvailable())
-            GTEST_SKIP() << "dbus-daemon or python3-dbusmock missing";
+        MockBusTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         ASSERT_NE(bus.startMock({QStringLiteral("--template"), QStringLiteral("logind")}, login1), 0);
     }
 
@@ -56,13 +57,9 @@ protected:
 
     void prepareForSleep(bool starting)
     {
-        const QDBusMessage reply = bus.mock(
-            login1, loginPath, QStringLiteral("EmitSignal"),
-            {manager, QStringLiteral("PrepareForSleep"), QStringLiteral("b"), QVariantList{QVariant(starting)}});
-        ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+        bus.emitSignal(login1, loginPath, manager, QStringLiteral("PrepareForSleep"), QStringLiteral("b"),
+                       {QVariant(starting)});
     }
-
-    MockBus bus;
 };
 
 } // namespace

@@ -120,20 +120,61 @@ QDBusMessage MockBus::mock(const QString& service, const QString& path, const QS
     return call(service, path, QStringLiteral("org.freedesktop.DBus.Mock"), method, arguments);
 }
 
-QList<QVariantList> MockBus::receivedCalls(const QString& service, const QString& path, const QString& method)
+void MockBus::addMethod(const QString& service, const QString& path, const QString& interface, const QString& name,
+                        const QString& in, const QString& out, const QString& code)
 {
-    QList<QVariantList> result;
-    const QDBusMessage reply = mock(service, path, QStringLiteral("GetMethodCalls"), {method});
+    const QDBusMessage reply = mock(service, path, QStringLiteral("AddMethod"), {interface, name, in, out, code});
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+}
+
+void MockBus::emitSignal(const QString& service, const QString& path, const QString& interface, const QString& name,
+                         const QString& signature, const QVariantList& arguments)
+{
+    const QDBusMessage reply =
+        mock(service, path, QStringLiteral("EmitSignal"), {interface, name, signature, arguments});
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+}
+
+QList<std::pair<QString, QVariantList>> MockBus::calls(const QString& service, const QString& path)
+{
+    QList<std::pair<QString, QVariantList>> result;
+    const QDBusMessage reply = mock(service, path, QStringLiteral("GetCalls"), {});
     const QDBusArgument calls = reply.arguments().value(0).value<QDBusArgument>();
     calls.beginArray();
     while (!calls.atEnd()) {
         quint64 time = 0;
+        QString method;
         QVariantList arguments;
         calls.beginStructure();
-        calls >> time >> arguments;
+        calls >> time >> method >> arguments;
         calls.endStructure();
-        result.append(arguments);
+        result.append({method, arguments});
     }
     calls.endArray();
     return result;
+}
+
+QList<QVariantList> MockBus::receivedCalls(const QString& service, const QString& path, const QString& method)
+{
+    QList<QVariantList> result;
+    for (const auto& [name, arguments] : calls(service, path)) {
+        if (name == method)
+            result.append(arguments);
+    }
+    return result;
+}
+
+QStringList MockBus::receivedMethods(const QString& service, const QString& path)
+{
+    QStringList names;
+    for (const auto& call : calls(service, path))
+        names.append(call.first);
+    return names;
+}
+
+void MockBusTest::SetUp()
+{
+    if (!MockBus::toolsAvailable())
+        GTEST_SKIP() << "dbus-daemon or python3-dbusmock missing";
+    ASSERT_TRUE(bus.isRunning());
 }

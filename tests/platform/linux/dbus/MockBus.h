@@ -11,6 +11,7 @@
 #include <QList>
 #include <QStringList>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
 class QProcess;
@@ -45,15 +46,33 @@ public:
     // Calls a method of the dbusmock control interface (AddMethod, AddProperty, EmitSignal, ...) on path.
     QDBusMessage mock(const QString& service, const QString& path, const QString& method,
                       const QVariantList& arguments);
+    // dbusmock's AddMethod and EmitSignal on the mock at path, failing the test when the mock refuses them.
+    void addMethod(const QString& service, const QString& path, const QString& interface, const QString& name,
+                   const QString& in, const QString& out, const QString& code);
+    void emitSignal(const QString& service, const QString& path, const QString& interface, const QString& name,
+                    const QString& signature, const QVariantList& arguments);
     // The arguments of every call of method that the mock on path received, in order.
     QList<QVariantList> receivedCalls(const QString& service, const QString& path, const QString& method);
+    // The names of the methods the mock on path was called with, in order.
+    QStringList receivedMethods(const QString& service, const QString& path);
 
 private:
     bool waitForName(const QString& name, bool owned);
+    // Every call the mock on path received, in order: the method and its arguments.
+    QList<std::pair<QString, QVariantList>> calls(const QString& service, const QString& path);
 
     BusDaemon m_daemon;
     QList<std::pair<QString, QProcess*>> m_mocks;
     QStringList m_connections;
+};
+
+// A test with one private bus, skipped where the tools are missing.
+class MockBusTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+
+    MockBus bus;
 };
 
 // Runs the event loop until pred() holds or timeoutMs passed; whether it holds.

@@ -55,16 +55,9 @@ const QDBusArgument& operator>>(const QDBusArgument& in, GroupClick&)
     return in; // only ever sent
 }
 
-class StatusNotifierItemTest : public ::testing::Test
+class StatusNotifierItemTest : public MockBusTest
 {
 protected:
-    void SetUp() override
-    {
-        if (!MockBus::toolsAvailable())
-            GTEST_SKIP() << "dbus-daemon or python3-dbusmock missing";
-        ASSERT_TRUE(bus.isRunning());
-    }
-
     // Like a real host, the mock takes the host's name only once it answers RegisterStatusNotifierItem.
     void start(const HostService& host)
     {
@@ -75,10 +68,8 @@ protected:
               std::pair{QStringLiteral("TakeName"),
                         QStringLiteral("self.hostName = dbus.service.BusName('%1', self.bus_name.get_bus())")
                             .arg(host.service)}}) {
-            const QString in = code.isEmpty() ? QStringLiteral("s") : QString();
-            const QDBusMessage added =
-                bus.mock(mock, host.path, QStringLiteral("AddMethod"), {host.interface, name, in, QString(), code});
-            ASSERT_EQ(added.type(), QDBusMessage::ReplyMessage) << added.errorMessage().toStdString();
+            bus.addMethod(mock, host.path, host.interface, name, code.isEmpty() ? QStringLiteral("s") : QString(),
+                          QString(), code);
         }
         bus.call(mock, host.path, host.interface, QStringLiteral("TakeName"));
     }
@@ -104,8 +95,6 @@ protected:
         return call.reply();
     }
     bool onBus(const QString& name) { return bus.control().interface()->isServiceRegistered(name).value(); }
-
-    MockBus bus;
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "RendererAccessibility.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,7 +75,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        write(system(0, "chromium"), systemEntry);
+        writeFile(system(0, "chromium"), systemEntry);
     }
 
     QString home() const { return m_dir.filePath("home"); }
@@ -88,13 +89,6 @@ protected:
         return RendererAccessibility(home(), {m_dir.filePath("system0"), m_dir.filePath("system1")});
     }
 
-    static void write(const QString& path, const QByteArray& text)
-    {
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
     static QByteArray read(const QString& path)
     {
         QFile file(path);
@@ -128,8 +122,8 @@ TEST_F(Overrides, EnableWritesAMarkedCopyAndDisableRemovesIt)
 
 TEST_F(Overrides, TheFirstDataFolderHoldingTheEntryIsCopied)
 {
-    write(system(1, "chromium"), "[Desktop Entry]\nExec=/wrong/one\n");
-    write(system(1, "brave-browser"), "[Desktop Entry]\nExec=/usr/bin/brave\n");
+    writeFile(system(1, "chromium"), "[Desktop Entry]\nExec=/wrong/one\n");
+    writeFile(system(1, "brave-browser"), "[Desktop Entry]\nExec=/usr/bin/brave\n");
     const RendererAccessibility renderer = switcher();
     ASSERT_TRUE(renderer.enable("chromium"));
     EXPECT_TRUE(read(own("chromium")).contains("/usr/bin/chromium --force-renderer-accessibility %U"));
@@ -140,7 +134,7 @@ TEST_F(Overrides, TheFirstDataFolderHoldingTheEntryIsCopied)
 TEST_F(Overrides, AnOverrideOfTheUsersOwnIsNeverTouched)
 {
     const QByteArray mine = "[Desktop Entry]\nExec=/usr/bin/chromium --my-own-flag %U\n";
-    write(own("chromium"), mine);
+    writeFile(own("chromium"), mine);
     const RendererAccessibility renderer = switcher();
     EXPECT_FALSE(renderer.enable("chromium"));
     EXPECT_TRUE(renderer.disable("chromium")); // off already, and it stays
@@ -148,7 +142,7 @@ TEST_F(Overrides, AnOverrideOfTheUsersOwnIsNeverTouched)
 
     // One that already has the flag counts as on, and is still not ours to remove.
     const QByteArray flagged = "[Desktop Entry]\nExec=chromium --force-renderer-accessibility\n";
-    write(own("chromium"), flagged);
+    writeFile(own("chromium"), flagged);
     EXPECT_TRUE(renderer.isEnabled("chromium"));
     EXPECT_TRUE(renderer.enable("chromium"));
     EXPECT_FALSE(renderer.disable("chromium"));
@@ -157,7 +151,7 @@ TEST_F(Overrides, AnOverrideOfTheUsersOwnIsNeverTouched)
 
 TEST_F(Overrides, NothingIsWrittenForIdsThatCouldLeaveTheFolder)
 {
-    write(m_dir.filePath("system0/evil.desktop"), systemEntry);
+    writeFile(m_dir.filePath("system0/evil.desktop"), systemEntry);
     const RendererAccessibility renderer = switcher();
     for (const char* id : {"", "../evil", "..", "a/b", "sub/../chromium", ".desktop", ".hidden", "a\nb", "a\\b"}) {
         SCOPED_TRACE(id);
@@ -171,7 +165,7 @@ TEST_F(Overrides, NothingIsWrittenForIdsThatCouldLeaveTheFolder)
 TEST_F(Overrides, ASymlinkInPlaceOfTheOverrideIsNotFollowed)
 {
     const QString outside = m_dir.filePath("outside.desktop");
-    write(outside, "[Desktop Entry]\nExec=x\n");
+    writeFile(outside, "[Desktop Entry]\nExec=x\n");
     QDir().mkpath(home() + "/applications");
     ASSERT_TRUE(QFile::link(outside, own("chromium")));
     const RendererAccessibility renderer = switcher();
@@ -181,7 +175,7 @@ TEST_F(Overrides, ASymlinkInPlaceOfTheOverrideIsNotFollowed)
 
 TEST_F(Overrides, WithoutASystemEntryOrACommandNothingIsWritten)
 {
-    write(system(0, "launcher-only"), "[Desktop Entry]\nName=No command\nDBusActivatable=true\n");
+    writeFile(system(0, "launcher-only"), "[Desktop Entry]\nName=No command\nDBusActivatable=true\n");
     const RendererAccessibility renderer = switcher();
     EXPECT_FALSE(renderer.enable("not-installed"));
     EXPECT_FALSE(renderer.enable("launcher-only"));

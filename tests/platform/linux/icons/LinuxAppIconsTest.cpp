@@ -3,9 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "LinuxAppIcons.h"
+#include "TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QIcon>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -57,13 +57,7 @@ protected:
     }
 
     QString path(const QString& relative) const { return m_root.path() + u'/' + relative; }
-    void write(const QString& relative, const QByteArray& bytes) const
-    {
-        QDir().mkpath(QFileInfo(path(relative)).path());
-        QFile file(path(relative));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-    }
+    void write(const QString& relative, const QByteArray& bytes) const { writeFile(path(relative), bytes); }
     void writeImage(const QString& relative, const QColor& color, int side = 48) const
     {
         QDir().mkpath(QFileInfo(path(relative)).path());

@@ -4,25 +4,11 @@
 
 #include "AppIdIdentity.h"
 #include "DesktopEntries.h"
+#include "TestFiles.h"
 #include "WorkspacePrinters.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-namespace {
-
-void write(const QString& path, const QByteArray& text)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
-
-} // namespace
 
 class AppIds : public ::testing::Test
 {
@@ -30,16 +16,17 @@ protected:
     void SetUp() override
     {
         const QString apps = m_dir.path() + "/applications";
-        write(apps + "/firefox-esr.desktop",
-              "[Desktop Entry]\nType=Application\nName=Firefox ESR\nExec=firefox-esr %u\nStartupWMClass=firefox-esr\n");
-        write(apps + "/chromium.desktop", "[Desktop Entry]\nType=Application\nName=Chromium Web Browser\n"
-                                          "Exec=/usr/bin/chromium %U\nStartupWMClass=chromium\n");
-        write(apps + "/org.gnome.Calculator.desktop",
-              "[Desktop Entry]\nType=Application\nName=Calculator\nExec=gnome-calculator\n");
-        write(apps + "/org.example.Editor.desktop",
-              "[Desktop Entry]\nType=Application\nName=Editor\nExec=example-editor-with-a-long-name %F\n");
-        write(apps + "/org.mozilla.firefox.desktop", "[Desktop Entry]\nType=Application\nName=Firefox\n"
-                                                     "Exec=/usr/bin/flatpak run org.mozilla.firefox\n");
+        writeFile(
+            apps + "/firefox-esr.desktop",
+            "[Desktop Entry]\nType=Application\nName=Firefox ESR\nExec=firefox-esr %u\nStartupWMClass=firefox-esr\n");
+        writeFile(apps + "/chromium.desktop", "[Desktop Entry]\nType=Application\nName=Chromium Web Browser\n"
+                                              "Exec=/usr/bin/chromium %U\nStartupWMClass=chromium\n");
+        writeFile(apps + "/org.gnome.Calculator.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Calculator\nExec=gnome-calculator\n");
+        writeFile(apps + "/org.example.Editor.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Editor\nExec=example-editor-with-a-long-name %F\n");
+        writeFile(apps + "/org.mozilla.firefox.desktop", "[Desktop Entry]\nType=Application\nName=Firefox\n"
+                                                         "Exec=/usr/bin/flatpak run org.mozilla.firefox\n");
         m_entries = DesktopEntries::load({apps}, {});
         process(30, 1, "gnome-calculato"); // comm keeps 15 bytes
         process(35, 1, "example-editor-");
@@ -49,14 +36,15 @@ protected:
         process(51, 1, "firefox-esr");
         process(60, 1, "foot");
         process(70, 1, "firefox");
-        write(proc() + "/70/root/.flatpak-info", "[Application]\nname=org.mozilla.firefox\n");
+        writeFile(proc() + "/70/root/.flatpak-info", "[Application]\nname=org.mozilla.firefox\n");
     }
 
     void process(qint64 pid, qint64 parent, const QByteArray& comm)
     {
         const QString folder = proc() + '/' + QString::number(pid);
-        write(folder + "/comm", comm + '\n');
-        write(folder + "/stat", QByteArray::number(pid) + " (" + comm + ") S " + QByteArray::number(parent) + " 1 1\n");
+        writeFile(folder + "/comm", comm + '\n');
+        writeFile(folder + "/stat",
+                  QByteArray::number(pid) + " (" + comm + ") S " + QByteArray::number(parent) + " 1 1\n");
     }
 
     QString proc() const { return m_dir.path() + "/proc"; }

@@ -4,23 +4,13 @@
 
 #include "AppIdentity.h"
 #include "DesktopEntries.h"
+#include "TestFiles.h"
 #include "WorkspacePrinters.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-void write(const QString& path, const QByteArray& text)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
 
 QString cgroup(const QString& unit)
 {
@@ -82,9 +72,9 @@ TEST(FlatpakInfo, NameOfTheApplicationGroup)
 TEST(ProcessFacts, ReadFromTheProcFolder)
 {
     QTemporaryDir proc;
-    write(proc.path() + "/42/cgroup", cgroup("app-gnome-gimp-42.scope").toUtf8());
-    write(proc.path() + "/42/comm", "gimp-2.10\n");
-    write(proc.path() + "/42/root/.flatpak-info", "[Application]\nname=org.gimp.GIMP\n");
+    writeFile(proc.path() + "/42/cgroup", cgroup("app-gnome-gimp-42.scope").toUtf8());
+    writeFile(proc.path() + "/42/comm", "gimp-2.10\n");
+    writeFile(proc.path() + "/42/root/.flatpak-info", "[Application]\nname=org.gimp.GIMP\n");
     WindowFacts facts;
     facts.pid = 42;
     AppIdentity::readProcess(facts, proc.path());
@@ -105,18 +95,19 @@ protected:
     void SetUp() override
     {
         const QString apps = m_dir.path() + "/applications";
-        write(apps + "/firefox-esr.desktop",
-              "[Desktop Entry]\nType=Application\nName=Firefox ESR\nExec=firefox-esr %u\nStartupWMClass=firefox-esr\n");
-        write(apps + "/chromium.desktop", "[Desktop Entry]\nType=Application\nName=Chromium Web Browser\n"
-                                          "Exec=/usr/bin/chromium %U\nStartupWMClass=chromium\n");
-        write(apps + "/debian-xterm.desktop",
-              "[Desktop Entry]\nType=Application\nName=XTerm\nExec=xterm\nStartupWMClass=XTerm\n");
-        write(apps + "/org.gnome.Calculator.desktop",
-              "[Desktop Entry]\nType=Application\nName=Calculator\nExec=gnome-calculator\n");
-        write(apps + "/org.example.Editor.desktop",
-              "[Desktop Entry]\nType=Application\nName=Editor\nExec=example-editor-with-a-long-name %F\n");
-        write(apps + "/org.mozilla.firefox.desktop", "[Desktop Entry]\nType=Application\nName=Firefox\n"
-                                                     "Exec=/usr/bin/flatpak run org.mozilla.firefox\n");
+        writeFile(
+            apps + "/firefox-esr.desktop",
+            "[Desktop Entry]\nType=Application\nName=Firefox ESR\nExec=firefox-esr %u\nStartupWMClass=firefox-esr\n");
+        writeFile(apps + "/chromium.desktop", "[Desktop Entry]\nType=Application\nName=Chromium Web Browser\n"
+                                              "Exec=/usr/bin/chromium %U\nStartupWMClass=chromium\n");
+        writeFile(apps + "/debian-xterm.desktop",
+                  "[Desktop Entry]\nType=Application\nName=XTerm\nExec=xterm\nStartupWMClass=XTerm\n");
+        writeFile(apps + "/org.gnome.Calculator.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Calculator\nExec=gnome-calculator\n");
+        writeFile(apps + "/org.example.Editor.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Editor\nExec=example-editor-with-a-long-name %F\n");
+        writeFile(apps + "/org.mozilla.firefox.desktop", "[Desktop Entry]\nType=Application\nName=Firefox\n"
+                                                         "Exec=/usr/bin/flatpak run org.mozilla.firefox\n");
         m_entries = DesktopEntries::load({apps}, {});
     }
 

@@ -3,22 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "DesktopEntries.h"
+#include "TestFiles.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-void write(const QString& path, const QByteArray& text)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
 
 QByteArray entry(const QByteArray& name, const QByteArray& extra = {})
 {
@@ -150,9 +140,9 @@ protected:
 
 TEST_F(DesktopIndex, AnEarlierFolderHidesALaterEntryWithTheSameId)
 {
-    write(system() + "/editor.desktop", entry("System Editor"));
-    write(user() + "/editor.desktop", entry("User Editor"));
-    write(system() + "/viewer.desktop", entry("Viewer"));
+    writeFile(system() + "/editor.desktop", entry("System Editor"));
+    writeFile(user() + "/editor.desktop", entry("User Editor"));
+    writeFile(system() + "/viewer.desktop", entry("Viewer"));
     const DesktopEntries entries = load();
     ASSERT_TRUE(entries.find("editor"));
     EXPECT_EQ(entries.find("editor")->name, "User Editor");
@@ -163,8 +153,8 @@ TEST_F(DesktopIndex, AnEarlierFolderHidesALaterEntryWithTheSameId)
 
 TEST_F(DesktopIndex, AHiddenEntryDeletesTheIdEverywhere)
 {
-    write(system() + "/editor.desktop", entry("Editor", "StartupWMClass=Edit\n"));
-    write(user() + "/editor.desktop", "[Desktop Entry]\nHidden=true\n");
+    writeFile(system() + "/editor.desktop", entry("Editor", "StartupWMClass=Edit\n"));
+    writeFile(user() + "/editor.desktop", "[Desktop Entry]\nHidden=true\n");
     const DesktopEntries entries = load();
     EXPECT_EQ(entries.find("editor"), nullptr);
     EXPECT_EQ(entries.matchWindowClass("edit", "Edit"), nullptr);
@@ -173,8 +163,8 @@ TEST_F(DesktopIndex, AHiddenEntryDeletesTheIdEverywhere)
 
 TEST_F(DesktopIndex, SubfoldersAndOnlyDesktopFilesCount)
 {
-    write(system() + "/kde/konsole.desktop", entry("Konsole"));
-    write(system() + "/notes.txt", entry("Notes"));
+    writeFile(system() + "/kde/konsole.desktop", entry("Konsole"));
+    writeFile(system() + "/notes.txt", entry("Notes"));
     const DesktopEntries entries = load();
     EXPECT_EQ(idOf(entries.find("kde-konsole")), "kde-konsole");
     EXPECT_EQ(entries.size(), 1);
@@ -182,14 +172,14 @@ TEST_F(DesktopIndex, SubfoldersAndOnlyDesktopFilesCount)
 
 TEST_F(DesktopIndex, WindowClassMatchingOrder)
 {
-    write(system() + "/chromium.desktop", entry("Chromium Web Browser", "StartupWMClass=chromium\n"));
-    write(system() + "/debian-xterm.desktop", entry("XTerm", "StartupWMClass=XTerm\n"));
-    write(system() + "/navigator.desktop", entry("Navigator"));
-    write(system() + "/firefox-esr.desktop", entry("Firefox ESR", "StartupWMClass=firefox-esr\n"));
-    write(system() + "/org.gnome.Calculator.desktop", entry("Calculator"));
-    write(system() + "/b-editor.desktop", entry("B", "StartupWMClass=Editor\n"));
-    write(system() + "/a-editor.desktop", entry("A", "StartupWMClass=Editor\n"));
-    write(user() + "/z-editor.desktop", entry("Z", "StartupWMClass=Editor\n"));
+    writeFile(system() + "/chromium.desktop", entry("Chromium Web Browser", "StartupWMClass=chromium\n"));
+    writeFile(system() + "/debian-xterm.desktop", entry("XTerm", "StartupWMClass=XTerm\n"));
+    writeFile(system() + "/navigator.desktop", entry("Navigator"));
+    writeFile(system() + "/firefox-esr.desktop", entry("Firefox ESR", "StartupWMClass=firefox-esr\n"));
+    writeFile(system() + "/org.gnome.Calculator.desktop", entry("Calculator"));
+    writeFile(system() + "/b-editor.desktop", entry("B", "StartupWMClass=Editor\n"));
+    writeFile(system() + "/a-editor.desktop", entry("A", "StartupWMClass=Editor\n"));
+    writeFile(user() + "/z-editor.desktop", entry("Z", "StartupWMClass=Editor\n"));
     const DesktopEntries entries = load();
     struct Row
     {
@@ -214,8 +204,8 @@ TEST_F(DesktopIndex, WindowClassMatchingOrder)
 
 TEST_F(DesktopIndex, SharedStartupWMClassInOneFolderIsDecidedByFileName)
 {
-    write(system() + "/b-editor.desktop", entry("B", "StartupWMClass=Editor\n"));
-    write(system() + "/a-editor.desktop", entry("A", "StartupWMClass=Editor\n"));
+    writeFile(system() + "/b-editor.desktop", entry("B", "StartupWMClass=Editor\n"));
+    writeFile(system() + "/a-editor.desktop", entry("A", "StartupWMClass=Editor\n"));
     EXPECT_EQ(idOf(load().matchWindowClass("editor", "Editor")), "a-editor");
 }
 

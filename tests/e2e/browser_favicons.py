@@ -6,7 +6,7 @@
 finds that icon in each browser's own database while the browsers still run (Firefox holding its database in
 write-ahead mode), and the newest-first search returns it too.
 
-usage: real_browsers.py PROBE   (exit 77 when the machine cannot run it: no browsers, port 80 unavailable)
+usage: browser_favicons.py PROBE   (exit 77 when the machine cannot run it: no browsers, port 80 unavailable)
 """
 import http.server
 import os
