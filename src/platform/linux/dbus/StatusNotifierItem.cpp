@@ -14,6 +14,9 @@
 #include <QDBusMetaType>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
+#include <QTimer>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -25,6 +28,10 @@ const QString topBarService = QStringLiteral("app.corvani.Horavane.Shell");
 const QString topBarPath = QStringLiteral("/app/corvani/Horavane/TopBar");
 const QString topBarInterface = QStringLiteral("app.corvani.Horavane.TopBar");
 constexpr int callTimeoutMs = 1000;
+// A shell busy enabling its extensions may not answer at once: the top bar is asked again after a second, then
+// after twice as long each time, up to a minute.
+constexpr int firstTopBarRetryMs = 1000;
+constexpr int longestTopBarRetryMs = 60 * 1000;
 
 // The interface's own structures: an icon size "(iiay)" and the tool tip "(sa(iiay)ss)".
 struct SniPixmap
@@ -165,13 +172,18 @@ StatusNotifierItem::StatusNotifierItem(const QDBusConnection& bus, QString id, Q
     connect(m_menu, &DBusMenu::chosen, this, &StatusItem::menuChosen);
     new StatusNotifierAdaptor(this);
     m_bus.registerObject(itemPath, this, QDBusConnection::ExportAdaptors);
-    takeNewName();
+    m_service = newName();
+    m_bus.registerService(m_service);
     // Hosts come and go: a panel that restarts brings a new watcher, which knows nothing of items registered
     // before, and the extension starts when it is enabled, or at the next log-in.
     auto* hosts = new QDBusServiceWatcher(this);
     hosts->setConnection(m_bus);
     hosts->setWatchedServices({watcherService, topBarService});
     connect(hosts, &QDBusServiceWatcher::serviceOwnerChanged, this, &StatusNotifierItem::findHost);
+    m_topBarRetry = new QTimer(this);
+    m_topBarRetry->setSingleShot(true);
+    m_topBarRetryMs = firstTopBarRetryMs;
+    connect(m_topBarRetry, &QTimer::timeout, this, &StatusNotifierItem::findHost);
     findHost();
 }
 
@@ -187,18 +199,19 @@ void StatusNotifierItem::findHost()
     QDBusConnectionInterface* bus = m_bus.interface();
     auto runs = [bus](const QString& service) { return bus && bus->isServiceRegistered(service).value(); };
     m_host = Host::none;
-    if (runs(topBarService)) {
-        if (before == Host::topBar)
-            m_host = Host::topBar; // it only lost the watcher beside it
-        else {
-            if (before == Host::watcher)
-                takeNewName();
-            if (registerWith(topBarService, topBarPath, topBarInterface))
-                m_host = Host::topBar;
-        }
-    }
+    const bool topBarRuns = runs(topBarService);
+    if (topBarRuns && (before == Host::topBar || moveToTopBar(before == Host::watcher)))
+        m_host = Host::topBar; // when it was there, it only lost the watcher beside it
     if (m_host == Host::none && runs(watcherService) && registerWith(watcherService, watcherPath, watcherService))
         m_host = Host::watcher;
+    // Until the top bar takes the item, it stays with the watcher, if any, and the top bar is asked again.
+    if (topBarRuns && m_host != Host::topBar) {
+        m_topBarRetry->start(m_topBarRetryMs);
+        m_topBarRetryMs = std::min(2 * m_topBarRetryMs, longestTopBarRetryMs);
+    } else {
+        m_topBarRetry->stop();
+        m_topBarRetryMs = firstTopBarRetryMs;
+    }
     if (m_host != before)
         emit hostChanged();
 }
@@ -211,13 +224,26 @@ bool StatusNotifierItem::registerWith(const QString& service, const QString& pat
     return m_bus.call(call, QDBus::Block, callTimeoutMs).type() == QDBusMessage::ReplyMessage;
 }
 
-void StatusNotifierItem::takeNewName()
+bool StatusNotifierItem::moveToTopBar(bool leavesWatcher)
+{
+    if (!leavesWatcher)
+        return registerWith(topBarService, topBarPath, topBarInterface);
+    // The watcher lets go of the old name only once the top bar has the item under the new one.
+    const QString old = std::exchange(m_service, newName());
+    m_bus.registerService(m_service);
+    if (registerWith(topBarService, topBarPath, topBarInterface)) {
+        m_bus.unregisterService(old);
+        return true;
+    }
+    m_bus.unregisterService(m_service);
+    m_service = old;
+    return false;
+}
+
+QString StatusNotifierItem::newName()
 {
     static int names = 0;
-    if (!m_service.isEmpty())
-        m_bus.unregisterService(m_service);
-    m_service = QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(QCoreApplication::applicationPid()).arg(++names);
-    m_bus.registerService(m_service);
+    return QStringLiteral("org.kde.StatusNotifierItem-%1-%2").arg(QCoreApplication::applicationPid()).arg(++names);
 }
 
 void StatusNotifierItem::setIcons(const QList<Pixmap>& pixmaps)

@@ -9,6 +9,7 @@
 #include <QDBusConnection>
 
 class DBusMenu;
+class QTimer;
 
 // The tray item as a StatusNotifierItem over D-Bus, as Plasma, the AppIndicator extension of GNOME,
 // Xfce's and most other panels show it: icons at every size for the panel to choose from, the label
@@ -61,8 +62,10 @@ private:
     // Registers with the best host on the bus now, or notes that none runs.
     void findHost();
     bool registerWith(const QString& service, const QString& path, const QString& interface);
-    // A watcher forgets an item whose name leaves the bus, which the watcher's panel then stops showing.
-    void takeNewName();
+    // Registers with the top bar; an item leaving a watcher does so under a new name, since a watcher forgets an
+    // item only when its name leaves the bus (and its panel then stops showing it). False when the top bar refused.
+    bool moveToTopBar(bool leavesWatcher);
+    static QString newName();
 
     QDBusConnection m_bus;
     QString m_service;
@@ -73,5 +76,7 @@ private:
     QString m_toolTipTitle;
     QString m_toolTipText;
     DBusMenu* m_menu;
+    QTimer* m_topBarRetry;
+    int m_topBarRetryMs = 0;
     Host m_host = Host::none;
 };

@@ -58,18 +58,22 @@ const QDBusArgument& operator>>(const QDBusArgument& in, GroupClick&)
 class StatusNotifierItemTest : public MockBusTest
 {
 protected:
-    // Like a real host, the mock takes the host's name only once it answers RegisterStatusNotifierItem.
-    void start(const HostService& host)
+    // Like a real host, the mock takes the host's name only once it answers RegisterStatusNotifierItem; a busy
+    // one refuses the first registration.
+    void start(const HostService& host, bool busy = false)
     {
         const QString mock = host.service + QStringLiteral("Mock");
         ASSERT_NE(bus.startMock({mock, host.path, host.interface}, mock), 0);
+        const QString refuseOnce = QStringLiteral("if not getattr(self, 'refused', False):\n"
+                                                  "    self.refused = True\n"
+                                                  "    raise dbus.exceptions.DBusException('busy')");
         for (const auto& [name, code] :
-             {std::pair{QStringLiteral("RegisterStatusNotifierItem"), QString()},
+             {std::pair{QStringLiteral("RegisterStatusNotifierItem"), busy ? refuseOnce : QString()},
               std::pair{QStringLiteral("TakeName"),
                         QStringLiteral("self.hostName = dbus.service.BusName('%1', self.bus_name.get_bus())")
                             .arg(host.service)}}) {
-            bus.addMethod(mock, host.path, host.interface, name, code.isEmpty() ? QStringLiteral("s") : QString(),
-                          QString(), code);
+            bus.addMethod(mock, host.path, host.interface, name,
+                          name == QStringLiteral("TakeName") ? QString() : QStringLiteral("s"), QString(), code);
         }
         bus.call(mock, host.path, host.interface, QStringLiteral("TakeName"));
     }
@@ -106,6 +110,7 @@ TEST_F(StatusNotifierItemTest, RegistersWithWhicheverHostRunsPreferringTheTopBar
         startWatcher,
         stopWatcher,
         startTopBar,
+        startBusyTopBar,
         stopTopBar,
     };
     struct Case
@@ -124,6 +129,7 @@ TEST_F(StatusNotifierItemTest, RegistersWithWhicheverHostRunsPreferringTheTopBar
          {startTopBar, startWatcher, stopWatcher, startWatcher},
          Host::topBar},
         {"the top bar goes, the watcher stays", {startWatcher, startTopBar, stopTopBar}, Host::watcher},
+        {"the top bar does not answer at first", {startWatcher, startBusyTopBar}, Host::topBar},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -139,7 +145,8 @@ TEST_F(StatusNotifierItemTest, RegistersWithWhicheverHostRunsPreferringTheTopBar
                 stop(watcher);
                 break;
             case startTopBar:
-                start(topBar);
+            case startBusyTopBar:
+                start(topBar, step == startBusyTopBar);
                 break;
             case stopTopBar:
                 stop(topBar);
