@@ -148,14 +148,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             if (desktopFile.isEmpty() && resourceClass.isEmpty() && windowPid.toLongLong() <= 0)
                 FUZZ_REQUIRE(!front);
             if (front)
-                FUZZ_REQUIRE(!front->bundleId.isEmpty() && front->pid >= 0);
+                FUZZ_REQUIRE(!front->desktopId.isEmpty() && front->pid >= 0);
         } else {
             workspace.windows(windowList(input));
             QSet<QString> seen;
             for (const RunningApp& app : workspace.runningApplications()) {
-                FUZZ_REQUIRE(!app.bundleId.isEmpty() && app.pid >= 0);
-                FUZZ_REQUIRE(!seen.contains(app.bundleId));
-                seen.insert(app.bundleId);
+                FUZZ_REQUIRE(!app.desktopId.isEmpty() && app.pid >= 0);
+                FUZZ_REQUIRE(!seen.contains(app.desktopId));
+                seen.insert(app.desktopId);
             }
         }
     }

@@ -232,6 +232,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::unique_ptr<WlrootsWorkspace> workspace = WlrootsWorkspace::create(*connection, &whyNot);
     std::unique_ptr<WaylandIdle> idle = WaylandIdle::create(*connection);
     FUZZ_REQUIRE(workspace && idle);
+    qint64 limit = 2 * 60 * 1000; // as the program arms it at start
+    idle->setLimit(limit);
     compositor.readRequests();
     const quint32 manager = compositor.bound.value("zwlr_foreign_toplevel_manager_v1");
     FUZZ_REQUIRE(manager == 4 && compositor.notification != 0);
@@ -240,7 +242,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     bool managerFinished = false;
     bool idleNow = false;
     bool modelKnown = true; // until a message the model does not follow
-    qint64 limit = 2 * 60 * 1000;
     FuzzedDataProvider input(data, size);
     while (input.remaining_bytes() > 0 && !connection->hasFailed()) {
         // Mostly a window the compositor announced; rarely an id it never used.
@@ -340,11 +341,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             FUZZ_REQUIRE(!front);
         QSet<QString> running;
         for (const RunningApp& app : workspace->runningApplications()) {
-            FUZZ_REQUIRE(!app.bundleId.isEmpty() && !running.contains(app.bundleId));
-            running.insert(app.bundleId);
+            FUZZ_REQUIRE(!app.desktopId.isEmpty() && !running.contains(app.desktopId));
+            running.insert(app.desktopId);
         }
         if (front)
-            FUZZ_REQUIRE(running.contains(front->bundleId));
+            FUZZ_REQUIRE(running.contains(front->desktopId));
         const double idleSeconds = idle->secondsSinceLastInput();
         FUZZ_REQUIRE(idleNow ? idleSeconds >= double(limit) / 1000 : idleSeconds == 0);
     }

@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     facts.command = QString::fromLatin1(rest.left(15)).trimmed();
 
     if (const std::optional<RunningApp> app = AppIdentity::resolve(facts, entries)) {
-        FUZZ_REQUIRE(!app->bundleId.isEmpty());
+        FUZZ_REQUIRE(!app->desktopId.isEmpty());
         FUZZ_REQUIRE(app->pid == facts.pid);
     }
     return 0;
