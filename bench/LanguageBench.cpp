@@ -34,7 +34,7 @@ void BM_InstallLanguage(benchmark::State& state)
         state.ResumeTiming();
     }
     Language::install(language);
-    const QString text = QCoreApplication::translate("DurationText", "%1h %2m");
+    QString text = QCoreApplication::translate("DurationText", "%1h %2m");
     benchmark::DoNotOptimize(text);
     state.counters["added_rss_kb"] = static_cast<double>(residentKilobytes() - before);
 }

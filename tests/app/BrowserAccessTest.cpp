@@ -19,7 +19,7 @@ protected:
     {
         QDir().mkpath(dir.filePath("system/applications"));
         QFile entry(dir.filePath("system/applications/chromium.desktop"));
-        entry.open(QIODevice::WriteOnly);
+        EXPECT_TRUE(entry.open(QIODevice::WriteOnly));
         entry.write("[Desktop Entry]\nType=Application\nName=Chromium\nExec=/usr/bin/chromium %U\n");
     }
 

@@ -193,7 +193,7 @@ TEST(TwoComputersTest, ShareOneFolderEachInItsOwnSubfolderAndAddUpTheirDays)
     QDir().mkpath(sync.filePath("Horavane/tablet-id"));
     QFile::copy(laptopCopy, sync.filePath("Horavane/tablet-id/Horavane 2025-03-05.sqlite"));
     QFile half(sync.filePath("Horavane/tablet-id/Horavane 2025-03-05.sqlite"));
-    half.open(QIODevice::ReadWrite);
+    EXPECT_TRUE(half.open(QIODevice::ReadWrite));
     half.resize(half.size() / 2);
     half.close();
 

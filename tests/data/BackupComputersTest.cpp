@@ -36,14 +36,14 @@ void writeHistory(const QString& path, const QList<UsageRow>& rows)
 void truncateTo(const QString& path, double fraction)
 {
     QFile file(path);
-    file.open(QIODevice::ReadWrite);
+    EXPECT_TRUE(file.open(QIODevice::ReadWrite));
     file.resize(qint64(file.size() * fraction));
 }
 
 void overwrite(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
 }
 
@@ -69,14 +69,14 @@ TEST_P(BackupReaderFaults, AreNamedAndTheCopyIsLeftAsItWas)
     GetParam().spoil(path);
     const QByteArray before = [&] {
         QFile file(path);
-        file.open(QIODevice::ReadOnly);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         return file.readAll();
     }();
     const BackupReader::Result result = BackupReader::days(path, "2025-03-01", "2025-03-31");
     EXPECT_EQ(result.fault, GetParam().fault);
     EXPECT_EQ(result.days.value("2025-03-05").size(), GetParam().fault ? 0 : 400);
     QFile after(path);
-    after.open(QIODevice::ReadOnly);
+    EXPECT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Horavane 2025-03-05.sqlite"});
 }

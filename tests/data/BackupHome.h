@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 // A home whose folders a test may move, e.g. to another file system or below an apostrophe.
 class TestPlaces final : public Places
@@ -45,6 +46,6 @@ inline QStringList namesIn(const QString& folder)
 inline void touch(const QString& path, const QByteArray& content = "x")
 {
     QFile file(path);
-    file.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(content);
 }

@@ -245,7 +245,7 @@ TEST_F(BackupTest, AStalePartialCopyIsRemovedAndAFreshOneLeftAlone)
     touch(stale);
     touch(fresh);
     QFile file(stale);
-    file.open(QIODevice::ReadWrite);
+    EXPECT_TRUE(file.open(QIODevice::ReadWrite));
     file.setFileTime(QDateTime::currentDateTimeUtc().addDays(-2), QFileDevice::FileModificationTime);
     file.close();
     ASSERT_TRUE(runNow());

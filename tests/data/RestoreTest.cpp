@@ -133,13 +133,13 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"textFile",
                 [](const QString& path, const QString&) {
                     QFile file(path);
-                    file.open(QIODevice::WriteOnly);
+                    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
                     file.write("Date,Type,Name,Identifier,Seconds\n2025-03-01,App,Mail,com.apple.mail,60\n");
                 }},
         BadFile{"randomBytes",
                 [](const QString& path, const QString&) {
                     QFile file(path);
-                    file.open(QIODevice::WriteOnly);
+                    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
                     QByteArray bytes(64 * 1024, '\0');
                     for (int i = 0; i < bytes.size(); ++i)
                         bytes[i] = static_cast<char>((i * 7919) ^ (i >> 3));
@@ -148,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"emptyFile",
                 [](const QString& path, const QString&) {
                     QFile file(path);
-                    file.open(QIODevice::WriteOnly);
+                    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
                 }},
         BadFile{"headerOnly", [](const QString& path, const QString& good) { truncatedCopy(good, path, 0.001); }},
         BadFile{"truncatedHalf", [](const QString& path, const QString& good) { truncatedCopy(good, path, 0.5); }},
@@ -157,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
                 [](const QString& path, const QString& good) {
                     QFile::copy(good, path);
                     QFile file(path);
-                    file.open(QIODevice::ReadWrite);
+                    EXPECT_TRUE(file.open(QIODevice::ReadWrite));
                     file.seek(file.size() / 2);
                     file.write(QByteArray(8192, '\x5a'));
                 }},

@@ -194,7 +194,7 @@ TEST_F(BrowserIconsTest, IconsOfARunningGeckoBrowserAreReadFromACopy)
         QByteArray all;
         for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
             QFile file(database + suffix);
-            file.open(QIODevice::ReadOnly);
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly));
             all += QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
             all += QFileInfo(file).lastModified().toString(Qt::ISODateWithMs).toLatin1();
         }

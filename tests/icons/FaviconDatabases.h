@@ -117,6 +117,7 @@ private:
 inline void setModified(const QString& path, const QDateTime& when)
 {
     QFile file(path);
-    file.open(QIODevice::ReadWrite);
+    if (!file.open(QIODevice::ReadWrite))
+        throw std::runtime_error("cannot open a fixture to date it");
     file.setFileTime(when, QFileDevice::FileModificationTime);
 }

@@ -115,7 +115,7 @@ TEST_F(TrackerHistoryFileTest, ASecondDamagedFileInTheSameSecondKeepsTheFirst)
 {
     const QString first = fake.places.dataFolder() + "/usage-damaged-2025-03-05-120000.sqlite";
     QDir().mkpath(fake.places.dataFolder());
-    QFile(first).open(QIODevice::WriteOnly);
+    EXPECT_TRUE(QFile(first).open(QIODevice::WriteOnly));
     Store::open(path());
     DamagedHistory::overwriteWhole(path());
     auto tracker = recorder();

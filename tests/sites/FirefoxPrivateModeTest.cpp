@@ -48,7 +48,7 @@ TEST(FirefoxPrivateMode, ReadsTheProfileWhoseLockTheProcessHolds)
     const QString profile = dir.filePath(QStringLiteral("profile"));
     QDir().mkpath(profile);
     QDir().mkpath(dir.filePath(QStringLiteral("proc/42/fd")));
-    QFile(profile + QStringLiteral("/.parentlock")).open(QIODevice::WriteOnly);
+    EXPECT_TRUE(QFile(profile + QStringLiteral("/.parentlock")).open(QIODevice::WriteOnly));
     QFile::link(profile + QStringLiteral("/.parentlock"), dir.filePath(QStringLiteral("proc/42/fd/7")));
     const QString proc = dir.filePath(QStringLiteral("proc"));
     EXPECT_FALSE(FirefoxPrivateMode::isPermanent(42, proc));

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QString>
+#include <gtest/gtest.h>
 
 // Ways a history file can be broken, as a disk or another program leaves it.
 namespace DamagedHistory {
@@ -14,7 +15,7 @@ namespace DamagedHistory {
 inline void overwriteWhole(const QString& path)
 {
     QFile file(path);
-    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(QByteArray(8192, 'x'));
 }
 
@@ -23,7 +24,7 @@ inline void overwriteWhole(const QString& path)
 inline void overwriteUsagePage(const QString& path)
 {
     QFile file(path);
-    file.open(QIODevice::ReadWrite);
+    EXPECT_TRUE(file.open(QIODevice::ReadWrite));
     file.seek(4096);
     file.write(QByteArray(4096, '\xa5'));
 }

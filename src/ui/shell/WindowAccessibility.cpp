@@ -18,8 +18,6 @@ QList<QAccessibleInterface*> windows()
 {
     QList<QAccessibleInterface*> list;
     for (QWindow* window : QGuiApplication::topLevelWindows()) {
-        if (window->type() == Qt::Desktop)
-            continue;
         QAccessibleInterface* root = window->accessibleRoot();
         if (!root || !root->object())
             continue;

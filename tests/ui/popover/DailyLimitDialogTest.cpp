@@ -53,8 +53,9 @@ TEST_F(DailyLimitDialogTest, TheKeyboardChoosesFromFiveMinutesToTwelveHoursRetur
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(dialog.isNull()) << each.name << ": the dialog closed and went";
-        const QList<DailyLimit> expected =
-            each.kept ? QList<DailyLimit>{DailyLimit{1, site.id, *each.kept}} : QList<DailyLimit>{};
+        QList<DailyLimit> expected;
+        if (each.kept)
+            expected.append(DailyLimit{1, site.id, *each.kept});
         EXPECT_EQ(settings.dailyLimits(), expected) << each.name;
         delete dialog;
     }

@@ -273,8 +273,9 @@ TEST_F(SettingsDataTest, TurningBackupOnMakesACopyAtOnceAndListsIt)
     tab.dailyBackup()->click();
     ASSERT_TRUE(finished.wait(30000));
     EXPECT_TRUE(QFile::exists(backupFolder() + "/Horavane 2025-03-05.sqlite"));
-    QTRY_COMPARE(tab.copies(), (QList<BackupFolder::Copy>{{backupFolder() + "/Horavane 2025-03-05.sqlite", "2025-03-05",
-                                                           "this-computer", "Desk"}}));
+    const QList<BackupFolder::Copy> todays{
+        {backupFolder() + "/Horavane 2025-03-05.sqlite", "2025-03-05", "this-computer", "Desk"}};
+    QTRY_COMPARE(tab.copies(), todays);
     settings.setDailyBackup(false);
     tab.dailyBackup()->click(); // on again: today's copy is replaced, never doubled
     ASSERT_TRUE(finished.wait(30000));
